@@ -1,0 +1,25 @@
+#pragma once
+
+#include "desktop.h"
+
+namespace orbo {
+
+// Qt's own view of the desktop: the primary screen's size in device-independent pixels, the
+// cursor as Qt knows it and the buttons Qt last saw. Good enough where no global pointer query
+// exists (offscreen, other platforms).
+class QtDesktop : public Desktop {
+public:
+    QPoint GetCursorPos() override;
+    bool GetAsyncKeyState(int virtualKey) override;
+    QSize ScreenSizePixels() const override;
+};
+
+// The primary screen's size in device-independent pixels (what the window system's "pixels"
+// are for the program), shared by every real desktop.
+QSize PrimaryScreenSize();
+
+#if defined(Q_OS_WIN)
+std::unique_ptr<Desktop> MakeWindowsDesktop();
+#endif
+
+} // namespace orbo

@@ -1,0 +1,168 @@
+#include "files.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QStringDecoder>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace orbo {
+
+QString AppPath() {
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    if (QFileInfo(exeDir + QStringLiteral("/Skins")).isDir())
+        return exeDir;
+    const QString shared = QDir::cleanPath(exeDir + QStringLiteral("/../share/orbo"));
+    if (QFileInfo(shared + QStringLiteral("/Skins")).isDir())
+        return shared;
+    return exeDir;
+}
+
+std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) {
+    if (path.isEmpty() || maxBytes < 0)
+        return std::nullopt;
+#ifdef Q_OS_UNIX
+    // Open without blocking (a FIFO would wait for a writer), then look at what was opened.
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray data;
+    const qint64 want = std::min<qint64>(maxBytes, st.st_size);
+    data.resize(want);
+    qint64 got = 0;
+    while (got < want) {
+        const ssize_t r = ::read(fd, data.data() + got, static_cast<size_t>(want - got));
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (r == 0)
+            break;
+        got += r;
+    }
+    ::close(fd);
+    data.resize(got);
+    return data;
+#else
+    QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.read(maxBytes);
+#endif
+}
+
+std::optional<QString> FindEntry(const QString& parent, const QString& name) {
+    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
+        name.contains(u'\\'))
+        return std::nullopt;
+    const QString exact = parent + u'/' + name;
+    if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())
+        return exact;
+    const QStringList entries =
+        QDir(parent).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return parent + u'/' + entry;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ResolveInFolder(const QString& folder, const QString& relative) {
+    QString name = relative;
+    name.replace(u'\\', u'/');
+    if (name.isEmpty() || name.startsWith(u'/') || QDir::isAbsolutePath(name) ||
+        (name.size() >= 2 && name[1] == u':'))
+        return std::nullopt;
+    const QStringList parts = name.split(u'/', Qt::SkipEmptyParts);
+    if (parts.isEmpty())
+        return std::nullopt;
+    QString current = folder;
+    for (const QString& part : parts) {
+        const auto next = FindEntry(current, part);
+        if (!next)
+            return std::nullopt;
+        current = *next;
+    }
+    // Links may point anywhere: what they lead to must still lie inside the folder.
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    const QString target = QFileInfo(current).canonicalFilePath();
+    if (root.isEmpty() || target.isEmpty() || !target.startsWith(root + u'/'))
+        return std::nullopt;
+    return current;
+}
+
+QStringList Dir(const QString& folder) {
+    QDir dir(folder);
+    if (!dir.exists())
+        return {};
+    return dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Unsorted);
+}
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F; the five unused codes map to themselves.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString DecodeCp1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+} // namespace
+
+QString DecodeText(const QByteArray& bytes) {
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError())
+        return text;
+    return DecodeCp1252(bytes);
+}
+
+QStringList SplitLines(const QByteArray& bytes) {
+    const QString text = DecodeText(bytes);
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.mid(start, i - start));
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+} // namespace orbo

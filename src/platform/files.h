@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QtCore/QByteArray>
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+
+#include <optional>
+
+namespace orbo {
+
+// The program's folder: the executable's own, or for an installed build whose binary has no
+// Skins/ beside it, <prefix>/share/orbo.
+QString AppPath();
+
+// The bytes of a regular file, at most maxBytes of them (the rest is not read). Devices, FIFOs
+// and folders are refused without blocking.
+std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes);
+
+// Resolves a relative name written in a skin ("pics\Eye.BMP") inside folder: "\" and "/" both
+// separate folders and each part is found by its exact name first, then ignoring letter case.
+// Absolute names, "..", empty names and anything that leads outside folder (a link out of it)
+// give no result. The result names an existing entry, not necessarily a regular file.
+std::optional<QString> ResolveInFolder(const QString& folder, const QString& relative);
+
+// One name inside parent: exact first, then ignoring letter case. The name itself may not hold
+// a separator.
+std::optional<QString> FindEntry(const QString& parent, const QString& name);
+
+// The entries of a folder as the file system lists them, "." and ".." included, unsorted.
+QStringList Dir(const QString& folder);
+
+// Text lines of a file's bytes: CR LF, a lone CR and a lone LF each end a line. The bytes are
+// UTF-8 when they are valid UTF-8 (a leading byte-order mark is dropped), otherwise Windows-1252.
+QStringList SplitLines(const QByteArray& bytes);
+QString DecodeText(const QByteArray& bytes);
+
+} // namespace orbo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QtGui/QRegion>
+
+class QWidget;
+
+namespace orbo {
+
+// SetWindowRgn: clips a top-level window to region (pixels, window coordinates). An empty
+// region leaves nothing of the window showing, which QWidget::setMask cannot express.
+void SetWindowRgn(QWidget& window, const QRegion& region);
+
+// SetWindowPos with flags 0: gives the window this position and size (pixels) and puts it
+// above all other windows (topMost) or releases it to the normal stacking order.
+void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int height);
+
+} // namespace orbo

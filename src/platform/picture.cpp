@@ -1,0 +1,87 @@
+#include "picture.h"
+
+#include "files.h"
+#include "units.h"
+
+#include <QtCore/QBuffer>
+#include <QtGui/QImageReader>
+
+namespace orbo {
+
+namespace {
+
+// Bigger files cannot hold a picture we accept anyway (8192 x 8192 x 4 bytes, uncompressed).
+constexpr qint64 kMaxPictureFileBytes = 300LL * 1024 * 1024;
+
+QRgb SeeThroughColour(PictureRole role) {
+    switch (role) {
+    case PictureRole::Background:
+        return qRgb(255, 0, 255);
+    case PictureRole::Pic:
+        return qRgb(0, 0, 0);
+    case PictureRole::Mask:
+        break;
+    }
+    return qRgb(255, 255, 255);
+}
+
+QImage Opaque(const QImage& decoded, PictureRole role) {
+    if (!decoded.hasAlphaChannel())
+        return decoded.convertToFormat(QImage::Format_RGB32);
+    QImage image = decoded.convertToFormat(QImage::Format_ARGB32);
+    const QRgb fill = SeeThroughColour(role);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qAlpha(line[x]) < 128 ? fill : (line[x] | 0xFF000000u);
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+Picture::Picture(const QImage& image)
+    : image_(image.isNull() ? nullptr
+                            : std::make_shared<const QImage>(
+                                  image.convertToFormat(QImage::Format_RGB32))) {}
+
+const QImage& Picture::Image() const {
+    static const QImage empty;
+    return image_ ? *image_ : empty;
+}
+
+int Picture::WidthHimetric() const {
+    return image_ ? PixelsToHimetric(image_->width()) : 0;
+}
+
+int Picture::HeightHimetric() const {
+    return image_ ? PixelsToHimetric(image_->height()) : 0;
+}
+
+std::optional<Picture> DecodePicture(const QByteArray& bytes, PictureRole role) {
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QImageReader reader(&buffer);
+    // The header's size is checked before anything is decoded (decompression bombs).
+    const QSize size = reader.size();
+    if (size.isValid() &&
+        (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide))
+        return std::nullopt;
+    reader.setAllocationLimit(256);
+    const QImage decoded = reader.read();
+    if (decoded.isNull() || decoded.width() > kMaxPictureSide ||
+        decoded.height() > kMaxPictureSide)
+        return std::nullopt;
+    return Picture(Opaque(decoded, role));
+}
+
+std::optional<Picture> LoadPicture(const QString& path, PictureRole role) {
+    const auto bytes = ReadRegularFile(path, kMaxPictureFileBytes);
+    if (!bytes)
+        return std::nullopt;
+    return DecodePicture(*bytes, role);
+}
+
+} // namespace orbo

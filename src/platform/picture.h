@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QtCore/QString>
+#include <QtGui/QImage>
+
+#include <memory>
+#include <optional>
+
+namespace orbo {
+
+// An immutable picture shared by reference, or empty. Its pixels are opaque RGB32.
+class Picture {
+public:
+    Picture() = default;
+    explicit Picture(const QImage& image);
+
+    bool IsEmpty() const { return !image_; }
+    // Empty image for an empty picture.
+    const QImage& Image() const;
+    // Natural size in whole HIMETRIC units; 0 for an empty picture.
+    int WidthHimetric() const;
+    int HeightHimetric() const;
+    // Same picture object (not merely equal pixels).
+    bool SameAs(const Picture& other) const { return image_ == other.image_; }
+    const void* Identity() const { return image_.get(); }
+
+private:
+    std::shared_ptr<const QImage> image_;
+};
+
+// What a picture is for decides what its see-through pixels (alpha below 128) become: the colour
+// under which the pixel leaves the window unchanged when the picture is drawn.
+enum class PictureRole {
+    Background, // transparent magenta: outside the window's shape
+    Pic,        // black: SRCPAINT leaves the destination alone
+    Mask,       // white: SRCAND leaves the destination alone
+};
+
+// Largest width or height accepted from a file; larger ones are refused unread.
+inline constexpr int kMaxPictureSide = 8192;
+
+// Loads a picture file. Refuses what is not a regular file, pictures larger than
+// kMaxPictureSide on a side, and anything the decoder refuses.
+std::optional<Picture> LoadPicture(const QString& path, PictureRole role);
+// The same from bytes already read.
+std::optional<Picture> DecodePicture(const QByteArray& bytes, PictureRole role);
+
+} // namespace orbo

@@ -1,0 +1,161 @@
+#include "settings_store.h"
+
+#include "files.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QSaveFile>
+#include <QtCore/QStringList>
+
+#if defined(Q_OS_WIN)
+#include <QtCore/QSettings>
+#endif
+
+namespace orbo {
+
+namespace {
+
+// Settings files are tiny; anything much bigger is not ours to read in full.
+constexpr qint64 kMaxSettingsBytes = 4 * 1024 * 1024;
+
+
+// Finds the line index range [first, last) of a section's body, or -1 when absent.
+std::pair<int, int> FindSection(const QStringList& lines, const QString& section) {
+    int first = -1;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString t = lines[i].trimmed();
+        if (t.startsWith(u'[') && t.endsWith(u']')) {
+            if (first >= 0)
+                return {first, i};
+            if (t.mid(1, t.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0)
+                first = i + 1;
+        }
+    }
+    return {first, first >= 0 ? static_cast<int>(lines.size()) : -1};
+}
+
+int FindKey(const QStringList& lines, std::pair<int, int> range, const QString& key) {
+    for (int i = range.first; i >= 0 && i < range.second; ++i) {
+        const qsizetype eq = lines[i].indexOf(u'=');
+        if (eq > 0 && lines[i].left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QString OneLine(QString text) {
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+} // namespace
+
+QString MemorySettingsStore::MakeKey(const QString& application, const QString& section,
+                                     const QString& key) {
+    return (application + u'/' + section + u'/' + key).toLower();
+}
+
+QString MemorySettingsStore::GetSetting(const QString& application, const QString& section,
+                                        const QString& key, const QString& defaultValue) {
+    const auto it = Values.find(MakeKey(application, section, key));
+    return it == Values.end() ? defaultValue : it->second;
+}
+
+void MemorySettingsStore::SaveSetting(const QString& application, const QString& section,
+                                      const QString& key, const QString& value) {
+    Values[MakeKey(application, section, key)] = value;
+}
+
+IniSettingsStore::IniSettingsStore(QString folder) : folder_(std::move(folder)) {}
+
+QString IniSettingsStore::FilePath(const QString& application) const {
+    return folder_ + u'/' + application + QStringLiteral(".ini");
+}
+
+QString IniSettingsStore::GetSetting(const QString& application, const QString& section,
+                                     const QString& key, const QString& defaultValue) {
+    const auto bytes = ReadRegularFile(FilePath(application), kMaxSettingsBytes);
+    if (!bytes)
+        return defaultValue;
+    const QStringList lines = SplitLines(*bytes);
+    const int at = FindKey(lines, FindSection(lines, section), key);
+    if (at < 0)
+        return defaultValue;
+    const QString& line = lines[at];
+    return line.mid(line.indexOf(u'=') + 1);
+}
+
+void IniSettingsStore::SaveSetting(const QString& application, const QString& section,
+                                   const QString& key, const QString& value) {
+    const QString path = FilePath(application);
+    QStringList lines;
+    if (const auto bytes = ReadRegularFile(path, kMaxSettingsBytes))
+        lines = SplitLines(*bytes);
+    const QString entry = key + u'=' + OneLine(value);
+    auto range = FindSection(lines, section);
+    if (range.first < 0) {
+        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
+            lines.append(QString());
+        lines.append(u'[' + section + u']');
+        lines.append(entry);
+    } else if (const int at = FindKey(lines, range, key); at >= 0) {
+        lines[at] = entry;
+    } else {
+        // After the section's last non-blank line, so blank separators stay where they were.
+        int insertAt = range.second;
+        while (insertAt > range.first && lines[insertAt - 1].trimmed().isEmpty())
+            --insertAt;
+        lines.insert(insertAt, entry);
+    }
+    QDir().mkpath(folder_);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(lines.join(u'\n').toUtf8());
+    file.write("\n");
+    file.commit();
+}
+
+QString DefaultSettingsFolder() {
+    QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (folder.isEmpty() || !QDir::isAbsolutePath(folder))
+        folder = QDir::homePath() + QStringLiteral("/.config");
+    return folder;
+}
+
+#if defined(Q_OS_WIN)
+namespace {
+
+// The key under which the forms run-time keeps GetSetting values, so stored values carry over.
+class RegistrySettingsStore : public SettingsStore {
+public:
+    QString GetSetting(const QString& application, const QString& section, const QString& key,
+                       const QString& defaultValue) override {
+        QSettings settings(Root(application, section), QSettings::NativeFormat);
+        return settings.value(key, defaultValue).toString();
+    }
+    void SaveSetting(const QString& application, const QString& section, const QString& key,
+                     const QString& value) override {
+        QSettings settings(Root(application, section), QSettings::NativeFormat);
+        settings.setValue(key, value);
+    }
+
+private:
+    static QString Root(const QString& application, const QString& section) {
+        return QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") +
+               application + u'\\' + section;
+    }
+};
+
+} // namespace
+#endif
+
+std::unique_ptr<SettingsStore> MakeSettingsStore() {
+#if defined(Q_OS_WIN)
+    return std::make_unique<RegistrySettingsStore>();
+#else
+    return std::make_unique<IniSettingsStore>(DefaultSettingsFolder());
+#endif
+}
+
+} // namespace orbo

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "picture.h"
+#include "units.h"
+
+#include <QtCore/QRect>
+#include <QtGui/QImage>
+#include <QtGui/QRegion>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace orbo {
+
+enum RasterOp : std::uint32_t {
+    SRCAND = 0x8800C6,   // destination AND source
+    SRCPAINT = 0xEE0086, // destination OR source
+};
+
+// A rectangle of a picture, in the picture's own twips.
+struct SourceRect {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+};
+
+// The creature window's drawing: a back buffer holding the background colour and picture, onto
+// which the eyes are combined. Drawing calls are collected and applied when the frame is read or
+// presented; a frame made of the very same calls as the one before costs no pixel work at all.
+class Surface {
+public:
+    explicit Surface(Units units = {});
+
+    // Size in pixels, background colour (0x00BBGGRR) and picture drawn at the top-left corner.
+    void SetBackground(QSize size, std::uint32_t backColor, const Picture& picture);
+    QSize Size() const { return size_; }
+
+    // Erases everything drawn since the last clear: background colour and picture remain.
+    void Cls();
+    // Draws a picture (or a part of it) at (x, y) in twips, unstretched, combined by op.
+    // Fails (draws nothing) for an empty picture or a position that is no whole pixel value.
+    bool PaintPicture(const Picture& picture, float x, float y,
+                      const std::optional<SourceRect>& source, RasterOp op);
+    // The colour at pixel (x, y) as 0x00BBGGRR; all bits set outside the surface.
+    std::uint32_t GetPixel(int x, int y);
+
+    // Applies the drawing calls since the last clear. Returns the pixels that changed on the
+    // buffer since the last Present (empty when the frame is the same as the last one).
+    QRegion Present();
+    const QImage& Image();
+
+    // One drawing call, as collected.
+    struct Op {
+        const void* Picture = nullptr;
+        QRect Dest;      // pixels on the surface, not clipped
+        QPoint SourceAt; // pixels in the picture
+        RasterOp Operation = SRCPAINT;
+        bool operator==(const Op&) const = default;
+    };
+    const std::vector<Op>& PendingOps() const { return pending_; }
+
+private:
+    void RestoreBackground(const QRect& rect);
+    void Apply(const Op& op, const QImage& source);
+
+    Units units_;
+    QSize size_;
+    QImage background_; // colour plus picture, what Cls restores
+    QImage buffer_;
+    bool backgroundChanged_ = true;
+    std::vector<Op> pending_;
+    std::vector<Picture> pendingPictures_; // keeps the pictures of pending_ alive
+    std::vector<Op> applied_;
+    std::vector<Picture> appliedPictures_;
+};
+
+// 0x00BBGGRR colour value of an RGB pixel.
+constexpr std::uint32_t ColorRef(QRgb rgb) {
+    return (static_cast<std::uint32_t>(qBlue(rgb)) << 16) |
+           (static_cast<std::uint32_t>(qGreen(rgb)) << 8) | static_cast<std::uint32_t>(qRed(rgb));
+}
+constexpr QRgb RgbFromColorRef(std::uint32_t color) {
+    return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
+inline constexpr std::uint32_t kMagenta = 0x00FF00FF;
+
+} // namespace orbo

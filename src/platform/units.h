@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace orbo {
+
+// The unit codes of ScaleX / ScaleY.
+enum class ScaleUnit { Twips = 1, Pixels = 3, Himetric = 8 };
+
+// Conversions between twips, pixels and HIMETRIC for a screen of a given twips-per-pixel.
+struct Units {
+    int TwipsPerPixelX = 15;
+    int TwipsPerPixelY = 15;
+
+    float ScaleX(double value, ScaleUnit from, ScaleUnit to) const;
+    float ScaleY(double value, ScaleUnit from, ScaleUnit to) const;
+
+    // Window-system positions: twips to whole pixels, nearest with halves to even.
+    std::optional<std::int32_t> PixelsX(double twips) const;
+    std::optional<std::int32_t> PixelsY(double twips) const;
+};
+
+// A picture's natural size in whole HIMETRIC units (at 96 pixels per inch).
+int PixelsToHimetric(int pixels);
+
+} // namespace orbo

@@ -1,0 +1,56 @@
+#include "default_skin.h"
+
+#include <QtCore/QFile>
+
+namespace orbo {
+
+void InitResources();
+
+namespace {
+
+Picture LoadResource(const char* name, PictureRole role) {
+    QFile file(QString::fromLatin1(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return DecodePicture(file.readAll(), role).value_or(Picture());
+}
+
+void FillEye(EyeDef& eye, const Picture& pic, const Picture& mask, const Units& units, int y,
+             int x, int width, int height) {
+    eye.Kind.Assign(u"auto");
+    eye.Pic = pic;
+    eye.Mask = mask;
+    eye.Y = units.ScaleY(y, ScaleUnit::Pixels, ScaleUnit::Twips);
+    eye.X = units.ScaleX(x, ScaleUnit::Pixels, ScaleUnit::Twips);
+    eye.Width = units.ScaleX(width, ScaleUnit::Pixels, ScaleUnit::Twips);
+    eye.Height = units.ScaleY(height, ScaleUnit::Pixels, ScaleUnit::Twips);
+}
+
+} // namespace
+
+DefaultSkinPictures DefaultSkinPictures::Load() {
+    InitResources();
+    DefaultSkinPictures p;
+    p.imgDefSkin[0] = LoadResource(":/defskin0.bmp", PictureRole::Background);
+    p.imgDefSkin[1] = LoadResource(":/defskin1.bmp", PictureRole::Pic);
+    p.imgDefSkin[2] = LoadResource(":/defskin2.bmp", PictureRole::Mask);
+    p.imgDefSkin[3] = LoadResource(":/defskin3.bmp", PictureRole::Pic);
+    p.imgDefSkin[4] = LoadResource(":/defskin4.bmp", PictureRole::Mask);
+    return p;
+}
+
+void ActivateDefSkin(SkinDef& skin, CreatureWindow& window, const Units& units,
+                     const DefaultSkinPictures& pictures) {
+    skin.Name = QStringLiteral("Ally McOrbo");
+    skin.Date = QStringLiteral("18/2/0");
+    skin.Creator = QStringLiteral("Quillon");
+    skin.Email = kDefaultSkinEmail;
+    skin.HomePage = kDefaultSkinHomePage;
+    skin.Comment.clear();
+    window.SetPicture(pictures.imgDefSkin[0]);
+    skin.ReDimEyes(2);
+    FillEye(skin.Eyes[1], pictures.imgDefSkin[1], pictures.imgDefSkin[2], units, 53, 10, 32, 34);
+    FillEye(skin.Eyes[2], pictures.imgDefSkin[3], pictures.imgDefSkin[4], units, 62, 43, 22, 22);
+}
+
+} // namespace orbo
