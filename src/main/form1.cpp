@@ -1,9 +1,12 @@
 #include "form1.h"
 
 #include "animation/tick.h"
+#include "platform/arith.h"
 #include "platform/desktop.h"
+#include "platform/files.h"
 #include "platform/native_window.h"
 #include "platform/settings_store.h"
+#include "skin/activation.h"
 #include "skin/mdl_general.h"
 
 #include <QtGui/QPaintEvent>
@@ -29,11 +32,13 @@ void Form1::Form_Load() {
         setWindowState(Qt::WindowNoState);
     SetLeft(desktop_.ScreenWidth() / 2);
     SetTop(desktop_.ScreenHeight() / 2);
-    ActivateDefSkin();
-    SetWidth(units_.ScaleX(picture_.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips));
-    SetHeight(units_.ScaleY(picture_.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips));
-    Timer1.setInterval(76);
+    ActivateSkin(kNoSkin);
+    Timer1.setInterval(IntervalForSpeed(85));
     Timer1.start();
+}
+
+void Form1::ActivateSkin(const QString& name) {
+    orbo::ActivateSkin(SkinContext{general_, *this, desktop_, imgDefSkin_, AppPath()}, name);
 }
 
 void Form1::ActivateDefSkin() {
@@ -45,6 +50,11 @@ void Form1::Timer1_Timer() {
     const QRegion changed = surface_.Present();
     if (!changed.isEmpty())
         update(changed);
+}
+
+int Form1::IntervalForSpeed(int speed) {
+    const auto remaining = RoundToInt16(100 - speed).value_or(0);
+    return RoundToInt32(remaining / 100.0 * 500 + 1).value_or(1);
 }
 
 void Form1::paintEvent(QPaintEvent* event) {

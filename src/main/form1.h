@@ -23,8 +23,10 @@ public:
     void Form_Load();
     void Timer1_Timer();
 
+    void ActivateSkin(const QString& name);
     void ActivateDefSkin();
-    int Interval() const { return Timer1.interval(); }
+    // The interval of Timer1 for a Speed: 501 - 5 x Speed milliseconds.
+    static int IntervalForSpeed(int speed);
 
     // CreatureWindow
     float Left() const override;

@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace orbo {
+
+class CreatureWindow;
+
+// Puts the window above all others (onTop) or releases it, giving it its current position and
+// size again, converted to 16-bit pixel values.
+void SetFormOnTop(QWidget& form, const CreatureWindow& geometry, bool onTop);
+
+} // namespace orbo

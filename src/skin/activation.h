@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/creature_window.h"
+#include "platform/desktop.h"
+#include "skin/default_skin.h"
+#include "skin/mdl_general.h"
+
+#include <QtCore/QString>
+
+namespace orbo {
+
+// Everything ActivateSkin works with besides the name.
+struct SkinContext {
+    mdlGeneral& General;
+    CreatureWindow& Window;
+    Desktop& Desk;
+    const DefaultSkinPictures& Pictures;
+    QString AppPath; // the program's folder; skins are in its Skins/ folder
+};
+
+// Switches the skin on show: nothing for the name already on show (any letter case); the
+// built-in skin for "< none >" and the empty name; otherwise the built-in skin with the named
+// skin's Skin.ini read over it. Then the window takes the background's size, is pulled back
+// onto the screen at the right and bottom, and is cut to the background's non-magenta pixels.
+// No error leaves it.
+void ActivateSkin(const SkinContext& context, const QString& name);
+
+} // namespace orbo
