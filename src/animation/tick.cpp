@@ -9,38 +9,69 @@ namespace orbo {
 
 namespace {
 
+struct SizeTwips {
+    float Width = 0;
+    float Height = 0;
+};
+
+// What an eye that cannot be placed draws: nothing, for that firing. This covers a picture that
+// is empty for a kind that measures it, a strip with 0 frames, a grid of 0 or more than 255
+// columns or rows, a "matrix" cell outside the grid (a cursor on another monitor; the cell would
+// be read from outside the picture) and any value that does not fit its integer type.
 struct Eyes {
     const mdlGeneral& General;
     Desktop& Desk;
     float WindowLeft;
     float WindowTop;
     Surface& Out;
-    Units U;
+    ScreenTwips Screen;
 
-    MotionInput Input() {
-        return MotionInput{Desk.GetCursorPos(), WindowLeft, WindowTop, Desk.ScreenWidth(),
-                           Desk.ScreenHeight(), U};
+    const Units& U() const { return Screen.ScaleUnits; }
+
+    // A picture's natural size in twips; no value for an empty picture.
+    std::optional<SizeTwips> Measure(const Picture& picture) const {
+        if (picture.IsEmpty())
+            return std::nullopt;
+        return SizeTwips{
+            U().ScaleX(picture.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips),
+            U().ScaleY(picture.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips)};
     }
 
-    // Mask with SRCAND, then the picture with SRCPAINT, same place and source.
+    // Mask with SRCAND, then the picture with SRCPAINT, same place and source. An empty one of
+    // the two fails in PaintPicture and only the other is drawn.
     void MaskedDraw(const EyeDef& eye, float x, float y, const std::optional<SourceRect>& source) {
         Out.PaintPicture(eye.Mask, x, y, source, SRCAND);
         Out.PaintPicture(eye.Pic, x, y, source, SRCPAINT);
     }
 
-    void DrawAuto(const EyeDef& eye) {
-        // Without a picture the travel cannot be measured: such an eye draws nothing.
-        if (eye.Pic.IsEmpty())
+    void DrawFrames(const EyeDef& eye) {
+        const auto size = Measure(eye.Pic);
+        if (!size || eye.Frames == 0)
             return;
-        const float pw = U.ScaleX(eye.Pic.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
-        const float ph = U.ScaleY(eye.Pic.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
+        const float fw = size->Width / static_cast<float>(eye.Frames);
+        const float h = size->Height;
+        const float x =
+            U().ScaleX(WindowLeft + eye.X + fw / 2, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float y = U().ScaleY(WindowTop + eye.Y + h / 2, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const auto k = GetFrameIndex(eye.Frames, x, y, Desk.GetCursorPos());
+        if (!k)
+            return;
+        const float left = static_cast<float>(*k - 1) * fw;
+        MaskedDraw(eye, eye.X, eye.Y, SourceRect{left, 0, fw, h});
+    }
+
+    void DrawAuto(const EyeDef& eye) {
+        const auto size = Measure(eye.Pic);
+        if (!size)
+            return;
         const auto x = RoundToInt32(eye.X);
         const auto y = RoundToInt32(eye.Y);
-        const auto w = RoundToInt32(eye.Width - pw);
-        const auto h = RoundToInt32(eye.Height - ph);
+        const auto w = RoundToInt32(eye.Width - size->Width);
+        const auto h = RoundToInt32(eye.Height - size->Height);
         if (!x || !y || !w || !h)
             return;
-        const auto p = GetAutoPosition(TravelBox{*x, *y, *w, *h}, Input());
+        const MotionInput in{Desk.GetCursorPos(), WindowLeft, WindowTop, Screen};
+        const auto p = GetAutoPosition(TravelBox{*x, *y, *w, *h}, in);
         if (!p)
             return;
         MaskedDraw(eye, static_cast<float>(p->x()), static_cast<float>(p->y()), std::nullopt);
@@ -56,18 +87,77 @@ struct Eyes {
             MaskedDraw(eye, eye.X, eye.Y, std::nullopt);
     }
 
+    void DrawMatrix(const EyeDef& eye) {
+        const float c = U().ScaleX(eye.Width, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float r = U().ScaleY(eye.Height, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const auto columns = RoundToUint8(c);
+        const auto rows = RoundToUint8(r);
+        const auto size = Measure(eye.Pic);
+        if (!columns || !rows || *columns == 0 || *rows == 0 || !size)
+            return;
+        const auto cell = GetMatrixCell(*columns, *rows, Desk.GetCursorPos(), Screen);
+        if (!cell || cell->x() < 0 || cell->x() >= *columns || cell->y() < 0 || cell->y() >= *rows)
+            return;
+        const float cw = size->Width / c;
+        const float rh = size->Height / r;
+        const auto left = static_cast<float>(cell->x() * static_cast<double>(cw));
+        const auto top = static_cast<float>(cell->y() * static_cast<double>(rh));
+        MaskedDraw(eye, eye.X, eye.Y, SourceRect{left, top, cw, rh});
+    }
+
+    void DrawRect(const EyeDef& eye) {
+        const auto size = Measure(eye.Pic);
+        const float sw = U().ScaleX(Screen.Width, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float sh = U().ScaleY(Screen.Height, ScaleUnit::Twips, ScaleUnit::Pixels);
+        if (!size || !(sw > 0) || !(sh > 0))
+            return;
+        const QPoint cursor = GetCursorPoint(Desk.GetCursorPos());
+        const double travelX = eye.Width - size->Width;
+        const double travelY = eye.Height - size->Height;
+        const auto left = static_cast<float>(eye.X + travelX * cursor.x() / sw);
+        const auto top = static_cast<float>(eye.Y + travelY * cursor.y() / sh);
+        MaskedDraw(eye, left, top, std::nullopt);
+    }
+
+    void DrawDistan(const EyeDef& eye) {
+        const auto size = Measure(eye.Pic);
+        if (!size || eye.Frames == 0)
+            return;
+        const float fw = size->Width / static_cast<float>(eye.Frames);
+        const float h = size->Height;
+        const auto x = RoundToInt32(
+            U().ScaleX(WindowLeft + eye.X + fw / 2, ScaleUnit::Twips, ScaleUnit::Pixels));
+        const auto y = RoundToInt32(
+            U().ScaleY(WindowTop + eye.Y + h / 2, ScaleUnit::Twips, ScaleUnit::Pixels));
+        if (!x || !y)
+            return;
+        const auto j = GetDistanceIndex(QPoint(*x, *y), eye.Frames, Desk.GetCursorPos(), Screen);
+        if (!j)
+            return;
+        const float left = static_cast<float>(*j) * fw;
+        MaskedDraw(eye, eye.X, eye.Y, SourceRect{left, 0, fw, h});
+    }
+
     void Draw(const EyeDef& eye) {
         switch (ClassifyKind(eye.Kind)) {
+        case EyeKind::Frames:
+            DrawFrames(eye);
+            break;
         case EyeKind::Auto:
             DrawAuto(eye);
             break;
         case EyeKind::Blink:
             DrawBlink(eye);
             break;
-        case EyeKind::Frames:
         case EyeKind::Matrix:
+            DrawMatrix(eye);
+            break;
         case EyeKind::Rect:
+            DrawRect(eye);
+            break;
         case EyeKind::Distan:
+            DrawDistan(eye);
+            break;
         case EyeKind::None:
             break;
         }
@@ -82,7 +172,12 @@ void RunTick(const mdlGeneral& general, Desktop& desktop, float windowLeft, floa
     const auto& eyes = general.SkinDef.Eyes;
     // The eye count is an unsigned byte: at most 255 eyes are drawn.
     const int upper = std::min(general.SkinDef.EyesUBound(), 255);
-    Eyes drawer{general, desktop, windowLeft, windowTop, surface, desktop.ScreenUnits()};
+    Eyes drawer{general,
+                desktop,
+                windowLeft,
+                windowTop,
+                surface,
+                ScreenTwips{desktop.ScreenWidth(), desktop.ScreenHeight(), desktop.ScreenUnits()}};
     for (int i = 1; i <= upper; ++i)
         drawer.Draw(eyes[static_cast<size_t>(i)]);
 }
