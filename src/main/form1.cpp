@@ -1,6 +1,9 @@
 #include "form1.h"
 
 #include "animation/tick.h"
+#include "main/drag.h"
+#include "main/set_form_on_top.h"
+#include "main/settings_io.h"
 #include "platform/arith.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
@@ -9,10 +12,25 @@
 #include "skin/activation.h"
 #include "skin/mdl_general.h"
 
+#include <QtCore/QCoreApplication>
+#include <QtGui/QCloseEvent>
+#include <QtGui/QCursor>
+#include <QtGui/QMouseEvent>
 #include <QtGui/QPaintEvent>
 #include <QtGui/QPainter>
+#include <QtWidgets/QMenu>
 
 namespace orbo {
+
+namespace {
+
+int ButtonCode(Qt::MouseButtons buttons) {
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
+           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
+           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
+}
+
+} // namespace
 
 Form1::Form1(mdlGeneral& general, Desktop& desktop, SettingsStore& store, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), general_(general), desktop_(desktop),
@@ -22,6 +40,9 @@ Form1::Form1(mdlGeneral& general, Desktop& desktop, SettingsStore& store, QWidge
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
+    // The size at design time; every skin activation replaces it.
+    resize(75, 100);
+    BackgroundChanged();
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(100);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -30,11 +51,38 @@ Form1::Form1(mdlGeneral& general, Desktop& desktop, SettingsStore& store, QWidge
 void Form1::Form_Load() {
     if (windowState() != Qt::WindowNoState)
         setWindowState(Qt::WindowNoState);
-    SetLeft(desktop_.ScreenWidth() / 2);
-    SetTop(desktop_.ScreenHeight() / 2);
-    ActivateSkin(kNoSkin);
-    Timer1.setInterval(IntervalForSpeed(85));
+    LoadInfo();
+    Timer1.setInterval(IntervalForSpeed(general_.Speed));
     Timer1.start();
+}
+
+void Form1::LoadInfo() {
+    const StoredSettings s = ReadStoredSettings(store_, desktop_);
+    SetLeft(s.Left);
+    SetTop(s.Top);
+    general_.Blink = s.Blink;
+    general_.OnTop = s.OnTop;
+    SetFormOnTop(*this, *this, general_.OnTop);
+    general_.Speed = s.Speed;
+    ActivateSkin(s.Skin);
+}
+
+void Form1::SaveInfo() {
+    WriteStoredSettings(store_, Left(), Top(), general_);
+}
+
+void Form1::Form_QueryUnload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    SaveInfo();
+    Timer1.stop();
+    QCoreApplication::exit(0);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
 }
 
 void Form1::ActivateSkin(const QString& name) {
@@ -45,6 +93,10 @@ void Form1::ActivateDefSkin() {
     orbo::ActivateDefSkin(general_.SkinDef, *this, units_, imgDefSkin_);
 }
 
+int Form1::IntervalForSpeed(int speed) {
+    return TimerInterval(speed);
+}
+
 void Form1::Timer1_Timer() {
     RunTick(general_, desktop_, Left(), Top(), surface_);
     const QRegion changed = surface_.Present();
@@ -52,9 +104,51 @@ void Form1::Timer1_Timer() {
         update(changed);
 }
 
-int Form1::IntervalForSpeed(int speed) {
-    const auto remaining = RoundToInt16(100 - speed).value_or(0);
-    return RoundToInt32(remaining / 100.0 * 500 + 1).value_or(1);
+void Form1::Form_MouseDown(int button, float x, float y) {
+    if (button == 1) {
+        dragging_ = true;
+        grabX_ = x;
+        grabY_ = y;
+    } else if (button == 2) {
+        if (QMenu* menu = menuProvider_ ? menuProvider_() : nullptr)
+            menu->exec(QCursor::pos());
+    }
+}
+
+void Form1::Form_MouseMove(int button, float x, float y) {
+    if (button != 1 || !dragging_)
+        return;
+    if (const auto left = DragAxis(Left() + x - grabX_, Width(), desktop_.ScreenWidth()))
+        SetLeft(*left);
+    if (const auto top = DragAxis(Top() + y - grabY_, Height(), desktop_.ScreenHeight()))
+        SetTop(*top);
+}
+
+void Form1::Form_MouseUp(int, float, float) {
+    dragging_ = false;
+}
+
+QPointF Form1::EventTwips(const QMouseEvent& event) const {
+    // The window may have moved since the event was made: measure from where it is now.
+    const QPointF local = event.globalPosition() - QPointF(pos());
+    return {local.x() * units_.TwipsPerPixelX, local.y() * units_.TwipsPerPixelY};
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    const QPointF p = EventTwips(*event);
+    Form_MouseDown(ButtonCode(event->button()), static_cast<float>(p.x()),
+                   static_cast<float>(p.y()));
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = EventTwips(*event);
+    Form_MouseMove(ButtonCode(event->buttons()), static_cast<float>(p.x()),
+                   static_cast<float>(p.y()));
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF p = EventTwips(*event);
+    Form_MouseUp(ButtonCode(event->button()), static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
@@ -66,7 +160,7 @@ void Form1::paintEvent(QPaintEvent* event) {
 
 PixelGeometry Form1::Geometry() const {
     PixelGeometry g(units_);
-    g.SetPixels(geometry());
+    g.SetPixels(QRect(pos(), size()));
     return g;
 }
 

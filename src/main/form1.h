@@ -7,6 +7,10 @@
 #include <QtCore/QTimer>
 #include <QtWidgets/QWidget>
 
+#include <functional>
+
+class QMenu;
+
 namespace orbo {
 
 class Desktop;
@@ -22,11 +26,24 @@ public:
 
     void Form_Load();
     void Timer1_Timer();
+    void LoadInfo();
+    void SaveInfo();
+    // Runs once however the window closes: saves the settings and ends the program.
+    void Form_QueryUnload();
 
     void ActivateSkin(const QString& name);
     void ActivateDefSkin();
     // The interval of Timer1 for a Speed: 501 - 5 x Speed milliseconds.
     static int IntervalForSpeed(int speed);
+
+    // Mouse handlers: button 1 left, 2 right, 4 middle (a sum while moving); X, Y in twips.
+    void Form_MouseDown(int button, float x, float y);
+    void Form_MouseMove(int button, float x, float y);
+    void Form_MouseUp(int button, float x, float y);
+
+    // The popup menu belongs to the options window, which is made the first time it is needed.
+    using MenuProvider = std::function<QMenu*()>;
+    void SetMenuProvider(MenuProvider provider) { menuProvider_ = std::move(provider); }
 
     // CreatureWindow
     float Left() const override;
@@ -37,22 +54,30 @@ public:
     void SetTop(float twips) override;
     void SetWidth(float twips) override;
     void SetHeight(float twips) override;
+    const Units& ScaleUnits() const override { return units_; }
     const orbo::Picture& Picture() const override { return picture_; }
     void SetPicture(const orbo::Picture& picture) override;
     void SetWindowRgn(const QRegion& region) override;
 
     // The last composed frame, for tests and screenshots.
     const QImage& Frame() { return surface_.Image(); }
+    bool Dragging() const { return dragging_; }
 
     QTimer Timer1;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     PixelGeometry Geometry() const;
     void ApplyGeometry(const PixelGeometry& geometry);
     void BackgroundChanged();
+    // The event's position in the window's twips, measured from where the window is now.
+    QPointF EventTwips(const QMouseEvent& event) const;
 
     mdlGeneral& general_;
     Desktop& desktop_;
@@ -61,6 +86,11 @@ private:
     DefaultSkinPictures imgDefSkin_;
     orbo::Picture picture_;
     Surface surface_;
+    MenuProvider menuProvider_;
+    bool dragging_ = false;
+    float grabX_ = 0;
+    float grabY_ = 0;
+    bool unloaded_ = false;
 };
 
 } // namespace orbo

@@ -1,22 +1,32 @@
 #include "main/form1.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
+#include "platform/termination.h"
 #include "skin/mdl_general.h"
 
 #include <QtWidgets/QApplication>
 
 int main(int argc, char* argv[]) {
     // Wayland gives no global cursor and lets no window place itself: ask for XWayland.
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orbo"));
     QApplication::setApplicationVersion(QStringLiteral(ORBO_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
 
     orbo::mdlGeneral general;
     const auto desktop = orbo::MakeDesktop();
     const auto store = orbo::MakeSettingsStore();
     orbo::Form1 form(general, *desktop, *store);
+
+    // However the program is asked to end, it ends through the creature window's close.
+    orbo::WatchTerminationRequests(form, [&form] { form.close(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form] { form.close(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
+                     [&form] { form.Form_QueryUnload(); });
+
     form.Form_Load();
     form.show();
     return app.exec();

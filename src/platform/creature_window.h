@@ -24,6 +24,9 @@ public:
     virtual void SetWidth(float twips) = 0;
     virtual void SetHeight(float twips) = 0;
 
+    // The twips per pixel the window converts with.
+    virtual const Units& ScaleUnits() const = 0;
+
     virtual const orbo::Picture& Picture() const = 0;
     virtual void SetPicture(const orbo::Picture& picture) = 0;
 
@@ -68,6 +71,7 @@ public:
     void SetTop(float twips) override { Geometry.SetTop(twips); }
     void SetWidth(float twips) override { Geometry.SetWidth(twips); }
     void SetHeight(float twips) override { Geometry.SetHeight(twips); }
+    const Units& ScaleUnits() const override { return Geometry.ScaleUnits(); }
     const orbo::Picture& Picture() const override { return Background; }
     void SetPicture(const orbo::Picture& picture) override { Background = picture; }
     void SetWindowRgn(const QRegion& region) override {

@@ -1,0 +1,23 @@
+#include "set_form_on_top.h"
+
+#include "platform/arith.h"
+#include "platform/creature_window.h"
+#include "platform/native_window.h"
+
+#include <QtWidgets/QWidget>
+
+namespace orbo {
+
+void SetFormOnTop(QWidget& form, const CreatureWindow& geometry, bool onTop) {
+    const Units& u = geometry.ScaleUnits();
+    const auto x = RoundToInt16(geometry.Left() / u.TwipsPerPixelX);
+    const auto y = RoundToInt16(geometry.Top() / u.TwipsPerPixelY);
+    const auto w = RoundToInt16(geometry.Width() / u.TwipsPerPixelX);
+    const auto h = RoundToInt16(geometry.Height() / u.TwipsPerPixelY);
+    // A position too far off for 16 bits cannot be passed on; the window then stays where it is,
+    // but the stacking order is still set.
+    const QRect r = (x && y && w && h) ? QRect(*x, *y, *w, *h) : form.geometry();
+    SetWindowPos(form, onTop, r.x(), r.y(), r.width(), r.height());
+}
+
+} // namespace orbo

@@ -1,0 +1,102 @@
+#include "settings_io.h"
+
+#include "platform/arith.h"
+#include "platform/desktop.h"
+#include "platform/settings_store.h"
+#include "skin/mdl_general.h"
+
+#include <QtCore/QLocale>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orbo {
+
+namespace {
+
+QLocale UserLocale() {
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+QString BoolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// A position is used only when the window system can place a window there.
+float PositionOr(const QString& text, float fallback, int twipsPerPixel) {
+    float value = 0;
+    if (!TextToSingle(text, value) || !RoundToInt32(value / twipsPerPixel))
+        return fallback;
+    return value;
+}
+
+} // namespace
+
+QString SingleToText(float value) {
+    return UserLocale().toString(static_cast<double>(value), 'g', 7);
+}
+
+bool TextToSingle(const QString& text, float& value) {
+    bool ok = false;
+    float parsed = UserLocale().toFloat(text, &ok);
+    if (!ok)
+        parsed = QLocale::c().toFloat(text, &ok);
+    if (!ok || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+int TimerInterval(int speed) {
+    const auto remaining = RoundToInt16(100 - speed).value_or(0);
+    return RoundToInt32(remaining / 100.0 * 500 + 1).value_or(1);
+}
+
+QString TrimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) {
+    StoredSettings s;
+    const auto get = [&store](const QString& key, const QString& fallback) {
+        return store.GetSetting(kSettingsApp, kSettingsSection, key, fallback);
+    };
+    const float left = desktop.ScreenWidth() / 2;
+    const float top = desktop.ScreenHeight() / 2;
+    s.Left =
+        PositionOr(get(QStringLiteral("Left"), SingleToText(left)), left, desktop.TwipsPerPixelX());
+    s.Top =
+        PositionOr(get(QStringLiteral("Top"), SingleToText(top)), top, desktop.TwipsPerPixelY());
+    s.Blink = get(QStringLiteral("Blink"), QStringLiteral("true")).toLower() == u"true";
+    s.OnTop = get(QStringLiteral("OnTop"), QStringLiteral("true")).toLower() == u"true";
+    float speed = 85;
+    if (!TextToSingle(get(QStringLiteral("Speed"), QStringLiteral("85")), speed))
+        speed = 85;
+    s.Speed = RoundToUint8(std::clamp(speed, 0.0f, 100.0f)).value_or(85);
+    s.Skin = TrimSpaces(get(QStringLiteral("Skin"), kNoSkin));
+    if (s.Skin.isEmpty())
+        s.Skin = kNoSkin;
+    return s;
+}
+
+void WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general) {
+    const auto save = [&store](const QString& key, const QString& value) {
+        store.SaveSetting(kSettingsApp, kSettingsSection, key, value);
+    };
+    save(QStringLiteral("Left"), SingleToText(left));
+    save(QStringLiteral("Top"), SingleToText(top));
+    save(QStringLiteral("Skin"), general.SkinName);
+    save(QStringLiteral("Speed"), QString::number(general.Speed));
+    save(QStringLiteral("OnTop"), BoolText(general.OnTop));
+    save(QStringLiteral("Blink"), BoolText(general.Blink));
+}
+
+} // namespace orbo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QtCore/QString>
+
+#include <cstdint>
+
+namespace orbo {
+
+class Desktop;
+class SettingsStore;
+struct mdlGeneral;
+
+inline const QString kSettingsApp = QStringLiteral("Z Orbo");
+inline const QString kSettingsSection = QStringLiteral("Setting");
+
+// The six stored values as LoadInfo applies them.
+struct StoredSettings {
+    float Left = 0;
+    float Top = 0;
+    bool Blink = true;
+    bool OnTop = true;
+    std::uint8_t Speed = 85;
+    QString Skin;
+};
+
+// Reads the store, with the defaults for missing keys: the window's top-left corner at the
+// screen's centre, blinking and always-on-top on, Speed 85, the built-in skin. A position or
+// speed that is no number (or no usable pixel position) gives that key's default.
+StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
+
+// Writes the six keys in the order Left, Top, Skin, Speed, OnTop, Blink.
+void WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general);
+
+// The decimal text of a single-precision number in the user's locale; whole numbers have no
+// decimal point. And the reverse: the user's locale first, then the C locale.
+QString SingleToText(float value);
+bool TextToSingle(const QString& text, float& value);
+
+// The animation timer's interval for a Speed: (100 - Speed) / 100 x 500 + 1, rounded, which is
+// 501 - 5 x Speed milliseconds.
+int TimerInterval(int speed);
+
+// Removes leading and trailing spaces (only the space character).
+QString TrimSpaces(const QString& text);
+
+} // namespace orbo
