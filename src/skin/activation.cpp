@@ -1,6 +1,75 @@
 #include "activation.h"
 
+#include "platform/files.h"
+#include "platform/surface.h"
+#include "skin/mask_region.h"
+#include "skin/skin_reader.h"
+
+#include <exception>
+
 namespace orbo {
+
+namespace {
+
+// A step that fails is skipped and the next one runs; nothing leaves ActivateSkin. The only
+// errors left at this level are the platform's (memory for pictures, arrays and regions).
+template <typename F> bool RunStep(F&& step) noexcept {
+    try {
+        step();
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool IsBuiltInName(const QString& name) {
+    return name.isEmpty() || name.toLower() == kNoSkin;
+}
+
+// AppPath/Skins/<name>, the name as passed; on a file system that tells letter case apart a skin
+// folder made on Windows may differ from the stored name in case only.
+std::optional<QString> FindSkinFolder(const QString& appPath, const QString& name) {
+    QString skins = appPath;
+    if (!skins.endsWith(u'/'))
+        skins += u'/';
+    skins += QStringLiteral("Skins");
+    return FindEntry(skins, name);
+}
+
+// Steps 7 to 14: the window takes the background's size, is pulled back at the right and the
+// bottom, and is cut to the background's non-magenta pixels.
+void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Units& units) {
+    const Picture back = window.Picture();
+    // An empty picture cannot be measured: the window keeps its size.
+    if (!back.IsEmpty()) {
+        RunStep([&] {
+            const float w =
+                units.ScaleX(back.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
+            if (window.Width() != w)
+                window.SetWidth(w);
+        });
+        RunStep([&] {
+            const float h =
+                units.ScaleY(back.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
+            if (window.Height() != h)
+                window.SetHeight(h);
+        });
+    }
+    RunStep([&] {
+        const float left = desk.ScreenWidth() - window.Width();
+        if (left < window.Left())
+            window.SetLeft(left);
+    });
+    RunStep([&] {
+        const float top = desk.ScreenHeight() - window.Height();
+        if (top < window.Top())
+            window.SetTop(top);
+    });
+    RunStep([&] { window.SetWindowRgn(BuildEmptyRegion()); });
+    RunStep([&] { window.SetWindowRgn(BuildMaskRegion(back, kMagenta, units)); });
+}
+
+} // namespace
 
 void ActivateSkin(const SkinContext& context, const QString& name) {
     mdlGeneral& general = context.General;
@@ -8,11 +77,16 @@ void ActivateSkin(const SkinContext& context, const QString& name) {
         return;
     general.SkinName = name;
     const Units units = context.Desk.ScreenUnits();
-    ActivateDefSkin(general.SkinDef, context.Window, units, context.Pictures);
-    CreatureWindow& window = context.Window;
-    const Picture& back = window.Picture();
-    window.SetWidth(units.ScaleX(back.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips));
-    window.SetHeight(units.ScaleY(back.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips));
+    const bool started =
+        RunStep([&] { ActivateDefSkin(general.SkinDef, context.Window, units, context.Pictures); });
+    if (started && !IsBuiltInName(name)) {
+        RunStep([&] {
+            const auto folder = FindSkinFolder(context.AppPath, name);
+            if (folder)
+                ReadSkinFile(*folder, SkinTarget{general.SkinDef, context.Window, units});
+        });
+    }
+    FitWindowToBackground(context.Window, context.Desk, units);
 }
 
 } // namespace orbo

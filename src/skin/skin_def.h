@@ -37,10 +37,10 @@ EyeKind ClassifyKind(const KindText& kind);
 
 struct EyeDef {
     KindText Kind;
-    float Y = 0;      // twips, top of the box within the background
-    float X = 0;      // twips, left of the box
-    float Width = 0;  // twips; for "matrix" the columns, stored like a width
-    float Height = 0; // twips; for "matrix" the rows
+    float Y = 0;             // twips, top of the box within the background
+    float X = 0;             // twips, left of the box
+    float Width = 0;         // twips; for "matrix" the columns, stored like a width
+    float Height = 0;        // twips; for "matrix" the rows
     std::uint8_t Frames = 0; // frames of a strip; for "blink" the button code
     Picture Pic;
     Picture Mask;
