@@ -62,6 +62,7 @@ public:
     // The last composed frame, for tests and screenshots.
     const QImage& Frame() { return surface_.Image(); }
     bool Dragging() const { return dragging_; }
+    const QImage& DefaultBackground() const { return imgDefSkin_.imgDefSkin[0].Image(); }
 
     QTimer Timer1;
 
