@@ -1,0 +1,133 @@
+// The built-in skin on a real X server, with no settings stored.
+#include "e2e_env.h"
+#include "motion_expect.h"
+
+#include <gtest/gtest.h>
+
+#include <QtGui/QImage>
+
+namespace orbo::e2e {
+namespace {
+
+const QString kResources = QStringLiteral(ORBO_SOURCE_DIR "/src/resources/");
+constexpr QRgb kLime = 0xCCFF00;
+constexpr QRgb kBlack = 0x000000;
+
+// The built-in eyes, in pixels of the background.
+const EyeBox kEye1{10, 53, 32, 34, 17, 16};
+const EyeBox kEye2{43, 62, 22, 22, 7, 7};
+
+// What of a masked eye picture shows in colour rgb: pixels of that colour in the picture that
+// the mask does not let the background through (a white mask pixel keeps the white eyeball).
+QRect VisibleBox(const QString& pic, const QString& mask, QRgb rgb) {
+    const QImage p = QImage(kResources + pic).convertToFormat(QImage::Format_RGB32);
+    const QImage m = QImage(kResources + mask).convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x)
+            if ((p.pixel(x, y) & 0xFFFFFF) == rgb && (m.pixel(x, y) & 0xFFFFFF) == 0)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+class BuiltinSkin : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(run_.Start()) << "no ORBO window was mapped"; }
+    OrboRun run_;
+};
+
+TEST_F(BuiltinSkin, WindowSitsAtTheScreenCentreWithTheBackgroundsSizeAndShape) {
+    const auto geometry = Probe().Geometry(run_.Window());
+    ASSERT_TRUE(geometry);
+    const QImage background(kResources + QStringLiteral("defskin0.bmp"));
+    ASSERT_FALSE(background.isNull());
+    EXPECT_EQ(*geometry, QRect(QPoint(kScreenWidth / 2, kScreenHeight / 2), background.size()));
+    EXPECT_EQ(background.size(), QSize(75, 100));
+    const QRegion shape = RegionOf(Probe().ShapeRectangles(run_.Window()));
+    const QRegion expected = NonMagentaRegion(background);
+    EXPECT_TRUE(shape.xored(expected).isEmpty())
+        << "shape has " << shape.rectCount() << " rectangles, differing in "
+        << shape.xored(expected).boundingRect().x() << ","
+        << shape.xored(expected).boundingRect().y();
+}
+
+TEST_F(BuiltinSkin, WindowIsNamedOrboWithClassOrbo) {
+    EXPECT_EQ(Probe().Title(run_.Window()), kTitle);
+    EXPECT_EQ(Probe().WmClass(run_.Window()), QStringLiteral("orbo,orbo"));
+}
+
+struct CursorRow {
+    const char* Name;
+    QPoint Cursor;
+    int DirectionX; // -1 the pupils must move left, +1 right, 0 either
+    int DirectionY;
+};
+
+void PrintTo(const CursorRow& row, std::ostream* os) {
+    *os << row.Name << " (" << row.Cursor.x() << ", " << row.Cursor.y() << ")";
+}
+
+class BuiltinSkinGaze : public BuiltinSkin, public ::testing::WithParamInterface<CursorRow> {};
+
+// The eye centres on the screen are near (530, 446) and (557, 456).
+const CursorRow kGazeRows[] = {
+    {"FarLeft", {0, 450}, -1, 0},       {"FarRight", {1023, 450}, +1, 0},
+    {"StraightAbove", {540, 0}, 0, -1}, {"StraightBelow", {540, 767}, 0, +1},
+    {"UpLeft", {100, 60}, -1, -1},
+};
+
+TEST_P(BuiltinSkinGaze, PupilsMoveTowardTheCursorAsFarAsTheFormulaSays) {
+    const CursorRow& row = GetParam();
+    const auto geometry = Probe().Geometry(run_.Window());
+    ASSERT_TRUE(geometry);
+    const QPoint window = geometry->topLeft();
+    const QRect ringBox =
+        VisibleBox(QStringLiteral("defskin1.bmp"), QStringLiteral("defskin2.bmp"), kLime);
+    const QRect pupilBox =
+        VisibleBox(QStringLiteral("defskin3.bmp"), QStringLiteral("defskin4.bmp"), kBlack);
+    ASSERT_FALSE(ringBox.isEmpty());
+    ASSERT_FALSE(pupilBox.isEmpty());
+
+    const QPoint expected1 =
+        window + ExpectedAutoPosition(window, kEye1, row.Cursor) + ringBox.topLeft();
+    const QPoint expected2 =
+        window + ExpectedAutoPosition(window, kEye2, row.Cursor) + pupilBox.topLeft();
+    // The test's own arithmetic must agree with where the cursor is.
+    const QPoint rest1 = window + RestingAutoPosition(kEye1) + ringBox.topLeft();
+    if (row.DirectionX != 0) {
+        ASSERT_GT((expected1.x() - rest1.x()) * row.DirectionX, 0);
+    }
+    if (row.DirectionY != 0) {
+        ASSERT_GT((expected1.y() - rest1.y()) * row.DirectionY, 0);
+    }
+
+    Probe().MovePointer(row.Cursor.x(), row.Cursor.y());
+    const QRect eye1Area(kEye1.X, kEye1.Y, kEye1.Width, kEye1.Height);
+    const QRect eye2Area(kEye2.X, kEye2.Y, kEye2.Width, kEye2.Height);
+    QRect found1;
+    QRect found2;
+    const auto near = [](QPoint a, QPoint b) {
+        return std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1;
+    };
+    WaitFor([&] {
+        found1 = BoundingBoxOf(GrabWindowArea(run_.Window(), eye1Area), kLime)
+                     .translated(window + eye1Area.topLeft());
+        found2 = BoundingBoxOf(GrabWindowArea(run_.Window(), eye2Area), kBlack)
+                     .translated(window + eye2Area.topLeft());
+        return near(found1.topLeft(), expected1) && near(found2.topLeft(), expected2);
+    });
+    if (!near(found1.topLeft(), expected1) || !near(found2.topLeft(), expected2))
+        SaveArtifact(Probe().Grab(*geometry), QStringLiteral("builtin-gaze-%1").arg(row.Name));
+    EXPECT_EQ(found1.size(), ringBox.size());
+    EXPECT_EQ(found2.size(), pupilBox.size());
+    EXPECT_NEAR(found1.x(), expected1.x(), 1);
+    EXPECT_NEAR(found1.y(), expected1.y(), 1);
+    EXPECT_NEAR(found2.x(), expected2.x(), 1);
+    EXPECT_NEAR(found2.y(), expected2.y(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cursor, BuiltinSkinGaze, ::testing::ValuesIn(kGazeRows),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+} // namespace
+} // namespace orbo::e2e
