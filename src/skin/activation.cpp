@@ -36,8 +36,8 @@ std::optional<QString> FindSkinFolder(const QString& appPath, const QString& nam
     return FindEntry(skins, name);
 }
 
-// Steps 7 to 14: the window takes the background's size, is pulled back at the right and the
-// bottom, and is cut to the background's non-magenta pixels.
+} // namespace
+
 void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Units& units) {
     const Picture back = window.Picture();
     // An empty picture cannot be measured: the window keeps its size.
@@ -68,8 +68,6 @@ void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Un
     RunStep([&] { window.SetWindowRgn(BuildEmptyRegion()); });
     RunStep([&] { window.SetWindowRgn(BuildMaskRegion(back, kMagenta, units)); });
 }
-
-} // namespace
 
 void ActivateSkin(const SkinContext& context, const QString& name) {
     mdlGeneral& general = context.General;

@@ -25,4 +25,9 @@ struct SkinContext {
 // No error leaves it.
 void ActivateSkin(const SkinContext& context, const QString& name);
 
+// The second half of every activation: the window takes its background picture's size, is
+// pulled back onto the screen at the right and the bottom, and is cut to the background's
+// non-magenta pixels.
+void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Units& units);
+
 } // namespace orbo
