@@ -142,6 +142,22 @@ bool XProbe::IsShown(unsigned long window) const {
            attributes.map_state == IsViewable;
 }
 
+std::vector<unsigned long> XProbe::ShownTopLevels() const {
+    std::vector<unsigned long> result;
+    Window rootReturn = 0;
+    Window parentReturn = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display_, Root(), &rootReturn, &parentReturn, &children, &count) == 0)
+        return result;
+    for (unsigned int i = 0; i < count; ++i)
+        if (IsShown(children[i]))
+            result.push_back(children[i]);
+    if (children != nullptr)
+        XFree(children);
+    return result;
+}
+
 std::optional<unsigned long> XProbe::WaitMapped(const QString& title,
                                                 std::chrono::milliseconds timeout,
                                                 std::chrono::milliseconds pollInterval) const {

@@ -36,6 +36,8 @@ public:
     // Polls until no viewable window of that title is left.
     bool WaitGone(const QString& title, std::chrono::milliseconds timeout) const;
     bool IsShown(unsigned long window) const;
+    // The shown children of the root window, bottom to top.
+    std::vector<unsigned long> ShownTopLevels() const;
 
     // Position on the root window and size, in pixels.
     std::optional<QRect> Geometry(unsigned long window) const;
