@@ -1,0 +1,44 @@
+#include "skin_list.h"
+
+#include "skin/mdl_general.h"
+
+#include <algorithm>
+
+namespace orbo {
+
+namespace {
+
+// Ignoring letter case first; names that differ only in case keep a fixed order between them.
+bool SortsBefore(const QString& a, const QString& b) {
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
+}
+
+} // namespace
+
+bool ListsAsSkin(const QString& name) {
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    return !name.endsWith(QStringLiteral(".zip"), Qt::CaseSensitive);
+}
+
+QStringList AddSkinNames(QStringList list, const QStringList& folderEntries) {
+    for (const QString& name : folderEntries) {
+        if (!ListsAsSkin(name))
+            continue;
+        const auto at = std::upper_bound(list.begin(), list.end(), name, SortsBefore);
+        list.insert(at, name);
+    }
+    list.prepend(kNoSkin);
+    return list;
+}
+
+int FindListEntry(const QStringList& list, const QString& text) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (QString::compare(list[i], text, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+} // namespace orbo

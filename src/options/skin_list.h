@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+
+namespace orbo {
+
+// Whether a name found in the skins folder belongs in the skin list: everything but "." and ".."
+// and names ending in ".zip" in lower case (".ZIP" is listed). Names are never trimmed.
+bool ListsAsSkin(const QString& name);
+
+// The list after AddSkinToList: every listed name of the folder's entries put into its sorted
+// place among the entries already there (ignoring letter case, as the sorted list box orders
+// them), then "< none >" at the top whatever the sorting.
+QStringList AddSkinNames(QStringList list, const QStringList& folderEntries);
+
+// The entry a text selects in the list: the first whose whole text equals it ignoring letter
+// case, or -1 when none does.
+int FindListEntry(const QStringList& list, const QString& text);
+
+} // namespace orbo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QtCore/QString>
+
+#include <cstdint>
+
+namespace orbo {
+
+// The slider's fixed controls, in twips as laid out on the Options page. The whole tube
+// (imgSpeedBack(0)) and the track (shpSpeedBack) must share their top and height, or a drag
+// could give a speed outside 0 to 100.
+struct SpeedSliderLayout {
+    float HandleLeft = 240; // imgSpeed
+    float HandleWidth = 255;
+    float HandleHeight = 255;
+    float TubeTop = 120; // imgSpeedBack(0), also the left and width of imgSpeedBack(1)
+    float TubeHeight = 1275;
+    float TrackTop = 120; // shpSpeedBack
+    float TrackHeight = 1275;
+};
+
+// The slider's moving parts.
+struct SpeedSliderState {
+    float HandleTop = 0;       // imgSpeed.Top
+    float UpperTubeHeight = 0; // imgSpeedBack(1).Height
+    std::uint8_t Speed = 0;    // the value last shown by the number label
+    QString Tag;               // "1" and the grab offset while a drag is in progress
+    bool Pressed = false;      // the handle shows the picture of the pressed bulb
+};
+
+// Mouse-button codes of the handlers.
+inline constexpr int kLeftButton = 1;
+
+// The handle's top for a speed: 100 puts it at the tube's top, 0 at its bottom.
+float HandleTopForSpeed(const SpeedSliderLayout& layout, std::uint8_t speed);
+
+// Placing the slider from Speed when the window loads: the handle, the upper tube down to the
+// handle's centre, and the speed it shows. The handle shows its idle picture.
+void PlaceSlider(SpeedSliderState& state, const SpeedSliderLayout& layout, std::uint8_t speed);
+
+// A press on the handle (y in twips within the handle): the left button starts a drag that
+// keeps the grabbed point under the cursor; any other button ends one.
+void SliderMouseDown(SpeedSliderState& state, int button, float y);
+
+// A move over (or, during a drag, anywhere away from) the handle. Returns false and changes
+// nothing unless a drag is in progress; otherwise moves the handle within the track, fits the
+// upper tube to it and recomputes Speed, even when the handle did not move.
+bool SliderMouseMove(SpeedSliderState& state, const SpeedSliderLayout& layout, float y);
+
+// Any release ends the drag and gives the handle its idle picture again.
+void SliderMouseUp(SpeedSliderState& state);
+
+bool SliderDragging(const SpeedSliderState& state);
+
+// A single-precision number as the forms run-time writes it: at most seven significant digits.
+QString SingleText(float value);
+
+} // namespace orbo
