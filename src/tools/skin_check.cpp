@@ -1,0 +1,228 @@
+#include "skin_check.h"
+
+#include "animation/tick.h"
+#include "platform/desktop.h"
+#include "platform/files.h"
+#include "skin/activation.h"
+#include "skin/mask_region.h"
+#include "skin/skin_reader.h"
+
+#include <QtCore/QFileInfo>
+#include <QtCore/QTextStream>
+
+#include <map>
+
+namespace orbo {
+
+namespace {
+
+// The creature's world for one check: a window at the screen's top-left and a scripted desktop.
+struct CheckedSkin {
+    mdlGeneral General;
+    FakeCreatureWindow Window;
+    ScriptedDesktop Desk;
+    DefaultSkinPictures Pictures = DefaultSkinPictures::Load();
+    std::optional<SkinReadResult> Read;
+
+    CheckedSkin(const SkinCheckRequest& request, const SkinLineObserver& observer) {
+        Desk.Screen = request.Screen;
+        Desk.Cursor = request.Cursor.value_or(QPoint());
+        Desk.Left = request.Left;
+        Desk.Right = request.Right;
+        Desk.Middle = request.Middle;
+        General.Blink = true;
+        const Units units = Desk.ScreenUnits();
+        ActivateDefSkin(General.SkinDef, Window, units, Pictures);
+        General.SkinName = QFileInfo(request.Folder).fileName();
+        Read = ReadSkinFile(request.Folder, SkinTarget{General.SkinDef, Window, units}, observer);
+        FitWindowToBackground(Window, Desk, units);
+    }
+};
+
+QString Quoted(const QString& text) {
+    return u'"' + text + u'"';
+}
+
+QString Px(float twips, int twipsPerPixel) {
+    return QString::number(static_cast<double>(twips) / twipsPerPixel, 'g', 7);
+}
+
+QString SizeText(const QSize& size) {
+    return QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+}
+
+bool NeverSet(const KindText& kind) {
+    return kind == KindText();
+}
+
+QString KindForDisplay(const KindText& kind) {
+    return NeverSet(kind) ? QStringLiteral("(none)") : Quoted(kind.ToString());
+}
+
+qint64 PixelCount(const QRegion& region) {
+    qint64 n = 0;
+    for (const QRect& r : region)
+        n += static_cast<qint64>(r.width()) * r.height();
+    return n;
+}
+
+bool HasMagenta(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == 0xFF00FF)
+                return true;
+    }
+    return false;
+}
+
+// What a line did, in words, for the line-by-line listing.
+QString Describe(const SkinLineOutcome& o) {
+    switch (o.Status) {
+    case SkinLineStatus::Blank:
+        return QStringLiteral("blank or comment");
+    case SkinLineStatus::Section:
+        return QStringLiteral("section ") + Quoted(o.Section) +
+               (o.Section == u"info" || o.Section == u"setting" || o.Section.left(3) == u"eye"
+                    ? QString()
+                    : QStringLiteral(" (not used: its lines are skipped)"));
+    case SkinLineStatus::Applied:
+        return o.Field + QStringLiteral(" = ") + o.Value;
+    case SkinLineStatus::UnusedSection:
+        return QStringLiteral("skipped: section not used");
+    case SkinLineStatus::EyeOutOfRange:
+        return QStringLiteral("skipped: eye index out of range");
+    case SkinLineStatus::UnknownKey:
+        return QStringLiteral("skipped: unknown key ") + Quoted(o.Key) +
+               (o.Key.endsWith(u' ') ? QStringLiteral(" (blank before \"=\")") : QString());
+    default:
+        return SkinLineStatusText(o.Status) + QStringLiteral(" -- reading stops here");
+    }
+}
+
+} // namespace
+
+QImage RenderCreature(const SkinCheckRequest& request) {
+    CheckedSkin skin(request, {});
+    const QSize size = skin.Window.Geometry.Pixels().size();
+    Surface surface(skin.Desk.ScreenUnits());
+    surface.SetBackground(size, kMagenta, skin.Window.Background);
+    RunTick(skin.General, skin.Desk, skin.Window.Left(), skin.Window.Top(), surface);
+    QImage out = surface.Image().convertToFormat(QImage::Format_ARGB32);
+    // Outside the shape nothing of the window shows.
+    const QRegion outside = QRegion(QRect(QPoint(0, 0), size)).subtracted(skin.Window.Region);
+    for (const QRect& r : outside)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                out.setPixel(x, y, 0);
+    return out;
+}
+
+SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
+    SkinCheckResult result;
+    QString report;
+    QTextStream out(&report);
+    const QString iniPath =
+        FindEntry(request.Folder, QStringLiteral("Skin.ini")).value_or(QString());
+    const QStringList lines =
+        SplitLines(ReadRegularFile(iniPath, kMaxSkinFileBytes).value_or(QByteArray()));
+
+    std::vector<QString> warnings;
+    std::map<int, int> eyeLinesBefore; // eye section header line -> eye lines applied before "eyes"
+    int currentEyeSection = 0;
+    const SkinLineObserver observer = [&](const SkinLineOutcome& o) {
+        const QString text = o.Line <= lines.size() ? lines[o.Line - 1] : QString();
+        out << qSetFieldWidth(5) << Qt::right << o.Line << qSetFieldWidth(0) << Qt::left << "  "
+            << text.left(60) << (text.size() > 60 ? "..." : "") << "\n"
+            << "       -> " << Describe(o) << "\n";
+        if (o.Status == SkinLineStatus::Section)
+            currentEyeSection = o.Section.left(3) == u"eye" ? o.Line : 0;
+        if (o.Status == SkinLineStatus::Applied && o.Key == u"eyes") {
+            for (const auto& [header, count] : eyeLinesBefore)
+                if (count > 0)
+                    warnings.push_back(
+                        QStringLiteral("line %1: eye section before \"eyes\" (line %2), "
+                                       "which throws its values away")
+                            .arg(header)
+                            .arg(o.Line));
+            eyeLinesBefore.clear();
+        } else if (o.Status == SkinLineStatus::Applied && currentEyeSection != 0) {
+            ++eyeLinesBefore[currentEyeSection];
+        }
+    };
+
+    out << "Skin.ini of " << request.Folder << "\n";
+    CheckedSkin skin(request, observer);
+    if (!skin.Read) {
+        out << "No Skin.ini there (or it is not a regular file): the built-in skin is shown.\n";
+    } else if (skin.Read->Failed()) {
+        out << "Reading stopped at line " << skin.Read->FailedLine << " ("
+            << SkinLineStatusText(skin.Read->Failure)
+            << "). Lines before it stay applied; later lines are not read.\n";
+    } else {
+        out << "The whole file was read (" << skin.Read->LinesRead << " lines).\n";
+        result.WholeFileRead = true;
+    }
+
+    const SkinDef& s = skin.General.SkinDef;
+    const Units units = skin.Desk.ScreenUnits();
+    out << "\nSummary\n";
+    out << "  Name:      " << s.Name << "\n  Creator:   " << s.Creator
+        << "\n  E-mail:    " << s.Email << "\n  Home page: " << s.HomePage
+        << "\n  Date:      " << s.Date << "\n  Comment:   " << s.Comment << "\n";
+    const Picture& back = skin.Window.Background;
+    const bool builtIn = back.SameAs(skin.Pictures.imgDefSkin[0]);
+    out << "  Background: " << SizeText(back.Image().size()) << " pixels"
+        << (builtIn ? " (the built-in one)" : "") << "\n";
+    out << "  Window:     " << SizeText(skin.Window.Geometry.Pixels().size()) << " pixels\n";
+    out << "  Shape:      " << PixelCount(skin.Window.Region) << " pixels\n";
+    out << "  Eyes:       " << s.EyesUBound() << " (element 0 is never drawn)\n";
+    for (int i = 1; i <= s.EyesUBound() && i <= 255; ++i) {
+        const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
+        out << "    eye " << i << ": kind " << KindForDisplay(e.Kind) << ", box "
+            << Px(e.X, units.TwipsPerPixelX) << "," << Px(e.Y, units.TwipsPerPixelY) << " size "
+            << Px(e.Width, units.TwipsPerPixelX) << "x" << Px(e.Height, units.TwipsPerPixelY)
+            << " px, frames/buttons " << e.Frames << ", pic "
+            << (e.Pic.IsEmpty() ? QStringLiteral("none") : SizeText(e.Pic.Image().size()))
+            << ", mask "
+            << (e.Mask.IsEmpty() ? QStringLiteral("none") : SizeText(e.Mask.Image().size()))
+            << "\n";
+        const EyeKind kind = ClassifyKind(e.Kind);
+        if (NeverSet(e.Kind))
+            warnings.push_back(QStringLiteral("eye %1 has no type: it is never drawn").arg(i));
+        else if (kind == EyeKind::None)
+            warnings.push_back(QStringLiteral("eye %1: kind %2 is not one the animation knows; "
+                                              "it is never drawn")
+                                   .arg(i)
+                                   .arg(Quoted(e.Kind.ToString().trimmed())));
+        const bool boxIsSize = kind == EyeKind::Auto || kind == EyeKind::Rect;
+        if (boxIsSize && !e.Pic.IsEmpty()) {
+            const float pw =
+                units.ScaleX(e.Pic.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
+            const float ph =
+                units.ScaleY(e.Pic.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
+            if (pw > e.Width || ph > e.Height)
+                warnings.push_back(QStringLiteral("eye %1: its picture (%2 pixels) is larger than "
+                                                  "its box (%3x%4 pixels)")
+                                       .arg(i)
+                                       .arg(SizeText(e.Pic.Image().size()))
+                                       .arg(Px(e.Width, units.TwipsPerPixelX))
+                                       .arg(Px(e.Height, units.TwipsPerPixelY)));
+        }
+    }
+    if (!back.IsEmpty() && !HasMagenta(back.Image()))
+        warnings.push_back(QStringLiteral("the background has no magenta (255,0,255) pixel: the "
+                                          "window is a plain rectangle"));
+    if (!warnings.empty()) {
+        out << "\nWarnings\n";
+        for (const QString& w : warnings)
+            out << "  " << w << "\n";
+    }
+    out.flush();
+    result.Report = report;
+    if (request.Cursor)
+        result.Rendering = RenderCreature(request);
+    return result;
+}
+
+} // namespace orbo

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QtCore/QPoint>
+#include <QtCore/QSize>
+#include <QtCore/QString>
+#include <QtGui/QImage>
+
+#include <optional>
+
+namespace orbo {
+
+// What a skin author asks of the checker.
+struct SkinCheckRequest {
+    QString Folder;
+    QSize Screen{1024, 768};
+    // For a rendering: the cursor in screen pixels and the buttons held (left, right, middle).
+    std::optional<QPoint> Cursor;
+    bool Left = false;
+    bool Right = false;
+    bool Middle = false;
+};
+
+struct SkinCheckResult {
+    QString Report; // every line as the reader took it, then a summary and warnings
+    bool WholeFileRead = false;
+    QImage Rendering; // the creature as a tick draws it, transparent outside its shape
+};
+
+// Reads the folder's Skin.ini exactly as the creature does (over the built-in skin, window at
+// the screen's top-left corner) and reports what it read. Renders when a cursor is given.
+SkinCheckResult CheckSkin(const SkinCheckRequest& request);
+
+// The creature as one tick draws it for the cursor, cut to its shape. Public for tests, which
+// compare it with the tick itself.
+QImage RenderCreature(const SkinCheckRequest& request);
+
+} // namespace orbo

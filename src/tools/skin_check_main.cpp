@@ -1,0 +1,77 @@
+#include "tools/skin_check.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QStringList>
+#include <QtGui/QImage>
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: orbo-skin-check FOLDER [--render OUT.png --cursor X,Y [--screen W,H] "
+    "[--buttons L,R,M]]\n"
+    "Reads FOLDER/Skin.ini as Orbo does and tells what every line did.\n"
+    "Exit status: 0 the whole file was read, 1 reading stopped at a failure, 2 bad usage.\n";
+
+int Usage() {
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+bool ParsePair(const QString& text, int& a, int& b) {
+    const QStringList parts = text.split(u',');
+    bool ok1 = false;
+    bool ok2 = false;
+    if (parts.size() != 2)
+        return false;
+    a = parts[0].toInt(&ok1);
+    b = parts[1].toInt(&ok2);
+    return ok1 && ok2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Pictures need Qt's image types and plugins, but no display.
+    QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    orbo::SkinCheckRequest request;
+    QString renderTo;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        int x = 0;
+        int y = 0;
+        if (a == u"--render" && hasValue) {
+            renderTo = args[++i];
+        } else if (a == u"--cursor" && hasValue && ParsePair(args[++i], x, y)) {
+            request.Cursor = QPoint(x, y);
+        } else if (a == u"--screen" && hasValue && ParsePair(args[++i], x, y) && x > 0 && y > 0) {
+            request.Screen = QSize(x, y);
+        } else if (a == u"--buttons" && hasValue) {
+            const QStringList b = args[++i].split(u',');
+            if (b.size() != 3)
+                return Usage();
+            request.Left = b[0] == u"1";
+            request.Right = b[1] == u"1";
+            request.Middle = b[2] == u"1";
+        } else if (!a.startsWith(u"--") && request.Folder.isEmpty()) {
+            request.Folder = a;
+        } else {
+            return Usage();
+        }
+    }
+    if (request.Folder.isEmpty() || (renderTo.isEmpty() != !request.Cursor))
+        return Usage();
+    const orbo::SkinCheckResult result = orbo::CheckSkin(request);
+    std::fputs(result.Report.toUtf8().constData(), stdout);
+    if (!renderTo.isEmpty()) {
+        if (!result.Rendering.save(renderTo, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", renderTo.toUtf8().constData());
+            return 2;
+        }
+        std::printf("\nRendering written to %s\n", renderTo.toUtf8().constData());
+    }
+    return result.WholeFileRead ? 0 : 1;
+}
