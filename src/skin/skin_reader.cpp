@@ -22,10 +22,13 @@ enum class SectionKind { None, Info, Setting, Eye, Other };
 
 // What handling one line gave; the texts are filled only when somebody listens.
 struct Step {
-    SkinLineStatus Status = SkinLineStatus::Blank;
+    explicit Step(SkinLineStatus status = SkinLineStatus::Blank) : Status(status) {}
+
+    SkinLineStatus Status;
     QString Key;
     QString Field;
     QString Value;
+    QString Stored;
 };
 
 class LineReader {
@@ -57,9 +60,9 @@ private:
 Step LineReader::Handle(QStringView raw) {
     QStringView line = TrimSpaces(raw);
     if (line.isEmpty() || line.front() == u';')
-        return {SkinLineStatus::Blank, {}, {}, {}};
+        return Step(SkinLineStatus::Blank);
     if (line.size() > kMaxSkinLineLength)
-        return {SkinLineStatus::LineTooLong, {}, {}, {}};
+        return Step(SkinLineStatus::LineTooLong);
     const qsizetype comment = line.indexOf(u';');
     if (comment >= 0)
         line = TrimSpaces(line.first(comment));
@@ -70,7 +73,7 @@ Step LineReader::Handle(QStringView raw) {
 
 Step LineReader::Header(QStringView line) {
     if (line.size() == 1)
-        return {SkinLineStatus::LoneBracket, {}, {}, {}};
+        return Step(SkinLineStatus::LoneBracket);
     sectionName_ = line.sliced(1, line.size() - 2).toString();
     const QString lower = sectionName_.toLower();
     if (lower == u"info") {
@@ -86,7 +89,7 @@ Step LineReader::Header(QStringView line) {
     } else {
         section_ = SectionKind::Other;
     }
-    return {SkinLineStatus::Section, {}, {}, {}};
+    return Step(SkinLineStatus::Section);
 }
 
 bool LineReader::EyeInRange() const {
@@ -100,10 +103,10 @@ Step LineReader::KeyLine(QStringView line) {
     if (!used) {
         const auto status = section_ == SectionKind::Eye ? SkinLineStatus::EyeOutOfRange
                                                          : SkinLineStatus::UnusedSection;
-        return {status, {}, {}, {}};
+        return Step(status);
     }
     if (equals < 0)
-        return {SkinLineStatus::NoEquals, {}, {}, {}};
+        return Step(SkinLineStatus::NoEquals);
     const QString key = line.first(equals).toString().toLower();
     const QStringView value = TrimSpaces(line.sliced(equals + 1));
     Step step;
@@ -126,10 +129,10 @@ Step LineReader::KeyLine(QStringView line) {
 }
 
 Step LineReader::Applied(const char* field, QStringView value) const {
-    Step step{SkinLineStatus::Applied, {}, {}, {}};
+    Step step(SkinLineStatus::Applied);
     if (describe_) {
         step.Field = QString::fromLatin1(field);
-        step.Value = value.toString();
+        step.Stored = value.toString();
     }
     return step;
 }
@@ -155,7 +158,7 @@ Step LineReader::Info(const QString& key, QStringView value) {
             return Applied(entry.Name, value);
         }
     }
-    return {SkinLineStatus::UnknownKey, {}, {}, {}};
+    return Step(SkinLineStatus::UnknownKey);
 }
 
 std::optional<Picture> LineReader::LoadSkinPicture(QStringView value, PictureRole role) const {
@@ -171,7 +174,7 @@ Step LineReader::Setting(const QString& key, QStringView value) {
     if (key == u"back") {
         const auto picture = LoadSkinPicture(value, PictureRole::Background);
         if (!picture)
-            return {SkinLineStatus::PictureNotLoaded, {}, {}, {}};
+            return Step(SkinLineStatus::PictureNotLoaded);
         target_.Window.SetPicture(*picture);
         return Applied("Picture", value);
     }
@@ -185,10 +188,10 @@ Step LineReader::Setting(const QString& key, QStringView value) {
         target_.Skin.ReDimEyes(upper);
         Step step = Applied("Eyes", value);
         if (describe_)
-            step.Value = QString::number(upper);
+            step.Stored = QString::number(upper);
         return step;
     }
-    return {SkinLineStatus::UnknownKey, {}, {}, {}};
+    return Step(SkinLineStatus::UnknownKey);
 }
 
 Step LineReader::Eye(const QString& key, QStringView value) {
@@ -206,7 +209,7 @@ Step LineReader::Eye(const QString& key, QStringView value) {
     if (key == u"xy" || key == u"size") {
         const qsizetype comma = value.indexOf(u',');
         if (comma < 0)
-            return {SkinLineStatus::PairWithoutComma, {}, {}, {}};
+            return Step(SkinLineStatus::PairWithoutComma);
         const double first = Val(TrimSpaces(value.first(comma)));
         const double second = Val(value.sliced(comma + 1));
         const float h = units.ScaleX(first, ScaleUnit::Pixels, ScaleUnit::Twips);
@@ -220,14 +223,14 @@ Step LineReader::Eye(const QString& key, QStringView value) {
         }
         Step step = named(key == u"xy" ? "X,Y" : "Width,Height");
         if (describe_)
-            step.Value = QStringLiteral("%1,%2").arg(h).arg(v);
+            step.Stored = QStringLiteral("%1,%2").arg(h).arg(v);
         return step;
     }
     if (key == u"pic" || key == u"mask") {
         const bool pic = key == u"pic";
         const auto picture = LoadSkinPicture(value, pic ? PictureRole::Pic : PictureRole::Mask);
         if (!picture)
-            return {SkinLineStatus::PictureNotLoaded, {}, {}, {}};
+            return Step(SkinLineStatus::PictureNotLoaded);
         (pic ? eye.Pic : eye.Mask) = *picture;
         return named(pic ? "Pic" : "Mask");
     }
@@ -235,20 +238,20 @@ Step LineReader::Eye(const QString& key, QStringView value) {
         eye.Kind.Assign(value);
         Step step = named("Kind");
         if (describe_)
-            step.Value = eye.Kind.ToString();
+            step.Stored = eye.Kind.ToString();
         return step;
     }
     if (key == u"frames" || key == u"onbutton") {
         const auto frames = RoundToUint8(Val(value));
         if (!frames)
-            return {SkinLineStatus::FramesOutOfRange, {}, {}, {}};
+            return Step(SkinLineStatus::FramesOutOfRange);
         eye.Frames = *frames;
         Step step = named("Frames");
         if (describe_)
-            step.Value = QString::number(*frames);
+            step.Stored = QString::number(*frames);
         return step;
     }
-    return {SkinLineStatus::UnknownKey, {}, {}, {}};
+    return Step(SkinLineStatus::UnknownKey);
 }
 
 // Of a file cut at the size limit only whole lines are read: the cut may fall inside a line,
@@ -308,7 +311,7 @@ SkinReadResult ReadSkinLines(const QStringList& lines, const QString& skinFolder
         if (describe) {
             observer(SkinLineOutcome{result.LinesRead, step.Status, reader.SectionName(),
                                      std::move(step.Key), std::move(step.Field),
-                                     std::move(step.Value)});
+                                     std::move(step.Value), std::move(step.Stored)});
         }
         if (IsFailure(step.Status)) {
             result.FailedLine = result.LinesRead;

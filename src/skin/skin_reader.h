@@ -101,6 +101,7 @@ struct SkinLineOutcome {
     QString Key;     // for key lines, as lower-cased
     QString Field;   // what was written: "Name", "Picture", "Eyes", "Eyes(1).X,Y", ...
     QString Value;   // the value as written in the file
+    QString Stored;  // for applied lines, what was stored, as text (twips, the eye count, ...)
 };
 
 // Told about every line handled. Outcomes are only worked out when an observer is given.

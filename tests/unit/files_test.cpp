@@ -1,0 +1,170 @@
+#include "platform/files.h"
+
+#include "skin_test_support.h"
+
+#include <QtCore/QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace orbo {
+namespace {
+
+using testing::WriteBytes;
+
+class ResolveInFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = dir_.path() + "/skin";
+        ASSERT_TRUE(WriteBytes(root_, "Back.bmp", "x"));
+        ASSERT_TRUE(WriteBytes(root_, "Pics/Eye.BMP", "x"));
+        ASSERT_TRUE(WriteBytes(dir_.path(), "secret.bmp", "x"));
+#ifdef Q_OS_UNIX
+        ASSERT_TRUE(QFile::link(dir_.path() + "/secret.bmp", root_ + "/out.bmp"));
+        ASSERT_TRUE(QFile::link(root_ + "/Back.bmp", root_ + "/in.bmp"));
+        ASSERT_TRUE(QFile::link(dir_.path(), root_ + "/up"));
+#endif
+    }
+    std::optional<QString> Resolve(const QString& name) {
+        return ResolveInFolder(root_, name);
+    }
+
+    QTemporaryDir dir_;
+    QString root_;
+};
+
+struct ResolveRow {
+    const char* Name;
+    const char* Relative;
+    const char* Expected; // path below the skin folder, or nullptr for no result
+};
+
+class ResolveRows : public ResolveInFolderTest, public ::testing::WithParamInterface<ResolveRow> {};
+
+TEST_P(ResolveRows, FindsNamesInsideTheFolderOnly) {
+    const ResolveRow& row = GetParam();
+    const auto result = Resolve(QString::fromUtf8(row.Relative));
+    if (row.Expected == nullptr) {
+        EXPECT_FALSE(result.has_value()) << result.value_or(QString()).toStdString();
+    } else {
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(*result, root_ + u'/' + QString::fromUtf8(row.Expected));
+    }
+}
+
+const ResolveRow kResolveRows[] = {
+    {"Exact", "Back.bmp", "Back.bmp"},
+    {"OtherCase", "BACK.BMP", "Back.bmp"},
+    {"Backslash", "pics\\eye.bmp", "Pics/Eye.BMP"},
+    {"Slash", "Pics/Eye.BMP", "Pics/Eye.BMP"},
+    {"DoubledSeparator", "Pics\\\\Eye.BMP", "Pics/Eye.BMP"},
+    {"Folder", "pics", "Pics"},
+    {"Missing", "gone.bmp", nullptr},
+    {"Empty", "", nullptr},
+    {"OnlySeparators", "\\/", nullptr},
+    {"DotDot", "..\\secret.bmp", nullptr},
+    {"DotDotInside", "Pics/../Back.bmp", nullptr},
+    {"Dot", "./Back.bmp", nullptr},
+    {"Absolute", "/etc/passwd", nullptr},
+    {"AbsoluteBackslash", "\\etc\\passwd", nullptr},
+    {"DriveLetter", "C:\\Windows\\win.ini", nullptr},
+#ifdef Q_OS_UNIX
+    {"LinkInside", "in.bmp", "in.bmp"},
+    {"LinkOut", "out.bmp", nullptr},
+    {"LinkedFolderOut", "up/secret.bmp", nullptr},
+#endif
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, ResolveRows, ::testing::ValuesIn(kResolveRows),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(FindEntry, ExactNameWinsOverOtherCase) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteBytes(dir.path(), "skin", "a"));
+    ASSERT_TRUE(WriteBytes(dir.path(), "Skin", "b"));
+    EXPECT_EQ(FindEntry(dir.path(), "Skin"), dir.path() + "/Skin");
+    EXPECT_EQ(FindEntry(dir.path(), "skin"), dir.path() + "/skin");
+    EXPECT_FALSE(FindEntry(dir.path(), "a/b").has_value());
+    EXPECT_FALSE(FindEntry(dir.path(), "..").has_value());
+}
+
+struct SplitRow {
+    const char* Name;
+    QByteArray Bytes;
+    QStringList Lines;
+};
+
+class SplitRows : public ::testing::TestWithParam<SplitRow> {};
+
+TEST_P(SplitRows, EndsLinesAtCrLfLoneCrAndLoneLf) {
+    EXPECT_EQ(SplitLines(GetParam().Bytes), GetParam().Lines);
+}
+
+const SplitRow kSplitRows[] = {
+    {"Empty", "", {}},
+    {"NoEnd", "a", {"a"}},
+    {"CrLf", "a\r\nb\r\n", {"a", "b"}},
+    {"LoneCr", "a\rb", {"a", "b"}},
+    {"LoneLf", "a\nb\n", {"a", "b"}},
+    {"Mixed", "a\r\n\rb\n\nc", {"a", "", "b", "", "c"}},
+    {"LfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
+    {"BlankLast", "a\n \n", {"a", " "}},
+    {"TabsKept", "\ta\t", {"\ta\t"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Bytes, SplitRows, ::testing::ValuesIn(kSplitRows),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+struct DecodeRow {
+    const char* Name;
+    QByteArray Bytes;
+    const char* Utf8Text;
+};
+
+class DecodeRows : public ::testing::TestWithParam<DecodeRow> {};
+
+TEST_P(DecodeRows, Utf8WhenValidElseWindows1252) {
+    EXPECT_EQ(DecodeText(GetParam().Bytes), QString::fromUtf8(GetParam().Utf8Text));
+}
+
+const DecodeRow kDecodeRows[] = {
+    {"Ascii", "name=A", "name=A"},
+    {"Utf8", "caf\xc3\xa9", "caf\xc3\xa9"},
+    {"Utf8ByteOrderMark",
+     "\xef\xbb\xbf"
+     "a",
+     "a"},
+    {"Latin1Letter", "caf\xe9", "caf\xc3\xa9"},
+    {"EuroSign", "\x80", "\xe2\x82\xac"},
+    {"Quotes", "\x93q\x94", "\xe2\x80\x9cq\xe2\x80\x9d"},
+    {"UnusedCodesMapToThemselves", "\x81\x8d", "\xc2\x81\xc2\x8d"},
+    {"OneBadByteMakesAllWindows1252", "\xc3\xa9 \xe9", "\xc3\x83\xc2\xa9 \xc3\xa9"},
+    {"CutUtf8Sequence", "a\xc3", "a\xc3\x83"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Bytes, DecodeRows, ::testing::ValuesIn(kDecodeRows),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ReadRegularFile, ReadsAtMostTheLimit) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(WriteBytes(dir.path(), "f", "0123456789"));
+    EXPECT_EQ(ReadRegularFile(dir.path() + "/f", 4), QByteArray("0123"));
+    EXPECT_EQ(ReadRegularFile(dir.path() + "/f", 100), QByteArray("0123456789"));
+    EXPECT_FALSE(ReadRegularFile(dir.path() + "/missing", 100).has_value());
+    EXPECT_FALSE(ReadRegularFile(dir.path(), 100).has_value());
+}
+
+#ifdef Q_OS_UNIX
+TEST(ReadRegularFile, RefusesAFifoWithoutBlocking) {
+    QTemporaryDir dir;
+    const QString fifo = dir.path() + "/fifo";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(ReadRegularFile(fifo, 100).has_value());
+}
+#endif
+
+} // namespace
+} // namespace orbo
