@@ -1,9 +1,12 @@
 #include "main/form1.h"
+#include "main/tray.h"
+#include "options/frm_options.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
 #include "skin/mdl_general.h"
 
+#include <QtCore/QPointer>
 #include <QtWidgets/QApplication>
 
 int main(int argc, char* argv[]) {
@@ -21,6 +24,16 @@ int main(int argc, char* argv[]) {
     const auto store = orbo::MakeSettingsStore();
     orbo::Form1 form(general, *desktop, *store);
 
+    // The options window owns the popup menu; it is made, hidden, the first time the menu is
+    // needed, and made afresh after the user closed (destroyed) it.
+    QPointer<orbo::frmOptions> options;
+    const auto menu = [&general, &form, &options]() -> QMenu* {
+        if (!options)
+            options = new orbo::frmOptions(general, form, &form);
+        return &options->mnuMain;
+    };
+    form.SetMenuProvider(menu);
+
     // However the program is asked to end, it ends through the creature window's close.
     orbo::WatchTerminationRequests(form, [&form] { form.close(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form] { form.close(); });
@@ -29,5 +42,6 @@ int main(int argc, char* argv[]) {
 
     form.Form_Load();
     form.show();
+    const orbo::TrayIcon tray(form, menu);
     return app.exec();
 }
