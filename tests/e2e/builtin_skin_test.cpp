@@ -114,7 +114,8 @@ TEST_P(BuiltinSkinGaze, PupilsMoveTowardTheCursorAsFarAsTheFormulaSays) {
                      .translated(window + eye1Area.topLeft());
         found2 = BoundingBoxOf(GrabWindowArea(run_.Window(), eye2Area), kBlack)
                      .translated(window + eye2Area.topLeft());
-        return near(found1.topLeft(), expected1) && near(found2.topLeft(), expected2);
+        return !found1.isEmpty() && !found2.isEmpty() && near(found1.topLeft(), expected1) &&
+               near(found2.topLeft(), expected2);
     });
     if (!near(found1.topLeft(), expected1) || !near(found2.topLeft(), expected2))
         SaveArtifact(Probe().Grab(*geometry), QStringLiteral("builtin-gaze-%1").arg(row.Name));
