@@ -101,9 +101,11 @@ Step LineReader::KeyLine(QStringView line) {
                       (section_ == SectionKind::Eye && EyeInRange());
     const qsizetype equals = line.indexOf(u'=');
     if (!used) {
-        const auto status = section_ == SectionKind::Eye ? SkinLineStatus::EyeOutOfRange
-                                                         : SkinLineStatus::UnusedSection;
-        return Step(status);
+        Step step(section_ == SectionKind::Eye ? SkinLineStatus::EyeOutOfRange
+                                               : SkinLineStatus::UnusedSection);
+        if (describe_ && equals >= 0)
+            step.Key = line.first(equals).toString().toLower();
+        return step;
     }
     if (equals < 0)
         return Step(SkinLineStatus::NoEquals);

@@ -357,6 +357,7 @@ TEST_F(ReaderTest, ReportsEveryLinesOutcome) {
     EXPECT_EQ(outcomes_[2].Field, "Name");
     EXPECT_EQ(outcomes_[2].Value, "A");
     EXPECT_EQ(outcomes_[4].Section, "eye9");
+    EXPECT_EQ(outcomes_[5].Key, "xy");
     EXPECT_EQ(outcomes_[7].Field, "Eyes");
     EXPECT_EQ(outcomes_[7].Value, "2.5");
     EXPECT_EQ(outcomes_[7].Stored, "2");
