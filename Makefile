@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench package clean format
+.PHONY: all deps configure build run test bench package soak clean format
 
 all: build
 
@@ -31,6 +31,11 @@ format:
 
 clean:
 	@rm -rf $(BUILD)
+
+# make soak DURATION=1800: a long run at full speed on a virtual display.
+DURATION ?= 1800
+soak: build
+	@scripts/soak $(DURATION) $(BUILD)
 
 package: build
 	@cd $(BUILD) && cpack -G DEB >/dev/null && ls -1 $(CURDIR)/$(BUILD)/*.deb

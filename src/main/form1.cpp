@@ -13,6 +13,7 @@
 #include "skin/mdl_general.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QLoggingCategory>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QCursor>
 #include <QtGui/QMouseEvent>
@@ -23,6 +24,9 @@
 namespace orbo {
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="orbo.stats.debug=true"): long runs count the ticks.
+Q_LOGGING_CATEGORY(lcStats, "orbo.stats", QtWarningMsg)
 
 int ButtonCode(Qt::MouseButtons buttons) {
     return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
@@ -98,6 +102,8 @@ int Form1::IntervalForSpeed(int speed) {
 }
 
 void Form1::Timer1_Timer() {
+    if (++ticks_ % 1000 == 0)
+        qCDebug(lcStats, "ticks %llu", static_cast<unsigned long long>(ticks_));
     RunTick(general_, desktop_, Left(), Top(), surface_);
     const QRegion changed = surface_.Present();
     if (!changed.isEmpty())

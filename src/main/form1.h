@@ -92,6 +92,7 @@ private:
     float grabX_ = 0;
     float grabY_ = 0;
     bool unloaded_ = false;
+    unsigned long long ticks_ = 0;
 };
 
 } // namespace orbo
