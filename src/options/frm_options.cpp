@@ -1,0 +1,485 @@
+#include "frm_options.h"
+
+#include "main/form1.h"
+#include "main/set_form_on_top.h"
+#include "options/shape_box.h"
+#include "options/skin_list.h"
+#include "platform/files.h"
+#include "skin/mdl_general.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QSignalBlocker>
+#include <QtGui/QMouseEvent>
+#include <QtGui/QPixmap>
+#include <QtGui/QResizeEvent>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QListWidget>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace orbo {
+
+void InitResources();
+
+namespace {
+
+// Colours as the forms designer writes them: &H00BBGGRR, or a system colour with the top bit set.
+constexpr std::uint32_t kPageColor = 0x0000FFBF;
+constexpr std::uint32_t kSelectedBack = 0x0000FFC7;
+constexpr std::uint32_t kSelectedFore = 0x00B100FD;
+constexpr std::uint32_t kButtonFace = 0x8000000F;
+constexpr std::uint32_t kButtonText = 0x80000012;
+constexpr std::uint32_t kPanelGrey = 0x00C0C0C0;
+constexpr std::uint32_t kDarkGrey = 0x00404040;
+constexpr std::uint32_t kMagentaBox = 0x00FF00FF;
+
+QColor OleColor(std::uint32_t value, const QPalette& palette) {
+    if (value & 0x80000000u) {
+        switch (value & 0xFFu) {
+        case 0x0F:
+            return palette.color(QPalette::Button);
+        case 0x12:
+            return palette.color(QPalette::ButtonText);
+        default:
+            return palette.color(QPalette::Window);
+        }
+    }
+    return QColor(int(value & 0xFFu), int((value >> 8) & 0xFFu), int((value >> 16) & 0xFFu));
+}
+
+// Which menu entry sits where, top to bottom: index, caption, top, height (twips).
+struct MenuEntry {
+    int Index;
+    const char16_t* Caption;
+    float Top;
+    float Height;
+};
+constexpr float kMenuWidth = 615;
+constexpr std::array<MenuEntry, 4> kMenuEntries{{{0, u"Skins", 240, 255},
+                                                 {3, u"Options", 480, 255},
+                                                 {1, u"About", 720, 255},
+                                                 {2, u" About Skin", 960, 405}}};
+
+constexpr int kSkinsPage = 0;
+constexpr int kAboutPage = 1;
+constexpr int kAboutSkinPage = 2;
+constexpr int kOptionsPage = 3;
+
+Picture ResourcePicture(const char* name) {
+    QFile file(QString::fromLatin1(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return DecodePicture(file.readAll(), PictureRole::Background).value_or(Picture());
+}
+
+QFont Font(const char* family, double points, bool bold = false) {
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void SetColors(QWidget& control, const QColor& back, const QColor& fore) {
+    QPalette p = control.palette();
+    p.setColor(QPalette::Window, back);
+    p.setColor(QPalette::WindowText, fore);
+    control.setPalette(p);
+    control.setAutoFillBackground(true);
+}
+
+void SetTextColor(QWidget& control, const QColor& fore) {
+    QPalette p = control.palette();
+    p.setColor(QPalette::WindowText, fore);
+    control.setPalette(p);
+}
+
+void SetBold(QWidget& control, bool bold) {
+    QFont font = control.font();
+    font.setBold(bold);
+    control.setFont(font);
+}
+
+int ButtonCode(Qt::MouseButtons buttons) {
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
+           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
+           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
+}
+
+int ShiftCode(Qt::KeyboardModifiers modifiers) {
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+bool IsClick(const QWidget& control, const QMouseEvent& event) {
+    return event.button() == Qt::LeftButton && control.rect().contains(event.position().toPoint());
+}
+
+} // namespace
+
+frmOptions::frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent)
+    : QWidget(parent, Qt::Window), general_(general), form1_(form1), units_(form1.ScaleUnits()) {
+    setWindowTitle(QStringLiteral("Orbo - Options"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    InitResources();
+
+    // Pages first so that the menu column's labels and the pages never overlap in stacking.
+    for (std::size_t i = 0; i < picMenu.size(); ++i) {
+        picMenu[i] = new QWidget(this);
+        SetColors(*picMenu[i], OleColor(kPageColor, palette()), palette().color(QPalette::Text));
+        picMenu[i]->setVisible(i == kSkinsPage);
+    }
+    BuildMenuColumn();
+    BuildSkinsPage();
+    BuildAboutPage();
+    BuildAboutSkinPage();
+    BuildOptionsPage();
+    BuildPopupMenu();
+
+    resize(units_.PixelsX(4590).value_or(0), units_.PixelsY(1545).value_or(0));
+    Form_Resize();
+    for (int i = 0; i < int(picMenu.size()); ++i)
+        picMenu_Resize(i);
+    Form_Load();
+}
+
+void frmOptions::BuildMenuColumn() {
+    for (const MenuEntry& entry : kMenuEntries) {
+        auto* label = new QLabel(QString::fromUtf16(entry.Caption), this);
+        label->setFont(Font("Arial", 8.25));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(true);
+        Place(*label, {0, entry.Top, kMenuWidth, entry.Height});
+        // At design time "Skins" is bold, on the page colour rather than the selected one.
+        if (entry.Index == kSkinsPage) {
+            SetColors(*label, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
+            SetBold(*label, true);
+        } else {
+            SetColors(*label, OleColor(kButtonFace, palette()), OleColor(kButtonText, palette()));
+        }
+        label->installEventFilter(this);
+        lblMenu[std::size_t(entry.Index)] = label;
+    }
+}
+
+void frmOptions::BuildSkinsPage() {
+    lstSkins = new QListWidget(picMenu[kSkinsPage]);
+    lstSkins->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Selection, not the current item: focusing an empty-selection list must not pick a skin.
+    connect(lstSkins, &QListWidget::itemSelectionChanged, this, &frmOptions::lstSkins_Click);
+}
+
+void frmOptions::BuildAboutPage() {
+    QWidget* page = picMenu[kAboutPage];
+    // Created bottom first: logo, pilcrow, credits box, credits text.
+    imgAboutLogo = new QLabel(page);
+    imgAboutLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    imgAboutLogo->setPixmap(QPixmap::fromImage(ResourcePicture(":/options_logo.bmp").Image()));
+    Place(*imgAboutLogo, {80, 80, 3810, 1380});
+
+    lblAbout = new QLabel(QStringLiteral("\u00B6"), page);
+    lblAbout->setFont(Font("Times New Roman", 11.25));
+    SetTextColor(*lblAbout, OleColor(kPageColor, palette()));
+    lblAbout->setToolTip(QStringLiteral("Click Me"));
+    Place(*lblAbout, {140, 1160, 105, 255});
+    SetCaption(*lblAbout, lblAbout->text());
+    lblAbout->installEventFilter(this);
+
+    shpAboutTextBack =
+        new ShapeBox(OleColor(kMagentaBox, palette()), OleColor(kMagentaBox, palette()), page);
+    Place(*shpAboutTextBack, {720, 120, 2535, 1095});
+    shpAboutTextBack->setVisible(false);
+
+    lblAboutInfo = new QLabel(page);
+    lblAboutInfo->setFont(Font("Arial", 8.25));
+    lblAboutInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetTextColor(*lblAboutInfo, Qt::black);
+    Place(*lblAboutInfo, {1560, 140, 810, 210});
+    lblAboutInfo->setVisible(false);
+}
+
+void frmOptions::BuildAboutSkinPage() {
+    lblAboutSkin = new QLabel(QStringLiteral("About Skin"), picMenu[kAboutSkinPage]);
+    lblAboutSkin->setFont(Font("Times New Roman", 9));
+    lblAboutSkin->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblAboutSkin->setWordWrap(true);
+    SetColors(*lblAboutSkin, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
+}
+
+void frmOptions::BuildOptionsPage() {
+    QWidget* page = picMenu[kOptionsPage];
+    const QColor darkGrey = OleColor(kDarkGrey, palette());
+    const SpeedSliderLayout& s = sliderLayout_;
+
+    // Created bottom first: panel, hidden track, whole tube, upper tube, handle, labels, boxes.
+    shpSpeed = new ShapeBox(OleColor(kPanelGrey, palette()), darkGrey, page);
+    shpSpeedBack = new ShapeBox(darkGrey, darkGrey, page);
+    Place(*shpSpeedBack, {s.HandleLeft, s.TrackTop, s.HandleWidth, s.TrackHeight});
+    shpSpeedBack->setVisible(false);
+
+    const QPixmap tube = QPixmap::fromImage(ResourcePicture(":/speed_tube.bmp").Image());
+    for (QLabel*& back : imgSpeedBack) {
+        back = new QLabel(page);
+        back->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        back->setPixmap(tube);
+    }
+    Place(*imgSpeedBack[0], {s.HandleLeft, s.TubeTop, s.HandleWidth, s.TubeHeight});
+
+    constexpr std::array<const char*, 2> kBulbs{":/speed_bulb0.bmp", ":/speed_bulb1.bmp"};
+    constexpr std::array<float, 2> kBulbLefts{840, 600};
+    for (std::size_t i = 0; i < imgSpeedBulb.size(); ++i) {
+        imgSpeedBulb[i] = new QLabel(page);
+        imgSpeedBulb[i]->setPixmap(QPixmap::fromImage(ResourcePicture(kBulbs[i]).Image()));
+        Place(*imgSpeedBulb[i], {kBulbLefts[i], 120, 255, 255});
+        imgSpeedBulb[i]->setVisible(false);
+    }
+
+    imgSpeed = new QLabel(page);
+    imgSpeed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Place(*imgSpeed, {s.HandleLeft, s.TubeTop, s.HandleWidth, s.HandleHeight});
+    imgSpeed->installEventFilter(this);
+
+    lblSpeedHelp[1] = new QLabel(QStringLiteral("00"), page);
+    lblSpeedHelp[1]->setFont(Font("Times New Roman", 9, true));
+    lblSpeedHelp[1]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Place(*lblSpeedHelp[1], {705, 770, 180, 225});
+    lblSpeedHelp[0] = new QLabel(QStringLiteral("Speed"), page);
+    lblSpeedHelp[0]->setFont(Font("Times New Roman", 8.25));
+    Place(*lblSpeedHelp[0], {600, 600, 390, 210});
+    for (QLabel* label : lblSpeedHelp) {
+        SetTextColor(*label, darkGrey);
+        SetCaption(*label, label->text());
+    }
+
+    chkOnTop = new QCheckBox(QStringLiteral("Always On Top"), page);
+    SetColors(*chkOnTop, OleColor(kPanelGrey, palette()), palette().color(QPalette::WindowText));
+    Place(*chkOnTop, {1200, 240, 1455, 195});
+    chkBlink = new QCheckBox(QStringLiteral("Allow Blink"), page);
+    SetColors(*chkBlink, OleColor(kButtonFace, palette()), palette().color(QPalette::WindowText));
+    Place(*chkBlink, {1200, 480, 1095, 195});
+    for (QCheckBox* box : {chkOnTop, chkBlink})
+        box->setFont(Font("Arial", 8.25));
+    // Both run whenever the value changes, by the user or by Form_Load.
+    connect(chkOnTop, &QCheckBox::stateChanged, this, &frmOptions::chkOnTop_Click);
+    connect(chkBlink, &QCheckBox::stateChanged, this, &frmOptions::chkBlink_Click);
+}
+
+void frmOptions::BuildPopupMenu() {
+    mnuMain.setTitle(QStringLiteral("Main"));
+    mnuOptions = mnuMain.addAction(QStringLiteral("&Options"));
+    mnuExit = mnuMain.addAction(QStringLiteral("&Exit"));
+    connect(mnuOptions, &QAction::triggered, this, &frmOptions::mnuOptions_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmOptions::mnuExit_Click);
+}
+
+void frmOptions::Form_Load() {
+    AddSkinToList();
+    aboutInfoCaption_ = CreditsText(QStringLiteral(ORBO_VERSION));
+    SetCaption(*lblAboutInfo, aboutInfoCaption_);
+    PlaceSlider(slider_, sliderLayout_, general_.Speed);
+    ShowSlider();
+    chkOnTop->setCheckState(general_.OnTop ? Qt::Checked : Qt::Unchecked);
+    chkBlink->setCheckState(general_.Blink ? Qt::Checked : Qt::Unchecked);
+}
+
+void frmOptions::AddSkinToList() {
+    QString folder = AppPath();
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    folder += QStringLiteral("Skins");
+
+    QStringList entries;
+    for (int i = 0; i < lstSkins->count(); ++i)
+        entries.append(lstSkins->item(i)->text());
+    entries = AddSkinNames(entries, Dir(folder));
+    {
+        const QSignalBlocker quiet(lstSkins);
+        lstSkins->clear();
+        lstSkins->addItems(entries);
+    }
+    // Selecting the active skin runs lstSkins_Click, which leaves the active skin alone.
+    const int active = FindListEntry(entries, general_.SkinName);
+    if (active >= 0)
+        lstSkins->setCurrentRow(active);
+}
+
+void frmOptions::lstSkins_Click() {
+    const QList<QListWidgetItem*> selected = lstSkins->selectedItems();
+    if (selected.isEmpty())
+        return;
+    form1_.ActivateSkin(selected.front()->text());
+}
+
+void frmOptions::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmOptions::Form_Resize() {
+    const float scaleWidth = units_.ScaleX(width(), ScaleUnit::Pixels, ScaleUnit::Twips);
+    const float scaleHeight = units_.ScaleY(height(), ScaleUnit::Pixels, ScaleUnit::Twips);
+    const TwipRect page = PageRect(scaleWidth, scaleHeight, TwipsOf(*lblMenu[0]).Width);
+    for (int i = 0; i < int(picMenu.size()); ++i) {
+        const QSize before = picMenu[std::size_t(i)]->size();
+        Place(*picMenu[std::size_t(i)], page);
+        if (picMenu[std::size_t(i)]->size() != before)
+            picMenu_Resize(i);
+    }
+}
+
+void frmOptions::picMenu_Resize(int index) {
+    QWidget* fitted = nullptr;
+    switch (index) {
+    case kSkinsPage:
+        fitted = lstSkins;
+        break;
+    case kAboutSkinPage:
+        fitted = lblAboutSkin;
+        break;
+    case kOptionsPage:
+        fitted = shpSpeed;
+        break;
+    default:
+        return;
+    }
+    const QWidget& page = *picMenu[std::size_t(index)];
+    Place(*fitted, PageFillRect(units_.ScaleX(page.width(), ScaleUnit::Pixels, ScaleUnit::Twips),
+                                units_.ScaleY(page.height(), ScaleUnit::Pixels, ScaleUnit::Twips)));
+}
+
+void frmOptions::lblMenu_Click(int index) {
+    for (std::uint8_t i = 0; i < lblMenu.size(); ++i) {
+        QLabel& entry = *lblMenu[i];
+        if (i == index)
+            SetColors(entry, OleColor(kSelectedBack, palette()),
+                      OleColor(kSelectedFore, palette()));
+        else
+            SetColors(entry, OleColor(kButtonFace, palette()), OleColor(kButtonText, palette()));
+        picMenu[i]->setVisible(i == index);
+        SetBold(entry, i == index);
+    }
+    if (index == kAboutSkinPage) {
+        aboutSkinCaption_ = AboutSkinText(general_.SkinDef);
+        SetCaption(*lblAboutSkin, aboutSkinCaption_);
+        picMenu_Resize(kAboutSkinPage);
+    }
+}
+
+void frmOptions::lblAbout_Click(int) {
+    const bool show = lblAboutInfo->isHidden();
+    lblAboutInfo->setVisible(show);
+    shpAboutTextBack->setVisible(!lblAboutInfo->isHidden());
+    if (!shpAboutTextBack->isHidden())
+        Place(*shpAboutTextBack, TwipsOf(*lblAboutInfo));
+}
+
+void frmOptions::chkOnTop_Click() {
+    general_.OnTop = chkOnTop->checkState() == Qt::Checked;
+    SetFormOnTop(form1_, form1_, general_.OnTop);
+}
+
+void frmOptions::chkBlink_Click() {
+    general_.Blink = chkBlink->checkState() == Qt::Checked;
+}
+
+void frmOptions::imgSpeed_MouseDown(int button, int, float, float y) {
+    SliderMouseDown(slider_, button, y);
+    ShowSlider();
+}
+
+void frmOptions::imgSpeed_MouseMove(int, int, float, float y) {
+    if (!SliderMouseMove(slider_, sliderLayout_, y))
+        return;
+    general_.Speed = slider_.Speed;
+    ShowSlider();
+    form1_.Timer1.setInterval(Form1::IntervalForSpeed(general_.Speed));
+}
+
+void frmOptions::imgSpeed_MouseUp(int, int, float, float) {
+    SliderMouseUp(slider_);
+    ShowSlider();
+}
+
+void frmOptions::ShowSlider() {
+    const SpeedSliderLayout& s = sliderLayout_;
+    Place(*imgSpeed, {s.HandleLeft, slider_.HandleTop, s.HandleWidth, s.HandleHeight});
+    Place(*imgSpeedBack[1], {s.HandleLeft, s.TubeTop, s.HandleWidth, slider_.UpperTubeHeight});
+    SetCaption(*lblSpeedHelp[1], QString::number(slider_.Speed));
+    imgSpeed->setPixmap(imgSpeedBulb[slider_.Pressed ? 1 : 0]->pixmap());
+}
+
+void frmOptions::mnuOptions_Click() {
+    if (isVisible()) {
+        hide();
+    } else {
+        show();
+        raise();
+    }
+}
+
+void frmOptions::mnuExit_Click() {
+    form1_.close();
+}
+
+bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    auto& mouse = static_cast<QMouseEvent&>(*event);
+    if (watched == imgSpeed) {
+        const float x = units_.ScaleX(mouse.position().x(), ScaleUnit::Pixels, ScaleUnit::Twips);
+        const float y = units_.ScaleY(mouse.position().y(), ScaleUnit::Pixels, ScaleUnit::Twips);
+        const int shift = ShiftCode(mouse.modifiers());
+        if (type == QEvent::MouseButtonPress)
+            imgSpeed_MouseDown(ButtonCode(mouse.button()), shift, x, y);
+        else if (type == QEvent::MouseMove)
+            imgSpeed_MouseMove(ButtonCode(mouse.buttons()), shift, x, y);
+        else
+            imgSpeed_MouseUp(ButtonCode(mouse.button()), shift, x, y);
+        mouse.accept();
+        return true;
+    }
+    if (type == QEvent::MouseButtonRelease) {
+        if (watched == lblAbout && IsClick(*lblAbout, mouse))
+            lblAbout_Click(0);
+        for (int i = 0; i < int(lblMenu.size()); ++i) {
+            if (watched == lblMenu[std::size_t(i)] && IsClick(*lblMenu[std::size_t(i)], mouse))
+                lblMenu_Click(i);
+        }
+    }
+    // Labels take the press themselves, so its release comes back to them.
+    mouse.accept();
+    return true;
+}
+
+void frmOptions::Place(QWidget& control, const TwipRect& twips) {
+    const int left = units_.PixelsX(twips.Left).value_or(0);
+    const int top = units_.PixelsY(twips.Top).value_or(0);
+    const int width = std::max(0, units_.PixelsX(twips.Width).value_or(0));
+    const int height = std::max(0, units_.PixelsY(twips.Height).value_or(0));
+    control.setGeometry(left, top, width, height);
+}
+
+void frmOptions::SetCaption(QLabel& label, const QString& caption) {
+    label.setText(LabelText(caption));
+    // Labels other than the menu entries and the About Skin text size themselves to their text.
+    if (&label == lblAboutSkin ||
+        std::find(lblMenu.begin(), lblMenu.end(), &label) != lblMenu.end())
+        return;
+    const QPoint at = label.pos();
+    label.adjustSize();
+    label.move(at);
+}
+
+TwipRect frmOptions::TwipsOf(const QWidget& control) const {
+    const QRect r = control.geometry();
+    return {units_.ScaleX(r.x(), ScaleUnit::Pixels, ScaleUnit::Twips),
+            units_.ScaleY(r.y(), ScaleUnit::Pixels, ScaleUnit::Twips),
+            units_.ScaleX(r.width(), ScaleUnit::Pixels, ScaleUnit::Twips),
+            units_.ScaleY(r.height(), ScaleUnit::Pixels, ScaleUnit::Twips)};
+}
+
+} // namespace orbo

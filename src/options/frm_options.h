@@ -1,0 +1,106 @@
+#pragma once
+
+#include "options/options_layout.h"
+#include "options/speed_slider.h"
+#include "platform/units.h"
+
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QWidget>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+
+namespace orbo {
+
+class Form1;
+class ShapeBox;
+struct mdlGeneral;
+
+// The options window: a column of four menu entries beside four pages (the skin list, the speed
+// slider and toggles, the logo and credits, the active skin's information). It owns the creature
+// window's popup menu. Creating it runs Form_Load; it stays hidden until "&Options" shows it,
+// and closing it through its frame destroys it.
+class frmOptions : public QWidget {
+    Q_OBJECT
+
+public:
+    frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent = nullptr);
+
+    // The creature window's popup menu, with mnuOptions "&Options" and mnuExit "&Exit".
+    QMenu mnuMain;
+    QAction* mnuOptions = nullptr;
+    QAction* mnuExit = nullptr;
+
+    void mnuOptions_Click();
+    void mnuExit_Click();
+
+    void AddSkinToList();
+    void Form_Resize();
+    void picMenu_Resize(int index);
+    void lblMenu_Click(int index);
+    void lblAbout_Click(int index);
+    void lstSkins_Click();
+    void chkOnTop_Click();
+    void chkBlink_Click();
+    // Button 1 left, 2 right, 4 middle; X and Y in twips within the handle.
+    void imgSpeed_MouseDown(int button, int shift, float x, float y);
+    void imgSpeed_MouseMove(int button, int shift, float x, float y);
+    void imgSpeed_MouseUp(int button, int shift, float x, float y);
+
+    // Controls, by their form names. Menu entry i shows page i.
+    std::array<QLabel*, 4> lblMenu{};
+    std::array<QWidget*, 4> picMenu{};
+    QListWidget* lstSkins = nullptr;
+    QLabel* lblAboutSkin = nullptr;
+    QLabel* imgAboutLogo = nullptr;
+    QLabel* lblAbout = nullptr;
+    QLabel* lblAboutInfo = nullptr;
+    ShapeBox* shpAboutTextBack = nullptr;
+    ShapeBox* shpSpeed = nullptr;
+    ShapeBox* shpSpeedBack = nullptr;
+    std::array<QLabel*, 2> imgSpeedBack{};
+    std::array<QLabel*, 2> imgSpeedBulb{};
+    std::array<QLabel*, 2> lblSpeedHelp{};
+    QLabel* imgSpeed = nullptr;
+    QCheckBox* chkOnTop = nullptr;
+    QCheckBox* chkBlink = nullptr;
+
+    // The captions as set, line breaks still lone carriage returns.
+    const QString& AboutSkinCaption() const { return aboutSkinCaption_; }
+    const QString& AboutInfoCaption() const { return aboutInfoCaption_; }
+    const SpeedSliderState& Slider() const { return slider_; }
+    const SpeedSliderLayout& SliderLayout() const { return sliderLayout_; }
+    // Where a control is, in twips.
+    TwipRect TwipsOf(const QWidget& control) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenuColumn();
+    void BuildSkinsPage();
+    void BuildOptionsPage();
+    void BuildAboutPage();
+    void BuildAboutSkinPage();
+    void BuildPopupMenu();
+    void Form_Load();
+
+    void Place(QWidget& control, const TwipRect& twips);
+    void SetCaption(QLabel& label, const QString& caption);
+    void ShowSlider();
+
+    mdlGeneral& general_;
+    Form1& form1_;
+    Units units_;
+    SpeedSliderLayout sliderLayout_;
+    SpeedSliderState slider_;
+    QString aboutSkinCaption_;
+    QString aboutInfoCaption_;
+};
+
+} // namespace orbo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QtGui/QColor>
+#include <QtWidgets/QWidget>
+
+namespace orbo {
+
+// A shape control: an opaque rectangle with a one-pixel border drawn inside its edges.
+class ShapeBox : public QWidget {
+    Q_OBJECT
+
+public:
+    ShapeBox(QColor backColor, QColor borderColor, QWidget* parent);
+
+    QColor BackColor() const { return backColor_; }
+    QColor BorderColor() const { return borderColor_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor backColor_;
+    QColor borderColor_;
+};
+
+} // namespace orbo
