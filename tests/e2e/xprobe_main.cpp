@@ -8,14 +8,16 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: orbo-xprobe COMMAND [ARGS]   (display from $DISPLAY)\n"
-    "  wait TITLE [TIMEOUT_MS]      wait until the window is mapped (polls every 5 ms), print id\n"
+    "  wait TITLE [TIMEOUT_MS [SINCE_NS]]\n"
+    "                               wait until the window is mapped (polls every 2 ms) and print\n"
+    "                               its id; with SINCE_NS (date +%s%N taken before the program\n"
+    "                               was started) also the milliseconds from then to the mapping\n"
     "  gone TITLE [TIMEOUT_MS]      wait until no mapped window has that title\n"
     "  geometry TITLE               print X Y WIDTH HEIGHT\n"
     "  shape TITLE                  print the bounding shape's rectangles, X Y WIDTH HEIGHT\n"
@@ -26,9 +28,7 @@ constexpr const char* kUsage =
     "  move X Y | move-by DX DY     move the pointer (XTest)\n"
     "  pointer                      print the pointer position\n"
     "  button N down|up|click       press or release a pointer button (XTest)\n"
-    "  close TITLE                  send WM_DELETE_WINDOW\n"
-    "  launch TITLE PROGRAM [ARGS]  start a program, print its PID and the milliseconds from\n"
-    "                               exec until its window is mapped (polls every 2 ms)\n";
+    "  close TITLE                  send WM_DELETE_WINDOW\n";
 
 int Fail(const char* message) {
     std::fprintf(stderr, "orbo-xprobe: %s\n", message);
@@ -70,10 +70,19 @@ int main(int argc, char** argv) {
     };
 
     if (command == QLatin1String("wait") && argc >= 3) {
-        const auto window = probe.WaitMapped(arg(2), TimeoutArg(argc, argv, 3));
+        const auto window =
+            probe.WaitMapped(arg(2), TimeoutArg(argc, argv, 3), std::chrono::milliseconds(2));
         if (!window)
             return Fail("no such window mapped in time");
-        std::printf("0x%lx\n", *window);
+        if (argc >= 5) {
+            const long long since = std::strtoll(argv[4], nullptr, 10);
+            const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                      std::chrono::system_clock::now().time_since_epoch())
+                                      .count();
+            std::printf("0x%lx %.1f\n", *window, static_cast<double>(now - since) / 1e6);
+        } else {
+            std::printf("0x%lx\n", *window);
+        }
         return 0;
     }
     if (command == QLatin1String("gone") && argc >= 3)
@@ -162,26 +171,6 @@ int main(int argc, char** argv) {
         if (action == QLatin1String("up") || action == QLatin1String("click"))
             probe.Button(button, false);
         return 0;
-    }
-    if (command == QLatin1String("launch") && argc >= 4) {
-        const QString title = arg(2);
-        if (probe.FindWindow(title))
-            return Fail("a window of that title is already there");
-        const auto start = std::chrono::steady_clock::now();
-        const pid_t pid = fork();
-        if (pid < 0)
-            return Fail("cannot fork");
-        if (pid == 0) {
-            execvp(argv[3], argv + 3);
-            _exit(127);
-        }
-        const auto window =
-            probe.WaitMapped(title, std::chrono::seconds(30), std::chrono::milliseconds(2));
-        const double ms =
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count();
-        std::printf("%d %.1f\n", static_cast<int>(pid), window ? ms : -1.0);
-        return window ? 0 : 1;
     }
     std::fputs(kUsage, stderr);
     return 2;

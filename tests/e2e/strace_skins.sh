@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Runs the real orbo under strace with hostile skins, one per way of naming a file outside the
+# skin folder, and checks that it opens nothing outside that folder except its own libraries,
+# fonts, settings and the like. Usage: strace_skins.sh ORBO_BINARY XPROBE_BINARY
+set -euo pipefail
+orbo=$1
+probe=$2
+command -v strace >/dev/null || { echo "strace missing"; exit 1; }
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${orbo_pid:-}" ] && kill -9 "$orbo_pid" 2>/dev/null || true
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -dpi 96 -nolisten tcp 3>"$work/display" \
+  >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$work/display")" XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME" "$work/program/Skins" "$work/outside"
+chmod 700 "$XDG_RUNTIME_DIR"
+cp "$orbo" "$work/program/orbo"
+# A valid picture outside every skin folder: nothing may ever open it.
+cp "$(dirname "$0")/../../src/resources/defskin0.bmp" "$work/outside/secret.bmp"
+cp "$work/outside/secret.bmp" "$work/program/Skins/secret.bmp"
+
+values=(
+  "../secret.bmp"
+  "..\\secret.bmp"
+  "../../outside/secret.bmp"
+  "$work/outside/secret.bmp"
+  "sub/../../secret.bmp"
+  "link.bmp"
+  "linkdir/secret.bmp"
+  "/dev/zero"
+  "fifo.bmp"
+)
+failures=0
+for i in "${!values[@]}"; do
+  skin="$work/program/Skins/Hostile$i"
+  mkdir -p "$skin/sub"
+  ln -s "$work/outside/secret.bmp" "$skin/link.bmp"
+  ln -s "$work/outside" "$skin/linkdir"
+  mkfifo "$skin/fifo.bmp"
+  printf '[info]\r\nname=Hostile\r\n[setting]\r\nback=%s\r\n' "${values[$i]}" > "$skin/Skin.ini"
+  printf '[Setting]\nSkin=Hostile%s\n' "$i" > "$XDG_CONFIG_HOME/Z Orbo.ini"
+  trace="$work/trace$i"
+  (cd "$work/home" && exec strace -f -qq -e trace=open,openat,openat2,creat,truncate -o "$trace" \
+    "$work/program/orbo" 2>/dev/null) &
+  orbo_pid=$!
+  "$probe" wait ORBO 10000 >/dev/null || { echo "no window for ${values[$i]}"; exit 1; }
+  sleep 0.3
+  kill -TERM "$orbo_pid"
+  wait "$orbo_pid" || { echo "orbo did not end cleanly for ${values[$i]}"; failures=1; }
+  orbo_pid=
+  # Every path opened, with what is allowed taken out.
+  bad=$(grep -oE 'open(at2?)?\((AT_FDCWD, )?"[^"]*"' "$trace" | sed -E 's/.*"([^"]*)"/\1/' |
+    sort -u | grep -vE "^($skin/|$work/program/orbo$|$work/program/?$|$work/program/(qt6?\\.conf|Skins/?)$|$XDG_CONFIG_HOME/|$XDG_RUNTIME_DIR|$HOME/|/(usr/)?lib|/usr/share/(fonts|fontconfig|X11|locale|zoneinfo|icons|mime|qt6|glvnd|egl|drirc.d)|/etc/|/proc/|/sys/|/dev/(null|urandom|tty|dri|shm)|/usr/local/share/fonts|/var/cache/fontconfig|/tmp/\\.X11|/run/)" || true)
+  if [ -n "$bad" ]; then
+    echo "FAIL: with back=${values[$i]} orbo opened:"
+    echo "$bad" | sed 's/^/    /'
+    failures=1
+  fi
+  if grep -q "outside/secret.bmp\|Skins/secret.bmp" "$trace"; then
+    echo "FAIL: with back=${values[$i]} orbo opened the picture outside the skin folder"
+    failures=1
+  fi
+done
+[ "$failures" -eq 0 ] && echo "strace check: ${#values[@]} hostile skins, nothing outside their folders opened"
+exit "$failures"
