@@ -76,8 +76,8 @@ void Surface::Apply(const Op& op, const QImage& source) {
     const int width = dest.width();
     for (int y = dest.top(); y <= dest.bottom(); ++y) {
         auto* out = reinterpret_cast<QRgb*>(buffer_.scanLine(y)) + dest.left();
-        const auto* in =
-            reinterpret_cast<const QRgb*>(source.constScanLine(y + shift.y())) + dest.left() + shift.x();
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y + shift.y())) +
+                         dest.left() + shift.x();
         if (op.Operation == SRCAND) {
             for (int i = 0; i < width; ++i)
                 out[i] &= in[i];
@@ -92,19 +92,28 @@ QRegion Surface::Present() {
     if (!backgroundChanged_ && pending_ == applied_)
         return {};
     QRegion changed;
+    // An eye's mask and picture share one destination: each rectangle is restored and added
+    // to the region once, since region unions are most of the cost here.
+    QRect last;
     if (backgroundChanged_) {
         buffer_ = background_;
         buffer_.detach();
         changed = QRect(QPoint(0, 0), size_);
     } else {
         for (const Op& op : applied_) {
+            if (op.Dest == last)
+                continue;
             RestoreBackground(op.Dest);
             changed += op.Dest;
+            last = op.Dest;
         }
     }
     for (size_t i = 0; i < pending_.size(); ++i) {
         Apply(pending_[i], pendingPictures_[i].Image());
-        changed += pending_[i].Dest;
+        if (pending_[i].Dest != last) {
+            changed += pending_[i].Dest;
+            last = pending_[i].Dest;
+        }
     }
     applied_ = pending_;
     appliedPictures_ = pendingPictures_;
