@@ -15,8 +15,8 @@ Picture LoadResource(const char* name, PictureRole role) {
     return DecodePicture(file.readAll(), role).value_or(Picture());
 }
 
-void FillEye(EyeDef& eye, const Picture& pic, const Picture& mask, const Units& units, int y,
-             int x, int width, int height) {
+void FillEye(EyeDef& eye, const Picture& pic, const Picture& mask, const Units& units, int y, int x,
+             int width, int height) {
     eye.Kind.Assign(u"auto");
     eye.Pic = pic;
     eye.Mask = mask;
