@@ -145,6 +145,14 @@ frmOptions::frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent)
     Form_Load();
 }
 
+frmOptions::~frmOptions() {
+    // The controls outlive this part of the window while the base class deletes them; a signal
+    // they give on the way out must not reach a handler here.
+    for (QObject* control : {static_cast<QObject*>(lstSkins), static_cast<QObject*>(chkOnTop),
+                             static_cast<QObject*>(chkBlink)})
+        control->disconnect(this);
+}
+
 void frmOptions::BuildMenuColumn() {
     for (const MenuEntry& entry : kMenuEntries) {
         auto* label = new QLabel(QString::fromUtf16(entry.Caption), this);

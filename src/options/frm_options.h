@@ -29,6 +29,7 @@ class frmOptions : public QWidget {
 
 public:
     frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent = nullptr);
+    ~frmOptions() override;
 
     // The creature window's popup menu, with mnuOptions "&Options" and mnuExit "&Exit".
     QMenu mnuMain;
