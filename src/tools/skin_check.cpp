@@ -87,7 +87,14 @@ QString Describe(const SkinLineOutcome& o) {
                     ? QString()
                     : QStringLiteral(" (not used: its lines are skipped)"));
     case SkinLineStatus::Applied:
-        return o.Field + QStringLiteral(" = ") + o.Value;
+        // The value as stored (rounded, in twips, padded) where that differs from the text.
+        if (o.Stored.isEmpty() || o.Stored == o.Value)
+            return o.Field + QStringLiteral(" = ") + o.Value;
+        return o.Field + QStringLiteral(" = ") + o.Value + QStringLiteral("  (stored as ") +
+               (o.Stored != o.Stored.trimmed() ? Quoted(o.Stored) : o.Stored) +
+               (o.Field.endsWith(u"X,Y") || o.Field.endsWith(u"Width,Height")
+                    ? QStringLiteral(" twips)")
+                    : QStringLiteral(")"));
     case SkinLineStatus::UnusedSection:
         return QStringLiteral("skipped: section not used");
     case SkinLineStatus::EyeOutOfRange:
