@@ -69,8 +69,9 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) 
 }
 
 std::optional<QString> FindEntry(const QString& parent, const QString& name) {
+    // No file name holds a NUL; asking the file system for one only draws a warning.
     if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
-        name.contains(u'\\'))
+        name.contains(u'\\') || name.contains(QChar(0)))
         return std::nullopt;
     const QString exact = parent + u'/' + name;
     if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())

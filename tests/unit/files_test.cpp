@@ -168,3 +168,26 @@ TEST(ReadRegularFile, RefusesAFifoWithoutBlocking) {
 
 } // namespace
 } // namespace orbo
+
+namespace orbo {
+namespace {
+
+int g_warnings = 0;
+
+TEST(FindEntry, ANameWithANulFindsNothingAndDrawsNoWarning) {
+    QTemporaryDir dir;
+    QFile file(dir.path() + QStringLiteral("/Back.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    g_warnings = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) { ++g_warnings; });
+    const QString withNul = QStringLiteral("Back.bmp") + QChar(0) + QStringLiteral("x");
+    EXPECT_FALSE(FindEntry(dir.path(), withNul).has_value());
+    EXPECT_FALSE(ResolveInFolder(dir.path(), withNul).has_value());
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(g_warnings, 0);
+}
+
+} // namespace
+} // namespace orbo
