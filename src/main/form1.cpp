@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "animation/motion.h"
 #include "animation/tick.h"
 #include "main/drag.h"
 #include "main/set_form_on_top.h"
@@ -47,9 +48,8 @@ Form1::Form1(mdlGeneral& general, Desktop& desktop, SettingsStore& store, QWidge
     // The size at design time; every skin activation replaces it.
     resize(75, 100);
     BackgroundChanged();
-    Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(100);
-    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(&Timer1, &IntervalTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
 void Form1::Form_Load() {
@@ -99,6 +99,10 @@ void Form1::ActivateDefSkin() {
 
 int Form1::IntervalForSpeed(int speed) {
     return TimerInterval(speed);
+}
+
+std::int16_t Form1::GetFrameIndex(std::int16_t frames, float x, float y) {
+    return orbo::GetFrameIndex(frames, x, y, desktop_.GetCursorPos()).value_or(0);
 }
 
 void Form1::Timer1_Timer() {

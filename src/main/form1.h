@@ -1,12 +1,13 @@
 #pragma once
 
 #include "platform/creature_window.h"
+#include "platform/interval_timer.h"
 #include "platform/surface.h"
 #include "skin/default_skin.h"
 
-#include <QtCore/QTimer>
 #include <QtWidgets/QWidget>
 
+#include <cstdint>
 #include <functional>
 
 class QMenu;
@@ -35,6 +36,9 @@ public:
     void ActivateDefSkin();
     // The interval of Timer1 for a Speed: 501 - 5 x Speed milliseconds.
     static int IntervalForSpeed(int speed);
+    // The frame number, 1 to frames, of a direction strip whose centre is at (x, y) screen
+    // pixels, for the cursor as it is now; 0 when there is none (frames below 1).
+    std::int16_t GetFrameIndex(std::int16_t frames, float x, float y);
 
     // Mouse handlers: button 1 left, 2 right, 4 middle (a sum while moving); X, Y in twips.
     void Form_MouseDown(int button, float x, float y);
@@ -64,7 +68,7 @@ public:
     bool Dragging() const { return dragging_; }
     const QImage& DefaultBackground() const { return imgDefSkin_.imgDefSkin[0].Image(); }
 
-    QTimer Timer1;
+    IntervalTimer Timer1;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,12 +1,11 @@
 #include "main/form1.h"
 #include "main/tray.h"
-#include "options/frm_options.h"
+#include "options/options_host.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
 #include "skin/mdl_general.h"
 
-#include <QtCore/QPointer>
 #include <QtWidgets/QApplication>
 
 int main(int argc, char* argv[]) {
@@ -24,14 +23,9 @@ int main(int argc, char* argv[]) {
     const auto store = orbo::MakeSettingsStore();
     orbo::Form1 form(general, *desktop, *store);
 
-    // The options window owns the popup menu; it is made, hidden, the first time the menu is
-    // needed, and made afresh after the user closed (destroyed) it.
-    QPointer<orbo::frmOptions> options;
-    const auto menu = [&general, &form, &options]() -> QMenu* {
-        if (!options)
-            options = new orbo::frmOptions(general, form, &form);
-        return &options->mnuMain;
-    };
+    // The options window owns the popup menu; it is made on first use.
+    orbo::OptionsHost options(general, form);
+    const auto menu = [&options] { return options.Menu(); };
     form.SetMenuProvider(menu);
 
     // However the program is asked to end, it ends through the creature window's close.

@@ -54,16 +54,6 @@ int TimerInterval(int speed) {
     return RoundToInt32(remaining / 100.0 * 500 + 1).value_or(1);
 }
 
-QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) {
     StoredSettings s;
     const auto get = [&store](const QString& key, const QString& fallback) {
@@ -81,7 +71,7 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     if (!TextToSingle(get(QStringLiteral("Speed"), QStringLiteral("85")), speed))
         speed = 85;
     s.Speed = RoundToUint8(std::clamp(speed, 0.0f, 100.0f)).value_or(85);
-    s.Skin = TrimSpaces(get(QStringLiteral("Skin"), kNoSkin));
+    s.Skin = TrimSpaces(get(QStringLiteral("Skin"), kNoSkin)).toString();
     if (s.Skin.isEmpty())
         s.Skin = kNoSkin;
     return s;

@@ -40,7 +40,4 @@ bool TextToSingle(const QString& text, float& value);
 // 501 - 5 x Speed milliseconds.
 int TimerInterval(int speed);
 
-// Removes leading and trailing spaces (only the space character).
-QString TrimSpaces(const QString& text);
-
 } // namespace orbo

@@ -1,0 +1,53 @@
+#include "main/form1.h"
+#include "options/frm_options.h"
+#include "options/options_host.h"
+#include "platform/desktop.h"
+#include "platform/settings_store.h"
+#include "skin/mdl_general.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QLabel>
+
+#include <gtest/gtest.h>
+
+namespace orbo {
+namespace {
+
+TEST(OptionsHost, MakesTheWindowHiddenOnceAndAfreshAfterItWasClosed) {
+    mdlGeneral general;
+    ScriptedDesktop desk;
+    MemorySettingsStore store;
+    Form1 form(general, desk, store);
+    form.Form_Load();
+    OptionsHost host(general, form);
+
+    QMenu* menu = host.Menu();
+    frmOptions* first = host.Window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(&first->mnuMain, menu);
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_EQ(host.Menu(), menu) << "a living window is not made again";
+
+    // Closing through the frame destroys the window...
+    first->mnuOptions_Click();
+    ASSERT_TRUE(first->isVisible());
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(host.Window(), nullptr);
+
+    // ...and the next one starts from the settings as they are now, on the Skins page.
+    general.Speed = 40;
+    general.Blink = false;
+    host.Menu();
+    frmOptions* second = host.Window();
+    ASSERT_NE(second, nullptr);
+    EXPECT_FALSE(second->isVisible());
+    EXPECT_EQ(second->lblSpeedHelp[1]->text(), u"40");
+    EXPECT_FALSE(second->chkBlink->isChecked());
+    EXPECT_TRUE(second->picMenu[0]->isVisibleTo(second));
+    EXPECT_FALSE(second->picMenu[3]->isVisibleTo(second));
+}
+
+} // namespace
+} // namespace orbo
