@@ -37,6 +37,16 @@ std::optional<std::uint8_t> RoundToUint8(double value) {
     return RoundTo<std::uint8_t>(value);
 }
 
+QStringView TrimSpaces(QStringView text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.sliced(first, last - first);
+}
+
 double Val(QStringView text) {
     // Gather the characters that make up the number, skipping blanks, then parse them once.
     std::string number;
@@ -100,7 +110,8 @@ double Val(QStringView text) {
     const char* last = first + number.size();
     const auto result = std::from_chars(first, last, value);
     if (result.ec == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone on overflow; infinity lets the callers' range checks fail.
+        // from_chars leaves the value alone on overflow; infinity lets the callers' range checks
+        // fail.
         const bool tiny = number.find("e-") != std::string::npos;
         const bool negative = number.front() == '-';
         value = tiny ? 0.0 : std::numeric_limits<double>::infinity();

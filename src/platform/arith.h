@@ -17,4 +17,7 @@ std::optional<std::uint8_t> RoundToUint8(double value);
 // Text without a leading number gives 0. Independent of the locale.
 double Val(QStringView text);
 
+// The forms run-time's Trim: leading and trailing spaces removed (only U+0020, not tabs).
+QStringView TrimSpaces(QStringView text);
+
 } // namespace orbo

@@ -8,16 +8,6 @@ namespace orbo {
 
 namespace {
 
-QStringView TrimSpaces(QStringView text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.sliced(first, last - first);
-}
-
 enum class SectionKind { None, Info, Setting, Eye, Other };
 
 // What handling one line gave; the texts are filled only when somebody listens.

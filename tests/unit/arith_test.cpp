@@ -103,3 +103,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace orbo
+
+namespace orbo {
+namespace {
+
+TEST(TrimSpaces, RemovesOnlyLeadingAndTrailingSpaces) {
+    const std::pair<const char16_t*, const char16_t*> rows[] = {
+        {u"  a b  ", u"a b"}, {u"\ta\t", u"\ta\t"}, {u"", u""},
+        {u"   ", u""},        {u"x", u"x"},         {u" \u00a0y ", u"\u00a0y"}};
+    for (const auto& [in, out] : rows)
+        EXPECT_EQ(TrimSpaces(QStringView(in)), QStringView(out))
+            << QString::fromUtf16(in).toStdString();
+}
+
+} // namespace
+} // namespace orbo
