@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <csignal>
@@ -177,6 +178,12 @@ bool OrboRun::WriteSettings(const QMap<QString, QString>& values) {
     return true;
 }
 
+bool OrboRun::WriteSettingsBytes(const QByteArray& bytes) {
+    QFile file(SettingsFile());
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
 QMap<QString, QString> OrboRun::ReadSettings() const {
     QMap<QString, QString> values;
     QFile file(SettingsFile());
@@ -274,6 +281,52 @@ bool WaitFor(const std::function<bool()>& check, std::chrono::milliseconds timeo
             return check();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+void Click(QPoint at, int button) {
+    Probe().MovePointer(at.x(), at.y());
+    Probe().Button(button, true);
+    Probe().Button(button, false);
+}
+
+void DragPointer(QPoint from, QPoint to, int steps) {
+    Probe().MovePointer(from.x(), from.y());
+    Probe().Button(1, true);
+    for (int i = 1; i <= steps; ++i) {
+        const QPoint p = from + (to - from) * i / steps;
+        Probe().MovePointer(p.x(), p.y());
+        std::this_thread::sleep_for(std::chrono::milliseconds(8));
+    }
+    // Let the last motion arrive before the release ends the drag.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    Probe().Button(1, false);
+}
+
+std::optional<QRect> OpenPopupMenu(QPoint at) {
+    const auto before = Probe().ShownTopLevels();
+    Click(at, 3);
+    std::optional<QRect> menu;
+    WaitFor([&] {
+        for (const unsigned long w : Probe().ShownTopLevels()) {
+            const QString title = Probe().Title(w);
+            if (std::find(before.begin(), before.end(), w) == before.end() &&
+                title != QStringLiteral("Orbo - Options") && title != kTitle) {
+                menu = Probe().Geometry(w);
+                return true;
+            }
+        }
+        return false;
+    });
+    return menu;
+}
+
+void ChooseMenuItem(const QRect& menu, int index, int count) {
+    const QPoint p(menu.center().x(), menu.top() + menu.height() * (2 * index + 1) / (2 * count));
+    Probe().MovePointer(p.x(), p.y());
+    // The menu highlights on motion; give it a moment before the click.
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    Probe().Button(1, true);
+    Probe().Button(1, false);
 }
 
 QString SampleSkinsFolder() {

@@ -54,11 +54,15 @@ public:
     QString ProgramFolder() const { return program_.path(); }
     QString SkinsFolder() const { return program_.filePath(QStringLiteral("Skins")); }
     QString SettingsFile() const;
+    // The folder XDG_CONFIG_HOME names for the run; it also holds the run's log, orbo.log.
+    QString ConfigFolder() const { return config_.path(); }
 
     // Copies a sample skin folder of the source tree into Skins/.
     bool AddSampleSkin(const QString& folder);
     // Writes the [Setting] group of the settings file from key=value pairs.
     bool WriteSettings(const QMap<QString, QString>& values);
+    // Writes the settings file byte for byte, for contents no text stream would write.
+    bool WriteSettingsBytes(const QByteArray& bytes);
     // The [Setting] keys of the settings file, keys lower-cased; empty when there is no file.
     QMap<QString, QString> ReadSettings() const;
 
@@ -84,6 +88,16 @@ XProbe& Probe();
 // Polls check every 20 ms until it holds or the timeout passes; the result of the last check.
 bool WaitFor(const std::function<bool()>& check,
              std::chrono::milliseconds timeout = std::chrono::seconds(5));
+
+// A press and release of a mouse button at a point of the screen.
+void Click(QPoint at, int button = 1);
+// Presses the left button at from, moves to to in small steps, as a hand would, and releases.
+void DragPointer(QPoint from, QPoint to, int steps = 25);
+// Right-clicks at a point of the creature and waits for the popup menu: a new shown top-level
+// window that is neither the creature nor the options window. Its rect, or nothing.
+std::optional<QRect> OpenPopupMenu(QPoint at);
+// Clicks item index (from 0) of a menu of count items of equal height.
+void ChooseMenuItem(const QRect& menu, int index, int count);
 
 // The source tree's sample skins.
 QString SampleSkinsFolder();

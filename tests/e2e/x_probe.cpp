@@ -263,6 +263,22 @@ void XProbe::Button(int button, bool press) const {
     Sync();
 }
 
+bool XProbe::Key(const char* keysymName, bool press) const {
+    const KeySym keysym = XStringToKeysym(keysymName);
+    if (keysym == NoSymbol)
+        return false;
+    const KeyCode code = XKeysymToKeycode(display_, keysym);
+    if (code == 0)
+        return false;
+    XTestFakeKeyEvent(display_, code, press ? True : False, CurrentTime);
+    Sync();
+    return true;
+}
+
+bool XProbe::TapKey(const char* keysymName) const {
+    return Key(keysymName, true) && Key(keysymName, false);
+}
+
 bool XProbe::SendDeleteWindow(unsigned long window) const {
     XEvent event{};
     event.xclient.type = ClientMessage;

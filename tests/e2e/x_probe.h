@@ -57,6 +57,10 @@ public:
     void MovePointerBy(int dx, int dy) const;
     QPoint PointerPosition() const;
     void Button(int button, bool press) const;
+    // A key by its keysym name ("Down", "o", "Return"), through XTest. False when the server's
+    // keyboard map has no key for it.
+    bool Key(const char* keysymName, bool press) const;
+    bool TapKey(const char* keysymName) const;
 
     // Asks the window to close as a window manager would.
     bool SendDeleteWindow(unsigned long window) const;
