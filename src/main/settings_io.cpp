@@ -24,10 +24,11 @@ QString BoolText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-// A position is used only when the window system can place a window there.
+// A position is used only when the window system can place a window there: X11 and the
+// always-on-top call both take 16-bit pixel positions.
 float PositionOr(const QString& text, float fallback, int twipsPerPixel) {
     float value = 0;
-    if (!TextToSingle(text, value) || !RoundToInt32(value / twipsPerPixel))
+    if (!TextToSingle(text, value) || !RoundToInt16(value / twipsPerPixel))
         return fallback;
     return value;
 }

@@ -3,6 +3,7 @@
 #include "files.h"
 
 #include <QtCore/QDir>
+#include <QtCore/QFileInfo>
 #include <QtCore/QSaveFile>
 #include <QtCore/QStringList>
 
@@ -14,9 +15,8 @@ namespace orbo {
 
 namespace {
 
-// Settings files are tiny; anything much bigger is not ours to read in full.
-constexpr qint64 kMaxSettingsBytes = 4 * 1024 * 1024;
-
+// Settings files are tiny; one much bigger than this is not read (nor written over).
+constexpr qint64 kMaxSettingsBytes = 16 * 1024 * 1024;
 
 // Finds the line index range [first, last) of a section's body, or -1 when absent.
 std::pair<int, int> FindSection(const QStringList& lines, const QString& section) {
@@ -40,6 +40,21 @@ int FindKey(const QStringList& lines, std::pair<int, int> range, const QString& 
             return i;
     }
     return -1;
+}
+
+// The file's lines. An empty list when there is no regular file (nothing there, or a FIFO or
+// device that holds no settings); no result when a regular file is there but cannot be read
+// whole (unreadable, too large): saving over it would lose what it holds.
+std::optional<QStringList> ReadLines(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QStringList();
+    if (info.size() > kMaxSettingsBytes)
+        return std::nullopt;
+    const auto bytes = ReadRegularFile(path, kMaxSettingsBytes);
+    if (!bytes)
+        return std::nullopt;
+    return SplitLines(*bytes);
 }
 
 QString OneLine(QString text) {
@@ -74,10 +89,10 @@ QString IniSettingsStore::FilePath(const QString& application) const {
 
 QString IniSettingsStore::GetSetting(const QString& application, const QString& section,
                                      const QString& key, const QString& defaultValue) {
-    const auto bytes = ReadRegularFile(FilePath(application), kMaxSettingsBytes);
-    if (!bytes)
+    const auto read = ReadLines(FilePath(application));
+    if (!read)
         return defaultValue;
-    const QStringList lines = SplitLines(*bytes);
+    const QStringList& lines = *read;
     const int at = FindKey(lines, FindSection(lines, section), key);
     if (at < 0)
         return defaultValue;
@@ -88,9 +103,10 @@ QString IniSettingsStore::GetSetting(const QString& application, const QString& 
 void IniSettingsStore::SaveSetting(const QString& application, const QString& section,
                                    const QString& key, const QString& value) {
     const QString path = FilePath(application);
-    QStringList lines;
-    if (const auto bytes = ReadRegularFile(path, kMaxSettingsBytes))
-        lines = SplitLines(*bytes);
+    auto read = ReadLines(path);
+    if (!read)
+        return;
+    QStringList& lines = *read;
     const QString entry = key + u'=' + OneLine(value);
     auto range = FindSection(lines, section);
     if (range.first < 0) {

@@ -109,13 +109,14 @@ TEST_P(PositionText, NonNumbersAndUnplaceablePositionsGiveTheDefault) {
     EXPECT_EQ(ReadStoredSettings(store, Screen1024()).Left, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, PositionText,
-                         ::testing::Values(PositionRow{"300", 300}, PositionRow{"-450", -450},
-                                           PositionRow{"12.5", 12.5f}, PositionRow{"abc", 7680},
-                                           PositionRow{"", 7680}, PositionRow{"1e30", 7680},
-                                           PositionRow{"inf", 7680},
-                                           // Beyond 16-bit pixels but a real place: kept.
-                                           PositionRow{"600000", 600000}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PositionText,
+    ::testing::Values(PositionRow{"300", 300}, PositionRow{"-450", -450},
+                      PositionRow{"12.5", 12.5f}, PositionRow{"abc", 7680}, PositionRow{"", 7680},
+                      PositionRow{"1e30", 7680}, PositionRow{"inf", 7680},
+                      // 16-bit pixel positions are kept, others are not.
+                      PositionRow{"491505", 491505}, PositionRow{"-491520", -491520},
+                      PositionRow{"491520", 7680}, PositionRow{"-491535", 7680}));
 
 TEST(WriteStoredSettings, RoundTripKeepsEveryValue) {
     Store store;
@@ -178,6 +179,22 @@ TEST(IniSettingsStore, KeepsOtherSectionsAndLinesOfAnEditedFile) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()),
               u"; my notes\n[Other]\nLeft=1\n\n[setting]\nSpeed= 7\nLeft=9\n");
+}
+
+TEST(IniSettingsStore, AFileTooLargeToReadWholeIsNeitherReadNorOverwritten) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Z Orbo.ini");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Setting]\nSkin=Kept\n; " + QByteArray(17 * 1024 * 1024, 'x') + "\nSpeed=7\n");
+    file.close();
+    const qint64 size = QFileInfo(path).size();
+    IniSettingsStore store(dir.path());
+    EXPECT_EQ(store.GetSetting(kSettingsApp, kSettingsSection, QStringLiteral("Skin"),
+                               QStringLiteral("d")),
+              u"d");
+    store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("Skin"), QStringLiteral("x"));
+    EXPECT_EQ(QFileInfo(path).size(), size);
 }
 
 TEST(IniSettingsStore, AFolderInPlaceOfTheFileGivesDefaultsAndIsLeftAlone) {
