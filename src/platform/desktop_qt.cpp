@@ -51,9 +51,7 @@ public:
         const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
         return QPoint(qRound(p.x / ratio), qRound(p.y / ratio));
     }
-    bool GetAsyncKeyState(int virtualKey) override {
-        return ::GetAsyncKeyState(virtualKey) != 0;
-    }
+    bool GetAsyncKeyState(int virtualKey) override { return ::GetAsyncKeyState(virtualKey) != 0; }
     QSize ScreenSizePixels() const override { return PrimaryScreenSize(); }
 };
 

@@ -33,7 +33,7 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) 
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return std::nullopt;
@@ -76,8 +76,8 @@ std::optional<QString> FindEntry(const QString& parent, const QString& name) {
     const QString exact = parent + u'/' + name;
     if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())
         return exact;
-    const QStringList entries =
-        QDir(parent).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries = QDir(parent).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return parent + u'/' + entry;

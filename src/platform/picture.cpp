@@ -41,9 +41,9 @@ QImage Opaque(const QImage& decoded, PictureRole role) {
 } // namespace
 
 Picture::Picture(const QImage& image)
-    : image_(image.isNull() ? nullptr
-                            : std::make_shared<const QImage>(
-                                  image.convertToFormat(QImage::Format_RGB32))) {}
+    : image_(image.isNull()
+                 ? nullptr
+                 : std::make_shared<const QImage>(image.convertToFormat(QImage::Format_RGB32))) {}
 
 const QImage& Picture::Image() const {
     static const QImage empty;
@@ -66,13 +66,11 @@ std::optional<Picture> DecodePicture(const QByteArray& bytes, PictureRole role) 
     QImageReader reader(&buffer);
     // The header's size is checked before anything is decoded (decompression bombs).
     const QSize size = reader.size();
-    if (size.isValid() &&
-        (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide))
+    if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide))
         return std::nullopt;
     reader.setAllocationLimit(256);
     const QImage decoded = reader.read();
-    if (decoded.isNull() || decoded.width() > kMaxPictureSide ||
-        decoded.height() > kMaxPictureSide)
+    if (decoded.isNull() || decoded.width() > kMaxPictureSide || decoded.height() > kMaxPictureSide)
         return std::nullopt;
     return Picture(Opaque(decoded, role));
 }

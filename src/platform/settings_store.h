@@ -14,8 +14,8 @@ public:
     // The stored text, or defaultValue when the key is missing or cannot be read.
     virtual QString GetSetting(const QString& application, const QString& section,
                                const QString& key, const QString& defaultValue) = 0;
-    virtual void SaveSetting(const QString& application, const QString& section,
-                             const QString& key, const QString& value) = 0;
+    virtual void SaveSetting(const QString& application, const QString& section, const QString& key,
+                             const QString& value) = 0;
 };
 
 // Keeps the values in memory only; for tests.
