@@ -56,7 +56,7 @@ void Form1::Form_Load() {
     if (windowState() != Qt::WindowNoState)
         setWindowState(Qt::WindowNoState);
     LoadInfo();
-    Timer1.setInterval(IntervalForSpeed(general_.Speed));
+    Timer1.setInterval(TimerInterval(general_.Speed));
     Timer1.start();
 }
 
@@ -95,10 +95,6 @@ void Form1::ActivateSkin(const QString& name) {
 
 void Form1::ActivateDefSkin() {
     orbo::ActivateDefSkin(general_.SkinDef, *this, units_, imgDefSkin_);
-}
-
-int Form1::IntervalForSpeed(int speed) {
-    return TimerInterval(speed);
 }
 
 std::int16_t Form1::GetFrameIndex(std::int16_t frames, float x, float y) {

@@ -34,8 +34,6 @@ public:
 
     void ActivateSkin(const QString& name);
     void ActivateDefSkin();
-    // The interval of Timer1 for a Speed: 501 - 5 x Speed milliseconds.
-    static int IntervalForSpeed(int speed);
     // The frame number, 1 to frames, of a direction strip whose centre is at (x, y) screen
     // pixels, for the cursor as it is now; 0 when there is none (frames below 1).
     std::int16_t GetFrameIndex(std::int16_t frames, float x, float y);

@@ -2,6 +2,7 @@
 
 #include "main/form1.h"
 #include "main/set_form_on_top.h"
+#include "main/settings_io.h"
 #include "options/shape_box.h"
 #include "options/skin_list.h"
 #include "platform/files.h"
@@ -402,7 +403,7 @@ void frmOptions::imgSpeed_MouseMove(int, int, float, float y) {
         return;
     general_.Speed = slider_.Speed;
     ShowSlider();
-    form1_.Timer1.setInterval(Form1::IntervalForSpeed(general_.Speed));
+    form1_.Timer1.setInterval(TimerInterval(general_.Speed));
 }
 
 void frmOptions::imgSpeed_MouseUp(int, int, float, float) {
