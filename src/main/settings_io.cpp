@@ -79,15 +79,13 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
 }
 
 void WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general) {
-    const auto save = [&store](const QString& key, const QString& value) {
-        store.SaveSetting(kSettingsApp, kSettingsSection, key, value);
-    };
-    save(QStringLiteral("Left"), SingleToText(left));
-    save(QStringLiteral("Top"), SingleToText(top));
-    save(QStringLiteral("Skin"), general.SkinName);
-    save(QStringLiteral("Speed"), QString::number(general.Speed));
-    save(QStringLiteral("OnTop"), BoolText(general.OnTop));
-    save(QStringLiteral("Blink"), BoolText(general.Blink));
+    store.SaveSettings(kSettingsApp, kSettingsSection,
+                       {{QStringLiteral("Left"), SingleToText(left)},
+                        {QStringLiteral("Top"), SingleToText(top)},
+                        {QStringLiteral("Skin"), general.SkinName},
+                        {QStringLiteral("Speed"), QString::number(general.Speed)},
+                        {QStringLiteral("OnTop"), BoolText(general.OnTop)},
+                        {QStringLiteral("Blink"), BoolText(general.Blink)}});
 }
 
 } // namespace orbo

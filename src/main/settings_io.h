@@ -28,7 +28,7 @@ struct StoredSettings {
 // speed that is no number (or no usable pixel position) gives that key's default.
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
 
-// Writes the six keys in the order Left, Top, Skin, Speed, OnTop, Blink.
+// Saves the six keys as one set, in the order Left, Top, Skin, Speed, OnTop, Blink.
 void WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general);
 
 // The decimal text of a single-precision number in the user's locale; whole numbers have no

@@ -4,6 +4,7 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
+#include <QtCore/QLockFile>
 #include <QtCore/QSaveFile>
 #include <QtCore/QStringList>
 
@@ -81,10 +82,21 @@ void MemorySettingsStore::SaveSetting(const QString& application, const QString&
     Values[MakeKey(application, section, key)] = value;
 }
 
-IniSettingsStore::IniSettingsStore(QString folder) : folder_(std::move(folder)) {}
+void MemorySettingsStore::SaveSettings(const QString& application, const QString& section,
+                                       const SettingValues& values) {
+    for (const auto& [key, value] : values)
+        Values[MakeKey(application, section, key)] = value;
+}
+
+IniSettingsStore::IniSettingsStore(QString folder, int lockWaitMs)
+    : folder_(std::move(folder)), lockWaitMs_(lockWaitMs) {}
 
 QString IniSettingsStore::FilePath(const QString& application) const {
     return folder_ + u'/' + application + QStringLiteral(".ini");
+}
+
+QString IniSettingsStore::LockPath(const QString& application) const {
+    return FilePath(application) + QStringLiteral(".lock");
 }
 
 QString IniSettingsStore::GetSetting(const QString& application, const QString& section,
@@ -102,28 +114,42 @@ QString IniSettingsStore::GetSetting(const QString& application, const QString& 
 
 void IniSettingsStore::SaveSetting(const QString& application, const QString& section,
                                    const QString& key, const QString& value) {
+    SaveSettings(application, section, {{key, value}});
+}
+
+void IniSettingsStore::SaveSettings(const QString& application, const QString& section,
+                                    const SettingValues& values) {
+    QDir().mkpath(folder_);
+    // Held from the read to the rename, so the file ends as the last saver's whole set. A lock
+    // left by a program that is gone counts as stale at once (its process is checked), and the
+    // 30 s age limit frees one whose holder is hung; a lock still not had is done without.
+    QLockFile lock(LockPath(application));
+    lock.tryLock(lockWaitMs_);
+
     const QString path = FilePath(application);
     auto read = ReadLines(path);
     if (!read)
         return;
     QStringList& lines = *read;
-    const QString entry = key + u'=' + OneLine(value);
-    auto range = FindSection(lines, section);
-    if (range.first < 0) {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines.append(QString());
-        lines.append(u'[' + section + u']');
-        lines.append(entry);
-    } else if (const int at = FindKey(lines, range, key); at >= 0) {
-        lines[at] = entry;
-    } else {
-        // After the section's last non-blank line, so blank separators stay where they were.
-        int insertAt = range.second;
-        while (insertAt > range.first && lines[insertAt - 1].trimmed().isEmpty())
-            --insertAt;
-        lines.insert(insertAt, entry);
+    for (const auto& [key, value] : values) {
+        const QString entry = key + u'=' + OneLine(value);
+        auto range = FindSection(lines, section);
+        if (range.first < 0) {
+            if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
+                lines.append(QString());
+            lines.append(u'[' + section + u']');
+            lines.append(entry);
+        } else if (const int at = FindKey(lines, range, key); at >= 0) {
+            lines[at] = entry;
+        } else {
+            // After the section's last non-blank line, so blank separators stay where they were.
+            int insertAt = range.second;
+            while (insertAt > range.first && lines[insertAt - 1].trimmed().isEmpty())
+                --insertAt;
+            lines.insert(insertAt, entry);
+        }
     }
-    QDir().mkpath(folder_);
+    // QSaveFile writes a temporary file in the same folder, flushes it to disk and renames it.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
@@ -152,8 +178,13 @@ public:
     }
     void SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override {
+        SaveSettings(application, section, {{key, value}});
+    }
+    void SaveSettings(const QString& application, const QString& section,
+                      const SettingValues& values) override {
         QSettings settings(Root(application, section), QSettings::NativeFormat);
-        settings.setValue(key, value);
+        for (const auto& [key, value] : values)
+            settings.setValue(key, value);
     }
 
 private:

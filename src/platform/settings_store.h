@@ -4,8 +4,13 @@
 
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace orbo {
+
+// Keys and their texts, in the order they are written.
+using SettingValues = std::vector<std::pair<QString, QString>>;
 
 // The per-user store of texts by application, section and key (GetSetting / SaveSetting).
 class SettingsStore {
@@ -16,6 +21,10 @@ public:
                                const QString& key, const QString& defaultValue) = 0;
     virtual void SaveSetting(const QString& application, const QString& section, const QString& key,
                              const QString& value) = 0;
+    // Saves the values as one set: a reader, or another program saving its own set at the same
+    // moment, sees either all of them or none.
+    virtual void SaveSettings(const QString& application, const QString& section,
+                              const SettingValues& values) = 0;
 };
 
 // Keeps the values in memory only; for tests.
@@ -25,6 +34,8 @@ public:
                        const QString& defaultValue) override;
     void SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override;
+    void SaveSettings(const QString& application, const QString& section,
+                      const SettingValues& values) override;
 
     // application / section / key, keys compared ignoring letter case like the other stores.
     std::map<QString, QString> Values;
@@ -34,19 +45,27 @@ public:
 // One INI file per application, "<folder>/<application>.ini", with a [section] group per
 // section and "key=value" lines. Values are written unchanged (a line break becomes a space).
 // Every save rewrites the file through a temporary file and a rename, so a crash never leaves
-// it half-written. A file that cannot be read gives the defaults.
+// it half-written, under a lock file beside it ("<application>.ini.lock") that every program of
+// the user takes, so that two programs saving at once do not interleave their rewrites. The
+// lock never stops a save: a lock whose holder is gone is taken over, and one that cannot be
+// had within lockWaitMs (a live holder, a read-only folder) is done without. A file that cannot be
+// read gives the defaults, and one that cannot be read whole is not written over.
 class IniSettingsStore : public SettingsStore {
 public:
-    explicit IniSettingsStore(QString folder);
+    explicit IniSettingsStore(QString folder, int lockWaitMs = 2000);
     QString GetSetting(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue) override;
     void SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override;
+    void SaveSettings(const QString& application, const QString& section,
+                      const SettingValues& values) override;
 
     QString FilePath(const QString& application) const;
+    QString LockPath(const QString& application) const;
 
 private:
     QString folder_;
+    int lockWaitMs_;
 };
 
 // The store of the platform: the registry key the forms run-time uses on Windows, the INI file
