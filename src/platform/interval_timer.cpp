@@ -4,29 +4,54 @@
 
 namespace orbo {
 
-using Clock = std::chrono::steady_clock;
+using Clock = IntervalSchedule::Clock;
+using std::chrono::milliseconds;
 
 namespace {
 
-constexpr auto kCatchUp = std::chrono::milliseconds(25);
+constexpr auto kCatchUp = milliseconds(25);
 
 } // namespace
 
-IntervalTimer::IntervalTimer(QObject* parent) : QObject(parent) {
+void IntervalSchedule::Start(Clock::time_point now) {
+    last_ = now;
+}
+
+void IntervalSchedule::Fired(Clock::time_point now) {
+    last_ += interval_;
+    // A short hiccup is made up for by firing sooner.
+    if (Deadline() < now - std::max<Clock::duration>(interval_, kCatchUp))
+        last_ = now;
+}
+
+bool IntervalSchedule::SetInterval(milliseconds interval) {
+    interval = std::max(milliseconds(0), interval);
+    if (interval == interval_)
+        return false;
+    interval_ = interval;
+    return true;
+}
+
+milliseconds IntervalSchedule::Wait(Clock::time_point now) const {
+    using namespace std::chrono;
+    const auto wait = duration_cast<microseconds>(Deadline() - now).count();
+    return milliseconds(std::clamp<long long>((wait + 500) / 1000, 0, interval_.count()));
+}
+
+IntervalTimer::IntervalTimer(QObject* parent, Now now) : QObject(parent), now_(std::move(now)) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &IntervalTimer::Fire);
 }
 
 void IntervalTimer::setInterval(int milliseconds) {
-    interval_ = std::max(0, milliseconds);
-    if (timer_.isActive())
-        start();
+    if (schedule_.SetInterval(std::chrono::milliseconds(milliseconds)) && timer_.isActive())
+        Arm(now_());
 }
 
 void IntervalTimer::start() {
-    const auto now = Clock::now();
-    deadline_ = now + std::chrono::milliseconds(interval_);
+    const auto now = now_();
+    schedule_.Start(now);
     Arm(now);
 }
 
@@ -35,21 +60,14 @@ void IntervalTimer::stop() {
 }
 
 void IntervalTimer::Fire() {
-    const auto now = Clock::now();
-    const auto period = std::chrono::milliseconds(interval_);
-    deadline_ += period;
-    // A short hiccup is made up for by firing sooner; after a long stall (or a sleeping
-    // machine) the timer starts afresh instead of firing a burst.
-    if (deadline_ < now - std::max<Clock::duration>(period, kCatchUp))
-        deadline_ = now + period;
+    const auto now = now_();
+    schedule_.Fired(now);
     Arm(now);
     Q_EMIT timeout();
 }
 
 void IntervalTimer::Arm(Clock::time_point now) {
-    using namespace std::chrono;
-    const auto wait = duration_cast<microseconds>(deadline_ - now).count();
-    timer_.start(static_cast<int>(std::clamp<long long>((wait + 500) / 1000, 0, interval_)));
+    timer_.start(static_cast<int>(schedule_.Wait(now).count()));
 }
 
 } // namespace orbo
