@@ -97,6 +97,16 @@ void Form1::ActivateDefSkin() {
     orbo::ActivateDefSkin(general_.SkinDef, *this, units_, imgDefSkin_);
 }
 
+void Form1::SetSpeed(std::uint8_t speed) {
+    general_.Speed = speed;
+    Timer1.setInterval(TimerInterval(general_.Speed));
+}
+
+void Form1::SetOnTop(bool onTop) {
+    general_.OnTop = onTop;
+    SetFormOnTop(*this, *this, general_.OnTop);
+}
+
 std::int16_t Form1::GetFrameIndex(std::int16_t frames, float x, float y) {
     return orbo::GetFrameIndex(frames, x, y, desktop_.GetCursorPos()).value_or(0);
 }

@@ -34,6 +34,10 @@ public:
 
     void ActivateSkin(const QString& name);
     void ActivateDefSkin();
+    // A new Speed (0 to 100), the animation's pace changed at once by the timer interval rule.
+    void SetSpeed(std::uint8_t speed);
+    // A new OnTop: the window is put above all others or released at once.
+    void SetOnTop(bool onTop);
     // The frame number, 1 to frames, of a direction strip whose centre is at (x, y) screen
     // pixels, for the cursor as it is now; 0 when there is none (frames below 1).
     std::int16_t GetFrameIndex(std::int16_t frames, float x, float y);
@@ -65,8 +69,8 @@ public:
     const QImage& Frame() { return surface_.Image(); }
     bool Dragging() const { return dragging_; }
     const QImage& DefaultBackground() const { return imgDefSkin_.imgDefSkin[0].Image(); }
-
-    IntervalTimer Timer1;
+    int AnimationInterval() const { return Timer1.interval(); }
+    bool Animating() const { return Timer1.isActive(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -82,6 +86,7 @@ private:
     // The event's position in the window's twips, measured from where the window is now.
     QPointF EventTwips(const QMouseEvent& event) const;
 
+    IntervalTimer Timer1;
     mdlGeneral& general_;
     Desktop& desktop_;
     SettingsStore& store_;

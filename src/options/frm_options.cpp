@@ -1,8 +1,6 @@
 #include "frm_options.h"
 
 #include "main/form1.h"
-#include "main/set_form_on_top.h"
-#include "main/settings_io.h"
 #include "options/shape_box.h"
 #include "options/skin_list.h"
 #include "platform/files.h"
@@ -385,8 +383,7 @@ void frmOptions::lblAbout_Click(int) {
 }
 
 void frmOptions::chkOnTop_Click() {
-    general_.OnTop = chkOnTop->checkState() == Qt::Checked;
-    SetFormOnTop(form1_, form1_, general_.OnTop);
+    form1_.SetOnTop(chkOnTop->checkState() == Qt::Checked);
 }
 
 void frmOptions::chkBlink_Click() {
@@ -401,9 +398,8 @@ void frmOptions::imgSpeed_MouseDown(int button, int, float, float y) {
 void frmOptions::imgSpeed_MouseMove(int, int, float, float y) {
     if (!SliderMouseMove(slider_, sliderLayout_, y))
         return;
-    general_.Speed = slider_.Speed;
     ShowSlider();
-    form1_.Timer1.setInterval(TimerInterval(general_.Speed));
+    form1_.SetSpeed(slider_.Speed);
 }
 
 void frmOptions::imgSpeed_MouseUp(int, int, float, float) {

@@ -24,8 +24,8 @@ TEST(Form1, StartsWithTheDefaultsOfAnEmptyStore) {
     EXPECT_EQ(c.Form.windowState(), Qt::WindowNoState);
     EXPECT_EQ(c.Form.pos(), QPoint(512, 384)); // top-left corner at the screen's centre
     EXPECT_EQ(c.Form.size(), QSize(75, 100));
-    EXPECT_EQ(c.Form.Timer1.interval(), 76);
-    EXPECT_TRUE(c.Form.Timer1.isActive());
+    EXPECT_EQ(c.Form.AnimationInterval(), 76);
+    EXPECT_TRUE(c.Form.Animating());
     EXPECT_TRUE(c.General.Blink);
     EXPECT_TRUE(c.General.OnTop);
     EXPECT_EQ(c.General.SkinName, u"< none >");
@@ -37,7 +37,7 @@ TEST(Form1, StoredSpeedSetsTheInterval) {
         c.Store.SaveSetting(QStringLiteral("Z Orbo"), QStringLiteral("Setting"),
                             QStringLiteral("Speed"), QString::fromLatin1(speed));
         c.Form.Form_Load();
-        EXPECT_EQ(c.Form.Timer1.interval(), interval) << speed;
+        EXPECT_EQ(c.Form.AnimationInterval(), interval) << speed;
     }
 }
 

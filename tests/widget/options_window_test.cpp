@@ -196,7 +196,7 @@ TEST_F(OptionsWindowTest, DraggingTheHandleSetsSpeedAndTheTimer) {
     EXPECT_EQ(o.Slider().HandleTop, 273);
     EXPECT_EQ(o.imgSpeed->geometry(), QRect(16, 18, 17, 17)); // 273 twips is 18.2 pixels
     EXPECT_EQ(o.lblSpeedHelp[1]->text(), u"85");
-    EXPECT_EQ(form1.Timer1.interval(), 76);
+    EXPECT_EQ(form1.AnimationInterval(), 76);
 
     // Grab 8 pixels into the handle and pull it well above the track.
     QTest::mousePress(o.imgSpeed, Qt::LeftButton, {}, QPoint(8, 8));
@@ -205,7 +205,7 @@ TEST_F(OptionsWindowTest, DraggingTheHandleSetsSpeedAndTheTimer) {
     EXPECT_EQ(o.Slider().HandleTop, 120);
     EXPECT_EQ(general.Speed, 100);
     EXPECT_EQ(o.lblSpeedHelp[1]->text(), u"100");
-    EXPECT_EQ(form1.Timer1.interval(), 1);
+    EXPECT_EQ(form1.AnimationInterval(), 1);
     EXPECT_EQ(o.imgSpeed->y(), 8);
 
     // Then below it: the handle receives the moves though the cursor has left it.
@@ -213,7 +213,7 @@ TEST_F(OptionsWindowTest, DraggingTheHandleSetsSpeedAndTheTimer) {
     EXPECT_EQ(o.Slider().HandleTop, 1140);
     EXPECT_EQ(general.Speed, 0);
     EXPECT_EQ(o.lblSpeedHelp[1]->text(), u"0");
-    EXPECT_EQ(form1.Timer1.interval(), 501);
+    EXPECT_EQ(form1.AnimationInterval(), 501);
     EXPECT_EQ(o.imgSpeed->y(), 76);
     EXPECT_EQ(o.imgSpeedBack[1]->height(), 76); // 1147.5 twips, down to the handle's centre
 
@@ -221,13 +221,13 @@ TEST_F(OptionsWindowTest, DraggingTheHandleSetsSpeedAndTheTimer) {
     QTest::mouseMove(o.imgSpeed, QPoint(8, 8 - 10));
     EXPECT_EQ(o.Slider().HandleTop, 990);
     EXPECT_EQ(general.Speed, 15);
-    EXPECT_EQ(form1.Timer1.interval(), 426);
+    EXPECT_EQ(form1.AnimationInterval(), 426);
 
     QTest::mouseRelease(o.imgSpeed, Qt::LeftButton, {}, QPoint(8, 8 - 10));
     EXPECT_EQ(o.Slider().Tag, u"0");
     QTest::mouseMove(o.imgSpeed, QPoint(8, -300));
     EXPECT_EQ(general.Speed, 15);
-    EXPECT_EQ(form1.Timer1.interval(), 426);
+    EXPECT_EQ(form1.AnimationInterval(), 426);
 }
 
 TEST_F(OptionsWindowTest, ARightPressOnTheHandleStartsNoDrag) {
@@ -238,7 +238,7 @@ TEST_F(OptionsWindowTest, ARightPressOnTheHandleStartsNoDrag) {
     QTest::mouseRelease(o.imgSpeed, Qt::RightButton, {}, QPoint(8, -40));
     EXPECT_EQ(general.Speed, 85);
     EXPECT_EQ(o.Slider().HandleTop, 273);
-    EXPECT_EQ(form1.Timer1.interval(), 76);
+    EXPECT_EQ(form1.AnimationInterval(), 76);
 }
 
 TEST_F(OptionsWindowTest, TheBoxesFollowAndSwitchTheSettings) {
