@@ -2,17 +2,25 @@
 #include "main/tray.h"
 #include "options/options_host.h"
 #include "platform/desktop.h"
+#include "platform/display.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
 #include "skin/mdl_general.h"
 
 #include <QtWidgets/QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
     // Wayland gives no global cursor and lets no window place itself: ask for XWayland.
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // Qt aborts when its platform cannot start; say why in one line and fail instead.
+    if (const auto problem = orbo::UnreachableDisplay(argc, argv)) {
+        std::fprintf(stderr, "orbo: %s\n", problem->toLocal8Bit().constData());
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orbo"));
     QApplication::setApplicationVersion(QStringLiteral(ORBO_VERSION));

@@ -18,7 +18,7 @@ QString AppPath() {
     const QString exeDir = QCoreApplication::applicationDirPath();
     if (QFileInfo(exeDir + QStringLiteral("/Skins")).isDir())
         return exeDir;
-    const QString shared = QDir::cleanPath(exeDir + QStringLiteral("/../share/orbo"));
+    const QString shared = QDir::cleanPath(exeDir + QStringLiteral("/" ORBO_DATA_FROM_BIN));
     if (QFileInfo(shared + QStringLiteral("/Skins")).isDir())
         return shared;
     return exeDir;

@@ -9,7 +9,7 @@
 namespace orbo {
 
 // The program's folder: the executable's own, or for an installed build whose binary has no
-// Skins/ beside it, <prefix>/share/orbo.
+// Skins/ beside it, the shipped data folder (<prefix>/share/orbo from <prefix>/games).
 QString AppPath();
 
 // The bytes of a regular file, at most maxBytes of them (the rest is not read). Devices, FIFOs
