@@ -181,6 +181,10 @@ struct UserSkinsRow {
     const char* Expected; // below HOME when relative
 };
 
+void PrintTo(const UserSkinsRow& row, std::ostream* os) {
+    *os << row.Name;
+}
+
 class UserSkinsRows : public ::testing::TestWithParam<UserSkinsRow> {};
 
 TEST_P(UserSkinsRows, XdgDataHomeOrTheDefaultBelowHome) {

@@ -143,6 +143,10 @@ struct TwoFoldersRow {
     const char* Shown; // the info name shown
 };
 
+void PrintTo(const TwoFoldersRow& row, std::ostream* os) {
+    *os << row.Name;
+}
+
 class TwoFolders : public ActivationTest, public ::testing::WithParamInterface<TwoFoldersRow> {};
 
 // Shipped skins: Both, Shipped, File; the user's: Both (as "BOTH"), Own, and a plain file "File".
