@@ -4,6 +4,7 @@
 #include "../tests/unit/skin_test_support.h"
 #include "platform/creature_window.h"
 #include "platform/desktop.h"
+#include "platform/files.h"
 #include "skin/activation.h"
 #include "skin/default_skin.h"
 #include "skin/mask_region.h"
@@ -117,7 +118,8 @@ void BM_ActivateSkin_TenEyes(benchmark::State& state) {
     orbo::mdlGeneral general;
     orbo::FakeCreatureWindow window;
     orbo::ScriptedDesktop desk;
-    const orbo::SkinContext context{general, window, desk, Pictures(), skins.dir.path()};
+    const orbo::SkinContext context{general, window, desk, Pictures(),
+                                    orbo::SkinsFolders(skins.dir.path(), {})};
     bool flip = false;
     for (auto _ : state) {
         orbo::ActivateSkin(context, flip ? QStringLiteral("TenA") : QStringLiteral("TenB"));

@@ -90,7 +90,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::ActivateSkin(const QString& name) {
-    orbo::ActivateSkin(SkinContext{general_, *this, desktop_, imgDefSkin_, AppPath()}, name);
+    orbo::ActivateSkin(SkinContext{general_, *this, desktop_, imgDefSkin_, SkinsFolders()}, name);
 }
 
 void Form1::ActivateDefSkin() {

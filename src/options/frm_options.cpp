@@ -292,15 +292,13 @@ void frmOptions::Form_Load() {
 }
 
 void frmOptions::AddSkinToList() {
-    QString folder = AppPath();
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    folder += QStringLiteral("Skins");
-
+    QList<QStringList> folders;
+    for (const QString& folder : SkinsFolders())
+        folders.append(Dir(folder));
     QStringList entries;
     for (int i = 0; i < lstSkins->count(); ++i)
         entries.append(lstSkins->item(i)->text());
-    entries = AddSkinNames(entries, Dir(folder));
+    entries = AddSkinNames(entries, UnionOfSkinFolders(folders));
     {
         const QSignalBlocker quiet(lstSkins);
         lstSkins->clear();

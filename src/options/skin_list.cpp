@@ -22,6 +22,22 @@ bool ListsAsSkin(const QString& name) {
     return !name.endsWith(QStringLiteral(".zip"), Qt::CaseSensitive);
 }
 
+QStringList UnionOfSkinFolders(const QList<QStringList>& folders) {
+    QStringList all;
+    for (const QStringList& entries : folders) {
+        const qsizetype earlier = all.size();
+        for (const QString& name : entries) {
+            const bool taken =
+                std::any_of(all.cbegin(), all.cbegin() + earlier, [&](const QString& seen) {
+                    return QString::compare(seen, name, Qt::CaseInsensitive) == 0;
+                });
+            if (!taken)
+                all.append(name);
+        }
+    }
+    return all;
+}
+
 QStringList AddSkinNames(QStringList list, const QStringList& folderEntries) {
     for (const QString& name : folderEntries) {
         if (!ListsAsSkin(name))

@@ -24,6 +24,33 @@ QString AppPath() {
     return exeDir;
 }
 
+QString UserSkinsFolder() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // A relative XDG_DATA_HOME is invalid and to be ignored.
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty() || QDir::isRelativePath(data))
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return QDir::cleanPath(data + QStringLiteral("/orbo/Skins"));
+#else
+    return {};
+#endif
+}
+
+QStringList SkinsFolders(const QString& appPath, const QString& userSkins) {
+    QStringList folders;
+    if (!userSkins.isEmpty())
+        folders.append(userSkins);
+    QString shipped = appPath;
+    if (!shipped.endsWith(u'/'))
+        shipped += u'/';
+    folders.append(shipped + QStringLiteral("Skins"));
+    return folders;
+}
+
+QStringList SkinsFolders() {
+    return SkinsFolders(AppPath(), UserSkinsFolder());
+}
+
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) {
     if (path.isEmpty() || maxBytes < 0)
         return std::nullopt;

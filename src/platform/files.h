@@ -12,6 +12,16 @@ namespace orbo {
 // Skins/ beside it, the shipped data folder (<prefix>/share/orbo from <prefix>/games).
 QString AppPath();
 
+// The user's own skins: $XDG_DATA_HOME/orbo/Skins (~/.local/share/orbo/Skins when that is unset
+// or relative) on Linux and other XDG desktops; empty where there is no such place (Windows).
+QString UserSkinsFolder();
+
+// Where skins are listed from and looked for, the first folder that holds a name winning: the
+// user's own (when not empty), then Skins/ in the program's folder.
+QStringList SkinsFolders(const QString& appPath, const QString& userSkins);
+// The same for this program and this user.
+QStringList SkinsFolders();
+
 // The bytes of a regular file, at most maxBytes of them (the rest is not read). Devices, FIFOs
 // and folders are refused without blocking.
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes);

@@ -5,6 +5,8 @@
 #include "skin/mask_region.h"
 #include "skin/skin_reader.h"
 
+#include <QtCore/QFileInfo>
+
 #include <exception>
 
 namespace orbo {
@@ -26,14 +28,16 @@ bool IsBuiltInName(const QString& name) {
     return name.isEmpty() || name.toLower() == kNoSkin;
 }
 
-// AppPath/Skins/<name>, the name as passed; on a file system that tells letter case apart a skin
-// folder made on Windows may differ from the stored name in case only.
-std::optional<QString> FindSkinFolder(const QString& appPath, const QString& name) {
-    QString skins = appPath;
-    if (!skins.endsWith(u'/'))
-        skins += u'/';
-    skins += QStringLiteral("Skins");
-    return FindEntry(skins, name);
+// <skins folder>/<name>, the name as passed, in the first folder that holds it as a folder; on a
+// file system that tells letter case apart a skin folder made on Windows may differ from the
+// stored name in case only.
+std::optional<QString> FindSkinFolder(const QStringList& skinsFolders, const QString& name) {
+    for (const QString& skins : skinsFolders) {
+        const auto found = FindEntry(skins, name);
+        if (found && QFileInfo(*found).isDir())
+            return found;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -79,7 +83,7 @@ void ActivateSkin(const SkinContext& context, const QString& name) {
         RunStep([&] { ActivateDefSkin(general.SkinDef, context.Window, units, context.Pictures); });
     if (started && !IsBuiltInName(name)) {
         RunStep([&] {
-            const auto folder = FindSkinFolder(context.AppPath, name);
+            const auto folder = FindSkinFolder(context.SkinsFolders, name);
             if (folder)
                 ReadSkinFile(*folder, SkinTarget{general.SkinDef, context.Window, units});
         });

@@ -6,6 +6,7 @@
 #include "skin/mdl_general.h"
 
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 
 namespace orbo {
 
@@ -15,7 +16,7 @@ struct SkinContext {
     CreatureWindow& Window;
     Desktop& Desk;
     const DefaultSkinPictures& Pictures;
-    QString AppPath; // the program's folder; skins are in its Skins/ folder
+    QStringList SkinsFolders; // where skin folders are looked for, the first that holds one wins
 };
 
 // Switches the skin on show: nothing for the name already on show (any letter case); the

@@ -208,6 +208,7 @@ bool OrboRun::Start() {
     const QByteArray log = config_.filePath(QStringLiteral("orbo.log")).toLocal8Bit();
     const QByteArray display = Server().Display().toLocal8Bit();
     const QByteArray config = config_.path().toLocal8Bit();
+    const QByteArray data = data_.path().toLocal8Bit();
     const pid_t pid = ::fork();
     if (pid < 0)
         return false;
@@ -217,6 +218,7 @@ bool OrboRun::Start() {
         ::dup2(out, 2);
         ::setenv("DISPLAY", display.constData(), 1);
         ::setenv("XDG_CONFIG_HOME", config.constData(), 1);
+        ::setenv("XDG_DATA_HOME", data.constData(), 1);
         ::setenv("QT_QPA_PLATFORM", "xcb", 1);
         ::unsetenv("WAYLAND_DISPLAY");
         ::unsetenv("SESSION_MANAGER");

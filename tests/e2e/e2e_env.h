@@ -56,6 +56,8 @@ public:
     QString SettingsFile() const;
     // The folder XDG_CONFIG_HOME names for the run; it also holds the run's log, orbo.log.
     QString ConfigFolder() const { return config_.path(); }
+    // The folder XDG_DATA_HOME names for the run: the user's own skins are in its orbo/Skins.
+    QString DataFolder() const { return data_.path(); }
 
     // Copies a sample skin folder of the source tree into Skins/.
     bool AddSampleSkin(const QString& folder);
@@ -78,6 +80,7 @@ public:
 private:
     QTemporaryDir program_;
     QTemporaryDir config_;
+    QTemporaryDir data_;
     pid_t pid_ = -1;
     unsigned long window_ = 0;
 };

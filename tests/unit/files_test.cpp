@@ -174,6 +174,49 @@ namespace {
 
 int g_warnings = 0;
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+struct UserSkinsRow {
+    const char* Name;
+    const char* DataHome; // nullptr: unset
+    const char* Expected; // below HOME when relative
+};
+
+void PrintTo(const UserSkinsRow& row, std::ostream* os) {
+    *os << row.Name;
+}
+
+class UserSkinsRows : public ::testing::TestWithParam<UserSkinsRow> {};
+
+TEST_P(UserSkinsRows, XdgDataHomeOrTheDefaultBelowHome) {
+    const UserSkinsRow& row = GetParam();
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    const bool hadData = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    qputenv("HOME", "/home/someone");
+    if (row.DataHome)
+        qputenv("XDG_DATA_HOME", row.DataHome);
+    else
+        qunsetenv("XDG_DATA_HOME");
+    const QString folder = UserSkinsFolder();
+    const QStringList folders = SkinsFolders(QStringLiteral("/opt/orbo/"), folder);
+    qputenv("HOME", home);
+    if (hadData)
+        qputenv("XDG_DATA_HOME", data);
+    else
+        qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(folder, QString::fromUtf8(row.Expected));
+    EXPECT_EQ(folders, (QStringList{folder, QStringLiteral("/opt/orbo/Skins")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environment, UserSkinsRows,
+    ::testing::Values(UserSkinsRow{"Set", "/data/", "/data/orbo/Skins"},
+                      UserSkinsRow{"Unset", nullptr, "/home/someone/.local/share/orbo/Skins"},
+                      UserSkinsRow{"Empty", "", "/home/someone/.local/share/orbo/Skins"},
+                      UserSkinsRow{"Relative", "data", "/home/someone/.local/share/orbo/Skins"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+#endif
+
 TEST(FindEntry, ANameWithANulFindsNothingAndDrawsNoWarning) {
     QTemporaryDir dir;
     QFile file(dir.path() + QStringLiteral("/Back.bmp"));

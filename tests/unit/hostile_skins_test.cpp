@@ -2,6 +2,7 @@
 // rules give (the line fails, earlier lines stay, the built-in pictures remain) and never a
 // crash, a hang or an unbounded read. The corpus is made here at run time.
 #include "platform/desktop.h"
+#include "platform/files.h"
 #include "skin/activation.h"
 #include "skin/skin_reader.h"
 #include "skin_test_support.h"
@@ -85,7 +86,7 @@ struct Activation {
     DefaultSkinPictures Pictures = DefaultSkinPictures::Load();
 
     void Run(const QString& appPath, const QString& name) {
-        ActivateSkin(SkinContext{General, Window, Desk, Pictures, appPath}, name);
+        ActivateSkin(SkinContext{General, Window, Desk, Pictures, SkinsFolders(appPath, {})}, name);
     }
 };
 

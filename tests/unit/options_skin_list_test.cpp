@@ -38,6 +38,14 @@ TEST(SkinList, NamesAreNeitherTrimmedNorDroppedForTheirCase) {
               (QStringList{kNoSkin, " b", ".zipper", "a ", "B", "x.Zip"}));
 }
 
+TEST(SkinList, TwoFoldersListEachNameOnceInOrder) {
+    // The user's folder first: its "blobby" stands for the shipped "Blobby".
+    const QStringList own{".", "..", "blobby", "Mine", "Mine"};
+    const QStringList shipped{".", "..", "Blobby", "Zed", "mine"};
+    EXPECT_EQ(AddSkinNames({}, UnionOfSkinFolders({own, shipped})),
+              (QStringList{kNoSkin, "blobby", "Mine", "Mine", "Zed"}));
+}
+
 struct ListsRow {
     const char* name;
     bool listed;

@@ -1,3 +1,4 @@
+#include "platform/files.h"
 #include "skin/activation.h"
 
 #include "skin_test_support.h"
@@ -31,12 +32,15 @@ protected:
     }
 
     void Activate(const QString& name) {
-        ActivateSkin(SkinContext{general_, window_, desk_, Pictures(), app_.path()}, name);
+        ActivateSkin(
+            SkinContext{general_, window_, desk_, Pictures(), SkinsFolders(app_.path(), user_)},
+            name);
     }
 
     QRect Pixels() const { return window_.Geometry.Pixels(); }
 
     QTemporaryDir app_;
+    QString user_; // the user's own skins folder, none unless a test sets one
     mdlGeneral general_;
     FakeCreatureWindow window_;
     ScriptedDesktop desk_;
@@ -132,6 +136,46 @@ TEST_F(ActivationTest, MissingFolderKeepsTheBuiltInSkinUnderTheRequestedName) {
     EXPECT_EQ(Pixels().size(), QSize(75, 100));
     EXPECT_TRUE(SamePixels(window_.Region, BuildMaskRegion(Pictures().imgDefSkin[0], kMagenta)));
 }
+
+struct TwoFoldersRow {
+    const char* Name;
+    const char* Ask;
+    const char* Shown; // the info name shown
+};
+
+void PrintTo(const TwoFoldersRow& row, std::ostream* os) {
+    *os << row.Name;
+}
+
+class TwoFolders : public ActivationTest, public ::testing::WithParamInterface<TwoFoldersRow> {};
+
+// Shipped skins: Both, Shipped, File; the user's: Both (as "BOTH"), Own, and a plain file "File".
+TEST_P(TwoFolders, TheUsersOwnSkinWinsOnANameInBoth) {
+    const TwoFoldersRow& row = GetParam();
+    QTemporaryDir home;
+    user_ = home.path() + "/orbo/Skins";
+    const QByteArray back = "[setting]\nback=back.bmp\n[info]\nname=";
+    for (const char* name : {"Both", "Shipped", "File"}) {
+        ASSERT_TRUE(
+            WriteBmp(app_.path() + "/Skins/" + name, "back.bmp", SolidImage(4, 4, Qt::red)));
+        ASSERT_TRUE(WriteBytes(app_.path() + "/Skins/" + name, "Skin.ini", back + "shipped"));
+    }
+    for (const char* name : {"BOTH", "Own"}) {
+        ASSERT_TRUE(WriteBmp(user_ + "/" + name, "back.bmp", SolidImage(4, 4, Qt::red)));
+        ASSERT_TRUE(WriteBytes(user_ + "/" + name, "Skin.ini", back + "own"));
+    }
+    ASSERT_TRUE(WriteBytes(user_, "File", "not a skin"));
+    Activate(row.Ask);
+    EXPECT_EQ(general_.SkinDef.Name, row.Shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, TwoFolders,
+                         ::testing::Values(TwoFoldersRow{"InBoth", "Both", "own"},
+                                           TwoFoldersRow{"OnlyShipped", "Shipped", "shipped"},
+                                           TwoFoldersRow{"OnlyOwn", "own", "own"},
+                                           TwoFoldersRow{"OwnIsAPlainFile", "File", "shipped"},
+                                           TwoFoldersRow{"Neither", "Gone", "Ally McOrbo"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ActivationTest, NameLeadingOutOfTheSkinsFolderIsNotRead) {
     ASSERT_TRUE(WriteBytes(app_.path(), "evil/Skin.ini", "[info]\nname=Evil"));

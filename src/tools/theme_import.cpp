@@ -1,0 +1,548 @@
+#include "theme_import.h"
+
+#include "platform/creature_window.h"
+#include "platform/files.h"
+#include "platform/picture.h"
+#include "skin/skin_def.h"
+#include "skin/skin_reader.h"
+
+#include <QtCore/QBuffer>
+#include <QtCore/QDate>
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QProcess>
+#include <QtCore/QTemporaryDir>
+#include <QtGui/QImage>
+#include <QtGui/QImageReader>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <vector>
+
+namespace orbo {
+
+namespace {
+
+constexpr qint64 kMaxConfigBytes = 64 * 1024;
+constexpr qint64 kMaxThemePictureBytes = 64 * 1024 * 1024;
+constexpr int kMinFrames = 16;
+constexpr int kMaxFrames = 64;
+// An opaque pixel of exactly this colour would cut a hole in the creature.
+constexpr QRgb kHoleColour = 0xFFFF00FF;
+constexpr QRgb kNearMagenta = 0xFFFE00FF;
+
+// The first run of digits, saturating.
+std::optional<qint64> FirstNumber(const QByteArray& text) {
+    qsizetype i = 0;
+    while (i < text.size() && !std::isdigit(static_cast<unsigned char>(text[i])))
+        ++i;
+    if (i == text.size())
+        return std::nullopt;
+    qint64 n = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        n = std::min(kThemeNumberCap, n * 10 + (text[i] - '0'));
+    return n;
+}
+
+std::optional<QString> Quoted(const QByteArray& text) {
+    const qsizetype open = text.indexOf('"');
+    if (open < 0)
+        return std::nullopt;
+    const qsizetype close = text.indexOf('"', open + 1);
+    if (close < 0)
+        return std::nullopt;
+    return QFile::decodeName(text.sliced(open + 1, close - open - 1));
+}
+
+// A picture of the theme: found inside its folder only, a regular file of sane size.
+std::optional<QImage> LoadThemePicture(const QString& folder, const QString& name) {
+    const auto path = ResolveInFolder(folder, name);
+    if (!path)
+        return std::nullopt;
+    const auto bytes = ReadRegularFile(*path, kMaxThemePictureBytes);
+    if (!bytes)
+        return std::nullopt;
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+        return std::nullopt;
+    QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+bool Opaque(QRgb pixel) {
+    return qAlpha(pixel) >= 128;
+}
+
+QImage Background(const QImage& eye, int eyes) {
+    QImage back(eye.width() * eyes, eye.height(), QImage::Format_RGB32);
+    for (int y = 0; y < eye.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(eye.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(back.scanLine(y));
+        for (int x = 0; x < eye.width(); ++x) {
+            QRgb pixel = Opaque(in[x]) ? (in[x] | 0xFF000000) : kHoleColour;
+            if (Opaque(in[x]) && pixel == kHoleColour)
+                pixel = kNearMagenta;
+            for (int i = 0; i < eyes; ++i)
+                out[i * eye.width() + x] = pixel;
+        }
+    }
+    return back;
+}
+
+// The pupil's picture (black around it) and mask (black on it, white around it), drawn at each
+// offset of a strip of frames of frameSize.
+struct PupilPair {
+    QImage Pic;
+    QImage Mask;
+};
+
+PupilPair DrawPupils(const QImage& pupil, QSize frameSize, const std::vector<QPoint>& at) {
+    const int n = static_cast<int>(at.size());
+    PupilPair pair{QImage(frameSize.width() * n, frameSize.height(), QImage::Format_RGB32),
+                   QImage(frameSize.width() * n, frameSize.height(), QImage::Format_RGB32)};
+    pair.Pic.fill(Qt::black);
+    pair.Mask.fill(Qt::white);
+    for (int k = 0; k < n; ++k) {
+        const QPoint origin(k * frameSize.width() + at[k].x(), at[k].y());
+        for (int y = 0; y < pupil.height(); ++y) {
+            const int ty = origin.y() + y;
+            if (ty < 0 || ty >= frameSize.height())
+                continue;
+            const auto* in = reinterpret_cast<const QRgb*>(pupil.constScanLine(y));
+            auto* pic = reinterpret_cast<QRgb*>(pair.Pic.scanLine(ty));
+            auto* mask = reinterpret_cast<QRgb*>(pair.Mask.scanLine(ty));
+            for (int x = 0; x < pupil.width(); ++x) {
+                const int tx = origin.x() + x;
+                if (tx < k * frameSize.width() || tx >= (k + 1) * frameSize.width() ||
+                    !Opaque(in[x]))
+                    continue;
+                pic[tx] = in[x] | 0xFF000000;
+                mask[tx] = 0xFF000000;
+            }
+        }
+    }
+    return pair;
+}
+
+// Where the pupil's top-left lies in a frame looking toward direction position k of n: the
+// frame's directions are those of GetFrameIndex (clockwise from straight left), and the pupil's
+// centre is where a ray from the eye's centre in the middle of them meets the ellipse.
+QPoint PupilAtWall(int k, int n, QSize travel) {
+    const double theta = (k + 0.5) * 360.0 / n * std::numbers::pi / 180.0;
+    const double dx = -std::cos(theta);
+    const double dy = -std::sin(theta);
+    const double rx = travel.width() / 2.0;
+    const double ry = travel.height() / 2.0;
+    double ox = rx * dx;
+    double oy = ry * dy;
+    if (rx > 0 && ry > 0) {
+        const double t = 1.0 / std::hypot(dx / rx, dy / ry);
+        ox = dx * t;
+        oy = dy * t;
+    }
+    const int x = static_cast<int>(std::lround(rx + ox));
+    const int y = static_cast<int>(std::lround(ry + oy));
+    return {std::clamp(x, 0, travel.width()), std::clamp(y, 0, travel.height())};
+}
+
+int FrameCount(QSize travel, int frameWidth) {
+    // About two pixels of the wall per frame, in eighths of a turn.
+    const double radius = std::max(travel.width(), travel.height()) / 2.0;
+    int n = static_cast<int>(std::ceil(std::numbers::pi * radius / 8.0)) * 8;
+    n = std::clamp(n, kMinFrames, kMaxFrames);
+    return std::min(n, kMaxPictureSide / std::max(frameWidth, 1));
+}
+
+// A value of an info line: the reader cuts at ";" and ends the line at CR or LF.
+QString InfoValue(QString text) {
+    for (QChar& c : text) {
+        if (c == u';')
+            c = u',';
+        else if (c.unicode() < 0x20)
+            c = u' ';
+    }
+    return text.simplified();
+}
+
+bool ValidSkinName(const QString& name) {
+    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
+        name.contains(u'\\') || name.endsWith(QStringLiteral(".zip")))
+        return false;
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20; });
+}
+
+bool Exists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+struct Refusal {
+    QString Text;
+};
+
+// The skin read back as the creature reads it: it must be read to the end.
+std::optional<QString> ReadBack(const QString& folder, int eyes) {
+    SkinDef skin;
+    FakeCreatureWindow window;
+    const auto read = ReadSkinFile(folder, SkinTarget{skin, window, Units{}});
+    if (!read)
+        return QStringLiteral("the written Skin.ini cannot be read back");
+    if (read->Failed())
+        return QStringLiteral("reading the written Skin.ini stopped at line %1 (%2)")
+            .arg(read->FailedLine)
+            .arg(SkinLineStatusText(read->Failure));
+    if (skin.EyesUBound() != eyes || window.Background.IsEmpty())
+        return QStringLiteral("the written skin does not read back as %1 eyes over a background")
+            .arg(eyes);
+    return std::nullopt;
+}
+
+bool Save(const QImage& image, const QString& folder, const QString& file) {
+    return image.save(folder + u'/' + file, "BMP");
+}
+
+// Swaps the finished folder in for the skin's name; an old one goes only once the new one is in.
+bool MoveIntoPlace(const QString& from, const QString& into, const QString& target, bool replace) {
+    QDir dir;
+    if (!replace)
+        return dir.rename(from, target);
+    QTemporaryDir old(into + QStringLiteral("/.orbo-replaced-XXXXXX"));
+    if (!old.isValid())
+        return false;
+    // Should both renames fail, the old skin must survive under this name.
+    old.setAutoRemove(false);
+    const QString aside = old.path();
+    if (!QDir().rmdir(aside) || !dir.rename(target, aside))
+        return false;
+    if (!dir.rename(from, target)) {
+        dir.rename(aside, target);
+        return false;
+    }
+    QDir(aside).removeRecursively();
+    return true;
+}
+
+} // namespace
+
+ThemeConfig ParseThemeConfig(const QByteArray& bytes) {
+    ThemeConfig config;
+    for (QByteArray line : bytes.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const qsizetype eq = line.indexOf('=');
+        if (eq < 0)
+            continue;
+        const QByteArray key = line.first(eq).trimmed();
+        const QByteArray rest = line.sliced(eq + 1);
+        // What follows the key's own name: the rest of the key text, then the value.
+        const auto after = [&](const char* name) {
+            return key.sliced(std::strlen(name)) + '=' + rest;
+        };
+        if (key.startsWith("wall-thickness"))
+            config.WallThickness = FirstNumber(after("wall-thickness"));
+        else if (key.startsWith("num-eyes"))
+            config.NumEyes = FirstNumber(after("num-eyes"));
+        else if (key.startsWith("eye-pixmap"))
+            config.EyePixmap = Quoted(after("eye-pixmap"));
+        else if (key.startsWith("pupil-pixmap"))
+            config.PupilPixmap = Quoted(after("pupil-pixmap"));
+    }
+    return config;
+}
+
+QString DpkgOwner(const QString& path) {
+    QProcess dpkg;
+    dpkg.start(QStringLiteral("dpkg"), {QStringLiteral("-S"), path});
+    if (!dpkg.waitForFinished(10000) || dpkg.exitStatus() != QProcess::NormalExit ||
+        dpkg.exitCode() != 0)
+        return {};
+    // "package[:arch][, package]: path"
+    const QString out = QString::fromLocal8Bit(dpkg.readAllStandardOutput()).split(u'\n').value(0);
+    const qsizetype colon = out.indexOf(QStringLiteral(": "));
+    if (colon <= 0)
+        return {};
+    return out.left(colon).split(u',').value(0).split(u':').value(0).trimmed();
+}
+
+namespace {
+
+struct Applet {
+    const char16_t* Marker; // the folder that holds its themes, below share/
+    const char16_t* Package;
+    const char16_t* Creator;
+};
+
+constexpr Applet kApplets[] = {
+    {u"/share/xfce4/eyes/themes", u"xfce4-eyes-plugin", u"Xfce eyes panel plugin"},
+    {u"/share/gnome-applets/geyes", u"gnome-applets-data", u"GNOME eyes applet"},
+};
+
+// The licence of a machine-readable copyright file for the theme's path: the paragraph whose
+// Files pattern names only folders the path passes through, else the one for "*".
+QString LicenceFrom(const QByteArray& text, const QStringList& pathParts) {
+    struct Paragraph {
+        QStringList Files;
+        QString Copyright;
+        QString License;
+    };
+    std::vector<Paragraph> paragraphs(1);
+    QString* last = nullptr;
+    for (const QString& line : SplitLines(text)) {
+        if (line.trimmed().isEmpty()) {
+            paragraphs.emplace_back();
+            last = nullptr;
+            continue;
+        }
+        Paragraph& p = paragraphs.back();
+        if (line.front().isSpace()) {
+            if (last == &p.Copyright && !p.Copyright.endsWith(QStringLiteral(" and others")))
+                p.Copyright = p.Copyright.chopped(p.Copyright.endsWith(u',') ? 1 : 0) +
+                              QStringLiteral(" and others");
+            continue;
+        }
+        const qsizetype colon = line.indexOf(u':');
+        const QString field = line.left(colon).toLower();
+        const QString value = line.mid(colon + 1).trimmed();
+        last = nullptr;
+        if (field == u"files")
+            p.Files = value.split(u' ', Qt::SkipEmptyParts);
+        else if (field == u"copyright")
+            last = &(p.Copyright = value);
+        else if (field == u"license")
+            p.License = value;
+    }
+    const Paragraph* best = nullptr;
+    int bestDepth = -1;
+    for (const Paragraph& p : paragraphs) {
+        if (p.License.isEmpty())
+            continue;
+        for (const QString& pattern : p.Files) {
+            QStringList folders = pattern.split(u'/', Qt::SkipEmptyParts);
+            folders.removeIf([](const QString& f) { return f.contains(u'*'); });
+            const bool fits = std::all_of(folders.cbegin(), folders.cend(),
+                                          [&](const QString& f) { return pathParts.contains(f); });
+            if (fits && static_cast<int>(folders.size()) > bestDepth &&
+                (pattern == u"*" || !folders.isEmpty())) {
+                best = &p;
+                bestDepth = static_cast<int>(folders.size());
+            }
+        }
+    }
+    if (!best)
+        return {};
+    QString licence = QStringLiteral("licence ") + best->License;
+    if (!best->Copyright.isEmpty())
+        licence += QStringLiteral(", copyright ") + best->Copyright;
+    return licence;
+}
+
+} // namespace
+
+ThemeOrigin FindThemeOrigin(const QString& themeFolder, const PackageLookup& lookup) {
+    QString path = QFileInfo(themeFolder).canonicalFilePath();
+    if (path.isEmpty())
+        path = QFileInfo(themeFolder).absoluteFilePath();
+    const QString name = QFileInfo(path).fileName();
+    QString package;
+    QString creator = QStringLiteral("unknown");
+    QString copyright;
+    for (const Applet& applet : kApplets) {
+        const QString marker = QString::fromUtf16(applet.Marker);
+        if (path.endsWith(marker + u'/' + name)) {
+            package = QString::fromUtf16(applet.Package);
+            creator = QString::fromUtf16(applet.Creator);
+            copyright = path.left(path.size() - marker.size() - name.size() - 1) +
+                        QStringLiteral("/share/doc/") + package + QStringLiteral("/copyright");
+        }
+    }
+    if (package.isEmpty() && lookup) {
+        package = lookup(path);
+        if (!package.isEmpty()) {
+            creator = QStringLiteral("Debian package ") + package;
+            copyright = QStringLiteral("/usr/share/doc/") + package + QStringLiteral("/copyright");
+        }
+    }
+    QString comment = QStringLiteral("Imported from ") + path;
+    if (!package.isEmpty())
+        comment += QStringLiteral(" (Debian package ") + package + u')';
+    QString licence;
+    if (const auto text =
+            copyright.isEmpty() ? std::nullopt : ReadRegularFile(copyright, 1024 * 1024)) {
+        licence = LicenceFrom(*text, path.split(u'/', Qt::SkipEmptyParts));
+        if (licence.isEmpty())
+            licence = QStringLiteral("licence in ") + copyright;
+        else
+            licence += QStringLiteral(" (") + copyright + u')';
+    }
+    comment +=
+        QStringLiteral(", ") + (licence.isEmpty() ? QStringLiteral("licence unknown") : licence);
+    return {creator, comment};
+}
+
+ImportResult ImportTheme(const ImportRequest& request) {
+    ImportResult result;
+    const QString folder = request.ThemeFolder;
+    const QString themeName =
+        QFileInfo(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())).fileName();
+    const auto refuse = [&](const QString& why) {
+        result.Error = folder + QStringLiteral(": ") + why;
+        return result;
+    };
+
+    const auto configPath = FindEntry(folder, QStringLiteral("config"));
+    const auto configBytes =
+        configPath ? ReadRegularFile(*configPath, kMaxConfigBytes) : std::nullopt;
+    if (!QFileInfo(folder).isDir() || !configBytes)
+        return refuse(QStringLiteral("not a theme folder (it has no readable file \"config\")"));
+    const ThemeConfig config = ParseThemeConfig(*configBytes);
+    if (!config.EyePixmap && !config.PupilPixmap && !config.NumEyes && !config.WallThickness)
+        return refuse(QStringLiteral("not a theme folder (its \"config\" names no eyes)"));
+    if (!config.WallThickness)
+        return refuse(QStringLiteral("\"config\" gives no number for wall-thickness"));
+    if (!config.NumEyes)
+        return refuse(QStringLiteral("\"config\" gives no number for num-eyes"));
+    if (*config.NumEyes < 1 || *config.NumEyes > 255)
+        return refuse(QStringLiteral("num-eyes is %1, not 1 to 255").arg(*config.NumEyes));
+    const auto picture = [&](const std::optional<QString>& file) {
+        return file ? LoadThemePicture(folder, *file) : std::nullopt;
+    };
+    const auto eye = picture(config.EyePixmap);
+    if (!eye)
+        return refuse(config.EyePixmap
+                          ? QStringLiteral("eye picture \"%1\" is missing or cannot be read")
+                                .arg(*config.EyePixmap)
+                          : QStringLiteral("\"config\" names no eye-pixmap"));
+    const auto pupil = picture(config.PupilPixmap);
+    if (!pupil)
+        return refuse(config.PupilPixmap
+                          ? QStringLiteral("pupil picture \"%1\" is missing or cannot be read")
+                                .arg(*config.PupilPixmap)
+                          : QStringLiteral("\"config\" names no pupil-pixmap"));
+
+    const int eyes = static_cast<int>(*config.NumEyes);
+    const QSize eyeSize = eye->size();
+    const QSize pupilSize = pupil->size();
+    if (static_cast<qint64>(eyeSize.width()) * eyes > kMaxPictureSide)
+        return refuse(QStringLiteral("%1 eyes of %2 pixels make a background wider than %3 pixels")
+                          .arg(eyes)
+                          .arg(eyeSize.width())
+                          .arg(kMaxPictureSide));
+
+    // Twice the radii of the ellipse the pupil's centre keeps to: the pupil's travel.
+    const qint64 wall = *config.WallThickness;
+    QSize travel(static_cast<int>(std::clamp<qint64>(eyeSize.width() - wall - pupilSize.width(), -1,
+                                                     kMaxPictureSide)),
+                 static_cast<int>(std::clamp<qint64>(eyeSize.height() - wall - pupilSize.height(),
+                                                     -1, kMaxPictureSide)));
+    if (travel.width() < 0 || travel.height() < 0) {
+        result.Warnings.append(
+            folder + QStringLiteral(": a %1 x %2 pupil in a %3 x %4 eye with walls of %5 has no "
+                                    "room to move: it stays at rest")
+                         .arg(pupilSize.width())
+                         .arg(pupilSize.height())
+                         .arg(eyeSize.width())
+                         .arg(eyeSize.height())
+                         .arg(wall));
+        travel = QSize(0, 0);
+    }
+    const QSize box = pupilSize + travel;
+    // Centred on the eye: its centre at rest is the eye's, to half a pixel.
+    const QPoint inEye((eyeSize.width() - box.width()) / 2, (eyeSize.height() - box.height()) / 2);
+
+    const QString name = request.Name.isEmpty() ? themeName : request.Name;
+    if (!ValidSkinName(name))
+        return refuse(QStringLiteral("\"%1\" cannot name a skin folder").arg(name));
+    if (request.Into.isEmpty())
+        return refuse(QStringLiteral("no skins folder to import into"));
+    const QString into = QDir(request.Into).absolutePath();
+    if (!QDir().mkpath(into))
+        return refuse(QStringLiteral("cannot make the skins folder %1").arg(into));
+    const QString target = QDir(into).absoluteFilePath(name);
+    const bool replace = Exists(target);
+    if (replace && !request.Force) {
+        result.Error =
+            target + QStringLiteral(" already exists: not replaced (--force replaces it)");
+        return result;
+    }
+
+    std::vector<QPoint> at;
+    int frames = 0;
+    if (request.Kind == ImportKind::Frames) {
+        frames = FrameCount(travel, box.width());
+        if (frames < kMinFrames)
+            return refuse(QStringLiteral("%1 frames of %2 pixels make a strip wider than %3 pixels")
+                              .arg(kMinFrames)
+                              .arg(box.width())
+                              .arg(kMaxPictureSide));
+        for (int k = 0; k < frames; ++k)
+            at.push_back(PupilAtWall(k, frames, travel));
+    } else {
+        at.push_back(QPoint(0, 0));
+    }
+    const PupilPair pupils =
+        DrawPupils(*pupil, request.Kind == ImportKind::Frames ? box : pupilSize, at);
+
+    QTemporaryDir work(into + QStringLiteral("/.orbo-import-XXXXXX"));
+    if (!work.isValid())
+        return refuse(QStringLiteral("cannot write into %1").arg(into));
+    const QString out = work.path();
+    // A temporary folder is private; a skin is for everybody who may read the skins folder.
+    QFile::setPermissions(out, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                   QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                   QFile::ExeOther);
+
+    QString ini;
+    ini += QStringLiteral("; Made by orbo-skin-import from the eyes theme %1\r\n")
+               .arg(InfoValue(themeName));
+    ini += QStringLiteral("[info]\r\n");
+    ini += QStringLiteral("name=") + InfoValue(themeName) + QStringLiteral("\r\n");
+    ini += QStringLiteral("creator=") + InfoValue(request.Origin.Creator) + QStringLiteral("\r\n");
+    ini += QStringLiteral("email=\r\nhomepage=\r\n");
+    const QString date =
+        request.Date.isEmpty() ? QDate::currentDate().toString(Qt::ISODate) : request.Date;
+    ini += QStringLiteral("date=") + InfoValue(date) + QStringLiteral("\r\n");
+    ini += QStringLiteral("comment=") + InfoValue(request.Origin.Comment) + QStringLiteral("\r\n");
+    ini += QStringLiteral("[setting]\r\nback=back.bmp\r\neyes=%1\r\n").arg(eyes);
+    for (int i = 1; i <= eyes; ++i) {
+        ini += QStringLiteral("[eye%1]\r\n").arg(i);
+        ini += QStringLiteral("xy=%1,%2\r\n")
+                   .arg((i - 1) * eyeSize.width() + inEye.x())
+                   .arg(inEye.y());
+        ini += QStringLiteral("size=%1,%2\r\n").arg(box.width()).arg(box.height());
+        if (request.Kind == ImportKind::Frames)
+            ini += QStringLiteral(
+                       "type=frames\r\nframes=%1\r\npic=pupils.bmp\r\nmask=pupils-mask.bmp\r\n")
+                       .arg(frames);
+        else
+            ini += QStringLiteral("type=auto\r\npic=pupil.bmp\r\nmask=pupil-mask.bmp\r\n");
+    }
+    const QString pic =
+        request.Kind == ImportKind::Frames ? QStringLiteral("pupils") : QStringLiteral("pupil");
+    QFile file(out + QStringLiteral("/Skin.ini"));
+    const QByteArray iniBytes = ini.toUtf8();
+    if (!Save(Background(*eye, eyes), out, QStringLiteral("back.bmp")) ||
+        !Save(pupils.Pic, out, pic + QStringLiteral(".bmp")) ||
+        !Save(pupils.Mask, out, pic + QStringLiteral("-mask.bmp")) ||
+        !file.open(QIODevice::WriteOnly) || file.write(iniBytes) != iniBytes.size() ||
+        !file.flush())
+        return refuse(QStringLiteral("cannot write the skin into %1").arg(out));
+    file.close();
+    if (const auto wrong = ReadBack(out, eyes))
+        return refuse(*wrong);
+    if (!MoveIntoPlace(out, into, target, replace))
+        return refuse(QStringLiteral("cannot move the skin into place as %1").arg(target));
+    result.Ok = true;
+    result.SkinFolder = target;
+    return result;
+}
+
+} // namespace orbo
