@@ -10,6 +10,10 @@ SKINS = {
 [info]
 name=Clean
 creator=Tester
+email=tester@orbo.example
+homepage=orbo.example
+date=2024-05-01
+comment=Every line applied.
 [setting]
 back=back.bmp
 eyes=1
@@ -20,7 +24,7 @@ size=12,6
 pic=pupil.bmp
 mask=pupilmask.bmp
 """,
-    "missing_picture": """; expect: reading stops at the pic line; the name stays
+    "missing_picture": """; expect: stops at the pic line, near names told; name stays
 [info]
 name=Missing
 [eye1]
@@ -108,5 +112,9 @@ for name, text in SKINS.items():
     if "pupil.bmp" in text:
         write_bmp(os.path.join(folder, "pupil.bmp"), 6, 4, lambda x, y: (250, 250, 0))
         write_bmp(os.path.join(folder, "pupilmask.bmp"), 6, 4, lambda x, y: BLACK)
+    if name == "missing_picture":
+        # Names one slip away from the missing one: another extension, a letter less.
+        for near in ("nothere.png", "nothre.bmp"):
+            write_bmp(os.path.join(folder, near), 2, 2, lambda x, y: WHITE)
     if "square.bmp" in text:
         write_bmp(os.path.join(folder, "square.bmp"), 8, 8, lambda x, y: WHITE)

@@ -14,6 +14,8 @@ OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
 
 DATE = "2024-05-01"
 CREATOR = "The Orbo developers"
+EMAIL = "orbo@orbo.example"
+HOMEPAGE = "orbo.example"
 
 
 def skin(folder, name, comment, setting, eyes, pictures):
@@ -23,7 +25,8 @@ def skin(folder, name, comment, setting, eyes, pictures):
     for file, (w, h, pixel, indexed) in pictures.items():
         write_bmp(os.path.join(path, file), w, h, pixel, indexed=indexed)
     lines = ["; " + name + " - a sample skin drawn by scripts/pictures/samples.py", "[info]",
-             "name=" + name, "creator=" + CREATOR, "date=" + DATE, "comment=" + comment, "",
+             "name=" + name, "creator=" + CREATOR, "email=" + EMAIL, "homepage=" + HOMEPAGE,
+             "date=" + DATE, "comment=" + comment, "",
              "[setting]"]
     lines += ["%s=%s" % kv for kv in setting]
     for i, eye in enumerate(eyes, start=1):

@@ -3,7 +3,6 @@
 #include "platform/files.h"
 #include "platform/surface.h"
 #include "skin/mask_region.h"
-#include "skin/skin_reader.h"
 
 #include <QtCore/QFileInfo>
 
@@ -41,6 +40,15 @@ std::optional<QString> FindSkinFolder(const QStringList& skinsFolders, const QSt
 }
 
 } // namespace
+
+std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, SkinDef& skin,
+                                             CreatureWindow& window, const Units& units,
+                                             const SkinLineObserver& observer) {
+    auto read = ReadSkinFile(folder, SkinTarget{skin, units}, observer);
+    if (read && read->Background)
+        window.SetPicture(*read->Background);
+    return read;
+}
 
 void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Units& units) {
     const Picture back = window.Picture();
@@ -85,7 +93,7 @@ void ActivateSkin(const SkinContext& context, const QString& name) {
         RunStep([&] {
             const auto folder = FindSkinFolder(context.SkinsFolders, name);
             if (folder)
-                ReadSkinFile(*folder, SkinTarget{general.SkinDef, context.Window, units});
+                ReadSkinFolder(*folder, general.SkinDef, context.Window, units);
         });
     }
     FitWindowToBackground(context.Window, context.Desk, units);

@@ -4,6 +4,7 @@
 #include "platform/desktop.h"
 #include "skin/default_skin.h"
 #include "skin/mdl_general.h"
+#include "skin/skin_reader.h"
 
 #include <QtCore/QString>
 #include <QtCore/QStringList>
@@ -25,6 +26,12 @@ struct SkinContext {
 // onto the screen at the right and bottom, and is cut to the background's non-magenta pixels.
 // No error leaves it.
 void ActivateSkin(const SkinContext& context, const QString& name);
+
+// Reads folder's Skin.ini over the record and gives the window the background picture it
+// loaded. No result, and nothing changed, when the folder holds no Skin.ini.
+std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, SkinDef& skin,
+                                             CreatureWindow& window, const Units& units,
+                                             const SkinLineObserver& observer = {});
 
 // The second half of every activation: the window takes its background picture's size, is
 // pulled back onto the screen at the right and the bottom, and is cut to the background's

@@ -2,15 +2,81 @@
 
 #include "platform/arith.h"
 #include "platform/files.h"
-#include "platform/picture.h"
+
+#include <algorithm>
 
 namespace orbo {
 
 namespace {
 
-enum class SectionKind { None, Info, Setting, Eye, Other };
+// What a line is, before any section gives it a meaning.
+enum class LineShape { Blank, Header, Pair, Failure };
 
-// What handling one line gave; the texts are filled only when somebody listens.
+struct ParsedLine {
+    LineShape Shape = LineShape::Blank;
+    QStringView Name;                 // a header's section name
+    QStringView Key;                  // a key line's key as written; empty without "="
+    std::optional<QStringView> Value; // its value, trimmed; none without "="
+    SkinLineStatus Failure = SkinLineStatus::Blank;
+};
+
+ParsedLine Failed(SkinLineStatus failure) {
+    ParsedLine parsed;
+    parsed.Shape = LineShape::Failure;
+    parsed.Failure = failure;
+    return parsed;
+}
+
+// Turns one line into blank, header, pair or failure, by the checks the header lists in order.
+ParsedLine ParseLine(QStringView raw) {
+    QStringView line = TrimSpaces(raw);
+    if (line.isEmpty() || line.front() == u';')
+        return {};
+    if (line.size() > kMaxSkinLineLength)
+        return Failed(SkinLineStatus::LineTooLong);
+    const qsizetype comment = line.indexOf(u';');
+    if (comment >= 0)
+        line = TrimSpaces(line.first(comment));
+    ParsedLine parsed;
+    if (line.front() == u'[') {
+        if (line.size() == 1)
+            return Failed(SkinLineStatus::LoneBracket);
+        parsed.Shape = LineShape::Header;
+        parsed.Name = line.sliced(1, line.size() - 2);
+        return parsed;
+    }
+    parsed.Shape = LineShape::Pair;
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals >= 0) {
+        parsed.Key = line.first(equals);
+        parsed.Value = TrimSpaces(line.sliced(equals + 1));
+    }
+    return parsed;
+}
+
+struct Section {
+    QString Name;
+    SkinSectionKind Kind = SkinSectionKind::None;
+    double EyeIndex = 0; // for an eye section
+};
+
+Section SectionNamed(QStringView name) {
+    Section section{name.toString()};
+    const QString lower = section.Name.toLower();
+    if (lower == u"info") {
+        section.Kind = SkinSectionKind::Info;
+    } else if (lower == u"setting") {
+        section.Kind = SkinSectionKind::Setting;
+    } else if (name.first(std::min<qsizetype>(3, name.size())).toString().toLower() == u"eye") {
+        section.Kind = SkinSectionKind::Eye;
+        section.EyeIndex = Val(name.sliced(3));
+    } else {
+        section.Kind = SkinSectionKind::Other;
+    }
+    return section;
+}
+
+// What one line did; the texts are filled only when somebody listens.
 struct Step {
     explicit Step(SkinLineStatus status = SkinLineStatus::Blank) : Status(status) {}
 
@@ -19,118 +85,41 @@ struct Step {
     QString Field;
     QString Value;
     QString Stored;
+    QString Path;
 };
 
-class LineReader {
-public:
-    LineReader(const QString& folder, const SkinTarget& target, bool describe)
-        : folder_(folder), target_(target), describe_(describe) {}
-
-    Step Handle(QStringView raw);
-    const QString& SectionName() const { return sectionName_; }
-
-private:
-    Step Header(QStringView line);
-    Step KeyLine(QStringView line);
-    Step Info(const QString& key, QStringView value);
-    Step Setting(const QString& key, QStringView value);
-    Step Eye(const QString& key, QStringView value);
-    std::optional<Picture> LoadSkinPicture(QStringView value, PictureRole role) const;
-    bool EyeInRange() const;
-    Step Applied(const char* field, QStringView value) const;
-
-    const QString& folder_;
-    const SkinTarget& target_;
-    const bool describe_;
-    SectionKind section_ = SectionKind::None;
-    QString sectionName_;
-    double eyeIndex_ = 0;
+// Where the pairs of one reading go.
+struct PairTarget {
+    const QString& Folder;
+    SkinDef& Skin;
+    const Units& ScreenUnits;
+    std::optional<Picture>& Background;
+    const bool Describe;
 };
 
-Step LineReader::Handle(QStringView raw) {
-    QStringView line = TrimSpaces(raw);
-    if (line.isEmpty() || line.front() == u';')
-        return Step(SkinLineStatus::Blank);
-    if (line.size() > kMaxSkinLineLength)
-        return Step(SkinLineStatus::LineTooLong);
-    const qsizetype comment = line.indexOf(u';');
-    if (comment >= 0)
-        line = TrimSpaces(line.first(comment));
-    if (line.front() == u'[')
-        return Header(line);
-    return KeyLine(line);
-}
-
-Step LineReader::Header(QStringView line) {
-    if (line.size() == 1)
-        return Step(SkinLineStatus::LoneBracket);
-    sectionName_ = line.sliced(1, line.size() - 2).toString();
-    const QString lower = sectionName_.toLower();
-    if (lower == u"info") {
-        section_ = SectionKind::Info;
-    } else if (lower == u"setting") {
-        section_ = SectionKind::Setting;
-    } else if (QStringView(sectionName_)
-                   .first(std::min<qsizetype>(3, sectionName_.size()))
-                   .toString()
-                   .toLower() == u"eye") {
-        section_ = SectionKind::Eye;
-        eyeIndex_ = Val(QStringView(sectionName_).sliced(3));
-    } else {
-        section_ = SectionKind::Other;
-    }
-    return Step(SkinLineStatus::Section);
-}
-
-bool LineReader::EyeInRange() const {
-    return eyeIndex_ >= 0 && eyeIndex_ <= target_.Skin.EyesUBound();
-}
-
-Step LineReader::KeyLine(QStringView line) {
-    const bool used = section_ == SectionKind::Info || section_ == SectionKind::Setting ||
-                      (section_ == SectionKind::Eye && EyeInRange());
-    const qsizetype equals = line.indexOf(u'=');
-    if (!used) {
-        Step step(section_ == SectionKind::Eye ? SkinLineStatus::EyeOutOfRange
-                                               : SkinLineStatus::UnusedSection);
-        if (describe_ && equals >= 0)
-            step.Key = line.first(equals).toString().toLower();
-        return step;
-    }
-    if (equals < 0)
-        return Step(SkinLineStatus::NoEquals);
-    const QString key = line.first(equals).toString().toLower();
-    const QStringView value = TrimSpaces(line.sliced(equals + 1));
-    Step step;
-    switch (section_) {
-    case SectionKind::Info:
-        step = Info(key, value);
-        break;
-    case SectionKind::Setting:
-        step = Setting(key, value);
-        break;
-    default:
-        step = Eye(key, value);
-        break;
-    }
-    if (describe_) {
-        step.Key = key;
-        step.Value = value.toString();
-    }
-    return step;
-}
-
-Step LineReader::Applied(const char* field, QStringView value) const {
+Step Applied(const PairTarget& target, const char* field, QStringView value) {
     Step step(SkinLineStatus::Applied);
-    if (describe_) {
+    if (target.Describe) {
         step.Field = QString::fromLatin1(field);
         step.Stored = value.toString();
     }
     return step;
 }
 
-Step LineReader::Info(const QString& key, QStringView value) {
-    SkinDef& skin = target_.Skin;
+// tried is the file that was looked at: the one the name resolved to, or else the name as
+// written, under the folder.
+std::optional<Picture> LoadSkinPicture(const PairTarget& target, QStringView value,
+                                       PictureRole role, QString& tried) {
+    const auto path =
+        value.isEmpty() ? std::nullopt : ResolveInFolder(target.Folder, value.toString());
+    if (target.Describe)
+        tried = path.value_or(target.Folder + u'/' + value.toString().replace(u'\\', u'/'));
+    if (!path)
+        return std::nullopt;
+    return LoadPicture(*path, role);
+}
+
+Step ApplyInfo(const PairTarget& target, const QString& key, QStringView value) {
     struct Entry {
         const char16_t* Key;
         QString SkinDef::*Field;
@@ -146,29 +135,23 @@ Step LineReader::Info(const QString& key, QStringView value) {
     };
     for (const Entry& entry : kInfoKeys) {
         if (key == entry.Key) {
-            skin.*entry.Field = value.toString();
-            return Applied(entry.Name, value);
+            target.Skin.*entry.Field = value.toString();
+            return Applied(target, entry.Name, value);
         }
     }
     return Step(SkinLineStatus::UnknownKey);
 }
 
-std::optional<Picture> LineReader::LoadSkinPicture(QStringView value, PictureRole role) const {
-    if (value.isEmpty())
-        return std::nullopt;
-    const auto path = ResolveInFolder(folder_, value.toString());
-    if (!path)
-        return std::nullopt;
-    return LoadPicture(*path, role);
-}
-
-Step LineReader::Setting(const QString& key, QStringView value) {
+Step ApplySetting(const PairTarget& target, const QString& key, QStringView value) {
     if (key == u"back") {
-        const auto picture = LoadSkinPicture(value, PictureRole::Background);
-        if (!picture)
-            return Step(SkinLineStatus::PictureNotLoaded);
-        target_.Window.SetPicture(*picture);
-        return Applied("Picture", value);
+        QString tried;
+        auto picture = LoadSkinPicture(target, value, PictureRole::Background, tried);
+        Step step =
+            picture ? Applied(target, "Picture", value) : Step(SkinLineStatus::PictureNotLoaded);
+        step.Path = tried;
+        if (picture)
+            target.Background = std::move(picture);
+        return step;
     }
     if (key == u"eyes") {
         double count = Val(value);
@@ -177,23 +160,21 @@ Step LineReader::Setting(const QString& key, QStringView value) {
         if (count > 255)
             count = 255;
         const int upper = RoundToInt32(count).value_or(0);
-        target_.Skin.ReDimEyes(upper);
-        Step step = Applied("Eyes", value);
-        if (describe_)
+        target.Skin.ReDimEyes(upper);
+        Step step = Applied(target, "Eyes", value);
+        if (target.Describe)
             step.Stored = QString::number(upper);
         return step;
     }
     return Step(SkinLineStatus::UnknownKey);
 }
 
-Step LineReader::Eye(const QString& key, QStringView value) {
-    // In range, so the rounded index is a valid element.
-    const int index = RoundToInt32(eyeIndex_).value_or(0);
-    EyeDef& eye = target_.Skin.Eyes[static_cast<size_t>(index)];
-    const Units& units = target_.ScreenUnits;
+Step ApplyEye(const PairTarget& target, int index, const QString& key, QStringView value) {
+    EyeDef& eye = target.Skin.Eyes[static_cast<size_t>(index)];
+    const Units& units = target.ScreenUnits;
     auto named = [&](const char* field) {
-        Step step = Applied(field, value);
-        if (describe_)
+        Step step = Applied(target, field, value);
+        if (target.Describe)
             step.Field = QStringLiteral("Eyes(%1).%2").arg(index).arg(QLatin1String(field));
         return step;
     };
@@ -214,22 +195,25 @@ Step LineReader::Eye(const QString& key, QStringView value) {
             eye.Height = v;
         }
         Step step = named(key == u"xy" ? "X,Y" : "Width,Height");
-        if (describe_)
+        if (target.Describe)
             step.Stored = QStringLiteral("%1,%2").arg(h).arg(v);
         return step;
     }
     if (key == u"pic" || key == u"mask") {
         const bool pic = key == u"pic";
-        const auto picture = LoadSkinPicture(value, pic ? PictureRole::Pic : PictureRole::Mask);
-        if (!picture)
-            return Step(SkinLineStatus::PictureNotLoaded);
-        (pic ? eye.Pic : eye.Mask) = *picture;
-        return named(pic ? "Pic" : "Mask");
+        QString tried;
+        const auto picture =
+            LoadSkinPicture(target, value, pic ? PictureRole::Pic : PictureRole::Mask, tried);
+        Step step = picture ? named(pic ? "Pic" : "Mask") : Step(SkinLineStatus::PictureNotLoaded);
+        step.Path = tried;
+        if (picture)
+            (pic ? eye.Pic : eye.Mask) = *picture;
+        return step;
     }
     if (key == u"type") {
         eye.Kind.Assign(value);
         Step step = named("Kind");
-        if (describe_)
+        if (target.Describe)
             step.Stored = eye.Kind.ToString();
         return step;
     }
@@ -239,11 +223,48 @@ Step LineReader::Eye(const QString& key, QStringView value) {
             return Step(SkinLineStatus::FramesOutOfRange);
         eye.Frames = *frames;
         Step step = named("Frames");
-        if (describe_)
+        if (target.Describe)
             step.Stored = QString::number(*frames);
         return step;
     }
     return Step(SkinLineStatus::UnknownKey);
+}
+
+// Applies a key line of a section to the record and says what happened.
+Step ApplyPair(const Section& section, const ParsedLine& pair, const PairTarget& target) {
+    const bool eyeInRange = section.Kind == SkinSectionKind::Eye && section.EyeIndex >= 0 &&
+                            section.EyeIndex <= target.Skin.EyesUBound();
+    const bool used = section.Kind == SkinSectionKind::Info ||
+                      section.Kind == SkinSectionKind::Setting || eyeInRange;
+    if (!used) {
+        Step step(section.Kind == SkinSectionKind::Eye ? SkinLineStatus::EyeOutOfRange
+                                                       : SkinLineStatus::UnusedSection);
+        if (target.Describe && pair.Value)
+            step.Key = pair.Key.toString().toLower();
+        return step;
+    }
+    if (!pair.Value)
+        return Step(SkinLineStatus::NoEquals);
+    const QString key = pair.Key.toString().toLower();
+    const QStringView value = *pair.Value;
+    Step step;
+    switch (section.Kind) {
+    case SkinSectionKind::Info:
+        step = ApplyInfo(target, key, value);
+        break;
+    case SkinSectionKind::Setting:
+        step = ApplySetting(target, key, value);
+        break;
+    default:
+        // In range, so the rounded index is a valid element.
+        step = ApplyEye(target, RoundToInt32(section.EyeIndex).value_or(0), key, value);
+        break;
+    }
+    if (target.Describe) {
+        step.Key = key;
+        step.Value = value.toString();
+    }
+    return step;
 }
 
 // Of a file cut at the size limit only whole lines are read: the cut may fall inside a line,
@@ -294,16 +315,33 @@ QString SkinLineStatusText(SkinLineStatus status) {
 
 SkinReadResult ReadSkinLines(const QStringList& lines, const QString& skinFolder,
                              const SkinTarget& target, const SkinLineObserver& observer) {
-    const bool describe = static_cast<bool>(observer);
-    LineReader reader(skinFolder, target, describe);
     SkinReadResult result;
+    const PairTarget pairs{skinFolder, target.Skin, target.ScreenUnits, result.Background,
+                           static_cast<bool>(observer)};
+    Section section;
     for (const QString& line : lines) {
-        Step step = reader.Handle(line);
+        const ParsedLine parsed = ParseLine(line);
+        Step step;
+        switch (parsed.Shape) {
+        case LineShape::Blank:
+            break;
+        case LineShape::Header:
+            section = SectionNamed(parsed.Name);
+            step.Status = SkinLineStatus::Section;
+            break;
+        case LineShape::Pair:
+            step = ApplyPair(section, parsed, pairs);
+            break;
+        case LineShape::Failure:
+            step.Status = parsed.Failure;
+            break;
+        }
         ++result.LinesRead;
-        if (describe) {
-            observer(SkinLineOutcome{result.LinesRead, step.Status, reader.SectionName(),
+        if (observer) {
+            observer(SkinLineOutcome{result.LinesRead, step.Status, section.Name, section.Kind,
                                      std::move(step.Key), std::move(step.Field),
-                                     std::move(step.Value), std::move(step.Stored)});
+                                     std::move(step.Value), std::move(step.Stored),
+                                     std::move(step.Path)});
         }
         if (IsFailure(step.Status)) {
             result.FailedLine = result.LinesRead;

@@ -9,7 +9,7 @@
 //
 // Lines. Each line goes through these checks, in this order:
 //  1. Spaces (U+0020 only, not tabs) are trimmed from both ends.
-//  2. An empty line, or one whose first character is ";", is skipped.
+//  2. An empty line, or one whose first character is ";", is blank.
 //  3. A line still longer than kMaxSkinLineLength characters fails.
 //  4. Everything from the first ";" on is removed and spaces are trimmed again, so a comment may
 //     follow a header or a value, and no value holds a ";".
@@ -24,8 +24,8 @@
 // Sections, named by the last header (none before the first), compared lower-cased and not
 // trimmed ("[Info]" is "info", "[ info ]" is not):
 //  - "info": name, creator, homepage, email, date, comment (texts into SkinDef).
-//  - "setting": back (the window's background picture), eyes (the eye count: Val, then below 0
-//    is 0 and above 255 is 255, then rounded half to even; Eyes is made anew, all empty).
+//  - "setting": back (the background picture), eyes (the eye count: Val, then below 0 is 0 and
+//    above 255 is 255, then rounded half to even; Eyes is made anew, all empty).
 //  - an eye section, any name whose first three characters lower-cased are "eye": its index N
 //    is Val of the rest of the name ("[eye 1]" 1, "[eye]" and "[eyes]" 0). Its key lines are
 //    used while 0 <= N <= the upper bound of Eyes, on element N rounded half to even, and
@@ -44,11 +44,13 @@
 // An "xy" or "size" value without "," fails and stores nothing: a pair is one corner or one
 // size, and keeping half of it would give a box that nobody wrote.
 //
-// Return contract. Lines are applied in file order, each at once, into the target. Reading
-// stops after the first line that fails; what earlier lines applied stays. The result says how
-// many lines were handled and which one failed. Nothing is thrown for anything in the file.
+// Return contract. Lines are applied in file order, each at once, into the record. The reader
+// changes nothing else: the background picture that a "back" line loads is handed back in the
+// result, for the caller to give to the window. Reading stops after the first line that fails;
+// what earlier lines applied stays (the background included). The result says how many lines
+// were handled and which one failed. Nothing is thrown for anything in the file.
 
-#include "platform/creature_window.h"
+#include "platform/picture.h"
 #include "platform/units.h"
 #include "skin/skin_def.h"
 
@@ -64,11 +66,19 @@ namespace orbo {
 inline constexpr qint64 kMaxSkinFileBytes = 1024 * 1024;
 inline constexpr qsizetype kMaxSkinLineLength = 64 * 1024;
 
-// Where the file's values go: the record and the window's background picture.
+// Where the file's values go: the record, with the screen's units for the eye boxes.
 struct SkinTarget {
     SkinDef& Skin;
-    CreatureWindow& Window;
     Units ScreenUnits;
+};
+
+// What the section a line falls in is read as.
+enum class SkinSectionKind {
+    None,    // before the first header
+    Info,    // "info"
+    Setting, // "setting"
+    Eye,     // "eye..."
+    Other,   // a section that is not read
 };
 
 enum class SkinLineStatus {
@@ -97,11 +107,13 @@ QString SkinLineStatusText(SkinLineStatus status);
 struct SkinLineOutcome {
     int Line = 0; // 1-based
     SkinLineStatus Status = SkinLineStatus::Blank;
-    QString Section; // the current section after the line
-    QString Key;     // for key lines, as lower-cased
-    QString Field;   // what was written: "Name", "Picture", "Eyes", "Eyes(1).X,Y", ...
-    QString Value;   // the value as written in the file
-    QString Stored;  // for applied lines, what was stored, as text (twips, the eye count, ...)
+    QString Section; // the current section after the line, as written
+    SkinSectionKind SectionKind = SkinSectionKind::None; // and what it is read as
+    QString Key;                                         // for key lines, as lower-cased
+    QString Field;  // what was written: "Name", "Picture", "Eyes", "Eyes(1).X,Y", ...
+    QString Value;  // the value as written in the file
+    QString Stored; // for applied lines, what was stored, as text (twips, the eye count, ...)
+    QString Path;   // for picture lines, the file tried (the name as written when none matched)
 };
 
 // Told about every line handled. Outcomes are only worked out when an observer is given.
@@ -111,6 +123,7 @@ struct SkinReadResult {
     int LinesRead = 0;  // lines handled, a failing one included
     int FailedLine = 0; // 1-based; 0 when the reading reached the end of the file
     SkinLineStatus Failure = SkinLineStatus::Blank;
+    std::optional<Picture> Background; // the last "back" picture that loaded, if any did
 
     bool Failed() const { return FailedLine != 0; }
 };

@@ -7,10 +7,13 @@
 #include "skin/mask_region.h"
 #include "skin/skin_reader.h"
 
+#include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtCore/QTextStream>
 
 #include <map>
+#include <set>
+#include <utility>
 
 namespace orbo {
 
@@ -34,7 +37,7 @@ struct CheckedSkin {
         const Units units = Desk.ScreenUnits();
         ActivateDefSkin(General.SkinDef, Window, units, Pictures);
         General.SkinName = QFileInfo(request.Folder).fileName();
-        Read = ReadSkinFile(request.Folder, SkinTarget{General.SkinDef, Window, units}, observer);
+        Read = ReadSkinFolder(request.Folder, General.SkinDef, Window, units, observer);
         FitWindowToBackground(Window, Desk, units);
     }
 };
@@ -76,6 +79,37 @@ bool HasMagenta(const QImage& image) {
     return false;
 }
 
+// Whether two file names differ by one letter more, less or changed, ignoring letter case.
+bool OneEditApart(QString a, QString b) {
+    a = a.toLower();
+    b = b.toLower();
+    if (a.size() < b.size())
+        std::swap(a, b);
+    if (a.size() - b.size() > 1 || a == b)
+        return false;
+    qsizetype i = 0;
+    while (i < b.size() && a[i] == b[i])
+        ++i;
+    const qsizetype rest = a.size() == b.size() ? i + 1 : i;
+    return QStringView(a).sliced(i + 1) == QStringView(b).sliced(rest);
+}
+
+// The files beside a picture that was not found whose names differ from its name only slightly:
+// a letter more, less or changed, or another extension. Typing slips, mostly.
+QStringList NearNames(const QString& path) {
+    const QFileInfo tried(path);
+    if (tried.exists())
+        return {};
+    QStringList near;
+    for (const QString& name : tried.dir().entryList(QDir::Files, QDir::Name)) {
+        if (OneEditApart(name, tried.fileName()) ||
+            QFileInfo(name).completeBaseName().compare(tried.completeBaseName(),
+                                                       Qt::CaseInsensitive) == 0)
+            near << Quoted(name);
+    }
+    return near;
+}
+
 // What a line did, in words, for the line-by-line listing.
 QString Describe(const SkinLineOutcome& o) {
     switch (o.Status) {
@@ -83,9 +117,9 @@ QString Describe(const SkinLineOutcome& o) {
         return QStringLiteral("blank or comment");
     case SkinLineStatus::Section:
         return QStringLiteral("section ") + Quoted(o.Section) +
-               (o.Section == u"info" || o.Section == u"setting" || o.Section.left(3) == u"eye"
-                    ? QString()
-                    : QStringLiteral(" (not used: its lines are skipped)"));
+               (o.SectionKind == SkinSectionKind::Other
+                    ? QStringLiteral(" (not used: its lines are skipped)")
+                    : QString());
     case SkinLineStatus::Applied:
         // The value as stored (rounded, in twips, padded) where that differs from the text.
         if (o.Stored.isEmpty() || o.Stored == o.Value)
@@ -102,6 +136,15 @@ QString Describe(const SkinLineOutcome& o) {
     case SkinLineStatus::UnknownKey:
         return QStringLiteral("skipped: unknown key ") + Quoted(o.Key) +
                (o.Key.endsWith(u' ') ? QStringLiteral(" (blank before \"=\")") : QString());
+    case SkinLineStatus::PictureNotLoaded: {
+        QString text = SkinLineStatusText(o.Status) + QStringLiteral(": ") + o.Path +
+                       QStringLiteral(" -- reading stops here");
+        const QStringList near = NearNames(o.Path);
+        if (!near.isEmpty())
+            text += QStringLiteral("\n          did you mean ") +
+                    near.join(QStringLiteral(" or ")) + u'?';
+        return text;
+    }
     default:
         return SkinLineStatusText(o.Status) + QStringLiteral(" -- reading stops here");
     }
@@ -137,14 +180,18 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
     std::vector<QString> warnings;
     std::map<int, int> eyeLinesBefore; // eye section header line -> eye lines applied before "eyes"
     int currentEyeSection = 0;
+    std::set<QString> infoSet; // info keys applied
     const SkinLineObserver observer = [&](const SkinLineOutcome& o) {
         const QString text = o.Line <= lines.size() ? lines[o.Line - 1] : QString();
         out << qSetFieldWidth(5) << Qt::right << o.Line << qSetFieldWidth(0) << Qt::left << "  "
             << text.left(60) << (text.size() > 60 ? "..." : "") << "\n"
             << "       -> " << Describe(o) << "\n";
         if (o.Status == SkinLineStatus::Section)
-            currentEyeSection = o.Section.left(3) == u"eye" ? o.Line : 0;
-        if (o.Status == SkinLineStatus::Applied && o.Key == u"eyes") {
+            currentEyeSection = o.SectionKind == SkinSectionKind::Eye ? o.Line : 0;
+        if (o.Status == SkinLineStatus::Applied && o.SectionKind == SkinSectionKind::Info)
+            infoSet.insert(o.Key);
+        if (o.Status == SkinLineStatus::Applied && o.SectionKind == SkinSectionKind::Setting &&
+            o.Key == u"eyes") {
             for (const auto& [header, count] : eyeLinesBefore)
                 if (count > 0)
                     warnings.push_back(
@@ -170,6 +217,15 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
         out << "The whole file was read (" << skin.Read->LinesRead << " lines).\n";
         result.WholeFileRead = true;
     }
+
+    // The About Skin page shows every info text; those the skin leaves out are the built-in's.
+    QStringList unset;
+    for (const char* key : {"name", "email", "homepage", "creator", "date", "comment"})
+        if (!infoSet.contains(QString::fromLatin1(key)))
+            unset << QString::fromLatin1(key);
+    if (!unset.isEmpty())
+        warnings.push_back(QStringLiteral("info not set (About Skin shows the built-in skin's): ") +
+                           unset.join(QStringLiteral(", ")));
 
     const SkinDef& s = skin.General.SkinDef;
     const Units units = skin.Desk.ScreenUnits();

@@ -11,12 +11,18 @@ namespace {
 constexpr const char* kUsage =
     "usage: orbo-skin-check FOLDER [--render OUT.png --cursor X,Y [--screen W,H] "
     "[--buttons L,R,M]]\n"
+    "       orbo-skin-check --help\n"
     "Reads FOLDER/Skin.ini as Orbo does and tells what every line did.\n"
     "Exit status: 0 the whole file was read, 1 reading stopped at a failure, 2 bad usage.\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
     return 2;
+}
+
+int Help() {
+    std::fputs(kUsage, stdout);
+    return 0;
 }
 
 bool ParsePair(const QString& text, int& a, int& b) {
@@ -43,7 +49,9 @@ int main(int argc, char* argv[]) {
         const bool hasValue = i + 1 < args.size();
         int x = 0;
         int y = 0;
-        if (a == u"--render" && hasValue) {
+        if (a == u"--help" || a == u"-h") {
+            return Help();
+        } else if (a == u"--render" && hasValue) {
             renderTo = args[++i];
         } else if (a == u"--cursor" && hasValue && ParsePair(args[++i], x, y)) {
             request.Cursor = QPoint(x, y);

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     int lines = 0;
     const orbo::SkinReadResult result =
-        orbo::ReadSkinBytes(bytes, folder.root, orbo::SkinTarget{skin, window, units},
+        orbo::ReadSkinBytes(bytes, folder.root, orbo::SkinTarget{skin, units},
                             [&lines](const orbo::SkinLineOutcome& outcome) {
                                 if (outcome.Line != ++lines)
                                     std::abort();

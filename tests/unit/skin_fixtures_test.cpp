@@ -4,6 +4,7 @@
 // "Eyes" (the upper bound), "Eyes(N).<field>" or "FailedLine".
 
 #include "platform/files.h"
+#include "skin/activation.h"
 #include "skin/default_skin.h"
 #include "skin/skin_reader.h"
 #include "skin_test_support.h"
@@ -91,7 +92,7 @@ TEST_P(FixtureSkins, ReadAsTheirCommentsSay) {
     SkinDef skin;
     FakeCreatureWindow window(units);
     ActivateDefSkin(skin, window, units, pictures);
-    const auto result = ReadSkinFile(folder, SkinTarget{skin, window, units});
+    const auto result = ReadSkinFolder(folder, skin, window, units);
     ASSERT_TRUE(result.has_value());
 
     int checked = 0;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -48,7 +49,7 @@ public:
         SkinLineObserver observer;
         if (observe)
             observer = [this](const SkinLineOutcome& o) { outcomes_.push_back(o); };
-        return ReadSkinBytes(text, root_, SkinTarget{skin_, window_, units_}, observer);
+        return ReadSkinBytes(text, root_, SkinTarget{skin_, units_}, observer);
     }
 
     QTemporaryDir dir_;
@@ -59,19 +60,20 @@ public:
     std::vector<SkinLineOutcome> outcomes_;
 };
 
-bool IsBuiltInBackground(const FakeCreatureWindow& w) {
-    return w.Background.SameAs(ReaderFixture::Pictures().imgDefSkin[0]);
-}
-
 QSize SizeOf(const Picture& p) {
     return p.Image().size();
+}
+
+// The background a reading hands back: none when no "back" line loaded one.
+QSize BackgroundSize(const SkinReadResult& r) {
+    return r.Background ? SizeOf(*r.Background) : QSize();
 }
 
 struct ReaderRow {
     const char* Name;
     QByteArray Text;
     int FailedLine; // 0: read to the end
-    std::function<void(const SkinDef&, const FakeCreatureWindow&)> Check;
+    std::function<void(const SkinDef&, const SkinReadResult&)> Check;
 };
 
 class ReaderRules : public ReaderFixture, public ::testing::TestWithParam<ReaderRow> {};
@@ -81,7 +83,7 @@ TEST_P(ReaderRules, AppliesTheLinesAndStopsAtTheFirstFailure) {
     const SkinReadResult result = Read(row.Text);
     EXPECT_EQ(result.FailedLine, row.FailedLine);
     EXPECT_EQ(result.Failed(), row.FailedLine != 0);
-    row.Check(skin_, window_);
+    row.Check(skin_, result);
 }
 
 const ReaderRow kReaderRows[] = {
@@ -277,11 +279,11 @@ const ReaderRow kReaderRows[] = {
      }},
     // Pictures.
     {"BackgroundLoads", "[setting]\nback=back.bmp", 0,
-     [](auto&, const FakeCreatureWindow& w) { EXPECT_EQ(SizeOf(w.Background), QSize(40, 30)); }},
+     [](auto&, const SkinReadResult& r) { EXPECT_EQ(BackgroundSize(r), QSize(40, 30)); }},
     {"PictureNamesIgnoreCaseAndTakeBackslashes",
      "[setting]\nback=BACK.Bmp\n[eye1]\npic=SUB\\pic.bmp\nmask=Sub/PIC.bmp", 0,
-     [](const SkinDef& s, const FakeCreatureWindow& w) {
-         EXPECT_EQ(SizeOf(w.Background), QSize(40, 30));
+     [](const SkinDef& s, const SkinReadResult& r) {
+         EXPECT_EQ(BackgroundSize(r), QSize(40, 30));
          EXPECT_EQ(SizeOf(s.Eyes[1].Pic), QSize(5, 4));
          EXPECT_EQ(SizeOf(s.Eyes[1].Mask), QSize(5, 4));
      }},
@@ -294,24 +296,24 @@ const ReaderRow kReaderRows[] = {
          EXPECT_EQ(SizeOf(s.Eyes[1].Mask), QSize(17, 16));
      }},
     {"FailedBackgroundKeepsThePreviousOne", "[setting]\nback=back.bmp\nback=junk.bmp", 3,
-     [](auto&, const FakeCreatureWindow& w) { EXPECT_EQ(SizeOf(w.Background), QSize(40, 30)); }},
+     [](auto&, const SkinReadResult& r) { EXPECT_EQ(BackgroundSize(r), QSize(40, 30)); }},
     {"EmptyPictureNameFails", "[setting]\nback=", 2,
-     [](auto&, const FakeCreatureWindow& w) { EXPECT_TRUE(IsBuiltInBackground(w)); }},
+     [](auto&, const SkinReadResult& r) { EXPECT_FALSE(r.Background); }},
     {"UndecodablePictureFails", "[eye2]\npic=junk.bmp", 2,
      [](const SkinDef& s, auto&) { EXPECT_EQ(SizeOf(s.Eyes[2].Pic), QSize(7, 7)); }},
     {"OversizedPictureFails", "[setting]\nback=wide.bmp", 2,
-     [](auto&, const FakeCreatureWindow& w) { EXPECT_TRUE(IsBuiltInBackground(w)); }},
+     [](auto&, const SkinReadResult& r) { EXPECT_FALSE(r.Background); }},
     {"FolderAsPictureFails", "[setting]\nback=folder.bmp", 2,
-     [](auto&, const FakeCreatureWindow& w) { EXPECT_TRUE(IsBuiltInBackground(w)); }},
+     [](auto&, const SkinReadResult& r) { EXPECT_FALSE(r.Background); }},
     {"PathOutOfTheFolderFails", "[setting]\nback=..\\outside.bmp", 2,
-     [](auto&, const FakeCreatureWindow& w) { EXPECT_TRUE(IsBuiltInBackground(w)); }},
+     [](auto&, const SkinReadResult& r) { EXPECT_FALSE(r.Background); }},
     {"SubfolderAndBackOutFails", "[setting]\nback=sub/../back.bmp", 2,
-     [](auto&, const FakeCreatureWindow& w) { EXPECT_TRUE(IsBuiltInBackground(w)); }},
+     [](auto&, const SkinReadResult& r) { EXPECT_FALSE(r.Background); }},
 #ifdef Q_OS_UNIX
     {"LinkOutOfTheFolderFails", "[setting]\nback=link.bmp", 2,
-     [](auto&, const FakeCreatureWindow& w) { EXPECT_TRUE(IsBuiltInBackground(w)); }},
+     [](auto&, const SkinReadResult& r) { EXPECT_FALSE(r.Background); }},
     {"FifoFailsWithoutBlocking", "[setting]\nback=fifo.bmp", 2,
-     [](auto&, const FakeCreatureWindow& w) { EXPECT_TRUE(IsBuiltInBackground(w)); }},
+     [](auto&, const SkinReadResult& r) { EXPECT_FALSE(r.Background); }},
 #endif
 };
 
@@ -322,50 +324,60 @@ class ReaderTest : public ReaderFixture, public ::testing::Test {};
 
 TEST_F(ReaderTest, AbsolutePictureNameFails) {
     const QByteArray line = "[setting]\nback=" + QFile::encodeName(dir_.path()) + "/outside.bmp";
-    EXPECT_EQ(Read(line).FailedLine, 2);
-    EXPECT_TRUE(IsBuiltInBackground(window_));
+    const SkinReadResult result = Read(line);
+    EXPECT_EQ(result.FailedLine, 2);
+    EXPECT_FALSE(result.Background);
 }
 
 TEST_F(ReaderTest, PicturesTakeTheirRolesSeeThroughColour) {
     QImage clear(4, 4, QImage::Format_ARGB32);
     clear.fill(Qt::transparent);
     ASSERT_TRUE(clear.save(root_ + "/clear.png", "PNG"));
-    ASSERT_FALSE(Read("[setting]\nback=clear.png\n[eye1]\npic=clear.png\nmask=clear.png").Failed());
-    EXPECT_EQ(window_.Background.Image().pixel(0, 0), qRgb(255, 0, 255));
+    const SkinReadResult result =
+        Read("[setting]\nback=clear.png\n[eye1]\npic=clear.png\nmask=clear.png");
+    ASSERT_FALSE(result.Failed());
+    ASSERT_TRUE(result.Background);
+    EXPECT_EQ(result.Background->Image().pixel(0, 0), qRgb(255, 0, 255));
     EXPECT_EQ(skin_.Eyes[1].Pic.Image().pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(skin_.Eyes[1].Mask.Image().pixel(0, 0), qRgb(255, 255, 255));
 }
 
 TEST_F(ReaderTest, ReportsEveryLinesOutcome) {
     const SkinReadResult result =
-        Read("; c\n[info]\nname=A\nsize=1\n[eye9]\nxy=1,2\n[setting]\neyes=2.5\n[eye1]\n"
-             "xy=1,2\ntype=Distance\nback=x\nframes=300",
+        Read("; c\n[other]\nname=B\n[Info]\nname=A\nsize=1\n[Eye9]\nxy=1,2\n[SETTING]\neyes=2.5\n"
+             "[eye1]\nxy=1,2\ntype=Distance\nback=x\npic=sub\\nothere.bmp\nframes=300",
              true);
-    EXPECT_EQ(result.LinesRead, 13);
-    EXPECT_EQ(result.FailedLine, 13);
-    EXPECT_EQ(result.Failure, SkinLineStatus::FramesOutOfRange);
+    EXPECT_EQ(result.LinesRead, 15);
+    EXPECT_EQ(result.FailedLine, 15);
+    EXPECT_EQ(result.Failure, SkinLineStatus::PictureNotLoaded);
     using S = SkinLineStatus;
-    const std::vector<S> statuses{S::Blank,           S::Section,       S::Applied, S::UnknownKey,
-                                  S::Section,         S::EyeOutOfRange, S::Section, S::Applied,
-                                  S::Section,         S::Applied,       S::Applied, S::UnknownKey,
-                                  S::FramesOutOfRange};
-    ASSERT_EQ(outcomes_.size(), statuses.size());
-    for (size_t i = 0; i < statuses.size(); ++i) {
-        EXPECT_EQ(outcomes_[i].Status, statuses[i]) << "line " << i + 1;
+    using K = SkinSectionKind;
+    const std::vector<std::pair<S, K>> lines{
+        {S::Blank, K::None},      {S::Section, K::Other},     {S::UnusedSection, K::Other},
+        {S::Section, K::Info},    {S::Applied, K::Info},      {S::UnknownKey, K::Info},
+        {S::Section, K::Eye},     {S::EyeOutOfRange, K::Eye}, {S::Section, K::Setting},
+        {S::Applied, K::Setting}, {S::Section, K::Eye},       {S::Applied, K::Eye},
+        {S::Applied, K::Eye},     {S::UnknownKey, K::Eye},    {S::PictureNotLoaded, K::Eye}};
+    ASSERT_EQ(outcomes_.size(), lines.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(outcomes_[i].Status, lines[i].first) << "line " << i + 1;
+        EXPECT_EQ(outcomes_[i].SectionKind, lines[i].second) << "line " << i + 1;
         EXPECT_EQ(outcomes_[i].Line, static_cast<int>(i) + 1);
     }
-    EXPECT_EQ(outcomes_[2].Field, "Name");
-    EXPECT_EQ(outcomes_[2].Value, "A");
-    EXPECT_EQ(outcomes_[4].Section, "eye9");
-    EXPECT_EQ(outcomes_[5].Key, "xy");
-    EXPECT_EQ(outcomes_[7].Field, "Eyes");
-    EXPECT_EQ(outcomes_[7].Value, "2.5");
-    EXPECT_EQ(outcomes_[7].Stored, "2");
-    EXPECT_EQ(outcomes_[9].Field, "Eyes(1).X,Y");
-    EXPECT_EQ(outcomes_[9].Value, "1,2");
-    EXPECT_EQ(outcomes_[9].Stored, "15,30");
-    EXPECT_EQ(outcomes_[10].Stored, "Distan");
-    EXPECT_EQ(outcomes_[12].Key, "frames");
+    EXPECT_EQ(outcomes_[2].Key, "name");
+    EXPECT_EQ(outcomes_[4].Field, "Name");
+    EXPECT_EQ(outcomes_[4].Value, "A");
+    EXPECT_EQ(outcomes_[6].Section, "Eye9");
+    EXPECT_EQ(outcomes_[7].Key, "xy");
+    EXPECT_EQ(outcomes_[9].Field, "Eyes");
+    EXPECT_EQ(outcomes_[9].Value, "2.5");
+    EXPECT_EQ(outcomes_[9].Stored, "2");
+    EXPECT_EQ(outcomes_[11].Field, "Eyes(1).X,Y");
+    EXPECT_EQ(outcomes_[11].Value, "1,2");
+    EXPECT_EQ(outcomes_[11].Stored, "15,30");
+    EXPECT_EQ(outcomes_[12].Stored, "Distan");
+    // The file tried: the name as written, under the folder, with "/" between folder names.
+    EXPECT_EQ(outcomes_[14].Path, root_ + "/sub/nothere.bmp");
     EXPECT_FALSE(SkinLineStatusText(S::FramesOutOfRange).isEmpty());
 }
 
@@ -378,19 +390,19 @@ TEST_F(ReaderTest, LoneBracketKeepsTheCurrentSection) {
 
 TEST_F(ReaderTest, FileIsFoundInAnyLetterCase) {
     ASSERT_TRUE(WriteBytes(root_, "SKIN.INI", "[info]\nname=Upper"));
-    const auto result = ReadSkinFile(root_, SkinTarget{skin_, window_, units_});
+    const auto result = ReadSkinFile(root_, SkinTarget{skin_, units_});
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(skin_.Name, "Upper");
 }
 
 TEST_F(ReaderTest, MissingFileReadsNothing) {
-    EXPECT_FALSE(ReadSkinFile(root_, SkinTarget{skin_, window_, units_}).has_value());
+    EXPECT_FALSE(ReadSkinFile(root_, SkinTarget{skin_, units_}).has_value());
     EXPECT_EQ(skin_.Name, "Ally McOrbo");
 }
 
 TEST_F(ReaderTest, FolderNamedSkinIniReadsNothing) {
     QDir().mkpath(root_ + "/Skin.ini");
-    EXPECT_FALSE(ReadSkinFile(root_, SkinTarget{skin_, window_, units_}).has_value());
+    EXPECT_FALSE(ReadSkinFile(root_, SkinTarget{skin_, units_}).has_value());
 }
 
 TEST_F(ReaderTest, LongFileIsReadUpToTheLastWholeLineOfItsFirstMebibyte) {
@@ -401,7 +413,7 @@ TEST_F(ReaderTest, LongFileIsReadUpToTheLastWholeLineOfItsFirstMebibyte) {
     text += "creator=" + QByteArray(kMaxSkinFileBytes - text.size() - 9, 'b') +
             "\xc3\xa9 cut\ndate=never";
     ASSERT_TRUE(WriteBytes(root_, "Skin.ini", text));
-    const auto result = ReadSkinFile(root_, SkinTarget{skin_, window_, units_});
+    const auto result = ReadSkinFile(root_, SkinTarget{skin_, units_});
     ASSERT_TRUE(result.has_value());
     EXPECT_FALSE(result->Failed());
     EXPECT_EQ(skin_.Name, QString(80, u'a'));
