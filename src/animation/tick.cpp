@@ -40,8 +40,8 @@ struct Eyes {
     // Mask with SRCAND, then the picture with SRCPAINT, same place and source. An empty one of
     // the two fails in PaintPicture and only the other is drawn.
     void MaskedDraw(const EyeDef& eye, float x, float y, const std::optional<SourceRect>& source) {
-        Out.PaintPicture(eye.Mask, x, y, source, SRCAND);
-        Out.PaintPicture(eye.Pic, x, y, source, SRCPAINT);
+        Out.PaintPicture(eye.Mask, x, y, source, RasterOp::And);
+        Out.PaintPicture(eye.Pic, x, y, source, RasterOp::Paint);
     }
 
     void DrawFrames(const EyeDef& eye) {
@@ -80,9 +80,9 @@ struct Eyes {
     void DrawBlink(const EyeDef& eye) {
         if (!General.Blink)
             return;
-        const bool left = Desk.GetAsyncKeyState(VK_LBUTTON);
-        const bool right = Desk.GetAsyncKeyState(VK_RBUTTON);
-        const bool middle = Desk.GetAsyncKeyState(VK_MBUTTON);
+        const bool left = Desk.GetAsyncKeyState(MouseButton::Left);
+        const bool right = Desk.GetAsyncKeyState(MouseButton::Right);
+        const bool middle = Desk.GetAsyncKeyState(MouseButton::Middle);
         if (BlinkShows(eye.Frames, left, right, middle))
             MaskedDraw(eye, eye.X, eye.Y, std::nullopt);
     }

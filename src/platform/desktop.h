@@ -9,8 +9,9 @@
 
 namespace orbo {
 
-// Virtual-key codes of the three mouse buttons.
-enum VirtualKey : int { VK_LBUTTON = 1, VK_RBUTTON = 2, VK_MBUTTON = 4 };
+// The three mouse buttons, valued as the button codes of mouse events (Windows calls them
+// VK_LBUTTON, VK_RBUTTON and VK_MBUTTON).
+enum class MouseButton : int { Left = 1, Right = 2, Middle = 4 };
 
 // What the program asks of the desktop: the global cursor and mouse buttons and the primary
 // screen's size. Positions are in pixels; one pixel is TwipsPerPixel twips.
@@ -20,7 +21,7 @@ public:
 
     virtual QPoint GetCursorPos() = 0;
     // True while the button is held, wherever the cursor is.
-    virtual bool GetAsyncKeyState(int virtualKey) = 0;
+    virtual bool GetAsyncKeyState(MouseButton button) = 0;
     virtual QSize ScreenSizePixels() const = 0;
     virtual Units ScreenUnits() const { return {}; }
 
@@ -41,9 +42,9 @@ public:
         ++CursorReads;
         return Cursor;
     }
-    bool GetAsyncKeyState(int virtualKey) override {
-        return (virtualKey == VK_LBUTTON && Left) || (virtualKey == VK_RBUTTON && Right) ||
-               (virtualKey == VK_MBUTTON && Middle);
+    bool GetAsyncKeyState(MouseButton button) override {
+        return (button == MouseButton::Left && Left) || (button == MouseButton::Right && Right) ||
+               (button == MouseButton::Middle && Middle);
     }
     QSize ScreenSizePixels() const override { return Screen; }
     Units ScreenUnits() const override { return ScriptedUnits; }

@@ -19,14 +19,14 @@ QPoint QtDesktop::GetCursorPos() {
     return QCursor::pos();
 }
 
-bool QtDesktop::GetAsyncKeyState(int virtualKey) {
+bool QtDesktop::GetAsyncKeyState(MouseButton button) {
     const Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
-    switch (virtualKey) {
-    case VK_LBUTTON:
+    switch (button) {
+    case MouseButton::Left:
         return buttons.testFlag(Qt::LeftButton);
-    case VK_RBUTTON:
+    case MouseButton::Right:
         return buttons.testFlag(Qt::RightButton);
-    case VK_MBUTTON:
+    case MouseButton::Middle:
         return buttons.testFlag(Qt::MiddleButton);
     default:
         return false;
@@ -51,7 +51,12 @@ public:
         const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
         return QPoint(qRound(p.x / ratio), qRound(p.y / ratio));
     }
-    bool GetAsyncKeyState(int virtualKey) override { return ::GetAsyncKeyState(virtualKey) != 0; }
+    bool GetAsyncKeyState(MouseButton button) override {
+        const int key = button == MouseButton::Left    ? VK_LBUTTON
+                        : button == MouseButton::Right ? VK_RBUTTON
+                                                       : VK_MBUTTON;
+        return ::GetAsyncKeyState(key) != 0;
+    }
     QSize ScreenSizePixels() const override { return PrimaryScreenSize(); }
 };
 

@@ -10,7 +10,7 @@ namespace orbo {
 class QtDesktop : public Desktop {
 public:
     QPoint GetCursorPos() override;
-    bool GetAsyncKeyState(int virtualKey) override;
+    bool GetAsyncKeyState(MouseButton button) override;
     QSize ScreenSizePixels() const override;
 };
 

@@ -55,15 +55,15 @@ public:
         return cursor_;
     }
 
-    bool GetAsyncKeyState(int virtualKey) override {
+    bool GetAsyncKeyState(MouseButton button) override {
         Refresh();
         // X11 numbers the middle button 2 and the right one 3.
-        switch (virtualKey) {
-        case VK_LBUTTON:
+        switch (button) {
+        case MouseButton::Left:
             return (mask_ & Button1Mask) != 0;
-        case VK_RBUTTON:
+        case MouseButton::Right:
             return (mask_ & Button3Mask) != 0;
-        case VK_MBUTTON:
+        case MouseButton::Middle:
             return (mask_ & Button2Mask) != 0;
         default:
             return false;

@@ -47,11 +47,11 @@ void SetAboveState(Display* display, ::Window window, bool above) {
 
 void SetWindowRgn(QWidget& window, const QRegion& region) {
 #if defined(Q_OS_WIN)
-    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
     for (const QRect& r : region) {
-        HRGN part = CreateRectRgn(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
-        CombineRgn(rgn, rgn, part, RGN_OR);
-        DeleteObject(part);
+        HRGN part = ::CreateRectRgn(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+        ::CombineRgn(rgn, rgn, part, RGN_OR);
+        ::DeleteObject(part);
     }
     ::SetWindowRgn(reinterpret_cast<HWND>(window.winId()), rgn, TRUE); // the window owns rgn
     return;

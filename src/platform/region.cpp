@@ -15,8 +15,8 @@ QRegion CreateEllipticRgn(int left, int top, int right, int bottom) {
 }
 
 void CombineRgn(QRegion& destination, const QRegion& source1, const QRegion& source2,
-                CombineMode mode) {
-    destination = mode == RGN_OR ? source1.united(source2) : source1;
+                RegionOp mode) {
+    destination = mode == RegionOp::Or ? source1.united(source2) : source1;
 }
 
 } // namespace orbo

@@ -78,7 +78,7 @@ void Surface::Apply(const Op& op, const QImage& source) {
         auto* out = reinterpret_cast<QRgb*>(buffer_.scanLine(y)) + dest.left();
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y + shift.y())) +
                          dest.left() + shift.x();
-        if (op.Operation == SRCAND) {
+        if (op.Operation == RasterOp::And) {
             for (int i = 0; i < width; ++i)
                 out[i] &= in[i];
         } else {

@@ -13,9 +13,11 @@
 
 namespace orbo {
 
-enum RasterOp : std::uint32_t {
-    SRCAND = 0x8800C6,   // destination AND source
-    SRCPAINT = 0xEE0086, // destination OR source
+// How a picture combines with what is drawn: And is the window system's SRCAND, Paint its
+// SRCPAINT.
+enum class RasterOp : std::uint32_t {
+    And = 0x8800C6,   // destination AND source
+    Paint = 0xEE0086, // destination OR source
 };
 
 // A rectangle of a picture, in the picture's own twips.
@@ -56,7 +58,7 @@ public:
         const void* Picture = nullptr;
         QRect Dest;      // pixels on the surface, not clipped
         QPoint SourceAt; // pixels in the picture
-        RasterOp Operation = SRCPAINT;
+        RasterOp Operation = RasterOp::Paint;
         bool operator==(const Op&) const = default;
     };
     const std::vector<Op>& PendingOps() const { return pending_; }

@@ -60,7 +60,7 @@ QRegion BuildMaskRegion(const Picture& picture, std::uint32_t transparent, const
 QRegion BuildEmptyRegion() {
     QRegion region = CreateRectRgn(0, 0, 0, 0);
     const QRegion ellipse = CreateEllipticRgn(0, 0, 0, 0);
-    CombineRgn(region, ellipse, ellipse, RGN_COPY);
+    CombineRgn(region, ellipse, ellipse, RegionOp::Copy);
     return region;
 }
 

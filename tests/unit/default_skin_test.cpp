@@ -146,9 +146,9 @@ TEST_P(BuiltInGaze, EyesLookTowardTheCursor) {
     RunTick(general, desktop, 512 * 15, 384 * 15, surface);
     const auto& ops = surface.PendingOps();
     ASSERT_EQ(ops.size(), 4u);
-    EXPECT_EQ(ops[0].Operation, SRCAND);
+    EXPECT_EQ(ops[0].Operation, RasterOp::And);
     EXPECT_EQ(ops[0].Picture, pictures->imgDefSkin[2].Identity());
-    EXPECT_EQ(ops[1].Operation, SRCPAINT);
+    EXPECT_EQ(ops[1].Operation, RasterOp::Paint);
     EXPECT_EQ(ops[1].Picture, pictures->imgDefSkin[1].Identity());
     EXPECT_EQ(ops[0].Dest, QRect(GetParam().Eye1, QSize(17, 16)));
     EXPECT_EQ(ops[1].Dest, ops[0].Dest);

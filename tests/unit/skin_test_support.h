@@ -46,7 +46,7 @@ inline QRegion BuildMaskRegionByPixel(const Picture& picture, std::uint32_t tran
             while (x < size.width() && surface.GetPixel(x, y) != transparent)
                 ++x;
             const QRegion run = CreateRectRgn(start, y, x, y + 1);
-            CombineRgn(result, result, run, RGN_OR);
+            CombineRgn(result, result, run, RegionOp::Or);
         }
     }
     return result;

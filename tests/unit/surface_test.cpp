@@ -55,7 +55,7 @@ protected:
     Surface surface{Units{15, 15}};
 };
 
-// The masked draw over a grey background: mask with SRCAND, then picture with SRCPAINT.
+// The masked draw over a grey background: mask with And, then picture with Paint.
 struct MaskedRow {
     const char* Name;
     QRgb Mask;
@@ -67,8 +67,8 @@ class MaskedDraw : public SurfaceTest, public testing::WithParamInterface<Masked
 
 TEST_P(MaskedDraw, CombinesMaskAndPictureWithTheBackground) {
     const MaskedRow& row = GetParam();
-    ASSERT_TRUE(Paint(Solid(4, 4, row.Mask), 10, 10, SRCAND));
-    ASSERT_TRUE(Paint(Solid(4, 4, row.Pic), 10, 10, SRCPAINT));
+    ASSERT_TRUE(Paint(Solid(4, 4, row.Mask), 10, 10, RasterOp::And));
+    ASSERT_TRUE(Paint(Solid(4, 4, row.Pic), 10, 10, RasterOp::Paint));
     EXPECT_EQ(surface.GetPixel(11, 11), row.Expected);
     EXPECT_EQ(surface.GetPixel(14, 11), kGrey); // beside the eye
 }
@@ -89,7 +89,7 @@ TEST_F(SurfaceTest, ClsRestoresColourAndBackgroundPicture) {
     for (int x = 0; x < 20; ++x)
         background.setPixel(x, 5, qRgb(0, 255, 0));
     surface.SetBackground(QSize(50, 30), kGrey, Picture(background));
-    Paint(Solid(30, 10, kBlack), 0, 0, SRCAND);
+    Paint(Solid(30, 10, kBlack), 0, 0, RasterOp::And);
     EXPECT_EQ(surface.GetPixel(3, 5), 0u);
     surface.Cls();
     EXPECT_EQ(surface.GetPixel(3, 5), ColorRef(qRgb(0, 255, 0)));
@@ -100,20 +100,20 @@ TEST_F(SurfaceTest, ClsRestoresColourAndBackgroundPicture) {
 TEST_F(SurfaceTest, SameFrameAgainReportsNoChange) {
     const Picture pic = Solid(5, 5, kRed);
     surface.Cls();
-    Paint(pic, 10, 10, SRCPAINT);
+    Paint(pic, 10, 10, RasterOp::Paint);
     EXPECT_FALSE(surface.Present().isEmpty());
     surface.Cls();
-    Paint(pic, 10, 10, SRCPAINT);
+    Paint(pic, 10, 10, RasterOp::Paint);
     EXPECT_TRUE(surface.Present().isEmpty());
     EXPECT_EQ(surface.GetPixel(12, 12), kGrey | ColorRef(kRed));
 }
 
 TEST_F(SurfaceTest, ChangedFrameReportsOnlyTheChangedPixels) {
     const Picture pic = Solid(5, 5, kBlack);
-    Paint(pic, 10, 10, SRCAND);
+    Paint(pic, 10, 10, RasterOp::And);
     surface.Present();
     surface.Cls();
-    Paint(pic, 12, 10, SRCAND);
+    Paint(pic, 12, 10, RasterOp::And);
     const QRegion changed = surface.Present();
     EXPECT_TRUE(SamePixels(changed, QRegion(10, 10, 7, 5)));
     EXPECT_EQ(surface.GetPixel(10, 10), kGrey); // uncovered again
@@ -130,7 +130,7 @@ TEST_F(SurfaceTest, NewBackgroundReportsTheWholeSurface) {
 
 TEST_F(SurfaceTest, SourceRectangleTakesThatPartOfThePicture) {
     // The right half of a 20 x 10 picture, at (5, 5): blue from column 5 to 14.
-    ASSERT_TRUE(Paint(Halves(20, 10), 5, 5, SRCAND, SourceRect{150, 0, 150, 150}));
+    ASSERT_TRUE(Paint(Halves(20, 10), 5, 5, RasterOp::And, SourceRect{150, 0, 150, 150}));
     EXPECT_EQ(surface.GetPixel(5, 5), ColorRef(kBlue) & kGrey);
     EXPECT_EQ(surface.GetPixel(14, 14), ColorRef(kBlue) & kGrey);
     EXPECT_EQ(surface.GetPixel(15, 5), kGrey);
@@ -139,7 +139,7 @@ TEST_F(SurfaceTest, SourceRectangleTakesThatPartOfThePicture) {
 
 TEST_F(SurfaceTest, SourceRectangleSizeIsRoundedToWholePixels) {
     // 149.95 twips is 9.997 pixels: ten columns.
-    ASSERT_TRUE(Paint(Halves(20, 10), 0, 0, SRCPAINT, SourceRect{0, 0, 149.95f, 150.24f}));
+    ASSERT_TRUE(Paint(Halves(20, 10), 0, 0, RasterOp::Paint, SourceRect{0, 0, 149.95f, 150.24f}));
     EXPECT_EQ(surface.GetPixel(9, 9), kGrey | ColorRef(kRed));
     EXPECT_EQ(surface.GetPixel(10, 9), kGrey);
     EXPECT_EQ(surface.GetPixel(9, 10), kGrey);
@@ -147,8 +147,8 @@ TEST_F(SurfaceTest, SourceRectangleSizeIsRoundedToWholePixels) {
 
 TEST_F(SurfaceTest, ClipsAtTheSurfacesEdges) {
     const Picture pic = Gradient(10, 10);
-    ASSERT_TRUE(Paint(pic, -5, -5, SRCPAINT));
-    ASSERT_TRUE(Paint(pic, 35, 25, SRCPAINT));
+    ASSERT_TRUE(Paint(pic, -5, -5, RasterOp::Paint));
+    ASSERT_TRUE(Paint(pic, 35, 25, RasterOp::Paint));
     const std::uint32_t g = kGrey;
     EXPECT_EQ(surface.GetPixel(0, 0), g | ColorRef(pic.Image().pixel(5, 5)));
     EXPECT_EQ(surface.GetPixel(4, 4), g | ColorRef(pic.Image().pixel(9, 9)));
@@ -160,8 +160,8 @@ TEST_F(SurfaceTest, ClipsAtTheSurfacesEdges) {
 }
 
 TEST_F(SurfaceTest, EntirelyOutsideDrawsNothing) {
-    ASSERT_TRUE(Paint(Solid(10, 10, kBlack), 100, 100, SRCAND));
-    ASSERT_TRUE(Paint(Solid(10, 10, kBlack), -10, 0, SRCAND));
+    ASSERT_TRUE(Paint(Solid(10, 10, kBlack), 100, 100, RasterOp::And));
+    ASSERT_TRUE(Paint(Solid(10, 10, kBlack), -10, 0, RasterOp::And));
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x)
             ASSERT_EQ(surface.GetPixel(x, y), kGrey);
@@ -170,41 +170,41 @@ TEST_F(SurfaceTest, EntirelyOutsideDrawsNothing) {
 TEST_F(SurfaceTest, SourceBeyondThePictureDrawsOnlyWhatThePictureHas) {
     // A 10-pixel-wide source starting at column 15 of a 20-pixel picture: five columns.
     const Picture pic = Gradient(20, 10);
-    ASSERT_TRUE(Paint(pic, 0, 0, SRCPAINT, SourceRect{225, 0, 150, 150}));
+    ASSERT_TRUE(Paint(pic, 0, 0, RasterOp::Paint, SourceRect{225, 0, 150, 150}));
     EXPECT_EQ(surface.GetPixel(4, 0), kGrey | ColorRef(pic.Image().pixel(19, 0)));
     EXPECT_EQ(surface.GetPixel(5, 0), kGrey);
     // A source left of the picture draws only where it overlaps it.
     surface.Cls();
-    ASSERT_TRUE(Paint(pic, 0, 0, SRCPAINT, SourceRect{-45, 0, 150, 150}));
+    ASSERT_TRUE(Paint(pic, 0, 0, RasterOp::Paint, SourceRect{-45, 0, 150, 150}));
     EXPECT_EQ(surface.GetPixel(2, 0), kGrey);
     EXPECT_EQ(surface.GetPixel(3, 0), kGrey | ColorRef(pic.Image().pixel(0, 0)));
 }
 
 TEST_F(SurfaceTest, EmptyPictureFailsAndDrawsNothing) {
-    EXPECT_FALSE(surface.PaintPicture(Picture(), 0, 0, std::nullopt, SRCAND));
+    EXPECT_FALSE(surface.PaintPicture(Picture(), 0, 0, std::nullopt, RasterOp::And));
     EXPECT_TRUE(surface.PendingOps().empty());
     EXPECT_EQ(surface.GetPixel(0, 0), kGrey);
 }
 
 TEST_F(SurfaceTest, PositionOfNoWholePixelValueFails) {
-    EXPECT_FALSE(surface.PaintPicture(Solid(2, 2, kBlack), 1e12f, 0, std::nullopt, SRCAND));
-    EXPECT_FALSE(surface.PaintPicture(Solid(2, 2, kBlack), 0, -1e12f, std::nullopt, SRCAND));
+    EXPECT_FALSE(surface.PaintPicture(Solid(2, 2, kBlack), 1e12f, 0, std::nullopt, RasterOp::And));
+    EXPECT_FALSE(surface.PaintPicture(Solid(2, 2, kBlack), 0, -1e12f, std::nullopt, RasterOp::And));
     EXPECT_TRUE(surface.PendingOps().empty());
 }
 
 TEST_F(SurfaceTest, PositionsRoundToTheNearestPixelHalvesToEven) {
     const Picture pic = Solid(1, 1, kBlack);
-    surface.PaintPicture(pic, 37.5f, 22.5f, std::nullopt, SRCAND); // 2.5, 1.5 pixels
+    surface.PaintPicture(pic, 37.5f, 22.5f, std::nullopt, RasterOp::And); // 2.5, 1.5 pixels
     EXPECT_EQ(surface.GetPixel(2, 2), 0u);
     EXPECT_EQ(surface.GetPixel(3, 2), kGrey);
     EXPECT_EQ(surface.GetPixel(2, 1), kGrey);
 }
 
 TEST_F(SurfaceTest, LaterDrawIsOnTop) {
-    Paint(Solid(6, 6, kBlack), 0, 0, SRCAND);
-    Paint(Solid(6, 6, kRed), 0, 0, SRCPAINT);
-    Paint(Solid(6, 6, kBlack), 3, 3, SRCAND);
-    Paint(Solid(6, 6, kBlue), 3, 3, SRCPAINT);
+    Paint(Solid(6, 6, kBlack), 0, 0, RasterOp::And);
+    Paint(Solid(6, 6, kRed), 0, 0, RasterOp::Paint);
+    Paint(Solid(6, 6, kBlack), 3, 3, RasterOp::And);
+    Paint(Solid(6, 6, kBlue), 3, 3, RasterOp::Paint);
     EXPECT_EQ(surface.GetPixel(4, 4), ColorRef(kBlue));
     EXPECT_EQ(surface.GetPixel(1, 1), ColorRef(kRed));
 }
