@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/native_window.h"
 #include "platform/settings_store.h"
+#include "resources/resources.h"
 #include "skin/activation.h"
 #include "skin/mdl_general.h"
 
@@ -42,6 +43,8 @@ Form1::Form1(mdlGeneral& general, Desktop& desktop, SettingsStore& store, QWidge
       store_(store), units_(desktop.ScreenUnits()), imgDefSkin_(DefaultSkinPictures::Load()),
       surface_(units_) {
     setWindowTitle(QStringLiteral("ORBO"));
+    setWindowIcon(AppIcon());
+    MakeDesktopToy(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);

@@ -4,10 +4,12 @@
 #include "options/shape_box.h"
 #include "options/skin_list.h"
 #include "platform/files.h"
+#include "resources/resources.h"
 #include "skin/mdl_general.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QSignalBlocker>
+#include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPixmap>
 #include <QtGui/QResizeEvent>
@@ -19,8 +21,6 @@
 #include <cstdint>
 
 namespace orbo {
-
-void InitResources();
 
 namespace {
 
@@ -80,10 +80,11 @@ QFont Font(const char* family, double points, bool bold = false) {
     return font;
 }
 
+// Into the roles the control paints with: a label fills with Window, a check box with Button.
 void SetColors(QWidget& control, const QColor& back, const QColor& fore) {
     QPalette p = control.palette();
-    p.setColor(QPalette::Window, back);
-    p.setColor(QPalette::WindowText, fore);
+    p.setColor(control.backgroundRole(), back);
+    p.setColor(control.foregroundRole(), fore);
     control.setPalette(p);
     control.setAutoFillBackground(true);
 }
@@ -119,8 +120,13 @@ bool IsClick(const QWidget& control, const QMouseEvent& event) {
 } // namespace
 
 frmOptions::frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent)
-    : QWidget(parent, Qt::Window), general_(general), form1_(form1), units_(form1.ScaleUnits()) {
+    // A fixed design: the frame offers no maximise button.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      general_(general), form1_(form1), units_(form1.ScaleUnits()) {
     setWindowTitle(QStringLiteral("Orbo - Options"));
+    setWindowIcon(AppIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     InitResources();
 
@@ -137,7 +143,7 @@ frmOptions::frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent)
     BuildOptionsPage();
     BuildPopupMenu();
 
-    resize(units_.PixelsX(4590).value_or(0), units_.PixelsY(1545).value_or(0));
+    setFixedSize(units_.PixelsX(4590).value_or(0), units_.PixelsY(1545).value_or(0));
     Form_Resize();
     for (int i = 0; i < int(picMenu.size()); ++i)
         picMenu_Resize(i);
@@ -320,6 +326,15 @@ void frmOptions::lstSkins_Click() {
 void frmOptions::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+}
+
+void frmOptions::keyPressEvent(QKeyEvent* event) {
+    // Escape does what the frame's close button does.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmOptions::Form_Resize() {

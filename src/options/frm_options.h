@@ -23,7 +23,7 @@ struct mdlGeneral;
 // The options window: a column of four menu entries beside four pages (the skin list, the speed
 // slider and toggles, the logo and credits, the active skin's information). It owns the creature
 // window's popup menu. Creating it runs Form_Load; it stays hidden until "&Options" shows it,
-// and closing it through its frame destroys it.
+// and closing it through its frame or with Escape destroys it.
 class frmOptions : public QWidget {
     Q_OBJECT
 
@@ -80,6 +80,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

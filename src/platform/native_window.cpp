@@ -1,7 +1,11 @@
 #include "native_window.h"
 
+#include <QtCore/QEvent>
 #include <QtGui/QGuiApplication>
 #include <QtWidgets/QWidget>
+
+#include <algorithm>
+#include <vector>
 
 #if defined(ORBO_HAVE_X11)
 #include <QtGui/qguiapplication_platform.h>
@@ -41,6 +45,53 @@ void SetAboveState(Display* display, ::Window window, bool above) {
         XRaiseWindow(display, window);
     XFlush(display);
 }
+
+// Adds the states to the window's _NET_WM_STATE, which the window manager reads when the window
+// maps; what is there already (Qt's own states) stays.
+void AddSkipStates(Display* display, ::Window window) {
+    const Atom property = XInternAtom(display, "_NET_WM_STATE", False);
+    std::vector<Atom> states;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, property, 0, 1024, False, XA_ATOM, &type, &format,
+                           &count, &after, &data) == Success &&
+        data != nullptr) {
+        if (format == 32) {
+            const auto* items = reinterpret_cast<const Atom*>(data);
+            states.assign(items, items + count);
+        }
+        XFree(data);
+    }
+    for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+        const Atom state = XInternAtom(display, name, False);
+        if (std::find(states.begin(), states.end(), state) == states.end())
+            states.push_back(state);
+    }
+    XChangeProperty(display, window, property, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(states.data()), int(states.size()));
+    XFlush(display);
+}
+
+// Qt may make the native window afresh while its flags change, so the states are written as the
+// window is about to be mapped: a widget gets its show event just before that.
+class SkipStatesOnShow : public QObject {
+public:
+    explicit SkipStatesOnShow(QWidget& window) : QObject(&window) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched == parent()) {
+            if (Display* display = X11Display())
+                AddSkipStates(display,
+                              static_cast<::Window>(static_cast<QWidget*>(watched)->winId()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 #endif
 
 } // namespace
@@ -94,6 +145,17 @@ void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int he
 #endif
     if (topMost)
         window.raise();
+#endif
+}
+
+void MakeDesktopToy(QWidget& window) {
+    // A tool window has no taskbar button and no place in Alt+Tab on Windows, and is a utility
+    // window on X11; one that takes no focus leaves the keyboard with the window the user types
+    // in, however often the creature is clicked or dragged.
+    window.setWindowFlags(window.windowFlags() | Qt::Tool | Qt::WindowDoesNotAcceptFocus);
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+#if defined(ORBO_HAVE_X11)
+    new SkipStatesOnShow(window);
 #endif
 }
 

@@ -14,4 +14,8 @@ void SetWindowRgn(QWidget& window, const QRegion& region);
 // above all other windows (topMost) or releases it to the normal stacking order.
 void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int height);
 
+// Keeps a top-level window out of the taskbar, the pager and the window switcher, as a desktop
+// toy is, and never gives it the keyboard focus. Call it before the window is first shown.
+void MakeDesktopToy(QWidget& window);
+
 } // namespace orbo

@@ -1,3 +1,5 @@
+#include "resources.h"
+
 #include <QtCore/QtGlobal>
 
 // Resources in a static library must be pulled in by name, from the global namespace.
@@ -6,7 +8,18 @@ static void InitPictures() {
 }
 
 namespace orbo {
+
 void InitResources() {
     InitPictures();
 }
+
+QIcon AppIcon() {
+    InitResources();
+    QIcon icon;
+    // The small sizes only: every size given travels with each window as its _NET_WM_ICON.
+    for (const int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/icons/orbo-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace orbo

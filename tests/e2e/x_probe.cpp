@@ -105,6 +105,97 @@ std::optional<unsigned long> XProbe::Pid(unsigned long window) const {
     return pid;
 }
 
+std::vector<unsigned long> XProbe::Property32(unsigned long window, const char* name) const {
+    Atom actualType = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> result;
+    if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1 << 20, False,
+                           AnyPropertyType, &actualType, &format, &count, &after,
+                           &data) == Success &&
+        data != nullptr) {
+        // Xlib hands 32-bit items over as longs.
+        if (format == 32) {
+            const auto* items = reinterpret_cast<const unsigned long*>(data);
+            result.assign(items, items + count);
+        }
+        XFree(data);
+    }
+    return result;
+}
+
+QStringList XProbe::AtomNames(unsigned long window, const char* name) const {
+    QStringList names;
+    for (const unsigned long atom : Property32(window, name)) {
+        char* atomName = XGetAtomName(display_, atom);
+        if (atomName != nullptr) {
+            names.append(QString::fromLatin1(atomName));
+            XFree(atomName);
+        }
+    }
+    return names;
+}
+
+std::optional<bool> XProbe::WmInputHint(unsigned long window) const {
+    XWMHints* hints = XGetWMHints(display_, window);
+    if (hints == nullptr)
+        return std::nullopt;
+    std::optional<bool> input;
+    if (hints->flags & InputHint)
+        input = hints->input != False;
+    XFree(hints);
+    return input;
+}
+
+std::optional<std::pair<QSize, QSize>> XProbe::SizeLimits(unsigned long window) const {
+    XSizeHints hints{};
+    long supplied = 0;
+    if (XGetWMNormalHints(display_, window, &hints, &supplied) == 0 ||
+        (hints.flags & (PMinSize | PMaxSize)) != (PMinSize | PMaxSize))
+        return std::nullopt;
+    return std::make_pair(QSize(hints.min_width, hints.min_height),
+                          QSize(hints.max_width, hints.max_height));
+}
+
+bool XProbe::WindowManagerRunning() const {
+    const auto check = Property32(Root(), "_NET_SUPPORTING_WM_CHECK");
+    return !check.empty() && !Property32(check.front(), "_NET_SUPPORTING_WM_CHECK").empty();
+}
+
+unsigned long XProbe::CreatePlainWindow(const QRect& rect, const QString& title) const {
+    const int screen = DefaultScreen(display_);
+    const Window window = XCreateSimpleWindow(
+        display_, Root(), rect.x(), rect.y(), static_cast<unsigned>(rect.width()),
+        static_cast<unsigned>(rect.height()), 0, BlackPixel(display_, screen),
+        WhitePixel(display_, screen));
+    if (window == 0)
+        return 0;
+    const QByteArray name = title.toUtf8();
+    XStoreName(display_, window, name.constData());
+    XWMHints hints{};
+    hints.flags = InputHint | StateHint;
+    hints.input = True;
+    hints.initial_state = NormalState;
+    XSetWMHints(display_, window, &hints);
+    XMapWindow(display_, window);
+    Sync();
+    return window;
+}
+
+void XProbe::DestroyWindow(unsigned long window) const {
+    XDestroyWindow(display_, window);
+    Sync();
+}
+
+unsigned long XProbe::FocusedWindow() const {
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display_, &focus, &revert);
+    return focus;
+}
+
 std::optional<unsigned long> XProbe::FindWindow(const QString& title) const {
     std::vector<Window> pending{Root()};
     std::optional<unsigned long> hidden;

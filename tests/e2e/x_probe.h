@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Xlib types, declared here so users of the probe need not include the X headers.
@@ -38,6 +39,25 @@ public:
     bool IsShown(unsigned long window) const;
     // The shown children of the root window, bottom to top.
     std::vector<unsigned long> ShownTopLevels() const;
+
+    // A property of 32-bit items (atoms, cardinals, windows); empty when it is missing.
+    std::vector<unsigned long> Property32(unsigned long window, const char* name) const;
+    // The names in an atom-list property such as _NET_WM_STATE.
+    QStringList AtomNames(unsigned long window, const char* name) const;
+    // The input field of WM_HINTS: whether the window lets the window manager give it the
+    // keyboard focus; nothing when the window sets no such hint.
+    std::optional<bool> WmInputHint(unsigned long window) const;
+    // The minimum and maximum sizes of WM_NORMAL_HINTS, where both are set.
+    std::optional<std::pair<QSize, QSize>> SizeLimits(unsigned long window) const;
+    // Whether a window manager that follows the EWMH runs on the display.
+    bool WindowManagerRunning() const;
+
+    // A plain top-level window of the probe's own, mapped, accepting the focus, like the window
+    // a user types in; 0 when it could not be made.
+    unsigned long CreatePlainWindow(const QRect& rect, const QString& title) const;
+    void DestroyWindow(unsigned long window) const;
+    // The window that has the keyboard focus.
+    unsigned long FocusedWindow() const;
 
     // Position on the root window and size, in pixels.
     std::optional<QRect> Geometry(unsigned long window) const;

@@ -19,6 +19,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <map>
+#include <utility>
+
 namespace orbo {
 namespace {
 
@@ -47,6 +53,15 @@ protected:
     static QColor ShownAt(QWidget& window, const QWidget& control, QPoint local) {
         const QImage image = window.grab().toImage();
         return image.pixelColor(control.mapTo(&window, local));
+    }
+    static QColor MostCommonColour(const QImage& image, const QRect& area) {
+        std::map<QRgb, int> counts;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ++counts[image.pixel(x, y)];
+        const auto most = std::max_element(counts.begin(), counts.end(),
+                                           [](auto& a, auto& b) { return a.second < b.second; });
+        return most == counts.end() ? QColor() : QColor(most->first);
     }
     void ExpectOnlyPage(const frmOptions& o, int page) {
         for (int i = 0; i < 4; ++i)
@@ -181,10 +196,17 @@ TEST_F(OptionsWindowTest, OptionsCommandHidesAndShowsOnTheSamePage) {
     ExpectOnlyPage(o, 3);
 }
 
-TEST_F(OptionsWindowTest, ClosingThroughTheFrameDestroysTheWindow) {
-    Shown().close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(options.isNull());
+TEST_F(OptionsWindowTest, ClosingThroughTheFrameOrWithEscapeDestroysTheWindow) {
+    const std::array<std::pair<const char*, std::function<void(frmOptions&)>>, 2> routes{{
+        {"frame", [](frmOptions& o) { o.close(); }},
+        // Escape reaches the window through the control that has the focus.
+        {"Escape", [](frmOptions& o) { QTest::keyClick(o.lstSkins, Qt::Key_Escape); }},
+    }};
+    for (const auto& [route, closeIt] : routes) {
+        closeIt(Shown());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(options.isNull()) << route;
+    }
     // Only the creature window's closing saves anything.
     EXPECT_TRUE(store.Values.empty());
 }
@@ -267,6 +289,19 @@ TEST_F(OptionsWindowTest, TheBoxesFollowAndSwitchTheSettings) {
     o.chkBlink->setCheckState(Qt::PartiallyChecked);
     EXPECT_FALSE(general.OnTop);
     EXPECT_FALSE(general.Blink);
+}
+
+TEST_F(OptionsWindowTest, EachBoxPaintsItsOwnBackground) {
+    frmOptions& o = Shown();
+    o.lblMenu_Click(3);
+    const QImage image = o.grab().toImage();
+    // "Always On Top" is grey like the panel under it; "Allow Blink" has a box's usual colour.
+    const std::array<std::pair<const QCheckBox*, QColor>, 2> boxes{
+        {{o.chkOnTop, QColor(192, 192, 192)}, {o.chkBlink, o.palette().color(QPalette::Button)}}};
+    for (const auto& [box, colour] : boxes) {
+        const QRect area(box->mapTo(&o, QPoint(0, 0)), box->size());
+        EXPECT_EQ(MostCommonColour(image, area), colour) << box->text().toStdString();
+    }
 }
 
 TEST_F(OptionsWindowTest, BoxesStartFromTheStoredSettings) {
