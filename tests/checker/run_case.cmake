@@ -1,10 +1,13 @@
 # Runs orbo-skin-check on one fixture skin and compares its output and exit status with the
-# fixture's expected.txt. Usage: cmake -DCHECKER=... -DFIXTURES=... -DCASE=... -P run_case.cmake
+# fixture's expected.txt. Usage: cmake -DCHECKER=... -DFIXTURES=... -DCASE=... [-DEMULATOR=wine]
+# -P run_case.cmake
 execute_process(
-    COMMAND ${CHECKER} ${CASE}
+    COMMAND ${EMULATOR} ${CHECKER} ${CASE}
     WORKING_DIRECTORY ${FIXTURES}
     OUTPUT_VARIABLE output
     RESULT_VARIABLE status)
+# A Windows program ends its lines with CR LF.
+string(REPLACE "\r\n" "\n" output "${output}")
 string(APPEND output "exit ${status}\n")
 file(READ ${FIXTURES}/${CASE}/expected.txt expected)
 if(NOT output STREQUAL expected)
