@@ -27,6 +27,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 
-# Tests run under Wine.
+# Tests run under Wine, in the build's own prefix (scripts/test-windows makes it), never the
+# user's.
 find_program(ORBO_WINE wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${ORBO_WINE}")
+set(CMAKE_CROSSCOMPILING_EMULATOR env "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix" WINEDEBUG=-all
+    "${ORBO_WINE}")
