@@ -3,7 +3,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench package soak clean format
+.PHONY: all deps configure build run test bench package soak clean format windows test-windows
 
 all: build
 
@@ -39,3 +39,18 @@ soak: build
 
 package: build
 	@cd $(BUILD) && cpack -G DEB >/dev/null && ls -1 $(CURDIR)/$(BUILD)/*.deb
+
+# Windows: orbo.exe, orbo-skin-check.exe and the zip, cross-built in $(WINDOWS_BUILD) against the
+# static Qt for Windows; test-windows runs the unit, widget and end-to-end tests under Wine.
+WINDOWS_BUILD ?= build-windows
+
+windows:
+	@scripts/install-deps --windows
+	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DORBO_BENCH=OFF -DCMAKE_UNITY_BUILD=ON \
+		-DCMAKE_UNITY_BUILD_BATCH_SIZE=16 $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target orbo_windows_zip
+
+test-windows: windows
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	@scripts/test-windows $(WINDOWS_BUILD) $(BUILD) $(JOBS)

@@ -11,6 +11,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace orbo {
 
@@ -84,6 +87,39 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) 
     ::close(fd);
     data.resize(got);
     return data;
+#elif defined(Q_OS_WIN)
+    // Open first, then look at what was opened: a device or pipe is no disk file, and a folder
+    // does not open without backup semantics.
+    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+    HANDLE file = ::CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileInformationByHandle(file, &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        ::CloseHandle(file);
+        return std::nullopt;
+    }
+    const qint64 size = (static_cast<qint64>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    QByteArray data;
+    const qint64 want = std::min<qint64>(maxBytes, size);
+    data.resize(want);
+    qint64 got = 0;
+    while (got < want) {
+        const DWORD chunk = static_cast<DWORD>(std::min<qint64>(want - got, 1 << 30));
+        DWORD read = 0;
+        if (!::ReadFile(file, data.data() + got, chunk, &read, nullptr)) {
+            ::CloseHandle(file);
+            return std::nullopt;
+        }
+        if (read == 0)
+            break;
+        got += read;
+    }
+    ::CloseHandle(file);
+    data.resize(got);
+    return data;
 #else
     QFileInfo info(path);
     if (!info.isFile())
@@ -95,16 +131,72 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) 
 #endif
 }
 
+bool IsWindowsSpecialName(const QString& name) {
+    if (name.contains(u':') || name.endsWith(u'.') || name.endsWith(u' '))
+        return true;
+    // Windows ignores what follows the first dot, and blanks before it, when it looks for a
+    // device: "nul.bmp" and "CON .txt" are devices too.
+    QString base = name.section(u'.', 0, 0);
+    while (base.endsWith(u' '))
+        base.chop(1);
+    static const QStringList devices = {QStringLiteral("CON"),    QStringLiteral("PRN"),
+                                        QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                                        QStringLiteral("CONIN$"), QStringLiteral("CONOUT$"),
+                                        QStringLiteral("CLOCK$")};
+    if (devices.contains(base, Qt::CaseInsensitive))
+        return true;
+    if (base.size() == 4 && (base.startsWith(QStringLiteral("COM"), Qt::CaseInsensitive) ||
+                             base.startsWith(QStringLiteral("LPT"), Qt::CaseInsensitive))) {
+        // COM1-COM9 and LPT1-LPT9, and the superscript digits Windows also takes for 1 to 3.
+        const char16_t d = base[3].unicode();
+        return (d >= u'1' && d <= u'9') || d == u'\u00B9' || d == u'\u00B2' || d == u'\u00B3';
+    }
+    return false;
+}
+
+#ifdef Q_OS_WIN
+namespace {
+
+// The path Windows finally opens for path, every junction and symbolic link followed.
+QString FinalPath(const QString& path) {
+    const std::wstring native = QDir::toNativeSeparators(path).toStdWString();
+    HANDLE handle =
+        ::CreateFileW(native.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return {};
+    wchar_t buffer[32768];
+    const DWORD n = ::GetFinalPathNameByHandleW(handle, buffer, std::size(buffer),
+                                                FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    ::CloseHandle(handle);
+    if (n == 0 || n >= std::size(buffer))
+        return {};
+    return QDir::fromNativeSeparators(QString::fromWCharArray(buffer, static_cast<qsizetype>(n)));
+}
+
+} // namespace
+#endif
+
 std::optional<QString> FindEntry(const QString& parent, const QString& name) {
     // No file name holds a NUL; asking the file system for one only draws a warning.
     if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
         name.contains(u'\\') || name.contains(QChar(0)))
         return std::nullopt;
+#ifdef Q_OS_WIN
+    // Windows finds any letter case itself; the folder's listing gives the entry's own name.
+    if (IsWindowsSpecialName(name))
+        return std::nullopt;
+#else
     const QString exact = parent + u'/' + name;
     if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())
         return exact;
+#endif
     const QStringList entries = QDir(parent).entryList(QDir::AllEntries | QDir::Hidden |
                                                        QDir::System | QDir::NoDotAndDotDot);
+#ifdef Q_OS_WIN
+    if (entries.contains(name))
+        return parent + u'/' + name;
+#endif
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return parent + u'/' + entry;
@@ -129,10 +221,17 @@ std::optional<QString> ResolveInFolder(const QString& folder, const QString& rel
         current = *next;
     }
     // Links may point anywhere: what they lead to must still lie inside the folder.
+#ifdef Q_OS_WIN
+    const QString root = FinalPath(folder);
+    const QString target = FinalPath(current);
+    if (root.isEmpty() || target.isEmpty() || !target.startsWith(root + u'/', Qt::CaseInsensitive))
+        return std::nullopt;
+#else
     const QString root = QFileInfo(folder).canonicalFilePath();
     const QString target = QFileInfo(current).canonicalFilePath();
     if (root.isEmpty() || target.isEmpty() || !target.startsWith(root + u'/'))
         return std::nullopt;
+#endif
     return current;
 }
 

@@ -36,6 +36,12 @@ std::optional<QString> ResolveInFolder(const QString& folder, const QString& rel
 // a separator.
 std::optional<QString> FindEntry(const QString& parent, const QString& name);
 
+// A name Windows takes for something other than an entry of the folder: a device (CON, PRN,
+// AUX, NUL, COM1-COM9, LPT1-LPT9, CONIN$, CONOUT$, with any extension), a drive or an alternate
+// data stream (anything holding ':'), or a name Windows trims (a trailing dot or blank, so
+// "pic.bmp." opens "pic.bmp"). FindEntry finds none of these on Windows.
+bool IsWindowsSpecialName(const QString& name);
+
 // The entries of a folder as the file system lists them, "." and ".." included, unsorted.
 QStringList Dir(const QString& folder);
 

@@ -94,19 +94,28 @@ public:
 };
 #endif
 
+#if defined(Q_OS_WIN)
+// Native calls only where Qt's windows are native ones (not on the offscreen platform).
+bool NativeWindows() {
+    return QGuiApplication::platformName() == QLatin1String("windows");
+}
+#endif
+
 } // namespace
 
 void SetWindowRgn(QWidget& window, const QRegion& region) {
 #if defined(Q_OS_WIN)
-    HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
-    for (const QRect& r : region) {
-        HRGN part = ::CreateRectRgn(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
-        ::CombineRgn(rgn, rgn, part, RGN_OR);
-        ::DeleteObject(part);
+    if (NativeWindows()) {
+        HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
+        for (const QRect& r : region) {
+            HRGN part = ::CreateRectRgn(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+            ::CombineRgn(rgn, rgn, part, RGN_OR);
+            ::DeleteObject(part);
+        }
+        ::SetWindowRgn(reinterpret_cast<HWND>(window.winId()), rgn, TRUE); // the window owns rgn
+        return;
     }
-    ::SetWindowRgn(reinterpret_cast<HWND>(window.winId()), rgn, TRUE); // the window owns rgn
-    return;
-#else
+#endif
     if (!region.isEmpty()) {
         window.setMask(region);
         return;
@@ -122,15 +131,16 @@ void SetWindowRgn(QWidget& window, const QRegion& region) {
 #endif
     // Elsewhere the smallest mask there is, on a window that is then not shown at all.
     window.setMask(QRegion(0, 0, 1, 1));
-#endif
 }
 
 void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int height) {
 #if defined(Q_OS_WIN)
-    ::SetWindowPos(reinterpret_cast<HWND>(window.winId()), topMost ? HWND_TOPMOST : HWND_NOTOPMOST,
-                   x, y, width, height, 0);
-    return;
-#else
+    if (NativeWindows()) {
+        ::SetWindowPos(reinterpret_cast<HWND>(window.winId()),
+                       topMost ? HWND_TOPMOST : HWND_NOTOPMOST, x, y, width, height, 0);
+        return;
+    }
+#endif
     window.setGeometry(x, y, width, height);
     if (!window.isVisible()) {
         // Before the window is mapped the hint travels with it; changing it later would unmap it.
@@ -145,7 +155,6 @@ void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int he
 #endif
     if (topMost)
         window.raise();
-#endif
 }
 
 void MakeDesktopToy(QWidget& window) {

@@ -3,6 +3,11 @@
 #include <QtCore/QObject>
 #include <QtCore/QSocketNotifier>
 
+#ifdef Q_OS_WIN
+#include <QtCore/QAbstractNativeEventFilter>
+#include <QtCore/QCoreApplication>
+#include <windows.h>
+#endif
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <fcntl.h>
@@ -48,11 +53,41 @@ void WatchTerminationRequests(QObject& context, std::function<void()> onRequest)
     for (const int sig : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(sig, &action, nullptr);
 }
-#else
-void WatchTerminationRequests(QObject&, std::function<void()>) {
-    // Windows ends a GUI program through its window (WM_CLOSE / WM_ENDSESSION), which Qt turns
-    // into a close event and the application's aboutToQuit.
+#elif defined(Q_OS_WIN)
+namespace {
+
+// Windows asks every top-level window before the session ends and may end the process as soon
+// as WM_ENDSESSION has been answered, so the request is handled there and then.
+class SessionEndFilter : public QObject, public QAbstractNativeEventFilter {
+public:
+    SessionEndFilter(QObject& context, std::function<void()> onRequest)
+        : QObject(&context), onRequest_(std::move(onRequest)) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~SessionEndFilter() override {
+        if (QCoreApplication::instance())
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+    }
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "windows_generic_MSG")
+            return false;
+        const MSG* msg = static_cast<const MSG*>(message);
+        if (msg->message == WM_QUERYENDSESSION || (msg->message == WM_ENDSESSION && msg->wParam))
+            onRequest_();
+        return false; // Qt still answers the message
+    }
+
+private:
+    std::function<void()> onRequest_;
+};
+
+} // namespace
+
+void WatchTerminationRequests(QObject& context, std::function<void()> onRequest) {
+    new SessionEndFilter(context, std::move(onRequest));
 }
+#else
+void WatchTerminationRequests(QObject&, std::function<void()>) {}
 #endif
 
 } // namespace orbo

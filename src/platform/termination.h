@@ -6,9 +6,10 @@ class QObject;
 
 namespace orbo {
 
-// Calls onRequest on the event loop when the system asks the program to end: SIGTERM, SIGINT
-// or SIGHUP on Unix, a console close on Windows. The handler runs as an ordinary event, never
-// inside the signal handler. Lives as long as context.
+// Calls onRequest when the system asks the program to end: on Unix SIGTERM, SIGINT or SIGHUP,
+// as an ordinary event of the loop, never inside the signal handler; on Windows the end of the
+// session (WM_QUERYENDSESSION, WM_ENDSESSION), at once, since the process may be ended as soon
+// as the message is answered. Lives as long as context.
 void WatchTerminationRequests(QObject& context, std::function<void()> onRequest);
 
 } // namespace orbo

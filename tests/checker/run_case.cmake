@@ -3,16 +3,19 @@
 # place of the fixture's folder. Then the same skin with its section headers in other letter
 # cases ([Info], [SETTING], [Eye1]) must get the same report, letter case aside, since the
 # program reads section names in any case.
-# Usage: cmake -DCHECKER=... -DFIXTURES=... -DCASE=... -DWORK=... -P run_case.cmake
+# Usage: cmake -DCHECKER=... -DFIXTURES=... -DCASE=... -DWORK=... [-DEMULATOR=wine]
+# -P run_case.cmake
 set(args ${CASE})
 if(EXISTS ${FIXTURES}/${CASE}/args)
     file(STRINGS ${FIXTURES}/${CASE}/args args)
 endif()
 execute_process(
-    COMMAND ${CHECKER} ${args}
+    COMMAND ${EMULATOR} ${CHECKER} ${args}
     WORKING_DIRECTORY ${FIXTURES}
     OUTPUT_VARIABLE output
     RESULT_VARIABLE status)
+# A Windows program ends its lines with CR LF.
+string(REPLACE "\r\n" "\n" output "${output}")
 string(APPEND output "exit ${status}\n")
 file(READ ${FIXTURES}/${CASE}/expected.txt expected)
 if(NOT output STREQUAL expected)
@@ -35,10 +38,11 @@ file(REMOVE_RECURSE ${WORK}/${CASE})
 file(COPY ${FIXTURES}/${CASE} DESTINATION ${WORK})
 file(WRITE ${WORK}/${CASE}/Skin.ini "${other}")
 execute_process(
-    COMMAND ${CHECKER} ${CASE}
+    COMMAND ${EMULATOR} ${CHECKER} ${CASE}
     WORKING_DIRECTORY ${WORK}
     OUTPUT_VARIABLE other_output
     RESULT_VARIABLE other_status)
+string(REPLACE "\r\n" "\n" other_output "${other_output}")
 string(APPEND other_output "exit ${other_status}\n")
 string(TOLOWER "${output}" output)
 string(TOLOWER "${other_output}" other_output)

@@ -71,6 +71,18 @@ const ResolveRow kResolveRows[] = {
     {"Absolute", "/etc/passwd", nullptr},
     {"AbsoluteBackslash", "\\etc\\passwd", nullptr},
     {"DriveLetter", "C:\\Windows\\win.ini", nullptr},
+#ifdef Q_OS_WIN
+    // Windows' own hazards: each fails like a missing picture.
+    {"Device", "CON", nullptr},
+    {"DeviceWithExtension", "nul.bmp", nullptr},
+    {"DeviceInFolder", "Pics\\com1.bmp", nullptr},
+    {"DriveRelative", "C:Back.bmp", nullptr},
+    {"Unc", "\\\\server\\share\\Back.bmp", nullptr},
+    {"DevicePath", "\\\\?\\C:\\Back.bmp", nullptr},
+    {"Stream", "Back.bmp:x", nullptr},
+    {"StreamOfData", "Back.bmp::$DATA", nullptr},
+    {"TrailingDot", "Back.bmp.", nullptr},
+#endif
 #ifdef Q_OS_UNIX
     {"LinkInside", "in.bmp", "in.bmp"},
     {"LinkOut", "out.bmp", nullptr},
@@ -156,6 +168,35 @@ TEST(ReadRegularFile, ReadsAtMostTheLimit) {
     EXPECT_FALSE(ReadRegularFile(dir.path() + "/missing", 100).has_value());
     EXPECT_FALSE(ReadRegularFile(dir.path(), 100).has_value());
 }
+
+struct SpecialNameRow {
+    const char* Name;
+    bool Special;
+};
+
+class SpecialNames : public ::testing::TestWithParam<SpecialNameRow> {};
+
+TEST_P(SpecialNames, AreTheNamesWindowsTakesForDevicesDrivesAndStreams) {
+    EXPECT_EQ(IsWindowsSpecialName(QString::fromUtf8(GetParam().Name)), GetParam().Special);
+}
+
+const SpecialNameRow kSpecialNameRows[] = {
+    {"CON", true},          {"con", true},       {"Nul.bmp", true},  {"AUX.tar.gz", true},
+    {"PRN ", true},         {"CON .txt", true},  {"COM1", true},     {"lpt9.ini", true},
+    {"COM\u00B9", true},    {"CONIN$", true},    {"C:", true},       {"C:foo", true},
+    {"pic.bmp:x", true},    {"pic.bmp.", true},  {"pic.bmp ", true}, {"COM0", false},
+    {"COM10", false},       {"LPT", false},      {"CONSOLE", false}, {"icon.bmp", false},
+    {"nul_eye.bmp", false}, {"Back.bmp", false}, {".hidden", false}, {"AUXILIARY.bmp", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, SpecialNames, ::testing::ValuesIn(kSpecialNameRows));
+
+#ifdef Q_OS_WIN
+TEST(ReadRegularFile, RefusesDevices) {
+    for (const char* device : {"NUL", "\\\\.\\NUL", "CONIN$"})
+        EXPECT_FALSE(ReadRegularFile(QString::fromUtf8(device), 100).has_value()) << device;
+}
+#endif
 
 #ifdef Q_OS_UNIX
 TEST(ReadRegularFile, RefusesAFifoWithoutBlocking) {
