@@ -27,6 +27,10 @@ namespace orbo {
 
 namespace {
 
+// While the animation is idle the pointer is asked for this often, for the moves nothing
+// announces (a warped pointer).
+constexpr int kIdlePollMs = 2000;
+
 // Off unless asked for (QT_LOGGING_RULES="orbo.stats.debug=true"): long runs count the ticks.
 Q_LOGGING_CATEGORY(lcStats, "orbo.stats", QtWarningMsg)
 
@@ -53,6 +57,13 @@ Form1::Form1(mdlGeneral& general, Desktop& desktop, SettingsStore& store, QWidge
     BackgroundChanged();
     Timer1.setInterval(100);
     connect(&Timer1, &IntervalTimer::timeout, this, &Form1::Timer1_Timer);
+    idlePoll_.setInterval(kIdlePollMs);
+    connect(&idlePoll_, &QTimer::timeout, this, &Form1::IdlePoll_Timer);
+    desktop_.SetInputListener([this] { Wake(); });
+}
+
+Form1::~Form1() {
+    desktop_.SetInputListener({});
 }
 
 void Form1::Form_Load() {
@@ -84,6 +95,7 @@ void Form1::Form_QueryUnload() {
     unloaded_ = true;
     SaveInfo();
     Timer1.stop();
+    idlePoll_.stop();
     QCoreApplication::exit(0);
 }
 
@@ -94,6 +106,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::ActivateSkin(const QString& name) {
     orbo::ActivateSkin(SkinContext{general_, *this, desktop_, imgDefSkin_, SkinsFolders()}, name);
+    Wake();
 }
 
 void Form1::ActivateDefSkin() {
@@ -103,11 +116,18 @@ void Form1::ActivateDefSkin() {
 void Form1::SetSpeed(std::uint8_t speed) {
     general_.Speed = speed;
     Timer1.setInterval(TimerInterval(general_.Speed));
+    Wake();
 }
 
 void Form1::SetOnTop(bool onTop) {
     general_.OnTop = onTop;
     SetFormOnTop(*this, *this, general_.OnTop);
+    Wake();
+}
+
+void Form1::SetBlink(bool blink) {
+    general_.Blink = blink;
+    Wake();
 }
 
 std::int16_t Form1::GetFrameIndex(std::int16_t frames, float x, float y) {
@@ -121,6 +141,46 @@ void Form1::Timer1_Timer() {
     const QRegion changed = surface_.Present();
     if (!changed.isEmpty())
         update(changed);
+    // A tick draws the same frame from the same inputs, so once one changed nothing and nothing
+    // moved since the one before, ticking on would only repeat it: stop until told otherwise.
+    const TickInputs inputs = ReadInputs();
+    const bool still = changed.isEmpty() && inputs == lastInputs_ && !announced_;
+    lastInputs_ = inputs;
+    announced_ = false;
+    if (still && desktop_.AnnouncesInput()) {
+        idle_ = true;
+        Timer1.stop();
+        idlePoll_.start();
+    }
+}
+
+Form1::TickInputs Form1::ReadInputs() {
+    return {desktop_.GetCursorPos(),
+            desktop_.GetAsyncKeyState(MouseButton::Left),
+            desktop_.GetAsyncKeyState(MouseButton::Right),
+            desktop_.GetAsyncKeyState(MouseButton::Middle),
+            pos(),
+            desktop_.ScreenSizePixels()};
+}
+
+void Form1::Wake() {
+    announced_ = true;
+    if (!idle_ || unloaded_)
+        return;
+    idle_ = false;
+    idlePoll_.stop();
+    Timer1.resume();
+}
+
+void Form1::IdlePoll_Timer() {
+    desktop_.Refresh();
+    if (ReadInputs() != lastInputs_)
+        Wake();
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    Wake();
 }
 
 void Form1::Form_MouseDown(int button, float x, float y) {

@@ -5,6 +5,7 @@
 #include "platform/surface.h"
 #include "skin/default_skin.h"
 
+#include <QtCore/QTimer>
 #include <QtWidgets/QWidget>
 
 #include <cstdint>
@@ -24,6 +25,7 @@ class Form1 : public QWidget, public CreatureWindow {
 
 public:
     Form1(mdlGeneral& general, Desktop& desktop, SettingsStore& store, QWidget* parent = nullptr);
+    ~Form1() override;
 
     void Form_Load();
     void Timer1_Timer();
@@ -38,6 +40,7 @@ public:
     void SetSpeed(std::uint8_t speed);
     // A new OnTop: the window is put above all others or released at once.
     void SetOnTop(bool onTop);
+    void SetBlink(bool blink);
     // The frame number, 1 to frames, of a direction strip whose centre is at (x, y) screen
     // pixels, for the cursor as it is now; 0 when there is none (frames below 1).
     std::int16_t GetFrameIndex(std::int16_t frames, float x, float y);
@@ -71,6 +74,10 @@ public:
     const QImage& DefaultBackground() const { return imgDefSkin_.imgDefSkin[0].Image(); }
     int AnimationInterval() const { return Timer1.interval(); }
     bool Animating() const { return Timer1.isActive(); }
+    // Whether the animation has stopped because nothing on the screen could change.
+    bool Idle() const { return idle_; }
+    // Something that a tick draws from may have changed: tick again if the animation is idle.
+    void Wake();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -78,8 +85,23 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    // Everything a tick draws from, besides the skin and the settings that say so when they
+    // change.
+    struct TickInputs {
+        QPoint cursor;
+        bool left = false;
+        bool right = false;
+        bool middle = false;
+        QPoint position;
+        QSize screen;
+        bool operator==(const TickInputs&) const = default;
+    };
+    TickInputs ReadInputs();
+    void IdlePoll_Timer();
+
     PixelGeometry Geometry() const;
     void ApplyGeometry(const PixelGeometry& geometry);
     void BackgroundChanged();
@@ -100,6 +122,12 @@ private:
     float grabY_ = 0;
     bool unloaded_ = false;
     unsigned long long ticks_ = 0;
+    // Stopping while still: the inputs the last tick saw, whether anything was announced since,
+    // and the slow poll that catches what is never announced (a warped pointer).
+    TickInputs lastInputs_;
+    bool announced_ = true;
+    bool idle_ = false;
+    QTimer idlePoll_;
 };
 
 } // namespace orbo

@@ -400,7 +400,7 @@ void frmOptions::chkOnTop_Click() {
 }
 
 void frmOptions::chkBlink_Click() {
-    general_.Blink = chkBlink->checkState() == Qt::Checked;
+    form1_.SetBlink(chkBlink->checkState() == Qt::Checked);
 }
 
 void frmOptions::imgSpeed_MouseDown(int button, int, float, float y) {

@@ -5,6 +5,7 @@
 #include <QtCore/QPoint>
 #include <QtCore/QSize>
 
+#include <functional>
 #include <memory>
 
 namespace orbo {
@@ -30,6 +31,25 @@ public:
     float ScreenHeight() const;
     int TwipsPerPixelX() const { return ScreenUnits().TwipsPerPixelX; }
     int TwipsPerPixelY() const { return ScreenUnits().TwipsPerPixelY; }
+
+    // Whether this desktop calls the input listener on every pointer motion, button press or
+    // release and screen-size change. Only then may a still program stop asking: what it cannot
+    // be told (a warped pointer) it catches up with by a slow Refresh.
+    virtual bool AnnouncesInput() const { return false; }
+    // Called on the user-interface thread when the pointer, a button or the screen may have
+    // changed.
+    void SetInputListener(std::function<void()> listener) { inputListener_ = std::move(listener); }
+    // Drops anything remembered, so the next read asks the window system.
+    virtual void Refresh() {}
+
+protected:
+    void InputArrived() {
+        if (inputListener_)
+            inputListener_();
+    }
+
+private:
+    std::function<void()> inputListener_;
 };
 
 // The desktop of the platform the program runs on: X11, Windows, or Qt's own view of it.
@@ -48,6 +68,9 @@ public:
     }
     QSize ScreenSizePixels() const override { return Screen; }
     Units ScreenUnits() const override { return ScriptedUnits; }
+    bool AnnouncesInput() const override { return Announces; }
+    // What a real desktop does when the pointer moves.
+    void Announce() { InputArrived(); }
 
     QPoint Cursor{0, 0};
     bool Left = false;
@@ -55,6 +78,7 @@ public:
     bool Middle = false;
     QSize Screen{1024, 768};
     Units ScriptedUnits{};
+    bool Announces = false;
     int CursorReads = 0;
 };
 

@@ -18,7 +18,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A warped pointer is caught up with at the latest after this long.
+// While ticking, a warped pointer (which sends no raw event) is caught up with at the latest
+// after this long; while still, the program's own slow poll calls Refresh.
 constexpr auto kPollInterval = std::chrono::milliseconds(400);
 
 class X11Desktop : public Desktop {
@@ -43,6 +44,9 @@ public:
             QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
                              [this] { Drain(); });
             watching_ = true;
+            if (QScreen* screen = QGuiApplication::primaryScreen())
+                QObject::connect(screen, &QScreen::geometryChanged, notifier_.get(),
+                                 [this] { InputArrived(); });
         }
     }
     ~X11Desktop() override {
@@ -51,12 +55,12 @@ public:
     }
 
     QPoint GetCursorPos() override {
-        Refresh();
+        Query();
         return cursor_;
     }
 
     bool GetAsyncKeyState(MouseButton button) override {
-        Refresh();
+        Query();
         // X11 numbers the middle button 2 and the right one 3.
         switch (button) {
         case MouseButton::Left:
@@ -72,18 +76,26 @@ public:
 
     QSize ScreenSizePixels() const override { return PrimaryScreenSize(); }
 
+    bool AnnouncesInput() const override { return watching_; }
+    void Refresh() override { stale_ = true; }
+
 private:
     void Drain() {
         // Reads what arrived; every raw event means the pointer or a button may have changed.
+        bool input = false;
         while (XPending(display_) > 0) {
             XEvent event;
             XNextEvent(display_, &event);
             if (event.type == GenericEvent && event.xcookie.extension == xiOpcode_)
-                stale_ = true;
+                input = true;
+        }
+        if (input) {
+            stale_ = true;
+            InputArrived();
         }
     }
 
-    void Refresh() {
+    void Query() {
         const auto now = Clock::now();
         if (valid_ && watching_ && !stale_ && now - queried_ < kPollInterval)
             return;

@@ -59,6 +59,10 @@ void IntervalTimer::stop() {
     timer_.stop();
 }
 
+void IntervalTimer::resume() {
+    Arm(now_());
+}
+
 void IntervalTimer::Fire() {
     const auto now = now_();
     schedule_.Fired(now);

@@ -52,6 +52,9 @@ public:
     void setInterval(int milliseconds);
     void start();
     void stop();
+    // Starts again on the schedule it stopped on: at the deadline it had, or at once when that
+    // has passed.
+    void resume();
     bool isActive() const { return timer_.isActive(); }
     // When the next firing is due.
     IntervalSchedule::Clock::time_point nextFiring() const { return schedule_.Deadline(); }

@@ -6,6 +6,9 @@
 
 #include <QtGui/QImage>
 
+#include <chrono>
+#include <thread>
+
 namespace orbo::e2e {
 namespace {
 
@@ -125,6 +128,32 @@ TEST_P(BuiltinSkinGaze, PupilsMoveTowardTheCursorAsFarAsTheFormulaSays) {
     EXPECT_NEAR(found1.y(), expected1.y(), 1);
     EXPECT_NEAR(found2.x(), expected2.x(), 1);
     EXPECT_NEAR(found2.y(), expected2.y(), 1);
+}
+
+// A still creature stops drawing, but the first move after a long stillness is answered by
+// the pointer's own event, well before the slow poll (every 2 s) could have noticed it.
+TEST_F(BuiltinSkin, FirstMoveAfterStillnessIsAnsweredAtOnce) {
+    const auto geometry = Probe().Geometry(run_.Window());
+    ASSERT_TRUE(geometry);
+    const QRect eyes(10, 53, 55, 34);
+    Probe().MovePointer(0, 450);
+    QImage before;
+    WaitFor([&] {
+        const QImage now = GrabWindowArea(run_.Window(), eyes);
+        const bool settled = now == before;
+        before = now;
+        return settled;
+    });
+    std::this_thread::sleep_for(std::chrono::seconds(5));
+    before = GrabWindowArea(run_.Window(), eyes);
+    const auto moved = std::chrono::steady_clock::now();
+    Probe().MovePointer(1023, 450);
+    ASSERT_TRUE(WaitFor([&] { return GrabWindowArea(run_.Window(), eyes) != before; },
+                        std::chrono::seconds(4)))
+        << "the eyes never turned";
+    const auto answered = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - moved);
+    EXPECT_LT(answered.count(), 500);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cursor, BuiltinSkinGaze, ::testing::ValuesIn(kGazeRows),

@@ -5,6 +5,9 @@
 
 #include <QtTest/QTest>
 
+#include <functional>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace orbo {
@@ -48,6 +51,51 @@ TEST(Form1, GetFrameIndexReadsTheCursorNow) {
     c.Desk.Cursor = QPoint(900, 300); // straight right
     EXPECT_EQ(c.Form.GetFrameIndex(8, 500, 300), 5);
     EXPECT_EQ(c.Form.GetFrameIndex(0, 500, 300), 0);
+}
+
+// Still, the animation stops once a tick repeats the frame from the same inputs; anything
+// announced, or any setting the options window changes, starts it again. A desktop that cannot
+// announce the pointer's moves never lets it stop.
+TEST(Form1, StopsTickingWhileNothingCanChange) {
+    for (const bool announces : {true, false}) {
+        Creature c;
+        c.Desk.Announces = announces;
+        c.Form.Form_Load();
+        for (int i = 0; i < 3; ++i)
+            c.Form.Timer1_Timer();
+        EXPECT_EQ(c.Form.Idle(), announces);
+        EXPECT_EQ(c.Form.Animating(), !announces);
+    }
+    Creature c;
+    c.Desk.Announces = true;
+    c.Form.Form_Load();
+    c.Form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&c.Form));
+    const auto settle = [&c] {
+        for (int i = 0; i < 3 && !c.Form.Idle(); ++i)
+            c.Form.Timer1_Timer();
+        return c.Form.Idle();
+    };
+    ASSERT_TRUE(settle());
+    c.Desk.Cursor = QPoint(900, 100);
+    c.Desk.Announce();
+    EXPECT_TRUE(c.Form.Animating());
+    const QImage still = c.Form.Frame();
+    c.Form.Timer1_Timer();
+    EXPECT_NE(c.Form.Frame(), still) << "the eyes did not follow the announced move";
+    EXPECT_FALSE(c.Form.Idle()) << "stopped on a tick that drew something new";
+    const std::vector<std::pair<const char*, std::function<void()>>> wakers = {
+        {"speed", [&c] { c.Form.SetSpeed(60); }},
+        {"blink", [&c] { c.Form.SetBlink(false); }},
+        {"on top", [&c] { c.Form.SetOnTop(false); }},
+        {"skin", [&c] { c.Form.ActivateSkin(QStringLiteral("< none >")); }},
+        {"moved", [&c] { c.Form.move(c.Form.pos() + QPoint(5, 0)); }},
+    };
+    for (const auto& [what, wake] : wakers) {
+        ASSERT_TRUE(settle()) << what;
+        wake();
+        EXPECT_TRUE(c.Form.Animating()) << what;
+    }
 }
 
 // Mouse events through Qt: a left drag moves the window by the cursor's travel and stops at
