@@ -11,6 +11,7 @@
 
 namespace orbo {
 
+#if defined(ORBO_HAVE_X11)
 namespace {
 
 // The platform named on the command line or in QT_QPA_PLATFORM, without its options.
@@ -25,6 +26,7 @@ QByteArray ChosenPlatform(int argc, char* argv[]) {
 }
 
 } // namespace
+#endif
 
 std::optional<QString> UnreachableDisplay(int argc, char* argv[]) {
 #if defined(ORBO_HAVE_X11)
