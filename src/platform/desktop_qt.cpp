@@ -40,8 +40,46 @@ QSize QtDesktop::ScreenSizePixels() const {
 #if defined(Q_OS_WIN)
 namespace {
 
+// Raw mouse input arrives at a message-only window of our own, also while another program is
+// in front (RIDEV_INPUTSINK), so a still creature can stop asking for the cursor.
 class WindowsDesktop : public Desktop {
 public:
+    WindowsDesktop() {
+        const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = &WindowsDesktop::WindowProc;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = kClassName;
+        ::RegisterClassW(&windowClass); // fails harmlessly when a second desktop registered it
+        window_ = ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    instance, nullptr);
+        if (!window_)
+            return;
+        ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        RAWINPUTDEVICE mouse{};
+        mouse.usUsagePage = 0x01; // generic desktop controls
+        mouse.usUsage = 0x02;     // mouse
+        mouse.dwFlags = RIDEV_INPUTSINK;
+        mouse.hwndTarget = window_;
+        announcing_ = ::RegisterRawInputDevices(&mouse, 1, sizeof mouse) != FALSE;
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            screenWatch_ = QObject::connect(screen, &QScreen::geometryChanged, screen,
+                                            [this] { InputArrived(); });
+    }
+    ~WindowsDesktop() override {
+        QObject::disconnect(screenWatch_);
+        if (!window_)
+            return;
+        if (announcing_) {
+            RAWINPUTDEVICE mouse{};
+            mouse.usUsagePage = 0x01;
+            mouse.usUsage = 0x02;
+            mouse.dwFlags = RIDEV_REMOVE;
+            ::RegisterRawInputDevices(&mouse, 1, sizeof mouse);
+        }
+        ::DestroyWindow(window_);
+    }
+
     QPoint GetCursorPos() override {
         POINT p{};
         if (!::GetCursorPos(&p))
@@ -58,6 +96,24 @@ public:
         return ::GetAsyncKeyState(key) != 0;
     }
     QSize ScreenSizePixels() const override { return PrimaryScreenSize(); }
+    bool AnnouncesInput() const override { return announcing_; }
+
+private:
+    static constexpr const wchar_t* kClassName = L"OrboRawInput";
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INPUT) {
+            if (auto* self =
+                    reinterpret_cast<WindowsDesktop*>(::GetWindowLongPtrW(window, GWLP_USERDATA)))
+                self->InputArrived();
+        }
+        // WM_INPUT too: the system frees the input's data there.
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    HWND window_ = nullptr;
+    bool announcing_ = false;
+    QMetaObject::Connection screenWatch_;
 };
 
 } // namespace

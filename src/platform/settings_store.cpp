@@ -10,6 +10,8 @@
 
 #if defined(Q_OS_WIN)
 #include <QtCore/QSettings>
+
+#include <windows.h>
 #endif
 
 namespace orbo {
@@ -168,6 +170,31 @@ QString DefaultSettingsFolder() {
 #if defined(Q_OS_WIN)
 namespace {
 
+// The registry takes one value at a time. A mutex that every Orbo process of the session shares
+// keeps two programs closing at once from interleaving their sets; a holder that died leaves it
+// abandoned, which hands it over, and one that hangs is waited for 2 s before saving anyway.
+class RegistrySaveLock {
+public:
+    RegistrySaveLock() : mutex_(::CreateMutexW(nullptr, FALSE, L"Local\\Orbo settings")) {
+        if (!mutex_)
+            return;
+        const DWORD waited = ::WaitForSingleObject(mutex_, 2000);
+        owned_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    }
+    ~RegistrySaveLock() {
+        if (owned_)
+            ::ReleaseMutex(mutex_);
+        if (mutex_)
+            ::CloseHandle(mutex_);
+    }
+    RegistrySaveLock(const RegistrySaveLock&) = delete;
+    RegistrySaveLock& operator=(const RegistrySaveLock&) = delete;
+
+private:
+    HANDLE mutex_;
+    bool owned_ = false;
+};
+
 // The key under which the forms run-time keeps GetSetting values, so stored values carry over.
 class RegistrySettingsStore : public SettingsStore {
 public:
@@ -182,9 +209,11 @@ public:
     }
     void SaveSettings(const QString& application, const QString& section,
                       const SettingValues& values) override {
+        const RegistrySaveLock lock;
         QSettings settings(Root(application, section), QSettings::NativeFormat);
         for (const auto& [key, value] : values)
             settings.setValue(key, value);
+        settings.sync(); // while the lock is held
     }
 
 private:

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
+#include <chrono>
 #include <thread>
 #include <unistd.h>
 
@@ -223,6 +224,20 @@ TEST_F(Wine, BuiltInSkinIsShapedAndItsEyesFollowThePointer) {
         EXPECT_TRUE(near(found1, expected1)) << cursor.x() << "," << cursor.y();
         EXPECT_TRUE(near(found2, expected2)) << cursor.x() << "," << cursor.y();
     }
+
+    // Still for a while, the creature stops drawing; the pointer's raw input wakes it at once,
+    // well before the slow poll (every 2 s) could have noticed the move.
+    std::this_thread::sleep_for(std::chrono::seconds(5));
+    const QImage still = GrabWindowArea(run.Window(), eye1Area);
+    const auto moved = std::chrono::steady_clock::now();
+    Probe().MovePointer(0, 450);
+    ASSERT_TRUE(WaitFor([&] { return GrabWindowArea(run.Window(), eye1Area) != still; },
+                        std::chrono::seconds(4)))
+        << "the eyes never turned";
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(
+                  std::chrono::steady_clock::now() - moved)
+                  .count(),
+              500);
 }
 
 // A skin named in the registry is shown, its background a GIF; the position is read too.
