@@ -61,7 +61,8 @@ public:
         mouse.usUsage = 0x02;     // mouse
         mouse.dwFlags = RIDEV_INPUTSINK;
         mouse.hwndTarget = window_;
-        announcing_ = ::RegisterRawInputDevices(&mouse, 1, sizeof mouse) != FALSE;
+        registered_ = ::RegisterRawInputDevices(&mouse, 1, sizeof mouse) != FALSE;
+        announcing_ = registered_ && !UnderWine();
         if (QScreen* screen = QGuiApplication::primaryScreen())
             screenWatch_ = QObject::connect(screen, &QScreen::geometryChanged, screen,
                                             [this] { InputArrived(); });
@@ -70,7 +71,7 @@ public:
         QObject::disconnect(screenWatch_);
         if (!window_)
             return;
-        if (announcing_) {
+        if (registered_) {
             RAWINPUTDEVICE mouse{};
             mouse.usUsagePage = 0x01;
             mouse.usUsage = 0x02;
@@ -101,6 +102,13 @@ public:
 private:
     static constexpr const wchar_t* kClassName = L"OrboRawInput";
 
+    // Under Wine no raw input reached this window while the pointer moved over other windows
+    // (the creature woke only by its slow poll), so there it keeps ticking as it always did.
+    static bool UnderWine() {
+        const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+        return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    }
+
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INPUT) {
             if (auto* self =
@@ -112,6 +120,7 @@ private:
     }
 
     HWND window_ = nullptr;
+    bool registered_ = false;
     bool announcing_ = false;
     QMetaObject::Connection screenWatch_;
 };
