@@ -225,8 +225,8 @@ TEST_F(Wine, BuiltInSkinIsShapedAndItsEyesFollowThePointer) {
         EXPECT_TRUE(near(found2, expected2)) << cursor.x() << "," << cursor.y();
     }
 
-    // Still for a while, the creature stops drawing; the pointer's raw input wakes it at once,
-    // well before the slow poll (every 2 s) could have noticed the move.
+    // After a long stillness the first move is answered at once, never only by the slow poll
+    // (every 2 s) of a creature that stopped drawing.
     std::this_thread::sleep_for(std::chrono::seconds(5));
     const QImage still = GrabWindowArea(run.Window(), eye1Area);
     const auto moved = std::chrono::steady_clock::now();
