@@ -2,9 +2,11 @@
 
 #include <QtCore/QEvent>
 #include <QtGui/QGuiApplication>
+#include <QtGui/QWindow>
 #include <QtWidgets/QWidget>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #if defined(ORBO_HAVE_X11)
@@ -12,6 +14,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
+// Xlib names an event Expose too; here the name is Qt's.
+#undef Expose
 #endif
 #if defined(Q_OS_WIN)
 #include <windows.h>
@@ -75,22 +79,65 @@ void AddSkipStates(Display* display, ::Window window) {
     XFlush(display);
 }
 
+// Where the window's top-left corner is on the screen, as the server has it now.
+std::optional<QPoint> ServerPosition(Display* display, ::Window window) {
+    int x = 0;
+    int y = 0;
+    ::Window child = 0;
+    if (XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child) ==
+        0)
+        return std::nullopt;
+    return QPoint(x, y);
+}
+
 // Qt may make the native window afresh while its flags change, so the states are written as the
 // window is about to be mapped: a widget gets its show event just before that.
-class SkipStatesOnShow : public QObject {
+//
+// A window manager that reparents the window reads it into a frame at one place and may move the
+// frame afterwards without telling the window, since the window itself keeps its place on the
+// screen. When Qt reads the position in between, it keeps the frame's first place for good, and
+// drags and the eyes then start from a place the window is not at. The frame is placed before it
+// is mapped, so when the window is first exposed after a show its position is read back from the
+// server, and Qt's is corrected where it differs.
+class DesktopToyOnShow : public QObject {
 public:
-    explicit SkipStatesOnShow(QWidget& window) : QObject(&window) {
+    explicit DesktopToyOnShow(QWidget& window) : QObject(&window), window_(window) {
         window.installEventFilter(this);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched == parent()) {
-            if (Display* display = X11Display())
-                AddSkipStates(display,
-                              static_cast<::Window>(static_cast<QWidget*>(watched)->winId()));
+        if (event->type() == QEvent::Show && watched == &window_) {
+            if (Display* display = X11Display()) {
+                AddSkipStates(display, static_cast<::Window>(window_.winId()));
+                if (QWindow* handle = window_.windowHandle()) {
+                    handle->removeEventFilter(this);
+                    handle->installEventFilter(this);
+                    checkPending_ = true;
+                }
+            }
+        } else if (event->type() == QEvent::Expose && checkPending_ &&
+                   watched == window_.windowHandle() && window_.windowHandle()->isExposed()) {
+            checkPending_ = false;
+            CheckPosition();
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    void CheckPosition() {
+        Display* display = X11Display();
+        if (display == nullptr)
+            return;
+        const auto actual = ServerPosition(display, static_cast<::Window>(window_.winId()));
+        const QPoint believed = window_.geometry().topLeft();
+        // Moving to where the window already is changes nothing on the screen; the window
+        // manager answers it with the window's true place, which Qt then keeps.
+        if (actual && *actual != believed)
+            window_.move(window_.pos() + (*actual - believed));
+    }
+
+    QWidget& window_;
+    bool checkPending_ = false;
 };
 #endif
 
@@ -164,7 +211,7 @@ void MakeDesktopToy(QWidget& window) {
     window.setWindowFlags(window.windowFlags() | Qt::Tool | Qt::WindowDoesNotAcceptFocus);
     window.setAttribute(Qt::WA_ShowWithoutActivating);
 #if defined(ORBO_HAVE_X11)
-    new SkipStatesOnShow(window);
+    new DesktopToyOnShow(window);
 #endif
 }
 
