@@ -1,6 +1,5 @@
 #include "theme_import.h"
 
-#include "platform/creature_window.h"
 #include "platform/files.h"
 #include "platform/picture.h"
 #include "skin/skin_def.h"
@@ -192,15 +191,14 @@ struct Refusal {
 // The skin read back as the creature reads it: it must be read to the end.
 std::optional<QString> ReadBack(const QString& folder, int eyes) {
     SkinDef skin;
-    FakeCreatureWindow window;
-    const auto read = ReadSkinFile(folder, SkinTarget{skin, window, Units{}});
+    const auto read = ReadSkinFile(folder, SkinTarget{skin, Units{}});
     if (!read)
         return QStringLiteral("the written Skin.ini cannot be read back");
     if (read->Failed())
         return QStringLiteral("reading the written Skin.ini stopped at line %1 (%2)")
             .arg(read->FailedLine)
             .arg(SkinLineStatusText(read->Failure));
-    if (skin.EyesUBound() != eyes || window.Background.IsEmpty())
+    if (skin.EyesUBound() != eyes || !read->Background)
         return QStringLiteral("the written skin does not read back as %1 eyes over a background")
             .arg(eyes);
     return std::nullopt;

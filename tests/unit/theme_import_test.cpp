@@ -1,6 +1,5 @@
 #include "tools/theme_import.h"
 
-#include "platform/creature_window.h"
 #include "skin/skin_reader.h"
 #include "skin_test_support.h"
 
@@ -114,9 +113,10 @@ protected:
     void Read(const QString& folder) {
         skin_.Name = skin_.Email = skin_.HomePage = skin_.Creator = skin_.Date = skin_.Comment =
             "built in";
-        const auto read = ReadSkinFile(folder, SkinTarget{skin_, window_, Units{}});
+        const auto read = ReadSkinFile(folder, SkinTarget{skin_, Units{}});
         ASSERT_TRUE(read.has_value());
         ASSERT_FALSE(read->Failed()) << read->FailedLine;
+        background_ = read->Background.value_or(Picture());
     }
 
     QStringList IntoEntries() const {
@@ -125,7 +125,7 @@ protected:
 
     QTemporaryDir dir_;
     SkinDef skin_;
-    FakeCreatureWindow window_;
+    Picture background_;
 };
 
 TEST_F(ThemeImport, AutoEyesTravelToTheThemesInnerWall) {
@@ -140,7 +140,7 @@ TEST_F(ThemeImport, AutoEyesTravelToTheThemesInnerWall) {
     EXPECT_EQ(skin_.Date, "2024-05-06");
     EXPECT_EQ(skin_.Comment, "From somewhere");
 
-    const QImage back = window_.Background.Image();
+    const QImage back = background_.Image();
     ASSERT_EQ(back.size(), QSize(80, 30));
     EXPECT_EQ(back.pixel(0, 0) & 0xFFFFFF, 0xFF00FFu) << "see-through corner";
     EXPECT_EQ(back.pixel(60, 20) & 0xFFFFFF, kWhite & 0xFFFFFF) << "second eye";
