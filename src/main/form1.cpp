@@ -234,6 +234,8 @@ void Form1::SetPicture(const orbo::Picture& picture) {
 
 void Form1::BackgroundChanged() {
     surface_.SetBackground(size(), kMagenta, picture_);
+    // The new background shows at once, with the eyes as last drawn, not at the next tick.
+    surface_.Present();
     update();
 }
 

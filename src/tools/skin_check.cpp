@@ -158,6 +158,7 @@ QImage RenderCreature(const SkinCheckRequest& request) {
     Surface surface(skin.Desk.ScreenUnits());
     surface.SetBackground(size, kMagenta, skin.Window.Background);
     RunTick(skin.General, skin.Desk, skin.Window.Left(), skin.Window.Top(), surface);
+    surface.Present();
     QImage out = surface.Image().convertToFormat(QImage::Format_ARGB32);
     // Outside the shape nothing of the window shows.
     const QRegion outside = QRegion(QRect(QPoint(0, 0), size)).subtracted(skin.Window.Region);
