@@ -1,11 +1,11 @@
 #include "main/form1.h"
+#include "main/mdl_general.h"
 #include "main/tray.h"
 #include "options/options_host.h"
 #include "platform/desktop.h"
 #include "platform/display.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
-#include "skin/mdl_general.h"
 
 #include <QtWidgets/QApplication>
 

@@ -3,6 +3,7 @@
 #include "animation/motion.h"
 #include "animation/tick.h"
 #include "main/drag.h"
+#include "main/mdl_general.h"
 #include "main/set_form_on_top.h"
 #include "main/settings_io.h"
 #include "platform/arith.h"
@@ -12,7 +13,6 @@
 #include "platform/settings_store.h"
 #include "resources/resources.h"
 #include "skin/activation.h"
-#include "skin/mdl_general.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QLoggingCategory>
@@ -93,7 +93,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::ActivateSkin(const QString& name) {
-    orbo::ActivateSkin(SkinContext{general_, *this, desktop_, imgDefSkin_, SkinsFolders()}, name);
+    orbo::ActivateSkin(SkinContext{general_.SkinDef, general_.SkinName, *this, desktop_,
+                                   imgDefSkin_, SkinsFolders()},
+                       name);
 }
 
 void Form1::ActivateDefSkin() {
@@ -117,7 +119,7 @@ std::int16_t Form1::GetFrameIndex(std::int16_t frames, float x, float y) {
 void Form1::Timer1_Timer() {
     if (++ticks_ % 1000 == 0)
         qCDebug(lcStats, "ticks %llu", static_cast<unsigned long long>(ticks_));
-    RunTick(general_, desktop_, Left(), Top(), surface_);
+    RunTick(general_.SkinDef, general_.Blink, desktop_, Left(), Top(), surface_);
     const QRegion changed = surface_.Present();
     if (!changed.isEmpty())
         update(changed);

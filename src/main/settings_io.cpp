@@ -1,9 +1,10 @@
 #include "settings_io.h"
 
+#include "main/mdl_general.h"
 #include "platform/arith.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
-#include "skin/mdl_general.h"
+#include "skin/activation.h"
 
 #include <QtCore/QLocale>
 

@@ -1,11 +1,11 @@
 #include "frm_options.h"
 
 #include "main/form1.h"
+#include "main/mdl_general.h"
 #include "options/shape_box.h"
 #include "options/skin_list.h"
 #include "platform/files.h"
 #include "resources/resources.h"
-#include "skin/mdl_general.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QSignalBlocker>

@@ -82,18 +82,17 @@ void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Un
 }
 
 void ActivateSkin(const SkinContext& context, const QString& name) {
-    mdlGeneral& general = context.General;
-    if (general.SkinName.toLower() == name.toLower())
+    if (context.SkinName.toLower() == name.toLower())
         return;
-    general.SkinName = name;
+    context.SkinName = name;
     const Units units = context.Desk.ScreenUnits();
     const bool started =
-        RunStep([&] { ActivateDefSkin(general.SkinDef, context.Window, units, context.Pictures); });
+        RunStep([&] { ActivateDefSkin(context.Skin, context.Window, units, context.Pictures); });
     if (started && !IsBuiltInName(name)) {
         RunStep([&] {
             const auto folder = FindSkinFolder(context.SkinsFolders, name);
             if (folder)
-                ReadSkinFolder(*folder, general.SkinDef, context.Window, units);
+                ReadSkinFolder(*folder, context.Skin, context.Window, units);
         });
     }
     FitWindowToBackground(context.Window, context.Desk, units);

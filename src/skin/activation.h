@@ -3,7 +3,6 @@
 #include "platform/creature_window.h"
 #include "platform/desktop.h"
 #include "skin/default_skin.h"
-#include "skin/mdl_general.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QString>
@@ -11,9 +10,13 @@
 
 namespace orbo {
 
-// Everything ActivateSkin works with besides the name.
+// The name that stands for the built-in skin (as does the empty name).
+inline const QString kNoSkin = QStringLiteral("< none >");
+
+// Everything ActivateSkin works with besides the name asked for.
 struct SkinContext {
-    mdlGeneral& General;
+    SkinDef& Skin;
+    QString& SkinName; // the skin on show
     CreatureWindow& Window;
     Desktop& Desk;
     const DefaultSkinPictures& Pictures;

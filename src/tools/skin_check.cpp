@@ -19,9 +19,12 @@ namespace orbo {
 
 namespace {
 
+// The checker draws as the creature does with Blink on, so "blink" eyes show for the buttons.
+constexpr bool kBlink = true;
+
 // The creature's world for one check: a window at the screen's top-left and a scripted desktop.
 struct CheckedSkin {
-    mdlGeneral General;
+    SkinDef Skin;
     FakeCreatureWindow Window;
     ScriptedDesktop Desk;
     DefaultSkinPictures Pictures = DefaultSkinPictures::Load();
@@ -33,11 +36,9 @@ struct CheckedSkin {
         Desk.Left = request.Left;
         Desk.Right = request.Right;
         Desk.Middle = request.Middle;
-        General.Blink = true;
         const Units units = Desk.ScreenUnits();
-        ActivateDefSkin(General.SkinDef, Window, units, Pictures);
-        General.SkinName = QFileInfo(request.Folder).fileName();
-        Read = ReadSkinFolder(request.Folder, General.SkinDef, Window, units, observer);
+        ActivateDefSkin(Skin, Window, units, Pictures);
+        Read = ReadSkinFolder(request.Folder, Skin, Window, units, observer);
         FitWindowToBackground(Window, Desk, units);
     }
 };
@@ -157,7 +158,7 @@ QImage RenderCreature(const SkinCheckRequest& request) {
     const QSize size = skin.Window.Geometry.Pixels().size();
     Surface surface(skin.Desk.ScreenUnits());
     surface.SetBackground(size, kMagenta, skin.Window.Background);
-    RunTick(skin.General, skin.Desk, skin.Window.Left(), skin.Window.Top(), surface);
+    RunTick(skin.Skin, kBlink, skin.Desk, skin.Window.Left(), skin.Window.Top(), surface);
     surface.Present();
     QImage out = surface.Image().convertToFormat(QImage::Format_ARGB32);
     // Outside the shape nothing of the window shows.
@@ -228,7 +229,7 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
         warnings.push_back(QStringLiteral("info not set (About Skin shows the built-in skin's): ") +
                            unset.join(QStringLiteral(", ")));
 
-    const SkinDef& s = skin.General.SkinDef;
+    const SkinDef& s = skin.Skin;
     const Units units = skin.Desk.ScreenUnits();
     out << "\nSummary\n";
     out << "  Name:      " << s.Name << "\n  Creator:   " << s.Creator
