@@ -30,12 +30,6 @@ namespace {
 // Off unless asked for (QT_LOGGING_RULES="orbo.stats.debug=true"): long runs count the ticks.
 Q_LOGGING_CATEGORY(lcStats, "orbo.stats", QtWarningMsg)
 
-int ButtonCode(Qt::MouseButtons buttons) {
-    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
-           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
-           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
-}
-
 } // namespace
 
 Form1::Form1(mdlGeneral& general, Desktop& desktop, SettingsStore& store, QWidget* parent)
@@ -126,18 +120,18 @@ void Form1::Timer1_Timer() {
 }
 
 void Form1::Form_MouseDown(int button, float x, float y) {
-    if (button == 1) {
+    if (button == ButtonCode(MouseButton::Left)) {
         dragging_ = true;
         grabX_ = x;
         grabY_ = y;
-    } else if (button == 2) {
+    } else if (button == ButtonCode(MouseButton::Right)) {
         if (QMenu* menu = menuProvider_ ? menuProvider_() : nullptr)
             menu->exec(QCursor::pos());
     }
 }
 
 void Form1::Form_MouseMove(int button, float x, float y) {
-    if (button != 1 || !dragging_)
+    if (button != ButtonCode(MouseButton::Left) || !dragging_)
         return;
     if (const auto left = DragAxis(Left() + x - grabX_, Width(), desktop_.ScreenWidth()))
         SetLeft(*left);
@@ -152,7 +146,8 @@ void Form1::Form_MouseUp(int, float, float) {
 QPointF Form1::EventTwips(const QMouseEvent& event) const {
     // The window may have moved since the event was made: measure from where it is now.
     const QPointF local = event.globalPosition() - QPointF(pos());
-    return {local.x() * units_.TwipsPerPixelX, local.y() * units_.TwipsPerPixelY};
+    return {units_.ScaleX(local.x(), ScaleUnit::Pixels, ScaleUnit::Twips),
+            units_.ScaleY(local.y(), ScaleUnit::Pixels, ScaleUnit::Twips)};
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {

@@ -47,8 +47,8 @@ QString Quoted(const QString& text) {
     return u'"' + text + u'"';
 }
 
-QString Px(float twips, int twipsPerPixel) {
-    return QString::number(static_cast<double>(twips) / twipsPerPixel, 'g', 7);
+QString Px(double pixels) {
+    return QString::number(pixels, 'g', 7);
 }
 
 QString SizeText(const QSize& size) {
@@ -115,9 +115,11 @@ QStringList NearNames(const QString& path) {
 QString Describe(const SkinLineOutcome& o) {
     switch (o.Status) {
     case SkinLineStatus::Blank:
-        return QStringLiteral("blank or comment");
+    case SkinLineStatus::UnusedSection:
+    case SkinLineStatus::EyeOutOfRange:
+        return SkinLineStatusText(o.Status);
     case SkinLineStatus::Section:
-        return QStringLiteral("section ") + Quoted(o.Section) +
+        return SkinLineStatusText(o.Status) + u' ' + Quoted(o.Section) +
                (o.SectionKind == SkinSectionKind::Other
                     ? QStringLiteral(" (not used: its lines are skipped)")
                     : QString());
@@ -130,12 +132,8 @@ QString Describe(const SkinLineOutcome& o) {
                (o.Field.endsWith(u"X,Y") || o.Field.endsWith(u"Width,Height")
                     ? QStringLiteral(" twips)")
                     : QStringLiteral(")"));
-    case SkinLineStatus::UnusedSection:
-        return QStringLiteral("skipped: section not used");
-    case SkinLineStatus::EyeOutOfRange:
-        return QStringLiteral("skipped: eye index out of range");
     case SkinLineStatus::UnknownKey:
-        return QStringLiteral("skipped: unknown key ") + Quoted(o.Key) +
+        return SkinLineStatusText(o.Status) + u' ' + Quoted(o.Key) +
                (o.Key.endsWith(u' ') ? QStringLiteral(" (blank before \"=\")") : QString());
     case SkinLineStatus::PictureNotLoaded: {
         QString text = SkinLineStatusText(o.Status) + QStringLiteral(": ") + o.Path +
@@ -245,8 +243,8 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
     for (int i = 1; i <= s.EyesUBound() && i <= 255; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
         out << "    eye " << i << ": kind " << KindForDisplay(e.Kind) << ", box "
-            << Px(e.X, units.TwipsPerPixelX) << "," << Px(e.Y, units.TwipsPerPixelY) << " size "
-            << Px(e.Width, units.TwipsPerPixelX) << "x" << Px(e.Height, units.TwipsPerPixelY)
+            << Px(units.ExactPixelsX(e.X)) << "," << Px(units.ExactPixelsY(e.Y)) << " size "
+            << Px(units.ExactPixelsX(e.Width)) << "x" << Px(units.ExactPixelsY(e.Height))
             << " px, frames/buttons " << e.Frames << ", pic "
             << (e.Pic.IsEmpty() ? QStringLiteral("none") : SizeText(e.Pic.Image().size()))
             << ", mask "
@@ -271,8 +269,8 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
                                                   "its box (%3x%4 pixels)")
                                        .arg(i)
                                        .arg(SizeText(e.Pic.Image().size()))
-                                       .arg(Px(e.Width, units.TwipsPerPixelX))
-                                       .arg(Px(e.Height, units.TwipsPerPixelY)));
+                                       .arg(Px(units.ExactPixelsX(e.Width)))
+                                       .arg(Px(units.ExactPixelsY(e.Height))));
         }
     }
     if (!back.IsEmpty() && !HasMagenta(back.Image()))
