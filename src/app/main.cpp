@@ -44,6 +44,6 @@ int main(int argc, char* argv[]) {
 
     form.Form_Load();
     form.show();
-    const orbo::TrayIcon tray(form, menu);
+    const orbo::TrayIcon tray(form, *desktop, menu);
     return app.exec();
 }

@@ -17,7 +17,6 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QLoggingCategory>
 #include <QtGui/QCloseEvent>
-#include <QtGui/QCursor>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPaintEvent>
 #include <QtGui/QPainter>
@@ -126,7 +125,7 @@ void Form1::Form_MouseDown(int button, float x, float y) {
         grabY_ = y;
     } else if (button == ButtonCode(MouseButton::Right)) {
         if (QMenu* menu = menuProvider_ ? menuProvider_() : nullptr)
-            menu->exec(QCursor::pos());
+            menu->exec(desktop_.GetCursorPos());
     }
 }
 

@@ -27,7 +27,7 @@ struct SkinContext {
 // built-in skin for "< none >" and the empty name; otherwise the built-in skin with the named
 // skin's Skin.ini read over it. Then the window takes the background's size, is pulled back
 // onto the screen at the right and bottom, and is cut to the background's non-magenta pixels.
-// No error leaves it.
+// Nothing a skin holds makes it fail.
 void ActivateSkin(const SkinContext& context, const QString& name);
 
 // Reads folder's Skin.ini over the record and gives the window the background picture it
