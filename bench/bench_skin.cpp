@@ -115,17 +115,18 @@ struct TenEyeSkins {
 
 void BM_ActivateSkin_TenEyes(benchmark::State& state) {
     static const TenEyeSkins skins;
-    orbo::mdlGeneral general;
+    orbo::SkinDef skin;
+    QString skinName;
     orbo::FakeCreatureWindow window;
     orbo::ScriptedDesktop desk;
-    const orbo::SkinContext context{general, window, desk, Pictures(),
-                                    orbo::SkinsFolders(skins.dir.path(), {})};
+    const orbo::SkinContext context{skin, skinName,   window,
+                                    desk, Pictures(), orbo::SkinsFolders(skins.dir.path(), {})};
     bool flip = false;
     for (auto _ : state) {
         orbo::ActivateSkin(context, flip ? QStringLiteral("TenA") : QStringLiteral("TenB"));
         flip = !flip;
     }
-    if (general.SkinDef.EyesUBound() != 10 || general.SkinDef.Eyes[10].Pic.IsEmpty() ||
+    if (skin.EyesUBound() != 10 || skin.Eyes[10].Pic.IsEmpty() ||
         window.Geometry.Pixels().size() != QSize(240, 120))
         state.SkipWithError("the ten-eye skin did not load");
 }

@@ -5,7 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/surface.h"
 #include "skin/default_skin.h"
-#include "skin/mdl_general.h"
+#include "skin/skin_def.h"
 
 #include <QtGui/QImage>
 
@@ -68,7 +68,8 @@ EyeDef Eye(QStringView kind, int x, int y, int width, int height, std::uint8_t f
 }
 
 struct Scene {
-    mdlGeneral General;
+    SkinDef Skin;
+    bool Blink = false;
     ScriptedDesktop Desk;
     Surface Out{kUnits};
     float Left = 600 * 15;
@@ -86,7 +87,7 @@ struct Scene {
             Desk.Cursor = path[i];
             if (++i == path.size())
                 i = 0;
-            RunTick(General, Desk, Left, Top, Out);
+            RunTick(Skin, Blink, Desk, Left, Top, Out);
             benchmark::DoNotOptimize(Out.PendingOps().data());
         }
     }
@@ -99,7 +100,7 @@ struct Scene {
             Desk.Cursor = path[i];
             if (++i == path.size())
                 i = 0;
-            RunTick(General, Desk, Left, Top, Out);
+            RunTick(Skin, Blink, Desk, Left, Top, Out);
             const QRegion region = Out.Present();
             changed += region.isEmpty() ? 0 : 1;
             benchmark::DoNotOptimize(region);
@@ -116,7 +117,7 @@ const DefaultSkinPictures& BuiltInPictures() {
 
 void BuiltIn(Scene& scene) {
     FakeCreatureWindow window(kUnits);
-    ActivateDefSkin(scene.General.SkinDef, window, kUnits, BuiltInPictures());
+    ActivateDefSkin(scene.Skin, window, kUnits, BuiltInPictures());
     scene.Out.SetBackground(QSize(75, 100), kMagenta, BuiltInPictures().imgDefSkin[0]);
 }
 
@@ -154,7 +155,7 @@ Picture Background800x600() {
 void HeavyAuto(Scene& scene) {
     const Picture pic = Ring(20, 20, qRgb(20, 20, 20), qRgb(0, 0, 0));
     const Picture mask = Ring(20, 20, qRgb(0, 0, 0), qRgb(255, 255, 255));
-    auto& skin = scene.General.SkinDef;
+    auto& skin = scene.Skin;
     skin.ReDimEyes(20);
     for (int i = 0; i < 20; ++i)
         skin.Eyes[static_cast<size_t>(i + 1)] =
@@ -180,7 +181,7 @@ void HeavyMixed(Scene& scene) {
     const Picture gridMask = Cells(4, 3, 30, 30);
     const Picture lid = Ring(50, 30, qRgb(40, 160, 60), qRgb(0, 0, 0));
     const Picture lidMask = Ring(50, 30, qRgb(0, 0, 0), qRgb(255, 255, 255));
-    auto& skin = scene.General.SkinDef;
+    auto& skin = scene.Skin;
     skin.ReDimEyes(24);
     size_t e = 1;
     for (int i = 0; i < 4; ++i) {
@@ -192,7 +193,7 @@ void HeavyMixed(Scene& scene) {
         skin.Eyes[e++] = Eye(u"matrix", x, 420, 4, 3, 0, grid, gridMask);
         skin.Eyes[e++] = Eye(u"blink", x, 520, 0, 0, 1, lid, lidMask);
     }
-    scene.General.Blink = true;
+    scene.Blink = true;
     scene.Desk.Left = true;
     scene.Out.SetBackground(QSize(800, 600), kMagenta, Background800x600());
 }

@@ -19,7 +19,7 @@ struct SizeTwips {
 // columns or rows, a "matrix" cell outside the grid (a cursor on another monitor; the cell would
 // be read from outside the picture) and any value that does not fit its integer type.
 struct Eyes {
-    const mdlGeneral& General;
+    bool Blink;
     Desktop& Desk;
     float WindowLeft;
     float WindowTop;
@@ -78,7 +78,7 @@ struct Eyes {
     }
 
     void DrawBlink(const EyeDef& eye) {
-        if (!General.Blink)
+        if (!Blink)
             return;
         const bool left = Desk.GetAsyncKeyState(MouseButton::Left);
         const bool right = Desk.GetAsyncKeyState(MouseButton::Right);
@@ -166,13 +166,13 @@ struct Eyes {
 
 } // namespace
 
-void RunTick(const mdlGeneral& general, Desktop& desktop, float windowLeft, float windowTop,
+void RunTick(const SkinDef& skin, bool blink, Desktop& desktop, float windowLeft, float windowTop,
              Surface& surface) {
     surface.Cls();
-    const auto& eyes = general.SkinDef.Eyes;
+    const auto& eyes = skin.Eyes;
     // The eye count is an unsigned byte: at most 255 eyes are drawn.
-    const int upper = std::min(general.SkinDef.EyesUBound(), 255);
-    Eyes drawer{general,
+    const int upper = std::min(skin.EyesUBound(), 255);
+    Eyes drawer{blink,
                 desktop,
                 windowLeft,
                 windowTop,

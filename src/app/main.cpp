@@ -1,11 +1,11 @@
 #include "main/form1.h"
+#include "main/mdl_general.h"
 #include "main/tray.h"
 #include "options/options_host.h"
 #include "platform/desktop.h"
 #include "platform/display.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
-#include "skin/mdl_general.h"
 
 #include <QtWidgets/QApplication>
 
@@ -44,6 +44,6 @@ int main(int argc, char* argv[]) {
 
     form.Form_Load();
     form.show();
-    const orbo::TrayIcon tray(form, menu);
+    const orbo::TrayIcon tray(form, *desktop, menu);
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "animation/motion.h"
 #include "animation/tick.h"
 #include "main/drag.h"
+#include "main/mdl_general.h"
 #include "main/set_form_on_top.h"
 #include "main/settings_io.h"
 #include "platform/arith.h"
@@ -12,12 +13,10 @@
 #include "platform/settings_store.h"
 #include "resources/resources.h"
 #include "skin/activation.h"
-#include "skin/mdl_general.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QLoggingCategory>
 #include <QtGui/QCloseEvent>
-#include <QtGui/QCursor>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPaintEvent>
 #include <QtGui/QPainter>
@@ -33,12 +32,6 @@ constexpr int kIdlePollMs = 2000;
 
 // Off unless asked for (QT_LOGGING_RULES="orbo.stats.debug=true"): long runs count the ticks.
 Q_LOGGING_CATEGORY(lcStats, "orbo.stats", QtWarningMsg)
-
-int ButtonCode(Qt::MouseButtons buttons) {
-    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
-           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
-           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
-}
 
 } // namespace
 
@@ -105,7 +98,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::ActivateSkin(const QString& name) {
-    orbo::ActivateSkin(SkinContext{general_, *this, desktop_, imgDefSkin_, SkinsFolders()}, name);
+    orbo::ActivateSkin(SkinContext{general_.SkinDef, general_.SkinName, *this, desktop_,
+                                   imgDefSkin_, SkinsFolders()},
+                       name);
     Wake();
 }
 
@@ -137,7 +132,7 @@ std::int16_t Form1::GetFrameIndex(std::int16_t frames, float x, float y) {
 void Form1::Timer1_Timer() {
     if (++ticks_ % 1000 == 0)
         qCDebug(lcStats, "ticks %llu", static_cast<unsigned long long>(ticks_));
-    RunTick(general_, desktop_, Left(), Top(), surface_);
+    RunTick(general_.SkinDef, general_.Blink, desktop_, Left(), Top(), surface_);
     const QRegion changed = surface_.Present();
     if (!changed.isEmpty())
         update(changed);
@@ -184,18 +179,18 @@ void Form1::moveEvent(QMoveEvent* event) {
 }
 
 void Form1::Form_MouseDown(int button, float x, float y) {
-    if (button == 1) {
+    if (button == ButtonCode(MouseButton::Left)) {
         dragging_ = true;
         grabX_ = x;
         grabY_ = y;
-    } else if (button == 2) {
+    } else if (button == ButtonCode(MouseButton::Right)) {
         if (QMenu* menu = menuProvider_ ? menuProvider_() : nullptr)
-            menu->exec(QCursor::pos());
+            menu->exec(desktop_.GetCursorPos());
     }
 }
 
 void Form1::Form_MouseMove(int button, float x, float y) {
-    if (button != 1 || !dragging_)
+    if (button != ButtonCode(MouseButton::Left) || !dragging_)
         return;
     if (const auto left = DragAxis(Left() + x - grabX_, Width(), desktop_.ScreenWidth()))
         SetLeft(*left);
@@ -210,7 +205,8 @@ void Form1::Form_MouseUp(int, float, float) {
 QPointF Form1::EventTwips(const QMouseEvent& event) const {
     // The window may have moved since the event was made: measure from where it is now.
     const QPointF local = event.globalPosition() - QPointF(pos());
-    return {local.x() * units_.TwipsPerPixelX, local.y() * units_.TwipsPerPixelY};
+    return {units_.ScaleX(local.x(), ScaleUnit::Pixels, ScaleUnit::Twips),
+            units_.ScaleY(local.y(), ScaleUnit::Pixels, ScaleUnit::Twips)};
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {
@@ -294,6 +290,8 @@ void Form1::SetPicture(const orbo::Picture& picture) {
 
 void Form1::BackgroundChanged() {
     surface_.SetBackground(size(), kMagenta, picture_);
+    // The new background shows at once, with the eyes as last drawn, not at the next tick.
+    surface_.Present();
     update();
 }
 

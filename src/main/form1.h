@@ -69,7 +69,7 @@ public:
     void SetWindowRgn(const QRegion& region) override;
 
     // The last composed frame, for tests and screenshots.
-    const QImage& Frame() { return surface_.Image(); }
+    const QImage& Frame() const { return surface_.Image(); }
     bool Dragging() const { return dragging_; }
     const QImage& DefaultBackground() const { return imgDefSkin_.imgDefSkin[0].Image(); }
     int AnimationInterval() const { return Timer1.interval(); }

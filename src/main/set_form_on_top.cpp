@@ -1,6 +1,5 @@
 #include "set_form_on_top.h"
 
-#include "platform/arith.h"
 #include "platform/creature_window.h"
 #include "platform/native_window.h"
 
@@ -10,10 +9,10 @@ namespace orbo {
 
 void SetFormOnTop(QWidget& form, const CreatureWindow& geometry, bool onTop) {
     const Units& u = geometry.ScaleUnits();
-    const auto x = RoundToInt16(geometry.Left() / u.TwipsPerPixelX);
-    const auto y = RoundToInt16(geometry.Top() / u.TwipsPerPixelY);
-    const auto w = RoundToInt16(geometry.Width() / u.TwipsPerPixelX);
-    const auto h = RoundToInt16(geometry.Height() / u.TwipsPerPixelY);
+    const auto x = u.Pixels16X(geometry.Left());
+    const auto y = u.Pixels16Y(geometry.Top());
+    const auto w = u.Pixels16X(geometry.Width());
+    const auto h = u.Pixels16Y(geometry.Height());
     // A position too far off for 16 bits cannot be passed on; the window then stays where it is,
     // but the stacking order is still set.
     const QRect r = (x && y && w && h) ? QRect(*x, *y, *w, *h) : form.geometry();

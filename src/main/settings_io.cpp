@@ -1,9 +1,10 @@
 #include "settings_io.h"
 
+#include "main/mdl_general.h"
 #include "platform/arith.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
-#include "skin/mdl_general.h"
+#include "skin/activation.h"
 
 #include <QtCore/QLocale>
 
@@ -26,9 +27,10 @@ QString BoolText(bool value) {
 
 // A position is used only when the window system can place a window there: X11 and the
 // always-on-top call both take 16-bit pixel positions.
-float PositionOr(const QString& text, float fallback, int twipsPerPixel) {
+float PositionOr(const QString& text, float fallback, const Units& units, bool horizontal) {
     float value = 0;
-    if (!TextToSingle(text, value) || !RoundToInt16(value / twipsPerPixel))
+    if (!TextToSingle(text, value) ||
+        !(horizontal ? units.Pixels16X(value) : units.Pixels16Y(value)))
         return fallback;
     return value;
 }
@@ -62,10 +64,9 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     };
     const float left = desktop.ScreenWidth() / 2;
     const float top = desktop.ScreenHeight() / 2;
-    s.Left =
-        PositionOr(get(QStringLiteral("Left"), SingleToText(left)), left, desktop.TwipsPerPixelX());
-    s.Top =
-        PositionOr(get(QStringLiteral("Top"), SingleToText(top)), top, desktop.TwipsPerPixelY());
+    const Units units = desktop.ScreenUnits();
+    s.Left = PositionOr(get(QStringLiteral("Left"), SingleToText(left)), left, units, true);
+    s.Top = PositionOr(get(QStringLiteral("Top"), SingleToText(top)), top, units, false);
     s.Blink = get(QStringLiteral("Blink"), QStringLiteral("true")).toLower() == u"true";
     s.OnTop = get(QStringLiteral("OnTop"), QStringLiteral("true")).toLower() == u"true";
     float speed = 85;

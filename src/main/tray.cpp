@@ -1,9 +1,9 @@
 #include "tray.h"
 
 #include "main/form1.h"
+#include "platform/desktop.h"
 
 #include <QtGui/QBitmap>
-#include <QtGui/QCursor>
 #include <QtGui/QIcon>
 #include <QtGui/QPixmap>
 #include <QtWidgets/QMenu>
@@ -11,7 +11,7 @@
 
 namespace orbo {
 
-TrayIcon::TrayIcon(Form1& form, std::function<QMenu*()> menu)
+TrayIcon::TrayIcon(Form1& form, Desktop& desktop, std::function<QMenu*()> menu)
     : QObject(&form), menu_(std::move(menu)) {
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
@@ -22,10 +22,11 @@ TrayIcon::TrayIcon(Form1& form, std::function<QMenu*()> menu)
     icon_ = new QSystemTrayIcon(QIcon(pixmap), this);
     icon_->setToolTip(QStringLiteral("Orbo"));
     // The same menu as the creature's right click, shown on any click on the icon.
-    connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason) {
-        if (QMenu* m = menu_())
-            m->popup(QCursor::pos());
-    });
+    connect(icon_, &QSystemTrayIcon::activated, this,
+            [this, &desktop](QSystemTrayIcon::ActivationReason) {
+                if (QMenu* m = menu_())
+                    m->popup(desktop.GetCursorPos());
+            });
     icon_->show();
 }
 

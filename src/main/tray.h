@@ -9,6 +9,7 @@ class QSystemTrayIcon;
 
 namespace orbo {
 
+class Desktop;
 class Form1;
 
 // An icon in the system tray, where the desktop has one, whose menu is the creature's popup
@@ -17,7 +18,7 @@ class TrayIcon : public QObject {
     Q_OBJECT
 
 public:
-    TrayIcon(Form1& form, std::function<QMenu*()> menu);
+    TrayIcon(Form1& form, Desktop& desktop, std::function<QMenu*()> menu);
     bool Available() const { return icon_ != nullptr; }
 
 private:

@@ -1,13 +1,14 @@
 #include "frm_options.h"
 
 #include "main/form1.h"
+#include "main/mdl_general.h"
 #include "options/shape_box.h"
 #include "options/skin_list.h"
+#include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/surface.h"
 #include "resources/resources.h"
-#include "skin/mdl_general.h"
 
-#include <QtCore/QFile>
 #include <QtCore/QSignalBlocker>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
@@ -45,7 +46,7 @@ QColor OleColor(std::uint32_t value, const QPalette& palette) {
             return palette.color(QPalette::Window);
         }
     }
-    return QColor(int(value & 0xFFu), int((value >> 8) & 0xFFu), int((value >> 16) & 0xFFu));
+    return QColor(RgbFromColorRef(value));
 }
 
 // Which menu entry sits where, top to bottom: index, caption, top, height (twips).
@@ -65,13 +66,6 @@ constexpr int kSkinsPage = 0;
 constexpr int kAboutPage = 1;
 constexpr int kAboutSkinPage = 2;
 constexpr int kOptionsPage = 3;
-
-Picture ResourcePicture(const char* name) {
-    QFile file(QString::fromLatin1(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return DecodePicture(file.readAll(), PictureRole::Background).value_or(Picture());
-}
 
 QFont Font(const char* family, double points, bool bold = false) {
     QFont font(QString::fromLatin1(family));
@@ -99,12 +93,6 @@ void SetBold(QWidget& control, bool bold) {
     QFont font = control.font();
     font.setBold(bold);
     control.setFont(font);
-}
-
-int ButtonCode(Qt::MouseButtons buttons) {
-    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
-           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
-           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
 }
 
 int ShiftCode(Qt::KeyboardModifiers modifiers) {
@@ -189,7 +177,8 @@ void frmOptions::BuildAboutPage() {
     // Created bottom first: logo, pilcrow, credits box, credits text.
     imgAboutLogo = new QLabel(page);
     imgAboutLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgAboutLogo->setPixmap(QPixmap::fromImage(ResourcePicture(":/options_logo.bmp").Image()));
+    imgAboutLogo->setPixmap(
+        QPixmap::fromImage(ResourcePicture(":/options_logo.bmp", PictureRole::Background).Image()));
     Place(*imgAboutLogo, {80, 80, 3810, 1380});
 
     lblAbout = new QLabel(QStringLiteral("\u00B6"), page);
@@ -232,7 +221,8 @@ void frmOptions::BuildOptionsPage() {
     Place(*shpSpeedBack, {s.HandleLeft, s.TrackTop, s.HandleWidth, s.TrackHeight});
     shpSpeedBack->setVisible(false);
 
-    const QPixmap tube = QPixmap::fromImage(ResourcePicture(":/speed_tube.bmp").Image());
+    const QPixmap tube =
+        QPixmap::fromImage(ResourcePicture(":/speed_tube.bmp", PictureRole::Background).Image());
     for (QLabel*& back : imgSpeedBack) {
         back = new QLabel(page);
         back->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -244,7 +234,8 @@ void frmOptions::BuildOptionsPage() {
     constexpr std::array<float, 2> kBulbLefts{840, 600};
     for (std::size_t i = 0; i < imgSpeedBulb.size(); ++i) {
         imgSpeedBulb[i] = new QLabel(page);
-        imgSpeedBulb[i]->setPixmap(QPixmap::fromImage(ResourcePicture(kBulbs[i]).Image()));
+        imgSpeedBulb[i]->setPixmap(
+            QPixmap::fromImage(ResourcePicture(kBulbs[i], PictureRole::Background).Image()));
         Place(*imgSpeedBulb[i], {kBulbLefts[i], 120, 255, 255});
         imgSpeedBulb[i]->setVisible(false);
     }

@@ -1,6 +1,6 @@
 #include "skin_list.h"
 
-#include "skin/mdl_general.h"
+#include "skin/activation.h"
 
 #include <algorithm>
 

@@ -37,7 +37,7 @@ void PlaceSlider(SpeedSliderState& state, const SpeedSliderLayout& layout, std::
 }
 
 void SliderMouseDown(SpeedSliderState& state, int button, float y) {
-    if (button == kLeftButton) {
+    if (button == ButtonCode(MouseButton::Left)) {
         state.Tag = QStringLiteral("1") + SingleText(y);
         state.Pressed = true;
     } else {

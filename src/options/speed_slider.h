@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/desktop.h"
+
 #include <QtCore/QString>
 
 #include <cstdint>
@@ -27,9 +29,6 @@ struct SpeedSliderState {
     QString Tag;               // "1" and the grab offset while a drag is in progress
     bool Pressed = false;      // the handle shows the picture of the pressed bulb
 };
-
-// Mouse-button codes of the handlers.
-inline constexpr int kLeftButton = 1;
 
 // The handle's top for a speed: 100 puts it at the tube's top, 0 at its bottom.
 float HandleTopForSpeed(const SpeedSliderLayout& layout, std::uint8_t speed);

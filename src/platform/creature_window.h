@@ -40,10 +40,14 @@ class PixelGeometry {
 public:
     explicit PixelGeometry(Units units = {}) : units_(units) {}
 
-    float Left() const { return static_cast<float>(rect_.x()) * units_.TwipsPerPixelX; }
-    float Top() const { return static_cast<float>(rect_.y()) * units_.TwipsPerPixelY; }
-    float Width() const { return static_cast<float>(rect_.width()) * units_.TwipsPerPixelX; }
-    float Height() const { return static_cast<float>(rect_.height()) * units_.TwipsPerPixelY; }
+    float Left() const { return units_.ScaleX(rect_.x(), ScaleUnit::Pixels, ScaleUnit::Twips); }
+    float Top() const { return units_.ScaleY(rect_.y(), ScaleUnit::Pixels, ScaleUnit::Twips); }
+    float Width() const {
+        return units_.ScaleX(rect_.width(), ScaleUnit::Pixels, ScaleUnit::Twips);
+    }
+    float Height() const {
+        return units_.ScaleY(rect_.height(), ScaleUnit::Pixels, ScaleUnit::Twips);
+    }
     bool SetLeft(float twips);
     bool SetTop(float twips);
     bool SetWidth(float twips);

@@ -14,6 +14,16 @@ namespace orbo {
 // VK_LBUTTON, VK_RBUTTON and VK_MBUTTON).
 enum class MouseButton : int { Left = 1, Right = 2, Middle = 4 };
 
+// The button code the mouse handlers take: one button's value, or the sum of those held.
+constexpr int ButtonCode(MouseButton button) {
+    return static_cast<int>(button);
+}
+inline int ButtonCode(Qt::MouseButtons buttons) {
+    return (buttons.testFlag(Qt::LeftButton) ? ButtonCode(MouseButton::Left) : 0) |
+           (buttons.testFlag(Qt::RightButton) ? ButtonCode(MouseButton::Right) : 0) |
+           (buttons.testFlag(Qt::MiddleButton) ? ButtonCode(MouseButton::Middle) : 0);
+}
+
 // What the program asks of the desktop: the global cursor and mouse buttons and the primary
 // screen's size. Positions are in pixels; one pixel is TwipsPerPixel twips.
 class Desktop {

@@ -17,12 +17,22 @@
 
 namespace orbo {
 
+namespace {
+
+// The shipped skins' folder in a program folder.
+QString SkinsIn(const QString& appPath) {
+    return appPath.endsWith(u'/') ? appPath + QStringLiteral("Skins")
+                                  : appPath + QStringLiteral("/Skins");
+}
+
+} // namespace
+
 QString AppPath() {
     const QString exeDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(exeDir + QStringLiteral("/Skins")).isDir())
+    if (QFileInfo(SkinsIn(exeDir)).isDir())
         return exeDir;
     const QString shared = QDir::cleanPath(exeDir + QStringLiteral("/" ORBO_DATA_FROM_BIN));
-    if (QFileInfo(shared + QStringLiteral("/Skins")).isDir())
+    if (QFileInfo(SkinsIn(shared)).isDir())
         return shared;
     return exeDir;
 }
@@ -43,10 +53,7 @@ QStringList SkinsFolders(const QString& appPath, const QString& userSkins) {
     QStringList folders;
     if (!userSkins.isEmpty())
         folders.append(userSkins);
-    QString shipped = appPath;
-    if (!shipped.endsWith(u'/'))
-        shipped += u'/';
-    folders.append(shipped + QStringLiteral("Skins"));
+    folders.append(SkinsIn(appPath));
     return folders;
 }
 

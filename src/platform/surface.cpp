@@ -121,13 +121,7 @@ QRegion Surface::Present() {
     return changed.intersected(QRect(QPoint(0, 0), size_));
 }
 
-const QImage& Surface::Image() {
-    Present();
-    return buffer_;
-}
-
-std::uint32_t Surface::GetPixel(int x, int y) {
-    Present();
+std::uint32_t Surface::GetPixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= size_.width() || y >= size_.height())
         return 0xFFFFFFFFu;
     return ColorRef(buffer_.pixel(x, y));

@@ -29,8 +29,9 @@ struct SourceRect {
 };
 
 // The creature window's drawing: a back buffer holding the background colour and picture, onto
-// which the eyes are combined. Drawing calls are collected and applied when the frame is read or
+// which the eyes are combined. Drawing calls are collected and applied when the frame is
 // presented; a frame made of the very same calls as the one before costs no pixel work at all.
+// Reading the frame shows what was last presented and changes nothing.
 class Surface {
 public:
     explicit Surface(Units units = {});
@@ -45,13 +46,15 @@ public:
     // Fails (draws nothing) for an empty picture or a position that is no whole pixel value.
     bool PaintPicture(const Picture& picture, float x, float y,
                       const std::optional<SourceRect>& source, RasterOp op);
-    // The colour at pixel (x, y) as 0x00BBGGRR; all bits set outside the surface.
-    std::uint32_t GetPixel(int x, int y);
+    // The colour at pixel (x, y) of the presented frame as 0x00BBGGRR; all bits set outside
+    // the surface.
+    std::uint32_t GetPixel(int x, int y) const;
 
     // Applies the drawing calls since the last clear. Returns the pixels that changed on the
     // buffer since the last Present (empty when the frame is the same as the last one).
     QRegion Present();
-    const QImage& Image();
+    // The presented frame.
+    const QImage& Image() const { return buffer_; }
 
     // One drawing call, as collected.
     struct Op {

@@ -44,11 +44,19 @@ float Units::ScaleY(double value, ScaleUnit from, ScaleUnit to) const {
 }
 
 std::optional<std::int32_t> Units::PixelsX(double twips) const {
-    return RoundToInt32(twips / TwipsPerPixelX);
+    return RoundToInt32(ExactPixelsX(twips));
 }
 
 std::optional<std::int32_t> Units::PixelsY(double twips) const {
-    return RoundToInt32(twips / TwipsPerPixelY);
+    return RoundToInt32(ExactPixelsY(twips));
+}
+
+std::optional<std::int16_t> Units::Pixels16X(float twips) const {
+    return RoundToInt16(twips / static_cast<float>(TwipsPerPixelX));
+}
+
+std::optional<std::int16_t> Units::Pixels16Y(float twips) const {
+    return RoundToInt16(twips / static_cast<float>(TwipsPerPixelY));
 }
 
 int PixelsToHimetric(int pixels) {

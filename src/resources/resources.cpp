@@ -1,5 +1,6 @@
 #include "resources.h"
 
+#include <QtCore/QFile>
 #include <QtCore/QtGlobal>
 
 // Resources in a static library must be pulled in by name, from the global namespace.
@@ -11,6 +12,14 @@ namespace orbo {
 
 void InitResources() {
     InitPictures();
+}
+
+Picture ResourcePicture(const char* name, PictureRole role) {
+    InitResources();
+    QFile file(QString::fromLatin1(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return DecodePicture(file.readAll(), role).value_or(Picture());
 }
 
 QIcon AppIcon() {

@@ -6,22 +6,9 @@
 
 #include <QtCore/QFileInfo>
 
-#include <exception>
-
 namespace orbo {
 
 namespace {
-
-// A step that fails is skipped and the next one runs; nothing leaves ActivateSkin. The only
-// errors left at this level are the platform's (memory for pictures, arrays and regions).
-template <typename F> bool RunStep(F&& step) noexcept {
-    try {
-        step();
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
 
 bool IsBuiltInName(const QString& name) {
     return name.isEmpty() || name.toLower() == kNoSkin;
@@ -54,47 +41,32 @@ void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Un
     const Picture back = window.Picture();
     // An empty picture cannot be measured: the window keeps its size.
     if (!back.IsEmpty()) {
-        RunStep([&] {
-            const float w =
-                units.ScaleX(back.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
-            if (window.Width() != w)
-                window.SetWidth(w);
-        });
-        RunStep([&] {
-            const float h =
-                units.ScaleY(back.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
-            if (window.Height() != h)
-                window.SetHeight(h);
-        });
+        const float w = units.ScaleX(back.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
+        if (window.Width() != w)
+            window.SetWidth(w);
+        const float h = units.ScaleY(back.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
+        if (window.Height() != h)
+            window.SetHeight(h);
     }
-    RunStep([&] {
-        const float left = desk.ScreenWidth() - window.Width();
-        if (left < window.Left())
-            window.SetLeft(left);
-    });
-    RunStep([&] {
-        const float top = desk.ScreenHeight() - window.Height();
-        if (top < window.Top())
-            window.SetTop(top);
-    });
-    RunStep([&] { window.SetWindowRgn(BuildEmptyRegion()); });
-    RunStep([&] { window.SetWindowRgn(BuildMaskRegion(back, kMagenta, units)); });
+    const float left = desk.ScreenWidth() - window.Width();
+    if (left < window.Left())
+        window.SetLeft(left);
+    const float top = desk.ScreenHeight() - window.Height();
+    if (top < window.Top())
+        window.SetTop(top);
+    window.SetWindowRgn(BuildEmptyRegion());
+    window.SetWindowRgn(BuildMaskRegion(back, kMagenta, units));
 }
 
 void ActivateSkin(const SkinContext& context, const QString& name) {
-    mdlGeneral& general = context.General;
-    if (general.SkinName.toLower() == name.toLower())
+    if (context.SkinName.toLower() == name.toLower())
         return;
-    general.SkinName = name;
+    context.SkinName = name;
     const Units units = context.Desk.ScreenUnits();
-    const bool started =
-        RunStep([&] { ActivateDefSkin(general.SkinDef, context.Window, units, context.Pictures); });
-    if (started && !IsBuiltInName(name)) {
-        RunStep([&] {
-            const auto folder = FindSkinFolder(context.SkinsFolders, name);
-            if (folder)
-                ReadSkinFolder(*folder, general.SkinDef, context.Window, units);
-        });
+    ActivateDefSkin(context.Skin, context.Window, units, context.Pictures);
+    if (!IsBuiltInName(name)) {
+        if (const auto folder = FindSkinFolder(context.SkinsFolders, name))
+            ReadSkinFolder(*folder, context.Skin, context.Window, units);
     }
     FitWindowToBackground(context.Window, context.Desk, units);
 }

@@ -3,7 +3,6 @@
 #include "platform/creature_window.h"
 #include "platform/desktop.h"
 #include "skin/default_skin.h"
-#include "skin/mdl_general.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QString>
@@ -11,9 +10,13 @@
 
 namespace orbo {
 
-// Everything ActivateSkin works with besides the name.
+// The name that stands for the built-in skin (as does the empty name).
+inline const QString kNoSkin = QStringLiteral("< none >");
+
+// Everything ActivateSkin works with besides the name asked for.
 struct SkinContext {
-    mdlGeneral& General;
+    SkinDef& Skin;
+    QString& SkinName; // the skin on show
     CreatureWindow& Window;
     Desktop& Desk;
     const DefaultSkinPictures& Pictures;
@@ -24,7 +27,7 @@ struct SkinContext {
 // built-in skin for "< none >" and the empty name; otherwise the built-in skin with the named
 // skin's Skin.ini read over it. Then the window takes the background's size, is pulled back
 // onto the screen at the right and bottom, and is cut to the background's non-magenta pixels.
-// No error leaves it.
+// Nothing a skin holds makes it fail.
 void ActivateSkin(const SkinContext& context, const QString& name);
 
 // Reads folder's Skin.ini over the record and gives the window the background picture it

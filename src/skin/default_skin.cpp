@@ -1,19 +1,10 @@
 #include "default_skin.h"
 
-#include <QtCore/QFile>
+#include "resources/resources.h"
 
 namespace orbo {
 
-void InitResources();
-
 namespace {
-
-Picture LoadResource(const char* name, PictureRole role) {
-    QFile file(QString::fromLatin1(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return DecodePicture(file.readAll(), role).value_or(Picture());
-}
 
 void FillEye(EyeDef& eye, const Picture& pic, const Picture& mask, const Units& units, int y, int x,
              int width, int height) {
@@ -29,13 +20,12 @@ void FillEye(EyeDef& eye, const Picture& pic, const Picture& mask, const Units& 
 } // namespace
 
 DefaultSkinPictures DefaultSkinPictures::Load() {
-    InitResources();
     DefaultSkinPictures p;
-    p.imgDefSkin[0] = LoadResource(":/defskin0.bmp", PictureRole::Background);
-    p.imgDefSkin[1] = LoadResource(":/defskin1.bmp", PictureRole::Pic);
-    p.imgDefSkin[2] = LoadResource(":/defskin2.bmp", PictureRole::Mask);
-    p.imgDefSkin[3] = LoadResource(":/defskin3.bmp", PictureRole::Pic);
-    p.imgDefSkin[4] = LoadResource(":/defskin4.bmp", PictureRole::Mask);
+    p.imgDefSkin[0] = ResourcePicture(":/defskin0.bmp", PictureRole::Background);
+    p.imgDefSkin[1] = ResourcePicture(":/defskin1.bmp", PictureRole::Pic);
+    p.imgDefSkin[2] = ResourcePicture(":/defskin2.bmp", PictureRole::Mask);
+    p.imgDefSkin[3] = ResourcePicture(":/defskin3.bmp", PictureRole::Pic);
+    p.imgDefSkin[4] = ResourcePicture(":/defskin4.bmp", PictureRole::Mask);
     return p;
 }
 

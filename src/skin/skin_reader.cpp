@@ -292,11 +292,11 @@ QString SkinLineStatusText(SkinLineStatus status) {
     case SkinLineStatus::Applied:
         return QStringLiteral("applied");
     case SkinLineStatus::UnusedSection:
-        return QStringLiteral("skipped: section not read");
+        return QStringLiteral("skipped: section not used");
     case SkinLineStatus::EyeOutOfRange:
-        return QStringLiteral("skipped: eye index outside Eyes");
+        return QStringLiteral("skipped: eye index out of range");
     case SkinLineStatus::UnknownKey:
-        return QStringLiteral("skipped: key not known in this section");
+        return QStringLiteral("skipped: unknown key");
     case SkinLineStatus::LineTooLong:
         return QStringLiteral("failed: line too long");
     case SkinLineStatus::LoneBracket:

@@ -19,9 +19,12 @@ namespace orbo {
 
 namespace {
 
+// The checker draws as the creature does with Blink on, so "blink" eyes show for the buttons.
+constexpr bool kBlink = true;
+
 // The creature's world for one check: a window at the screen's top-left and a scripted desktop.
 struct CheckedSkin {
-    mdlGeneral General;
+    SkinDef Skin;
     FakeCreatureWindow Window;
     ScriptedDesktop Desk;
     DefaultSkinPictures Pictures = DefaultSkinPictures::Load();
@@ -33,11 +36,9 @@ struct CheckedSkin {
         Desk.Left = request.Left;
         Desk.Right = request.Right;
         Desk.Middle = request.Middle;
-        General.Blink = true;
         const Units units = Desk.ScreenUnits();
-        ActivateDefSkin(General.SkinDef, Window, units, Pictures);
-        General.SkinName = QFileInfo(request.Folder).fileName();
-        Read = ReadSkinFolder(request.Folder, General.SkinDef, Window, units, observer);
+        ActivateDefSkin(Skin, Window, units, Pictures);
+        Read = ReadSkinFolder(request.Folder, Skin, Window, units, observer);
         FitWindowToBackground(Window, Desk, units);
     }
 };
@@ -46,8 +47,8 @@ QString Quoted(const QString& text) {
     return u'"' + text + u'"';
 }
 
-QString Px(float twips, int twipsPerPixel) {
-    return QString::number(static_cast<double>(twips) / twipsPerPixel, 'g', 7);
+QString Px(double pixels) {
+    return QString::number(pixels, 'g', 7);
 }
 
 QString SizeText(const QSize& size) {
@@ -114,9 +115,11 @@ QStringList NearNames(const QString& path) {
 QString Describe(const SkinLineOutcome& o) {
     switch (o.Status) {
     case SkinLineStatus::Blank:
-        return QStringLiteral("blank or comment");
+    case SkinLineStatus::UnusedSection:
+    case SkinLineStatus::EyeOutOfRange:
+        return SkinLineStatusText(o.Status);
     case SkinLineStatus::Section:
-        return QStringLiteral("section ") + Quoted(o.Section) +
+        return SkinLineStatusText(o.Status) + u' ' + Quoted(o.Section) +
                (o.SectionKind == SkinSectionKind::Other
                     ? QStringLiteral(" (not used: its lines are skipped)")
                     : QString());
@@ -129,12 +132,8 @@ QString Describe(const SkinLineOutcome& o) {
                (o.Field.endsWith(u"X,Y") || o.Field.endsWith(u"Width,Height")
                     ? QStringLiteral(" twips)")
                     : QStringLiteral(")"));
-    case SkinLineStatus::UnusedSection:
-        return QStringLiteral("skipped: section not used");
-    case SkinLineStatus::EyeOutOfRange:
-        return QStringLiteral("skipped: eye index out of range");
     case SkinLineStatus::UnknownKey:
-        return QStringLiteral("skipped: unknown key ") + Quoted(o.Key) +
+        return SkinLineStatusText(o.Status) + u' ' + Quoted(o.Key) +
                (o.Key.endsWith(u' ') ? QStringLiteral(" (blank before \"=\")") : QString());
     case SkinLineStatus::PictureNotLoaded: {
         QString text = SkinLineStatusText(o.Status) + QStringLiteral(": ") + o.Path +
@@ -157,7 +156,8 @@ QImage RenderCreature(const SkinCheckRequest& request) {
     const QSize size = skin.Window.Geometry.Pixels().size();
     Surface surface(skin.Desk.ScreenUnits());
     surface.SetBackground(size, kMagenta, skin.Window.Background);
-    RunTick(skin.General, skin.Desk, skin.Window.Left(), skin.Window.Top(), surface);
+    RunTick(skin.Skin, kBlink, skin.Desk, skin.Window.Left(), skin.Window.Top(), surface);
+    surface.Present();
     QImage out = surface.Image().convertToFormat(QImage::Format_ARGB32);
     // Outside the shape nothing of the window shows.
     const QRegion outside = QRegion(QRect(QPoint(0, 0), size)).subtracted(skin.Window.Region);
@@ -227,7 +227,7 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
         warnings.push_back(QStringLiteral("info not set (About Skin shows the built-in skin's): ") +
                            unset.join(QStringLiteral(", ")));
 
-    const SkinDef& s = skin.General.SkinDef;
+    const SkinDef& s = skin.Skin;
     const Units units = skin.Desk.ScreenUnits();
     out << "\nSummary\n";
     out << "  Name:      " << s.Name << "\n  Creator:   " << s.Creator
@@ -243,8 +243,8 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
     for (int i = 1; i <= s.EyesUBound() && i <= 255; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
         out << "    eye " << i << ": kind " << KindForDisplay(e.Kind) << ", box "
-            << Px(e.X, units.TwipsPerPixelX) << "," << Px(e.Y, units.TwipsPerPixelY) << " size "
-            << Px(e.Width, units.TwipsPerPixelX) << "x" << Px(e.Height, units.TwipsPerPixelY)
+            << Px(units.ExactPixelsX(e.X)) << "," << Px(units.ExactPixelsY(e.Y)) << " size "
+            << Px(units.ExactPixelsX(e.Width)) << "x" << Px(units.ExactPixelsY(e.Height))
             << " px, frames/buttons " << e.Frames << ", pic "
             << (e.Pic.IsEmpty() ? QStringLiteral("none") : SizeText(e.Pic.Image().size()))
             << ", mask "
@@ -269,8 +269,8 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
                                                   "its box (%3x%4 pixels)")
                                        .arg(i)
                                        .arg(SizeText(e.Pic.Image().size()))
-                                       .arg(Px(e.Width, units.TwipsPerPixelX))
-                                       .arg(Px(e.Height, units.TwipsPerPixelY)));
+                                       .arg(Px(units.ExactPixelsX(e.Width)))
+                                       .arg(Px(units.ExactPixelsY(e.Height))));
         }
     }
     if (!back.IsEmpty() && !HasMagenta(back.Image()))

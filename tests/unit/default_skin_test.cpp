@@ -4,7 +4,6 @@
 #include "platform/creature_window.h"
 #include "platform/desktop.h"
 #include "platform/surface.h"
-#include "skin/mdl_general.h"
 
 #include <gtest/gtest.h>
 
@@ -136,14 +135,14 @@ struct GazeRow {
 class BuiltInGaze : public DefaultSkin, public testing::WithParamInterface<GazeRow> {};
 
 TEST_P(BuiltInGaze, EyesLookTowardTheCursor) {
-    mdlGeneral general;
-    ActivateDefSkin(general.SkinDef, window, kUnits, *pictures);
+    SkinDef skin;
+    ActivateDefSkin(skin, window, kUnits, *pictures);
     ScriptedDesktop desktop;
     desktop.Screen = QSize(1024, 768);
     desktop.Cursor = GetParam().Cursor;
     Surface surface(kUnits);
     surface.SetBackground(QSize(75, 100), kMagenta, pictures->imgDefSkin[0]);
-    RunTick(general, desktop, 512 * 15, 384 * 15, surface);
+    RunTick(skin, false, desktop, 512 * 15, 384 * 15, surface);
     const auto& ops = surface.PendingOps();
     ASSERT_EQ(ops.size(), 4u);
     EXPECT_EQ(ops[0].Operation, RasterOp::And);

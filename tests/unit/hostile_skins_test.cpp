@@ -80,13 +80,15 @@ struct Corpus {
 };
 
 struct Activation {
-    mdlGeneral General;
+    SkinDef Skin;
+    QString SkinName;
     FakeCreatureWindow Window;
     ScriptedDesktop Desk;
     DefaultSkinPictures Pictures = DefaultSkinPictures::Load();
 
     void Run(const QString& appPath, const QString& name) {
-        ActivateSkin(SkinContext{General, Window, Desk, Pictures, SkinsFolders(appPath, {})}, name);
+        ActivateSkin(SkinContext{Skin, SkinName, Window, Desk, Pictures, SkinsFolders(appPath, {})},
+                     name);
     }
 };
 
@@ -180,8 +182,8 @@ TEST_P(HostilePicture, FailsItsLineAndKeepsThePictureItHad) {
 
     Activation a;
     a.Run(corpus.Root.path(), QStringLiteral("Bad"));
-    const SkinDef& skin = a.General.SkinDef;
-    EXPECT_EQ(a.General.SkinName, u"Bad");
+    const SkinDef& skin = a.Skin;
+    EXPECT_EQ(a.SkinName, u"Bad");
     EXPECT_EQ(skin.Name, u"Hostile");
     EXPECT_TRUE(skin.Comment.isEmpty()) << "reading went on past the failing line";
     EXPECT_TRUE(a.Window.Background.SameAs(a.Pictures.imgDefSkin[0]));
@@ -212,7 +214,7 @@ TEST(HostilePicture, ADeviceNodeInsideTheFolderIsNoPicture) {
                            "[setting]\nback=dev.bmp\n[info]\nname=after\n"));
     Activation a;
     a.Run(corpus.Root.path(), QStringLiteral("Dev"));
-    EXPECT_EQ(a.General.SkinDef.Name, u"Ally McOrbo");
+    EXPECT_EQ(a.Skin.Name, u"Ally McOrbo");
     EXPECT_TRUE(a.Window.Background.SameAs(a.Pictures.imgDefSkin[0]));
 }
 
@@ -239,7 +241,7 @@ TEST(HostilePicture, TruncatedAndCorruptFilesLoadOrFailConsistently) {
         Activation a;
         a.Run(corpus.Root.path(), QStringLiteral("Broken"));
         const bool loaded = !a.Window.Background.SameAs(a.Pictures.imgDefSkin[0]);
-        EXPECT_EQ(a.General.SkinDef.Name == u"after", loaded) << name;
+        EXPECT_EQ(a.Skin.Name == u"after", loaded) << name;
         if (loaded) {
             EXPECT_LE(a.Window.Background.Image().width(), kMaxPictureSide) << name;
         }
@@ -261,7 +263,7 @@ const HostileText kHostileTexts[] = {
          return file.open(QIODevice::ReadWrite) && file.resize(1LL << 30);
      },
      [](const Activation& a) {
-         EXPECT_EQ(a.General.SkinDef.Name, u"Sparse");
+         EXPECT_EQ(a.Skin.Name, u"Sparse");
          EXPECT_TRUE(a.Window.Background.SameAs(a.Pictures.imgDefSkin[0]));
      }},
     {"TenMebibyteLine",
@@ -271,9 +273,9 @@ const HostileText kHostileTexts[] = {
                                "\ndate=after\n");
      },
      [](const Activation& a) {
-         EXPECT_EQ(a.General.SkinDef.Name, u"Long");
-         EXPECT_TRUE(a.General.SkinDef.Comment.isEmpty());
-         EXPECT_EQ(a.General.SkinDef.Date, u"18/2/0");
+         EXPECT_EQ(a.Skin.Name, u"Long");
+         EXPECT_TRUE(a.Skin.Comment.isEmpty());
+         EXPECT_EQ(a.Skin.Date, u"18/2/0");
      }},
     {"NulBytes",
      [](const QString& f) {
@@ -281,16 +283,16 @@ const HostileText kHostileTexts[] = {
                            QByteArray("[info]\nname=A\0B\n\0\0\0\ncreator=C\n", 31));
      },
      [](const Activation& a) {
-         EXPECT_EQ(a.General.SkinDef.Name, QString(QStringLiteral("A") + QChar(0) + u'B'));
+         EXPECT_EQ(a.Skin.Name, QString(QStringLiteral("A") + QChar(0) + u'B'));
          // A line of NULs is a key line without "=" in a used section: reading stops there.
-         EXPECT_EQ(a.General.SkinDef.Creator, u"Quillon");
+         EXPECT_EQ(a.Skin.Creator, u"Quillon");
      }},
     {"InvalidUtf8",
      [](const QString& f) {
          return WriteBytes(f, QStringLiteral("Skin.ini"), "[info]\nname=caf\xe9 \x80\xff\n");
      },
      [](const Activation& a) {
-         EXPECT_EQ(a.General.SkinDef.Name, QString::fromUtf8("caf\u00e9 \u20ac\u00ff"));
+         EXPECT_EQ(a.Skin.Name, QString::fromUtf8("caf\u00e9 \u20ac\u00ff"));
      }},
     {"ThreeHundredEyes",
      [](const QString& f) {
@@ -301,7 +303,7 @@ const HostileText kHostileTexts[] = {
          return WriteBytes(f, QStringLiteral("Skin.ini"), ini);
      },
      [](const Activation& a) {
-         const SkinDef& s = a.General.SkinDef;
+         const SkinDef& s = a.Skin;
          ASSERT_EQ(s.EyesUBound(), 255);
          EXPECT_EQ(s.Eyes[255].X, 255 * 15);
          EXPECT_EQ(ClassifyKind(s.Eyes[255].Kind), EyeKind::Auto);
@@ -321,12 +323,12 @@ const HostileText kHostileTexts[] = {
      }},
     {"SkinIniIsAFolder",
      [](const QString& f) { return QDir().mkpath(f + QStringLiteral("/Skin.ini")); },
-     [](const Activation& a) { EXPECT_EQ(a.General.SkinDef.Name, u"Ally McOrbo"); }},
+     [](const Activation& a) { EXPECT_EQ(a.Skin.Name, u"Ally McOrbo"); }},
     {"SkinIniIsAFifo",
      [](const QString& f) {
          return ::mkfifo(QFile::encodeName(f + QStringLiteral("/Skin.ini")).constData(), 0600) == 0;
      },
-     [](const Activation& a) { EXPECT_EQ(a.General.SkinDef.Name, u"Ally McOrbo"); }},
+     [](const Activation& a) { EXPECT_EQ(a.Skin.Name, u"Ally McOrbo"); }},
 };
 
 class HostileSkinText : public ::testing::TestWithParam<HostileText> {};
@@ -338,7 +340,7 @@ TEST_P(HostileSkinText, ReadsWhatItsRulesAllowAndStops) {
     ASSERT_TRUE(GetParam().Make(folder));
     Activation a;
     a.Run(corpus.Root.path(), QStringLiteral("Text"));
-    EXPECT_EQ(a.General.SkinName, u"Text");
+    EXPECT_EQ(a.SkinName, u"Text");
     GetParam().Check(a);
 }
 
@@ -352,8 +354,8 @@ TEST(HostileSkinFolder, AFileInPlaceOfTheFolderGivesTheBuiltInSkin) {
     ASSERT_TRUE(WriteBytes(corpus.Skins(), QStringLiteral("Plain"), "[info]\nname=no\n"));
     Activation a;
     a.Run(corpus.Root.path(), QStringLiteral("Plain"));
-    EXPECT_EQ(a.General.SkinName, u"Plain");
-    EXPECT_EQ(a.General.SkinDef.Name, u"Ally McOrbo");
+    EXPECT_EQ(a.SkinName, u"Plain");
+    EXPECT_EQ(a.Skin.Name, u"Ally McOrbo");
 }
 
 TEST(HostileSkinFolder, ANameThatLeadsOutOfTheSkinsFolderIsNotFollowed) {
@@ -363,9 +365,9 @@ TEST(HostileSkinFolder, ANameThatLeadsOutOfTheSkinsFolderIsNotFollowed) {
     ASSERT_TRUE(QDir().mkpath(corpus.Skins()));
     Activation a;
     a.Run(corpus.Root.path(), QStringLiteral(".."));
-    EXPECT_EQ(a.General.SkinDef.Name, u"Ally McOrbo");
+    EXPECT_EQ(a.Skin.Name, u"Ally McOrbo");
     a.Run(corpus.Root.path(), QStringLiteral("../Skins/.."));
-    EXPECT_EQ(a.General.SkinDef.Name, u"Ally McOrbo");
+    EXPECT_EQ(a.Skin.Name, u"Ally McOrbo");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "options/skin_list.h"
 
 #include "platform/files.h"
-#include "skin/mdl_general.h"
+#include "skin/activation.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

@@ -47,7 +47,7 @@ TEST_P(SliderDragTest, ClampsToTheTrackAndGivesSpeedAndInterval) {
     const DragRow& r = GetParam();
     SpeedSliderState s;
     PlaceSlider(s, {}, r.startSpeed);
-    SliderMouseDown(s, kLeftButton, 120);
+    SliderMouseDown(s, ButtonCode(MouseButton::Left), 120);
     EXPECT_EQ(s.Tag, u"1120");
     EXPECT_TRUE(s.Pressed);
     ASSERT_TRUE(SliderMouseMove(s, {}, r.moveY));
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SliderDrag, AWholeDragFollowsTheCursorThenRests) {
     SpeedSliderState s;
     PlaceSlider(s, {}, 50);
-    SliderMouseDown(s, kLeftButton, 60);
+    SliderMouseDown(s, ButtonCode(MouseButton::Left), 60);
     // Each move is measured from where the handle now is, so the grabbed point stays put.
     ASSERT_TRUE(SliderMouseMove(s, {}, 30));
     EXPECT_EQ(s.HandleTop, 600);
@@ -89,7 +89,7 @@ TEST(SliderDrag, AWholeDragFollowsTheCursorThenRests) {
 TEST(SliderDrag, PressAndReleaseWithoutAMoveKeepSpeed) {
     SpeedSliderState s;
     PlaceSlider(s, {}, 85);
-    SliderMouseDown(s, kLeftButton, 15);
+    SliderMouseDown(s, ButtonCode(MouseButton::Left), 15);
     SliderMouseUp(s);
     EXPECT_EQ(s.Speed, 85);
     EXPECT_EQ(s.HandleTop, 273);
@@ -101,7 +101,7 @@ TEST(SliderDrag, FirstMoveRecomputesSpeedEvenWhenTheHandleStays) {
     PlaceSlider(s, {}, 85);
     s.Speed = 3; // a shown value that does not match the handle
     s.UpperTubeHeight = 0;
-    SliderMouseDown(s, kLeftButton, 45);
+    SliderMouseDown(s, ButtonCode(MouseButton::Left), 45);
     ASSERT_TRUE(SliderMouseMove(s, {}, 45));
     EXPECT_EQ(s.HandleTop, 273);
     EXPECT_EQ(s.UpperTubeHeight, 280.5f);
@@ -112,7 +112,7 @@ TEST(SliderDrag, AHandleHeldAtTheTopStaysThereAndStillRecomputes) {
     SpeedSliderState s;
     PlaceSlider(s, {}, 100);
     s.Speed = 7;
-    SliderMouseDown(s, kLeftButton, 100);
+    SliderMouseDown(s, ButtonCode(MouseButton::Left), 100);
     ASSERT_TRUE(SliderMouseMove(s, {}, -400));
     EXPECT_EQ(s.HandleTop, 120);
     EXPECT_EQ(s.Speed, 100);
@@ -134,7 +134,7 @@ TEST_P(OtherButtonTest, StartsNoDragAndKeepsThePicture) {
 TEST_P(OtherButtonTest, EndsADragButLeavesThePressedPicture) {
     SpeedSliderState s;
     PlaceSlider(s, {}, 85);
-    SliderMouseDown(s, kLeftButton, 120);
+    SliderMouseDown(s, ButtonCode(MouseButton::Left), 120);
     SliderMouseDown(s, GetParam(), 120);
     EXPECT_FALSE(SliderDragging(s));
     EXPECT_TRUE(s.Pressed);
@@ -160,7 +160,7 @@ TEST(SliderDrag, OnlyTheTagsFirstCharacterDecides) {
 TEST(SliderDrag, AFractionalOrNegativeGrabOffsetSurvivesTheTag) {
     SpeedSliderState s;
     PlaceSlider(s, {}, 50);
-    SliderMouseDown(s, kLeftButton, -7.5f);
+    SliderMouseDown(s, ButtonCode(MouseButton::Left), -7.5f);
     EXPECT_EQ(s.Tag, u"1-7.5");
     ASSERT_TRUE(SliderMouseMove(s, {}, -7.5f));
     EXPECT_EQ(s.HandleTop, 630);

@@ -1,6 +1,6 @@
+#include "main/mdl_general.h"
 #include "main/settings_io.h"
 #include "platform/settings_store.h"
-#include "skin/mdl_general.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

@@ -1,7 +1,8 @@
+#include "main/mdl_general.h"
 #include "main/settings_io.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
-#include "skin/mdl_general.h"
+#include "skin/activation.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

@@ -32,23 +32,24 @@ protected:
     }
 
     void Activate(const QString& name) {
-        ActivateSkin(
-            SkinContext{general_, window_, desk_, Pictures(), SkinsFolders(app_.path(), user_)},
-            name);
+        ActivateSkin(SkinContext{skin_, skinName_, window_, desk_, Pictures(),
+                                 SkinsFolders(app_.path(), user_)},
+                     name);
     }
 
     QRect Pixels() const { return window_.Geometry.Pixels(); }
 
     QTemporaryDir app_;
     QString user_; // the user's own skins folder, none unless a test sets one
-    mdlGeneral general_;
+    SkinDef skin_;
+    QString skinName_;
     FakeCreatureWindow window_;
     ScriptedDesktop desk_;
 };
 
 TEST_F(ActivationTest, BuiltInSkinGivesA75By100WindowWhateverTheSizeBefore) {
     for (const QSize before : {QSize(0, 0), QSize(10, 10), QSize(300, 200), QSize(75, 100)}) {
-        general_.SkinName = "other";
+        skinName_ = "other";
         window_.Geometry.SetPixels(QRect(QPoint(5, 6), before));
         Activate(kNoSkin);
         EXPECT_EQ(Pixels(), QRect(5, 6, 75, 100)) << before.width();
@@ -95,14 +96,14 @@ INSTANTIATE_TEST_SUITE_P(Edges, PullBack, ::testing::ValuesIn(kPullBackRows),
 TEST_F(ActivationTest, SameNameInAnyCaseDoesNothingEvenAfterTheFilesChanged) {
     MakeSkin("Blue", SolidImage(40, 30, Qt::blue), "[info]\nname=Blue one");
     Activate("Blue");
-    ASSERT_EQ(general_.SkinDef.Name, "Blue one");
+    ASSERT_EQ(skin_.Name, "Blue one");
     const int regions = window_.RegionsSet;
     const QRect geometry = Pixels();
     MakeSkin("Blue", SolidImage(60, 60, Qt::red), "[info]\nname=Changed");
     for (const char* again : {"Blue", "BLUE", "blue"}) {
         Activate(again);
-        EXPECT_EQ(general_.SkinName, "Blue");
-        EXPECT_EQ(general_.SkinDef.Name, "Blue one");
+        EXPECT_EQ(skinName_, "Blue");
+        EXPECT_EQ(skin_.Name, "Blue one");
         EXPECT_EQ(window_.RegionsSet, regions);
         EXPECT_EQ(Pixels(), geometry);
     }
@@ -113,10 +114,10 @@ TEST_F(ActivationTest, BuiltInNamesNeverTouchTheDisk) {
     MakeSkin("< none >", SolidImage(40, 30, Qt::blue), "[info]\nname=From disk");
     MakeSkin("< NONE >", SolidImage(40, 30, Qt::blue), "[info]\nname=From disk");
     for (const char* name : {"< none >", "< NONE >", "< None >", ""}) {
-        general_.SkinName = "Something";
+        skinName_ = "Something";
         Activate(name);
-        EXPECT_EQ(general_.SkinName, name);
-        EXPECT_EQ(general_.SkinDef.Name, "Ally McOrbo") << name;
+        EXPECT_EQ(skinName_, name);
+        EXPECT_EQ(skin_.Name, "Ally McOrbo") << name;
         EXPECT_TRUE(window_.Background.SameAs(Pictures().imgDefSkin[0]));
         EXPECT_EQ(Pixels().size(), QSize(75, 100));
     }
@@ -125,14 +126,14 @@ TEST_F(ActivationTest, BuiltInNamesNeverTouchTheDisk) {
 TEST_F(ActivationTest, FirstRequestForTheEmptyNameIsTheNoOp) {
     Activate("");
     EXPECT_EQ(window_.RegionsSet, 0);
-    EXPECT_TRUE(general_.SkinDef.Eyes.empty());
+    EXPECT_TRUE(skin_.Eyes.empty());
 }
 
 TEST_F(ActivationTest, MissingFolderKeepsTheBuiltInSkinUnderTheRequestedName) {
     Activate("Nowhere");
-    EXPECT_EQ(general_.SkinName, "Nowhere");
-    EXPECT_EQ(general_.SkinDef.Name, "Ally McOrbo");
-    EXPECT_EQ(general_.SkinDef.EyesUBound(), 2);
+    EXPECT_EQ(skinName_, "Nowhere");
+    EXPECT_EQ(skin_.Name, "Ally McOrbo");
+    EXPECT_EQ(skin_.EyesUBound(), 2);
     EXPECT_EQ(Pixels().size(), QSize(75, 100));
     EXPECT_TRUE(SamePixels(window_.Region, BuildMaskRegion(Pictures().imgDefSkin[0], kMagenta)));
 }
@@ -166,7 +167,7 @@ TEST_P(TwoFolders, TheUsersOwnSkinWinsOnANameInBoth) {
     }
     ASSERT_TRUE(WriteBytes(user_, "File", "not a skin"));
     Activate(row.Ask);
-    EXPECT_EQ(general_.SkinDef.Name, row.Shown);
+    EXPECT_EQ(skin_.Name, row.Shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, TwoFolders,
@@ -180,15 +181,15 @@ INSTANTIATE_TEST_SUITE_P(Names, TwoFolders,
 TEST_F(ActivationTest, NameLeadingOutOfTheSkinsFolderIsNotRead) {
     ASSERT_TRUE(WriteBytes(app_.path(), "evil/Skin.ini", "[info]\nname=Evil"));
     Activate("../evil");
-    EXPECT_EQ(general_.SkinName, "../evil");
-    EXPECT_EQ(general_.SkinDef.Name, "Ally McOrbo");
+    EXPECT_EQ(skinName_, "../evil");
+    EXPECT_EQ(skin_.Name, "Ally McOrbo");
 }
 
 TEST_F(ActivationTest, FolderIsFoundInAnyLetterCaseAndTheNameKeptAsPassed) {
     MakeSkin("blue", SolidImage(40, 30, Qt::blue), "[info]\nname=Found");
     Activate("BLUE");
-    EXPECT_EQ(general_.SkinName, "BLUE");
-    EXPECT_EQ(general_.SkinDef.Name, "Found");
+    EXPECT_EQ(skinName_, "BLUE");
+    EXPECT_EQ(skin_.Name, "Found");
     EXPECT_EQ(Pixels().size(), QSize(40, 30));
 }
 
@@ -196,23 +197,23 @@ TEST_F(ActivationTest, InfoOnlySkinShowsTheBuiltInPicturesUnderItsName) {
     ASSERT_TRUE(
         WriteBytes(app_.path() + "/Skins/Texts", "Skin.ini", "[info]\nname=Texts\ncreator=Me"));
     Activate("Texts");
-    EXPECT_EQ(general_.SkinDef.Name, "Texts");
-    EXPECT_EQ(general_.SkinDef.Creator, "Me");
-    EXPECT_EQ(general_.SkinDef.Date, "18/2/0");
+    EXPECT_EQ(skin_.Name, "Texts");
+    EXPECT_EQ(skin_.Creator, "Me");
+    EXPECT_EQ(skin_.Date, "18/2/0");
     EXPECT_TRUE(window_.Background.SameAs(Pictures().imgDefSkin[0]));
-    ASSERT_EQ(general_.SkinDef.EyesUBound(), 2);
-    EXPECT_TRUE(general_.SkinDef.Eyes[1].Pic.SameAs(Pictures().imgDefSkin[1]));
+    ASSERT_EQ(skin_.EyesUBound(), 2);
+    EXPECT_TRUE(skin_.Eyes[1].Pic.SameAs(Pictures().imgDefSkin[1]));
 }
 
 TEST_F(ActivationTest, EveryActivationStartsFromTheBuiltInSkin) {
     MakeSkin("A", SolidImage(40, 30, Qt::blue), "eyes=5\n[info]\nname=A\ncomment=c");
     ASSERT_TRUE(WriteBytes(app_.path() + "/Skins/B", "Skin.ini", "[info]\ncreator=B"));
     Activate("A");
-    ASSERT_EQ(general_.SkinDef.EyesUBound(), 5);
+    ASSERT_EQ(skin_.EyesUBound(), 5);
     Activate("B");
-    EXPECT_EQ(general_.SkinDef.Name, "Ally McOrbo");
-    EXPECT_EQ(general_.SkinDef.Comment, "");
-    EXPECT_EQ(general_.SkinDef.EyesUBound(), 2);
+    EXPECT_EQ(skin_.Name, "Ally McOrbo");
+    EXPECT_EQ(skin_.Comment, "");
+    EXPECT_EQ(skin_.EyesUBound(), 2);
     EXPECT_EQ(Pixels().size(), QSize(75, 100));
 }
 
@@ -243,8 +244,8 @@ TEST_F(ActivationTest, FailingLineKeepsEverythingBeforeIt) {
              "[info]\nname=Half\n[eye1]\npic=gone.bmp\n"
              "[info]\ncreator=Never");
     Activate("Half");
-    EXPECT_EQ(general_.SkinDef.Name, "Half");
-    EXPECT_EQ(general_.SkinDef.Creator, "Quillon");
+    EXPECT_EQ(skin_.Name, "Half");
+    EXPECT_EQ(skin_.Creator, "Quillon");
     EXPECT_EQ(Pixels().size(), QSize(40, 30));
 }
 

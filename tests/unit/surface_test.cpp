@@ -69,6 +69,7 @@ TEST_P(MaskedDraw, CombinesMaskAndPictureWithTheBackground) {
     const MaskedRow& row = GetParam();
     ASSERT_TRUE(Paint(Solid(4, 4, row.Mask), 10, 10, RasterOp::And));
     ASSERT_TRUE(Paint(Solid(4, 4, row.Pic), 10, 10, RasterOp::Paint));
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(11, 11), row.Expected);
     EXPECT_EQ(surface.GetPixel(14, 11), kGrey); // beside the eye
 }
@@ -90,8 +91,10 @@ TEST_F(SurfaceTest, ClsRestoresColourAndBackgroundPicture) {
         background.setPixel(x, 5, qRgb(0, 255, 0));
     surface.SetBackground(QSize(50, 30), kGrey, Picture(background));
     Paint(Solid(30, 10, kBlack), 0, 0, RasterOp::And);
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(3, 5), 0u);
     surface.Cls();
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(3, 5), ColorRef(qRgb(0, 255, 0)));
     EXPECT_EQ(surface.GetPixel(25, 5), 0x00FF00FFu);
     EXPECT_EQ(surface.GetPixel(45, 5), kGrey); // beyond the picture: the colour
@@ -106,6 +109,16 @@ TEST_F(SurfaceTest, SameFrameAgainReportsNoChange) {
     Paint(pic, 10, 10, RasterOp::Paint);
     EXPECT_TRUE(surface.Present().isEmpty());
     EXPECT_EQ(surface.GetPixel(12, 12), kGrey | ColorRef(kRed));
+}
+
+TEST_F(SurfaceTest, ReadingTheFrameShowsThePresentedOneAndChangesNothing) {
+    surface.Present();
+    Paint(Solid(5, 5, kBlack), 10, 10, RasterOp::And);
+    EXPECT_EQ(surface.GetPixel(12, 12), kGrey);
+    EXPECT_EQ(ColorRef(surface.Image().pixel(12, 12)), kGrey);
+    // What a reader looked at is still to be presented, and reported, by the next Present.
+    EXPECT_TRUE(SamePixels(surface.Present(), QRegion(10, 10, 5, 5)));
+    EXPECT_EQ(surface.GetPixel(12, 12), 0u);
 }
 
 TEST_F(SurfaceTest, ChangedFrameReportsOnlyTheChangedPixels) {
@@ -131,6 +144,7 @@ TEST_F(SurfaceTest, NewBackgroundReportsTheWholeSurface) {
 TEST_F(SurfaceTest, SourceRectangleTakesThatPartOfThePicture) {
     // The right half of a 20 x 10 picture, at (5, 5): blue from column 5 to 14.
     ASSERT_TRUE(Paint(Halves(20, 10), 5, 5, RasterOp::And, SourceRect{150, 0, 150, 150}));
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(5, 5), ColorRef(kBlue) & kGrey);
     EXPECT_EQ(surface.GetPixel(14, 14), ColorRef(kBlue) & kGrey);
     EXPECT_EQ(surface.GetPixel(15, 5), kGrey);
@@ -140,6 +154,7 @@ TEST_F(SurfaceTest, SourceRectangleTakesThatPartOfThePicture) {
 TEST_F(SurfaceTest, SourceRectangleSizeIsRoundedToWholePixels) {
     // 149.95 twips is 9.997 pixels: ten columns.
     ASSERT_TRUE(Paint(Halves(20, 10), 0, 0, RasterOp::Paint, SourceRect{0, 0, 149.95f, 150.24f}));
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(9, 9), kGrey | ColorRef(kRed));
     EXPECT_EQ(surface.GetPixel(10, 9), kGrey);
     EXPECT_EQ(surface.GetPixel(9, 10), kGrey);
@@ -150,6 +165,7 @@ TEST_F(SurfaceTest, ClipsAtTheSurfacesEdges) {
     ASSERT_TRUE(Paint(pic, -5, -5, RasterOp::Paint));
     ASSERT_TRUE(Paint(pic, 35, 25, RasterOp::Paint));
     const std::uint32_t g = kGrey;
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(0, 0), g | ColorRef(pic.Image().pixel(5, 5)));
     EXPECT_EQ(surface.GetPixel(4, 4), g | ColorRef(pic.Image().pixel(9, 9)));
     EXPECT_EQ(surface.GetPixel(5, 5), g);
@@ -162,6 +178,7 @@ TEST_F(SurfaceTest, ClipsAtTheSurfacesEdges) {
 TEST_F(SurfaceTest, EntirelyOutsideDrawsNothing) {
     ASSERT_TRUE(Paint(Solid(10, 10, kBlack), 100, 100, RasterOp::And));
     ASSERT_TRUE(Paint(Solid(10, 10, kBlack), -10, 0, RasterOp::And));
+    surface.Present();
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x)
             ASSERT_EQ(surface.GetPixel(x, y), kGrey);
@@ -171,11 +188,13 @@ TEST_F(SurfaceTest, SourceBeyondThePictureDrawsOnlyWhatThePictureHas) {
     // A 10-pixel-wide source starting at column 15 of a 20-pixel picture: five columns.
     const Picture pic = Gradient(20, 10);
     ASSERT_TRUE(Paint(pic, 0, 0, RasterOp::Paint, SourceRect{225, 0, 150, 150}));
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(4, 0), kGrey | ColorRef(pic.Image().pixel(19, 0)));
     EXPECT_EQ(surface.GetPixel(5, 0), kGrey);
     // A source left of the picture draws only where it overlaps it.
     surface.Cls();
     ASSERT_TRUE(Paint(pic, 0, 0, RasterOp::Paint, SourceRect{-45, 0, 150, 150}));
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(2, 0), kGrey);
     EXPECT_EQ(surface.GetPixel(3, 0), kGrey | ColorRef(pic.Image().pixel(0, 0)));
 }
@@ -183,6 +202,7 @@ TEST_F(SurfaceTest, SourceBeyondThePictureDrawsOnlyWhatThePictureHas) {
 TEST_F(SurfaceTest, EmptyPictureFailsAndDrawsNothing) {
     EXPECT_FALSE(surface.PaintPicture(Picture(), 0, 0, std::nullopt, RasterOp::And));
     EXPECT_TRUE(surface.PendingOps().empty());
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(0, 0), kGrey);
 }
 
@@ -195,6 +215,7 @@ TEST_F(SurfaceTest, PositionOfNoWholePixelValueFails) {
 TEST_F(SurfaceTest, PositionsRoundToTheNearestPixelHalvesToEven) {
     const Picture pic = Solid(1, 1, kBlack);
     surface.PaintPicture(pic, 37.5f, 22.5f, std::nullopt, RasterOp::And); // 2.5, 1.5 pixels
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(2, 2), 0u);
     EXPECT_EQ(surface.GetPixel(3, 2), kGrey);
     EXPECT_EQ(surface.GetPixel(2, 1), kGrey);
@@ -205,6 +226,7 @@ TEST_F(SurfaceTest, LaterDrawIsOnTop) {
     Paint(Solid(6, 6, kRed), 0, 0, RasterOp::Paint);
     Paint(Solid(6, 6, kBlack), 3, 3, RasterOp::And);
     Paint(Solid(6, 6, kBlue), 3, 3, RasterOp::Paint);
+    surface.Present();
     EXPECT_EQ(surface.GetPixel(4, 4), ColorRef(kBlue));
     EXPECT_EQ(surface.GetPixel(1, 1), ColorRef(kRed));
 }

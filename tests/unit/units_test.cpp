@@ -57,6 +57,15 @@ TEST(Units, PixelPositionsRoundHalfToEvenAndFailOutOfRange) {
     EXPECT_FALSE(units.PixelsY(-1e12).has_value());
 }
 
+TEST(Units, SixteenBitPositionsEndWhereWindowPositionsGoOn) {
+    const Units units{15, 15};
+    EXPECT_EQ(units.Pixels16X(491505.0f), 32767);
+    EXPECT_FALSE(units.Pixels16X(491520.0f).has_value());
+    EXPECT_EQ(units.PixelsX(491520.0), 32768);
+    EXPECT_EQ(units.Pixels16Y(-491520.0f), -32768);
+    EXPECT_EQ(units.Pixels16Y(37.5f), 2); // 2.5
+}
+
 TEST(Units, SeventyFivePixelPictureRoundTrips) {
     // 75 x 2540 / 96 = 1984.4, reported as 1984; back in twips it is 1124.8, which the window
     // takes as 75 pixels again.

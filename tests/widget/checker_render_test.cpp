@@ -1,9 +1,9 @@
 // orbo-skin-check --render must show exactly what the creature window composes for the same
 // skin, cursor and buttons.
 #include "main/form1.h"
+#include "main/mdl_general.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
-#include "skin/mdl_general.h"
 #include "tools/skin_check.h"
 
 #include <QtCore/QCoreApplication>

@@ -1,7 +1,7 @@
 #include "main/form1.h"
+#include "main/mdl_general.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
-#include "skin/mdl_general.h"
 
 #include <QtTest/QTest>
 

@@ -1,9 +1,9 @@
 #include "main/form1.h"
+#include "main/mdl_general.h"
 #include "options/frm_options.h"
 #include "options/options_host.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
-#include "skin/mdl_general.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtWidgets/QCheckBox>

@@ -1,11 +1,12 @@
 #include "main/form1.h"
+#include "main/mdl_general.h"
 #include "main/settings_io.h"
 #include "options/frm_options.h"
 #include "options/options_layout.h"
 #include "options/shape_box.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
-#include "skin/mdl_general.h"
+#include "skin/activation.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>

@@ -9,7 +9,7 @@
 namespace orbo {
 
 // The program-wide state: the four settings and the record of the skin on show. One instance,
-// made in main() and handed to the forms by reference.
+// made in main() and handed to the creature window, which owns it, and to the options window.
 struct mdlGeneral {
     QString SkinName;
     std::uint8_t Speed = 0;
@@ -17,8 +17,5 @@ struct mdlGeneral {
     bool OnTop = false;
     orbo::SkinDef SkinDef;
 };
-
-// Names that stand for the built-in skin.
-inline const QString kNoSkin = QStringLiteral("< none >");
 
 } // namespace orbo
