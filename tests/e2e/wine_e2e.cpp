@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
-#include <chrono>
 #include <thread>
 #include <unistd.h>
 

@@ -76,7 +76,7 @@ QImage EllipseImage(QSize size, QRgb colour) {
     return image;
 }
 
-struct ThemeSpec {
+struct ThemeShape {
     QSize Eye{40, 30};
     QSize Pupil{10, 8};
     QByteArray Config = "wall-thickness = 6\nnum-eyes = 2\neye-pixmap = \"eye.png\"\n"
@@ -85,15 +85,15 @@ struct ThemeSpec {
 
 class ThemeImport : public ::testing::Test {
 protected:
-    QString MakeTheme(const ThemeSpec& spec = {}) {
+    QString MakeTheme(const ThemeShape& shape = {}) {
         const QString folder = dir_.path() + "/themes/Goggle";
         QDir().mkpath(folder);
-        QImage eye = EllipseImage(spec.Eye, kWhite);
-        eye.setPixel(spec.Eye.width() / 2, 1, 0xFFFF00FF); // opaque magenta: no hole
-        eye.setPixel(spec.Eye.width() / 2, spec.Eye.height() / 2, 0x40FFFFFF); // see-through
+        QImage eye = EllipseImage(shape.Eye, kWhite);
+        eye.setPixel(shape.Eye.width() / 2, 1, 0xFFFF00FF); // opaque magenta: no hole
+        eye.setPixel(shape.Eye.width() / 2, shape.Eye.height() / 2, 0x40FFFFFF); // see-through
         EXPECT_TRUE(eye.save(folder + "/eye.png"));
-        EXPECT_TRUE(EllipseImage(spec.Pupil, kPupil).save(folder + "/pupil.png"));
-        EXPECT_TRUE(WriteBytes(folder, "config", spec.Config));
+        EXPECT_TRUE(EllipseImage(shape.Pupil, kPupil).save(folder + "/pupil.png"));
+        EXPECT_TRUE(WriteBytes(folder, "config", shape.Config));
         return folder;
     }
 
@@ -213,9 +213,9 @@ TEST_F(ThemeImport, FramesPutThePupilAtTheWallInEachFramesDirection) {
 }
 
 TEST_F(ThemeImport, APupilWithNoRoomToMoveStaysAtRestWithAWarning) {
-    ThemeSpec spec;
-    spec.Pupil = QSize(36, 20); // 40 - 6 - 36 < 0
-    const ImportResult result = Import(MakeTheme(spec));
+    ThemeShape shape;
+    shape.Pupil = QSize(36, 20); // 40 - 6 - 36 < 0
+    const ImportResult result = Import(MakeTheme(shape));
     ASSERT_TRUE(result.Ok) << result.Error.toStdString();
     EXPECT_EQ(result.Warnings.size(), 1);
     Read(result.SkinFolder);
