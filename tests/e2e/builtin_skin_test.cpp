@@ -20,19 +20,6 @@ constexpr QRgb kBlack = 0x000000;
 const EyeBox kEye1{10, 53, 32, 34, 17, 16};
 const EyeBox kEye2{43, 62, 22, 22, 7, 7};
 
-// What of a masked eye picture shows in colour rgb: pixels of that colour in the picture that
-// the mask does not let the background through (a white mask pixel keeps the white eyeball).
-QRect VisibleBox(const QString& pic, const QString& mask, QRgb rgb) {
-    const QImage p = QImage(kResources + pic).convertToFormat(QImage::Format_RGB32);
-    const QImage m = QImage(kResources + mask).convertToFormat(QImage::Format_RGB32);
-    QRect box;
-    for (int y = 0; y < p.height(); ++y)
-        for (int x = 0; x < p.width(); ++x)
-            if ((p.pixel(x, y) & 0xFFFFFF) == rgb && (m.pixel(x, y) & 0xFFFFFF) == 0)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 class BuiltinSkin : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(run_.Start()) << "no ORBO window was mapped"; }

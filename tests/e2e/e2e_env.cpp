@@ -331,6 +331,18 @@ void ChooseMenuItem(const QRect& menu, int index, int count) {
     Probe().Button(1, false);
 }
 
+QRect VisibleBox(const QString& pic, const QString& mask, QRgb rgb) {
+    const QString resources = QStringLiteral(ORBO_SOURCE_DIR "/src/resources/");
+    const QImage p = QImage(resources + pic).convertToFormat(QImage::Format_RGB32);
+    const QImage m = QImage(resources + mask).convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = 0; y < p.height(); ++y)
+        for (int x = 0; x < p.width(); ++x)
+            if ((p.pixel(x, y) & 0xFFFFFF) == rgb && (m.pixel(x, y) & 0xFFFFFF) == 0)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 QString SampleSkinsFolder() {
     return QStringLiteral(ORBO_SOURCE_DIR "/Skins");
 }

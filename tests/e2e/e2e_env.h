@@ -104,6 +104,9 @@ void ChooseMenuItem(const QRect& menu, int index, int count);
 
 // The source tree's sample skins.
 QString SampleSkinsFolder();
+// What of a masked eye picture of the built-in skin (files in src/resources) shows in colour
+// rgb: pixels of that colour that the mask does not let the background through.
+QRect VisibleBox(const QString& pic, const QString& mask, QRgb rgb);
 // Where failing tests leave their screenshots.
 QString ArtifactsFolder();
 void SaveArtifact(const QImage& image, const QString& name);

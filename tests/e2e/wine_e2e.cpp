@@ -167,17 +167,6 @@ protected:
     }
 };
 
-QRect VisibleBox(const QString& pic, const QString& mask, QRgb rgb) {
-    const QImage p = QImage(kResources + pic).convertToFormat(QImage::Format_RGB32);
-    const QImage m = QImage(kResources + mask).convertToFormat(QImage::Format_RGB32);
-    QRect box;
-    for (int y = 0; y < p.height(); ++y)
-        for (int x = 0; x < p.width(); ++x)
-            if ((p.pixel(x, y) & 0xFFFFFF) == rgb && (m.pixel(x, y) & 0xFFFFFF) == 0)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 TEST_F(Wine, BuiltInSkinIsShapedAndItsEyesFollowThePointer) {
     WineRun run;
     ASSERT_TRUE(run.Start()) << "no ORBO window was mapped";

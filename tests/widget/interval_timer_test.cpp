@@ -1,5 +1,7 @@
 #include "platform/interval_timer.h"
 
+#include "../unit/clock_points.h"
+
 #include <QtTest/QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -9,14 +11,6 @@ namespace {
 
 using std::chrono::milliseconds;
 using Clock = IntervalSchedule::Clock;
-
-Clock::time_point At(int ms) {
-    return Clock::time_point(milliseconds(ms));
-}
-
-long long Ms(Clock::time_point t) {
-    return std::chrono::duration_cast<milliseconds>(t.time_since_epoch()).count();
-}
 
 // On a clock the test moves: every new interval counts from the last firing's deadline (the
 // start, then the firing), never from the moment it is set.
