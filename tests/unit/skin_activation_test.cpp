@@ -110,12 +110,6 @@ TEST_F(ActivationTest, BuiltInNamesNeverTouchTheDisk) {
     }
 }
 
-TEST_F(ActivationTest, FirstRequestForTheEmptyNameIsTheNoOp) {
-    Activate("");
-    EXPECT_EQ(0, window_.RegionsSet);
-    EXPECT_TRUE(skin_.Eyes.empty());
-}
-
 TEST_F(ActivationTest, MissingFolderKeepsTheBuiltInSkinUnderTheRequestedName) {
     Activate("Nowhere");
     EXPECT_EQ("Nowhere", skinName_);

@@ -91,16 +91,6 @@ TEST_F(SurfaceTest, ClsRestoresColourAndBackgroundPicture) {
     EXPECT_EQ(surface.GetPixel(45, 5), kGrey); // beyond the picture: the colour
 }
 
-TEST_F(SurfaceTest, ReadingTheFrameShowsThePresentedOneAndChangesNothing) {
-    surface.Present();
-    Paint(Solid(5, 5, kBlack), 10, 10, RasterOp::And);
-    EXPECT_EQ(surface.GetPixel(12, 12), kGrey);
-    EXPECT_EQ(ColorRef(surface.Image().pixel(12, 12)), kGrey);
-    // What a reader looked at is still to be presented, and reported, by the next Present.
-    EXPECT_TRUE(SamePixels(surface.Present(), QRegion(10, 10, 5, 5)));
-    EXPECT_EQ(surface.GetPixel(12, 12), 0u);
-}
-
 TEST_F(SurfaceTest, ChangedFrameReportsOnlyTheChangedPixels) {
     const Picture pic = Solid(5, 5, kBlack);
     Paint(pic, 10, 10, RasterOp::And);
@@ -137,21 +127,6 @@ TEST_F(SurfaceTest, ClipsAtTheSurfacesEdges) {
     EXPECT_EQ(surface.GetPixel(35, 25), g | ColorRef(pic.Image().pixel(0, 0)));
     EXPECT_EQ(surface.GetPixel(40, 29), 0xFFFFFFFFu); // outside the surface
     EXPECT_EQ(surface.GetPixel(-1, 0), 0xFFFFFFFFu);
-}
-
-TEST_F(SurfaceTest, SourceBeyondThePictureDrawsOnlyWhatThePictureHas) {
-    // A 10-pixel-wide source starting at column 15 of a 20-pixel picture: five columns.
-    const Picture pic = Gradient(20, 10);
-    ASSERT_TRUE(Paint(pic, 0, 0, RasterOp::Paint, SourceRect{225, 0, 150, 150}));
-    surface.Present();
-    EXPECT_EQ(surface.GetPixel(4, 0), kGrey | ColorRef(pic.Image().pixel(19, 0)));
-    EXPECT_EQ(surface.GetPixel(5, 0), kGrey);
-    // A source left of the picture draws only where it overlaps it.
-    surface.Cls();
-    ASSERT_TRUE(Paint(pic, 0, 0, RasterOp::Paint, SourceRect{-45, 0, 150, 150}));
-    surface.Present();
-    EXPECT_EQ(surface.GetPixel(2, 0), kGrey);
-    EXPECT_EQ(surface.GetPixel(3, 0), kGrey | ColorRef(pic.Image().pixel(0, 0)));
 }
 
 TEST_F(SurfaceTest, PositionOfNoWholePixelValueFails) {
