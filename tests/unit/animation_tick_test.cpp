@@ -94,7 +94,11 @@ protected:
         return testing::AssertionSuccess();
     }
 
+    // Nothing drawn: no drawing asked of the surface (not even of a part outside a picture)
+    // and only the background shown.
     bool OnlyBackground() {
+        if (!surface.PendingOps().empty())
+            return false;
         for (int y = 0; y < surface.Size().height(); ++y)
             for (int x = 0; x < surface.Size().width(); ++x)
                 if (Pixel(x, y) != kGrey)
