@@ -1,3 +1,5 @@
+// The tick's wiring: which eye kind draws what, where, from which part of its picture. The
+// motion formulas themselves are animation_motion_test's.
 #include "animation/tick.h"
 
 #include "platform/desktop.h"
@@ -7,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace orbo {
@@ -18,9 +19,9 @@ constexpr std::uint32_t kGrey = 0x00808080;
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
-constexpr QRgb kWhite = qRgb(255, 255, 255);
-const std::vector<QRgb> kStripColours = {qRgb(200, 0, 0),   qRgb(0, 200, 0),   qRgb(0, 0, 200),
-                                         qRgb(200, 200, 0), qRgb(0, 200, 200), qRgb(200, 0, 200)};
+const std::vector<QRgb> kCellColours = {qRgb(200, 0, 0),   qRgb(0, 200, 0),   qRgb(0, 0, 200),
+                                        qRgb(200, 200, 0), qRgb(0, 200, 200), qRgb(200, 0, 200)};
+constexpr int kNothing = -1; // a row's cell or frame when the eye draws nothing
 
 Picture Solid(int width, int height, QRgb colour) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -28,12 +29,12 @@ Picture Solid(int width, int height, QRgb colour) {
     return Picture(image);
 }
 
-// Cells of cellWidth x cellHeight pixels, columns x rows of them, coloured in reading order.
-Picture Grid(int columns, int rows, int cellWidth, int cellHeight) {
-    QImage image(columns * cellWidth, rows * cellHeight, QImage::Format_RGB32);
+// Cells of 10 x 10 pixels, columns x rows of them, coloured in reading order.
+Picture Grid(int columns, int rows) {
+    QImage image(columns * 10, rows * 10, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, kStripColours[(y / cellHeight) * columns + x / cellWidth]);
+            image.setPixel(x, y, kCellColours[(y / 10) * columns + x / 10]);
     return Picture(image);
 }
 
@@ -41,7 +42,7 @@ float Twips(int pixels) {
     return static_cast<float>(pixels * kTwipsPerPixel);
 }
 
-EyeDef MakeEye(QStringView kind, QRect boxPixels, std::uint8_t frames, const Picture& pic,
+EyeDef MakeEye(QStringView kind, QRect boxPixels, int frames, const Picture& pic,
                const Picture& mask) {
     EyeDef eye;
     eye.Kind.Assign(kind);
@@ -49,10 +50,14 @@ EyeDef MakeEye(QStringView kind, QRect boxPixels, std::uint8_t frames, const Pic
     eye.Y = Twips(boxPixels.y());
     eye.Width = Twips(boxPixels.width());
     eye.Height = Twips(boxPixels.height());
-    eye.Frames = frames;
+    eye.Frames = static_cast<std::uint8_t>(frames);
     eye.Pic = pic;
     eye.Mask = mask;
     return eye;
+}
+
+EyeDef RedEye(QStringView kind, QRect boxPixels, int frames = 1) {
+    return MakeEye(kind, boxPixels, frames, Solid(10, 10, kRed), Solid(10, 10, kBlack));
 }
 
 class Tick : public testing::Test {
@@ -77,26 +82,25 @@ protected:
 
     std::uint32_t Pixel(int x, int y) { return surface.GetPixel(x, y); }
 
-    // Whether the w x h block at (x, y) is all `colour` and the pixels just outside it are not.
-    ::testing::AssertionResult DrawnAt(int x, int y, int w, int h, QRgb colour) {
-        const std::uint32_t c = ColorRef(colour);
-        for (QPoint in : {QPoint(x, y), QPoint(x + w - 1, y), QPoint(x, y + h - 1),
-                          QPoint(x + w - 1, y + h - 1)})
-            if (Pixel(in.x(), in.y()) != c)
-                return ::testing::AssertionFailure() << "pixel " << in.x() << "," << in.y()
-                                                     << " is " << std::hex << Pixel(in.x(), in.y());
-        for (QPoint out : {QPoint(x - 1, y), QPoint(x, y - 1), QPoint(x + w, y + h - 1),
-                           QPoint(x + w - 1, y + h)})
-            if (Pixel(out.x(), out.y()) == c)
-                return ::testing::AssertionFailure()
-                       << "pixel " << out.x() << "," << out.y() << " outside is drawn too";
-        return ::testing::AssertionSuccess();
+    // Whether the 10 x 10 block at (x, y) is all `colour` and the pixels just outside it are not.
+    testing::AssertionResult DrawnAt(int x, int y, QRgb colour) {
+        const std::pair<QPoint, bool> probes[] = {{{x, y}, true},       {{x + 9, y + 9}, true},
+                                                  {{x - 1, y}, false},  {{x, y - 1}, false},
+                                                  {{x + 10, y}, false}, {{x + 9, y + 10}, false}};
+        for (const auto& [p, inside] : probes)
+            if ((Pixel(p.x(), p.y()) == ColorRef(colour)) != inside)
+                return testing::AssertionFailure() << "pixel " << p.x() << "," << p.y() << " is "
+                                                   << std::hex << Pixel(p.x(), p.y());
+        return testing::AssertionSuccess();
     }
 
+    // Nothing drawn: no drawing asked of the surface (not even of a part outside a picture)
+    // and only the background shown.
     bool OnlyBackground() {
-        const QSize s = surface.Size();
-        for (int y = 0; y < s.height(); ++y)
-            for (int x = 0; x < s.width(); ++x)
+        if (!surface.PendingOps().empty())
+            return false;
+        for (int y = 0; y < surface.Size().height(); ++y)
+            for (int x = 0; x < surface.Size().width(); ++x)
                 if (Pixel(x, y) != kGrey)
                     return false;
         return true;
@@ -110,375 +114,169 @@ protected:
     float windowTop = 0;
 };
 
-// With Frames 1, a box as large as the picture and the cursor at the screen's top-left, every
-// kind draws the red picture's top-left pixel at (20, 20).
-struct KindRow {
-    const char* Text;
-    bool Drawn;
-};
-
-class Dispatch : public Tick, public testing::WithParamInterface<KindRow> {};
-
-TEST_P(Dispatch, MatchesTrimmedLowerCasedKind) {
+// The kind is matched trimmed of spaces and in any case; "distance" is cut to "distan".
+TEST_F(Tick, KindPicksTheDrawing) {
+    const std::pair<const char*, bool> rows[] = {
+        {"frames", true}, {"Direct", true}, {" auto ", true},   {"  rect", true},
+        {"Matrix", true}, {"BLINK", true},  {"distance", true}, {"dist", false},
+        {"autox", false}, {"a uto", false}, {"\tauto", false},  {"", false}};
     blink = true;
     desktop.Left = true;
-    desktop.Cursor = {0, 0};
-    SetEyes({MakeEye(QString::fromUtf8(GetParam().Text), {20, 20, 10, 10}, 1, Solid(10, 10, kRed),
-                     Solid(10, 10, kBlack))});
-    Fire();
-    EXPECT_EQ(Pixel(20, 20), GetParam().Drawn ? ColorRef(kRed) : kGrey);
+    for (const auto& [kind, drawn] : rows) {
+        SCOPED_TRACE(kind);
+        SetEyes({RedEye(QString::fromUtf8(kind), {20, 20, 10, 10})});
+        Fire();
+        EXPECT_EQ(drawn ? ColorRef(kRed) : kGrey, Pixel(20, 20));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, Dispatch,
-    testing::Values(KindRow{"frames", true}, KindRow{"direct", true}, KindRow{"Direct", true},
-                    KindRow{"FRAMES", true}, KindRow{" auto ", true}, KindRow{"auto", true},
-                    KindRow{"  rect", true}, KindRow{"Matrix", true}, KindRow{"BLINK", true},
-                    KindRow{"distan", true}, KindRow{"distance", true}, // kept as "distan"
-                    KindRow{"DISTANCE", true}, KindRow{"dist", false}, KindRow{"frame", false},
-                    KindRow{"autox", false}, KindRow{"a uto", false}, KindRow{"\tauto", false},
-                    KindRow{"", false}, KindRow{"eye", false}));
-
-TEST_F(Tick, KindNeverGivenIsNotDrawn) {
-    EyeDef eye = MakeEye(u"rect", {20, 20, 10, 10}, 1, Solid(10, 10, kRed), Solid(10, 10, kBlack));
-    eye.Kind = KindText(); // six NULs
-    SetEyes({eye});
-    Fire();
-    EXPECT_TRUE(OnlyBackground());
-}
-
-TEST_F(Tick, ElementZeroIsNeverDrawn) {
-    SetEyes({EyeDef{}});
-    skin.Eyes[0] =
-        MakeEye(u"rect", {20, 20, 10, 10}, 1, Solid(10, 10, kRed), Solid(10, 10, kBlack));
-    Fire();
-    EXPECT_TRUE(OnlyBackground());
-}
-
-TEST_F(Tick, UpperBoundZeroShowsOnlyTheBackground) {
-    skin.ReDimEyes(0);
-    skin.Eyes[0] =
-        MakeEye(u"rect", {20, 20, 10, 10}, 1, Solid(10, 10, kRed), Solid(10, 10, kBlack));
-    Fire();
-    EXPECT_TRUE(OnlyBackground());
-}
-
-TEST_F(Tick, NoEyesAtAllShowsOnlyTheBackground) {
+TEST_F(Tick, EyesZeroAndBeyondTheCountAreNeverDrawn) {
     Fire(); // Eyes was never allocated
+    EXPECT_TRUE(OnlyBackground());
+    skin.ReDimEyes(0);
+    skin.Eyes[0] = RedEye(u"rect", {20, 20, 10, 10});
+    Fire();
+    EXPECT_TRUE(OnlyBackground());
+    EyeDef unnamed = RedEye(u"rect", {20, 20, 10, 10});
+    unnamed.Kind = KindText(); // six NULs
+    SetEyes({unnamed});
+    Fire();
     EXPECT_TRUE(OnlyBackground());
 }
 
 TEST_F(Tick, HigherIndexIsOnTop) {
-    const EyeDef red =
-        MakeEye(u"rect", {20, 20, 10, 10}, 0, Solid(10, 10, kRed), Solid(10, 10, kBlack));
+    const EyeDef red = RedEye(u"rect", {20, 20, 10, 10});
     const EyeDef blue =
         MakeEye(u"rect", {25, 25, 10, 10}, 0, Solid(10, 10, kBlue), Solid(10, 10, kBlack));
     SetEyes({red, blue});
     Fire();
-    EXPECT_EQ(Pixel(27, 27), ColorRef(kBlue));
-    EXPECT_EQ(Pixel(22, 22), ColorRef(kRed));
+    EXPECT_EQ(ColorRef(kBlue), Pixel(27, 27));
     SetEyes({blue, red});
     Fire();
-    EXPECT_EQ(Pixel(27, 27), ColorRef(kRed));
-    EXPECT_EQ(Pixel(33, 33), ColorRef(kBlue));
+    EXPECT_EQ(ColorRef(kRed), Pixel(27, 27));
 }
 
-TEST_F(Tick, StillCursorStillRedrawsEveryEyeAndPresentsNoChange) {
-    SetEyes({MakeEye(u"auto", {20, 20, 30, 30}, 0, Solid(10, 10, kRed), Solid(10, 10, kBlack)),
-             MakeEye(u"rect", {60, 20, 30, 30}, 0, Solid(10, 10, kBlue), Solid(10, 10, kBlack))});
-    desktop.Cursor = {300, 200};
-    EXPECT_FALSE(Fire().isEmpty());
-    const QImage first = surface.Image().copy();
-    EXPECT_TRUE(Fire().isEmpty());
-    EXPECT_EQ(surface.PendingOps().size(), 4u); // two draws per eye again
-    EXPECT_EQ(surface.Image(), first);
+// Each button reaches the code's own bit; the codes' full table is motion's.
+TEST_F(Tick, BlinkShowsForTheButtonsHeld) {
+    struct Row {
+        const char* name;
+        int code;
+        bool blinkOn, left, right, middle, shows;
+    };
+    const Row rows[] = {{"blink off", 7, false, true, true, true, false},
+                        {"left", 1, true, true, false, false, true},
+                        {"right", 2, true, false, true, false, true},
+                        {"middle", 4, true, false, false, true, true},
+                        {"not its buttons", 1, true, false, true, true, false},
+                        {"none held", 7, true, false, false, false, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        blink = row.blinkOn;
+        desktop.Left = row.left;
+        desktop.Right = row.right;
+        desktop.Middle = row.middle;
+        SetEyes({RedEye(u"blink", {20, 20, 0, 0}, row.code)});
+        Fire();
+        if (row.shows)
+            EXPECT_TRUE(DrawnAt(20, 20, kRed));
+        else
+            EXPECT_TRUE(OnlyBackground());
+    }
 }
 
-TEST_F(Tick, ReadsTheCursorOncePerEyeAndNotForBlink) {
-    blink = true;
-    const Picture pic = Solid(10, 10, kRed);
-    const Picture mask = Solid(10, 10, kBlack);
-    SetEyes({MakeEye(u"auto", {0, 0, 30, 30}, 0, pic, mask),
-             MakeEye(u"frames", {0, 0, 10, 10}, 1, pic, mask),
-             MakeEye(u"distan", {0, 0, 10, 10}, 1, pic, mask),
-             MakeEye(u"rect", {0, 0, 30, 30}, 0, pic, mask),
-             MakeEye(u"matrix", {0, 0, 1, 1}, 0, pic, mask),
-             MakeEye(u"blink", {0, 0, 10, 10}, 7, pic, mask)});
-    Fire();
-    EXPECT_EQ(desktop.CursorReads, 5);
-}
-
-// Button code, the Blink setting and the buttons held; whether the eye shows.
-struct BlinkRow {
-    std::uint8_t Code;
-    bool BlinkOn;
-    bool Left;
-    bool Right;
-    bool Middle;
-    bool Shows;
-};
-
-class BlinkEye : public Tick, public testing::WithParamInterface<BlinkRow> {};
-
-TEST_P(BlinkEye, ShowsOnlyForItsButtonsWithBlinkOn) {
-    const BlinkRow& row = GetParam();
-    blink = row.BlinkOn;
-    desktop.Left = row.Left;
-    desktop.Right = row.Right;
-    desktop.Middle = row.Middle;
-    SetEyes(
-        {MakeEye(u"blink", {20, 20, 0, 0}, row.Code, Solid(10, 10, kRed), Solid(10, 10, kBlack))});
-    Fire();
-    if (row.Shows)
-        EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kRed));
-    else
-        EXPECT_TRUE(OnlyBackground());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, BlinkEye,
-    testing::Values(
-        BlinkRow{7, false, true, true, true, false}, // Blink off: never
-        BlinkRow{1, false, true, false, false, false}, BlinkRow{3, true, true, false, false, true},
-        BlinkRow{3, true, false, true, false, true}, BlinkRow{3, true, false, false, true, false},
-        BlinkRow{3, true, false, false, false, false}, BlinkRow{9, true, true, false, false, true},
-        BlinkRow{9, true, false, true, true, false}, BlinkRow{8, true, true, true, true, false},
-        BlinkRow{0, true, true, true, true, false}, BlinkRow{4, true, false, false, true, true},
-        BlinkRow{6, true, true, false, false, false}, BlinkRow{6, true, false, true, false, true}));
-
-TEST_F(Tick, BlinkWithoutPictureDrawsOnlyItsMask) {
+TEST_F(Tick, AMissingPictureOrMaskLeavesOnlyTheOther) {
     blink = true;
     desktop.Left = true;
-    QImage mask(10, 10, QImage::Format_RGB32);
-    mask.fill(kWhite);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 5; ++x)
-            mask.setPixel(x, y, kBlack);
-    SetEyes({MakeEye(u"blink", {20, 20, 10, 10}, 1, Picture(), Picture(mask))});
+    SetEyes({MakeEye(u"blink", {20, 20, 10, 10}, 1, Picture(), Solid(5, 10, kBlack)),
+             MakeEye(u"rect", {60, 20, 10, 10}, 1, Solid(10, 10, kRed), Picture())});
     Fire();
-    EXPECT_EQ(Pixel(20, 20), 0u); // grey AND black
-    EXPECT_EQ(Pixel(24, 29), 0u);
-    EXPECT_EQ(Pixel(25, 20), kGrey); // grey AND white
-    EXPECT_EQ(Pixel(19, 20), kGrey);
+    EXPECT_EQ(0u, Pixel(24, 29)); // grey AND black
+    EXPECT_EQ(kGrey, Pixel(25, 20));
+    EXPECT_EQ(kGrey | ColorRef(kRed), Pixel(69, 29)); // grey OR red
+    // Kinds that measure their picture draw nothing at all without one, not even the mask.
+    for (const char16_t* kind : {u"auto", u"frames", u"distan", u"rect", u"matrix"}) {
+        SCOPED_TRACE(QString::fromUtf16(kind).toStdString());
+        SetEyes({MakeEye(kind, {20, 20, 10, 10}, 1, Picture(), Solid(10, 10, kBlack))});
+        Fire();
+        EXPECT_TRUE(OnlyBackground());
+    }
 }
 
-TEST_F(Tick, EyeWithoutMaskDrawsOnlyItsPicture) {
-    SetEyes({MakeEye(u"rect", {20, 20, 10, 10}, 1, Solid(10, 10, kRed), Picture())});
-    Fire();
-    EXPECT_EQ(Pixel(20, 20), kGrey | ColorRef(kRed));
-    EXPECT_EQ(Pixel(29, 29), kGrey | ColorRef(kRed));
-}
-
-// Kinds that measure their picture draw nothing at all without one, not even the mask.
-class WithoutPicture : public Tick, public testing::WithParamInterface<const char16_t*> {};
-
-TEST_P(WithoutPicture, DrawsNothing) {
-    desktop.Cursor = {500, 400};
-    SetEyes({MakeEye(GetParam(), {20, 20, 10, 10}, 1, Picture(), Solid(10, 10, kBlack))});
-    Fire();
-    EXPECT_TRUE(OnlyBackground());
-}
-
-INSTANTIATE_TEST_SUITE_P(Kinds, WithoutPicture,
-                         testing::Values(u"auto", u"frames", u"direct", u"distan", u"rect",
-                                         u"matrix"));
-
-// Placements that cannot be computed draw nothing for that eye; the eyes after it still show.
-struct UnplaceableRow {
-    const char16_t* Kind;
-    QRect Box;
-    std::uint8_t Frames;
-};
-
-class Unplaceable : public Tick, public testing::WithParamInterface<UnplaceableRow> {};
-
-TEST_P(Unplaceable, DrawsNothingForThatEyeOnly) {
-    const UnplaceableRow& row = GetParam();
+// An eye that cannot be placed draws nothing; the eyes after it still show.
+TEST_F(Tick, UnplaceableEyeDrawsNothingForThatEyeOnly) {
+    struct Row {
+        const char* name;
+        const char16_t* kind;
+        QRect box;
+    };
+    const Row rows[] = {{"no frames", u"frames", {20, 20, 30, 20}},
+                        {"no distance frames", u"distan", {20, 20, 30, 20}},
+                        {"no columns", u"matrix", {20, 20, 0, 2}},
+                        {"no rows", u"matrix", {20, 20, 3, 0}},
+                        {"columns beyond a byte", u"matrix", {20, 20, 256, 2}}};
     desktop.Cursor = {10, 10};
-    SetEyes({MakeEye(row.Kind, row.Box, row.Frames, Solid(30, 20, kRed), Solid(30, 20, kBlack)),
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SetEyes(
+            {MakeEye(row.kind, row.box, 0, Solid(30, 20, kRed), Solid(30, 20, kBlack)),
              MakeEye(u"rect", {80, 80, 10, 10}, 0, Solid(10, 10, kBlue), Solid(10, 10, kBlack))});
-    Fire();
-    EXPECT_EQ(Pixel(20, 20), kGrey);
-    EXPECT_EQ(Pixel(0, 0), kGrey);
-    EXPECT_TRUE(DrawnAt(80, 80, 10, 10, kBlue));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, Unplaceable,
-                         testing::Values(UnplaceableRow{u"frames", {20, 20, 30, 20}, 0},
-                                         UnplaceableRow{u"direct", {20, 20, 30, 20}, 0},
-                                         UnplaceableRow{u"distan", {20, 20, 30, 20}, 0},
-                                         UnplaceableRow{u"matrix", {20, 20, 0, 2}, 0}, // no columns
-                                         UnplaceableRow{u"matrix", {20, 20, 3, 0}, 0}, // no rows
-                                         UnplaceableRow{
-                                             u"matrix", {20, 20, 256, 2}, 0}, // beyond a byte
-                                         UnplaceableRow{u"matrix", {20, 20, 3, 300}, 0}));
-
-// A strip of four 10 x 10 frames at (20, 20); its centre is (25, 25) on a window at (0, 0).
-class FrameStrip : public Tick {
-protected:
-    void SetStrip(const char16_t* kind, int frames) {
-        SetEyes({MakeEye(kind, {20, 20, 0, 0}, static_cast<std::uint8_t>(frames),
-                         Grid(frames, 1, 10, 10), Solid(10 * frames, 10, kBlack))});
-    }
-};
-
-struct StripRow {
-    QPoint Cursor;
-    int Frame; // number from 1
-};
-
-class DirectionStrip : public FrameStrip, public testing::WithParamInterface<StripRow> {};
-
-TEST_P(DirectionStrip, DrawsTheFrameOfTheDirection) {
-    SetStrip(u"frames", 4);
-    desktop.Cursor = GetParam().Cursor;
-    Fire();
-    EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[GetParam().Frame - 1]));
-}
-
-INSTANTIATE_TEST_SUITE_P(Corners, DirectionStrip,
-                         testing::Values(StripRow{{0, 0}, 1}, StripRow{{100, 0}, 2},
-                                         StripRow{{100, 100}, 3}, StripRow{{0, 100}, 4},
-                                         StripRow{{0, 25}, 1}, StripRow{{500, 26}, 3},
-                                         // The strip measures 150.24 twips high, so its
-                                         // centre is at y 25.008: y 25 is just above it.
-                                         StripRow{{500, 25}, 2}));
-
-TEST_F(FrameStrip, DependsOnTheWindowsPosition) {
-    SetStrip(u"direct", 4);
-    desktop.Cursor = {200, 20};
-    Fire();
-    EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[1])); // up-right of the eye
-    windowLeft = Twips(300);
-    Fire();
-    EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[0])); // now up-left
-}
-
-TEST_F(FrameStrip, OneFrameIsAlwaysShown) {
-    SetStrip(u"frames", 1);
-    for (QPoint c : {QPoint(0, 0), QPoint(25, 25), QPoint(999, 25), QPoint(25, 799)}) {
-        desktop.Cursor = c;
         Fire();
-        EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[0]));
+        EXPECT_EQ(kGrey, Pixel(20, 20));
+        EXPECT_TRUE(DrawnAt(80, 80, kBlue));
     }
 }
 
-// Five frames on a 1280 x 1024 screen: M = 1426.1 pixels, 356.5 pixels a frame.
-class DistanceStrip : public FrameStrip, public testing::WithParamInterface<StripRow> {};
-
-TEST_P(DistanceStrip, DrawsTheFrameOfTheDistance) {
-    desktop.Screen = QSize(1280, 1024);
-    SetStrip(u"distan", 5);
-    desktop.Cursor = GetParam().Cursor;
-    Fire();
-    EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[GetParam().Frame]));
-}
-
-INSTANTIATE_TEST_SUITE_P(Distances, DistanceStrip,
-                         testing::Values(StripRow{{25, 25}, 0}, StripRow{{25 + 356, 25}, 0},
-                                         StripRow{{25 + 357, 25}, 1}, StripRow{{25, 25 + 714}, 2},
-                                         StripRow{{25 + 1426, 25}, 3}, StripRow{{25 + 1427, 25}, 4},
-                                         StripRow{{5000, 5000}, 4}));
-
-TEST_F(DistanceStrip, DependsOnTheWindowsPosition) {
-    desktop.Screen = QSize(1280, 1024);
-    SetStrip(u"distan", 5);
-    desktop.Cursor = {25 + 400, 25};
-    Fire();
-    EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[1]));
-    windowLeft = Twips(400);
-    Fire();
-    EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[0]));
-}
-
-TEST_F(DistanceStrip, OneFrameAlwaysShowsPositionZero) {
-    SetStrip(u"distan", 1);
-    for (QPoint c : {QPoint(25, 25), QPoint(999, 799), QPoint(-3000, 25)}) {
-        desktop.Cursor = c;
-        Fire();
-        EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[0]));
-    }
-}
-
-// A 10 x 10 picture in a 50 x 30 box at (20, 20) on a 1000 x 800 screen.
-struct RectRow {
-    QPoint Cursor;
-    QPoint TopLeft;
-};
-
-class RectEye : public Tick, public testing::WithParamInterface<RectRow> {};
-
-TEST_P(RectEye, SlidesAcrossTheBoxWithTheCursor) {
-    SetEyes({MakeEye(u"rect", {20, 20, 50, 30}, 0, Solid(10, 10, kRed), Solid(10, 10, kBlack))});
-    desktop.Cursor = GetParam().Cursor;
-    for (float left : {0.0f, Twips(400), Twips(-250)}) { // the window's place does not matter
-        windowLeft = left;
-        windowTop = left / 2;
-        Fire();
-        EXPECT_TRUE(DrawnAt(GetParam().TopLeft.x(), GetParam().TopLeft.y(), 10, 10, kRed));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Positions, RectEye,
-                         testing::Values(RectRow{{0, 0}, {20, 20}},     // top-left pixel
-                                         RectRow{{500, 400}, {40, 30}}, // centred in the box
-                                         RectRow{{999, 799}, {60, 40}}, // far corner
-                                         RectRow{{250, 0}, {30, 20}}));
-
-TEST_F(Tick, RectPictureAsLargeAsItsBoxNeverMoves) {
-    SetEyes({MakeEye(u"rect", {20, 20, 10, 10}, 0, Solid(10, 10, kRed), Solid(10, 10, kBlack))});
-    for (QPoint c : {QPoint(0, 0), QPoint(500, 400), QPoint(999, 799), QPoint(3000, -200)}) {
-        desktop.Cursor = c;
-        Fire();
-        EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kRed));
-    }
-}
-
-// A 3 x 2 grid of 10 x 10 cells at (20, 20) on a 1200 x 900 screen.
-struct MatrixRow {
-    QPoint Cursor;
-    int Cell; // in reading order
-};
-
-class MatrixEye : public Tick, public testing::WithParamInterface<MatrixRow> {};
-
-TEST_P(MatrixEye, DrawsTheCellUnderTheCursor) {
+// Where each kind draws and which part of its picture, on a 1200 x 900 screen: a strip of four
+// 10 x 10 frames at (20, 20) centred on (25, 25) shows the frame of the direction (counted from
+// 1) or of the distance (from 0; 0.87 of the diagonal is 1305 pixels, 435 a frame); a 10 x 10
+// picture slides through a 50 x 30 box; a 3 x 2 grid shows the cell under the cursor.
+TEST_F(Tick, EachKindDrawsItsPartInItsPlace) {
+    struct Row {
+        const char* name;
+        const char16_t* kind;
+        QRect box;
+        int columns, rows; // of the picture's 10 x 10 cells; a strip's frames
+        QPoint cursor;
+        int windowLeft; // pixels
+        QPoint at;
+        int cell; // in reading order
+    };
+    const Row rows[] = {
+        {"up-left", u"frames", {20, 20, 0, 0}, 4, 1, {0, 0}, 0, {20, 20}, 0},
+        {"up-right", u"direct", {20, 20, 0, 0}, 4, 1, {100, 0}, 0, {20, 20}, 1},
+        {"down-right", u"frames", {20, 20, 0, 0}, 4, 1, {100, 100}, 0, {20, 20}, 2},
+        {"down-left", u"frames", {20, 20, 0, 0}, 4, 1, {0, 100}, 0, {20, 20}, 3},
+        {"up-left of a moved window", u"frames", {20, 20, 0, 0}, 4, 1, {200, 20}, 300, {20, 20}, 0},
+        // The strip measures 150.24 twips high: its centre is at y 25.008, not rounded.
+        {"just above the centre", u"frames", {20, 20, 0, 0}, 4, 1, {500, 25}, 0, {20, 20}, 1},
+        {"near", u"distan", {20, 20, 0, 0}, 4, 1, {25, 25}, 0, {20, 20}, 0},
+        {"middle distance", u"distan", {20, 20, 0, 0}, 4, 1, {25 + 900, 25}, 0, {20, 20}, 2},
+        {"beyond the reach", u"distan", {20, 20, 0, 0}, 4, 1, {4000, 25}, 0, {20, 20}, 3},
+        {"near a moved window", u"distan", {20, 20, 0, 0}, 4, 1, {925, 25}, 900, {20, 20}, 0},
+        {"rect, top-left", u"rect", {20, 20, 50, 30}, 1, 1, {0, 0}, 0, {20, 20}, 0},
+        {"rect, centre", u"rect", {20, 20, 50, 30}, 1, 1, {600, 450}, 0, {40, 30}, 0},
+        {"rect, far corner", u"rect", {20, 20, 50, 30}, 1, 1, {1199, 899}, 0, {60, 40}, 0},
+        {"rect, moved window", u"rect", {20, 20, 50, 30}, 1, 1, {300, 0}, -250, {30, 20}, 0},
+        {"matrix, first", u"matrix", {20, 20, 3, 2}, 3, 2, {100, 100}, 0, {20, 20}, 0},
+        {"matrix, last column", u"matrix", {20, 20, 3, 2}, 3, 2, {1199, 0}, 0, {20, 20}, 2},
+        {"matrix, lower row", u"matrix", {20, 20, 3, 2}, 3, 2, {600, 450}, 0, {20, 20}, 4},
+        {"matrix, last", u"matrix", {20, 20, 3, 2}, 3, 2, {1100, 899}, 500, {20, 20}, 5},
+        {"matrix, a column past", u"matrix", {20, 20, 3, 2}, 3, 2, {1200, 100}, 0, {}, kNothing},
+        {"matrix, a row past", u"matrix", {20, 20, 3, 2}, 3, 2, {100, 900}, 0, {}, kNothing},
+        {"matrix, left of it", u"matrix", {20, 20, 3, 2}, 3, 2, {-1, 100}, 0, {}, kNothing},
+        {"matrix, above it", u"matrix", {20, 20, 3, 2}, 3, 2, {100, -5}, 0, {}, kNothing}};
     desktop.Screen = QSize(1200, 900);
-    SetEyes({MakeEye(u"matrix", {20, 20, 3, 2}, 0, Grid(3, 2, 10, 10), Solid(30, 20, kBlack))});
-    desktop.Cursor = GetParam().Cursor;
-    for (float left : {0.0f, Twips(500), Twips(-90)}) { // the window's place does not matter
-        windowLeft = left;
-        windowTop = left;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SetEyes({MakeEye(row.kind, row.box, row.columns, Grid(row.columns, row.rows),
+                         Solid(10 * row.columns, 10 * row.rows, kBlack))});
+        desktop.Cursor = row.cursor;
+        windowLeft = Twips(row.windowLeft);
         Fire();
-        EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[GetParam().Cell]));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Cells, MatrixEye,
-                         testing::Values(MatrixRow{{100, 100}, 0}, // left third, upper half
-                                         MatrixRow{{600, 100}, 1}, MatrixRow{{1199, 0}, 2},
-                                         MatrixRow{{0, 450}, 3}, MatrixRow{{600, 450}, 4},
-                                         MatrixRow{{1100, 800}, 5})); // right third, lower half
-
-TEST_F(Tick, MatrixOfOneCellShowsTheWholePicture) {
-    desktop.Screen = QSize(1200, 900);
-    SetEyes({MakeEye(u"matrix", {20, 20, 1, 1}, 0, Grid(3, 2, 10, 10), Solid(30, 20, kBlack))});
-    for (QPoint c : {QPoint(0, 0), QPoint(1199, 899), QPoint(600, 450)}) {
-        desktop.Cursor = c;
-        Fire();
-        EXPECT_TRUE(DrawnAt(20, 20, 10, 10, kStripColours[0]));
-        EXPECT_TRUE(DrawnAt(40, 30, 10, 10, kStripColours[5]));
-    }
-}
-
-TEST_F(Tick, MatrixCellOutsideTheGridDrawsNothing) {
-    desktop.Screen = QSize(1200, 900);
-    SetEyes({MakeEye(u"matrix", {20, 20, 3, 2}, 0, Grid(3, 2, 10, 10), Solid(30, 20, kBlack))});
-    for (QPoint c : {QPoint(1200, 100), QPoint(-1, 100), QPoint(100, 900), QPoint(100, -5),
-                     QPoint(5000, 5000)}) {
-        desktop.Cursor = c;
-        Fire();
-        EXPECT_TRUE(OnlyBackground()) << c.x() << "," << c.y();
+        if (row.cell == kNothing)
+            EXPECT_TRUE(OnlyBackground());
+        else
+            EXPECT_TRUE(DrawnAt(row.at.x(), row.at.y(), kCellColours[std::size_t(row.cell)]));
     }
 }
 

@@ -5,30 +5,30 @@
 namespace orbo {
 namespace {
 
-struct DragRow {
-    float proposed;
-    float size;
-    float screen;
-    std::optional<float> expected;
-};
-
-class DragAxisTest : public ::testing::TestWithParam<DragRow> {};
-
-TEST_P(DragAxisTest, FollowsInsideAndHoldsAtTheEdges) {
-    const DragRow& r = GetParam();
-    EXPECT_EQ(DragAxis(r.proposed, r.size, r.screen), r.expected);
+// A window 1125 twips wide on a screen of 15360: it follows inside, stops flush at either edge,
+// and is left where it is when it already lies flush.
+TEST(DragAxis, FollowsInsideAndHoldsAtTheEdges) {
+    struct Row {
+        const char* name;
+        float proposed, size;
+        std::optional<float> expected;
+    };
+    const Row rows[] = {{"inside", 300, 1125, 300.0f},
+                        {"one twip inside the left edge", 1, 1125, 1.0f},
+                        {"exactly at the left edge", 0, 1125, std::nullopt},
+                        {"one twip past the left edge", -1, 1125, 0.0f},
+                        {"one twip inside the right edge", 14234, 1125, 14234.0f},
+                        {"exactly at the right edge", 14235, 1125, std::nullopt},
+                        {"one twip past the right edge", 14236, 1125, 14235.0f},
+                        {"far past the right edge", 20000, 1125, 14235.0f},
+                        {"wider than the screen, past the left", -30, 20000, 0.0f},
+                        {"wider than the screen, at the left", 0, 20000, -4640.0f},
+                        {"wider than the screen, inside", 30, 20000, -4640.0f}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.expected, DragAxis(row.proposed, row.size, 15360));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Edges, DragAxisTest,
-    ::testing::Values(DragRow{300, 1125, 15360, 300.0f},          // inside: follows
-                      DragRow{-15, 1125, 15360, 0.0f},            // past the left edge: held at 0
-                      DragRow{14400, 1125, 15360, 14235.0f},      // past the right edge: flush
-                      DragRow{0, 1125, 15360, std::nullopt},      // exactly 0: unchanged
-                      DragRow{14235, 1125, 15360, std::nullopt},  // exactly flush: unchanged
-                      DragRow{-30, 20000, 15360, 0.0f},           // wider than the screen, p < 0
-                      DragRow{30, 20000, 15360, -4640.0f},        // wider than the screen, p > 0
-                      DragRow{0, 20000, 15360, 0.0f - 4640.0f})); // p = 0 but far edge past
 
 } // namespace
 } // namespace orbo

@@ -29,7 +29,8 @@ TEST(IntervalSchedule, ANewIntervalCountsFromTheLastDeadline) {
         {"longer before the first firing", {}, 30, 200, true, 200, 170},
         {"shorter after a late firing", {103}, 130, 50, true, 150, 20},
         {"longer after two firings", {100, 201}, 230, 250, true, 450, 220},
-        {"its moment already passed", {100}, 180, 50, true, 150, 0},
+        {"its moment just passed", {100}, 151, 50, true, 150, 0},
+        {"its moment is now", {100}, 150, 50, true, 150, 0},
         {"the same interval", {100}, 180, 100, false, 200, 20},
     };
     for (const Row& row : rows) {
@@ -38,10 +39,10 @@ TEST(IntervalSchedule, ANewIntervalCountsFromTheLastDeadline) {
         schedule.Start(At(0));
         for (const int t : row.firedAt)
             schedule.Fired(At(t));
-        EXPECT_EQ(schedule.SetInterval(milliseconds(row.interval)), row.changed);
-        EXPECT_EQ(schedule.Interval().count(), row.interval);
-        EXPECT_EQ(Ms(schedule.Deadline()), row.deadline);
-        EXPECT_EQ(schedule.Wait(At(row.changeAt)).count(), row.wait);
+        EXPECT_EQ(row.changed, schedule.SetInterval(milliseconds(row.interval)));
+        EXPECT_EQ(row.interval, schedule.Interval().count());
+        EXPECT_EQ(row.deadline, Ms(schedule.Deadline()));
+        EXPECT_EQ(row.wait, schedule.Wait(At(row.changeAt)).count());
     }
 }
 

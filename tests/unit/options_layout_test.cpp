@@ -7,34 +7,24 @@
 namespace orbo {
 namespace {
 
-struct PageRow {
-    float scaleWidth;
-    float scaleHeight;
-    TwipRect page;
-    TwipRect fill; // the control filling a page of that size
-};
-
-class PageLayoutTest : public ::testing::TestWithParam<PageRow> {};
-
-TEST_P(PageLayoutTest, PagesAndTheirFillingControl) {
-    const PageRow& r = GetParam();
-    const TwipRect page = PageRect(r.scaleWidth, r.scaleHeight, 615);
-    EXPECT_EQ(page, r.page);
-    EXPECT_EQ(PageFillRect(page.Width, page.Height), r.fill);
+// Pages sit right of the 615-twip menu column; the control filling one keeps an 80-twip
+// margin on every side. Never a negative size.
+TEST(PageRect, PagesAndTheirFillingControl) {
+    struct Row {
+        float scaleWidth, scaleHeight;
+        TwipRect page, fill;
+    };
+    const Row rows[] = {{4590, 1545, {615, 0, 3975, 1545}, {80, 80, 3815, 1385}},
+                        {775, 160, {615, 0, 160, 160}, {80, 80, 0, 0}},
+                        {776, 161, {615, 0, 161, 161}, {80, 80, 1, 1}},
+                        {300, -30, {615, 0, 0, 0}, {80, 80, 0, 0}}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.scaleWidth);
+        const TwipRect page = PageRect(row.scaleWidth, row.scaleHeight, 615);
+        EXPECT_EQ(row.page, page);
+        EXPECT_EQ(row.fill, PageFillRect(page.Width, page.Height));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, PageLayoutTest,
-    ::testing::Values(
-        // design time: pages 3975 wide at 615, the list 160 smaller at 80, 80
-        PageRow{4590, 1545, {615, 0, 3975, 1545}, {80, 80, 3815, 1385}},
-        PageRow{6000, 3000, {615, 0, 5385, 3000}, {80, 80, 5225, 2840}},
-        // a page smaller than the margins: the filling control shrinks to nothing
-        PageRow{700, 100, {615, 0, 85, 100}, {80, 80, 0, 0}},
-        // narrower than the menu column, or minimised to nothing: never a negative size
-        PageRow{300, 1545, {615, 0, 0, 1545}, {80, 80, 0, 1385}},
-        PageRow{0, 0, {615, 0, 0, 0}, {80, 80, 0, 0}},
-        PageRow{-45, -30, {615, 0, 0, 0}, {80, 80, 0, 0}}));
 
 SkinDef Info(QString name, QString creator, QString date, QString email, QString home,
              QString comment) {
@@ -48,42 +38,25 @@ SkinDef Info(QString name, QString creator, QString date, QString email, QString
     return s;
 }
 
-struct AboutRow {
-    SkinDef skin;
-    QString text;
-};
-
-class AboutSkinTextTest : public ::testing::TestWithParam<AboutRow> {};
-
-TEST_P(AboutSkinTextTest, FourLinesJoinedByALoneCarriageReturn) {
-    EXPECT_EQ(AboutSkinText(GetParam().skin), GetParam().text);
+// Four lines joined by a lone carriage return; nothing is trimmed, a line break inside a field
+// stays as it is.
+TEST(AboutSkinText, FourLinesJoinedByALoneCarriageReturn) {
+    EXPECT_EQ(
+        u"'Ally McOrbo' by Quillon, 18/2/0\ra@b.example\rb.example\r",
+        AboutSkinText(Info("Ally McOrbo", "Quillon", "18/2/0", "a@b.example", "b.example", "")));
+    EXPECT_EQ(u"' Blue ' by Me ,  1/1/1\r m@x\rx \rtwo\r\nlines",
+              AboutSkinText(Info(" Blue ", "Me ", " 1/1/1", " m@x", "x ", "two\r\nlines")));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Skins, AboutSkinTextTest,
-    ::testing::Values(AboutRow{Info("Ally McOrbo", "Quillon", "18/2/0", "a@b.example", "b.example",
-                                    ""),
-                               "'Ally McOrbo' by Quillon, 18/2/0\ra@b.example\rb.example\r"},
-                      AboutRow{Info({}, {}, {}, {}, {}, {}), "'' by , \r\r\r"},
-                      // nothing is trimmed, and a line break inside a field stays as it is
-                      AboutRow{Info(" Blue ", "Me ", " 1/1/1", " m@x", "x ", "two\r\nlines"),
-                               "' Blue ' by Me ,  1/1/1\r m@x\rx \rtwo\r\nlines"}));
-
 TEST(CreditsText, SixLinesNamingTheVersionAndThanks) {
-    const QStringList lines = CreditsText(QStringLiteral("1.0.0")).split(u'\r');
-    ASSERT_EQ(lines.size(), 6);
-    EXPECT_EQ(lines[0], u"Orbo 1.0.0");
-    EXPECT_EQ(lines[1], u"by Quillon");
-    EXPECT_EQ(lines[2], kDefaultSkinEmail);
-    EXPECT_EQ(lines[3], kDefaultSkinHomePage);
-    EXPECT_EQ(lines[4], u"Thanks To:");
-    EXPECT_EQ(lines[5], u"Dorel Vant- Tinyclaw");
-    EXPECT_FALSE(CreditsText(QStringLiteral("1.0.0")).contains(u'\n'));
+    EXPECT_EQ(QStringList({"Orbo 1.0.0", "by Quillon", kDefaultSkinEmail, kDefaultSkinHomePage,
+                           "Thanks To:", "Dorel Vant- Tinyclaw"})
+                  .join(u'\r'),
+              CreditsText(QStringLiteral("1.0.0")));
 }
 
 TEST(LabelText, EveryLineEndBecomesOneBreak) {
-    EXPECT_EQ(LabelText(QStringLiteral("a\rb\r\nc\nd\r\re")), u"a\nb\nc\nd\n\ne");
-    EXPECT_EQ(LabelText(QStringLiteral("'' by , \r\r\r")), u"'' by , \n\n\n");
+    EXPECT_EQ(u"a\nb\nc\nd\n\ne", LabelText(QStringLiteral("a\rb\r\nc\nd\r\re")));
 }
 
 } // namespace

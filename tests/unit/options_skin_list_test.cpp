@@ -24,8 +24,8 @@ TEST(SkinList, FillsFromAFolderSortedIgnoringCaseWithoutLowerCaseZips) {
     }
     const QStringList entries = Dir(root.path());
     ASSERT_TRUE(entries.contains(QStringLiteral(".")));
-    EXPECT_EQ(AddSkinNames({}, entries),
-              (QStringList{kNoSkin, "apple", "notes.txt", "PACK.ZIP", "Zed"}));
+    EXPECT_EQ((QStringList{kNoSkin, "apple", "notes.txt", "PACK.ZIP", "Zed"}),
+              AddSkinNames({}, entries));
 }
 
 TEST(SkinList, AMissingFolderListsOnlyTheBuiltInSkin) {
@@ -34,53 +34,27 @@ TEST(SkinList, AMissingFolderListsOnlyTheBuiltInSkin) {
 }
 
 TEST(SkinList, NamesAreNeitherTrimmedNorDroppedForTheirCase) {
-    EXPECT_EQ(AddSkinNames({}, {" b", "a ", "..", ".", "x.Zip", "y.zip", ".zipper", "B"}),
-              (QStringList{kNoSkin, " b", ".zipper", "a ", "B", "x.Zip"}));
+    // Only dots and lower-case zips are left out.
+    EXPECT_EQ((QStringList{kNoSkin, " b", "...", ".zipper", "a ", "B", "x.Zip", "y.zip "}),
+              AddSkinNames({}, {" b", "a ", "..", ".", "...", "x.Zip", "y.zip", ".zip", "y.zip ",
+                                ".zipper", "B"}));
 }
 
 TEST(SkinList, TwoFoldersListEachNameOnceInOrder) {
     // The user's folder first: its "blobby" stands for the shipped "Blobby".
     const QStringList own{".", "..", "blobby", "Mine", "Mine"};
     const QStringList shipped{".", "..", "Blobby", "Zed", "mine"};
-    EXPECT_EQ(AddSkinNames({}, UnionOfSkinFolders({own, shipped})),
-              (QStringList{kNoSkin, "blobby", "Mine", "Mine", "Zed"}));
+    EXPECT_EQ((QStringList{kNoSkin, "blobby", "Mine", "Mine", "Zed"}),
+              AddSkinNames({}, UnionOfSkinFolders({own, shipped})));
 }
 
-struct ListsRow {
-    const char* name;
-    bool listed;
-};
-
-class ListsAsSkinTest : public ::testing::TestWithParam<ListsRow> {};
-
-TEST_P(ListsAsSkinTest, OnlyDotsAndLowerCaseZipsAreLeftOut) {
-    EXPECT_EQ(ListsAsSkin(QString::fromUtf8(GetParam().name)), GetParam().listed);
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, ListsAsSkinTest,
-                         ::testing::Values(ListsRow{".", false}, ListsRow{"..", false},
-                                           ListsRow{"pack.zip", false}, ListsRow{".zip", false},
-                                           ListsRow{"PACK.ZIP", true}, ListsRow{"pack.zip ", true},
-                                           ListsRow{"...", true}, ListsRow{"zip", true},
-                                           ListsRow{"Zed", true}));
-
-struct FindRow {
-    const char* text;
-    int index;
-};
-
-class FindListEntryTest : public ::testing::TestWithParam<FindRow> {};
-
-TEST_P(FindListEntryTest, WholeTextIgnoringCase) {
+TEST(SkinList, FindsTheWholeTextIgnoringCase) {
     const QStringList list{kNoSkin, "apple", "notes.txt", "Zed"};
-    EXPECT_EQ(FindListEntry(list, QString::fromUtf8(GetParam().text)), GetParam().index);
+    const std::pair<const char*, int> rows[] = {{"< NONE >", 0}, {"zed", 3},   {"Zed", 3},
+                                                {"Ze", -1},      {"Zed ", -1}, {"", -1}};
+    for (const auto& [text, index] : rows)
+        EXPECT_EQ(index, FindListEntry(list, QString::fromUtf8(text))) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, FindListEntryTest,
-                         ::testing::Values(FindRow{"< none >", 0}, FindRow{"< NONE >", 0},
-                                           FindRow{"zed", 3}, FindRow{"ZED", 3}, FindRow{"Ze", -1},
-                                           FindRow{"Zed ", -1}, FindRow{"", -1},
-                                           FindRow{"gone", -1}));
 
 } // namespace
 } // namespace orbo

@@ -6,172 +6,108 @@
 namespace orbo {
 namespace {
 
-constexpr int kRight = 2;
-constexpr int kMiddle = 4;
-
-struct PlaceRow {
-    std::uint8_t speed;
-    float top;
-    float tube;
-};
-
-class PlaceSliderTest : public ::testing::TestWithParam<PlaceRow> {};
-
-TEST_P(PlaceSliderTest, HandleAndUpperTubeFromSpeed) {
-    const PlaceRow& r = GetParam();
-    SpeedSliderState s;
-    PlaceSlider(s, {}, r.speed);
-    EXPECT_EQ(s.HandleTop, r.top);
-    EXPECT_EQ(s.UpperTubeHeight, r.tube);
-    EXPECT_EQ(s.Speed, r.speed);
-    EXPECT_FALSE(s.Pressed);
+// The design-time track runs from 120 to 1140 twips for the handle's top; the upper tube
+// reaches down to the handle's centre.
+TEST(PlaceSlider, HandleAndUpperTubeFromSpeed) {
+    struct Row {
+        std::uint8_t speed;
+        float top, tube;
+    };
+    for (const Row& row : {Row{0, 1140, 1147.5f}, Row{50, 630, 637.5f}, Row{100, 120, 127.5f}}) {
+        SCOPED_TRACE(int(row.speed));
+        SpeedSliderState s;
+        PlaceSlider(s, {}, row.speed);
+        EXPECT_EQ(row.top, s.HandleTop);
+        EXPECT_EQ(row.tube, s.UpperTubeHeight);
+        EXPECT_EQ(row.speed, s.Speed);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Speeds, PlaceSliderTest,
-                         ::testing::Values(PlaceRow{0, 1140, 1147.5f}, PlaceRow{50, 630, 637.5f},
-                                           PlaceRow{85, 273, 280.5f}, PlaceRow{100, 120, 127.5f}));
 
 // A left press at grab offset 120 twips, then one move to y (handle coordinates).
-struct DragRow {
-    std::uint8_t startSpeed;
-    float moveY;
-    float top;
-    float tube;
-    std::uint8_t speed;
-    int interval;
-};
-
-class SliderDragTest : public ::testing::TestWithParam<DragRow> {};
-
-TEST_P(SliderDragTest, ClampsToTheTrackAndGivesSpeedAndInterval) {
-    const DragRow& r = GetParam();
-    SpeedSliderState s;
-    PlaceSlider(s, {}, r.startSpeed);
-    SliderMouseDown(s, ButtonCode(MouseButton::Left), 120);
-    EXPECT_EQ(s.Tag, u"1120");
-    EXPECT_TRUE(s.Pressed);
-    ASSERT_TRUE(SliderMouseMove(s, {}, r.moveY));
-    EXPECT_EQ(s.HandleTop, r.top);
-    EXPECT_EQ(s.UpperTubeHeight, r.tube);
-    EXPECT_EQ(s.Speed, r.speed);
-    EXPECT_EQ(TimerInterval(s.Speed), r.interval);
+TEST(SliderDrag, StaysOnTheTrackAndGivesSpeedAndInterval) {
+    struct Row {
+        const char* name;
+        std::uint8_t startSpeed;
+        float moveY, top;
+        std::uint8_t speed;
+        int interval;
+    };
+    const Row rows[] = {
+        {"far above the track", 85, -2000, 120, 100, 1},
+        {"one twip above the top", 85, -34, 120, 100, 1},
+        {"exactly to the top", 85, -33, 120, 100, 1},
+        {"one twip below the top", 85, -32, 121, 100, 1},
+        {"half-way", 85, 477, 630, 50, 251},
+        {"no movement at all", 85, 120, 273, 85, 76},
+        {"one pixel up from the bottom", 0, 105, 1125, 2, 491},
+        {"one twip above the bottom", 85, 986, 1139, 1, 496},
+        {"exactly to the bottom", 85, 987, 1140, 0, 501},
+        {"one twip past the bottom", 85, 988, 1140, 0, 501},
+        {"far below the track", 85, 3000, 1140, 0, 501},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SpeedSliderState s;
+        PlaceSlider(s, {}, row.startSpeed);
+        s.Speed = 3; // a shown value the move must recompute even when the handle stays
+        SliderMouseDown(s, ButtonCode(MouseButton::Left), 120);
+        EXPECT_EQ(u"1120", s.Tag);
+        ASSERT_TRUE(SliderMouseMove(s, {}, row.moveY));
+        EXPECT_EQ(row.top, s.HandleTop);
+        EXPECT_EQ(row.top + 7.5f, s.UpperTubeHeight);
+        EXPECT_EQ(row.speed, s.Speed);
+        EXPECT_EQ(row.interval, TimerInterval(s.Speed));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Moves, SliderDragTest,
-    ::testing::Values(DragRow{85, -2000, 120, 127.5f, 100, 1},     // far above the track
-                      DragRow{85, -33, 120, 127.5f, 100, 1},       // exactly to the top
-                      DragRow{85, 3000, 1140, 1147.5f, 0, 501},    // far below the track
-                      DragRow{85, 987, 1140, 1147.5f, 0, 501},     // exactly to the bottom
-                      DragRow{85, 477, 630, 637.5f, 50, 251},      // half-way
-                      DragRow{85, 120, 273, 280.5f, 85, 76},       // no movement at all
-                      DragRow{0, 105, 1125, 1132.5f, 2, 491},      // one pixel up from the bottom
-                      DragRow{50, 127.5f, 637.5f, 645, 50, 251})); // half a pixel down
+// Only a layout whose tube is shorter than the handle could give more than 100; it is held there.
+TEST(SliderDrag, SpeedNeverPassesOneHundred) {
+    SpeedSliderLayout layout;
+    layout.TubeHeight = 155; // a travel of -100 twips
+    for (const auto& [moveY, speed] : {std::pair{0.0f, 100}, {1.5f, 100}, {2.5f, 100}}) {
+        SCOPED_TRACE(moveY); // raw speeds 100, 101, 102
+        SpeedSliderState s;
+        PlaceSlider(s, layout, 100);
+        SliderMouseDown(s, ButtonCode(MouseButton::Left), 0);
+        ASSERT_TRUE(SliderMouseMove(s, layout, moveY));
+        EXPECT_EQ(speed, s.Speed);
+    }
+}
 
 TEST(SliderDrag, AWholeDragFollowsTheCursorThenRests) {
     SpeedSliderState s;
     PlaceSlider(s, {}, 50);
-    SliderMouseDown(s, ButtonCode(MouseButton::Left), 60);
+    SliderMouseDown(s, ButtonCode(MouseButton::Left), -7.5f);
+    EXPECT_EQ(u"1-7.5", s.Tag);
+    EXPECT_TRUE(s.Pressed);
     // Each move is measured from where the handle now is, so the grabbed point stays put.
-    ASSERT_TRUE(SliderMouseMove(s, {}, 30));
-    EXPECT_EQ(s.HandleTop, 600);
-    ASSERT_TRUE(SliderMouseMove(s, {}, 30));
-    EXPECT_EQ(s.HandleTop, 570);
-    EXPECT_EQ(s.Speed, 56);
+    ASSERT_TRUE(SliderMouseMove(s, {}, -37.5f));
+    ASSERT_TRUE(SliderMouseMove(s, {}, -37.5f));
+    EXPECT_EQ(570, s.HandleTop);
+    EXPECT_EQ(56, s.Speed);
     SliderMouseUp(s);
-    EXPECT_EQ(s.Tag, u"0");
+    EXPECT_EQ(u"0", s.Tag);
     EXPECT_FALSE(s.Pressed);
     EXPECT_FALSE(SliderMouseMove(s, {}, -500));
-    EXPECT_EQ(s.HandleTop, 570);
-    EXPECT_EQ(s.Speed, 56);
+    EXPECT_EQ(570, s.HandleTop);
 }
 
-TEST(SliderDrag, PressAndReleaseWithoutAMoveKeepSpeed) {
-    SpeedSliderState s;
-    PlaceSlider(s, {}, 85);
-    SliderMouseDown(s, ButtonCode(MouseButton::Left), 15);
-    SliderMouseUp(s);
-    EXPECT_EQ(s.Speed, 85);
-    EXPECT_EQ(s.HandleTop, 273);
-    EXPECT_EQ(s.UpperTubeHeight, 280.5f);
-}
-
-TEST(SliderDrag, FirstMoveRecomputesSpeedEvenWhenTheHandleStays) {
-    SpeedSliderState s;
-    PlaceSlider(s, {}, 85);
-    s.Speed = 3; // a shown value that does not match the handle
-    s.UpperTubeHeight = 0;
-    SliderMouseDown(s, ButtonCode(MouseButton::Left), 45);
-    ASSERT_TRUE(SliderMouseMove(s, {}, 45));
-    EXPECT_EQ(s.HandleTop, 273);
-    EXPECT_EQ(s.UpperTubeHeight, 280.5f);
-    EXPECT_EQ(s.Speed, 85);
-}
-
-TEST(SliderDrag, AHandleHeldAtTheTopStaysThereAndStillRecomputes) {
-    SpeedSliderState s;
-    PlaceSlider(s, {}, 100);
-    s.Speed = 7;
-    SliderMouseDown(s, ButtonCode(MouseButton::Left), 100);
-    ASSERT_TRUE(SliderMouseMove(s, {}, -400));
-    EXPECT_EQ(s.HandleTop, 120);
-    EXPECT_EQ(s.Speed, 100);
-}
-
-class OtherButtonTest : public ::testing::TestWithParam<int> {};
-
-TEST_P(OtherButtonTest, StartsNoDragAndKeepsThePicture) {
-    SpeedSliderState s;
-    PlaceSlider(s, {}, 85);
-    SliderMouseDown(s, GetParam(), 120);
-    EXPECT_EQ(s.Tag, u"0");
-    EXPECT_FALSE(s.Pressed);
-    EXPECT_FALSE(SliderMouseMove(s, {}, -600));
-    EXPECT_EQ(s.HandleTop, 273);
-    EXPECT_EQ(s.Speed, 85);
-}
-
-TEST_P(OtherButtonTest, EndsADragButLeavesThePressedPicture) {
-    SpeedSliderState s;
-    PlaceSlider(s, {}, 85);
-    SliderMouseDown(s, ButtonCode(MouseButton::Left), 120);
-    SliderMouseDown(s, GetParam(), 120);
-    EXPECT_FALSE(SliderDragging(s));
-    EXPECT_TRUE(s.Pressed);
-    EXPECT_FALSE(SliderMouseMove(s, {}, 0));
-}
-
-INSTANTIATE_TEST_SUITE_P(Buttons, OtherButtonTest, ::testing::Values(kRight, kMiddle));
-
-TEST(SliderDrag, OnlyTheTagsFirstCharacterDecides) {
-    SpeedSliderState s;
-    PlaceSlider(s, {}, 85);
-    s.Tag = QStringLiteral("");
-    EXPECT_FALSE(SliderMouseMove(s, {}, 0));
-    s.Tag = QStringLiteral("01");
-    EXPECT_FALSE(SliderMouseMove(s, {}, 0));
-    // "1" with no number: a grab offset of 0
-    s.Tag = QStringLiteral("1");
-    ASSERT_TRUE(SliderMouseMove(s, {}, 357));
-    EXPECT_EQ(s.HandleTop, 630);
-    EXPECT_EQ(s.Speed, 50);
-}
-
-TEST(SliderDrag, AFractionalOrNegativeGrabOffsetSurvivesTheTag) {
-    SpeedSliderState s;
-    PlaceSlider(s, {}, 50);
-    SliderMouseDown(s, ButtonCode(MouseButton::Left), -7.5f);
-    EXPECT_EQ(s.Tag, u"1-7.5");
-    ASSERT_TRUE(SliderMouseMove(s, {}, -7.5f));
-    EXPECT_EQ(s.HandleTop, 630);
-}
-
-TEST(SingleText, SevenSignificantDigits) {
-    EXPECT_EQ(SingleText(120), u"120");
-    EXPECT_EQ(SingleText(127.5f), u"127.5");
-    EXPECT_EQ(SingleText(-15), u"-15");
-    EXPECT_EQ(SingleText(0), u"0");
-    EXPECT_EQ(SingleText(1.0f / 3), u"0.3333333");
+// The right and middle buttons start no drag, and end one while leaving the pressed picture.
+TEST(SliderDrag, OtherButtonsStartNoDragAndEndOne) {
+    for (const MouseButton button : {MouseButton::Right, MouseButton::Middle}) {
+        SCOPED_TRACE(ButtonCode(button));
+        SpeedSliderState s;
+        PlaceSlider(s, {}, 85);
+        SliderMouseDown(s, ButtonCode(button), 120);
+        EXPECT_FALSE(s.Pressed);
+        EXPECT_FALSE(SliderMouseMove(s, {}, -600));
+        EXPECT_EQ(273, s.HandleTop);
+        SliderMouseDown(s, ButtonCode(MouseButton::Left), 120);
+        SliderMouseDown(s, ButtonCode(button), 120);
+        EXPECT_TRUE(s.Pressed);
+        EXPECT_FALSE(SliderMouseMove(s, {}, -600));
+        EXPECT_EQ(85, s.Speed);
+    }
 }
 
 } // namespace

@@ -10,17 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QtCore/QVariant>
+
+#include <array>
+#include <functional>
+#include <string_view>
+
 namespace orbo {
 namespace {
-
-struct Store : MemorySettingsStore {
-    void Put(const QString& key, const QString& value) {
-        SaveSetting(kSettingsApp, kSettingsSection, key, value);
-    }
-    QString Get(const QString& key) {
-        return GetSetting(kSettingsApp, kSettingsSection, key, QStringLiteral("<missing>"));
-    }
-};
 
 ScriptedDesktop Screen1024() {
     ScriptedDesktop d;
@@ -29,125 +26,69 @@ ScriptedDesktop Screen1024() {
 }
 
 TEST(ReadStoredSettings, EmptyStoreGivesTheDefaults) {
-    Store store;
+    MemorySettingsStore store;
     const auto s = ReadStoredSettings(store, Screen1024());
-    EXPECT_EQ(s.Left, 1024 * 15 / 2);
-    EXPECT_EQ(s.Top, 768 * 15 / 2);
+    EXPECT_EQ(1024 * 15 / 2, s.Left);
+    EXPECT_EQ(768 * 15 / 2, s.Top);
     EXPECT_TRUE(s.Blink);
     EXPECT_TRUE(s.OnTop);
-    EXPECT_EQ(s.Speed, 85);
-    EXPECT_EQ(s.Skin, kNoSkin);
+    EXPECT_EQ(85, s.Speed);
+    EXPECT_EQ(kNoSkin, s.Skin);
 }
 
-struct BoolRow {
-    const char* text;
-    bool expected;
-};
-class BlinkText : public ::testing::TestWithParam<BoolRow> {};
-
-TEST_P(BlinkText, TrueOnlyForTheWordInAnyCase) {
-    Store store;
-    store.Put(QStringLiteral("Blink"), QString::fromUtf8(GetParam().text));
-    store.Put(QStringLiteral("OnTop"), QString::fromUtf8(GetParam().text));
-    const auto s = ReadStoredSettings(store, Screen1024());
-    EXPECT_EQ(s.Blink, GetParam().expected);
-    EXPECT_EQ(s.OnTop, GetParam().expected);
+// One stored text and the value read from it, written as text. "True" in any case is true;
+// speeds are limited and rounded half to even; skin names are trimmed, blank is the built-in
+// skin; positions outside 16-bit pixels, and texts that are no number, give the default.
+TEST(ReadStoredSettings, EachTextGivesItsValue) {
+    const std::array<const char*, 3> rows[] = {
+        {"Blink", "True", "true"},    {"Blink", "tRuE", "true"},   {"Blink", " True", "false"},
+        {"Blink", "1", "false"},      {"OnTop", "TRUE", "true"},   {"OnTop", "False", "false"},
+        {"Speed", "-5", "0"},         {"Speed", "100", "100"},     {"Speed", "101", "100"},
+        {"Speed", "85.5", "86"},      {"Speed", "84.5", "84"},     {"Speed", "abc", "85"},
+        {"Speed", "1e400", "85"},     {"Skin", "   ", "< none >"}, {"Skin", " My Skin ", "My Skin"},
+        {"Left", "-450", "-450"},     {"Left", "12.5", "12.5"},    {"Left", "abc", "7680"},
+        {"Left", "491505", "491505"}, {"Left", "491520", "7680"},  {"Left", "-491520", "-491520"},
+        {"Left", "-491535", "7680"},  {"Top", "inf", "5760"}};
+    for (const auto& [key, text, expected] : rows) {
+        SCOPED_TRACE(testing::Message() << key << "=" << text);
+        MemorySettingsStore store;
+        store.SaveSetting(kSettingsApp, kSettingsSection, key, text);
+        const StoredSettings s = ReadStoredSettings(store, Screen1024());
+        const std::string_view k(key);
+        const QString seen = k == "Blink"   ? QVariant(s.Blink).toString()
+                             : k == "OnTop" ? QVariant(s.OnTop).toString()
+                             : k == "Speed" ? QString::number(s.Speed)
+                             : k == "Skin"  ? s.Skin
+                             : k == "Left"  ? QString::number(s.Left)
+                                            : QString::number(s.Top);
+        EXPECT_EQ(QString::fromUtf8(expected), seen);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Casings, BlinkText,
-                         ::testing::Values(BoolRow{"True", true}, BoolRow{"TRUE", true},
-                                           BoolRow{"true", true}, BoolRow{"tRuE", true},
-                                           BoolRow{" True", false}, BoolRow{"True ", false},
-                                           BoolRow{"False", false}, BoolRow{"1", false},
-                                           BoolRow{"", false}));
-
-struct SpeedRow {
-    const char* text;
-    int expected;
-};
-class SpeedText : public ::testing::TestWithParam<SpeedRow> {};
-
-TEST_P(SpeedText, IsLimitedAndRoundedHalfToEven) {
-    Store store;
-    store.Put(QStringLiteral("Speed"), QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(ReadStoredSettings(store, Screen1024()).Speed, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, SpeedText,
-                         ::testing::Values(SpeedRow{"-5", 0}, SpeedRow{"150", 100},
-                                           SpeedRow{"85.5", 86}, SpeedRow{"84.5", 84},
-                                           SpeedRow{"0", 0}, SpeedRow{"100", 100},
-                                           SpeedRow{"abc", 85}, SpeedRow{"", 85},
-                                           SpeedRow{"nan", 85}, SpeedRow{"1e400", 85}));
-
-struct SkinRow {
-    const char* text;
-    const char* expected;
-};
-class SkinText : public ::testing::TestWithParam<SkinRow> {};
-
-TEST_P(SkinText, IsTrimmedOfSpacesAndBlankMeansBuiltIn) {
-    Store store;
-    store.Put(QStringLiteral("Skin"), QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(ReadStoredSettings(store, Screen1024()).Skin, QString::fromUtf8(GetParam().expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, SkinText,
-                         ::testing::Values(SkinRow{"", "< none >"}, SkinRow{"   ", "< none >"},
-                                           SkinRow{"  Blue  ", "Blue"},
-                                           SkinRow{"My Skin", "My Skin"},
-                                           SkinRow{"< none >", "< none >"}));
-
-struct PositionRow {
-    const char* left;
-    float expected;
-};
-class PositionText : public ::testing::TestWithParam<PositionRow> {};
-
-TEST_P(PositionText, NonNumbersAndUnplaceablePositionsGiveTheDefault) {
-    Store store;
-    store.Put(QStringLiteral("Left"), QString::fromUtf8(GetParam().left));
-    EXPECT_EQ(ReadStoredSettings(store, Screen1024()).Left, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, PositionText,
-    ::testing::Values(PositionRow{"300", 300}, PositionRow{"-450", -450},
-                      PositionRow{"12.5", 12.5f}, PositionRow{"abc", 7680}, PositionRow{"", 7680},
-                      PositionRow{"1e30", 7680}, PositionRow{"inf", 7680},
-                      // 16-bit pixel positions are kept, others are not.
-                      PositionRow{"491505", 491505}, PositionRow{"-491520", -491520},
-                      PositionRow{"491520", 7680}, PositionRow{"-491535", 7680}));
 
 TEST(WriteStoredSettings, RoundTripKeepsEveryValue) {
-    Store store;
+    MemorySettingsStore store;
     mdlGeneral general;
     general.SkinName = QStringLiteral("Blue");
     general.Speed = 42;
     general.Blink = false;
     general.OnTop = true;
     WriteStoredSettings(store, 4500, -300, general);
-    EXPECT_EQ(store.Get(QStringLiteral("Left")), u"4500");
-    EXPECT_EQ(store.Get(QStringLiteral("Top")), u"-300");
-    EXPECT_EQ(store.Get(QStringLiteral("Skin")), u"Blue");
-    EXPECT_EQ(store.Get(QStringLiteral("Speed")), u"42");
-    EXPECT_EQ(store.Get(QStringLiteral("OnTop")), u"True");
-    EXPECT_EQ(store.Get(QStringLiteral("Blink")), u"False");
+    EXPECT_EQ(u"True", store.GetSetting(kSettingsApp, kSettingsSection, "OnTop", {}));
+    EXPECT_EQ(u"False", store.GetSetting(kSettingsApp, kSettingsSection, "Blink", {}));
     const auto s = ReadStoredSettings(store, Screen1024());
-    EXPECT_EQ(s.Left, 4500);
-    EXPECT_EQ(s.Top, -300);
-    EXPECT_EQ(s.Skin, u"Blue");
-    EXPECT_EQ(s.Speed, 42);
+    EXPECT_EQ(4500, s.Left);
+    EXPECT_EQ(-300, s.Top);
+    EXPECT_EQ(u"Blue", s.Skin);
+    EXPECT_EQ(42, s.Speed);
     EXPECT_FALSE(s.Blink);
     EXPECT_TRUE(s.OnTop);
 }
 
 TEST(TimerInterval, IsFiveHundredAndOneLessFivePerSpeed) {
-    const std::pair<int, int> rows[] = {{0, 501}, {85, 76}, {100, 1}, {50, 251}, {1, 496}};
-    for (const auto& [speed, interval] : rows)
-        EXPECT_EQ(TimerInterval(speed), interval) << speed;
-    for (int speed = 0; speed <= 100; ++speed)
-        EXPECT_EQ(TimerInterval(speed), 501 - 5 * speed) << speed;
+    for (const auto& [speed, interval] : {std::pair{0, 501}, {1, 496}, {85, 76}, {100, 1}}) {
+        SCOPED_TRACE(speed);
+        EXPECT_EQ(interval, TimerInterval(speed));
+    }
 }
 
 TEST(IniSettingsStore, KeepsTheSixKeysInTheSettingGroupOfTheApplicationsFile) {
@@ -158,11 +99,10 @@ TEST(IniSettingsStore, KeepsTheSixKeysInTheSettingGroupOfTheApplicationsFile) {
     WriteStoredSettings(store, 15, 30, general);
     QFile file(dir.path() + QStringLiteral("/Z Orbo.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(file.readAll()),
-              u"[Setting]\nLeft=15\nTop=30\nSkin=a;b=c\nSpeed=0\nOnTop=False\nBlink=False\n");
+    EXPECT_EQ(u"[Setting]\nLeft=15\nTop=30\nSkin=a;b=c\nSpeed=0\nOnTop=False\nBlink=False\n",
+              QString::fromUtf8(file.readAll()));
     IniSettingsStore again(dir.path());
-    EXPECT_EQ(again.GetSetting(kSettingsApp, kSettingsSection, QStringLiteral("skin"), {}),
-              u"a;b=c");
+    EXPECT_EQ(u"a;b=c", again.GetSetting(kSettingsApp, kSettingsSection, "skin", {}));
 }
 
 TEST(IniSettingsStore, KeepsOtherSectionsAndLinesOfAnEditedFile) {
@@ -172,41 +112,37 @@ TEST(IniSettingsStore, KeepsOtherSectionsAndLinesOfAnEditedFile) {
     file.write("; my notes\r\n[Other]\r\nLeft=1\r\n\r\n[setting]\r\nSpeed= 7\r\n");
     file.close();
     IniSettingsStore store(dir.path());
-    EXPECT_EQ(store.GetSetting(kSettingsApp, kSettingsSection, QStringLiteral("Speed"), {}), u" 7");
-    EXPECT_EQ(store.GetSetting(kSettingsApp, kSettingsSection, QStringLiteral("Left"),
-                               QStringLiteral("none")),
-              u"none");
+    EXPECT_EQ(u" 7", store.GetSetting(kSettingsApp, kSettingsSection, "Speed", {}));
+    EXPECT_EQ(u"none", store.GetSetting(kSettingsApp, kSettingsSection, "Left", "none"));
     store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("Left"), QStringLiteral("9"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(file.readAll()),
-              u"; my notes\n[Other]\nLeft=1\n\n[setting]\nSpeed= 7\nLeft=9\n");
+    EXPECT_EQ(u"; my notes\n[Other]\nLeft=1\n\n[setting]\nSpeed= 7\nLeft=9\n",
+              QString::fromUtf8(file.readAll()));
 }
 
-TEST(IniSettingsStore, AFileTooLargeToReadWholeIsNeitherReadNorOverwritten) {
-    QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/Z Orbo.ini");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Setting]\nSkin=Kept\n; " + QByteArray(17 * 1024 * 1024, 'x') + "\nSpeed=7\n");
-    file.close();
-    const qint64 size = QFileInfo(path).size();
-    IniSettingsStore store(dir.path());
-    EXPECT_EQ(store.GetSetting(kSettingsApp, kSettingsSection, QStringLiteral("Skin"),
-                               QStringLiteral("d")),
-              u"d");
-    store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("Skin"), QStringLiteral("x"));
-    EXPECT_EQ(QFileInfo(path).size(), size);
-}
-
-TEST(IniSettingsStore, AFolderInPlaceOfTheFileGivesDefaultsAndIsLeftAlone) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Z Orbo.ini")));
-    IniSettingsStore store(dir.path());
-    EXPECT_EQ(store.GetSetting(kSettingsApp, kSettingsSection, QStringLiteral("Skin"),
-                               QStringLiteral("d")),
-              u"d");
-    store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("Skin"), QStringLiteral("x"));
-    EXPECT_TRUE(QFileInfo(dir.path() + QStringLiteral("/Z Orbo.ini")).isDir());
+// A file too large to read whole, or a folder in its place: defaults, and it is left as it is.
+TEST(IniSettingsStore, AFileItCannotReadIsNeitherReadNorOverwritten) {
+    const std::pair<const char*, std::function<void(const QString&)>> rows[] = {
+        {"too large",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             file.write("[Setting]\nSkin=Kept\n; " + QByteArray(17 * 1024 * 1024, 'x') + "\n");
+         }},
+        {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }}};
+    for (const auto& [name, prepare] : rows) {
+        SCOPED_TRACE(name);
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/Z Orbo.ini");
+        prepare(path);
+        const QFileInfo before(path);
+        IniSettingsStore store(dir.path());
+        EXPECT_EQ(u"d", store.GetSetting(kSettingsApp, kSettingsSection, "Skin", "d"));
+        store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("Skin"), "x");
+        const QFileInfo after(path);
+        EXPECT_EQ(before.isDir(), after.isDir());
+        EXPECT_EQ(before.size(), after.size());
+    }
 }
 
 } // namespace
