@@ -38,15 +38,10 @@ const ResolveRow kResolveRows[] = {
     {"AbsoluteBackslash", "\\etc\\passwd", ""},
     {"DriveLetter", "C:\\Windows\\win.ini", ""},
 #ifdef Q_OS_WIN
-    // Windows' own hazards: each fails like a missing picture.
-    {"Device", "CON", ""},
-    {"DeviceWithExtension", "nul.bmp", ""},
+    // Windows' own hazards, one of each way in; which names are hazards is the next test's.
     {"DeviceInFolder", "Pics\\com1.bmp", ""},
-    {"DriveRelative", "C:Back.bmp", ""},
     {"Unc", "\\\\server\\share\\Back.bmp", ""},
     {"DevicePath", "\\\\?\\C:\\Back.bmp", ""},
-    {"Stream", "Back.bmp::$DATA", ""},
-    {"TrailingDot", "Back.bmp.", ""},
 #endif
 #ifdef Q_OS_UNIX
     {"LinkInside", "in.bmp", "in.bmp"},
@@ -105,9 +100,7 @@ TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLf) {
 TEST(DecodeText, Utf8WhenValidElseWindows1252) {
     const std::pair<QByteArray, const char*> rows[] = {
         {"caf\xc3\xa9", "caf\xc3\xa9"},
-        {"\xef\xbb\xbf"
-         "a",
-         "a"},
+        {"\xef\xbb\xbf!", "!"},
         {"\x80", "\xe2\x82\xac"},                       // the first Windows-1252 code
         {"\x81\x8d", "\xc2\x81\xc2\x8d"},               // unused codes map to themselves
         {"\x9f", "\xc5\xb8"},                           // the last one
@@ -165,9 +158,8 @@ TEST(UserSkinsFolder, XdgDataHomeOrTheDefaultBelowHome) {
         SCOPED_TRACE(set ? set : "unset");
         set ? qputenv("XDG_DATA_HOME", set) : qunsetenv("XDG_DATA_HOME");
         EXPECT_EQ(expected, UserSkinsFolder());
-        EXPECT_EQ((QStringList{expected, "/opt/orbo/Skins"}),
-                  SkinsFolders("/opt/orbo/", UserSkinsFolder()));
     }
+    EXPECT_EQ(QStringList({"/u", "/opt/orbo/Skins"}), SkinsFolders("/opt/orbo/", "/u"));
     qputenv("HOME", home);
     data ? qputenv("XDG_DATA_HOME", *data) : qunsetenv("XDG_DATA_HOME");
 }

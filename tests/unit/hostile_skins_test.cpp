@@ -1,7 +1,7 @@
-// Skins from strangers, beyond bad names (those are files_test's): files that are no regular
-// files, pictures and texts far over any size, broken bytes. Each gives what the reader's rules
-// give (the line fails, earlier lines stay, the built-in pictures remain) and never a crash, a
-// hang or an unbounded read.
+// Skins from strangers, beyond bad names and kinds of file (those are files_test's): a picture
+// that is a FIFO, pictures and texts far over any size, broken bytes. Each gives what the
+// reader's rules give (the line fails, earlier lines stay, the built-in pictures remain) and
+// never a crash, a hang or an unbounded read.
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "skin/activation.h"
@@ -13,7 +13,6 @@
 
 #include <functional>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 namespace orbo {
 namespace {
@@ -71,16 +70,6 @@ const HostileRow kHostileRows[] = {
          return QDir().mkpath(f) && Fifo(f + "/p.bmp") && SkinWithBack(f, "p.bmp");
      },
      "A|Quillon|built-in"},
-    // Making a device node takes privileges: without them a FIFO stands in.
-    {"DevicePicture",
-     [](const QString& f) {
-         const QByteArray node = QFile::encodeName(f + "/p.bmp");
-         return QDir().mkpath(f) &&
-                (::mknod(node.constData(), S_IFCHR | 0600, makedev(1, 5)) == 0 ||
-                 Fifo(f + "/p.bmp")) &&
-                SkinWithBack(f, "p.bmp");
-     },
-     "A|Quillon|built-in"},
     {"GifClaimingHugeSize",
      [](const QString& f) {
          return WriteBytes(f, "p.gif", GifHeader(60000, 60000)) && SkinWithBack(f, "p.gif");
@@ -106,13 +95,6 @@ const HostileRow kHostileRows[] = {
          return WriteBytes(f, "Skin.ini", QByteArray(text, sizeof text - 1));
      },
      QStringLiteral("A") + QChar(0) + "B|Quillon|built-in"},
-    {"SkinIniIsAFolder", [](const QString& f) { return QDir().mkpath(f + "/Skin.ini"); },
-     "Ally McOrbo|Quillon|built-in"},
-    {"SkinIniIsAFifo", [](const QString& f) { return QDir().mkpath(f) && Fifo(f + "/Skin.ini"); },
-     "Ally McOrbo|Quillon|built-in"},
-    {"SkinIsAFile",
-     [](const QString& f) { return WriteBytes(QFileInfo(f).path(), "Bad", "[info]\nname=A\n"); },
-     "Ally McOrbo|Quillon|built-in"},
 };
 
 TEST(HostileSkins, ReadWhatTheRulesAllowAndStop) {

@@ -90,8 +90,6 @@ const ReaderRow kReaderRows[] = {
     {"SectionCase", "[INFO]\nname=A", 0, Info, "A|Quillon"},
     {"SectionNotTrimmed", "[ info ]\nname=A", 0, Info, kBuiltIn},
     {"BeforeAnySection", "name=A\nno equals\n[info]\ncreator=B", 0, Info, "Ally McOrbo|B"},
-    {"OtherSection", "[other]\nname=A\nno equals\n[info]\ncreator=B", 0, Info, "Ally McOrbo|B"},
-    {"EmptySection", "[]\nname=A\nno equals", 0, Info, kBuiltIn},
     {"HeaderWithoutBracket", "[infoX\nname=A\n[info\ncreator=B", 0, Info, "A|Quillon"},
     {"CommentAfterHeader", "[info] ; x\nname=A", 0, Info, "A|Quillon"},
     {"LoneBracket", "[info]\n[\nname=A", 2, Info, kBuiltIn},
@@ -114,8 +112,6 @@ const ReaderRow kReaderRows[] = {
     {"LongComment", "[info]\n;" + kLong + kLong + "\ncreator=B", 0, Info, "Ally McOrbo|B"},
     // The eye count.
     {"EyesAreEmpty", "[setting]\neyes=1", 0, Eye1, "0,0 0x0 f0 '' none"},
-    {"EyesNegative", "[setting]\neyes=-3", 0, Eyes, "0"},
-    {"Eyes255", "[setting]\neyes=255", 0, Eyes, "255"},
     {"Eyes256", "[setting]\neyes=256", 0, Eyes, "255"},
     {"EyesHalfDown", "[setting]\neyes=2.5", 0, Eyes, "2"},
     {"EyesHalfUp", "[setting]\neyes=3.5", 0, Eyes, "4"},
