@@ -44,25 +44,24 @@ const auto* const g_environment =
     ::testing::AddGlobalTestEnvironment(std::make_unique<ServerEnvironment>().release());
 
 std::string Differences(unsigned long window, const QImage& rendering) {
-    const QRect expected(QPoint(0, 0), rendering.size());
+    const QRect geometry = Probe().Geometry(window).value_or(QRect());
+    const QImage shown = Probe().Grab(geometry);
     QRegion opaque;
-    for (int y = 0; y < rendering.height(); ++y)
-        for (int x = 0; x < rendering.width(); ++x)
-            if (qAlpha(rendering.pixel(x, y)) != 0)
-                opaque += QRect(x, y, 1, 1);
-    const QImage shown = Probe().Grab(expected);
     int count = 0;
     QPoint first;
-    for (const QRect& r : opaque)
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x)
-                if ((shown.pixel(x, y) ^ rendering.pixel(x, y)) & 0xFFFFFF && count++ == 0)
+    for (int y = 0; y < rendering.height(); ++y)
+        for (int x = 0; x < rendering.width(); ++x)
+            if (qAlpha(rendering.pixel(x, y)) != 0) {
+                opaque += QRect(x, y, 1, 1);
+                if (shown.valid(x, y) && (shown.pixel(x, y) ^ rendering.pixel(x, y)) & 0xFFFFFF &&
+                    count++ == 0)
                     first = QPoint(x, y);
+            }
     QString text;
     {
         QDebug out(&text);
-        if (const auto geometry = Probe().Geometry(window); geometry != expected)
-            out << "window" << geometry.value_or(QRect()) << "rendering" << expected;
+        if (geometry.size() != rendering.size() || shown.size() != rendering.size())
+            out << "window" << geometry << "rendering" << rendering.size();
         else if (const QRegion off = ShapeOf(window).xored(opaque); !off.isEmpty())
             out << "the shape differs from the rendering's in" << off.boundingRect();
         else if (count > 0)
@@ -217,11 +216,11 @@ void Drag(QPoint from, QPoint to, int steps, int button) {
 }
 
 std::optional<QRect> OpenMenu(QPoint at, const QString& wmClass) {
-    const auto before = Probe().ShownTopLevels();
+    const auto before = Probe().ShownWindows();
     Click(at, 3);
     std::optional<QRect> menu;
     WaitFor([&] {
-        for (const unsigned long w : Probe().ShownTopLevels()) {
+        for (const unsigned long w : Probe().ShownWindows()) {
             const QString title = Probe().Title(w);
             if (std::find(before.begin(), before.end(), w) == before.end() && title != kTitle &&
                 title != kOptionsTitle && (wmClass.isEmpty() || Probe().WmClass(w) == wmClass))
@@ -276,7 +275,7 @@ std::string WaitForRendering(unsigned long window, const QImage& rendering, cons
         return {};
     const QString folder = QStringLiteral(ORBO_E2E_ARTIFACTS);
     QDir().mkpath(folder);
-    Probe().Grab(QRect(QPoint(0, 0), rendering.size())).save(folder + u'/' + name + ".png");
+    Probe().Grab(Probe().Geometry(window).value_or(QRect())).save(folder + u'/' + name + ".png");
     rendering.save(folder + u'/' + name + "-expected.png");
     return differences;
 }

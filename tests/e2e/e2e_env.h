@@ -96,11 +96,12 @@ QRegion ShapeOf(unsigned long window);
 QRegion NonMagentaRegion(const QImage& image);
 
 // orbo-skin-check's rendering of a skin folder for a cursor and the buttons held ("1,0,0" is
-// the left one): the creature at the screen's top-left corner, transparent outside its shape.
+// the left one): the creature as it shows with its window at the screen's top-left corner,
+// transparent outside its shape.
 QImage Render(const QString& skinFolder, QPoint cursor, const char* buttons = "0,0,0");
-// How the window, which must sit at the screen's top-left corner, differs from a rendering
-// (place, shape, pixels); empty when it shows exactly that. Polls for a while, since the window
-// redraws on its next tick; on failure saves both pictures where failing tests leave them.
+// How the window differs from a rendering (size, shape, pixels); empty when it shows exactly
+// that. Polls for a while, since the window redraws on its next tick; on failure saves both
+// pictures where failing tests leave them.
 std::string WaitForRendering(unsigned long window, const QImage& rendering, const QString& name);
 
 } // namespace orbo::e2e

@@ -53,26 +53,28 @@ QStringList ReadRegistry() {
 }
 
 TEST(Wine, BuiltInSkinIsShapedAndItsEyesFollowThePointer) {
-    ASSERT_TRUE(WriteRegistry({{QStringLiteral("Left"), QStringLiteral("0")},
-                               {QStringLiteral("Top"), QStringLiteral("0")}}));
+    // Away from the top-left corner, where Wine shows the tray icon in a window of its own.
+    const QPoint at(300, 200);
+    ASSERT_TRUE(WriteRegistry(
+        {{QStringLiteral("Left"), Twips(at.x())}, {QStringLiteral("Top"), Twips(at.y())}}));
     OrboRun run;
     ASSERT_TRUE(run.Start()) << "no ORBO window was mapped";
-    // A folder with no Skin.ini renders the built-in skin.
-    const QTemporaryDir builtIn;
+    const QTemporaryDir builtIn; // no Skin.ini: the built-in skin
     for (const QPoint cursor : {QPoint(1000, 40), QPoint(40, 700)}) {
         SCOPED_TRACE(cursor.x());
         Probe().MovePointer(cursor.x(), cursor.y());
-        EXPECT_EQ("", WaitForRendering(run.Window(), Render(builtIn.path(), cursor),
+        // Auto eyes look from where they are: the rendering's cursor is moved with the window.
+        EXPECT_EQ("", WaitForRendering(run.Window(), Render(builtIn.path(), cursor - at),
                                        QStringLiteral("wine-%1").arg(cursor.x())));
     }
 
     // After a long stillness the first move is answered at once, never only by the slow poll
     // (every 2 s) of a creature that stopped drawing.
     std::this_thread::sleep_for(std::chrono::seconds(5));
-    const QImage still = Probe().Grab(QRect(0, 0, 75, 100));
+    const QImage still = Probe().Grab(run.Geometry());
     const auto moved = std::chrono::steady_clock::now();
     Probe().MovePointer(1000, 40);
-    ASSERT_TRUE(WaitFor([&] { return Probe().Grab(QRect(0, 0, 75, 100)) != still; }))
+    ASSERT_TRUE(WaitFor([&] { return Probe().Grab(run.Geometry()) != still; }))
         << "the eyes never turned";
     EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(
                   std::chrono::steady_clock::now() - moved)

@@ -49,48 +49,42 @@ QSize XProbe::ScreenSize() const {
             DisplayHeight(display_, DefaultScreen(display_))};
 }
 
-QString XProbe::Title(unsigned long window) const {
-    for (const char* name : {"_NET_WM_NAME", "WM_NAME"}) {
-        XTextProperty text{};
-        if (XGetTextProperty(display_, window, &text, XInternAtom(display_, name, False)) == 0)
-            continue;
-        const QString title = QString::fromUtf8(reinterpret_cast<const char*>(text.value),
-                                                static_cast<qsizetype>(text.nitems));
-        XFree(text.value);
-        if (!title.isEmpty())
-            return title;
-    }
-    return {};
-}
-
-QString XProbe::WmClass(unsigned long window) const {
-    XClassHint hint{};
-    if (XGetClassHint(display_, window, &hint) == 0)
-        return {};
-    const QString result = QString::fromLocal8Bit(hint.res_name) + QLatin1Char(',') +
-                           QString::fromLocal8Bit(hint.res_class);
-    XFree(hint.res_name);
-    XFree(hint.res_class);
-    return result;
-}
-
-std::vector<unsigned long> XProbe::Property32(unsigned long window, const char* name) const {
+QByteArray XProbe::Property(unsigned long window, const char* name, int* format) const {
     Atom type = None;
-    int format = 0;
+    int bits = 0;
     unsigned long count = 0;
     unsigned long after = 0;
     unsigned char* data = nullptr;
-    std::vector<unsigned long> result;
+    QByteArray bytes;
     if (XGetWindowProperty(display_, window, XInternAtom(display_, name, False), 0, 1 << 20, False,
-                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+                           AnyPropertyType, &type, &bits, &count, &after, &data) == Success &&
         data != nullptr) {
         // Xlib hands 32-bit items over as longs.
-        if (format == 32)
-            result.assign(reinterpret_cast<const unsigned long*>(data),
-                          reinterpret_cast<const unsigned long*>(data) + count);
+        bytes = QByteArray(reinterpret_cast<const char*>(data),
+                           static_cast<qsizetype>(count * (bits == 32 ? sizeof(long) : bits / 8)));
         XFree(data);
     }
-    return result;
+    if (format != nullptr)
+        *format = bits;
+    return bytes;
+}
+
+QString XProbe::Title(unsigned long window) const {
+    const QByteArray title = Property(window, "_NET_WM_NAME");
+    return QString::fromUtf8(title.isEmpty() ? Property(window, "WM_NAME") : title);
+}
+
+QString XProbe::WmClass(unsigned long window) const {
+    // Two strings, each ended by a NUL.
+    return QString::fromLatin1(Property(window, "WM_CLASS").chopped(1).replace('\0', ','));
+}
+
+std::vector<unsigned long> XProbe::Property32(unsigned long window, const char* name) const {
+    int format = 0;
+    const QByteArray bytes = Property(window, name, &format);
+    const auto* items = reinterpret_cast<const unsigned long*>(bytes.constData());
+    return format == 32 ? std::vector<unsigned long>(items, items + bytes.size() / sizeof(long))
+                        : std::vector<unsigned long>();
 }
 
 QStringList XProbe::AtomNames(unsigned long window, const char* name) const {
@@ -102,17 +96,6 @@ QStringList XProbe::AtomNames(unsigned long window, const char* name) const {
         }
     }
     return names;
-}
-
-std::optional<bool> XProbe::WmInputHint(unsigned long window) const {
-    XWMHints* hints = XGetWMHints(display_, window);
-    if (hints == nullptr)
-        return std::nullopt;
-    std::optional<bool> input;
-    if (hints->flags & InputHint)
-        input = hints->input != False;
-    XFree(hints);
-    return input;
 }
 
 unsigned long XProbe::CreatePlainWindow(const QRect& rect) const {
@@ -137,7 +120,8 @@ unsigned long XProbe::FocusedWindow() const {
     return focus;
 }
 
-std::optional<unsigned long> XProbe::FindShown(const QString& title) const {
+std::vector<unsigned long> XProbe::ShownWindows() const {
+    std::vector<unsigned long> shown;
     std::vector<Window> pending{Root()};
     while (!pending.empty()) {
         const Window parent = pending.back();
@@ -146,17 +130,26 @@ std::optional<unsigned long> XProbe::FindShown(const QString& title) const {
         Window up = 0;
         Window* children = nullptr;
         unsigned int count = 0;
+        XWindowAttributes attributes{};
         if (XQueryTree(display_, parent, &root, &up, &children, &count) == 0)
             continue;
-        pending.insert(pending.end(), children, children + count);
+        for (unsigned int i = 0; i < count; ++i) {
+            if (XGetWindowAttributes(display_, children[i], &attributes) != 0 &&
+                attributes.map_state == IsViewable) {
+                shown.push_back(children[i]);
+                pending.push_back(children[i]);
+            }
+        }
         if (children != nullptr)
             XFree(children);
-        for (unsigned int i = 0; i < count; ++i) {
-            const Window child = pending[pending.size() - count + i];
-            if (IsShown(child) && Title(child) == title)
-                return child;
-        }
     }
+    return shown;
+}
+
+std::optional<unsigned long> XProbe::FindShown(const QString& title) const {
+    for (const unsigned long window : ShownWindows())
+        if (Title(window) == title)
+            return window;
     return std::nullopt;
 }
 
@@ -169,28 +162,6 @@ std::optional<unsigned long> XProbe::WaitMapped(const QString& title,
 
 bool XProbe::WaitGone(const QString& title, std::chrono::milliseconds timeout) const {
     return Poll(timeout, [&] { return !FindShown(title); });
-}
-
-bool XProbe::IsShown(unsigned long window) const {
-    XWindowAttributes attributes{};
-    return XGetWindowAttributes(display_, window, &attributes) != 0 &&
-           attributes.map_state == IsViewable;
-}
-
-std::vector<unsigned long> XProbe::ShownTopLevels() const {
-    std::vector<unsigned long> result;
-    Window root = 0;
-    Window up = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display_, Root(), &root, &up, &children, &count) == 0)
-        return result;
-    for (unsigned int i = 0; i < count; ++i)
-        if (IsShown(children[i]))
-            result.push_back(children[i]);
-    if (children != nullptr)
-        XFree(children);
-    return result;
 }
 
 std::optional<QRect> XProbe::Geometry(unsigned long window) const {

@@ -27,22 +27,18 @@ public:
     unsigned long Root() const;
     QSize ScreenSize() const;
 
-    // A viewable window (at any depth) whose WM_NAME or _NET_WM_NAME is title, polled for.
+    // The viewable windows at any depth, parents before their children.
+    std::vector<unsigned long> ShownWindows() const;
+    // Polls for a viewable window whose _NET_WM_NAME or WM_NAME is title.
     std::optional<unsigned long> WaitMapped(const QString& title,
                                             std::chrono::milliseconds timeout) const;
-    // Polls until no viewable window of that title is left.
     bool WaitGone(const QString& title, std::chrono::milliseconds timeout) const;
-    bool IsShown(unsigned long window) const;
-    // The shown children of the root window, bottom to top.
-    std::vector<unsigned long> ShownTopLevels() const;
 
     QString Title(unsigned long window) const;
     QString WmClass(unsigned long window) const; // "instance,class"
-    // A property of 32-bit items (atoms, cardinals); empty when it is missing.
+    // A property of 32-bit items (atoms, cardinals, WM_HINTS); empty when it is missing.
     std::vector<unsigned long> Property32(unsigned long window, const char* name) const;
     QStringList AtomNames(unsigned long window, const char* name) const;
-    // The input field of WM_HINTS; nothing when the window sets no such hint.
-    std::optional<bool> WmInputHint(unsigned long window) const;
     // A plain mapped top-level window that takes the focus, like one a user types in.
     unsigned long CreatePlainWindow(const QRect& rect) const;
     unsigned long FocusedWindow() const;
@@ -50,8 +46,7 @@ public:
     // Position on the root window and size; the bounding shape in window coordinates.
     std::optional<QRect> Geometry(unsigned long window) const;
     std::vector<QRect> ShapeRectangles(unsigned long window) const;
-
-    // What the screen shows in rect (root coordinates), clipped to the screen.
+    // What the screen shows in rect, clipped to the screen.
     QImage Grab(const QRect& rect) const;
 
     void MovePointer(int x, int y) const;
@@ -62,6 +57,7 @@ public:
     bool SendDeleteWindow(unsigned long window) const;
 
 private:
+    QByteArray Property(unsigned long window, const char* name, int* format = nullptr) const;
     std::optional<unsigned long> FindShown(const QString& title) const;
 
     _XDisplay* display_ = nullptr;
