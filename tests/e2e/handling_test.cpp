@@ -66,41 +66,28 @@ constexpr QPoint kHandleAt85(kPageLeft + 24, 26);
 const QRect kSliderArea(kPageLeft + 10, 5, 65, 92);
 constexpr QPoint kPanelPoint(kPageLeft + 200, 80);
 
-class Options {
-public:
-    explicit Options(OrboRun& run) : run_(run) {}
-
-    // Opens the window from the popup menu at a point of the creature and shows its Options page.
-    bool Show(QPoint onCreature) {
-        const auto menu = OpenMenu(run_.Geometry().topLeft() + onCreature);
-        if (!menu)
-            return false;
+// Opens the options window from the popup menu at a point of the creature; where it is.
+std::optional<QPoint> ShowOptions(const OrboRun& run, QPoint onCreature) {
+    const auto menu = OpenMenu(run.Geometry().topLeft() + onCreature);
+    if (menu)
         ChooseMenuItem(*menu, 0);
-        const auto window = Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(10));
-        if (!window)
-            return false;
-        window_ = *window;
-        at_ = Probe().Geometry(*window).value_or(QRect()).topLeft();
-        return true;
-    }
-    bool ShowOptionsPage() {
-        Click(at_ + kOptionsEntry);
-        return WaitFor(
-            [&] { return Grab(QRect(kPanelPoint, QSize(1, 1))).pixel(0, 0) == 0xFFC0C0C0; });
-    }
-    // Hovering changes how controls look: the pointer is taken away first.
-    QImage Grab(const QRect& area) const {
-        Probe().MovePointer(kScreen.width() - 5, kScreen.height() - 5);
-        return Probe().Grab(area.translated(at_));
-    }
-    QPoint At() const { return at_; }
-    unsigned long Window() const { return window_; }
+    const auto window =
+        menu ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(10)) : std::nullopt;
+    return window ? std::optional(Probe().Geometry(*window).value_or(QRect()).topLeft())
+                  : std::nullopt;
+}
 
-private:
-    OrboRun& run_;
-    unsigned long window_ = 0;
-    QPoint at_;
-};
+// What an area of the options window shows, the pointer away: hovering changes the controls.
+QImage Shows(QPoint options, const QRect& area) {
+    Probe().MovePointer(kScreen.width() - 5, kScreen.height() - 5);
+    return Probe().Grab(area.translated(options));
+}
+
+bool ShowOptionsPage(QPoint options) {
+    Click(options + kOptionsEntry);
+    return WaitFor(
+        [&] { return Shows(options, QRect(kPanelPoint, QSize(1, 1))).pixel(0, 0) == 0xFFC0C0C0; });
+}
 
 TEST(Handling, OptionsChosenAreStoredAndComeBackAfterARestart) {
     OrboRun run;
@@ -110,11 +97,11 @@ TEST(Handling, OptionsChosenAreStoredAndComeBackAfterARestart) {
     ASSERT_TRUE(run.WriteSettings(
         {{QStringLiteral("Left"), Twips(600)}, {QStringLiteral("Top"), Twips(400)}}));
     ASSERT_TRUE(run.Start());
-    Options options(run);
-    ASSERT_TRUE(options.Show(kGrab)) << "the options window did not appear";
+    const auto options = ShowOptions(run, kGrab);
+    ASSERT_TRUE(options) << "the options window did not appear";
 
     // The list reads "< none >", Blobby, Donut: two steps down from the active skin is Donut.
-    Click(options.At() + kFirstListRow);
+    Click(*options + kFirstListRow);
     for (int i = 0; i < 2; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         ASSERT_TRUE(Probe().TapKey("Down"));
@@ -122,19 +109,19 @@ TEST(Handling, OptionsChosenAreStoredAndComeBackAfterARestart) {
     EXPECT_TRUE(WaitFor([&] { return run.Geometry() == QRect(QPoint(600, 400), donut.size()); }))
         << "the creature did not take Donut's size";
 
-    ASSERT_TRUE(options.ShowOptionsPage()) << "the Options page did not show";
-    const QImage blinkBefore = options.Grab(kBlinkIndicator);
-    const QImage sliderBefore = options.Grab(kSliderArea);
-    Click(options.At() + kBlinkBox);
+    ASSERT_TRUE(ShowOptionsPage(*options)) << "the Options page did not show";
+    const QImage blinkBefore = Shows(*options, kBlinkIndicator);
+    const QImage sliderBefore = Shows(*options, kSliderArea);
+    Click(*options + kBlinkBox);
     // Past the top of the track: the handle stops there, at Speed 100.
-    const QPoint handle = options.At() + kHandleAt85;
+    const QPoint handle = *options + kHandleAt85;
     Drag(handle, handle - QPoint(0, 60));
     QImage blinkAfter;
     QImage sliderAfter;
     EXPECT_TRUE(WaitFor([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        return (blinkAfter = options.Grab(kBlinkIndicator)) != blinkBefore &&
-               (sliderAfter = options.Grab(kSliderArea)) != sliderBefore;
+        return (blinkAfter = Shows(*options, kBlinkIndicator)) != blinkBefore &&
+               (sliderAfter = Shows(*options, kSliderArea)) != sliderBefore;
     })) << "the check box or the slider did not change";
 
     // Donut's ring, above its hole, takes the right click now.
@@ -150,10 +137,11 @@ TEST(Handling, OptionsChosenAreStoredAndComeBackAfterARestart) {
     // The same folders again: the creature and the Options page as the first run left them.
     ASSERT_TRUE(run.Start());
     EXPECT_EQ(QRect(QPoint(600, 400), donut.size()), run.Geometry());
-    ASSERT_TRUE(options.Show(QPoint(70, 20)));
-    ASSERT_TRUE(options.ShowOptionsPage());
-    EXPECT_TRUE(options.Grab(kBlinkIndicator) == blinkAfter) << "Allow Blink is not cleared";
-    EXPECT_TRUE(options.Grab(kSliderArea) == sliderAfter) << "the slider is not where it was left";
+    const auto reopened = ShowOptions(run, QPoint(70, 20));
+    ASSERT_TRUE(reopened && ShowOptionsPage(*reopened));
+    EXPECT_TRUE(Shows(*reopened, kBlinkIndicator) == blinkAfter) << "Allow Blink is not cleared";
+    EXPECT_TRUE(Shows(*reopened, kSliderArea) == sliderAfter)
+        << "the slider is not where it was left";
 }
 
 // Every ending saves the settings once, read back in their own spelling: stored as the user
@@ -231,9 +219,10 @@ TEST(Handling, UnderOpenboxTheCreatureLeavesTheFocusWhereItIs) {
     EXPECT_EQ(typing, Probe().FocusedWindow());
 
     // The options window, opened by the user, takes the focus, and Escape closes only it.
-    Options options(run);
-    ASSERT_TRUE(options.Show(kGrab));
-    ASSERT_TRUE(WaitFor([&] { return Probe().FocusedWindow() == options.Window(); }));
+    ASSERT_TRUE(ShowOptions(run, kGrab));
+    ASSERT_TRUE(WaitFor([&] {
+        return Probe().FocusedWindow() == Probe().WaitMapped(kOptionsTitle, {}).value_or(0);
+    }));
     ASSERT_TRUE(Probe().TapKey("Escape") &&
                 Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
     EXPECT_TRUE(run.Alive());
