@@ -71,31 +71,17 @@ TEST(Creature, SkinsArePlacedAndShaped) {
     }
 }
 
-// Bytes without any structure, the same on every run.
-QByteArray Noise(int size) {
-    QByteArray bytes(size, '\0');
-    unsigned state = 12345;
-    for (char& b : bytes)
-        b = static_cast<char>((state = state * 1103515245u + 12345u) >> 16);
-    return bytes;
-}
-
 TEST(Creature, BrokenSettingsGiveTheDefaultsAndAreWrittenAnew) {
-    QByteArray nonsense("[Setting]\n");
-    for (const char* key : {"Left", "Top", "Blink", "OnTop", "Speed", "Skin"})
-        nonsense += QByteArray(key) + "=nan\xff\xfe" + '\0' + "1e300\n";
-    struct Row {
-        const char* Name;
-        QByteArray Contents; // a FIFO in place of the file when empty
-    };
-    for (const Row& row :
-         {Row{"nonsense values", nonsense}, Row{"binary noise", Noise(65536)}, Row{"a FIFO", {}}}) {
-        SCOPED_TRACE(row.Name);
+    // Files of tests/e2e/settings, and a FIFO in place of the file.
+    for (const char* file : {"nonsense.ini", "noise.ini", "a FIFO"}) {
+        SCOPED_TRACE(file);
         OrboRun run;
-        if (row.Contents.isEmpty())
+        QFile contents(QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/settings/") + file);
+        if (QByteArray(file) == "a FIFO")
             ASSERT_EQ(0, ::mkfifo(QFile::encodeName(run.SettingsFile()).constData(), 0600));
         else
-            ASSERT_TRUE(run.WriteSettingsBytes(row.Contents));
+            ASSERT_TRUE(contents.open(QIODevice::ReadOnly) &&
+                        run.WriteSettingsBytes(contents.readAll()));
         ASSERT_TRUE(run.Start()) << "no window: did reading the settings block?";
         EXPECT_EQ(QRect(kCentre, QSize(75, 100)), run.Geometry());
         run.Signal(SIGTERM);

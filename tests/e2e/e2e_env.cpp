@@ -215,28 +215,27 @@ void Drag(QPoint from, QPoint to, int steps, int button) {
     Probe().Button(button, false);
 }
 
-std::optional<QRect> OpenMenu(QPoint at, const QString& wmClass) {
+bool UseMenu(QPoint at, int item, const QString& wmClass) {
     const auto before = Probe().ShownWindows();
     Click(at, 3);
-    std::optional<QRect> menu;
-    WaitFor([&] {
+    QRect menu;
+    const bool shown = WaitFor([&] {
         for (const unsigned long w : Probe().ShownWindows()) {
             const QString title = Probe().Title(w);
             if (std::find(before.begin(), before.end(), w) == before.end() && title != kTitle &&
                 title != kOptionsTitle && (wmClass.isEmpty() || Probe().WmClass(w) == wmClass))
-                menu = Probe().Geometry(w);
+                menu = Probe().Geometry(w).value_or(QRect());
         }
-        return menu.has_value();
+        return !menu.isEmpty();
     });
-    return menu;
-}
-
-void ChooseMenuItem(const QRect& menu, int index) {
-    const QPoint p(menu.center().x(), menu.top() + menu.height() * (2 * index + 1) / 4);
-    Probe().MovePointer(p.x(), p.y());
-    // The menu highlights on motion; give it a moment before the click.
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    Click(p);
+    if (shown && item >= 0) {
+        // Items of equal height; the menu highlights on motion: a moment before the click.
+        const QPoint p(menu.center().x(), menu.top() + menu.height() * (2 * item + 1) / 4);
+        Probe().MovePointer(p.x(), p.y());
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        Click(p);
+    }
+    return shown;
 }
 
 QRegion ShapeOf(unsigned long window) {
@@ -258,12 +257,10 @@ QRegion NonMagentaRegion(const QImage& image) {
 QImage Render(const QString& skinFolder, QPoint cursor, const char* buttons) {
     const QTemporaryDir out;
     const QString file = out.filePath(QStringLiteral("render.png"));
-    QProcess check;
-    check.start(QStringLiteral(ORBO_SKIN_CHECK_BINARY),
-                {skinFolder, QStringLiteral("--render"), file, QStringLiteral("--cursor"),
-                 QStringLiteral("%1,%2").arg(cursor.x()).arg(cursor.y()),
-                 QStringLiteral("--buttons"), QLatin1String(buttons)});
-    check.waitForFinished(30000);
+    QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY),
+                      {skinFolder, QStringLiteral("--render"), file, QStringLiteral("--cursor"),
+                       QStringLiteral("%1,%2").arg(cursor.x()).arg(cursor.y()),
+                       QStringLiteral("--buttons"), QLatin1String(buttons)});
     return QImage(file).convertToFormat(QImage::Format_ARGB32);
 }
 

@@ -85,11 +85,10 @@ bool WaitFor(const std::function<bool()>& check,
 void Click(QPoint at, int button = 1);
 // Presses button at from, moves to to in steps, as a hand would, and releases it there.
 void Drag(QPoint from, QPoint to, int steps = 10, int button = 1);
-// Right-clicks at a point and waits for a new shown top-level window of wmClass (any when
-// empty) other than the creature and the options window: the popup menu.
-std::optional<QRect> OpenMenu(QPoint at, const QString& wmClass = {});
-// Clicks item index of the two-item popup menu (0 Options, 1 Exit).
-void ChooseMenuItem(const QRect& menu, int index);
+// Right-clicks at a point, waits for the popup menu (a new shown window of wmClass, any when
+// empty, that is neither the creature nor the options window) and clicks item (0 Options,
+// 1 Exit; none when -1). Whether the menu showed.
+bool UseMenu(QPoint at, int item, const QString& wmClass = {});
 
 QRegion ShapeOf(unsigned long window);
 // The pixels of a skin picture that are not magenta: what its window's shape must be.

@@ -47,9 +47,7 @@ TEST(Handling, DragMovesTheCreatureUpToTheScreenEdgesAndExitSavesWhereItIs) {
         WaitFor([&] { return run.Geometry().topLeft() == row.Expected; });
         ASSERT_EQ(row.Expected, run.Geometry().topLeft());
     }
-    const auto menu = OpenMenu(run.Geometry().topLeft() + kGrab);
-    ASSERT_TRUE(menu) << "no popup menu appeared";
-    ChooseMenuItem(*menu, 1);
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, 1)) << "no popup menu appeared";
     EXPECT_EQ(std::optional<int>(0), run.WaitExit()) << "Exit did not end the program";
     const QMap<QString, QString> saved = run.ReadSettings();
     EXPECT_EQ(Twips(right), saved.value(QStringLiteral("left")));
@@ -68,11 +66,9 @@ constexpr QPoint kPanelPoint(kPageLeft + 200, 80);
 
 // Opens the options window from the popup menu at a point of the creature; where it is.
 std::optional<QPoint> ShowOptions(const OrboRun& run, QPoint onCreature) {
-    const auto menu = OpenMenu(run.Geometry().topLeft() + onCreature);
-    if (menu)
-        ChooseMenuItem(*menu, 0);
-    const auto window =
-        menu ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(10)) : std::nullopt;
+    const auto window = UseMenu(run.Geometry().topLeft() + onCreature, 0)
+                            ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(10))
+                            : std::nullopt;
     return window ? std::optional(Probe().Geometry(*window).value_or(QRect()).topLeft())
                   : std::nullopt;
 }
@@ -125,9 +121,7 @@ TEST(Handling, OptionsChosenAreStoredAndComeBackAfterARestart) {
     })) << "the check box or the slider did not change";
 
     // Donut's ring, above its hole, takes the right click now.
-    const auto menu = OpenMenu(run.Geometry().topLeft() + QPoint(70, 20));
-    ASSERT_TRUE(menu);
-    ChooseMenuItem(*menu, 1);
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + QPoint(70, 20), 1));
     ASSERT_EQ(std::optional<int>(0), run.WaitExit());
     const QMap<QString, QString> saved = run.ReadSettings();
     EXPECT_EQ(QStringLiteral("Donut"), saved.value(QStringLiteral("skin")));
@@ -170,7 +164,7 @@ TEST(Handling, SignalsAndCloseRequestsEndTheProgramOnceAndSave) {
                                        {QStringLiteral("Speed"), QStringLiteral("150")},
                                        {QStringLiteral("Skin"), QStringLiteral("  Blobby  ")}}));
         ASSERT_TRUE(run.Start());
-        ASSERT_TRUE(!row.MenuOpen || OpenMenu(QPoint(904 + 60, 300 + 45))) << "no popup menu";
+        ASSERT_TRUE(!row.MenuOpen || UseMenu(QPoint(904 + 60, 300 + 45), -1)) << "no popup menu";
         ASSERT_TRUE(!row.Signals.empty() || Probe().SendDeleteWindow(run.Window()));
         for (const int signal : row.Signals)
             run.Signal(signal);

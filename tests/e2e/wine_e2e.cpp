@@ -85,23 +85,9 @@ TEST(Wine, BuiltInSkinIsShapedAndItsEyesFollowThePointer) {
 // A skin named in the registry is shown, its background a GIF; the position is read too.
 TEST(Wine, ShowsTheGifSkinAndPlaceTheRegistryNames) {
     OrboRun run;
-    const QString skin = run.SkinsFolder() + QStringLiteral("/Gif");
-    ASSERT_TRUE(QDir().mkpath(skin));
-    // A 40 x 30 lime block with a magenta corner, as a GIF (Qt writes none).
-    QImage back(40, 30, QImage::Format_RGB32);
-    back.fill(QColor(0xCC, 0xFF, 0x00));
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x)
-            back.setPixel(x, y, qRgb(255, 0, 255));
-    ASSERT_TRUE(back.save(skin + QStringLiteral("/back.bmp")));
-    ASSERT_EQ(0,
-              QProcess::execute(QStringLiteral("convert"), {skin + QStringLiteral("/back.bmp"),
-                                                            skin + QStringLiteral("/back.gif")}));
-    QFile::remove(skin + QStringLiteral("/back.bmp"));
-    QFile ini(skin + QStringLiteral("/Skin.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[info]\r\nname=Gif\r\n[setting]\r\nback=BACK.GIF\r\n");
-    ini.close();
+    // A 40 x 30 lime block with a magenta corner, as a GIF.
+    ASSERT_TRUE(
+        CopyInto({QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Gif")}, run.SkinsFolder()));
     ASSERT_TRUE(WriteRegistry({{QStringLiteral("Skin"), QStringLiteral("Gif")},
                                {QStringLiteral("Left"), QStringLiteral("1500")},
                                {QStringLiteral("Top"), QStringLiteral("3000")}}));
@@ -125,10 +111,8 @@ TEST(Wine, EveryEndingSavesTheSettings) {
         ASSERT_TRUE(run.Start());
         EXPECT_EQ(QPoint(200, 100), run.Geometry().topLeft());
         if (ending[0] == 'E') {
-            const auto menu =
-                OpenMenu(QPoint(200 + 37, 100 + 40), QStringLiteral("orbo.exe,orbo.exe"));
-            ASSERT_TRUE(menu) << "no popup menu";
-            ChooseMenuItem(*menu, 1);
+            ASSERT_TRUE(UseMenu(QPoint(200 + 37, 100 + 40), 1, QStringLiteral("orbo.exe,orbo.exe")))
+                << "no popup menu";
         } else if (ending[0] == 'c') {
             ASSERT_TRUE(Probe().SendDeleteWindow(run.Window()));
         } else {
