@@ -140,7 +140,7 @@ QMap<QString, QString> OrboRun::ReadSettings() const {
     return values;
 }
 
-bool OrboRun::Start() {
+bool OrboRun::Start(const QMap<QString, QString>& environment) {
     const bool wine = binary_.endsWith(QLatin1String(".exe"));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"WAYLAND_DISPLAY", "SESSION_MANAGER", "QT_QPA_PLATFORM"})
@@ -150,6 +150,8 @@ bool OrboRun::Start() {
     env.insert(QStringLiteral("XDG_DATA_HOME"), data_.path());
     if (!wine)
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (auto it = environment.begin(); it != environment.end(); ++it)
+        it.value().isEmpty() ? env.remove(it.key()) : env.insert(it.key(), it.value());
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setStandardOutputFile(config_.filePath(QStringLiteral("orbo.log")));

@@ -60,8 +60,9 @@ public:
     // The [Setting] keys, lower-cased; empty when there is no file.
     QMap<QString, QString> ReadSettings() const;
 
-    // Starts the program and waits until its window is mapped.
-    bool Start();
+    // Starts the program on the test's display, with these variables of its environment changed
+    // (removed when empty), and waits until its window is mapped.
+    bool Start(const QMap<QString, QString>& environment = {});
     unsigned long Window() const { return window_; }
     QRect Geometry() const { return Probe().Geometry(window_).value_or(QRect()); }
     bool Alive();
