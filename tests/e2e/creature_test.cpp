@@ -20,7 +20,7 @@ QImage SkinPicture(const QString& path) {
 }
 
 // In a Wayland session (whose compositor is missing here) the program asks for XWayland.
-TEST(Creature, BuiltInSkinAppearsCentredWithItsShapeAndNames) {
+TEST(Creature, BuiltInSkinCentred) {
     OrboRun run;
     ASSERT_TRUE(
         run.Start({{QStringLiteral("QT_QPA_PLATFORM"), {}},
@@ -41,7 +41,7 @@ TEST(Creature, BuiltInSkinAppearsCentredWithItsShapeAndNames) {
 
 // Placement is read before the skin and pulled back only where the skin would leave the screen
 // on the right or at the bottom.
-TEST(Creature, SkinsArePlacedAndShaped) {
+TEST(Creature, SkinPlacementAndShape) {
     const QImage donut = SkinPicture(SampleSkins() + QStringLiteral("/Donut/donut.bmp"));
     const QSize d = donut.size();
     const QPoint corner(kScreen.width() - d.width(), kScreen.height() - d.height());
@@ -80,7 +80,7 @@ TEST(Creature, SkinsArePlacedAndShaped) {
     }
 }
 
-TEST(Creature, BrokenSettingsGiveTheDefaultsAndAreWrittenAnew) {
+TEST(Creature, BrokenSettingsGiveDefaults) {
     // Files of tests/e2e/settings, and a FIFO in place of the file.
     for (const char* file : {"nonsense.ini", "noise.ini", "a FIFO"}) {
         SCOPED_TRACE(file);
@@ -102,7 +102,7 @@ TEST(Creature, BrokenSettingsGiveTheDefaultsAndAreWrittenAnew) {
     }
 }
 
-TEST(Creature, NoDisplaySaysSoInOneLineAndExitsWithOne) {
+TEST(Creature, NoDisplayOneLine) {
     struct Row {
         const char* Name;
         const char* Variable; // set to Value, the others of the display unset

@@ -29,7 +29,7 @@ QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samp
     return started ? folder : QString();
 }
 
-TEST(Eyes, EveryKindFollowsThePointer) {
+TEST(Eyes, FollowThePointer) {
     OrboRun run;
     const QString skin =
         StartWithSkin(run, QStringLiteral("Kinds"),
@@ -45,7 +45,7 @@ TEST(Eyes, EveryKindFollowsThePointer) {
 }
 
 // Three lids, one for each button: X11 numbers the middle button 2 and the right one 3.
-TEST(Eyes, EachButtonShowsItsOwnBlinkEye) {
+TEST(Eyes, ButtonsShowTheirLids) {
     OrboRun run;
     const QString skin = StartWithSkin(run, QStringLiteral("Lids"), {QStringLiteral("Sleepy")});
     ASSERT_FALSE(skin.isEmpty());
@@ -82,7 +82,7 @@ TEST(Eyes, EachButtonShowsItsOwnBlinkEye) {
 
 // A still creature stops drawing, but the first move after a long stillness is answered by the
 // pointer's own event, well before the slow poll (every 2 s) could have noticed it.
-TEST(Eyes, FirstMoveAfterStillnessIsAnsweredAtOnce) {
+TEST(Eyes, WakeOnFirstMove) {
     OrboRun run;
     ASSERT_TRUE(run.Start());
     const QRect eyes = run.Geometry().adjusted(10, 53, -10, -13);
@@ -100,7 +100,7 @@ TEST(Eyes, FirstMoveAfterStillnessIsAnsweredAtOnce) {
 }
 
 // An eyes-applet theme imported with orbo-skin-import into the user's skins shows its eyes.
-TEST(Eyes, ImportedThemeShowsItsEyes) {
+TEST(Eyes, ImportedTheme) {
     OrboRun run;
     QProcess import;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -16,7 +16,7 @@ constexpr QPoint kGrab(37, 30);
 
 // One creature dragged row after row, each drag starting from where the last one left it: a
 // drag whose window would end exactly at a screen edge does not move it, one past it stops there.
-TEST(Handling, DragMovesTheCreatureUpToTheScreenEdgesAndExitSavesWhereItIs) {
+TEST(Handling, DragToEdgesThenExit) {
     OrboRun run;
     ASSERT_TRUE(run.Start());
     struct Row {
@@ -85,7 +85,7 @@ bool ShowOptionsPage(QPoint options) {
         [&] { return Shows(options, QRect(kPanelPoint, QSize(1, 1))).pixel(0, 0) == 0xFFC0C0C0; });
 }
 
-TEST(Handling, OptionsChosenAreStoredAndComeBackAfterARestart) {
+TEST(Handling, OptionsKeptAfterRestart) {
     OrboRun run;
     const QImage donut(SampleSkins() + QStringLiteral("/Donut/donut.bmp"));
     ASSERT_TRUE(run.AddSampleSkin(QStringLiteral("Blobby")));
@@ -140,7 +140,7 @@ TEST(Handling, OptionsChosenAreStoredAndComeBackAfterARestart) {
 
 // Every ending saves the settings once, read back in their own spelling: stored as the user
 // wrote them, saved as the program keeps them.
-TEST(Handling, SignalsAndCloseRequestsEndTheProgramOnceAndSave) {
+TEST(Handling, EndingsSaveOnce) {
     struct Row {
         const char* Name;
         std::vector<int> Signals; // a close request when empty
@@ -184,7 +184,7 @@ TEST(Handling, SignalsAndCloseRequestsEndTheProgramOnceAndSave) {
 
 // Under a real window manager the creature is a desktop toy: no taskbar or pager entry, always
 // on top, and clicking or dragging it leaves the keyboard focus where the user is typing.
-TEST(Handling, UnderOpenboxTheCreatureLeavesTheFocusWhereItIs) {
+TEST(Handling, DesktopToyUnderOpenbox) {
     QProcess openbox;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), Display());

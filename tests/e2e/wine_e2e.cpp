@@ -52,7 +52,7 @@ QStringList ReadRegistry() {
     return values;
 }
 
-TEST(Wine, BuiltInSkinIsShapedAndItsEyesFollowThePointer) {
+TEST(Wine, ShapeAndEyes) {
     // Away from the top-left corner, where Wine shows the tray icon in a window of its own.
     const QPoint at(300, 200);
     ASSERT_TRUE(WriteRegistry(
@@ -83,7 +83,7 @@ TEST(Wine, BuiltInSkinIsShapedAndItsEyesFollowThePointer) {
 }
 
 // A skin named in the registry is shown, its background a GIF; the position is read too.
-TEST(Wine, ShowsTheGifSkinAndPlaceTheRegistryNames) {
+TEST(Wine, RegistryNamedSkin) {
     OrboRun run;
     // A 40 x 30 lime block with a magenta corner, as a GIF.
     ASSERT_TRUE(
@@ -100,7 +100,7 @@ TEST(Wine, ShowsTheGifSkinAndPlaceTheRegistryNames) {
 
 // Exit from the menu, a close request and the end of the session all save the six values as
 // texts.
-TEST(Wine, EveryEndingSavesTheSettings) {
+TEST(Wine, EndingsSave) {
     for (const char* ending : {"Exit", "close request", "session end"}) {
         SCOPED_TRACE(ending);
         ASSERT_TRUE(WriteRegistry({{QStringLiteral("Left"), QStringLiteral("3000")},
