@@ -1,88 +1,41 @@
 #include "e2e_env.h"
 
-#include <QtCore/QDirIterator>
-#include <QtCore/QFile>
+#include <QtCore/QDebug>
 #include <QtCore/QFileInfo>
-#include <QtCore/QTextStream>
+#include <QtCore/QProcess>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cmath>
 #include <csignal>
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 namespace orbo::e2e {
 
 namespace {
 
-// Starts Xvfb on display number n and waits until it accepts clients; -1 when it did not come up
-// (the number was taken after all, or the server failed).
-pid_t StartXvfbOn(int n) {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return -1;
-    const pid_t pid = ::fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0) {
-        ::close(fds[0]);
-        const int null = ::open("/dev/null", O_RDWR);
-        ::dup2(null, 0);
-        ::dup2(null, 1);
-        ::dup2(null, 2);
-        const std::string display = ":" + std::to_string(n);
-        const std::string fd = std::to_string(fds[1]);
-        ::execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-screen", "0",
-                 "1024x768x24", "-noreset", "-dpi", "96", "-nolisten", "tcp", nullptr);
-        ::_exit(127);
-    }
-    ::close(fds[1]);
-    // -displayfd: the server writes its display number once it is ready.
-    std::string written;
-    pollfd p{fds[0], POLLIN, 0};
-    while (::poll(&p, 1, 20000) > 0) {
-        char c = 0;
-        if (::read(fds[0], &c, 1) != 1 || c == '\n')
-            break;
-        written += c;
-    }
-    ::close(fds[0]);
-    if (written != std::to_string(n)) {
-        ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-        return -1;
-    }
-    return pid;
-}
-
-bool DisplayLooksFree(int n) {
-    return !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) &&
-           !QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n));
-}
-
-std::unique_ptr<Xvfb> g_server;
+std::unique_ptr<QProcess> g_server;
+QString g_display;
 std::unique_ptr<XProbe> g_probe;
 
-// One server for the whole test program, so that tests in separate programs (ctest -j) never
-// share a display.
+// Xvfb picks a free display itself and writes its number to -displayfd once it takes clients.
 class ServerEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        g_server = std::make_unique<Xvfb>();
-        ASSERT_TRUE(g_server->Running()) << "Xvfb did not start";
-        g_probe = std::make_unique<XProbe>(g_server->Display());
-        ASSERT_TRUE(g_probe->Connected())
-            << "cannot connect to " << g_server->Display().toStdString();
+        g_server = std::make_unique<QProcess>();
+        g_server->start(QStringLiteral("Xvfb"),
+                        QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -noreset -dpi 96 "
+                                       "-nolisten tcp")
+                            .split(u' '));
+        ASSERT_TRUE(g_server->waitForReadyRead(20000)) << "Xvfb did not start";
+        g_display = u':' + QString::fromLatin1(g_server->readLine()).trimmed();
+        g_probe = std::make_unique<XProbe>(g_display);
+        ASSERT_TRUE(g_probe->Connected()) << "cannot connect to " << g_display.toStdString();
     }
     void TearDown() override {
         g_probe.reset();
-        g_server.reset();
+        g_server->terminate();
+        g_server->waitForFinished();
     }
 };
 
@@ -90,92 +43,77 @@ public:
 const auto* const g_environment =
     ::testing::AddGlobalTestEnvironment(std::make_unique<ServerEnvironment>().release());
 
-bool CopyFolder(const QString& from, const QString& to) {
-    if (!QDir().mkpath(to))
-        return false;
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    const QDir source(from);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + QLatin1Char('/') + source.relativeFilePath(path);
-        if (it.fileInfo().isDir()) {
-            if (!QDir().mkpath(target))
-                return false;
-        } else if (!QFile::copy(path, target)) {
-            return false;
-        }
+std::string Differences(unsigned long window, const QImage& rendering) {
+    const QRect geometry = Probe().Geometry(window).value_or(QRect());
+    const QImage shown = Probe().Grab(geometry);
+    QRegion opaque;
+    int count = 0;
+    QPoint first;
+    for (int y = 0; y < rendering.height(); ++y)
+        for (int x = 0; x < rendering.width(); ++x)
+            if (qAlpha(rendering.pixel(x, y)) != 0) {
+                opaque += QRect(x, y, 1, 1);
+                if (shown.valid(x, y) && (shown.pixel(x, y) ^ rendering.pixel(x, y)) & 0xFFFFFF &&
+                    count++ == 0)
+                    first = QPoint(x, y);
+            }
+    QString text;
+    {
+        QDebug out(&text);
+        if (geometry.size() != rendering.size() || shown.size() != rendering.size())
+            out << "window" << geometry << "rendering" << rendering.size();
+        else if (const QRegion off = ShapeOf(window).xored(opaque); !off.isEmpty())
+            out << "the shape differs from the rendering's in" << off.boundingRect();
+        else if (count > 0)
+            out << count << "pixels differ, the first" << first << "screen" << Qt::hex
+                << shown.pixel(first) << "rendering" << rendering.pixel(first);
     }
-    return true;
+    return text.toStdString();
 }
 
 } // namespace
 
-Xvfb::Xvfb() {
-    // Spread parallel test programs over different numbers; never :0.
-    const int first = 100 + static_cast<int>(::getpid() % 400);
-    for (int i = 0; i < 50; ++i) {
-        const int n = first + i;
-        if (!DisplayLooksFree(n))
-            continue;
-        const pid_t pid = StartXvfbOn(n);
-        if (pid > 0) {
-            pid_ = pid;
-            display_ = QStringLiteral(":%1").arg(n);
-            return;
-        }
-    }
-}
-
-Xvfb::~Xvfb() {
-    if (pid_ > 0) {
-        ::kill(pid_, SIGTERM);
-        ::waitpid(pid_, nullptr, 0);
-    }
-}
-
-Xvfb& Server() {
-    return *g_server;
+QString Display() {
+    return g_display;
 }
 
 XProbe& Probe() {
     return *g_probe;
 }
 
-OrboRun::OrboRun() {
-    const QString binary = QStringLiteral(ORBO_BINARY);
-    const QString copy = program_.filePath(QStringLiteral("orbo"));
-    QFile::copy(binary, copy);
-    QFile::setPermissions(copy,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+QString Twips(int pixels) {
+    return QString::number(pixels * 15);
+}
+
+QString SampleSkins() {
+    return QStringLiteral(ORBO_SOURCE_DIR "/Skins");
+}
+
+bool CopyInto(const QStringList& sources, const QString& folder) {
+    return QDir().mkpath(folder) &&
+           QProcess::execute(QStringLiteral("cp"), QStringList{QStringLiteral("-rf")} + sources +
+                                                       QStringList{folder}) == 0;
+}
+
+OrboRun::OrboRun() : binary_(program_.filePath(QFileInfo(QStringLiteral(ORBO_BINARY)).fileName())) {
+    QFile::copy(QStringLiteral(ORBO_BINARY), binary_);
     QDir(program_.path()).mkdir(QStringLiteral("Skins"));
 }
 
 OrboRun::~OrboRun() {
-    if (pid_ > 0) {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-    }
-}
-
-QString OrboRun::SettingsFile() const {
-    return config_.filePath(QStringLiteral("Z Orbo.ini"));
+    process_.kill();
+    process_.waitForFinished();
 }
 
 bool OrboRun::AddSampleSkin(const QString& folder) {
-    return CopyFolder(SampleSkinsFolder() + QLatin1Char('/') + folder,
-                      SkinsFolder() + QLatin1Char('/') + folder);
+    return CopyInto({SampleSkins() + u'/' + folder}, SkinsFolder());
 }
 
 bool OrboRun::WriteSettings(const QMap<QString, QString>& values) {
-    QFile file(SettingsFile());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QTextStream out(&file);
-    out << "[Setting]\n";
+    QByteArray text("[Setting]\n");
     for (auto it = values.begin(); it != values.end(); ++it)
-        out << it.key() << '=' << it.value() << '\n';
-    return true;
+        text += (it.key() + u'=' + it.value() + u'\n').toUtf8();
+    return WriteSettingsBytes(text);
 }
 
 bool OrboRun::WriteSettingsBytes(const QByteArray& bytes) {
@@ -187,102 +125,77 @@ bool OrboRun::WriteSettingsBytes(const QByteArray& bytes) {
 QMap<QString, QString> OrboRun::ReadSettings() const {
     QMap<QString, QString> values;
     QFile file(SettingsFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return values;
     bool inSetting = false;
+    // A FIFO in its place would block the read.
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+        return values;
     for (const QByteArray& raw : file.readAll().split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (line.startsWith(u'['))
             inSetting = line.compare(QLatin1String("[Setting]"), Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (inSetting && eq > 0)
+        else if (inSetting && eq > 0)
             values.insert(line.left(eq).trimmed().toLower(), line.mid(eq + 1));
     }
     return values;
 }
 
-bool OrboRun::Start() {
-    const QByteArray program = program_.filePath(QStringLiteral("orbo")).toLocal8Bit();
-    const QByteArray log = config_.filePath(QStringLiteral("orbo.log")).toLocal8Bit();
-    const QByteArray display = Server().Display().toLocal8Bit();
-    const QByteArray config = config_.path().toLocal8Bit();
-    const QByteArray data = data_.path().toLocal8Bit();
-    const pid_t pid = ::fork();
-    if (pid < 0)
+bool OrboRun::Start(const QMap<QString, QString>& environment) {
+    const bool wine = binary_.endsWith(QLatin1String(".exe"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"WAYLAND_DISPLAY", "SESSION_MANAGER", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("DISPLAY"), g_display);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), data_.path());
+    if (!wine)
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (auto it = environment.begin(); it != environment.end(); ++it)
+        it.value().isEmpty() ? env.remove(it.key()) : env.insert(it.key(), it.value());
+    process_.setProcessEnvironment(env);
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setStandardOutputFile(config_.filePath(QStringLiteral("orbo.log")));
+    process_.start(wine ? QStringLiteral("wine") : binary_,
+                   wine ? QStringList{binary_} : QStringList());
+    if (!process_.waitForStarted())
         return false;
-    if (pid == 0) {
-        const int out = ::open(log.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        ::dup2(out, 1);
-        ::dup2(out, 2);
-        ::setenv("DISPLAY", display.constData(), 1);
-        ::setenv("XDG_CONFIG_HOME", config.constData(), 1);
-        ::setenv("XDG_DATA_HOME", data.constData(), 1);
-        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-        ::unsetenv("WAYLAND_DISPLAY");
-        ::unsetenv("SESSION_MANAGER");
-        ::execl(program.constData(), "orbo", nullptr);
-        ::_exit(127);
-    }
-    pid_ = pid;
-    const bool mapped = WaitFor(
+    // The window of this process, not one a run before it left behind (under Wine the window
+    // belongs to another process).
+    return WaitFor(
         [&] {
-            const auto window = Probe().FindWindow(kTitle);
-            if (!window || !Probe().IsShown(*window) ||
-                Probe().Pid(*window).value_or(static_cast<unsigned long>(pid)) !=
-                    static_cast<unsigned long>(pid))
-                return false;
-            window_ = *window;
-            return true;
+            const auto window = Probe().WaitMapped(kTitle, std::chrono::milliseconds(0));
+            const auto pid =
+                window ? Probe().Property32(*window, "_NET_WM_PID") : std::vector<unsigned long>();
+            window_ = window.value_or(0);
+            return window &&
+                   (wine || (!pid.empty() && pid.front() == unsigned(process_.processId())));
         },
-        std::chrono::seconds(20));
-    return mapped;
+        std::chrono::seconds(wine ? 60 : 20));
 }
 
 bool OrboRun::Alive() {
-    if (pid_ <= 0)
-        return false;
-    int status = 0;
-    if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-        pid_ = -1;
-        return false;
-    }
-    return true;
+    return process_.state() == QProcess::Running;
 }
 
 std::optional<int> OrboRun::WaitExit(std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (pid_ > 0) {
-        int status = 0;
-        const pid_t r = ::waitpid(pid_, &status, WNOHANG);
-        if (r == pid_ || (r < 0 && errno == ECHILD)) {
-            pid_ = -1;
-            if (WIFEXITED(status))
-                return WEXITSTATUS(status);
-            return 128 + WTERMSIG(status);
-        }
-        if (std::chrono::steady_clock::now() >= deadline)
-            return std::nullopt;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return std::nullopt;
+    if (!process_.waitForFinished(static_cast<int>(timeout.count())))
+        return std::nullopt;
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
 void OrboRun::Signal(int signal) const {
-    if (pid_ > 0)
-        ::kill(pid_, signal);
+    if (process_.state() == QProcess::Running)
+        ::kill(static_cast<pid_t>(process_.processId()), signal);
 }
 
 bool WaitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (check())
-            return true;
+    while (!check()) {
         if (std::chrono::steady_clock::now() >= deadline)
-            return check();
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    return true;
 }
 
 void Click(QPoint at, int button) {
@@ -291,146 +204,79 @@ void Click(QPoint at, int button) {
     Probe().Button(button, false);
 }
 
-void DragPointer(QPoint from, QPoint to, int steps) {
+void Drag(QPoint from, QPoint to, int steps, int button) {
     Probe().MovePointer(from.x(), from.y());
-    Probe().Button(1, true);
+    Probe().Button(button, true);
     for (int i = 1; i <= steps; ++i) {
         const QPoint p = from + (to - from) * i / steps;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
         Probe().MovePointer(p.x(), p.y());
-        std::this_thread::sleep_for(std::chrono::milliseconds(8));
     }
     // Let the last motion arrive before the release ends the drag.
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    Probe().Button(1, false);
-}
-
-std::optional<QRect> OpenPopupMenu(QPoint at) {
-    const auto before = Probe().ShownTopLevels();
-    Click(at, 3);
-    std::optional<QRect> menu;
-    WaitFor([&] {
-        for (const unsigned long w : Probe().ShownTopLevels()) {
-            const QString title = Probe().Title(w);
-            if (std::find(before.begin(), before.end(), w) == before.end() &&
-                title != QStringLiteral("Orbo - Options") && title != kTitle) {
-                menu = Probe().Geometry(w);
-                return true;
-            }
-        }
-        return false;
-    });
-    return menu;
-}
-
-void ChooseMenuItem(const QRect& menu, int index, int count) {
-    const QPoint p(menu.center().x(), menu.top() + menu.height() * (2 * index + 1) / (2 * count));
-    Probe().MovePointer(p.x(), p.y());
-    // The menu highlights on motion; give it a moment before the click.
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    Probe().Button(1, true);
-    Probe().Button(1, false);
+    Probe().Button(button, false);
 }
 
-QRect VisibleBox(const QString& pic, const QString& mask, QRgb rgb) {
-    const QString resources = QStringLiteral(ORBO_SOURCE_DIR "/src/resources/");
-    const QImage p = QImage(resources + pic).convertToFormat(QImage::Format_RGB32);
-    const QImage m = QImage(resources + mask).convertToFormat(QImage::Format_RGB32);
-    QRect box;
-    for (int y = 0; y < p.height(); ++y)
-        for (int x = 0; x < p.width(); ++x)
-            if ((p.pixel(x, y) & 0xFFFFFF) == rgb && (m.pixel(x, y) & 0xFFFFFF) == 0)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-QString SampleSkinsFolder() {
-    return QStringLiteral(ORBO_SOURCE_DIR "/Skins");
-}
-
-QString ArtifactsFolder() {
-    return QStringLiteral(ORBO_E2E_ARTIFACTS);
-}
-
-void SaveArtifact(const QImage& image, const QString& name) {
-    QDir().mkpath(ArtifactsFolder());
-    image.save(ArtifactsFolder() + QLatin1Char('/') + name + QStringLiteral(".png"), "PNG");
-}
-
-QRect BoundingBoxOf(const QImage& image, QRgb rgb) {
-    QRect box;
-    const QImage rgb32 = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb32.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
-        for (int x = 0; x < rgb32.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == (rgb & 0xFFFFFF))
-                box |= QRect(x, y, 1, 1);
-    }
-    return box;
-}
-
-QImage GrabWindowArea(unsigned long window, const QRect& windowRect) {
-    const auto geometry = Probe().Geometry(window);
-    if (!geometry)
-        return {};
-    QImage image = Probe().Grab(windowRect.translated(geometry->topLeft()));
-    const QRegion shape =
-        RegionOf(Probe().ShapeRectangles(window)).translated(-windowRect.topLeft());
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (!shape.contains(QPoint(x, y)))
-                image.setPixel(x, y, qRgb(255, 0, 255));
-    return image;
-}
-
-QRgb DominantColour(const QImage& image, const QRect& rect) {
-    QMap<QRgb, int> counts;
-    const QRect r = rect.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            ++counts[image.pixel(x, y) & 0xFFFFFF];
-    QRgb best = 0;
-    int most = -1;
-    for (auto it = counts.begin(); it != counts.end(); ++it)
-        if (it.value() > most) {
-            most = it.value();
-            best = it.key();
+bool UseMenu(QPoint at, int item, const QString& wmClass) {
+    const auto before = Probe().ShownWindows();
+    Click(at, 3);
+    QRect menu;
+    const bool shown = WaitFor([&] {
+        for (const unsigned long w : Probe().ShownWindows()) {
+            const QString title = Probe().Title(w);
+            if (std::find(before.begin(), before.end(), w) == before.end() && title != kTitle &&
+                title != kOptionsTitle && (wmClass.isEmpty() || Probe().WmClass(w) == wmClass))
+                menu = Probe().Geometry(w).value_or(QRect());
         }
-    return best;
-}
-
-QRegion NonMagentaRegion(const QImage& image) {
-    QRegion region;
-    const QImage rgb32 = image.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb32.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb32.constScanLine(y));
-        int x = 0;
-        while (x < rgb32.width()) {
-            while (x < rgb32.width() && (line[x] & 0xFFFFFF) == 0xFF00FF)
-                ++x;
-            const int start = x;
-            while (x < rgb32.width() && (line[x] & 0xFFFFFF) != 0xFF00FF)
-                ++x;
-            if (x > start)
-                region += QRect(start, y, x - start, 1);
-        }
+        return !menu.isEmpty();
+    });
+    if (shown && item >= 0) {
+        // Items of equal height; the menu highlights on motion: a moment before the click.
+        const QPoint p(menu.center().x(), menu.top() + menu.height() * (2 * item + 1) / 4);
+        Probe().MovePointer(p.x(), p.y());
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        Click(p);
     }
-    return region;
+    return shown;
 }
 
-QRegion RegionOf(const std::vector<QRect>& rects) {
+QRegion ShapeOf(unsigned long window) {
     QRegion region;
-    for (const QRect& r : rects)
+    for (const QRect& r : Probe().ShapeRectangles(window))
         region += r;
     return region;
 }
 
-double PictureTwips(int pixels) {
-    const double himetric = std::nearbyint(pixels * 2540.0 / 96.0);
-    return static_cast<float>(himetric * 1440.0 / 2540.0);
+QRegion NonMagentaRegion(const QImage& image) {
+    QRegion region;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFF00FF)
+                region += QRect(x, y, 1, 1);
+    return region;
 }
 
-int TwipsToPixels(double twips) {
-    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
+QImage Render(const QString& skinFolder, QPoint cursor, const char* buttons) {
+    const QTemporaryDir out;
+    const QString file = out.filePath(QStringLiteral("render.png"));
+    QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY),
+                      {skinFolder, QStringLiteral("--render"), file, QStringLiteral("--cursor"),
+                       QStringLiteral("%1,%2").arg(cursor.x()).arg(cursor.y()),
+                       QStringLiteral("--buttons"), QLatin1String(buttons)});
+    return QImage(file).convertToFormat(QImage::Format_ARGB32);
+}
+
+std::string WaitForRendering(unsigned long window, const QImage& rendering, const QString& name) {
+    if (rendering.isNull())
+        return "orbo-skin-check made no rendering";
+    std::string differences;
+    if (WaitFor([&] { return (differences = Differences(window, rendering)).empty(); }))
+        return {};
+    const QString folder = QStringLiteral(ORBO_E2E_ARTIFACTS);
+    QDir().mkpath(folder);
+    Probe().Grab(Probe().Geometry(window).value_or(QRect())).save(folder + u'/' + name + ".png");
+    rendering.save(folder + u'/' + name + "-expected.png");
+    return differences;
 }
 
 } // namespace orbo::e2e

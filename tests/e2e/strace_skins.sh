@@ -9,16 +9,14 @@ command -v strace >/dev/null || { echo "strace missing"; exit 1; }
 work=$(mktemp -d)
 cleanup() {
   [ -n "${orbo_pid:-}" ] && { pkill -9 -P "$orbo_pid" 2>/dev/null; kill -9 "$orbo_pid"; } 2>/dev/null || true
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "${server_pid:-}" ] && kill "$server_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -dpi 96 -nolisten tcp 3>"$work/display" \
-  >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")" XDG_CONFIG_HOME="$work/config"
+. "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+xvfb_start "$work" || exit 1
+export DISPLAY=$display XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME" "$work/program/Skins" "$work/outside"
 chmod 700 "$XDG_RUNTIME_DIR"

@@ -1,0 +1,137 @@
+// Where the creature appears, with which shape, from which skin and settings; and what happens
+// with no display at all.
+#include "e2e_env.h"
+
+#include <QtCore/QFileInfo>
+#include <QtCore/QProcess>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/stat.h>
+
+namespace orbo::e2e {
+namespace {
+
+const QPoint kCentre(kScreen.width() / 2, kScreen.height() / 2);
+
+QImage SkinPicture(const QString& path) {
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+// In a Wayland session (whose compositor is missing here) the program asks for XWayland.
+TEST(Creature, BuiltInSkinCentred) {
+    OrboRun run;
+    ASSERT_TRUE(
+        run.Start({{QStringLiteral("QT_QPA_PLATFORM"), {}},
+                   {QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland")},
+                   {QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-orbo-none")}}))
+        << "no window on the X server";
+    // Qt falls back to X after failing with Wayland: only its log tells that it tried.
+    QFile log(run.ConfigFolder() + QStringLiteral("/orbo.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(log.readAll().contains("wayland")) << "Wayland was tried before X";
+    const QImage background =
+        SkinPicture(QStringLiteral(ORBO_SOURCE_DIR "/src/resources/defskin0.bmp"));
+    EXPECT_EQ(QRect(kCentre, QSize(75, 100)), run.Geometry());
+    EXPECT_TRUE(ShapeOf(run.Window()).xored(NonMagentaRegion(background)).isEmpty());
+    EXPECT_EQ(kTitle, Probe().Title(run.Window()));
+    EXPECT_EQ(QStringLiteral("orbo,orbo"), Probe().WmClass(run.Window()));
+}
+
+// Placement is read before the skin and pulled back only where the skin would leave the screen
+// on the right or at the bottom.
+TEST(Creature, SkinPlacementAndShape) {
+    const QImage donut = SkinPicture(SampleSkins() + QStringLiteral("/Donut/donut.bmp"));
+    const QSize d = donut.size();
+    const QPoint corner(kScreen.width() - d.width(), kScreen.height() - d.height());
+    struct Row {
+        const char* Name;
+        const char* Skin;
+        QPoint Stored; // nothing stored when it is (-1, -1)
+        QRect Expected;
+    };
+    const Row rows[] = {
+        {"missing folder: built-in", "Nowhere", {-1, -1}, QRect(kCentre, QSize(75, 100))},
+        {"exactly at the edges", "Donut", corner, QRect(corner, d)},
+        {"one pixel past the edges", "Donut", corner + QPoint(1, 1), QRect(corner, d)},
+        {"right edge past, top inside", "Donut", corner + QPoint(1, -1),
+         QRect(corner + QPoint(0, -1), d)},
+        {"past the left and top edges", "Donut", {-20, -10}, QRect(QPoint(-20, -10), d)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        OrboRun run;
+        ASSERT_TRUE(run.AddSampleSkin(QStringLiteral("Donut")));
+        QMap<QString, QString> settings{{QStringLiteral("Skin"), QLatin1String(row.Skin)}};
+        if (row.Stored != QPoint(-1, -1)) {
+            settings.insert(QStringLiteral("Left"), Twips(row.Stored.x()));
+            settings.insert(QStringLiteral("Top"), Twips(row.Stored.y()));
+        }
+        ASSERT_TRUE(run.WriteSettings(settings));
+        ASSERT_TRUE(run.Start());
+        EXPECT_EQ(row.Expected, run.Geometry());
+        if (row.Expected.size() == d) {
+            // The doughnut's hole lets the clicks through: it is outside the window's shape.
+            const QRegion shape = ShapeOf(run.Window());
+            EXPECT_TRUE(shape.xored(NonMagentaRegion(donut)).isEmpty());
+            EXPECT_FALSE(shape.contains(QPoint(70, 70)));
+        }
+    }
+}
+
+TEST(Creature, BrokenSettingsGiveDefaults) {
+    // Files of tests/e2e/settings, and a FIFO in place of the file.
+    for (const char* file : {"nonsense.ini", "noise.ini", "a FIFO"}) {
+        SCOPED_TRACE(file);
+        OrboRun run;
+        QFile contents(QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/settings/") + file);
+        if (QByteArray(file) == "a FIFO")
+            ASSERT_EQ(0, ::mkfifo(QFile::encodeName(run.SettingsFile()).constData(), 0600));
+        else
+            ASSERT_TRUE(contents.open(QIODevice::ReadOnly) &&
+                        run.WriteSettingsBytes(contents.readAll()));
+        ASSERT_TRUE(run.Start()) << "no window: did reading the settings block?";
+        EXPECT_EQ(QRect(kCentre, QSize(75, 100)), run.Geometry());
+        run.Signal(SIGTERM);
+        EXPECT_EQ(std::optional<int>(0), run.WaitExit());
+        const QMap<QString, QString> saved = run.ReadSettings();
+        EXPECT_EQ(6, saved.size());
+        EXPECT_EQ(Twips(kCentre.x()), saved.value(QStringLiteral("left")));
+        EXPECT_EQ(Twips(kCentre.y()), saved.value(QStringLiteral("top")));
+    }
+}
+
+TEST(Creature, NoDisplayOneLine) {
+    struct Row {
+        const char* Name;
+        const char* Variable; // set to Value, the others of the display unset
+        const char* Value;
+    };
+    for (const Row& row : {Row{"no DISPLAY", nullptr, nullptr},
+                           Row{"a DISPLAY no server answers", "DISPLAY", ":7391"},
+                           Row{"Wayland without XWayland", "WAYLAND_DISPLAY", "wayland-orbo-none"},
+                           Row{"xcb asked for, no DISPLAY", "QT_QPA_PLATFORM", "xcb"}}) {
+        SCOPED_TRACE(row.Name);
+        const QTemporaryDir config;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                                 "XDG_SESSION_TYPE", "SESSION_MANAGER"})
+            env.remove(QLatin1String(name));
+        if (row.Variable != nullptr)
+            env.insert(QLatin1String(row.Variable), QLatin1String(row.Value));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        QProcess orbo;
+        orbo.setProcessEnvironment(env);
+        orbo.start(QStringLiteral(ORBO_BINARY), {});
+        ASSERT_TRUE(orbo.waitForFinished(30000)) << "still running";
+        const QByteArray err = orbo.readAllStandardError();
+        EXPECT_EQ(QProcess::NormalExit, orbo.exitStatus());
+        EXPECT_EQ(1, orbo.exitCode());
+        EXPECT_EQ(1, err.count('\n')) << err.toStdString();
+        EXPECT_TRUE(err.endsWith('\n') && err.contains("display")) << err.toStdString();
+    }
+}
+
+} // namespace
+} // namespace orbo::e2e

@@ -1,0 +1,226 @@
+// The creature handled the way a user does: dragged, its popup menu and options window used,
+// ended by signals and close requests, and living beside other windows under openbox.
+#include "e2e_env.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <thread>
+
+namespace orbo::e2e {
+namespace {
+
+// A pixel of the built-in creature's forehead, well inside its outline; the creature is
+// 75 x 100 pixels.
+constexpr QPoint kGrab(37, 30);
+
+// One creature dragged row after row, each drag starting from where the last one left it: a
+// drag whose window would end exactly at a screen edge does not move it, one past it stops there.
+TEST(Handling, DragToEdgesThenExit) {
+    OrboRun run;
+    ASSERT_TRUE(run.Start());
+    struct Row {
+        const char* Name;
+        QPoint Pointer; // where the grab point is taken
+        QPoint Expected;
+        int Button = 1;
+    };
+    const int right = kScreen.width() - 75;
+    const int bottom = kScreen.height() - 100;
+    const Row rows[] = {
+        {"across the screen", {300 + 37, 200 + 30}, {300, 200}},
+        {"with the middle button", {500, 500}, {300, 200}, 2},
+        {"to exactly the left edge", {37, 230}, {300, 200}},
+        {"past the left edge", {36, 230}, {0, 200}},
+        {"to exactly the right edge", {right + 37, 230}, {0, 200}},
+        {"past the right edge", {right + 38, 230}, {right, 200}},
+        {"to exactly the top edge", {right + 37, 30}, {right, 200}},
+        {"past the top edge", {right + 37, 29}, {right, 0}},
+        {"to exactly the bottom edge", {right + 37, bottom + 30}, {right, 0}},
+        {"past the bottom edge", {right + 37, bottom + 31}, {right, bottom}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        // One jump from the grab point, so that no step between moves the creature.
+        Drag(run.Geometry().topLeft() + kGrab, row.Pointer, 1, row.Button);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        WaitFor([&] { return run.Geometry().topLeft() == row.Expected; });
+        ASSERT_EQ(row.Expected, run.Geometry().topLeft());
+    }
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, 1)) << "no popup menu appeared";
+    EXPECT_EQ(std::optional<int>(0), run.WaitExit()) << "Exit did not end the program";
+    const QMap<QString, QString> saved = run.ReadSettings();
+    EXPECT_EQ(Twips(right), saved.value(QStringLiteral("left")));
+    EXPECT_EQ(Twips(bottom), saved.value(QStringLiteral("top")));
+}
+
+// The options window, inside it in pixels: the pages start right of the menu column.
+constexpr int kPageLeft = 41;
+constexpr QPoint kFirstListRow(kPageLeft + 45, 13);
+constexpr QPoint kOptionsEntry(20, 40);
+constexpr QPoint kBlinkBox(kPageLeft + 86, 38);
+const QRect kBlinkIndicator(kPageLeft + 80, 32, 14, 13);
+constexpr QPoint kHandleAt85(kPageLeft + 24, 26);
+const QRect kSliderArea(kPageLeft + 10, 5, 65, 92);
+constexpr QPoint kPanelPoint(kPageLeft + 200, 80);
+
+// Opens the options window from the popup menu at a point of the creature; where it is.
+std::optional<QPoint> ShowOptions(const OrboRun& run, QPoint onCreature) {
+    const auto window = UseMenu(run.Geometry().topLeft() + onCreature, 0)
+                            ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(10))
+                            : std::nullopt;
+    return window ? std::optional(Probe().Geometry(*window).value_or(QRect()).topLeft())
+                  : std::nullopt;
+}
+
+// What an area of the options window shows, the pointer away: hovering changes the controls.
+QImage Shows(QPoint options, const QRect& area) {
+    Probe().MovePointer(kScreen.width() - 5, kScreen.height() - 5);
+    return Probe().Grab(area.translated(options));
+}
+
+bool ShowOptionsPage(QPoint options) {
+    Click(options + kOptionsEntry);
+    return WaitFor(
+        [&] { return Shows(options, QRect(kPanelPoint, QSize(1, 1))).pixel(0, 0) == 0xFFC0C0C0; });
+}
+
+TEST(Handling, OptionsKeptAfterRestart) {
+    OrboRun run;
+    const QImage donut(SampleSkins() + QStringLiteral("/Donut/donut.bmp"));
+    ASSERT_TRUE(run.AddSampleSkin(QStringLiteral("Blobby")));
+    ASSERT_TRUE(run.AddSampleSkin(QStringLiteral("Donut")));
+    ASSERT_TRUE(run.WriteSettings(
+        {{QStringLiteral("Left"), Twips(600)}, {QStringLiteral("Top"), Twips(400)}}));
+    ASSERT_TRUE(run.Start());
+    const auto options = ShowOptions(run, kGrab);
+    ASSERT_TRUE(options) << "the options window did not appear";
+
+    // The list reads "< none >", Blobby, Donut: two steps down from the active skin is Donut.
+    Click(*options + kFirstListRow);
+    for (int i = 0; i < 2; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        ASSERT_TRUE(Probe().TapKey("Down"));
+    }
+    EXPECT_TRUE(WaitFor([&] { return run.Geometry() == QRect(QPoint(600, 400), donut.size()); }))
+        << "the creature did not take Donut's size";
+
+    ASSERT_TRUE(ShowOptionsPage(*options)) << "the Options page did not show";
+    const QImage blinkBefore = Shows(*options, kBlinkIndicator);
+    const QImage sliderBefore = Shows(*options, kSliderArea);
+    Click(*options + kBlinkBox);
+    // Past the top of the track: the handle stops there, at Speed 100.
+    const QPoint handle = *options + kHandleAt85;
+    Drag(handle, handle - QPoint(0, 60));
+    QImage blinkAfter;
+    QImage sliderAfter;
+    EXPECT_TRUE(WaitFor([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        return (blinkAfter = Shows(*options, kBlinkIndicator)) != blinkBefore &&
+               (sliderAfter = Shows(*options, kSliderArea)) != sliderBefore;
+    })) << "the check box or the slider did not change";
+
+    // Donut's ring, above its hole, takes the right click now.
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + QPoint(70, 20), 1));
+    ASSERT_EQ(std::optional<int>(0), run.WaitExit());
+    const QMap<QString, QString> saved = run.ReadSettings();
+    EXPECT_EQ(QStringLiteral("Donut"), saved.value(QStringLiteral("skin")));
+    EXPECT_EQ(QStringLiteral("100"), saved.value(QStringLiteral("speed")));
+    EXPECT_EQ(QStringLiteral("False"), saved.value(QStringLiteral("blink")));
+
+    // The same folders again: the creature and the Options page as the first run left them.
+    ASSERT_TRUE(run.Start());
+    EXPECT_EQ(QRect(QPoint(600, 400), donut.size()), run.Geometry());
+    const auto reopened = ShowOptions(run, QPoint(70, 20));
+    ASSERT_TRUE(reopened && ShowOptionsPage(*reopened));
+    EXPECT_TRUE(Shows(*reopened, kBlinkIndicator) == blinkAfter) << "Allow Blink is not cleared";
+    EXPECT_TRUE(Shows(*reopened, kSliderArea) == sliderAfter)
+        << "the slider is not where it was left";
+}
+
+// Every ending saves the settings once, read back in their own spelling: stored as the user
+// wrote them, saved as the program keeps them.
+TEST(Handling, EndingsSaveOnce) {
+    struct Row {
+        const char* Name;
+        std::vector<int> Signals; // a close request when empty
+        bool MenuOpen = false;
+    };
+    const Row rows[] = {{"SIGTERM", {SIGTERM}},
+                        {"SIGINT", {SIGINT}},
+                        {"SIGHUP", {SIGHUP}},
+                        {"four at once", {SIGTERM, SIGINT, SIGHUP, SIGTERM}},
+                        {"SIGTERM with the menu open", {SIGTERM}, true},
+                        {"close request", {}}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        OrboRun run;
+        ASSERT_TRUE(run.AddSampleSkin(QStringLiteral("Blobby")));
+        // Blobby is 120 pixels wide: it is pulled back to 904.
+        ASSERT_TRUE(run.WriteSettings({{QStringLiteral("Left"), Twips(1000)},
+                                       {QStringLiteral("Top"), Twips(300)},
+                                       {QStringLiteral("Blink"), QStringLiteral("FALSE")},
+                                       {QStringLiteral("OnTop"), QStringLiteral("no")},
+                                       {QStringLiteral("Speed"), QStringLiteral("150")},
+                                       {QStringLiteral("Skin"), QStringLiteral("  Blobby  ")}}));
+        ASSERT_TRUE(run.Start());
+        ASSERT_TRUE(!row.MenuOpen || UseMenu(QPoint(904 + 60, 300 + 45), -1)) << "no popup menu";
+        ASSERT_TRUE(!row.Signals.empty() || Probe().SendDeleteWindow(run.Window()));
+        for (const int signal : row.Signals)
+            run.Signal(signal);
+        EXPECT_EQ(std::optional<int>(0), run.WaitExit());
+        const QMap<QString, QString> expected{{QStringLiteral("left"), Twips(904)},
+                                              {QStringLiteral("top"), Twips(300)},
+                                              {QStringLiteral("blink"), QStringLiteral("False")},
+                                              {QStringLiteral("ontop"), QStringLiteral("False")},
+                                              {QStringLiteral("speed"), QStringLiteral("100")},
+                                              {QStringLiteral("skin"), QStringLiteral("Blobby")}};
+        EXPECT_EQ(expected, run.ReadSettings());
+        // No temporary file of an unfinished save is left beside the settings.
+        EXPECT_EQ(QStringList({QStringLiteral("Z Orbo.ini"), QStringLiteral("orbo.log")}),
+                  QDir(run.ConfigFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name));
+    }
+}
+
+// Under a real window manager the creature is a desktop toy: no taskbar or pager entry, always
+// on top, and clicking or dragging it leaves the keyboard focus where the user is typing.
+TEST(Handling, DesktopToyUnderOpenbox) {
+    QProcess openbox;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), Display());
+    openbox.setProcessEnvironment(env);
+    openbox.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    ASSERT_TRUE(WaitFor([] {
+        return !Probe().Property32(Probe().Root(), "_NET_SUPPORTING_WM_CHECK").empty();
+    })) << "openbox did not start";
+    OrboRun run;
+    ASSERT_TRUE(run.Start());
+    const QStringList states = Probe().AtomNames(run.Window(), "_NET_WM_STATE");
+    for (const char* state :
+         {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_STATE_ABOVE"})
+        EXPECT_TRUE(states.contains(QLatin1String(state))) << states.join(u' ').toStdString();
+    // WM_HINTS: flags (1 the input field is set), then the input field itself.
+    const auto hints = Probe().Property32(run.Window(), "WM_HINTS");
+    EXPECT_TRUE(hints.size() >= 2 && (hints[0] & 1) != 0 && hints[1] == 0) << "takes the focus";
+
+    const unsigned long typing = Probe().CreatePlainWindow(QRect(20, 20, 200, 120));
+    ASSERT_TRUE(WaitFor([&] { return Probe().FocusedWindow() == typing; }));
+    const QPoint before = run.Geometry().topLeft();
+    Click(before + kGrab);
+    Drag(before + kGrab, before + kGrab - QPoint(120, 90));
+    EXPECT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == before - QPoint(120, 90); }))
+        << "the creature is at " << ::testing::PrintToString(run.Geometry().topLeft());
+    EXPECT_EQ(typing, Probe().FocusedWindow());
+
+    // The options window, opened by the user, takes the focus, and Escape closes only it.
+    ASSERT_TRUE(ShowOptions(run, kGrab));
+    ASSERT_TRUE(WaitFor([&] {
+        return Probe().FocusedWindow() == Probe().WaitMapped(kOptionsTitle, {}).value_or(0);
+    }));
+    ASSERT_TRUE(Probe().TapKey("Escape") &&
+                Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
+    EXPECT_TRUE(run.Alive());
+}
+
+} // namespace
+} // namespace orbo::e2e
