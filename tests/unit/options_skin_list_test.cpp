@@ -26,11 +26,7 @@ TEST(SkinList, FillsFromAFolderSortedIgnoringCaseWithoutLowerCaseZips) {
     ASSERT_TRUE(entries.contains(QStringLiteral(".")));
     EXPECT_EQ((QStringList{kNoSkin, "apple", "notes.txt", "PACK.ZIP", "Zed"}),
               AddSkinNames({}, entries));
-}
-
-TEST(SkinList, AMissingFolderListsOnlyTheBuiltInSkin) {
-    EXPECT_EQ(AddSkinNames({}, Dir(QStringLiteral("/nonexistent/orbo/Skins"))),
-              QStringList{kNoSkin});
+    EXPECT_EQ(QStringList{kNoSkin}, AddSkinNames({}, Dir(root.filePath(QStringLiteral("none")))));
 }
 
 TEST(SkinList, NamesAreNeitherTrimmedNorDroppedForTheirCase) {
