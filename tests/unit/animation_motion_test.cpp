@@ -21,9 +21,12 @@ TEST(GetAutoPosition, WorkedExamples) {
         const char* name;
         QPoint cursor;
         QPoint expected;
+        QPointF window = {}; // its left and top
     };
     const Row rows[] = {
         {"on the centre", {100, 50}, {100, 50}},
+        {"a tenth right of a moved window", {700, 50}, {150, 50}, {500, 0}},
+        {"a tenth below a moved window", {600, 425}, {100, 75}, {500, 300}},
         {"a tenth of the width right", {200, 50}, {150, 50}},  // 100 + 100 x 0.1 ^ 0.3 = 150.12
         {"a tenth of the height down", {100, 125}, {100, 75}}, // 50 + 50 x 0.1 ^ 0.3 = 75.06
         // theta 36.87: 100 - 0.8 x 100 x 0.501, 50 - 0.6 x 50 x 0.501
@@ -38,18 +41,15 @@ TEST(GetAutoPosition, WorkedExamples) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.expected, GetAutoPosition(kExampleBox, AtCursor(row.cursor)));
+        EXPECT_EQ(row.expected,
+                  GetAutoPosition(kExampleBox, AtCursor(row.cursor, float(row.window.x()),
+                                                        float(row.window.y()))));
     }
 }
 
 TEST(GetAutoPosition, TravelRangeZeroNeverMoves) {
     for (QPoint c : {QPoint(0, 0), QPoint(30, 40), QPoint(-500, 700), QPoint(5000, 5000)})
         EXPECT_EQ(QPoint(30, 40), GetAutoPosition(TravelBox{30, 40, 0, 0}, AtCursor(c)));
-}
-
-TEST(GetAutoPosition, TheCentreMovesWithTheWindow) {
-    EXPECT_EQ(QPoint(150, 50), GetAutoPosition(kExampleBox, AtCursor({700, 50}, 500, 0)));
-    EXPECT_EQ(QPoint(100, 75), GetAutoPosition(kExampleBox, AtCursor({600, 425}, 500, 300)));
 }
 
 TEST(GetAutoPosition, CursorPixelsBecomeTwips) {
@@ -144,25 +144,15 @@ TEST(GetMatrixCell, PicksTheBandsUnderTheCursor) {
     EXPECT_FALSE(GetMatrixCell(3, 2, {10, 10}, ScreenTwips{0, 900, Units{15, 15}}));
 }
 
-// The buttons each code reacts to, written out from the table of codes.
+// The buttons each code reacts to, from the table of codes: bit 1 left, 2 right, 4 middle.
 TEST(BlinkShows, WhileOneOfTheCodesButtonsIsHeld) {
-    struct Row {
-        std::uint8_t code;
-        bool left, right, middle;
-    };
-    const Row rows[] = {
-        {0, false, false, false}, {1, true, false, false},    {2, false, true, false},
-        {3, true, true, false},   {4, false, false, true},    {5, true, false, true},
-        {6, false, true, true},   {7, true, true, true},      {8, false, false, false},
-        {9, true, false, false},  {254, false, false, false}, {255, true, false, false}};
-    for (const Row& row : rows) {
+    const std::pair<int, int> rows[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4},   {5, 5},
+                                        {6, 6}, {7, 7}, {8, 0}, {9, 1}, {254, 0}, {255, 1}};
+    for (const auto& [code, buttons] : rows) {
         for (int held = 0; held < 8; ++held) {
-            SCOPED_TRACE(testing::Message() << "code " << int(row.code) << " held " << held);
-            const bool l = held & 1;
-            const bool r = held & 2;
-            const bool m = held & 4;
-            EXPECT_EQ((l && row.left) || (r && row.right) || (m && row.middle),
-                      BlinkShows(row.code, l, r, m));
+            SCOPED_TRACE(testing::Message() << "code " << code << " held " << held);
+            EXPECT_EQ((held & buttons) != 0,
+                      BlinkShows(std::uint8_t(code), held & 1, held & 2, held & 4));
         }
     }
 }

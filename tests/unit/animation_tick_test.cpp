@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace orbo {
@@ -156,28 +158,24 @@ TEST_F(Tick, HigherIndexIsOnTop) {
     EXPECT_EQ(ColorRef(kRed), Pixel(27, 27));
 }
 
-// Each button reaches the code's own bit; the codes' full table is motion's.
+// Each button reaches the code's own bit (the codes' full table is motion's); blink off shows
+// no eye whatever is held.
 TEST_F(Tick, BlinkShowsForTheButtonsHeld) {
-    struct Row {
-        const char* name;
-        int code;
-        bool blinkOn, left, right, middle, shows;
-    };
-    const Row rows[] = {{"blink off", 7, false, true, true, true, false},
-                        {"left", 1, true, true, false, false, true},
-                        {"right", 2, true, false, true, false, true},
-                        {"middle", 4, true, false, false, true, true},
-                        {"not its buttons", 1, true, false, true, true, false},
-                        {"none held", 7, true, false, false, false, false}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        blink = row.blinkOn;
-        desktop.Left = row.left;
-        desktop.Right = row.right;
-        desktop.Middle = row.middle;
-        SetEyes({RedEye(u"blink", {20, 20, 0, 0}, row.code)});
+    const std::tuple<const char*, int, bool> rows[] = {{"left", 1, true},
+                                                       {"right", 2, true},
+                                                       {"middle", 4, true},
+                                                       {"right middle", 1, false},
+                                                       {"left right middle, blink off", 7, false}};
+    for (const auto& [held, code, shows] : rows) {
+        SCOPED_TRACE(held);
+        const std::string_view h(held);
+        blink = !h.ends_with("off");
+        desktop.Left = h.starts_with("left");
+        desktop.Right = h.find("right") != h.npos;
+        desktop.Middle = h.find("middle") != h.npos;
+        SetEyes({RedEye(u"blink", {20, 20, 0, 0}, code)});
         Fire();
-        if (row.shows)
+        if (shows)
             EXPECT_TRUE(DrawnAt(20, 20, kRed));
         else
             EXPECT_TRUE(OnlyBackground());
@@ -243,23 +241,17 @@ TEST_F(Tick, EachKindDrawsItsPartInItsPlace) {
     };
     const Row rows[] = {
         {"up-left", u"frames", {20, 20, 0, 0}, 4, 1, {0, 0}, 0, {20, 20}, 0},
-        {"up-right", u"direct", {20, 20, 0, 0}, 4, 1, {100, 0}, 0, {20, 20}, 1},
         {"down-right", u"frames", {20, 20, 0, 0}, 4, 1, {100, 100}, 0, {20, 20}, 2},
-        {"down-left", u"frames", {20, 20, 0, 0}, 4, 1, {0, 100}, 0, {20, 20}, 3},
         {"up-left of a moved window", u"frames", {20, 20, 0, 0}, 4, 1, {200, 20}, 300, {20, 20}, 0},
         // The strip measures 150.24 twips high: its centre is at y 25.008, not rounded.
         {"just above the centre", u"frames", {20, 20, 0, 0}, 4, 1, {500, 25}, 0, {20, 20}, 1},
         {"near", u"distan", {20, 20, 0, 0}, 4, 1, {25, 25}, 0, {20, 20}, 0},
-        {"middle distance", u"distan", {20, 20, 0, 0}, 4, 1, {25 + 900, 25}, 0, {20, 20}, 2},
         {"beyond the reach", u"distan", {20, 20, 0, 0}, 4, 1, {4000, 25}, 0, {20, 20}, 3},
         {"near a moved window", u"distan", {20, 20, 0, 0}, 4, 1, {925, 25}, 900, {20, 20}, 0},
         {"rect, top-left", u"rect", {20, 20, 50, 30}, 1, 1, {0, 0}, 0, {20, 20}, 0},
-        {"rect, centre", u"rect", {20, 20, 50, 30}, 1, 1, {600, 450}, 0, {40, 30}, 0},
         {"rect, far corner", u"rect", {20, 20, 50, 30}, 1, 1, {1199, 899}, 0, {60, 40}, 0},
         {"rect, moved window", u"rect", {20, 20, 50, 30}, 1, 1, {300, 0}, -250, {30, 20}, 0},
         {"matrix, first", u"matrix", {20, 20, 3, 2}, 3, 2, {100, 100}, 0, {20, 20}, 0},
-        {"matrix, last column", u"matrix", {20, 20, 3, 2}, 3, 2, {1199, 0}, 0, {20, 20}, 2},
-        {"matrix, lower row", u"matrix", {20, 20, 3, 2}, 3, 2, {600, 450}, 0, {20, 20}, 4},
         {"matrix, last", u"matrix", {20, 20, 3, 2}, 3, 2, {1100, 899}, 500, {20, 20}, 5},
         {"matrix, a column past", u"matrix", {20, 20, 3, 2}, 3, 2, {1200, 100}, 0, {}, kNothing},
         {"matrix, a row past", u"matrix", {20, 20, 3, 2}, 3, 2, {100, 900}, 0, {}, kNothing},

@@ -13,12 +13,28 @@
 #include <array>
 #include <csignal>
 #include <functional>
-#include <memory>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace orbo {
 namespace {
+
+// Runs `body` in a forked child that then exits; the child's id.
+pid_t Spawn(const std::function<void()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        body();
+        ::_exit(0);
+    }
+    return child;
+}
+
+// Waits for the child; whether it ended by itself with status 0.
+bool EndedCleanly(pid_t child) {
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
 
 // A writer killed at any moment leaves either the previous file or the new one, never a part.
 TEST(IniSettingsStore, KilledWhileSavingNeverLeavesAHalfWrittenFile) {
@@ -26,19 +42,17 @@ TEST(IniSettingsStore, KilledWhileSavingNeverLeavesAHalfWrittenFile) {
     const QString big(200000, u'x');
     for (int round = 0; round < 12; ++round) {
         SCOPED_TRACE(round);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
+        const pid_t child = Spawn([&] {
             IniSettingsStore store(dir.path());
             for (int i = 0;; ++i) {
                 store.SaveSetting(kSettingsApp, kSettingsSection, "Big", big);
                 store.SaveSetting(kSettingsApp, kSettingsSection, "Count", QString::number(i));
             }
-        }
+        });
+        ASSERT_GT(child, 0);
         ::usleep(static_cast<useconds_t>(3000 + round * 1700));
         ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
+        EXPECT_FALSE(EndedCleanly(child));
         if (!QFileInfo::exists(dir.path() + QStringLiteral("/Z Orbo.ini")))
             continue; // killed before the first rename
         IniSettingsStore reader(dir.path());
@@ -55,47 +69,40 @@ TEST(IniSettingsStore, TwoProgramsSavingAtOnceLeaveOneWholeSet) {
     sets[0].OnTop = sets[0].Blink = true;
     sets[1].SkinName = QStringLiteral("Second");
     sets[1].Speed = 90;
+    const auto save = [&sets](SettingsStore& store, std::size_t i) {
+        WriteStoredSettings(store, 150.0f * float(i + 1), 300.0f * float(i + 1), sets[i]);
+    };
     const auto keysOf = [](SettingsStore& store) {
         QStringList values;
         for (const char* key : {"Left", "Top", "Skin", "Speed", "OnTop", "Blink"})
             values.append(store.GetSetting(kSettingsApp, kSettingsSection, key, "-"));
         return values;
     };
-    std::array<QStringList, 2> expected;
-    for (std::size_t i = 0; i < 2; ++i) {
-        MemorySettingsStore memory;
-        WriteStoredSettings(memory, 150.0f * (i + 1), 300.0f * (i + 1), sets[i]);
-        expected[i] = keysOf(memory);
-    }
+    std::array<MemorySettingsStore, 2> expected;
+    save(expected[0], 0);
+    save(expected[1], 1);
     for (int round = 0; round < 200; ++round) {
         int gate[2];
         ASSERT_EQ(::pipe(gate), 0);
         pid_t children[2];
-        for (int i = 0; i < 2; ++i) {
-            children[i] = ::fork();
-            ASSERT_GE(children[i], 0);
-            if (children[i] == 0) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            children[i] = Spawn([&, i] {
                 ::close(gate[1]);
                 char c;
                 // Both wait here until the gate closes, then save at the same moment.
                 while (::read(gate[0], &c, 1) > 0) {
                 }
                 IniSettingsStore store(dir.path());
-                WriteStoredSettings(store, 150.0f * (i + 1), 300.0f * (i + 1),
-                                    sets[std::size_t(i)]);
-                ::_exit(0);
-            }
+                save(store, i);
+            });
         }
         ::close(gate[0]);
         ::close(gate[1]);
-        for (const pid_t child : children) {
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << round;
-        }
+        for (const pid_t child : children)
+            ASSERT_TRUE(EndedCleanly(child)) << round;
         IniSettingsStore reader(dir.path());
         const QStringList stored = keysOf(reader);
-        ASSERT_TRUE(stored == expected[0] || stored == expected[1])
+        ASSERT_TRUE(stored == keysOf(expected[0]) || stored == keysOf(expected[1]))
             << round << ": " << stored.join(u',').toStdString();
     }
 }
@@ -103,49 +110,33 @@ TEST(IniSettingsStore, TwoProgramsSavingAtOnceLeaveOneWholeSet) {
 // The lock never costs the save: a lock left by a program that is gone is taken over (and so
 // removed afterwards), one held by a live program or one that cannot be made is done without.
 TEST(IniSettingsStore, SavesWhateverStateTheLockIsIn) {
-    struct Row {
-        const char* name;
-        std::function<void(const QString& lockPath)> prepare;
-        bool lockRemains;
-    };
-    std::unique_ptr<QLockFile> held;
-    const Row rows[] = {
-        {"no lock", [](const QString&) {}, false},
-        {"left by a program that is gone",
-         [](const QString& lockPath) {
-             const pid_t child = ::fork();
-             if (child == 0) {
-                 QLockFile lock(lockPath);
-                 ::_exit(lock.tryLock(0) ? 0 : 1);
-             }
-             int status = 0;
-             ::waitpid(child, &status, 0);
-             ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-             ASSERT_TRUE(QFileInfo::exists(lockPath));
-         },
-         false},
-        {"held by a live program",
-         [&held](const QString& lockPath) {
-             held = std::make_unique<QLockFile>(lockPath);
-             ASSERT_TRUE(held->tryLock(0));
-         },
-         true},
-        {"a folder in its place",
-         [](const QString& lockPath) { ASSERT_TRUE(QDir().mkdir(lockPath)); }, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    enum Lock { None, LeftByTheGone, HeldByTheLiving, AFolder };
+    const std::pair<const char*, Lock> rows[] = {{"no lock", None},
+                                                 {"left by a program that is gone", LeftByTheGone},
+                                                 {"held by a live program", HeldByTheLiving},
+                                                 {"a folder in its place", AFolder}};
+    for (const auto& [name, lock] : rows) {
+        SCOPED_TRACE(name);
         QTemporaryDir dir;
         IniSettingsStore store(dir.path(), 200);
         const QString lockPath = store.LockPath(kSettingsApp);
-        row.prepare(lockPath);
+        QLockFile held(lockPath);
+        if (lock == LeftByTheGone) {
+            ASSERT_TRUE(EndedCleanly(Spawn([&held] {
+                if (!held.tryLock(0))
+                    ::_exit(1);
+            })));
+        } else if (lock == HeldByTheLiving) {
+            ASSERT_TRUE(held.tryLock(0));
+        } else if (lock == AFolder) {
+            ASSERT_TRUE(QDir().mkdir(lockPath));
+        }
         store.SaveSettings(kSettingsApp, kSettingsSection,
                            {{QStringLiteral("Skin"), QStringLiteral("Blue")},
                             {QStringLiteral("Speed"), QStringLiteral("7")}});
         EXPECT_EQ(u"Blue", store.GetSetting(kSettingsApp, kSettingsSection, "Skin", {}));
         EXPECT_EQ(u"7", store.GetSetting(kSettingsApp, kSettingsSection, "Speed", {}));
-        EXPECT_EQ(row.lockRemains, QFileInfo::exists(lockPath));
-        held.reset();
+        EXPECT_EQ(lock == HeldByTheLiving || lock == AFolder, QFileInfo::exists(lockPath));
     }
 }
 

@@ -13,7 +13,6 @@
 #include <QtCore/QVariant>
 
 #include <array>
-#include <functional>
 #include <string_view>
 
 namespace orbo {
@@ -25,22 +24,15 @@ ScriptedDesktop Screen1024() {
     return d;
 }
 
-TEST(ReadStoredSettings, EmptyStoreGivesTheDefaults) {
-    MemorySettingsStore store;
-    const auto s = ReadStoredSettings(store, Screen1024());
-    EXPECT_EQ(1024 * 15 / 2, s.Left);
-    EXPECT_EQ(768 * 15 / 2, s.Top);
-    EXPECT_TRUE(s.Blink);
-    EXPECT_TRUE(s.OnTop);
-    EXPECT_EQ(85, s.Speed);
-    EXPECT_EQ(kNoSkin, s.Skin);
-}
+constexpr const char* kUnset = nullptr; // nothing stored
 
-// One stored text and the value read from it, written as text. "True" in any case is true;
-// speeds are limited and rounded half to even; skin names are trimmed, blank is the built-in
-// skin; positions outside 16-bit pixels, and texts that are no number, give the default.
+// One stored text (or none) and the value read from it, written as text. "True" in any
+// case is true; speeds are limited and rounded half to even; skin names are trimmed, blank is the
+// built-in skin; positions outside 16-bit pixels, and texts that are no number, give the default.
 TEST(ReadStoredSettings, EachTextGivesItsValue) {
     const std::array<const char*, 3> rows[] = {
+        {"Blink", kUnset, "true"},    {"OnTop", kUnset, "true"},   {"Speed", kUnset, "85"},
+        {"Skin", kUnset, "< none >"}, {"Left", kUnset, "7680"},    {"Top", kUnset, "5760"},
         {"Blink", "True", "true"},    {"Blink", "tRuE", "true"},   {"Blink", " True", "false"},
         {"Blink", "1", "false"},      {"OnTop", "TRUE", "true"},   {"OnTop", "False", "false"},
         {"Speed", "-5", "0"},         {"Speed", "100", "100"},     {"Speed", "101", "100"},
@@ -50,9 +42,10 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
         {"Left", "491505", "491505"}, {"Left", "491520", "7680"},  {"Left", "-491520", "-491520"},
         {"Left", "-491535", "7680"},  {"Top", "inf", "5760"}};
     for (const auto& [key, text, expected] : rows) {
-        SCOPED_TRACE(testing::Message() << key << "=" << text);
+        SCOPED_TRACE(testing::Message() << key << "=" << (text ? text : "(none)"));
         MemorySettingsStore store;
-        store.SaveSetting(kSettingsApp, kSettingsSection, key, text);
+        if (text)
+            store.SaveSetting(kSettingsApp, kSettingsSection, key, text);
         const StoredSettings s = ReadStoredSettings(store, Screen1024());
         const std::string_view k(key);
         const QString seen = k == "Blink"   ? QVariant(s.Blink).toString()
@@ -65,25 +58,6 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
     }
 }
 
-TEST(WriteStoredSettings, RoundTripKeepsEveryValue) {
-    MemorySettingsStore store;
-    mdlGeneral general;
-    general.SkinName = QStringLiteral("Blue");
-    general.Speed = 42;
-    general.Blink = false;
-    general.OnTop = true;
-    WriteStoredSettings(store, 4500, -300, general);
-    EXPECT_EQ(u"True", store.GetSetting(kSettingsApp, kSettingsSection, "OnTop", {}));
-    EXPECT_EQ(u"False", store.GetSetting(kSettingsApp, kSettingsSection, "Blink", {}));
-    const auto s = ReadStoredSettings(store, Screen1024());
-    EXPECT_EQ(4500, s.Left);
-    EXPECT_EQ(-300, s.Top);
-    EXPECT_EQ(u"Blue", s.Skin);
-    EXPECT_EQ(42, s.Speed);
-    EXPECT_FALSE(s.Blink);
-    EXPECT_TRUE(s.OnTop);
-}
-
 TEST(TimerInterval, IsFiveHundredAndOneLessFivePerSpeed) {
     for (const auto& [speed, interval] : {std::pair{0, 501}, {1, 496}, {85, 76}, {100, 1}}) {
         SCOPED_TRACE(speed);
@@ -91,18 +65,28 @@ TEST(TimerInterval, IsFiveHundredAndOneLessFivePerSpeed) {
     }
 }
 
+// Written and read back through the file; keys are found in any case.
 TEST(IniSettingsStore, KeepsTheSixKeysInTheSettingGroupOfTheApplicationsFile) {
     QTemporaryDir dir;
     IniSettingsStore store(dir.path());
     mdlGeneral general;
     general.SkinName = QStringLiteral("a;b=c");
-    WriteStoredSettings(store, 15, 30, general);
+    general.Speed = 42;
+    general.OnTop = true;
+    WriteStoredSettings(store, 15, -30, general);
     QFile file(dir.path() + QStringLiteral("/Z Orbo.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(u"[Setting]\nLeft=15\nTop=30\nSkin=a;b=c\nSpeed=0\nOnTop=False\nBlink=False\n",
+    EXPECT_EQ(u"[Setting]\nLeft=15\nTop=-30\nSkin=a;b=c\nSpeed=42\nOnTop=True\nBlink=False\n",
               QString::fromUtf8(file.readAll()));
     IniSettingsStore again(dir.path());
     EXPECT_EQ(u"a;b=c", again.GetSetting(kSettingsApp, kSettingsSection, "skin", {}));
+    const auto s = ReadStoredSettings(again, Screen1024());
+    EXPECT_EQ(15, s.Left);
+    EXPECT_EQ(-30, s.Top);
+    EXPECT_EQ(u"a;b=c", s.Skin);
+    EXPECT_EQ(42, s.Speed);
+    EXPECT_FALSE(s.Blink);
+    EXPECT_TRUE(s.OnTop);
 }
 
 TEST(IniSettingsStore, KeepsOtherSectionsAndLinesOfAnEditedFile) {
@@ -122,19 +106,18 @@ TEST(IniSettingsStore, KeepsOtherSectionsAndLinesOfAnEditedFile) {
 
 // A file too large to read whole, or a folder in its place: defaults, and it is left as it is.
 TEST(IniSettingsStore, AFileItCannotReadIsNeitherReadNorOverwritten) {
-    const std::pair<const char*, std::function<void(const QString&)>> rows[] = {
-        {"too large",
-         [](const QString& path) {
-             QFile file(path);
-             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-             file.write("[Setting]\nSkin=Kept\n; " + QByteArray(17 * 1024 * 1024, 'x') + "\n");
-         }},
-        {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }}};
-    for (const auto& [name, prepare] : rows) {
-        SCOPED_TRACE(name);
+    for (const bool folder : {false, true}) {
+        SCOPED_TRACE(folder ? "a folder" : "too large");
         QTemporaryDir dir;
         const QString path = dir.path() + QStringLiteral("/Z Orbo.ini");
-        prepare(path);
+        QFile file(path);
+        if (folder) {
+            ASSERT_TRUE(QDir().mkdir(path));
+        } else {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                        file.write("[Setting]\nSkin=Kept\n; " + QByteArray(17 << 20, 'x')) > 0);
+            file.close();
+        }
         const QFileInfo before(path);
         IniSettingsStore store(dir.path());
         EXPECT_EQ(u"d", store.GetSetting(kSettingsApp, kSettingsSection, "Skin", "d"));

@@ -50,12 +50,8 @@ TEST(CheckerRender, EqualsTheCreatureWindowsOwnFrame) {
             form.SetLeft(0);
             form.SetTop(0);
             form.Timer1_Timer();
-            SkinCheckRequest request;
-            request.Folder = skin.Path();
-            request.Screen = desk.Screen;
-            request.Cursor = cursor;
-            request.Left = left;
-            const QImage rendered = RenderCreature(request);
+            const QImage rendered = RenderCreature(
+                {.Folder = skin.Path(), .Screen = desk.Screen, .Cursor = cursor, .Left = left});
             EXPECT_TRUE(CutToShape(form.Frame(), form.mask()) == rendered);
         }
     }

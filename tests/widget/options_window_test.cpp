@@ -4,6 +4,7 @@
 #include "main/mdl_general.h"
 #include "main/settings_io.h"
 #include "options/frm_options.h"
+#include "options/options_host.h"
 #include "options/options_layout.h"
 #include "options/shape_box.h"
 #include "platform/desktop.h"
@@ -32,20 +33,12 @@ class OptionsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { form1.Form_Load(); }
 
-    // Made the way the creature window makes it: hidden, owned by the creature window.
-    frmOptions& Open() {
-        options = new frmOptions(general, form1, &form1);
-        return *options;
-    }
+    // Made the way the creature window makes it, owned by the creature window, then shown.
     frmOptions& Shown() {
-        frmOptions& o = Open();
-        o.mnuOptions_Click();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&o));
-        return o;
-    }
-    void Destroy() {
-        options->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        options = new frmOptions(general, form1, &form1);
+        options->mnuOptions_Click();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(options));
+        return *options;
     }
     static QColor Back(const QWidget& w) { return w.palette().color(QPalette::Window); }
     // What the window shows at a point of a control.
@@ -82,10 +75,8 @@ TEST_F(OptionsWindowTest, OpensOnTheSkinsPageInTheDesignTimeLayout) {
     // The menu column in index order, stacked 0, 3, 1, 2 from the top.
     const std::array<TwipRect, 4> entries{
         {{0, 240, 615, 255}, {0, 720, 615, 255}, {0, 960, 615, 405}, {0, 480, 615, 255}}};
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i)
         EXPECT_EQ(entries[i], o.TwipsOf(*o.lblMenu[i])) << "entry " << i;
-        EXPECT_EQ((TwipRect{615, 0, 3975, 1545}), o.TwipsOf(*o.picMenu[i])) << "page " << i;
-    }
     // 80 twips is 5.33 pixels: the list lands on whole pixels, 160 twips smaller than the page.
     EXPECT_EQ(QRect(5, 5, 254, 92), o.lstSkins->geometry());
 }
@@ -122,21 +113,38 @@ TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsOnABoxOfTheirSize) {
     EXPECT_TRUE(o.shpAboutTextBack->isHidden());
 }
 
-TEST_F(OptionsWindowTest, OptionsCommandHidesAndShowsOnTheSamePageAndClosingDestroys) {
-    frmOptions& o = Open();
-    EXPECT_FALSE(o.isVisible());
-    o.mnuOptions->trigger();
-    o.lblMenu_Click(3);
-    o.mnuOptions->trigger();
-    EXPECT_FALSE(o.isVisible());
-    o.mnuOptions->trigger();
-    EXPECT_TRUE(o.isVisible());
-    EXPECT_FALSE(o.picMenu[3]->isHidden());
+// The menu's window is made once, hidden; the Options command hides and shows it on the same
+// page; closed, it is gone and the next one starts from the settings as they are then.
+TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh) {
+    OptionsHost host(general, form1);
+    QMenu* menu = host.Menu();
+    frmOptions* o = host.Window();
+    ASSERT_NE(nullptr, o);
+    EXPECT_EQ(menu, &o->mnuMain);
+    EXPECT_EQ(menu, host.Menu()) << "a living window is not made again";
+    EXPECT_FALSE(o->isVisible());
+    o->mnuOptions->trigger();
+    o->lblMenu_Click(3);
+    o->mnuOptions->trigger();
+    EXPECT_FALSE(o->isVisible());
+    o->mnuOptions->trigger();
+    EXPECT_TRUE(o->isVisible());
+    EXPECT_FALSE(o->picMenu[3]->isHidden());
     // Escape reaches the window through the control that has the focus.
-    QTest::keyClick(o.lstSkins, Qt::Key_Escape);
+    QTest::keyClick(o->lstSkins, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(options.isNull());
+    EXPECT_EQ(nullptr, host.Window());
     EXPECT_TRUE(store.Values.empty()); // only the creature window's closing saves
+    general.Speed = 40;
+    general.Blink = false;
+    host.Menu();
+    o = host.Window();
+    ASSERT_NE(nullptr, o);
+    EXPECT_FALSE(o->isVisible());
+    EXPECT_EQ(u"40", o->lblSpeedHelp[1]->text());
+    EXPECT_EQ(732, o->Slider().HandleTop);
+    EXPECT_FALSE(o->chkBlink->isChecked());
+    EXPECT_FALSE(o->picMenu[3]->isVisibleTo(o)) << "not on the Skins page";
 }
 
 // Grabbed 8 pixels into the handle, which receives the moves though the cursor has left it.
@@ -188,7 +196,8 @@ TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(options->lstSkins->selectedItems().isEmpty());
     EXPECT_EQ(u"no such skin", general.SkinName) << "focusing the list picked a skin";
-    Destroy();
+    options->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     const InstalledSkin skin(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Peeker"));
     form1.ActivateSkin(skin.Name().toUpper());
