@@ -70,7 +70,6 @@ public:
 
     // The last composed frame, for tests and screenshots.
     const QImage& Frame() const { return surface_.Image(); }
-    bool Dragging() const { return dragging_; }
     const QImage& DefaultBackground() const { return imgDefSkin_.imgDefSkin[0].Image(); }
     int AnimationInterval() const { return Timer1.interval(); }
     bool Animating() const { return Timer1.isActive(); }

@@ -149,16 +149,24 @@ TEST_F(ActivationTest, MissingOrOutsideFolderKeepsTheBuiltInSkin) {
     }
 }
 
+// Nothing another skin set is left behind, not even in element 0, which is never drawn.
 TEST_F(ActivationTest, EveryActivationStartsFromTheBuiltInSkin) {
-    MakeSkin("A", SolidImage(40, 30, Qt::blue), "eyes=5\n[info]\nname=A\ncomment=c");
+    MakeSkin("A", SolidImage(40, 30, Qt::blue),
+             "eyes=5\n[info]\nname=A\ncomment=c\n[eye0]\ntype=rect\nframes=3");
     ASSERT_TRUE(WriteBytes(app_.path() + "/Skins/B", "Skin.ini", "[info]\ncreator=B"));
     Activate("A");
     ASSERT_EQ(5, skin_.EyesUBound());
+    ASSERT_EQ(3, skin_.Eyes[0].Frames);
     Activate("B");
-    EXPECT_EQ("Ally McOrbo", skin_.Name);
-    EXPECT_EQ("", skin_.Comment);
-    EXPECT_EQ(2, skin_.EyesUBound());
-    EXPECT_EQ(QSize(75, 100), Pixels().size());
+    EXPECT_EQ("Ally McOrbo|B|18/2/0|",
+              skin_.Name + u'|' + skin_.Creator + u'|' + skin_.Date + u'|' + skin_.Comment);
+    EXPECT_FALSE(skin_.Email.isEmpty() || skin_.HomePage.isEmpty());
+    ASSERT_EQ(2, skin_.EyesUBound());
+    EXPECT_EQ(KindText(), skin_.Eyes[0].Kind);
+    EXPECT_EQ(0, skin_.Eyes[0].Frames);
+    EXPECT_TRUE(skin_.Eyes[1].Pic.SameAs(Pictures().imgDefSkin[1]));
+    EXPECT_TRUE(skin_.Eyes[2].Mask.SameAs(Pictures().imgDefSkin[4]));
+    EXPECT_TRUE(window_.Background.SameAs(Pictures().imgDefSkin[0]));
 }
 
 } // namespace

@@ -71,35 +71,5 @@ TEST(Form1, StopsTickingWhileNothingCanChange) {
     }
 }
 
-// Mouse events through Qt: only a left drag moves the window, by the cursor's travel, stopping
-// at the screen's edge; releasing ends the drag.
-TEST(Form1, LeftDragFollowsTheCursorAndStopsAtTheEdge) {
-    Creature c;
-    c.Form.Form_Load();
-    c.Form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&c.Form));
-    const QPoint start = c.Form.pos();
-    const auto moveTo = [&c](QPoint p, Qt::MouseButton held) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(p), c.Form.mapToGlobal(QPointF(p)),
-                         Qt::NoButton, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(&c.Form, &move);
-    };
-    for (const Qt::MouseButton other : {Qt::MiddleButton, Qt::RightButton}) {
-        QTest::mousePress(&c.Form, other, Qt::NoModifier, QPoint(30, 40));
-        EXPECT_FALSE(c.Form.Dragging()) << other;
-        moveTo({10, 20}, other);
-        QTest::mouseRelease(&c.Form, other, Qt::NoModifier, QPoint(10, 20));
-        EXPECT_EQ(start, c.Form.pos()) << other;
-    }
-    QTest::mousePress(&c.Form, Qt::LeftButton, Qt::NoModifier, QPoint(30, 40));
-    EXPECT_TRUE(c.Form.Dragging());
-    moveTo({10, 20}, Qt::LeftButton);
-    EXPECT_EQ(start + QPoint(-20, -20), c.Form.pos());
-    moveTo({-5000, -5000}, Qt::LeftButton);
-    EXPECT_EQ(QPoint(0, 0), c.Form.pos());
-    QTest::mouseRelease(&c.Form, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    EXPECT_FALSE(c.Form.Dragging());
-}
-
 } // namespace
 } // namespace orbo
