@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the real orbo under strace with hostile skins, one per way of naming a file outside the
-# skin folder, and checks that it opens nothing outside that folder except its own libraries,
-# fonts, settings and the like. Usage: strace_skins.sh ORBO_BINARY XPROBE_BINARY
+# Runs the real orbo under strace with hostile skins naming files outside the skin folder, and
+# checks that it opens nothing outside that folder except its own libraries, fonts, settings and
+# the like. Usage: strace_skins.sh ORBO_BINARY XPROBE_BINARY
 set -euo pipefail
 orbo=$1
 probe=$2
@@ -25,22 +25,12 @@ cp "$orbo" "$work/program/orbo"
 cp "$(dirname "$0")/../../src/resources/defskin0.bmp" "$work/outside/secret.bmp"
 cp "$work/outside/secret.bmp" "$work/program/Skins/secret.bmp"
 
-values=(
-  "../secret.bmp"
-  "..\\secret.bmp"
-  "../../outside/secret.bmp"
-  "$work/outside/secret.bmp"
-  "sub/../../secret.bmp"
-  "link.bmp"
-  "linkdir/secret.bmp"
-  "/dev/zero"
-  "fifo.bmp"
-)
+# One of each way out; every rule for names is the file-resolution unit tests'.
+values=("..\\secret.bmp" "$work/outside/secret.bmp" "linkdir/secret.bmp" "/dev/zero" "fifo.bmp")
 failures=0
 for i in "${!values[@]}"; do
   skin="$work/program/Skins/Hostile$i"
-  mkdir -p "$skin/sub"
-  ln -s "$work/outside/secret.bmp" "$skin/link.bmp"
+  mkdir -p "$skin"
   ln -s "$work/outside" "$skin/linkdir"
   mkfifo "$skin/fifo.bmp"
   printf '[info]\r\nname=Hostile\r\n[setting]\r\nback=%s\r\n' "${values[$i]}" > "$skin/Skin.ini"
