@@ -2,9 +2,6 @@
 // with no display at all.
 #include "e2e_env.h"
 
-#include <QtCore/QFileInfo>
-#include <QtCore/QProcess>
-
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -15,34 +12,28 @@ namespace {
 
 const QPoint kCentre(kScreen.width() / 2, kScreen.height() / 2);
 
-QImage SkinPicture(const QString& path) {
-    return QImage(path).convertToFormat(QImage::Format_RGB32);
-}
-
 // In a Wayland session (whose compositor is missing here) the program asks for XWayland.
 TEST(Creature, BuiltInSkinCentred) {
     OrboRun run;
-    ASSERT_TRUE(
-        run.Start({{QStringLiteral("QT_QPA_PLATFORM"), {}},
-                   {QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland")},
-                   {QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-orbo-none")}}))
+    ASSERT_TRUE(run.Start({{u"QT_QPA_PLATFORM"_s, {}},
+                           {u"XDG_SESSION_TYPE"_s, u"wayland"_s},
+                           {u"WAYLAND_DISPLAY"_s, u"wayland-orbo-none"_s}}))
         << "no window on the X server";
     // Qt falls back to X after failing with Wayland: only its log tells that it tried.
-    QFile log(run.ConfigFolder() + QStringLiteral("/orbo.log"));
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_FALSE(log.readAll().contains("wayland")) << "Wayland was tried before X";
-    const QImage background =
-        SkinPicture(QStringLiteral(ORBO_SOURCE_DIR "/src/resources/defskin0.bmp"));
+    QFile log(run.ConfigFolder() + u"/orbo.log"_s);
+    EXPECT_TRUE(log.open(QIODevice::ReadOnly) && !log.readAll().contains("wayland"))
+        << "Wayland was tried before X";
+    const QImage background(QStringLiteral(ORBO_SOURCE_DIR "/src/resources/defskin0.bmp"));
     EXPECT_EQ(QRect(kCentre, QSize(75, 100)), run.Geometry());
-    EXPECT_TRUE(ShapeOf(run.Window()).xored(NonMagentaRegion(background)).isEmpty());
+    EXPECT_TRUE(Probe().Shape(run.Window()).xored(NonMagentaRegion(background)).isEmpty());
     EXPECT_EQ(kTitle, Probe().Title(run.Window()));
-    EXPECT_EQ(QStringLiteral("orbo,orbo"), Probe().WmClass(run.Window()));
+    EXPECT_EQ(u"orbo,orbo"_s, Probe().WmClass(run.Window()));
 }
 
 // Placement is read before the skin and pulled back only where the skin would leave the screen
 // on the right or at the bottom.
 TEST(Creature, SkinPlacementAndShape) {
-    const QImage donut = SkinPicture(SampleSkins() + QStringLiteral("/Donut/donut.bmp"));
+    const QImage donut = QImage(kSampleSkins + u"/Donut/donut.bmp"_s);
     const QSize d = donut.size();
     const QPoint corner(kScreen.width() - d.width(), kScreen.height() - d.height());
     struct Row {
@@ -62,20 +53,19 @@ TEST(Creature, SkinPlacementAndShape) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         OrboRun run;
-        ASSERT_TRUE(run.AddSampleSkin(QStringLiteral("Donut")));
-        QMap<QString, QString> settings{{QStringLiteral("Skin"), QLatin1String(row.Skin)}};
+        ASSERT_TRUE(run.AddSampleSkin(u"Donut"_s));
+        QMap<QString, QString> settings{{u"Skin"_s, QLatin1String(row.Skin)}};
         if (row.Stored != QPoint(-1, -1)) {
-            settings.insert(QStringLiteral("Left"), Twips(row.Stored.x()));
-            settings.insert(QStringLiteral("Top"), Twips(row.Stored.y()));
+            settings.insert(u"Left"_s, Twips(row.Stored.x()));
+            settings.insert(u"Top"_s, Twips(row.Stored.y()));
         }
         ASSERT_TRUE(run.WriteSettings(settings));
         ASSERT_TRUE(run.Start());
         EXPECT_EQ(row.Expected, run.Geometry());
         if (row.Expected.size() == d) {
             // The doughnut's hole lets the clicks through: it is outside the window's shape.
-            const QRegion shape = ShapeOf(run.Window());
-            EXPECT_TRUE(shape.xored(NonMagentaRegion(donut)).isEmpty());
-            EXPECT_FALSE(shape.contains(QPoint(70, 70)));
+            EXPECT_TRUE(Probe().Shape(run.Window()).xored(NonMagentaRegion(donut)).isEmpty());
+            EXPECT_FALSE(Probe().Shape(run.Window()).contains(QPoint(70, 70)));
         }
     }
 }
@@ -85,20 +75,18 @@ TEST(Creature, BrokenSettingsGiveDefaults) {
     for (const char* file : {"nonsense.ini", "noise.ini", "a FIFO"}) {
         SCOPED_TRACE(file);
         OrboRun run;
-        QFile contents(QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/settings/") + file);
-        if (QByteArray(file) == "a FIFO")
-            ASSERT_EQ(0, ::mkfifo(QFile::encodeName(run.SettingsFile()).constData(), 0600));
-        else
-            ASSERT_TRUE(contents.open(QIODevice::ReadOnly) &&
-                        run.WriteSettingsBytes(contents.readAll()));
+        ASSERT_TRUE(QByteArray(file) == "a FIFO"
+                        ? ::mkfifo(QFile::encodeName(run.SettingsFile()).constData(), 0600) == 0
+                        : QFile::copy(QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/settings/") + file,
+                                      run.SettingsFile()));
         ASSERT_TRUE(run.Start()) << "no window: did reading the settings block?";
         EXPECT_EQ(QRect(kCentre, QSize(75, 100)), run.Geometry());
         run.Signal(SIGTERM);
         EXPECT_EQ(std::optional<int>(0), run.WaitExit());
         const QMap<QString, QString> saved = run.ReadSettings();
         EXPECT_EQ(6, saved.size());
-        EXPECT_EQ(Twips(kCentre.x()), saved.value(QStringLiteral("left")));
-        EXPECT_EQ(Twips(kCentre.y()), saved.value(QStringLiteral("top")));
+        EXPECT_EQ(Twips(kCentre.x()), saved.value(u"left"_s));
+        EXPECT_EQ(Twips(kCentre.y()), saved.value(u"top"_s));
     }
 }
 
@@ -120,7 +108,7 @@ TEST(Creature, NoDisplayOneLine) {
             env.remove(QLatin1String(name));
         if (row.Variable != nullptr)
             env.insert(QLatin1String(row.Variable), QLatin1String(row.Value));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.insert(u"XDG_CONFIG_HOME"_s, config.path());
         QProcess orbo;
         orbo.setProcessEnvironment(env);
         orbo.start(QStringLiteral(ORBO_BINARY), {});

@@ -2,9 +2,6 @@
 
 #include <QtCore/QDebug>
 #include <QtCore/QFileInfo>
-#include <QtCore/QProcess>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
@@ -14,90 +11,44 @@ namespace orbo::e2e {
 
 namespace {
 
-std::unique_ptr<QProcess> g_server;
-QString g_display;
-std::unique_ptr<XProbe> g_probe;
-
 // Xvfb picks a free display itself and writes its number to -displayfd once it takes clients.
-class ServerEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        g_server = std::make_unique<QProcess>();
-        g_server->start(QStringLiteral("Xvfb"),
-                        QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -noreset -dpi 96 "
-                                       "-nolisten tcp")
-                            .split(u' '));
-        ASSERT_TRUE(g_server->waitForReadyRead(20000)) << "Xvfb did not start";
-        g_display = u':' + QString::fromLatin1(g_server->readLine()).trimmed();
-        g_probe = std::make_unique<XProbe>(g_display);
-        ASSERT_TRUE(g_probe->Connected()) << "cannot connect to " << g_display.toStdString();
+struct Server {
+    QProcess process;
+    QString display;
+    Server() {
+        process.start(
+            u"Xvfb"_s,
+            u"-displayfd 1 -screen 0 1024x768x24 -noreset -dpi 96 -nolisten tcp"_s.split(u' '));
+        if (!process.waitForReadyRead(20000))
+            qFatal("Xvfb did not start");
+        display = u':' + QString::fromLatin1(process.readLine()).trimmed();
     }
-    void TearDown() override {
-        g_probe.reset();
-        g_server->terminate();
-        g_server->waitForFinished();
+    ~Server() {
+        process.terminate();
+        process.waitForFinished();
     }
 };
-
-// GoogleTest owns the environments it is given.
-const auto* const g_environment =
-    ::testing::AddGlobalTestEnvironment(std::make_unique<ServerEnvironment>().release());
-
-std::string Differences(unsigned long window, const QImage& rendering) {
-    const QRect geometry = Probe().Geometry(window).value_or(QRect());
-    const QImage shown = Probe().Grab(geometry);
-    QRegion opaque;
-    int count = 0;
-    QPoint first;
-    for (int y = 0; y < rendering.height(); ++y)
-        for (int x = 0; x < rendering.width(); ++x)
-            if (qAlpha(rendering.pixel(x, y)) != 0) {
-                opaque += QRect(x, y, 1, 1);
-                if (shown.valid(x, y) && (shown.pixel(x, y) ^ rendering.pixel(x, y)) & 0xFFFFFF &&
-                    count++ == 0)
-                    first = QPoint(x, y);
-            }
-    QString text;
-    {
-        QDebug out(&text);
-        if (geometry.size() != rendering.size() || shown.size() != rendering.size())
-            out << "window" << geometry << "rendering" << rendering.size();
-        else if (const QRegion off = ShapeOf(window).xored(opaque); !off.isEmpty())
-            out << "the shape differs from the rendering's in" << off.boundingRect();
-        else if (count > 0)
-            out << count << "pixels differ, the first" << first << "screen" << Qt::hex
-                << shown.pixel(first) << "rendering" << rendering.pixel(first);
-    }
-    return text.toStdString();
-}
 
 } // namespace
 
 QString Display() {
-    return g_display;
+    static const Server server;
+    return server.display;
 }
 
 XProbe& Probe() {
-    return *g_probe;
-}
-
-QString Twips(int pixels) {
-    return QString::number(pixels * 15);
-}
-
-QString SampleSkins() {
-    return QStringLiteral(ORBO_SOURCE_DIR "/Skins");
+    static XProbe probe(Display());
+    return probe;
 }
 
 bool CopyInto(const QStringList& sources, const QString& folder) {
     return QDir().mkpath(folder) &&
-           QProcess::execute(QStringLiteral("cp"), QStringList{QStringLiteral("-rf")} + sources +
-                                                       QStringList{folder}) == 0;
+           QProcess::execute(u"cp"_s, QStringList{u"-rf"_s} + sources + QStringList{folder}) == 0;
 }
 
 OrboRun::OrboRun() : binary_(program_.filePath(QFileInfo(QStringLiteral(ORBO_BINARY)).fileName())) {
     QFile::copy(QStringLiteral(ORBO_BINARY), binary_);
-    QDir(program_.path()).mkdir(QStringLiteral("Skins"));
+    QDir(program_.path()).mkdir(u"Skins"_s);
 }
 
 OrboRun::~OrboRun() {
@@ -105,28 +56,20 @@ OrboRun::~OrboRun() {
     process_.waitForFinished();
 }
 
-bool OrboRun::AddSampleSkin(const QString& folder) {
-    return CopyInto({SampleSkins() + u'/' + folder}, SkinsFolder());
-}
-
 bool OrboRun::WriteSettings(const QMap<QString, QString>& values) {
     QByteArray text("[Setting]\n");
     for (auto it = values.begin(); it != values.end(); ++it)
         text += (it.key() + u'=' + it.value() + u'\n').toUtf8();
-    return WriteSettingsBytes(text);
-}
-
-bool OrboRun::WriteSettingsBytes(const QByteArray& bytes) {
     QFile file(SettingsFile());
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
 QMap<QString, QString> OrboRun::ReadSettings() const {
     QMap<QString, QString> values;
     QFile file(SettingsFile());
     bool inSetting = false;
-    // A FIFO in its place would block the read.
+    // A FIFO in its place would block the read; the program keeps lines it cannot read (QSettings
+    // would give up on them).
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return values;
     for (const QByteArray& raw : file.readAll().split('\n')) {
@@ -145,18 +88,17 @@ bool OrboRun::Start(const QMap<QString, QString>& environment) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"WAYLAND_DISPLAY", "SESSION_MANAGER", "QT_QPA_PLATFORM"})
         env.remove(QLatin1String(name));
-    env.insert(QStringLiteral("DISPLAY"), g_display);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), data_.path());
+    env.insert(u"DISPLAY"_s, Display());
+    env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
+    env.insert(u"XDG_DATA_HOME"_s, data_.path());
     if (!wine)
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     for (auto it = environment.begin(); it != environment.end(); ++it)
         it.value().isEmpty() ? env.remove(it.key()) : env.insert(it.key(), it.value());
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::MergedChannels);
-    process_.setStandardOutputFile(config_.filePath(QStringLiteral("orbo.log")));
-    process_.start(wine ? QStringLiteral("wine") : binary_,
-                   wine ? QStringList{binary_} : QStringList());
+    process_.setStandardOutputFile(config_.filePath(u"orbo.log"_s));
+    process_.start(wine ? u"wine"_s : binary_, wine ? QStringList{binary_} : QStringList());
     if (!process_.waitForStarted())
         return false;
     // The window of this process, not one a run before it left behind (under Wine the window
@@ -171,10 +113,6 @@ bool OrboRun::Start(const QMap<QString, QString>& environment) {
                    (wine || (!pid.empty() && pid.front() == unsigned(process_.processId())));
         },
         std::chrono::seconds(wine ? 60 : 20));
-}
-
-bool OrboRun::Alive() {
-    return process_.state() == QProcess::Running;
 }
 
 std::optional<int> OrboRun::WaitExit(std::chrono::milliseconds timeout) {
@@ -240,13 +178,6 @@ bool UseMenu(QPoint at, int item, const QString& wmClass) {
     return shown;
 }
 
-QRegion ShapeOf(unsigned long window) {
-    QRegion region;
-    for (const QRect& r : Probe().ShapeRectangles(window))
-        region += r;
-    return region;
-}
-
 QRegion NonMagentaRegion(const QImage& image) {
     QRegion region;
     for (int y = 0; y < image.height(); ++y)
@@ -256,27 +187,53 @@ QRegion NonMagentaRegion(const QImage& image) {
     return region;
 }
 
-QImage Render(const QString& skinFolder, QPoint cursor, const char* buttons) {
+std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
+                             const QString& name, const char* buttons) {
     const QTemporaryDir out;
-    const QString file = out.filePath(QStringLiteral("render.png"));
+    const QString file = out.filePath(u"render.png"_s);
     QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY),
-                      {skinFolder, QStringLiteral("--render"), file, QStringLiteral("--cursor"),
-                       QStringLiteral("%1,%2").arg(cursor.x()).arg(cursor.y()),
-                       QStringLiteral("--buttons"), QLatin1String(buttons)});
-    return QImage(file).convertToFormat(QImage::Format_ARGB32);
-}
-
-std::string WaitForRendering(unsigned long window, const QImage& rendering, const QString& name) {
+                      {skinFolder, u"--render"_s, file, u"--cursor"_s,
+                       u"%1,%2"_s.arg(cursor.x()).arg(cursor.y()), u"--buttons"_s,
+                       QLatin1String(buttons)});
+    const QImage rendering = QImage(file).convertToFormat(QImage::Format_ARGB32);
     if (rendering.isNull())
         return "orbo-skin-check made no rendering";
-    std::string differences;
-    if (WaitFor([&] { return (differences = Differences(window, rendering)).empty(); }))
+    QString text;
+    QImage shown;
+    const bool same = WaitFor([&] {
+        const QRect geometry = Probe().Geometry(window).value_or(QRect());
+        shown = Probe().Grab(geometry);
+        QRegion opaque;
+        int count = 0;
+        QPoint first;
+        for (int y = 0; y < rendering.height(); ++y)
+            for (int x = 0; x < rendering.width(); ++x)
+                if (qAlpha(rendering.pixel(x, y)) != 0) {
+                    opaque += QRect(x, y, 1, 1);
+                    if (shown.valid(x, y) &&
+                        (shown.pixel(x, y) ^ rendering.pixel(x, y)) & 0xFFFFFF && count++ == 0)
+                        first = QPoint(x, y);
+                }
+        text.clear();
+        {
+            QDebug out(&text); // writes into text when it ends
+            if (geometry.size() != rendering.size() || shown.size() != rendering.size())
+                out << "window" << geometry << "rendering" << rendering.size();
+            else if (const QRegion off = Probe().Shape(window).xored(opaque); !off.isEmpty())
+                out << "the shape differs from the rendering's in" << off.boundingRect();
+            else if (count > 0)
+                out << count << "pixels differ, the first" << first << "screen" << Qt::hex
+                    << shown.pixel(first) << "rendering" << rendering.pixel(first);
+        }
+        return text.isEmpty();
+    });
+    if (same)
         return {};
     const QString folder = QStringLiteral(ORBO_E2E_ARTIFACTS);
     QDir().mkpath(folder);
-    Probe().Grab(Probe().Geometry(window).value_or(QRect())).save(folder + u'/' + name + ".png");
+    shown.save(folder + u'/' + name + ".png");
     rendering.save(folder + u'/' + name + "-expected.png");
-    return differences;
+    return text.toStdString();
 }
 
 } // namespace orbo::e2e

@@ -5,15 +5,11 @@
 #include <QtCore/QMap>
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
-#include <QtGui/QRegion>
 
-#include <chrono>
 #include <functional>
-#include <optional>
 #include <ostream>
 #include <string>
 
-// Qt values as failures print them.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
 }
@@ -26,18 +22,22 @@ inline void PrintTo(const QRect& r, std::ostream* os) {
 
 namespace orbo::e2e {
 
+using namespace Qt::StringLiterals;
+
 inline constexpr QSize kScreen(1024, 768);
-inline const QString kTitle = QStringLiteral("ORBO");
-inline const QString kOptionsTitle = QStringLiteral("Orbo - Options");
+inline const QString kTitle = u"ORBO"_s;
+inline const QString kOptionsTitle = u"Orbo - Options"_s;
 
 // The test program's own Xvfb (so that ctest -j never shares a display) and a probe on it.
 QString Display();
 XProbe& Probe();
 
 // Pixels as the settings store them.
-QString Twips(int pixels);
-QString SampleSkins();
-// Copies files and folders (cp -r) into a folder, made when missing.
+inline QString Twips(int pixels) {
+    return QString::number(pixels * 15);
+}
+inline const QString kSampleSkins = QStringLiteral(ORBO_SOURCE_DIR "/Skins");
+// cp -r into a folder, made when missing.
 bool CopyInto(const QStringList& sources, const QString& folder);
 
 // One run of the program from a folder of its own (a copy of the binary beside Skins/) with
@@ -46,26 +46,25 @@ class OrboRun {
 public:
     OrboRun();
     ~OrboRun();
-    OrboRun(const OrboRun&) = delete;
-    OrboRun& operator=(const OrboRun&) = delete;
 
-    QString SkinsFolder() const { return program_.filePath(QStringLiteral("Skins")); }
-    QString SettingsFile() const { return config_.filePath(QStringLiteral("Z Orbo.ini")); }
+    QString SkinsFolder() const { return program_.filePath(u"Skins"_s); }
+    QString SettingsFile() const { return config_.filePath(u"Z Orbo.ini"_s); }
     QString ConfigFolder() const { return config_.path(); }
     QString DataFolder() const { return data_.path(); }
 
-    bool AddSampleSkin(const QString& folder);
+    bool AddSampleSkin(const QString& folder) {
+        return CopyInto({kSampleSkins + u'/' + folder}, SkinsFolder());
+    }
     bool WriteSettings(const QMap<QString, QString>& values);
-    bool WriteSettingsBytes(const QByteArray& bytes);
     // The [Setting] keys, lower-cased; empty when there is no file.
     QMap<QString, QString> ReadSettings() const;
 
-    // Starts the program on the test's display, with these variables of its environment changed
+    // Starts the program on the test's display, these variables of its environment changed
     // (removed when empty), and waits until its window is mapped.
     bool Start(const QMap<QString, QString>& environment = {});
     unsigned long Window() const { return window_; }
     QRect Geometry() const { return Probe().Geometry(window_).value_or(QRect()); }
-    bool Alive();
+    bool Alive() const { return process_.state() == QProcess::Running; }
     // The exit status, or nothing when it still runs after the timeout.
     std::optional<int> WaitExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
     void Signal(int signal) const;
@@ -79,7 +78,7 @@ private:
     unsigned long window_ = 0;
 };
 
-// Polls check every 20 ms until it holds or the timeout passes; the last check's result.
+// Polls check every 20 ms until it holds or the timeout passes.
 bool WaitFor(const std::function<bool()>& check,
              std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
@@ -91,17 +90,14 @@ void Drag(QPoint from, QPoint to, int steps = 10, int button = 1);
 // 1 Exit; none when -1). Whether the menu showed.
 bool UseMenu(QPoint at, int item, const QString& wmClass = {});
 
-QRegion ShapeOf(unsigned long window);
 // The pixels of a skin picture that are not magenta: what its window's shape must be.
 QRegion NonMagentaRegion(const QImage& image);
 
-// orbo-skin-check's rendering of a skin folder for a cursor and the buttons held ("1,0,0" is
-// the left one): the creature as it shows with its window at the screen's top-left corner,
-// transparent outside its shape.
-QImage Render(const QString& skinFolder, QPoint cursor, const char* buttons = "0,0,0");
-// How the window differs from a rendering (size, shape, pixels); empty when it shows exactly
-// that. Polls for a while, since the window redraws on its next tick; on failure saves both
-// pictures where failing tests leave them.
-std::string WaitForRendering(unsigned long window, const QImage& rendering, const QString& name);
+// How the window differs (size, shape, pixels) from orbo-skin-check's rendering of a skin folder
+// for a cursor and the buttons held ("1,0,0" is the left one), the creature at the screen's
+// top-left corner; empty when it shows exactly that. Polls, since the window redraws on its next
+// tick; on failure saves both pictures where failing tests leave them.
+std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
+                             const QString& name, const char* buttons = "0,0,0");
 
 } // namespace orbo::e2e

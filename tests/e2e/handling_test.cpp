@@ -10,8 +10,7 @@
 namespace orbo::e2e {
 namespace {
 
-// A pixel of the built-in creature's forehead, well inside its outline; the creature is
-// 75 x 100 pixels.
+// A pixel of the built-in (75 x 100) creature's forehead, well inside its outline.
 constexpr QPoint kGrab(37, 30);
 
 // One creature dragged row after row, each drag starting from where the last one left it: a
@@ -49,20 +48,14 @@ TEST(Handling, DragToEdgesThenExit) {
     }
     ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, 1)) << "no popup menu appeared";
     EXPECT_EQ(std::optional<int>(0), run.WaitExit()) << "Exit did not end the program";
-    const QMap<QString, QString> saved = run.ReadSettings();
-    EXPECT_EQ(Twips(right), saved.value(QStringLiteral("left")));
-    EXPECT_EQ(Twips(bottom), saved.value(QStringLiteral("top")));
+    EXPECT_EQ(Twips(right), run.ReadSettings().value(u"left"_s));
+    EXPECT_EQ(Twips(bottom), run.ReadSettings().value(u"top"_s));
 }
 
 // The options window, inside it in pixels: the pages start right of the menu column.
 constexpr int kPageLeft = 41;
-constexpr QPoint kFirstListRow(kPageLeft + 45, 13);
-constexpr QPoint kOptionsEntry(20, 40);
-constexpr QPoint kBlinkBox(kPageLeft + 86, 38);
 const QRect kBlinkIndicator(kPageLeft + 80, 32, 14, 13);
-constexpr QPoint kHandleAt85(kPageLeft + 24, 26);
 const QRect kSliderArea(kPageLeft + 10, 5, 65, 92);
-constexpr QPoint kPanelPoint(kPageLeft + 200, 80);
 
 // Opens the options window from the popup menu at a point of the creature; where it is.
 std::optional<QPoint> ShowOptions(const OrboRun& run, QPoint onCreature) {
@@ -80,24 +73,23 @@ QImage Shows(QPoint options, const QRect& area) {
 }
 
 bool ShowOptionsPage(QPoint options) {
-    Click(options + kOptionsEntry);
+    Click(options + QPoint(20, 40)); // the Options entry of the menu column
     return WaitFor(
-        [&] { return Shows(options, QRect(kPanelPoint, QSize(1, 1))).pixel(0, 0) == 0xFFC0C0C0; });
+        [&] { return Shows(options, QRect(kPageLeft + 200, 80, 1, 1)).pixel(0, 0) == 0xFFC0C0C0; });
 }
 
 TEST(Handling, OptionsKeptAfterRestart) {
     OrboRun run;
-    const QImage donut(SampleSkins() + QStringLiteral("/Donut/donut.bmp"));
-    ASSERT_TRUE(run.AddSampleSkin(QStringLiteral("Blobby")));
-    ASSERT_TRUE(run.AddSampleSkin(QStringLiteral("Donut")));
-    ASSERT_TRUE(run.WriteSettings(
-        {{QStringLiteral("Left"), Twips(600)}, {QStringLiteral("Top"), Twips(400)}}));
+    const QImage donut(kSampleSkins + u"/Donut/donut.bmp"_s);
+    ASSERT_TRUE(run.AddSampleSkin(u"Blobby"_s));
+    ASSERT_TRUE(run.AddSampleSkin(u"Donut"_s));
+    ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(600)}, {u"Top"_s, Twips(400)}}));
     ASSERT_TRUE(run.Start());
     const auto options = ShowOptions(run, kGrab);
     ASSERT_TRUE(options) << "the options window did not appear";
 
-    // The list reads "< none >", Blobby, Donut: two steps down from the active skin is Donut.
-    Click(*options + kFirstListRow);
+    // The list (its first row clicked) reads "< none >", Blobby, Donut: two steps down is Donut.
+    Click(*options + QPoint(kPageLeft + 45, 13));
     for (int i = 0; i < 2; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         ASSERT_TRUE(Probe().TapKey("Down"));
@@ -108,9 +100,9 @@ TEST(Handling, OptionsKeptAfterRestart) {
     ASSERT_TRUE(ShowOptionsPage(*options)) << "the Options page did not show";
     const QImage blinkBefore = Shows(*options, kBlinkIndicator);
     const QImage sliderBefore = Shows(*options, kSliderArea);
-    Click(*options + kBlinkBox);
-    // Past the top of the track: the handle stops there, at Speed 100.
-    const QPoint handle = *options + kHandleAt85;
+    Click(*options + QPoint(kPageLeft + 86, 38)); // Allow Blink
+    // From Speed 85 past the top of the track: the handle stops there, at Speed 100.
+    const QPoint handle = *options + QPoint(kPageLeft + 24, 26);
     Drag(handle, handle - QPoint(0, 60));
     QImage blinkAfter;
     QImage sliderAfter;
@@ -123,10 +115,10 @@ TEST(Handling, OptionsKeptAfterRestart) {
     // Donut's ring, above its hole, takes the right click now.
     ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + QPoint(70, 20), 1));
     ASSERT_EQ(std::optional<int>(0), run.WaitExit());
-    const QMap<QString, QString> saved = run.ReadSettings();
-    EXPECT_EQ(QStringLiteral("Donut"), saved.value(QStringLiteral("skin")));
-    EXPECT_EQ(QStringLiteral("100"), saved.value(QStringLiteral("speed")));
-    EXPECT_EQ(QStringLiteral("False"), saved.value(QStringLiteral("blink")));
+    const QMap<QString, QString> saved{{u"left"_s, Twips(600)},  {u"top"_s, Twips(400)},
+                                       {u"skin"_s, u"Donut"_s},  {u"speed"_s, u"100"_s},
+                                       {u"blink"_s, u"False"_s}, {u"ontop"_s, u"True"_s}};
+    EXPECT_EQ(saved, run.ReadSettings());
 
     // The same folders again: the creature and the Options page as the first run left them.
     ASSERT_TRUE(run.Start());
@@ -146,38 +138,32 @@ TEST(Handling, EndingsSaveOnce) {
         std::vector<int> Signals; // a close request when empty
         bool MenuOpen = false;
     };
-    const Row rows[] = {{"SIGTERM", {SIGTERM}},
-                        {"SIGINT", {SIGINT}},
-                        {"SIGHUP", {SIGHUP}},
-                        {"four at once", {SIGTERM, SIGINT, SIGHUP, SIGTERM}},
-                        {"SIGTERM with the menu open", {SIGTERM}, true},
-                        {"close request", {}}};
-    for (const Row& row : rows) {
+    for (const Row& row :
+         {Row{"SIGTERM", {SIGTERM}}, Row{"SIGINT", {SIGINT}}, Row{"SIGHUP", {SIGHUP}},
+          Row{"four at once", {SIGTERM, SIGINT, SIGHUP, SIGTERM}},
+          Row{"SIGTERM with the menu open", {SIGTERM}, true}, Row{"close request", {}}}) {
         SCOPED_TRACE(row.Name);
         OrboRun run;
-        ASSERT_TRUE(run.AddSampleSkin(QStringLiteral("Blobby")));
+        ASSERT_TRUE(run.AddSampleSkin(u"Blobby"_s));
         // Blobby is 120 pixels wide: it is pulled back to 904.
-        ASSERT_TRUE(run.WriteSettings({{QStringLiteral("Left"), Twips(1000)},
-                                       {QStringLiteral("Top"), Twips(300)},
-                                       {QStringLiteral("Blink"), QStringLiteral("FALSE")},
-                                       {QStringLiteral("OnTop"), QStringLiteral("no")},
-                                       {QStringLiteral("Speed"), QStringLiteral("150")},
-                                       {QStringLiteral("Skin"), QStringLiteral("  Blobby  ")}}));
+        ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(1000)},
+                                       {u"Top"_s, Twips(300)},
+                                       {u"Blink"_s, u"FALSE"_s},
+                                       {u"OnTop"_s, u"no"_s},
+                                       {u"Speed"_s, u"150"_s},
+                                       {u"Skin"_s, u"  Blobby  "_s}}));
         ASSERT_TRUE(run.Start());
         ASSERT_TRUE(!row.MenuOpen || UseMenu(QPoint(904 + 60, 300 + 45), -1)) << "no popup menu";
         ASSERT_TRUE(!row.Signals.empty() || Probe().SendDeleteWindow(run.Window()));
         for (const int signal : row.Signals)
             run.Signal(signal);
         EXPECT_EQ(std::optional<int>(0), run.WaitExit());
-        const QMap<QString, QString> expected{{QStringLiteral("left"), Twips(904)},
-                                              {QStringLiteral("top"), Twips(300)},
-                                              {QStringLiteral("blink"), QStringLiteral("False")},
-                                              {QStringLiteral("ontop"), QStringLiteral("False")},
-                                              {QStringLiteral("speed"), QStringLiteral("100")},
-                                              {QStringLiteral("skin"), QStringLiteral("Blobby")}};
+        const QMap<QString, QString> expected{{u"left"_s, Twips(904)},  {u"top"_s, Twips(300)},
+                                              {u"blink"_s, u"False"_s}, {u"ontop"_s, u"False"_s},
+                                              {u"speed"_s, u"100"_s},   {u"skin"_s, u"Blobby"_s}};
         EXPECT_EQ(expected, run.ReadSettings());
         // No temporary file of an unfinished save is left beside the settings.
-        EXPECT_EQ(QStringList({QStringLiteral("Z Orbo.ini"), QStringLiteral("orbo.log")}),
+        EXPECT_EQ(QStringList({u"Z Orbo.ini"_s, u"orbo.log"_s}),
                   QDir(run.ConfigFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name));
     }
 }
@@ -185,11 +171,8 @@ TEST(Handling, EndingsSaveOnce) {
 // Under a real window manager the creature is a desktop toy: no taskbar or pager entry, always
 // on top, and clicking or dragging it leaves the keyboard focus where the user is typing.
 TEST(Handling, DesktopToyUnderOpenbox) {
-    QProcess openbox;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), Display());
-    openbox.setProcessEnvironment(env);
-    openbox.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    QProcess openbox; // env execs openbox: the process stays the one QProcess ends
+    openbox.start(u"env"_s, {u"DISPLAY="_s + Display(), u"openbox"_s, u"--sm-disable"_s});
     ASSERT_TRUE(WaitFor([] {
         return !Probe().Property32(Probe().Root(), "_NET_SUPPORTING_WM_CHECK").empty();
     })) << "openbox did not start";

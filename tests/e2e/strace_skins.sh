@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs the real orbo under strace with hostile skins naming files outside the skin folder, and
-# checks that it opens nothing outside that folder except its own libraries, fonts, settings and
-# the like. Usage: strace_skins.sh ORBO_BINARY XPROBE_BINARY
+# orbo under strace with hostile skins naming files outside the skin folder: it opens nothing
+# outside that folder but libraries, fonts, settings and the like. Usage: strace_skins.sh ORBO_BINARY XPROBE_BINARY
 set -euo pipefail
 orbo=$1
 probe=$2
@@ -45,10 +44,8 @@ for i in "${!values[@]}"; do
   pkill -TERM -P "$orbo_pid" orbo
   wait "$orbo_pid" || { echo "orbo did not end cleanly for ${values[$i]}"; failures=1; }
   orbo_pid=
-  # Every path opened, with what is allowed taken out.
-  # Allowed: the skin's own folder, the program's folder itself (Qt looks for plugins and
-  # qt.conf there), the settings and runtime folders, shared libraries, fonts, cursors, locale
-  # data and the kernel's files.
+  # Allowed: the skin's own folder, the program's folder (Qt looks for plugins and qt.conf
+  # there), settings and runtime folders, libraries, fonts, cursors, locales, kernel files.
   allowed="^($skin/|$work/program(/[a-z]+|/orbo|/qt6?\\.conf)?/?$|$XDG_CONFIG_HOME(/|$)"
   allowed+="|$XDG_RUNTIME_DIR|$HOME/|[^/].*\\.so(\\.[0-9]+)*$|/(usr/)?lib|/usr/share/"
   allowed+="(fonts|fontconfig|X11|locale|zoneinfo|icons|pixmaps|mime|qt6|glvnd|egl|drirc\\.d)(/|$)"

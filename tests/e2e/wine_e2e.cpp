@@ -13,15 +13,12 @@
 namespace orbo::e2e {
 namespace {
 
-const QString kKey = QStringLiteral("HKCU\\Software\\VB and VBA Program Settings\\Z Orbo\\Setting");
+const QString kKey = u"HKCU\\Software\\VB and VBA Program Settings\\Z Orbo\\Setting"_s;
 
 // Runs a program of Wine's own; its output, or nothing when it failed.
 std::optional<QString> RunWine(const QStringList& args) {
     QProcess wine;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), Display());
-    wine.setProcessEnvironment(env);
-    wine.start(QStringLiteral("wine"), args);
+    wine.start(u"env"_s, QStringList{u"DISPLAY="_s + Display(), u"wine"_s} + args);
     if (!wine.waitForFinished(60000) || wine.exitCode() != 0)
         return std::nullopt;
     return QString::fromLocal8Bit(wine.readAllStandardOutput());
@@ -29,19 +26,18 @@ std::optional<QString> RunWine(const QStringList& args) {
 
 // Replaces the settings key's values with these texts.
 bool WriteRegistry(const QMap<QString, QString>& values) {
-    RunWine({QStringLiteral("reg"), QStringLiteral("delete"), kKey, QStringLiteral("/f")});
+    RunWine({u"reg"_s, u"delete"_s, kKey, u"/f"_s});
     for (auto it = values.begin(); it != values.end(); ++it)
-        if (!RunWine({QStringLiteral("reg"), QStringLiteral("add"), kKey, QStringLiteral("/v"),
-                      it.key(), QStringLiteral("/t"), QStringLiteral("REG_SZ"),
-                      QStringLiteral("/d"), it.value(), QStringLiteral("/f")}))
+        if (!RunWine({u"reg"_s, u"add"_s, kKey, u"/v"_s, it.key(), u"/t"_s, u"REG_SZ"_s, u"/d"_s,
+                      it.value(), u"/f"_s}))
             return false;
     return true;
 }
 
 // The values under the settings key as "name type data" lines, names lower-cased.
 QStringList ReadRegistry() {
-    const auto out = RunWine({QStringLiteral("reg"), QStringLiteral("query"), kKey});
-    static const QRegularExpression line(QStringLiteral("^\\s+(\\S+)\\s+(REG_\\w+)\\s*(.*?)\\r?$"),
+    const auto out = RunWine({u"reg"_s, u"query"_s, kKey});
+    static const QRegularExpression line(u"^\\s+(\\S+)\\s+(REG_\\w+)\\s*(.*?)\\r?$"_s,
                                          QRegularExpression::MultilineOption);
     QStringList values;
     for (auto it = line.globalMatch(out.value_or(QString())); it.hasNext();) {
@@ -55,8 +51,7 @@ QStringList ReadRegistry() {
 TEST(Wine, ShapeAndEyes) {
     // Away from the top-left corner, where Wine shows the tray icon in a window of its own.
     const QPoint at(300, 200);
-    ASSERT_TRUE(WriteRegistry(
-        {{QStringLiteral("Left"), Twips(at.x())}, {QStringLiteral("Top"), Twips(at.y())}}));
+    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(at.x())}, {u"Top"_s, Twips(at.y())}}));
     OrboRun run;
     ASSERT_TRUE(run.Start()) << "no ORBO window was mapped";
     const QTemporaryDir builtIn; // no Skin.ini: the built-in skin
@@ -64,8 +59,8 @@ TEST(Wine, ShapeAndEyes) {
         SCOPED_TRACE(cursor.x());
         Probe().MovePointer(cursor.x(), cursor.y());
         // Auto eyes look from where they are: the rendering's cursor is moved with the window.
-        EXPECT_EQ("", WaitForRendering(run.Window(), Render(builtIn.path(), cursor - at),
-                                       QStringLiteral("wine-%1").arg(cursor.x())));
+        EXPECT_EQ("", WaitForRendering(run.Window(), builtIn.path(), cursor - at,
+                                       u"wine-%1"_s.arg(cursor.x())));
     }
 
     // After a long stillness the first move is answered at once, never only by the slow poll
@@ -88,14 +83,13 @@ TEST(Wine, RegistryNamedSkin) {
     // A 40 x 30 lime block with a magenta corner, as a GIF.
     ASSERT_TRUE(
         CopyInto({QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Gif")}, run.SkinsFolder()));
-    ASSERT_TRUE(WriteRegistry({{QStringLiteral("Skin"), QStringLiteral("Gif")},
-                               {QStringLiteral("Left"), QStringLiteral("1500")},
-                               {QStringLiteral("Top"), QStringLiteral("3000")}}));
+    ASSERT_TRUE(
+        WriteRegistry({{u"Skin"_s, u"Gif"_s}, {u"Left"_s, u"1500"_s}, {u"Top"_s, u"3000"_s}}));
     ASSERT_TRUE(run.Start());
     const QRegion expected = QRegion(0, 0, 40, 30).subtracted(QRegion(0, 0, 10, 10));
-    WaitFor([&] { return ShapeOf(run.Window()).xored(expected).isEmpty(); });
+    WaitFor([&] { return Probe().Shape(run.Window()).xored(expected).isEmpty(); });
     EXPECT_EQ(QRect(100, 200, 40, 30), run.Geometry());
-    EXPECT_TRUE(ShapeOf(run.Window()).xored(expected).isEmpty());
+    EXPECT_TRUE(Probe().Shape(run.Window()).xored(expected).isEmpty());
 }
 
 // Exit from the menu, a close request and the end of the session all save the six values as
@@ -103,28 +97,27 @@ TEST(Wine, RegistryNamedSkin) {
 TEST(Wine, EndingsSave) {
     for (const char* ending : {"Exit", "close request", "session end"}) {
         SCOPED_TRACE(ending);
-        ASSERT_TRUE(WriteRegistry({{QStringLiteral("Left"), QStringLiteral("3000")},
-                                   {QStringLiteral("Top"), QStringLiteral("1500")},
-                                   {QStringLiteral("Speed"), QStringLiteral("150")},
-                                   {QStringLiteral("Blink"), QStringLiteral("TRUE")}}));
+        ASSERT_TRUE(WriteRegistry({{u"Left"_s, u"3000"_s},
+                                   {u"Top"_s, u"1500"_s},
+                                   {u"Speed"_s, u"150"_s},
+                                   {u"Blink"_s, u"TRUE"_s}}));
         OrboRun run;
         ASSERT_TRUE(run.Start());
         EXPECT_EQ(QPoint(200, 100), run.Geometry().topLeft());
         if (ending[0] == 'E') {
-            ASSERT_TRUE(UseMenu(QPoint(200 + 37, 100 + 40), 1, QStringLiteral("orbo.exe,orbo.exe")))
+            ASSERT_TRUE(UseMenu(QPoint(200 + 37, 100 + 40), 1, u"orbo.exe,orbo.exe"_s))
                 << "no popup menu";
         } else if (ending[0] == 'c') {
             ASSERT_TRUE(Probe().SendDeleteWindow(run.Window()));
         } else {
             // WM_QUERYENDSESSION and WM_ENDSESSION to every program, as at log-off.
-            ASSERT_TRUE(RunWine({QStringLiteral("wineboot"), QStringLiteral("--end-session")}));
+            ASSERT_TRUE(RunWine({u"wineboot"_s, u"--end-session"_s}));
         }
         ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
-        EXPECT_EQ(QStringList(
-                      {QStringLiteral("blink REG_SZ True"), QStringLiteral("left REG_SZ 3000"),
-                       QStringLiteral("ontop REG_SZ True"), QStringLiteral("skin REG_SZ < none >"),
-                       QStringLiteral("speed REG_SZ 100"), QStringLiteral("top REG_SZ 1500")}),
-                  ReadRegistry());
+        EXPECT_EQ(
+            QStringList({u"blink REG_SZ True"_s, u"left REG_SZ 3000"_s, u"ontop REG_SZ True"_s,
+                         u"skin REG_SZ < none >"_s, u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
+            ReadRegistry());
     }
 }
 

@@ -10,27 +10,9 @@
 
 namespace orbo {
 
-namespace {
-
-// A window that vanished under the probe must not end it: Xlib's default handler exits.
-int IgnoreXError(Display*, XErrorEvent*) {
-    return 0;
-}
-
-template <typename Check> bool Poll(std::chrono::milliseconds timeout, Check check) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!check()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
-
-} // namespace
-
 XProbe::XProbe(const QString& displayName) {
-    XSetErrorHandler(IgnoreXError);
+    // A window that vanished under the probe must not end it: Xlib's default handler exits.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     const QByteArray name = displayName.toLocal8Bit();
     display_ = XOpenDisplay(name.isEmpty() ? nullptr : name.constData());
 }
@@ -104,10 +86,6 @@ unsigned long XProbe::CreatePlainWindow(const QRect& rect) const {
         display_, Root(), rect.x(), rect.y(), static_cast<unsigned>(rect.width()),
         static_cast<unsigned>(rect.height()), 0, BlackPixel(display_, screen),
         WhitePixel(display_, screen));
-    XWMHints hints{};
-    hints.flags = InputHint;
-    hints.input = True;
-    XSetWMHints(display_, window, &hints);
     XMapWindow(display_, window);
     XSync(display_, False);
     return window;
@@ -146,22 +124,25 @@ std::vector<unsigned long> XProbe::ShownWindows() const {
     return shown;
 }
 
-std::optional<unsigned long> XProbe::FindShown(const QString& title) const {
-    for (const unsigned long window : ShownWindows())
-        if (Title(window) == title)
-            return window;
-    return std::nullopt;
-}
-
 std::optional<unsigned long> XProbe::WaitMapped(const QString& title,
                                                 std::chrono::milliseconds timeout) const {
-    std::optional<unsigned long> window;
-    Poll(timeout, [&] { return (window = FindShown(title)).has_value(); });
-    return window;
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;; std::this_thread::sleep_for(std::chrono::milliseconds(2))) {
+        for (const unsigned long window : ShownWindows())
+            if (Title(window) == title)
+                return window;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return std::nullopt;
+    }
 }
 
 bool XProbe::WaitGone(const QString& title, std::chrono::milliseconds timeout) const {
-    return Poll(timeout, [&] { return !FindShown(title); });
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (; WaitMapped(title, std::chrono::milliseconds(0));
+         std::this_thread::sleep_for(std::chrono::milliseconds(2)))
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+    return true;
 }
 
 std::optional<QRect> XProbe::Geometry(unsigned long window) const {
@@ -175,16 +156,16 @@ std::optional<QRect> XProbe::Geometry(unsigned long window) const {
     return QRect(x, y, attributes.width, attributes.height);
 }
 
-std::vector<QRect> XProbe::ShapeRectangles(unsigned long window) const {
-    std::vector<QRect> result;
+QRegion XProbe::Shape(unsigned long window) const {
+    QRegion region;
     int count = 0;
     int ordering = 0;
     XRectangle* rects = XShapeGetRectangles(display_, window, ShapeBounding, &count, &ordering);
     for (int i = 0; i < count; ++i)
-        result.emplace_back(rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+        region += QRect(rects[i].x, rects[i].y, rects[i].width, rects[i].height);
     if (rects != nullptr)
         XFree(rects);
-    return result;
+    return region;
 }
 
 QImage XProbe::Grab(const QRect& rect) const {
@@ -195,11 +176,10 @@ QImage XProbe::Grab(const QRect& rect) const {
                                 static_cast<unsigned>(r.height()), AllPlanes, ZPixmap);
     if (image == nullptr)
         return {};
-    // Xvfb's 24-bit visual is 8 bits a channel, red highest.
-    QImage result(r.size(), QImage::Format_RGB32);
-    for (int y = 0; y < r.height(); ++y)
-        for (int x = 0; x < r.width(); ++x)
-            result.setPixel(x, y, static_cast<QRgb>(XGetPixel(image, x, y) & 0xFFFFFF));
+    // Xvfb's 24-bit visual: 32 bits a pixel in the host's byte order, red highest.
+    const QImage result = QImage(reinterpret_cast<const uchar*>(image->data), r.width(), r.height(),
+                                 image->bytes_per_line, QImage::Format_RGB32)
+                              .copy();
     XDestroyImage(image);
     return result;
 }

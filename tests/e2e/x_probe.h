@@ -4,6 +4,7 @@
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 #include <QtGui/QImage>
+#include <QtGui/QRegion>
 
 #include <chrono>
 #include <optional>
@@ -13,8 +14,8 @@ struct _XDisplay;
 
 namespace orbo {
 
-// A client of a live X server that finds windows, reads back what they show and drives the
-// pointer and keyboard the way a user would (XTest), for end-to-end tests and scripts.
+// Finds windows on a live X server, reads back what they show and drives the pointer and
+// keyboard the way a user would (XTest), for end-to-end tests and scripts.
 class XProbe {
 public:
     // Connects to displayName, or to $DISPLAY when it is empty.
@@ -43,9 +44,9 @@ public:
     unsigned long CreatePlainWindow(const QRect& rect) const;
     unsigned long FocusedWindow() const;
 
-    // Position on the root window and size; the bounding shape in window coordinates.
+    // On the root window; the bounding shape in window coordinates.
     std::optional<QRect> Geometry(unsigned long window) const;
-    std::vector<QRect> ShapeRectangles(unsigned long window) const;
+    QRegion Shape(unsigned long window) const;
     // What the screen shows in rect, clipped to the screen.
     QImage Grab(const QRect& rect) const;
 
@@ -58,7 +59,6 @@ public:
 
 private:
     QByteArray Property(unsigned long window, const char* name, int* format = nullptr) const;
-    std::optional<unsigned long> FindShown(const QString& title) const;
 
     _XDisplay* display_ = nullptr;
 };

@@ -19,16 +19,6 @@ constexpr const char* kUsage =
     "  close TITLE                  send WM_DELETE_WINDOW\n"
     "  shot FILE [X Y W H]          save the screen (or a part of it) as PNG\n";
 
-long long Number(const char* text) {
-    char* end = nullptr;
-    const long long v = std::strtoll(text, &end, 10);
-    if (end == text || *end != '\0') {
-        std::fprintf(stderr, "orbo-xprobe: not a number: %s\n", text);
-        std::exit(2);
-    }
-    return v;
-}
-
 int Fail(const char* message) {
     std::fprintf(stderr, "orbo-xprobe: %s\n", message);
     return 1;
@@ -40,7 +30,7 @@ int main(int argc, char** argv) {
     const auto is = [&](const char* command, int args) {
         return argc == args + 2 && std::strcmp(argv[1], command) == 0;
     };
-    const auto n = [&](int i) { return static_cast<int>(Number(argv[i])); };
+    const auto n = [&](int i) { return std::atoi(argv[i]); };
     const orbo::XProbe probe;
     if (argc >= 2 && !probe.Connected())
         return Fail("cannot open the display");
@@ -53,7 +43,7 @@ int main(int argc, char** argv) {
         std::printf("0x%lx", *window);
         if (argc > 4) {
             const auto now = std::chrono::system_clock::now().time_since_epoch();
-            const auto since = std::chrono::nanoseconds(Number(argv[4]));
+            const auto since = std::chrono::nanoseconds(std::atoll(argv[4]));
             std::printf(" %.1f", std::chrono::duration<double, std::milli>(now - since).count());
         }
         std::printf("\n");
@@ -71,7 +61,7 @@ int main(int argc, char** argv) {
         if (argv[1][0] == 'g')
             std::printf("%d %d %d %d\n", g->x(), g->y(), g->width(), g->height());
         else if (argv[1][0] == 's')
-            for (const QRect& r : probe.ShapeRectangles(*window))
+            for (const QRect& r : probe.Shape(*window))
                 std::printf("%d %d %d %d\n", r.x(), r.y(), r.width(), r.height());
         else if (!probe.SendDeleteWindow(*window))
             return Fail("cannot send the message");
