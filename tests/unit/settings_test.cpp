@@ -58,13 +58,6 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
     }
 }
 
-TEST(TimerInterval, IsFiveHundredAndOneLessFivePerSpeed) {
-    for (const auto& [speed, interval] : {std::pair{0, 501}, {1, 496}, {85, 76}, {100, 1}}) {
-        SCOPED_TRACE(speed);
-        EXPECT_EQ(interval, TimerInterval(speed));
-    }
-}
-
 // Written and read back through the file; keys are found in any case.
 TEST(IniSettingsStore, KeepsTheSixKeysInTheSettingGroupOfTheApplicationsFile) {
     QTemporaryDir dir;
