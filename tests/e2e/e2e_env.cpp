@@ -136,6 +136,17 @@ bool WaitFor(const std::function<bool()>& check, std::chrono::milliseconds timeo
     return true;
 }
 
+std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run, QPoint to) {
+    std::this_thread::sleep_for(std::chrono::seconds(5));
+    const QImage still = Probe().Grab(run.Geometry());
+    const auto moved = std::chrono::steady_clock::now();
+    Probe().MovePointer(to.x(), to.y());
+    if (!WaitFor([&] { return Probe().Grab(run.Geometry()) != still; }))
+        return std::nullopt;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 moved);
+}
+
 void Click(QPoint at, int button) {
     Probe().MovePointer(at.x(), at.y());
     Probe().Button(button, true);

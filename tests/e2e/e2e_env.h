@@ -81,6 +81,9 @@ private:
 // Polls check every 20 ms until it holds or the timeout passes.
 bool WaitFor(const std::function<bool()>& check,
              std::chrono::milliseconds timeout = std::chrono::seconds(5));
+// Leaves the pointer still for 5 s, so that the creature stops drawing, then moves it to `to`:
+// how long the eyes took to turn; nothing when they never did.
+std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run, QPoint to);
 
 void Click(QPoint at, int button = 1);
 // Presses button at from, moves to to in steps, as a hand would, and releases it there.

@@ -41,16 +41,9 @@ TEST(Eyes, FollowThePointer) {
 
     // A still creature stops drawing, but the first move after a long stillness is answered by
     // the pointer's own event, well before the slow poll (every 2 s) could have noticed it.
-    std::this_thread::sleep_for(std::chrono::seconds(5));
-    const QImage still = Probe().Grab(run.Geometry());
-    const auto moved = std::chrono::steady_clock::now();
-    Probe().MovePointer(1023, 60);
-    ASSERT_TRUE(WaitFor([&] { return Probe().Grab(run.Geometry()) != still; }))
-        << "the eyes never turned";
-    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(
-                  std::chrono::steady_clock::now() - moved)
-                  .count(),
-              500);
+    const auto woke = WakeAfterStillness(run, {1023, 60});
+    ASSERT_TRUE(woke) << "the eyes never turned";
+    EXPECT_LT(woke->count(), 500);
 }
 
 // Three lids, one for each button: X11 numbers the middle button 2 and the right one 3.

@@ -65,16 +65,9 @@ TEST(Wine, ShapeAndEyes) {
 
     // After a long stillness the first move is answered at once, never only by the slow poll
     // (every 2 s) of a creature that stopped drawing.
-    std::this_thread::sleep_for(std::chrono::seconds(5));
-    const QImage still = Probe().Grab(run.Geometry());
-    const auto moved = std::chrono::steady_clock::now();
-    Probe().MovePointer(1000, 40);
-    ASSERT_TRUE(WaitFor([&] { return Probe().Grab(run.Geometry()) != still; }))
-        << "the eyes never turned";
-    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(
-                  std::chrono::steady_clock::now() - moved)
-                  .count(),
-              500);
+    const auto woke = WakeAfterStillness(run, {1000, 40});
+    ASSERT_TRUE(woke) << "the eyes never turned";
+    EXPECT_LT(woke->count(), 500);
 }
 
 // A skin named in the registry is shown, its background a GIF; the position is read too.
