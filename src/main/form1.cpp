@@ -78,18 +78,18 @@ void Form1::LoadInfo() {
     ActivateSkin(s.Skin);
 }
 
-void Form1::SaveInfo() {
-    WriteStoredSettings(store_, Left(), Top(), general_);
+bool Form1::SaveInfo() {
+    return WriteStoredSettings(store_, Left(), Top(), general_);
 }
 
 void Form1::Form_QueryUnload() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    SaveInfo();
+    const bool saved = SaveInfo();
     Timer1.stop();
     idlePoll_.stop();
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(saved ? 0 : 1);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -30,8 +30,10 @@ public:
     void Form_Load();
     void Timer1_Timer();
     void LoadInfo();
-    void SaveInfo();
-    // Runs once however the window closes: saves the settings and ends the program.
+    // Whether the settings were stored.
+    bool SaveInfo();
+    // Runs once however the window closes: saves the settings and ends the program, with exit
+    // status 1 when they could not be stored (nothing is shown).
     void Form_QueryUnload();
 
     void ActivateSkin(const QString& name);

@@ -79,14 +79,14 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     return s;
 }
 
-void WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general) {
-    store.SaveSettings(kSettingsApp, kSettingsSection,
-                       {{QStringLiteral("Left"), SingleToText(left)},
-                        {QStringLiteral("Top"), SingleToText(top)},
-                        {QStringLiteral("Skin"), general.SkinName},
-                        {QStringLiteral("Speed"), QString::number(general.Speed)},
-                        {QStringLiteral("OnTop"), BoolText(general.OnTop)},
-                        {QStringLiteral("Blink"), BoolText(general.Blink)}});
+bool WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general) {
+    return store.SaveSettings(kSettingsApp, kSettingsSection,
+                              {{QStringLiteral("Left"), SingleToText(left)},
+                               {QStringLiteral("Top"), SingleToText(top)},
+                               {QStringLiteral("Skin"), general.SkinName},
+                               {QStringLiteral("Speed"), QString::number(general.Speed)},
+                               {QStringLiteral("OnTop"), BoolText(general.OnTop)},
+                               {QStringLiteral("Blink"), BoolText(general.Blink)}});
 }
 
 } // namespace orbo

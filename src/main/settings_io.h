@@ -28,8 +28,9 @@ struct StoredSettings {
 // speed that is no number (or no usable pixel position) gives that key's default.
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
 
-// Saves the six keys as one set, in the order Left, Top, Skin, Speed, OnTop, Blink.
-void WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general);
+// Saves the six keys as one set, in the order Left, Top, Skin, Speed, OnTop, Blink; whether the
+// store kept them.
+bool WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general);
 
 // The decimal text of a single-precision number in the user's locale; whole numbers have no
 // decimal point. And the reverse: the user's locale first, then the C locale.

@@ -79,15 +79,17 @@ QString MemorySettingsStore::GetSetting(const QString& application, const QStrin
     return it == Values.end() ? defaultValue : it->second;
 }
 
-void MemorySettingsStore::SaveSetting(const QString& application, const QString& section,
+bool MemorySettingsStore::SaveSetting(const QString& application, const QString& section,
                                       const QString& key, const QString& value) {
     Values[MakeKey(application, section, key)] = value;
+    return true;
 }
 
-void MemorySettingsStore::SaveSettings(const QString& application, const QString& section,
+bool MemorySettingsStore::SaveSettings(const QString& application, const QString& section,
                                        const SettingValues& values) {
     for (const auto& [key, value] : values)
         Values[MakeKey(application, section, key)] = value;
+    return true;
 }
 
 IniSettingsStore::IniSettingsStore(QString folder, int lockWaitMs)
@@ -114,12 +116,12 @@ QString IniSettingsStore::GetSetting(const QString& application, const QString& 
     return line.mid(line.indexOf(u'=') + 1);
 }
 
-void IniSettingsStore::SaveSetting(const QString& application, const QString& section,
+bool IniSettingsStore::SaveSetting(const QString& application, const QString& section,
                                    const QString& key, const QString& value) {
-    SaveSettings(application, section, {{key, value}});
+    return SaveSettings(application, section, {{key, value}});
 }
 
-void IniSettingsStore::SaveSettings(const QString& application, const QString& section,
+bool IniSettingsStore::SaveSettings(const QString& application, const QString& section,
                                     const SettingValues& values) {
     QDir().mkpath(folder_);
     // Held from the read to the rename, so the file ends as the last saver's whole set. A lock
@@ -131,7 +133,7 @@ void IniSettingsStore::SaveSettings(const QString& application, const QString& s
     const QString path = FilePath(application);
     auto read = ReadLines(path);
     if (!read)
-        return;
+        return false;
     QStringList& lines = *read;
     for (const auto& [key, value] : values) {
         const QString entry = key + u'=' + OneLine(value);
@@ -152,12 +154,12 @@ void IniSettingsStore::SaveSettings(const QString& application, const QString& s
         }
     }
     // QSaveFile writes a temporary file in the same folder, flushes it to disk and renames it.
+    // Unbuffered, so that a write the disk refuses fails here rather than inside commit(), which
+    // in Qt 6.4 still renames a short file over the good one. A file never committed is removed.
+    const QByteArray text = (lines.join(u'\n') + u'\n').toUtf8();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    file.write(lines.join(u'\n').toUtf8());
-    file.write("\n");
-    file.commit();
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(text) == text.size() && file.commit();
 }
 
 QString DefaultSettingsFolder() {
@@ -203,17 +205,19 @@ public:
         QSettings settings(Root(application, section), QSettings::NativeFormat);
         return settings.value(key, defaultValue).toString();
     }
-    void SaveSetting(const QString& application, const QString& section, const QString& key,
+    bool SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override {
-        SaveSettings(application, section, {{key, value}});
+        return SaveSettings(application, section, {{key, value}});
     }
-    void SaveSettings(const QString& application, const QString& section,
+    bool SaveSettings(const QString& application, const QString& section,
                       const SettingValues& values) override {
         const RegistrySaveLock lock;
         QSettings settings(Root(application, section), QSettings::NativeFormat);
         for (const auto& [key, value] : values)
             settings.setValue(key, value);
         settings.sync(); // while the lock is held
+        // The registry writes each value at once; a refused one leaves an access error here.
+        return settings.status() == QSettings::NoError;
     }
 
 private:

@@ -19,11 +19,13 @@ public:
     // The stored text, or defaultValue when the key is missing or cannot be read.
     virtual QString GetSetting(const QString& application, const QString& section,
                                const QString& key, const QString& defaultValue) = 0;
-    virtual void SaveSetting(const QString& application, const QString& section, const QString& key,
+    // Whether the value was stored.
+    virtual bool SaveSetting(const QString& application, const QString& section, const QString& key,
                              const QString& value) = 0;
     // Saves the values as one set: a reader, or another program saving its own set at the same
-    // moment, sees either all of them or none.
-    virtual void SaveSettings(const QString& application, const QString& section,
+    // moment, sees either all of them or none. Whether all of them were stored; a save that fails
+    // leaves what was stored before.
+    virtual bool SaveSettings(const QString& application, const QString& section,
                               const SettingValues& values) = 0;
 };
 
@@ -32,9 +34,9 @@ class MemorySettingsStore : public SettingsStore {
 public:
     QString GetSetting(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue) override;
-    void SaveSetting(const QString& application, const QString& section, const QString& key,
+    bool SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override;
-    void SaveSettings(const QString& application, const QString& section,
+    bool SaveSettings(const QString& application, const QString& section,
                       const SettingValues& values) override;
 
     // application / section / key, keys compared ignoring letter case like the other stores.
@@ -49,15 +51,17 @@ public:
 // the user takes, so that two programs saving at once do not interleave their rewrites. The
 // lock never stops a save: a lock whose holder is gone is taken over, and one that cannot be
 // had within lockWaitMs (a live holder, a read-only folder) is done without. A file that cannot be
-// read gives the defaults, and one that cannot be read whole is not written over.
+// read gives the defaults, and one that cannot be read whole is not written over. A save that
+// cannot write the whole new file (a full disk, a read-only file or folder) leaves the old one as
+// it was and reports the failure.
 class IniSettingsStore : public SettingsStore {
 public:
     explicit IniSettingsStore(QString folder, int lockWaitMs = 2000);
     QString GetSetting(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue) override;
-    void SaveSetting(const QString& application, const QString& section, const QString& key,
+    bool SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override;
-    void SaveSettings(const QString& application, const QString& section,
+    bool SaveSettings(const QString& application, const QString& section,
                       const SettingValues& values) override;
 
     QString FilePath(const QString& application) const;

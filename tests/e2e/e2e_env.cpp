@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <sys/resource.h>
 #include <thread>
 
 namespace orbo::e2e {
@@ -29,9 +30,26 @@ struct Server {
     }
 };
 
+// A session bus of the test program's own, as a desktop session has: without one, a program that
+// links D-Bus autolaunches a bus daemon (where dbus-x11 is installed) that outlives it.
+struct SessionBus {
+    QProcess process;
+    SessionBus() {
+        process.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
+        if (!process.waitForReadyRead(20000))
+            qFatal("dbus-daemon did not start");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", process.readLine().trimmed());
+    }
+    ~SessionBus() {
+        process.terminate();
+        process.waitForFinished();
+    }
+};
+
 } // namespace
 
 QString Display() {
+    static const SessionBus bus;
     static const Server server;
     return server.display;
 }
@@ -85,10 +103,11 @@ QMap<QString, QString> OrboRun::ReadSettings() const {
 
 bool OrboRun::Start(const QMap<QString, QString>& environment) {
     const bool wine = binary_.endsWith(QLatin1String(".exe"));
+    const QString display = Display(); // starts the session bus the environment names
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"WAYLAND_DISPLAY", "SESSION_MANAGER", "QT_QPA_PLATFORM"})
         env.remove(QLatin1String(name));
-    env.insert(u"DISPLAY"_s, Display());
+    env.insert(u"DISPLAY"_s, display);
     env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
     env.insert(u"XDG_DATA_HOME"_s, data_.path());
     if (!wine)
@@ -98,6 +117,13 @@ bool OrboRun::Start(const QMap<QString, QString>& environment) {
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setStandardOutputFile(config_.filePath(u"orbo.log"_s));
+    process_.setChildProcessModifier([limit = fileSizeLimit_] {
+        if (limit < 0)
+            return;
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{rlim_t(limit), rlim_t(limit)};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+    });
     process_.start(wine ? u"wine"_s : binary_, wine ? QStringList{binary_} : QStringList());
     if (!process_.waitForStarted())
         return false;
@@ -136,11 +162,12 @@ bool WaitFor(const std::function<bool()>& check, std::chrono::milliseconds timeo
     return true;
 }
 
-std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run, QPoint to) {
+std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
+                                                            const std::function<void()>& act) {
     std::this_thread::sleep_for(std::chrono::seconds(5));
     const QImage still = Probe().Grab(run.Geometry());
     const auto moved = std::chrono::steady_clock::now();
-    Probe().MovePointer(to.x(), to.y());
+    act();
     if (!WaitFor([&] { return Probe().Grab(run.Geometry()) != still; }))
         return std::nullopt;
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -

@@ -62,6 +62,9 @@ public:
     // Starts the program on the test's display, these variables of its environment changed
     // (removed when empty), and waits until its window is mapped.
     bool Start(const QMap<QString, QString>& environment = {});
+    // From the next start on, the program's writes fail past this many bytes of a file, as on a
+    // full disk (SIGXFSZ ignored).
+    void LimitFileSize(long bytes) { fileSizeLimit_ = bytes; }
     unsigned long Window() const { return window_; }
     QRect Geometry() const { return Probe().Geometry(window_).value_or(QRect()); }
     bool Alive() const { return process_.state() == QProcess::Running; }
@@ -76,14 +79,19 @@ private:
     QTemporaryDir data_;
     QProcess process_;
     unsigned long window_ = 0;
+    long fileSizeLimit_ = -1;
 };
 
 // Polls check every 20 ms until it holds or the timeout passes.
 bool WaitFor(const std::function<bool()>& check,
              std::chrono::milliseconds timeout = std::chrono::seconds(5));
-// Leaves the pointer still for 5 s, so that the creature stops drawing, then moves it to `to`:
-// how long the eyes took to turn; nothing when they never did.
-std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run, QPoint to);
+// Leaves the pointer still for 5 s, so that the creature stops drawing, then acts (moves the
+// pointer, presses a button): how long the creature took to change; nothing when it never did.
+std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
+                                                            const std::function<void()>& act);
+inline std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run, QPoint to) {
+    return WakeAfterStillness(run, [to] { Probe().MovePointer(to.x(), to.y()); });
+}
 
 void Click(QPoint at, int button = 1);
 // Presses button at from, moves to to in steps, as a hand would, and releases it there.

@@ -168,6 +168,30 @@ TEST(Handling, EndingsSaveOnce) {
     }
 }
 
+// A full disk at the end costs nothing that was saved before: the settings file is left byte for
+// byte, no temporary file stays beside it, and the exit status says the save failed.
+TEST(Handling, FullDiskKeepsTheSettingsFile) {
+    for (const long limit : {0L, 40L}) {
+        SCOPED_TRACE(limit);
+        OrboRun run;
+        ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(200)}, {u"Top"_s, Twips(100)}}));
+        QFile file(run.SettingsFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        run.LimitFileSize(limit);
+        ASSERT_TRUE(run.Start());
+        Drag(QPoint(200, 100) + kGrab, QPoint(400, 300) + kGrab);
+        ASSERT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == QPoint(400, 300); }));
+        run.Signal(SIGTERM);
+        EXPECT_EQ(std::optional<int>(1), run.WaitExit());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(before.toStdString(), file.readAll().toStdString());
+        EXPECT_EQ(QStringList({u"Z Orbo.ini"_s, u"orbo.log"_s}),
+                  QDir(run.ConfigFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name));
+    }
+}
+
 // Under a real window manager the creature is a desktop toy: no taskbar or pager entry, always
 // on top, and clicking or dragging it leaves the keyboard focus where the user is typing.
 TEST(Handling, DesktopToyUnderOpenbox) {

@@ -13,6 +13,8 @@
 #include <array>
 #include <csignal>
 #include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,11 +31,21 @@ pid_t Spawn(const std::function<void()>& body) {
     return child;
 }
 
-// Waits for the child; whether it ended by itself with status 0.
-bool EndedCleanly(pid_t child) {
+// Waits for the child; its exit status, or -1 when it did not end by itself.
+int ExitStatus(pid_t child) {
     int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)
+               ? WEXITSTATUS(status)
+               : -1;
+}
+
+bool EndedCleanly(pid_t child) {
+    return ExitStatus(child) == 0;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 // A writer killed at any moment leaves either the previous file or the new one, never a part.
@@ -137,6 +149,70 @@ TEST(IniSettingsStore, SavesWhateverStateTheLockIsIn) {
         EXPECT_EQ(u"Blue", store.GetSetting(kSettingsApp, kSettingsSection, "Skin", {}));
         EXPECT_EQ(u"7", store.GetSetting(kSettingsApp, kSettingsSection, "Speed", {}));
         EXPECT_EQ(lock == HeldByTheLiving || lock == AFolder, QFileInfo::exists(lockPath));
+    }
+}
+
+// A save that cannot be written whole leaves the file exactly as it was, leaves no temporary file
+// beside it and says it failed. Each save runs in a child that writes as a full disk does (a
+// file-size limit, SIGXFSZ ignored) or as another user, since root may write anything.
+TEST(IniSettingsStore, ASaveThatFailsLeavesTheFileAsItWas) {
+    enum Trouble { SizeLimit0, SizeLimit40, ReadOnlyFile, ReadOnlyFolder, AFolder, TooLarge };
+    const std::pair<const char*, Trouble> rows[] = {{"writes limited to 0 bytes", SizeLimit0},
+                                                    {"writes limited to 40 bytes", SizeLimit40},
+                                                    {"a read-only settings file", ReadOnlyFile},
+                                                    {"a read-only settings folder", ReadOnlyFolder},
+                                                    {"a folder in the file's place", AFolder},
+                                                    {"a file too large to read", TooLarge}};
+    const bool root = ::geteuid() == 0;
+    constexpr uid_t kNobody = 65534;
+    for (const auto& [name, trouble] : rows) {
+        SCOPED_TRACE(name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Z Orbo.ini"));
+        const QByteArray old = trouble == TooLarge
+                                   ? "[Setting]\nSkin=Kept\n; " + QByteArray(17 << 20, 'x')
+                                   : "; mine\n[Setting]\nLeft=15\nTop=30\nSkin=Kept\nSpeed=5\n";
+        if (trouble == AFolder) {
+            ASSERT_TRUE(QDir().mkdir(path));
+        } else {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        // Another user, when root, sees the file or the folder as read-only.
+        const bool asNobody = root && (trouble == ReadOnlyFile || trouble == ReadOnlyFolder);
+        const QByteArray folder = QFile::encodeName(dir.path());
+        const QByteArray file = QFile::encodeName(path);
+        if (trouble == ReadOnlyFile) {
+            ASSERT_EQ(0, root ? ::chown(folder, kNobody, kNobody) : ::chmod(file, 0444));
+        }
+        if (trouble == ReadOnlyFolder) {
+            ASSERT_EQ(0, root ? ::chown(file, kNobody, kNobody) : 0);
+            ASSERT_EQ(0, ::chmod(folder, 0555));
+        }
+        const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+        const int status = ExitStatus(Spawn([&] {
+            if (trouble == SizeLimit0 || trouble == SizeLimit40) {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlim_t limit = trouble == SizeLimit0 ? 0 : 40;
+                const rlimit size{limit, limit};
+                if (::setrlimit(RLIMIT_FSIZE, &size) != 0)
+                    ::_exit(3);
+            }
+            if (asNobody && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+                ::_exit(3);
+            IniSettingsStore store(dir.path(), 100);
+            mdlGeneral general;
+            general.SkinName = QStringLiteral("New");
+            ::_exit(WriteStoredSettings(store, 150, 300, general) ? 0 : 1);
+        }));
+        ::chmod(folder, 0700);
+        EXPECT_EQ(1, status) << "the save did not report its failure";
+        if (trouble == AFolder)
+            EXPECT_TRUE(QFileInfo(path).isDir());
+        else
+            EXPECT_TRUE(Contents(path) == old) << Contents(path).left(200).toStdString();
+        EXPECT_EQ(entries, QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden));
     }
 }
 

@@ -97,29 +97,5 @@ TEST(IniSettingsStore, KeepsOtherSectionsAndLinesOfAnEditedFile) {
               QString::fromUtf8(file.readAll()));
 }
 
-// A file too large to read whole, or a folder in its place: defaults, and it is left as it is.
-TEST(IniSettingsStore, AFileItCannotReadIsNeitherReadNorOverwritten) {
-    for (const bool folder : {false, true}) {
-        SCOPED_TRACE(folder ? "a folder" : "too large");
-        QTemporaryDir dir;
-        const QString path = dir.path() + QStringLiteral("/Z Orbo.ini");
-        QFile file(path);
-        if (folder) {
-            ASSERT_TRUE(QDir().mkdir(path));
-        } else {
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
-                        file.write("[Setting]\nSkin=Kept\n; " + QByteArray(17 << 20, 'x')) > 0);
-            file.close();
-        }
-        const QFileInfo before(path);
-        IniSettingsStore store(dir.path());
-        EXPECT_EQ(u"d", store.GetSetting(kSettingsApp, kSettingsSection, "Skin", "d"));
-        store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("Skin"), "x");
-        const QFileInfo after(path);
-        EXPECT_EQ(before.isDir(), after.isDir());
-        EXPECT_EQ(before.size(), after.size());
-    }
-}
-
 } // namespace
 } // namespace orbo
