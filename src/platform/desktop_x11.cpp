@@ -28,10 +28,14 @@ public:
         root_ = DefaultRootWindow(display_);
         int event = 0;
         int error = 0;
+        // From 2.1 on, raw events reach every client that selected them on the root window, also
+        // while another program grabs the pointer; under 2.0 they go to the grabbing client
+        // only, and a creature that waits for them would freeze during every grab.
         int major = 2;
-        int minor = 0;
+        int minor = 2;
         if (XQueryExtension(display_, "XInputExtension", &xiOpcode_, &event, &error) &&
-            XIQueryVersion(display_, &major, &minor) == Success) {
+            XIQueryVersion(display_, &major, &minor) == Success &&
+            (major > 2 || (major == 2 && minor >= 1))) {
             unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
             XISetMask(bits, XI_RawMotion);
             XISetMask(bits, XI_RawButtonPress);

@@ -80,6 +80,37 @@ TEST(Eyes, ButtonsShowTheirLids) {
     Probe().Button(1, false);
 }
 
+// Another program holding the pointer does not freeze the creature: during its pointer grab (a
+// window being moved, a menu open) the eyes follow, and while a button is held in its window
+// (text being selected) the lids show and go, each answered at once, not by the slow poll.
+TEST(Eyes, FollowWhileAnotherProgramHoldsThePointer) {
+    const auto answered = [](const OrboRun& run, const std::function<void()>& act) {
+        const auto woke = WakeAfterStillness(run, act);
+        return woke && woke->count() < 500;
+    };
+    OrboRun eyes;
+    const QString kinds = StartWithSkin(
+        eyes, u"Kinds"_s, {u"Donut"_s, u"Compass"_s, u"Radar"_s, u"Peeker"_s, u"Gridlock"_s});
+    ASSERT_FALSE(kinds.isEmpty());
+    ASSERT_TRUE(Probe().GrabPointer(true));
+    EXPECT_TRUE(answered(eyes, [] { Probe().MovePointer(1000, 60); }));
+    EXPECT_EQ("", WaitForRendering(eyes.Window(), kinds, {1000, 60}, u"grab-eyes"_s));
+    Probe().GrabPointer(false);
+    eyes.Signal(SIGTERM);
+    ASSERT_EQ(std::optional<int>(0), eyes.WaitExit());
+
+    OrboRun lids;
+    const QString skin = StartWithSkin(lids, u"Lids"_s, {u"Sleepy"_s});
+    ASSERT_FALSE(skin.isEmpty());
+    const QPoint inOther(800, 600);
+    Probe().CreatePlainWindow(QRect(inOther - QPoint(100, 100), QSize(200, 200)));
+    Probe().MovePointer(inOther.x(), inOther.y());
+    EXPECT_TRUE(answered(lids, [] { Probe().Button(1, true); })) << "the lids did not close";
+    EXPECT_EQ("", WaitForRendering(lids.Window(), skin, inOther, u"grab-lids"_s, "1,0,0"));
+    EXPECT_TRUE(answered(lids, [] { Probe().Button(1, false); })) << "the lids did not open";
+    EXPECT_EQ("", WaitForRendering(lids.Window(), skin, inOther, u"grab-lids-open"_s));
+}
+
 // An eyes-applet theme imported with orbo-skin-import into the user's skins shows its eyes.
 TEST(Eyes, ImportedTheme) {
     OrboRun run;

@@ -86,6 +86,7 @@ unsigned long XProbe::CreatePlainWindow(const QRect& rect) const {
         display_, Root(), rect.x(), rect.y(), static_cast<unsigned>(rect.width()),
         static_cast<unsigned>(rect.height()), 0, BlackPixel(display_, screen),
         WhitePixel(display_, screen));
+    XSelectInput(display_, window, ButtonPressMask | ButtonReleaseMask);
     XMapWindow(display_, window);
     XSync(display_, False);
     return window;
@@ -187,6 +188,17 @@ QImage XProbe::Grab(const QRect& rect) const {
 void XProbe::MovePointer(int x, int y) const {
     XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
     XSync(display_, False);
+}
+
+bool XProbe::GrabPointer(bool grab) const {
+    if (!grab) {
+        XUngrabPointer(display_, CurrentTime);
+        XSync(display_, False);
+        return true;
+    }
+    return XGrabPointer(display_, Root(), False,
+                        ButtonPressMask | ButtonReleaseMask | PointerMotionMask, GrabModeAsync,
+                        GrabModeAsync, None, None, CurrentTime) == GrabSuccess;
 }
 
 void XProbe::Button(int button, bool press) const {

@@ -40,7 +40,8 @@ public:
     // A property of 32-bit items (atoms, cardinals, WM_HINTS); empty when it is missing.
     std::vector<unsigned long> Property32(unsigned long window, const char* name) const;
     QStringList AtomNames(unsigned long window, const char* name) const;
-    // A plain mapped top-level window that takes the focus, like one a user types in.
+    // A plain mapped top-level window that takes the focus and the button presses made on it
+    // (so a press there grabs the pointer for this client), like one a user types in.
     unsigned long CreatePlainWindow(const QRect& rect) const;
     unsigned long FocusedWindow() const;
 
@@ -51,6 +52,9 @@ public:
     QImage Grab(const QRect& rect) const;
 
     void MovePointer(int x, int y) const;
+    // Takes (or gives back) an active pointer grab, as a program does while it moves a window or
+    // shows a menu; whether it was had.
+    bool GrabPointer(bool grab) const;
     void Button(int button, bool press) const;
     // Presses and releases a key by its keysym name ("Down", "Escape").
     bool TapKey(const char* keysymName) const;
