@@ -4,6 +4,8 @@
 # starts Xvfb on a free display number (never :0) with SCREEN (default 1024x768x24) at 96 dpi,
 # waits until it accepts clients and sets $display (":N") and $server_pid; the caller ends
 # $server_pid. DIR holds the display file (TAG.displayfd, so one script can start several).
+# Without a session bus in the environment it starts one that ends with the server, as a desktop
+# session has: a program that finds none autolaunches a bus daemon that outlives it.
 # Returns 1, saying so on stderr, when no server starts.
 xvfb_start() {
   local dir=$1 tag=${2:-xvfb} screen=${3:-1024x768x24} n
@@ -15,7 +17,13 @@ xvfb_start() {
       3>"$dir/$tag.displayfd" >/dev/null 2>&1 &
     server_pid=$!
     for _ in $(seq 500); do
-      [ -s "$dir/$tag.displayfd" ] && { display=":$n"; return 0; }
+      if [ -s "$dir/$tag.displayfd" ]; then
+        display=":$n"
+        if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-launch >/dev/null; then
+          eval "$(DISPLAY=$display dbus-launch --sh-syntax --exit-with-x11)"
+        fi
+        return 0
+      fi
       kill -0 "$server_pid" 2>/dev/null || break
       sleep 0.01
     done
