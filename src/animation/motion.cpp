@@ -115,8 +115,10 @@ std::optional<QPoint> GetMatrixCell(std::uint8_t columns, std::uint8_t rows, QPo
     const float sh = u.ScaleY(screen.Height, ScaleUnit::Twips, ScaleUnit::Pixels);
     if (!(sw > 0) || !(sh > 0))
         return std::nullopt;
-    const auto column = RoundToInt32(std::floor(cursor.x() / static_cast<double>(sw) * columns));
-    const auto row = RoundToInt32(std::floor(cursor.y() / static_cast<double>(sh) * rows));
+    const double x = cursor.x() - u.ExactPixelsX(screen.Left);
+    const double y = cursor.y() - u.ExactPixelsY(screen.Top);
+    const auto column = RoundToInt32(std::floor(x / static_cast<double>(sw) * columns));
+    const auto row = RoundToInt32(std::floor(y / static_cast<double>(sh) * rows));
     if (!column || !row)
         return std::nullopt;
     return QPoint(*column, *row);

@@ -22,12 +22,16 @@ struct TravelBox {
     std::int32_t Height = 0; // the box's height less the picture's
 };
 
-// The primary screen as the rules see it: Screen.Width and Screen.Height in twips, and the
-// conversion between twips and pixels.
+// A screen as the rules see it: Screen.Width and Screen.Height in twips, and the conversion
+// between twips and pixels. The reach of "auto" and "distan" is measured on the primary screen;
+// "rect" and "matrix" map the cursor onto the box around every monitor, whose top-left corner
+// (twips) is Left and Top.
 struct ScreenTwips {
     float Width = 0;
     float Height = 0;
     Units ScaleUnits;
+    float Left = 0;
+    float Top = 0;
 };
 
 // What "auto" reads besides the eye: the cursor (screen pixels), the creature window's top-left
@@ -61,8 +65,8 @@ std::optional<std::uint8_t> GetDistanceIndex(QPoint centre, std::uint8_t frames,
 // "rect": the cursor, screen pixels.
 QPoint GetCursorPoint(QPoint cursor);
 
-// "matrix": the column and row of the screen band under the cursor, nothing clamped (a cursor on
-// another monitor gives a cell outside the grid).
+// "matrix": the column and row of the screen band under the cursor, nothing clamped (a cursor
+// outside the screen gives a cell outside the grid).
 std::optional<QPoint> GetMatrixCell(std::uint8_t columns, std::uint8_t rows, QPoint cursor,
                                     const ScreenTwips& screen);
 

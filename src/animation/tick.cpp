@@ -24,7 +24,8 @@ struct Eyes {
     float WindowLeft;
     float WindowTop;
     Surface& Out;
-    ScreenTwips Screen;
+    ScreenTwips Screen; // the primary screen
+    ScreenTwips Box;    // the box around every monitor
 
     const Units& U() const { return Screen.ScaleUnits; }
 
@@ -95,7 +96,7 @@ struct Eyes {
         const auto size = Measure(eye.Pic);
         if (!columns || !rows || *columns == 0 || *rows == 0 || !size)
             return;
-        const auto cell = GetMatrixCell(*columns, *rows, Desk.GetCursorPos(), Screen);
+        const auto cell = GetMatrixCell(*columns, *rows, Desk.GetCursorPos(), Box);
         if (!cell || cell->x() < 0 || cell->x() >= *columns || cell->y() < 0 || cell->y() >= *rows)
             return;
         const float cw = size->Width / c;
@@ -107,15 +108,17 @@ struct Eyes {
 
     void DrawRect(const EyeDef& eye) {
         const auto size = Measure(eye.Pic);
-        const float sw = U().ScaleX(Screen.Width, ScaleUnit::Twips, ScaleUnit::Pixels);
-        const float sh = U().ScaleY(Screen.Height, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float sw = U().ScaleX(Box.Width, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float sh = U().ScaleY(Box.Height, ScaleUnit::Twips, ScaleUnit::Pixels);
         if (!size || !(sw > 0) || !(sh > 0))
             return;
         const QPoint cursor = GetCursorPoint(Desk.GetCursorPos());
+        const double cx = cursor.x() - U().ExactPixelsX(Box.Left);
+        const double cy = cursor.y() - U().ExactPixelsY(Box.Top);
         const double travelX = eye.Width - size->Width;
         const double travelY = eye.Height - size->Height;
-        const auto left = static_cast<float>(eye.X + travelX * cursor.x() / sw);
-        const auto top = static_cast<float>(eye.Y + travelY * cursor.y() / sh);
+        const auto left = static_cast<float>(eye.X + travelX * cx / sw);
+        const auto top = static_cast<float>(eye.Y + travelY * cy / sh);
         MaskedDraw(eye, left, top, std::nullopt);
     }
 
@@ -172,12 +175,15 @@ void RunTick(const SkinDef& skin, bool blink, Desktop& desktop, float windowLeft
     const auto& eyes = skin.Eyes;
     // The eye count is an unsigned byte: at most 255 eyes are drawn.
     const int upper = std::min(skin.EyesUBound(), 255);
+    const Units units = desktop.ScreenUnits();
+    const TwipsRect box = desktop.DesktopBox();
     Eyes drawer{blink,
                 desktop,
                 windowLeft,
                 windowTop,
                 surface,
-                ScreenTwips{desktop.ScreenWidth(), desktop.ScreenHeight(), desktop.ScreenUnits()}};
+                ScreenTwips{desktop.ScreenWidth(), desktop.ScreenHeight(), units},
+                ScreenTwips{box.Width, box.Height, units, box.Left, box.Top}};
     for (int i = 1; i <= upper; ++i)
         drawer.Draw(eyes[static_cast<size_t>(i)]);
 }

@@ -2,14 +2,14 @@
 
 namespace orbo {
 
-std::optional<float> DragAxis(float proposed, float size, float screen) {
+std::optional<float> DragAxis(float proposed, float size, Span span) {
     const float farEdge = proposed + size;
-    if (proposed > 0 && farEdge < screen)
+    if (proposed > span.Low && farEdge < span.High)
         return proposed;
-    if (proposed < 0)
-        return 0.0f;
-    if (farEdge > screen)
-        return screen - size;
+    if (proposed < span.Low)
+        return span.Low;
+    if (farEdge > span.High)
+        return span.High - size;
     return std::nullopt;
 }
 

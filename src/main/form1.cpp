@@ -139,6 +139,9 @@ void Form1::Timer1_Timer() {
     // A tick draws the same frame from the same inputs, so once one changed nothing and nothing
     // moved since the one before, ticking on would only repeat it: stop until told otherwise.
     const TickInputs inputs = ReadInputs();
+    // Monitors added, removed or resized: a creature left on none comes back to the nearest.
+    if (!lastInputs_.monitors.empty() && inputs.monitors != lastInputs_.monitors)
+        KeepOnMonitors(*this, desktop_);
     const bool still = changed.isEmpty() && inputs == lastInputs_ && !announced_;
     lastInputs_ = inputs;
     announced_ = false;
@@ -155,7 +158,7 @@ Form1::TickInputs Form1::ReadInputs() {
             desktop_.GetAsyncKeyState(MouseButton::Right),
             desktop_.GetAsyncKeyState(MouseButton::Middle),
             pos(),
-            desktop_.ScreenSizePixels()};
+            desktop_.GetMonitors()};
 }
 
 void Form1::Wake() {
@@ -192,14 +195,22 @@ void Form1::Form_MouseDown(int button, float x, float y) {
 void Form1::Form_MouseMove(int button, float x, float y) {
     if (button != ButtonCode(MouseButton::Left) || !dragging_)
         return;
-    if (const auto left = DragAxis(Left() + x - grabX_, Width(), desktop_.ScreenWidth()))
+    // The edges are those of the monitors the creature is on: first across, then up or down
+    // from where that left it.
+    const Monitors monitors = desktop_.GetMonitors();
+    const auto here = [this] { return TwipsRect{Left(), Top(), Width(), Height()}; };
+    if (const auto left =
+            DragAxis(Left() + x - grabX_, Width(), HorizontalSpan(monitors, here(), units_)))
         SetLeft(*left);
-    if (const auto top = DragAxis(Top() + y - grabY_, Height(), desktop_.ScreenHeight()))
+    if (const auto top =
+            DragAxis(Top() + y - grabY_, Height(), VerticalSpan(monitors, here(), units_)))
         SetTop(*top);
 }
 
 void Form1::Form_MouseUp(int, float, float) {
     dragging_ = false;
+    // Between monitors of different scales a drag can end where no monitor shows it.
+    KeepOnMonitors(*this, desktop_);
 }
 
 QPointF Form1::EventTwips(const QMouseEvent& event) const {
@@ -228,9 +239,7 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
 
 void Form1::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QImage& frame = surface_.Image();
-    for (const QRect& r : event->region())
-        painter.drawImage(r.topLeft(), frame, r);
+    surface_.Draw(painter, event->region(), devicePixelRatioF());
 }
 
 PixelGeometry Form1::Geometry() const {

@@ -2,6 +2,7 @@
 
 #include "platform/creature_window.h"
 #include "platform/interval_timer.h"
+#include "platform/monitors.h"
 #include "platform/surface.h"
 #include "skin/default_skin.h"
 
@@ -97,7 +98,7 @@ private:
         bool right = false;
         bool middle = false;
         QPoint position;
-        QSize screen;
+        Monitors monitors;
         bool operator==(const TickInputs&) const = default;
     };
     TickInputs ReadInputs();

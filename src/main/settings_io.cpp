@@ -62,8 +62,10 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     const auto get = [&store](const QString& key, const QString& fallback) {
         return store.GetSetting(kSettingsApp, kSettingsSection, key, fallback);
     };
-    const float left = desktop.ScreenWidth() / 2;
-    const float top = desktop.ScreenHeight() / 2;
+    // The primary monitor's centre, wherever that monitor stands on the desktop.
+    const QPointF origin = desktop.PrimaryOrigin();
+    const float left = static_cast<float>(origin.x()) + desktop.ScreenWidth() / 2;
+    const float top = static_cast<float>(origin.y()) + desktop.ScreenHeight() / 2;
     const Units units = desktop.ScreenUnits();
     s.Left = PositionOr(get(QStringLiteral("Left"), SingleToText(left)), left, units, true);
     s.Top = PositionOr(get(QStringLiteral("Top"), SingleToText(top)), top, units, false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "monitors.h"
 #include "units.h"
 
 #include <QtCore/QPoint>
@@ -7,6 +8,8 @@
 
 #include <functional>
 #include <memory>
+
+class QObject;
 
 namespace orbo {
 
@@ -24,21 +27,31 @@ inline int ButtonCode(Qt::MouseButtons buttons) {
            (buttons.testFlag(Qt::MiddleButton) ? ButtonCode(MouseButton::Middle) : 0);
 }
 
-// What the program asks of the desktop: the global cursor and mouse buttons and the primary
-// screen's size. Positions are in pixels; one pixel is TwipsPerPixel twips.
+// What the program asks of the desktop: the global cursor and mouse buttons, the primary
+// screen's size and every monitor's place. Positions are in device-independent pixels (Qt's; the
+// window system's device pixels are converted here); one pixel is TwipsPerPixel twips.
 class Desktop {
 public:
-    virtual ~Desktop() = default;
+    Desktop();
+    virtual ~Desktop();
+    // A copy listens to nothing: the watch and the listener belong to the original.
+    Desktop(const Desktop&);
+    Desktop& operator=(const Desktop&);
 
     virtual QPoint GetCursorPos() = 0;
     // True while the button is held, wherever the cursor is.
     virtual bool GetAsyncKeyState(MouseButton button) = 0;
     virtual QSize ScreenSizePixels() const = 0;
     virtual Units ScreenUnits() const { return {}; }
+    // The monitors, the primary first. By default one, the primary screen at 0,0.
+    virtual Monitors GetMonitors() const;
 
     // Screen.Width and Screen.Height: the primary screen in twips.
     float ScreenWidth() const;
     float ScreenHeight() const;
+    // The primary monitor's top-left corner, and the box around every monitor, in twips.
+    QPointF PrimaryOrigin() const;
+    TwipsRect DesktopBox() const;
     int TwipsPerPixelX() const { return ScreenUnits().TwipsPerPixelX; }
     int TwipsPerPixelY() const { return ScreenUnits().TwipsPerPixelY; }
 
@@ -57,9 +70,12 @@ protected:
         if (inputListener_)
             inputListener_();
     }
+    // Announces every change of the monitors (added, removed, moved, resized, rescaled) as input.
+    void WatchScreens();
 
 private:
     std::function<void()> inputListener_;
+    std::unique_ptr<QObject> screenWatch_;
 };
 
 // The desktop of the platform the program runs on: X11, Windows, or Qt's own view of it.
@@ -76,8 +92,13 @@ public:
         return (button == MouseButton::Left && Left) || (button == MouseButton::Right && Right) ||
                (button == MouseButton::Middle && Middle);
     }
-    QSize ScreenSizePixels() const override { return Screen; }
+    QSize ScreenSizePixels() const override {
+        return MonitorList.empty() ? Screen : MonitorList.front().Pixels.size();
+    }
     Units ScreenUnits() const override { return ScriptedUnits; }
+    Monitors GetMonitors() const override {
+        return MonitorList.empty() ? Desktop::GetMonitors() : MonitorList;
+    }
     bool AnnouncesInput() const override { return Announces; }
     // What a real desktop does when the pointer moves.
     void Announce() { InputArrived(); }
@@ -87,6 +108,8 @@ public:
     bool Right = false;
     bool Middle = false;
     QSize Screen{1024, 768};
+    // When set, the monitors (the primary first) instead of Screen alone.
+    Monitors MonitorList;
     Units ScriptedUnits{};
     bool Announces = false;
     int CursorReads = 0;

@@ -10,9 +10,26 @@
 
 namespace orbo {
 
+Monitors CurrentMonitors() {
+    Monitors monitors;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        monitors.push_back({primary->geometry(), primary->devicePixelRatio()});
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != primary)
+            monitors.push_back({screen->geometry(), screen->devicePixelRatio()});
+    if (monitors.empty())
+        monitors.push_back({QRect(0, 0, 1024, 768), 1});
+    return monitors;
+}
+
 QSize PrimaryScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+Monitors QtDesktop::GetMonitors() const {
+    return CurrentMonitors();
 }
 
 QPoint QtDesktop::GetCursorPos() {
@@ -63,12 +80,9 @@ public:
         mouse.hwndTarget = window_;
         registered_ = ::RegisterRawInputDevices(&mouse, 1, sizeof mouse) != FALSE;
         announcing_ = registered_ && !UnderWine();
-        if (QScreen* screen = QGuiApplication::primaryScreen())
-            screenWatch_ = QObject::connect(screen, &QScreen::geometryChanged, screen,
-                                            [this] { InputArrived(); });
+        WatchScreens();
     }
     ~WindowsDesktop() override {
-        QObject::disconnect(screenWatch_);
         if (!window_)
             return;
         if (registered_) {
@@ -85,10 +99,9 @@ public:
         POINT p{};
         if (!::GetCursorPos(&p))
             return {};
-        // Qt works in device-independent pixels; so do the window's twips.
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
-        return QPoint(qRound(p.x / ratio), qRound(p.y / ratio));
+        // Device pixels of the monitor under the cursor; Qt and the window's twips work in
+        // device-independent ones.
+        return PixelsFromDevice(CurrentMonitors(), QPoint(p.x, p.y));
     }
     bool GetAsyncKeyState(MouseButton button) override {
         const int key = button == MouseButton::Left    ? VK_LBUTTON
@@ -97,6 +110,7 @@ public:
         return ::GetAsyncKeyState(key) != 0;
     }
     QSize ScreenSizePixels() const override { return PrimaryScreenSize(); }
+    Monitors GetMonitors() const override { return CurrentMonitors(); }
     bool AnnouncesInput() const override { return announcing_; }
 
 private:
@@ -122,7 +136,6 @@ private:
     HWND window_ = nullptr;
     bool registered_ = false;
     bool announcing_ = false;
-    QMetaObject::Connection screenWatch_;
 };
 
 } // namespace

@@ -12,8 +12,12 @@ public:
     QPoint GetCursorPos() override;
     bool GetAsyncKeyState(MouseButton button) override;
     QSize ScreenSizePixels() const override;
+    Monitors GetMonitors() const override;
 };
 
+// The monitors as Qt has them, the primary first: every real desktop's. Qt keeps a monitor's
+// origin in device pixels and divides its size by the monitor's device pixel ratio.
+Monitors CurrentMonitors();
 // The primary screen's size in device-independent pixels (what the window system's "pixels"
 // are for the program), shared by every real desktop.
 QSize PrimaryScreenSize();

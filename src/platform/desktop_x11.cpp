@@ -48,9 +48,7 @@ public:
             QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
                              [this] { Drain(); });
             watching_ = true;
-            if (QScreen* screen = QGuiApplication::primaryScreen())
-                QObject::connect(screen, &QScreen::geometryChanged, notifier_.get(),
-                                 [this] { InputArrived(); });
+            WatchScreens();
         }
     }
     ~X11Desktop() override {
@@ -79,6 +77,7 @@ public:
     }
 
     QSize ScreenSizePixels() const override { return PrimaryScreenSize(); }
+    Monitors GetMonitors() const override { return CurrentMonitors(); }
 
     bool AnnouncesInput() const override { return watching_; }
     void Refresh() override { stale_ = true; }
@@ -112,10 +111,8 @@ private:
         unsigned int mask = 0;
         if (XQueryPointer(display_, root_, &rootReturn, &child, &rootX, &rootY, &winX, &winY,
                           &mask)) {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
-            cursor_ = ratio == 1.0 ? QPoint(rootX, rootY)
-                                   : QPoint(qRound(rootX / ratio), qRound(rootY / ratio));
+            // The root window speaks device pixels, scaled per monitor.
+            cursor_ = PixelsFromDevice(CurrentMonitors(), QPoint(rootX, rootY));
             mask_ = mask;
         }
         valid_ = true;

@@ -1,7 +1,11 @@
 #include "native_window.h"
 
+#include "desktop_qt.h"
+#include "monitors.h"
+
 #include <QtCore/QEvent>
 #include <QtGui/QGuiApplication>
+#include <QtGui/QScreen>
 #include <QtGui/QWindow>
 #include <QtWidgets/QWidget>
 
@@ -128,7 +132,9 @@ private:
         Display* display = X11Display();
         if (display == nullptr)
             return;
-        const auto actual = ServerPosition(display, static_cast<::Window>(window_.winId()));
+        auto actual = ServerPosition(display, static_cast<::Window>(window_.winId()));
+        if (actual)
+            actual = PixelsFromDevice(CurrentMonitors(), *actual);
         const QPoint believed = window_.geometry().topLeft();
         // Moving to where the window already is changes nothing on the screen; the window
         // manager answers it with the window's true place, which Qt then keeps.
@@ -148,43 +154,112 @@ bool NativeWindows() {
 }
 #endif
 
-} // namespace
-
-void SetWindowRgn(QWidget& window, const QRegion& region) {
+// Gives the native window its shape in device pixels, scaled by the rule the window's pictures
+// are drawn with, so the outline meets the picture exactly at any scale. Qt's own setMask scales
+// each rectangle on its own, which leaves gaps and overlaps at 125 % and 150 %.
+bool ApplyNativeShape(QWidget& window, const QRegion& region) {
+    const QRegion device = DeviceRegion(region, window.devicePixelRatioF());
 #if defined(Q_OS_WIN)
     if (NativeWindows()) {
         HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
-        for (const QRect& r : region) {
+        for (const QRect& r : device) {
             HRGN part = ::CreateRectRgn(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
             ::CombineRgn(rgn, rgn, part, RGN_OR);
             ::DeleteObject(part);
         }
         ::SetWindowRgn(reinterpret_cast<HWND>(window.winId()), rgn, TRUE); // the window owns rgn
-        return;
+        return true;
     }
 #endif
-    if (!region.isEmpty()) {
-        window.setMask(region);
-        return;
-    }
 #if defined(ORBO_HAVE_X11)
     if (Display* display = X11Display()) {
-        window.clearMask();
-        const auto id = static_cast<::Window>(window.winId());
-        XShapeCombineRectangles(display, id, ShapeBounding, 0, 0, nullptr, 0, ShapeSet, Unsorted);
+        if (!window.mask().isEmpty())
+            window.clearMask();
+        std::vector<XRectangle> rects;
+        rects.reserve(static_cast<size_t>(device.rectCount()));
+        for (const QRect& r : device)
+            rects.push_back({static_cast<short>(r.x()), static_cast<short>(r.y()),
+                             static_cast<unsigned short>(r.width()),
+                             static_cast<unsigned short>(r.height())});
+        XShapeCombineRectangles(display, static_cast<::Window>(window.winId()), ShapeBounding, 0, 0,
+                                rects.data(), static_cast<int>(rects.size()), ShapeSet, Unsorted);
         XFlush(display);
-        return;
+        return true;
     }
 #endif
-    // Elsewhere the smallest mask there is, on a window that is then not shown at all.
-    window.setMask(QRegion(0, 0, 1, 1));
+    return false;
+}
+
+// Keeps the window's shape: set again when the native window is made anew (it is born without
+// one) and when the window moves to a monitor of another scale.
+class ShapeKeeper : public QObject {
+public:
+    explicit ShapeKeeper(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(kName);
+        window.installEventFilter(this);
+    }
+
+    // The window's keeper (a class without a meta-object is found by its name).
+    static ShapeKeeper& Of(QWidget& window) {
+        auto* found = window.findChild<QObject*>(kName, Qt::FindDirectChildrenOnly);
+        return found ? *static_cast<ShapeKeeper*>(found) : *new ShapeKeeper(window);
+    }
+
+    void Set(const QRegion& region) {
+        region_ = region;
+        Apply();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::WinIdChange) {
+            WatchScreen();
+            Apply();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Apply() {
+        WatchScreen();
+        if (ApplyNativeShape(window_, region_))
+            return;
+        // Elsewhere (offscreen) Qt's mask; an empty one would remove the shape instead, so the
+        // smallest mask there is stands for it, on a window that is then not shown at all.
+        window_.setMask(region_.isEmpty() ? QRegion(0, 0, 1, 1) : region_);
+    }
+
+    void WatchScreen() {
+        QWindow* handle = window_.windowHandle();
+        if (handle == watched_)
+            return;
+        watched_ = handle;
+        if (handle)
+            connect(handle, &QWindow::screenChanged, this, [this] {
+                Apply();
+                window_.update();
+            });
+    }
+
+    static constexpr QLatin1StringView kName{"orbo-shape-keeper"};
+    QWidget& window_;
+    QRegion region_;
+    QWindow* watched_ = nullptr;
+};
+
+} // namespace
+
+void SetWindowRgn(QWidget& window, const QRegion& region) {
+    ShapeKeeper::Of(window).Set(region);
 }
 
 void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int height) {
 #if defined(Q_OS_WIN)
     if (NativeWindows()) {
+        // Windows places windows in device pixels of the monitor they go to.
+        const QRect device = DeviceFromPixels(CurrentMonitors(), QRect(x, y, width, height));
         ::SetWindowPos(reinterpret_cast<HWND>(window.winId()),
-                       topMost ? HWND_TOPMOST : HWND_NOTOPMOST, x, y, width, height, 0);
+                       topMost ? HWND_TOPMOST : HWND_NOTOPMOST, device.x(), device.y(),
+                       device.width(), device.height(), 0);
         return;
     }
 #endif

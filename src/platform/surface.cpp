@@ -1,5 +1,7 @@
 #include "surface.h"
 
+#include "monitors.h"
+
 #include <QtGui/QPainter>
 
 #include <cstring>
@@ -118,7 +120,31 @@ QRegion Surface::Present() {
     applied_ = pending_;
     appliedPictures_ = pendingPictures_;
     backgroundChanged_ = false;
-    return changed.intersected(QRect(QPoint(0, 0), size_));
+    changed = changed.intersected(QRect(QPoint(0, 0), size_));
+    deviceStale_ += changed;
+    return changed;
+}
+
+void Surface::Draw(QPainter& painter, const QRegion& region, qreal ratio) {
+    if (ratio == 1) {
+        for (const QRect& r : region)
+            painter.drawImage(r.topLeft(), buffer_, r);
+        return;
+    }
+    const QSize deviceSize(DeviceEdge(size_.width(), ratio), DeviceEdge(size_.height(), ratio));
+    if (device_.size() != deviceSize || device_.devicePixelRatio() != ratio) {
+        device_ = DeviceImage(buffer_, ratio);
+    } else {
+        for (const QRect& r : deviceStale_)
+            ScaleInto(device_, buffer_, r, ratio);
+    }
+    deviceStale_ = QRegion();
+    for (const QRect& r : region) {
+        const QRect d = DeviceRect(r, ratio);
+        painter.drawImage(
+            QRectF(d.x() / ratio, d.y() / ratio, d.width() / ratio, d.height() / ratio), device_,
+            d);
+    }
 }
 
 std::uint32_t Surface::GetPixel(int x, int y) const {

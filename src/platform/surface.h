@@ -8,6 +8,8 @@
 #include <QtGui/QRegion>
 
 #include <cstdint>
+
+class QPainter;
 #include <optional>
 #include <vector>
 
@@ -55,6 +57,10 @@ public:
     QRegion Present();
     // The presented frame.
     const QImage& Image() const { return buffer_; }
+    // Draws the presented frame's region (pixels) with a painter of the given device pixel
+    // ratio: on a scaled display each pixel covers whole device pixels, by the rule the window's
+    // shape is scaled with, so picture and outline meet exactly.
+    void Draw(QPainter& painter, const QRegion& region, qreal ratio);
 
     // One drawing call, as collected.
     struct Op {
@@ -79,6 +85,9 @@ private:
     std::vector<Picture> pendingPictures_; // keeps the pictures of pending_ alive
     std::vector<Op> applied_;
     std::vector<Picture> appliedPictures_;
+    // The frame at the display's scale, and what changed on the frame since it was scaled.
+    QImage device_;
+    QRegion deviceStale_;
 };
 
 // 0x00BBGGRR colour value of an RGB pixel.

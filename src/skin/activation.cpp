@@ -48,14 +48,29 @@ void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Un
         if (window.Height() != h)
             window.SetHeight(h);
     }
-    const float left = desk.ScreenWidth() - window.Width();
+    // Pulled back where the right or bottom edge would stick out past the monitors the window is
+    // on; then, if it shows on none at all, brought back.
+    const Monitors monitors = desk.GetMonitors();
+    const auto here = [&window] {
+        return TwipsRect{window.Left(), window.Top(), window.Width(), window.Height()};
+    };
+    const float left = HorizontalSpan(monitors, here(), units).High - window.Width();
     if (left < window.Left())
         window.SetLeft(left);
-    const float top = desk.ScreenHeight() - window.Height();
+    const float top = VerticalSpan(monitors, here(), units).High - window.Height();
     if (top < window.Top())
         window.SetTop(top);
+    KeepOnMonitors(window, desk);
     window.SetWindowRgn(BuildEmptyRegion());
     window.SetWindowRgn(BuildMaskRegion(back, kMagenta, units));
+}
+
+void KeepOnMonitors(CreatureWindow& window, const Desktop& desk) {
+    const TwipsRect here{window.Left(), window.Top(), window.Width(), window.Height()};
+    if (const auto back = BringBack(desk.GetMonitors(), here, window.ScaleUnits())) {
+        window.SetLeft(static_cast<float>(back->x()));
+        window.SetTop(static_cast<float>(back->y()));
+    }
 }
 
 void ActivateSkin(const SkinContext& context, const QString& name) {

@@ -40,5 +40,8 @@ std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, SkinDef& ski
 // pulled back onto the screen at the right and the bottom, and is cut to the background's
 // non-magenta pixels.
 void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Units& units);
+// Brings a window that shows on no monitor back onto the nearest one, whole where it fits; one
+// that shows in part stays where it is.
+void KeepOnMonitors(CreatureWindow& window, const Desktop& desk);
 
 } // namespace orbo

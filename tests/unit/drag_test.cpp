@@ -6,7 +6,8 @@ namespace orbo {
 namespace {
 
 // A window 1125 twips wide on a screen of 15360: it follows inside, stops flush at either edge,
-// and is left where it is when it already lies flush.
+// and is left where it is when it already lies flush. The same holds on a span of monitors that
+// starts left of 0 (a monitor left of the primary on Windows).
 TEST(DragAxis, FollowsInsideAndHoldsAtTheEdges) {
     struct Row {
         const char* name;
@@ -24,9 +25,13 @@ TEST(DragAxis, FollowsInsideAndHoldsAtTheEdges) {
                         {"wider than the screen, past the left", -30, 20000, 0.0f},
                         {"wider than the screen, at the left", 0, 20000, -4640.0f},
                         {"wider than the screen, inside", 30, 20000, -4640.0f}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.expected, DragAxis(row.proposed, row.size, 15360));
+    for (const float low : {0.0f, -19200.0f}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.name);
+            SCOPED_TRACE(low);
+            const auto shifted = row.expected ? std::optional(*row.expected + low) : std::nullopt;
+            EXPECT_EQ(shifted, DragAxis(row.proposed + low, row.size, Span{low, 15360 + low}));
+        }
     }
 }
 
