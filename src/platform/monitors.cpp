@@ -89,8 +89,7 @@ qint64 DistanceSquared(const QRect& rect, QPoint p) {
 }
 
 // The monitor whose rectangle (as `area` gives it) holds the point, or the nearest one.
-template <typename Area>
-const Monitor* MonitorAt(const Monitors& monitors, QPoint p, Area area) {
+template <typename Area> const Monitor* MonitorAt(const Monitors& monitors, QPoint p, Area area) {
     const Monitor* best = nullptr;
     qint64 bestDistance = std::numeric_limits<qint64>::max();
     for (const Monitor& m : monitors) {
@@ -181,7 +180,8 @@ Span SpanAlong(const Monitors& monitors, const TwipsRect& window, const Units& u
     for (const Extent& run : runs) {
         const double overlap = Overlap(run, own);
         const double bestOverlap = Overlap(*best, own);
-        if (overlap > bestOverlap || (overlap <= 0 && bestOverlap <= 0 && Gap(run, own) < Gap(*best, own)))
+        if (overlap > bestOverlap ||
+            (overlap <= 0 && bestOverlap <= 0 && Gap(run, own) < Gap(*best, own)))
             best = &run;
     }
     return {static_cast<float>(best->Low), static_cast<float>(best->High)};

@@ -3,6 +3,7 @@
 #include "animation/tick.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/monitors.h"
 #include "skin/activation.h"
 #include "skin/mask_region.h"
 #include "skin/skin_reader.h"
@@ -158,9 +159,11 @@ QImage RenderCreature(const SkinCheckRequest& request) {
     surface.SetBackground(size, kMagenta, skin.Window.Background);
     RunTick(skin.Skin, kBlink, skin.Desk, skin.Window.Left(), skin.Window.Top(), surface);
     surface.Present();
-    QImage out = surface.Image().convertToFormat(QImage::Format_ARGB32);
+    QImage out = DeviceImage(surface.Image(), request.Scale).convertToFormat(QImage::Format_ARGB32);
+    out.setDevicePixelRatio(1);
     // Outside the shape nothing of the window shows.
-    const QRegion outside = QRegion(QRect(QPoint(0, 0), size)).subtracted(skin.Window.Region);
+    const QRegion outside =
+        QRegion(out.rect()).subtracted(DeviceRegion(skin.Window.Region, request.Scale));
     for (const QRect& r : outside)
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)

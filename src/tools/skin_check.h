@@ -18,6 +18,9 @@ struct SkinCheckRequest {
     bool Left = false;
     bool Right = false;
     bool Middle = false;
+    // The display's scale: the rendering is drawn at this many device pixels per pixel, as the
+    // creature is on a scaled display (cursor and screen stay in unscaled pixels).
+    double Scale = 1;
 };
 
 struct SkinCheckResult {

@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: orbo-skin-check FOLDER [--render OUT.png --cursor X,Y [--screen W,H] "
-    "[--buttons L,R,M]]\n"
+    "[--buttons L,R,M] [--scale S]]\n"
     "       orbo-skin-check --help\n"
     "Reads FOLDER/Skin.ini as Orbo does and tells what every line did.\n"
     "Exit status: 0 the whole file was read, 1 reading stopped at a failure, 2 bad usage.\n";
@@ -57,6 +57,11 @@ int main(int argc, char* argv[]) {
             request.Cursor = QPoint(x, y);
         } else if (a == u"--screen" && hasValue && ParsePair(args[++i], x, y) && x > 0 && y > 0) {
             request.Screen = QSize(x, y);
+        } else if (a == u"--scale" && hasValue) {
+            bool ok = false;
+            request.Scale = args[++i].toDouble(&ok);
+            if (!ok || !(request.Scale >= 0.5 && request.Scale <= 8))
+                return Usage();
         } else if (a == u"--buttons" && hasValue) {
             const QStringList b = args[++i].split(u',');
             if (b.size() != 3)
