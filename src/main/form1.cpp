@@ -62,6 +62,7 @@ Form1::~Form1() {
 void Form1::Form_Load() {
     if (windowState() != Qt::WindowNoState)
         setWindowState(Qt::WindowNoState);
+    monitors_ = desktop_.GetMonitors();
     LoadInfo();
     Timer1.setInterval(TimerInterval(general_.Speed));
     Timer1.start();
@@ -140,8 +141,10 @@ void Form1::Timer1_Timer() {
     // moved since the one before, ticking on would only repeat it: stop until told otherwise.
     const TickInputs inputs = ReadInputs();
     // Monitors added, removed or resized: a creature left on none comes back to the nearest.
-    if (!lastInputs_.monitors.empty() && inputs.monitors != lastInputs_.monitors)
+    if (inputs.monitors != monitors_) {
+        monitors_ = inputs.monitors;
         KeepOnMonitors(*this, desktop_);
+    }
     const bool still = changed.isEmpty() && inputs == lastInputs_ && !announced_;
     lastInputs_ = inputs;
     announced_ = false;

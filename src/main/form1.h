@@ -127,6 +127,8 @@ private:
     // Stopping while still: the inputs the last tick saw, whether anything was announced since,
     // and the slow poll that catches what is never announced (a warped pointer).
     TickInputs lastInputs_;
+    // The monitors the creature was last kept on.
+    Monitors monitors_;
     bool announced_ = true;
     bool idle_ = false;
     QTimer idlePoll_;

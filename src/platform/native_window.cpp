@@ -154,9 +154,8 @@ bool NativeWindows() {
 }
 #endif
 
-// Gives the native window its shape in device pixels, scaled by the rule the window's pictures
-// are drawn with, so the outline meets the picture exactly at any scale. Qt's own setMask scales
-// each rectangle on its own, which leaves gaps and overlaps at 125 % and 150 %.
+// Gives the native window its shape in device pixels, scaled by the very rule the window's
+// pictures are drawn with (Surface::Draw), so the outline meets the picture exactly at any scale.
 bool ApplyNativeShape(QWidget& window, const QRegion& region) {
     const QRegion device = DeviceRegion(region, window.devicePixelRatioF());
 #if defined(Q_OS_WIN)

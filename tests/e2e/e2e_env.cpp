@@ -16,10 +16,11 @@ namespace {
 struct Server {
     QProcess process;
     QString display;
-    Server() {
-        process.start(
-            u"Xvfb"_s,
-            u"-displayfd 1 -screen 0 1024x768x24 -noreset -dpi 96 -nolisten tcp"_s.split(u' '));
+    explicit Server(QSize screen) {
+        process.start(u"Xvfb"_s, u"-displayfd 1 -screen 0 %1x%2x24 -noreset -dpi 96 -nolisten tcp"_s
+                                     .arg(screen.width())
+                                     .arg(screen.height())
+                                     .split(u' '));
         if (!process.waitForReadyRead(20000))
             qFatal("Xvfb did not start");
         display = u':' + QString::fromLatin1(process.readLine()).trimmed();
@@ -48,10 +49,26 @@ struct SessionBus {
 
 } // namespace
 
-QString Display() {
+QString StartDisplay(QSize screen) {
     static const SessionBus bus;
-    static const Server server;
+    static const Server server(screen);
     return server.display;
+}
+
+QString Display() {
+    return StartDisplay(kScreen);
+}
+
+bool RunOnDisplay(const QString& program, const QStringList& arguments, const QByteArray& input) {
+    QProcess client;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"DISPLAY"_s, Display());
+    client.setProcessEnvironment(env);
+    client.start(program, arguments);
+    client.write(input);
+    client.closeWriteChannel();
+    return client.waitForFinished(10000) && client.exitStatus() == QProcess::NormalExit &&
+           client.exitCode() == 0;
 }
 
 XProbe& Probe() {
@@ -226,13 +243,21 @@ QRegion NonMagentaRegion(const QImage& image) {
 }
 
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
-                             const QString& name, const char* buttons) {
+                             const QString& name, const char* buttons, double scale, QSize screen) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
-    QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY),
-                      {skinFolder, u"--render"_s, file, u"--cursor"_s,
-                       u"%1,%2"_s.arg(cursor.x()).arg(cursor.y()), u"--buttons"_s,
-                       QLatin1String(buttons)});
+    QStringList arguments{skinFolder,
+                          u"--render"_s,
+                          file,
+                          u"--cursor"_s,
+                          u"%1,%2"_s.arg(cursor.x()).arg(cursor.y()),
+                          u"--buttons"_s,
+                          QLatin1String(buttons),
+                          u"--scale"_s,
+                          QString::number(scale)};
+    if (!screen.isEmpty())
+        arguments << u"--screen"_s << u"%1,%2"_s.arg(screen.width()).arg(screen.height());
+    QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY), arguments);
     const QImage rendering = QImage(file).convertToFormat(QImage::Format_ARGB32);
     if (rendering.isNull())
         return "orbo-skin-check made no rendering";

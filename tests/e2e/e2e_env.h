@@ -28,8 +28,14 @@ inline constexpr QSize kScreen(1024, 768);
 inline const QString kTitle = u"ORBO"_s;
 inline const QString kOptionsTitle = u"Orbo - Options"_s;
 
-// The test program's own Xvfb (so that ctest -j never shares a display) and a probe on it.
+// The test program's own Xvfb (so that ctest -j never shares a display) and a probe on it. A
+// test that wants another screen size starts it before anything else uses the display.
+QString StartDisplay(QSize screen);
 QString Display();
+// Runs an X client (xrandr, xrdb) on the test's display, input on its standard input; whether
+// it succeeded.
+bool RunOnDisplay(const QString& program, const QStringList& arguments,
+                  const QByteArray& input = {});
 XProbe& Probe();
 
 // Pixels as the settings store them.
@@ -106,9 +112,11 @@ QRegion NonMagentaRegion(const QImage& image);
 
 // How the window differs (size, shape, pixels) from orbo-skin-check's rendering of a skin folder
 // for a cursor and the buttons held ("1,0,0" is the left one), the creature at the screen's
-// top-left corner; empty when it shows exactly that. Polls, since the window redraws on its next
-// tick; on failure saves both pictures where failing tests leave them.
+// top-left corner, on a display of that scale and screen size (the checker's own when empty);
+// empty when it shows exactly that. Polls, since the window redraws on its next tick; on failure
+// saves both pictures where failing tests leave them.
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
-                             const QString& name, const char* buttons = "0,0,0");
+                             const QString& name, const char* buttons = "0,0,0", double scale = 1,
+                             QSize screen = {});
 
 } // namespace orbo::e2e

@@ -123,23 +123,29 @@ TEST(GetDistanceIndex, SpreadsFramesOverTheDistance) {
     EXPECT_FALSE(GetDistanceIndex({0, 0}, 5, {10, 0}, ScreenTwips{0, 0, Units{15, 15}}));
 }
 
-// A 1200 x 900 pixel screen at 15 twips per pixel; off the primary screen nothing is clamped.
+// A 1200 x 900 pixel screen at 15 twips per pixel; off the screen nothing is clamped. The same
+// bands on a desktop whose box starts left of and above 0 (monitors left of and above the
+// primary, as on Windows) lie as far from its corner.
 TEST(GetMatrixCell, PicksTheBandsUnderTheCursor) {
-    const ScreenTwips screen{1200 * 15, 900 * 15, Units{15, 15}};
-    struct Row {
-        std::uint8_t columns, rows;
-        QPoint cursor;
-        QPoint expected;
-    };
-    const Row rows[] = {
-        {3, 2, {0, 0}, {0, 0}},     {3, 2, {399, 449}, {0, 0}},  {3, 2, {400, 449}, {1, 0}},
-        {3, 2, {400, 450}, {1, 1}}, {3, 2, {1199, 899}, {2, 1}}, {2, 2, {599, 449}, {0, 0}},
-        {2, 2, {600, 450}, {1, 1}}, {1, 1, {1199, 899}, {0, 0}}, {3, 2, {1200, 900}, {3, 2}},
-        {3, 2, {-1, -1}, {-1, -1}}, {3, 2, {2500, 1900}, {6, 4}}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << int(row.columns) << " x " << int(row.rows) << " at "
-                                        << row.cursor.x() << "," << row.cursor.y());
-        EXPECT_EQ(row.expected, GetMatrixCell(row.columns, row.rows, row.cursor, screen));
+    for (const QPoint origin : {QPoint(0, 0), QPoint(-1280, -200)}) {
+        const ScreenTwips screen{1200 * 15, 900 * 15, Units{15, 15}, float(origin.x() * 15),
+                                 float(origin.y() * 15)};
+        struct Row {
+            std::uint8_t columns, rows;
+            QPoint cursor;
+            QPoint expected;
+        };
+        const Row rows[] = {
+            {3, 2, {0, 0}, {0, 0}},     {3, 2, {399, 449}, {0, 0}},  {3, 2, {400, 449}, {1, 0}},
+            {3, 2, {400, 450}, {1, 1}}, {3, 2, {1199, 899}, {2, 1}}, {2, 2, {599, 449}, {0, 0}},
+            {2, 2, {600, 450}, {1, 1}}, {1, 1, {1199, 899}, {0, 0}}, {3, 2, {1200, 900}, {3, 2}},
+            {3, 2, {-1, -1}, {-1, -1}}, {3, 2, {2500, 1900}, {6, 4}}};
+        for (const Row& row : rows) {
+            SCOPED_TRACE(testing::Message() << int(row.columns) << " x " << int(row.rows) << " at "
+                                            << row.cursor.x() << "," << row.cursor.y());
+            EXPECT_EQ(row.expected,
+                      GetMatrixCell(row.columns, row.rows, row.cursor + origin, screen));
+        }
     }
     EXPECT_FALSE(GetMatrixCell(3, 2, {10, 10}, ScreenTwips{0, 900, Units{15, 15}}));
 }

@@ -64,23 +64,40 @@ TEST_F(ActivationTest, WindowTakesTheBackgroundsSizeAndShape) {
     EXPECT_EQ(QSize(40, 30), Pixels().size());
 }
 
-TEST_F(ActivationTest, OnlyRightAndBottomEdgesArePulledBackOnScreen) {
+// Only the right and bottom edges are pulled back, to those of the monitors the window is on; a
+// window that sticks out on the left or at the top stays, unless no part of it shows on any
+// monitor: then it comes back onto the nearest one, whole.
+TEST_F(ActivationTest, EdgesArePulledBackAndNothingIsLeftOffEveryMonitor) {
+    const QRect primary(0, 0, 1280, 1024);
     const struct {
         const char* Name;
         QSize Screen;
+        std::vector<QRect> Monitors; // the primary first; Screen alone when empty
         QPoint Before;
         QPoint After;
     } rows[] = {
-        {"EdgesExactlyOnScreen", {1024, 768}, {949, 668}, {949, 668}},
-        {"OnePixelOutRight", {1024, 768}, {950, 10}, {949, 10}},
-        {"OnePixelOutBottom", {1024, 768}, {10, 669}, {10, 668}},
-        {"LeftAndTopOutStay", {1024, 768}, {-20, -30}, {-20, -30}},
-        {"WiderThanTheScreen", {50, 60}, {0, 0}, {-25, -40}},
+        {"EdgesExactlyOnScreen", {1024, 768}, {}, {949, 668}, {949, 668}},
+        {"OnePixelOutRight", {1024, 768}, {}, {950, 10}, {949, 10}},
+        {"OnePixelOutBottom", {1024, 768}, {}, {10, 669}, {10, 668}},
+        {"LeftAndTopOutStay", {1024, 768}, {}, {-20, -30}, {-20, -30}},
+        {"WiderThanTheScreen", {50, 60}, {}, {0, 0}, {-25, -40}},
+        {"OffTheLeftComesBack", {1024, 768}, {}, {-1000, 10}, {0, 10}},
+        {"AboveComesBack", {1024, 768}, {}, {-10, -2000}, {0, 0}},
+        {"FarBelowRightComesBack", {1024, 768}, {}, {5000, 5000}, {949, 668}},
+        {"RightMonitorsRightEdge", {}, {primary, {1280, 0, 1280, 1024}}, {2500, 10}, {2485, 10}},
+        {"AcrossTheSeamStays", {}, {primary, {1280, 0, 1280, 1024}}, {1250, 10}, {1250, 10}},
+        {"PrimaryOnTheRight", {}, {{1280, 0, 1280, 1024}, {0, 0, 1280, 1024}}, {10, 10}, {10, 10}},
+        {"LeftOfThePrimaryIsAPlace", {}, {primary, {-1280, 0, 1280, 1024}}, {-600, 10}, {-600, 10}},
+        {"ShorterMonitorsBottom", {}, {primary, {1280, 0, 1024, 768}}, {2000, 700}, {2000, 668}},
+        {"OnAMonitorThatIsGone", {}, {primary}, {1900, 300}, {1205, 300}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         skinName_ = "other";
         desk_.Screen = row.Screen;
+        desk_.MonitorList.clear();
+        for (const QRect& m : row.Monitors)
+            desk_.MonitorList.push_back({m, 1});
         window_.Geometry.SetPixels(QRect(row.Before, QSize(10, 10)));
         Activate(kNoSkin);
         EXPECT_EQ(QRect(row.After, QSize(75, 100)), Pixels());
