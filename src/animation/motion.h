@@ -22,10 +22,10 @@ struct TravelBox {
     std::int32_t Height = 0; // the box's height less the picture's
 };
 
-// A screen as the rules see it: Screen.Width and Screen.Height in twips, and the conversion
-// between twips and pixels. The reach of "auto" and "distan" is measured on the primary screen;
-// "rect" and "matrix" map the cursor onto the box around every monitor, whose top-left corner
-// (twips) is Left and Top.
+// The screen as the rules see it: Screen.Width and Screen.Height in twips, and the conversion
+// between twips and pixels. With several monitors it is the box around all of them, whose
+// top-left corner (twips) is Left and Top: "auto" and "distan" measure their reach on it, "rect"
+// and "matrix" map the cursor onto it.
 struct ScreenTwips {
     float Width = 0;
     float Height = 0;

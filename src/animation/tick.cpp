@@ -24,8 +24,7 @@ struct Eyes {
     float WindowLeft;
     float WindowTop;
     Surface& Out;
-    ScreenTwips Screen; // the primary screen
-    ScreenTwips Box;    // the box around every monitor
+    ScreenTwips Screen; // the box around every monitor
 
     const Units& U() const { return Screen.ScaleUnits; }
 
@@ -96,7 +95,7 @@ struct Eyes {
         const auto size = Measure(eye.Pic);
         if (!columns || !rows || *columns == 0 || *rows == 0 || !size)
             return;
-        const auto cell = GetMatrixCell(*columns, *rows, Desk.GetCursorPos(), Box);
+        const auto cell = GetMatrixCell(*columns, *rows, Desk.GetCursorPos(), Screen);
         if (!cell || cell->x() < 0 || cell->x() >= *columns || cell->y() < 0 || cell->y() >= *rows)
             return;
         const float cw = size->Width / c;
@@ -108,13 +107,13 @@ struct Eyes {
 
     void DrawRect(const EyeDef& eye) {
         const auto size = Measure(eye.Pic);
-        const float sw = U().ScaleX(Box.Width, ScaleUnit::Twips, ScaleUnit::Pixels);
-        const float sh = U().ScaleY(Box.Height, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float sw = U().ScaleX(Screen.Width, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float sh = U().ScaleY(Screen.Height, ScaleUnit::Twips, ScaleUnit::Pixels);
         if (!size || !(sw > 0) || !(sh > 0))
             return;
         const QPoint cursor = GetCursorPoint(Desk.GetCursorPos());
-        const double cx = cursor.x() - U().ExactPixelsX(Box.Left);
-        const double cy = cursor.y() - U().ExactPixelsY(Box.Top);
+        const double cx = cursor.x() - U().ExactPixelsX(Screen.Left);
+        const double cy = cursor.y() - U().ExactPixelsY(Screen.Top);
         const double travelX = eye.Width - size->Width;
         const double travelY = eye.Height - size->Height;
         const auto left = static_cast<float>(eye.X + travelX * cx / sw);
@@ -182,7 +181,6 @@ void RunTick(const SkinDef& skin, bool blink, Desktop& desktop, float windowLeft
                 windowLeft,
                 windowTop,
                 surface,
-                ScreenTwips{desktop.ScreenWidth(), desktop.ScreenHeight(), units},
                 ScreenTwips{box.Width, box.Height, units, box.Left, box.Top}};
     for (int i = 1; i <= upper; ++i)
         drawer.Draw(eyes[static_cast<size_t>(i)]);
