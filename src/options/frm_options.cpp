@@ -428,6 +428,8 @@ void frmOptions::ShowSlider() {
 
 void frmOptions::mnuOptions_Click() {
     if (isVisible()) {
+        // Only while the window is shown does every window system know its frame.
+        frame_ = FrameMargins(*this);
         hide();
     } else {
         PlaceBesideCreature();
@@ -443,7 +445,9 @@ void frmOptions::PlaceBesideCreature() {
     if (placedBeside_ == creature)
         return;
     placedBeside_ = creature;
-    MoveFrame(*this, OptionsWindowPlace(creature, FrameSize(*this), WorkAreaFor(creature)));
+    const QMargins frame = frame_ ? *frame_ : FrameMargins(*this);
+    MoveFrame(*this, OptionsWindowPlace(creature, size().grownBy(frame), WorkAreaFor(creature)),
+              frame);
 }
 
 void frmOptions::mnuExit_Click() {

@@ -105,8 +105,10 @@ private:
     SpeedSliderState slider_;
     QString aboutSkinCaption_;
     QString aboutInfoCaption_;
-    // The creature's frame the window was last placed beside.
+    // The creature's frame the window was last placed beside, and the window's own frame when
+    // it was last hidden.
     std::optional<QRect> placedBeside_;
+    std::optional<QMargins> frame_;
 };
 
 } // namespace orbo

@@ -1,19 +1,20 @@
 #pragma once
 
+#include <QtCore/QMargins>
 #include <QtCore/QPoint>
-#include <QtCore/QSize>
 
 class QWidget;
 
 namespace orbo {
 
-// A hidden top-level window's size with its frame (title bar and borders), as far as the window
-// system can tell before showing it: the frame it had when last shown; for a window never shown,
-// the frame Windows will give it. An X11 window manager adds its frame only when the window
-// maps, so there a window never shown counts as frameless.
-QSize FrameSize(QWidget& window);
+// The frame (title bar and borders) the window system puts around a top-level window, as far as
+// it can tell: while the window is shown, its frame; while hidden, the frame Windows will give
+// it, or the one an X11 window manager says it will give it when asked (as the EWMH has it).
+// None where no one can tell.
+QMargins FrameMargins(QWidget& window);
 
-// Moves a hidden top-level window so that its frame's top-left corner lands at p.
-void MoveFrame(QWidget& window, QPoint p);
+// Moves a hidden top-level window so that the top-left corner of a frame of these margins around
+// it lands at p.
+void MoveFrame(QWidget& window, QPoint p, const QMargins& frame);
 
 } // namespace orbo

@@ -237,7 +237,8 @@ TEST(Handling, FullDiskKeepsTheSettingsFile) {
 }
 
 // Under a real window manager the creature is a desktop toy: no taskbar or pager entry, always
-// on top, and clicking or dragging it leaves the keyboard focus where the user is typing.
+// on top, and clicking or dragging it leaves the keyboard focus where the user is typing. The
+// options window, framed by the window manager, goes beside the creature with its frame.
 TEST(Handling, DesktopToyUnderOpenbox) {
     QProcess openbox; // env execs openbox: the process stays the one QProcess ends
     openbox.start(u"env"_s, {u"DISPLAY="_s + Display(), u"openbox"_s, u"--sm-disable"_s});
@@ -263,8 +264,29 @@ TEST(Handling, DesktopToyUnderOpenbox) {
         << "the creature is at " << ::testing::PrintToString(run.Geometry().topLeft());
     EXPECT_EQ(typing, Probe().FocusedWindow());
 
+    // Near the right edge the options window opens left of the creature; hidden, the creature
+    // dragged back, it opens again right of it. Both times its frame lies beside the creature.
+    const auto showBeside = [&](QPoint creature) {
+        Drag(run.Geometry().topLeft() + kGrab, creature + kGrab);
+        ASSERT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == creature; }));
+        const auto options = ShowOptions(run, kGrab);
+        ASSERT_TRUE(options) << "the options window did not appear";
+        // _NET_FRAME_EXTENTS: left, right, top, bottom.
+        const auto e = Probe().Property32(Probe().WaitMapped(kOptionsTitle, {}).value_or(0),
+                                          "_NET_FRAME_EXTENTS");
+        ASSERT_EQ(4u, e.size());
+        const QRect frame =
+            QRect(*options, QSize(306, 103)).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
+        EXPECT_FALSE(frame.intersects(run.Geometry())) << ::testing::PrintToString(frame);
+        EXPECT_TRUE(frame.adjusted(-1, -1, 1, 1).intersects(run.Geometry()))
+            << "not beside the creature: " << ::testing::PrintToString(frame);
+    };
+    showBeside(QPoint(900, 300));
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, 0) &&
+                Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
+    showBeside(QPoint(400, 300));
+
     // The options window, opened by the user, takes the focus, and Escape closes only it.
-    ASSERT_TRUE(ShowOptions(run, kGrab));
     ASSERT_TRUE(WaitFor([&] {
         return Probe().FocusedWindow() == Probe().WaitMapped(kOptionsTitle, {}).value_or(0);
     }));
