@@ -2,11 +2,14 @@
 
 #include "main/form1.h"
 #include "main/mdl_general.h"
+#include "options/options_place.h"
 #include "options/shape_box.h"
 #include "options/skin_list.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/surface.h"
+#include "platform/window_frame.h"
+#include "platform/work_area.h"
 #include "resources/resources.h"
 
 #include <QtCore/QSignalBlocker>
@@ -388,6 +391,10 @@ void frmOptions::lblAbout_Click(int) {
 
 void frmOptions::chkOnTop_Click() {
     form1_.SetOnTop(chkOnTop->checkState() == Qt::Checked);
+    // Putting the creature on top raises it; with no window manager to keep this window above
+    // its creature, nothing else would.
+    if (isVisible())
+        raise();
 }
 
 void frmOptions::chkBlink_Click() {
@@ -421,11 +428,26 @@ void frmOptions::ShowSlider() {
 
 void frmOptions::mnuOptions_Click() {
     if (isVisible()) {
+        // Only while the window is shown does every window system know its frame.
+        frame_ = FrameMargins(*this);
         hide();
     } else {
+        PlaceBesideCreature();
         show();
         raise();
     }
+}
+
+void frmOptions::PlaceBesideCreature() {
+    const QRect creature = form1_.frameGeometry();
+    // Shown again beside a creature that stayed put, the window is where the user or the window
+    // manager left it; after the creature moved or changed its skin it goes beside it anew.
+    if (placedBeside_ == creature)
+        return;
+    placedBeside_ = creature;
+    const QMargins frame = frame_ ? *frame_ : FrameMargins(*this);
+    MoveFrame(*this, OptionsWindowPlace(creature, size().grownBy(frame), WorkAreaFor(creature)),
+              frame);
 }
 
 void frmOptions::mnuExit_Click() {

@@ -8,6 +8,7 @@
 #include <QtWidgets/QWidget>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -95,6 +96,7 @@ private:
     void Place(QWidget& control, const TwipRect& twips);
     void SetCaption(QLabel& label, const QString& caption);
     void ShowSlider();
+    void PlaceBesideCreature();
 
     mdlGeneral& general_;
     Form1& form1_;
@@ -103,6 +105,10 @@ private:
     SpeedSliderState slider_;
     QString aboutSkinCaption_;
     QString aboutInfoCaption_;
+    // The creature's frame the window was last placed beside, and the window's own frame when
+    // it was last hidden.
+    std::optional<QRect> placedBeside_;
+    std::optional<QMargins> frame_;
 };
 
 } // namespace orbo

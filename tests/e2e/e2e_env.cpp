@@ -81,6 +81,22 @@ bool CopyInto(const QStringList& sources, const QString& folder) {
            QProcess::execute(u"cp"_s, QStringList{u"-rf"_s} + sources + QStringList{folder}) == 0;
 }
 
+bool MakePlainSkin(const QString& folder, QSize size, QColor colour) {
+    QImage back(size, QImage::Format_RGB32);
+    back.fill(colour);
+    QFile ini(folder + u"/Skin.ini"_s);
+    return QDir().mkpath(folder) && back.save(folder + u"/back.bmp"_s) &&
+           ini.open(QIODevice::WriteOnly) && ini.write("[setting]\nback=back.bmp\neyes=0\n") > 0;
+}
+
+int CountPixels(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+    return count;
+}
+
 OrboRun::OrboRun() : binary_(program_.filePath(QFileInfo(QStringLiteral(ORBO_BINARY)).fileName())) {
     QFile::copy(QStringLiteral(ORBO_BINARY), binary_);
     QDir(program_.path()).mkdir(u"Skins"_s);

@@ -5,6 +5,7 @@
 #include <QtCore/QMap>
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
+#include <QtGui/QColor>
 
 #include <functional>
 #include <ostream>
@@ -45,6 +46,8 @@ inline QString Twips(int pixels) {
 inline const QString kSampleSkins = QStringLiteral(ORBO_SOURCE_DIR "/Skins");
 // cp -r into a folder, made when missing.
 bool CopyInto(const QStringList& sources, const QString& folder);
+// A skin folder holding a picture of one colour and no eyes.
+bool MakePlainSkin(const QString& folder, QSize size, QColor colour);
 
 // One run of the program from a folder of its own (a copy of the binary beside Skins/) with
 // settings and data folders of its own; orbo.exe runs under Wine.
@@ -106,6 +109,8 @@ void Drag(QPoint from, QPoint to, int steps = 10, int button = 1);
 // empty, that is neither the creature nor the options window) and clicks item (0 Options,
 // 1 Exit; none when -1). Whether the menu showed.
 bool UseMenu(QPoint at, int item, const QString& wmClass = {});
+
+int CountPixels(const QImage& image, const QColor& colour);
 
 // The pixels of a skin picture that are not magenta: what its window's shape must be.
 QRegion NonMagentaRegion(const QImage& image);

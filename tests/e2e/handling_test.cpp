@@ -130,6 +130,50 @@ TEST(Handling, OptionsKeptAfterRestart) {
         << "the slider is not where it was left";
 }
 
+// The options window opens beside the creature where the screen has room for it. Over a creature
+// as large as the screen it opens above it and stays above when "Always On Top" is switched off
+// and on again, which raises the creature.
+TEST(Handling, OptionsWindowBesideTheCreatureElseAboveIt) {
+    const QSize size(306, 103);
+    {
+        OrboRun run;
+        ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(600)}, {u"Top"_s, Twips(400)}}));
+        ASSERT_TRUE(run.Start());
+        const auto options = ShowOptions(run, kGrab);
+        ASSERT_TRUE(options) << "the options window did not appear";
+        const QRect shown(*options, size);
+        EXPECT_FALSE(shown.intersects(run.Geometry())) << ::testing::PrintToString(shown);
+        EXPECT_TRUE(shown.adjusted(-1, -1, 1, 1).intersects(run.Geometry()))
+            << "not beside the creature: " << ::testing::PrintToString(shown);
+        EXPECT_TRUE(QRect(QPoint(0, 0), kScreen).contains(shown))
+            << ::testing::PrintToString(shown);
+    }
+    const QColor wall(0x12, 0x34, 0x56);
+    OrboRun run;
+    ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
+    ASSERT_TRUE(run.WriteSettings({{u"Skin"_s, u"Wall"_s}}));
+    ASSERT_TRUE(run.Start());
+    ASSERT_EQ(QRect(QPoint(0, 0), kScreen), run.Geometry());
+    const auto options = ShowOptions(run, QPoint(500, 300));
+    ASSERT_TRUE(options) << "the options window did not appear";
+    const auto wallShown = [&] {
+        return CountPixels(Shows(*options, QRect(QPoint(0, 0), size)), wall);
+    };
+    // Until the window first paints, the screen still shows what was there before.
+    EXPECT_TRUE(WaitFor([&] { return wallShown() == 0; })) << "the creature covers it";
+    ASSERT_TRUE(ShowOptionsPage(*options));
+    const QRect onTopIndicator(kPageLeft + 80, 16, 14, 13);
+    for (const char* onTop : {"off", "on"}) {
+        SCOPED_TRACE(onTop);
+        const QImage before = Shows(*options, onTopIndicator);
+        Click(*options + QPoint(kPageLeft + 86, 22));
+        EXPECT_TRUE(WaitFor([&] { return Shows(*options, onTopIndicator) != before; }))
+            << "Always On Top did not change";
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(WaitFor([&] { return wallShown() == 0; })) << "the creature covers it";
+    }
+}
+
 // Every ending saves the settings once, read back in their own spelling: stored as the user
 // wrote them, saved as the program keeps them.
 TEST(Handling, EndingsSaveOnce) {
@@ -193,7 +237,8 @@ TEST(Handling, FullDiskKeepsTheSettingsFile) {
 }
 
 // Under a real window manager the creature is a desktop toy: no taskbar or pager entry, always
-// on top, and clicking or dragging it leaves the keyboard focus where the user is typing.
+// on top, and clicking or dragging it leaves the keyboard focus where the user is typing. The
+// options window, framed by the window manager, goes beside the creature with its frame.
 TEST(Handling, DesktopToyUnderOpenbox) {
     QProcess openbox; // env execs openbox: the process stays the one QProcess ends
     openbox.start(u"env"_s, {u"DISPLAY="_s + Display(), u"openbox"_s, u"--sm-disable"_s});
@@ -219,8 +264,29 @@ TEST(Handling, DesktopToyUnderOpenbox) {
         << "the creature is at " << ::testing::PrintToString(run.Geometry().topLeft());
     EXPECT_EQ(typing, Probe().FocusedWindow());
 
+    // Near the right edge the options window opens left of the creature; hidden, the creature
+    // dragged back, it opens again right of it. Both times its frame lies beside the creature.
+    const auto showBeside = [&](QPoint creature) {
+        Drag(run.Geometry().topLeft() + kGrab, creature + kGrab);
+        ASSERT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == creature; }));
+        const auto options = ShowOptions(run, kGrab);
+        ASSERT_TRUE(options) << "the options window did not appear";
+        // _NET_FRAME_EXTENTS: left, right, top, bottom.
+        const auto e = Probe().Property32(Probe().WaitMapped(kOptionsTitle, {}).value_or(0),
+                                          "_NET_FRAME_EXTENTS");
+        ASSERT_EQ(4u, e.size());
+        const QRect frame =
+            QRect(*options, QSize(306, 103)).adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
+        EXPECT_FALSE(frame.intersects(run.Geometry())) << ::testing::PrintToString(frame);
+        EXPECT_TRUE(frame.adjusted(-1, -1, 1, 1).intersects(run.Geometry()))
+            << "not beside the creature: " << ::testing::PrintToString(frame);
+    };
+    showBeside(QPoint(900, 300));
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, 0) &&
+                Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
+    showBeside(QPoint(400, 300));
+
     // The options window, opened by the user, takes the focus, and Escape closes only it.
-    ASSERT_TRUE(ShowOptions(run, kGrab));
     ASSERT_TRUE(WaitFor([&] {
         return Probe().FocusedWindow() == Probe().WaitMapped(kOptionsTitle, {}).value_or(0);
     }));

@@ -85,6 +85,63 @@ TEST(Wine, RegistryNamedSkin) {
     EXPECT_TRUE(Probe().Shape(run.Window()).xored(expected).isEmpty());
 }
 
+// The options window opens beside the creature where there is room for it, and wholly on the
+// screen above an always-on-top creature as large as the screen, where it stays while Always On
+// Top is switched off and on again. Wine shows the window's inside, its frame left out.
+TEST(Wine, OptionsWindowBesideElseAbove) {
+    const QString menuClass = u"orbo.exe,orbo.exe"_s;
+    const QRect screen(QPoint(0, 0), kScreen);
+    const auto showOptions = [&](QPoint onCreature) {
+        const auto window = UseMenu(onCreature, 0, menuClass)
+                                ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(30))
+                                : std::nullopt;
+        return window ? Probe().Geometry(*window).value_or(QRect()) : QRect();
+    };
+    {
+        ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
+        OrboRun run;
+        ASSERT_TRUE(run.Start());
+        const QRect shown = showOptions(QPoint(300 + 37, 200 + 30));
+        ASSERT_TRUE(shown.isValid()) << "the options window did not appear";
+        EXPECT_FALSE(shown.intersects(run.Geometry())) << ::testing::PrintToString(shown);
+        EXPECT_TRUE(shown.adjusted(-1, -1, 1, 1).intersects(run.Geometry()))
+            << "not beside the creature: " << ::testing::PrintToString(shown);
+    }
+    const QColor wall(0x12, 0x34, 0x56);
+    OrboRun run;
+    ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
+    ASSERT_TRUE(WriteRegistry({{u"Skin"_s, u"Wall"_s}}));
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(WaitFor([&] { return run.Geometry() == screen; }));
+    const QRect shown = showOptions(QPoint(500, 300));
+    ASSERT_TRUE(shown.isValid()) << "the options window did not appear";
+    EXPECT_TRUE(screen.contains(shown)) << ::testing::PrintToString(shown);
+    // The pointer away: hovering changes the controls.
+    const auto shows = [&](const QRect& area) {
+        Probe().MovePointer(5, kScreen.height() - 5);
+        return Probe().Grab(area.translated(shown.topLeft()));
+    };
+    const auto uncovered = [&] {
+        return WaitFor(
+            [&] { return CountPixels(shows(QRect(QPoint(0, 0), shown.size())), wall) == 0; },
+            std::chrono::seconds(10));
+    };
+    EXPECT_TRUE(uncovered()) << "the creature covers it";
+    Click(shown.topLeft() + QPoint(20, 40)); // the Options entry of the menu column
+    ASSERT_TRUE(WaitFor([&] { return shows(QRect(241, 80, 1, 1)).pixel(0, 0) == 0xFFC0C0C0; }))
+        << "the Options page did not show";
+    const QRect onTopIndicator(121, 16, 14, 13);
+    for (const char* onTop : {"off", "on"}) {
+        SCOPED_TRACE(onTop);
+        const QImage before = shows(onTopIndicator);
+        Click(shown.topLeft() + QPoint(127, 22));
+        EXPECT_TRUE(WaitFor([&] { return shows(onTopIndicator) != before; }))
+            << "Always On Top did not change";
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        EXPECT_TRUE(uncovered()) << "the creature covers it";
+    }
+}
+
 // Exit from the menu, a close request and the end of the session all save the six values as
 // texts.
 TEST(Wine, EndingsSave) {

@@ -147,6 +147,26 @@ TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh)
     EXPECT_FALSE(o->picMenu[3]->isVisibleTo(o)) << "not on the Skins page";
 }
 
+// Beside the creature when first shown; shown again, where the user left it while the creature
+// stayed put, and beside the creature anew once it moved.
+TEST_F(OptionsWindowTest, OpensBesideTheCreatureAndMovesOnlyAfterIt) {
+    const auto beside = [this] {
+        const QRect shown = options->frameGeometry();
+        const QRect creature = form1.frameGeometry();
+        return !shown.intersects(creature) && shown.adjusted(-1, -1, 1, 1).intersects(creature);
+    };
+    frmOptions& o = Shown();
+    EXPECT_TRUE(beside()) << "first shown at " << o.x() << "," << o.y();
+    o.move(10, 20);
+    o.mnuOptions_Click();
+    o.mnuOptions_Click();
+    EXPECT_EQ(QPoint(10, 20), o.pos());
+    o.mnuOptions_Click();
+    form1.move(form1.pos() + QPoint(-40, 30));
+    o.mnuOptions_Click();
+    EXPECT_TRUE(beside()) << "shown again at " << o.x() << "," << o.y();
+}
+
 // Grabbed 8 pixels into the handle, which receives the moves though the cursor has left it.
 TEST_F(OptionsWindowTest, DraggingTheHandleSetsSpeedAndTheTimer) {
     frmOptions& o = Shown();
