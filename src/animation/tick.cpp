@@ -176,12 +176,8 @@ void RunTick(const SkinDef& skin, bool blink, Desktop& desktop, float windowLeft
     const int upper = std::min(skin.EyesUBound(), 255);
     const Units units = desktop.ScreenUnits();
     const TwipsRect box = desktop.DesktopBox();
-    Eyes drawer{blink,
-                desktop,
-                windowLeft,
-                windowTop,
-                surface,
-                ScreenTwips{box.Width, box.Height, units, box.Left, box.Top}};
+    Eyes drawer{blink,     desktop, windowLeft,
+                windowTop, surface, ScreenTwips{box.Width, box.Height, units, box.Left, box.Top}};
     for (int i = 1; i <= upper; ++i)
         drawer.Draw(eyes[static_cast<size_t>(i)]);
 }

@@ -14,7 +14,8 @@
 #include <vector>
 
 #if defined(ORBO_HAVE_X11)
-#include <QtGui/qguiapplication_platform.h>
+#include "x11_window.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
@@ -30,13 +31,6 @@ namespace orbo {
 namespace {
 
 #if defined(ORBO_HAVE_X11)
-Display* X11Display() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->display() : nullptr;
-}
-
 // Asks the window manager, as the EWMH says, to add or remove the "above" state.
 void SetAboveState(Display* display, ::Window window, bool above) {
     XEvent event{};
@@ -58,21 +52,7 @@ void SetAboveState(Display* display, ::Window window, bool above) {
 // maps; what is there already (Qt's own states) stays.
 void AddSkipStates(Display* display, ::Window window) {
     const Atom property = XInternAtom(display, "_NET_WM_STATE", False);
-    std::vector<Atom> states;
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, 1024, False, XA_ATOM, &type, &format,
-                           &count, &after, &data) == Success &&
-        data != nullptr) {
-        if (format == 32) {
-            const auto* items = reinterpret_cast<const Atom*>(data);
-            states.assign(items, items + count);
-        }
-        XFree(data);
-    }
+    std::vector<Atom> states = Property32(display, window, property, XA_ATOM);
     for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
         const Atom state = XInternAtom(display, name, False);
         if (std::find(states.begin(), states.end(), state) == states.end())

@@ -5,7 +5,8 @@
 #include <QtWidgets/QWidget>
 
 #if defined(ORBO_HAVE_X11)
-#include <QtGui/qguiapplication_platform.h>
+#include "x11_window.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -21,32 +22,6 @@ namespace orbo {
 namespace {
 
 #if defined(ORBO_HAVE_X11)
-Display* X11Display() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->display() : nullptr;
-}
-
-std::vector<unsigned long> Cardinals(Display* display, ::Window window, Atom property, Atom type) {
-    std::vector<unsigned long> items;
-    Atom actualType = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, 1024, False, type, &actualType, &format,
-                           &count, &after, &data) == Success &&
-        data != nullptr) {
-        if (format == 32) {
-            const auto* values = reinterpret_cast<const unsigned long*>(data);
-            items.assign(values, values + count);
-        }
-        XFree(data);
-    }
-    return items;
-}
-
 // A window manager frames a window only when it maps it, but one that follows the EWMH tells
 // beforehand, when asked, how large the frame will be. Nothing when none answers in a moment;
 // the window is made native only for a window manager that can answer.
@@ -54,7 +29,7 @@ std::optional<QMargins> FrameToCome(Display* display, QWidget& widget) {
     const ::Window root = DefaultRootWindow(display);
     const Atom request = XInternAtom(display, "_NET_REQUEST_FRAME_EXTENTS", False);
     const auto supported =
-        Cardinals(display, root, XInternAtom(display, "_NET_SUPPORTED", False), XA_ATOM);
+        Property32(display, root, XInternAtom(display, "_NET_SUPPORTED", False), XA_ATOM);
     if (std::find(supported.begin(), supported.end(), request) == supported.end())
         return std::nullopt;
     const auto window = static_cast<::Window>(widget.winId());
@@ -69,7 +44,7 @@ std::optional<QMargins> FrameToCome(Display* display, QWidget& widget) {
     const Atom extents = XInternAtom(display, "_NET_FRAME_EXTENTS", False);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
     do {
-        const auto e = Cardinals(display, window, extents, XA_CARDINAL);
+        const auto e = Property32(display, window, extents, XA_CARDINAL);
         if (e.size() == 4) // left, right, top, bottom
             return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
         std::this_thread::sleep_for(std::chrono::milliseconds(2));

@@ -53,8 +53,8 @@ TEST(DeviceScaling, PictureAndOutlineMeetAtEveryScale) {
 // monitor at 200 % (640 x 512 pixels at 0,0), the right one unscaled, one left of the primary at
 // 150 % (negative coordinates, as on Windows).
 TEST(Monitors, PointsConvertByTheMonitorUnderThem) {
-    const Monitors monitors{{{0, 0, 640, 512}, 2}, {{1280, 0, 1280, 1024}, 1},
-                            {{-1920, 0, 1280, 720}, 1.5}};
+    const Monitors monitors{
+        {{0, 0, 640, 512}, 2}, {{1280, 0, 1280, 1024}, 1}, {{-1920, 0, 1280, 720}, 1.5}};
     const struct {
         const char* Name;
         QPoint Device;
@@ -86,7 +86,8 @@ TEST(Monitors, SpansRunAcrossTouchingMonitors) {
         {"side by side", {{{0, 0, 1280, 1024}, 1}, {{1280, 0, 1280, 1024}, 1}}, {0, 2560 * 15}},
         {"left one at 200 %", {{{0, 0, 640, 512}, 2}, {{1280, 0, 1280, 1024}, 1}}, {0, 2560 * 15}},
         {"apart", {{{0, 0, 1280, 1024}, 1}, {{1300, 0, 1280, 1024}, 1}}, {1300 * 15, 2580 * 15}},
-        {"the other one lower down", {{{0, 0, 1280, 1024}, 1}, {{1280, 900, 800, 600}, 1}},
+        {"the other one lower down",
+         {{{0, 0, 1280, 1024}, 1}, {{1280, 900, 800, 600}, 1}},
          {0, 1280 * 15}},
     };
     for (const auto& row : rows) {
