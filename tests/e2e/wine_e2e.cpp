@@ -48,6 +48,129 @@ QStringList ReadRegistry() {
     return values;
 }
 
+// The display scale of the programs Wine starts from now on, each reading it as it starts:
+// LogPixels of the user's desktop settings, which Wine reads before the machine's
+// (HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts). The value is
+// removed again at the end, as a new prefix has none: the other tests run at 96 dpi.
+class WineDpi {
+public:
+    explicit WineDpi(int dpi)
+        : set_(RunWine({u"reg"_s, u"add"_s, kDesktopKey, u"/v"_s, u"LogPixels"_s, u"/t"_s,
+                        u"REG_DWORD"_s, u"/d"_s, QString::number(dpi), u"/f"_s})
+                   .has_value()) {}
+    ~WineDpi() { RunWine({u"reg"_s, u"delete"_s, kDesktopKey, u"/v"_s, u"LogPixels"_s, u"/f"_s}); }
+    WineDpi(const WineDpi&) = delete;
+    WineDpi& operator=(const WineDpi&) = delete;
+    bool Set() const { return set_; }
+
+private:
+    static inline const QString kDesktopKey = u"HKCU\\Control Panel\\Desktop"_s;
+    bool set_;
+};
+
+// Where a point in device-independent pixels lies in device pixels at this scale (the points
+// used here all fall on whole device pixels).
+QPoint Device(QPoint pixels, double scale) {
+    return (QPointF(pixels) * scale).toPoint();
+}
+
+// The screen in device-independent pixels at this scale, as Qt rounds it.
+QSize ScreenPixels(double scale) {
+    return (QSizeF(kScreen) / scale).toSize();
+}
+
+// A point of the built-in creature's body, from its top-left corner (device-independent pixels).
+constexpr QPoint kOnCreature(37, 40);
+const QString kWineClass = u"orbo.exe,orbo.exe"_s;
+
+// At 125, 150 and 200 % the creature is whole and cut to its outline, a drag and a right click
+// on it reach it, and it comes back where it was left: the registry keeps its place in twips of
+// device-independent pixels.
+TEST(Wine, ScaledDisplays) {
+    struct Row {
+        int Dpi;
+        double Scale;
+    };
+    const QTemporaryDir builtIn;
+    const QPoint at(240, 160);
+    // Device pixels: multiples of 30 are whole device-independent pixels at each scale.
+    const QPoint pointer(990, 30);
+    const QPoint move(60, 30);
+    for (const Row row : {Row{120, 1.25}, Row{144, 1.5}, Row{192, 2}}) {
+        SCOPED_TRACE(row.Dpi);
+        const WineDpi dpi(row.Dpi);
+        ASSERT_TRUE(dpi.Set());
+        ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(at.x())}, {u"Top"_s, Twips(at.y())}}));
+        const QPoint moved = at + (QPointF(move) / row.Scale).toPoint();
+        QRect shown;
+        {
+            OrboRun run;
+            ASSERT_TRUE(run.Start()) << "no ORBO window was mapped";
+            EXPECT_EQ(Device(at, row.Scale), run.Geometry().topLeft());
+            Probe().MovePointer(pointer.x(), pointer.y());
+            const QPoint cursor = (QPointF(pointer) / row.Scale).toPoint() - at;
+            EXPECT_EQ("", WaitForRendering(run.Window(), builtIn.path(), cursor,
+                                           u"wine-%1dpi"_s.arg(row.Dpi), "0,0,0", row.Scale,
+                                           ScreenPixels(row.Scale)));
+
+            const QPoint grab = Device(at + kOnCreature, row.Scale);
+            Drag(grab, grab + move);
+            WaitFor([&] { return run.Geometry().topLeft() == Device(moved, row.Scale); });
+            shown = run.Geometry();
+            EXPECT_EQ(Device(moved, row.Scale), shown.topLeft()) << "the drag did not move it";
+            ASSERT_TRUE(UseMenu(Device(moved + kOnCreature, row.Scale), 1, kWineClass))
+                << "no popup menu";
+            ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
+        }
+        const QStringList stored = ReadRegistry();
+        EXPECT_TRUE(stored.contains(u"left REG_SZ "_s + Twips(moved.x())))
+            << stored.join(u", ").toStdString();
+        EXPECT_TRUE(stored.contains(u"top REG_SZ "_s + Twips(moved.y())))
+            << stored.join(u", ").toStdString();
+        OrboRun again;
+        ASSERT_TRUE(again.Start());
+        EXPECT_EQ(shown, again.Geometry()) << "not where it was left";
+    }
+}
+
+// Turning "Always On Top" off at 200 % leaves the creature where it is, at its size and shape.
+TEST(Wine, AlwaysOnTopKeepsPlaceWhenScaled) {
+    const double scale = 2;
+    const WineDpi dpi(192);
+    ASSERT_TRUE(dpi.Set());
+    const QPoint at(240, 160);
+    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(at.x())}, {u"Top"_s, Twips(at.y())}}));
+    OrboRun run;
+    ASSERT_TRUE(run.Start());
+    const QRect before = run.Geometry();
+    ASSERT_EQ(QRect(Device(at, scale), QSize(150, 200)), before);
+    ASSERT_TRUE(UseMenu(Device(at + kOnCreature, scale), 0, kWineClass)) << "no popup menu";
+    const auto options = Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(10));
+    ASSERT_TRUE(options) << "the options window did not appear";
+    const QPoint corner = Probe().Geometry(*options).value_or(QRect()).topLeft();
+    // The Options entry of the menu column, then the check box on that page (device-independent
+    // pixels of the options window).
+    Click(corner + Device({20, 40}, scale));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    Click(corner + Device({127, 22}, scale));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Closed, since it may cover the creature.
+    ASSERT_TRUE(Probe().SendDeleteWindow(*options) &&
+                Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
+    const QPoint pointer = Device(at + QPoint(200, 0), scale);
+    Probe().MovePointer(pointer.x(), pointer.y());
+    const QTemporaryDir builtIn;
+    EXPECT_EQ("", WaitForRendering(run.Window(), builtIn.path(), QPoint(200, 0), u"wine-on-top"_s,
+                                   "0,0,0", scale, ScreenPixels(scale)));
+    EXPECT_EQ(before, run.Geometry());
+
+    // The box was what changed: Exit saves OnTop off.
+    ASSERT_TRUE(UseMenu(Device(at + kOnCreature, scale), 1, kWineClass)) << "no popup menu";
+    ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
+    EXPECT_TRUE(ReadRegistry().contains(u"ontop REG_SZ False"_s))
+        << ReadRegistry().join(u", ").toStdString();
+}
+
 TEST(Wine, ShapeAndEyes) {
     // Away from the top-left corner, where Wine shows the tray icon in a window of its own.
     const QPoint at(300, 200);
