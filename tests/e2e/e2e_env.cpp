@@ -2,6 +2,7 @@
 
 #include <QtCore/QDebug>
 #include <QtCore/QFileInfo>
+#include <QtGui/QTransform>
 
 #include <algorithm>
 #include <csignal>
@@ -247,7 +248,7 @@ namespace {
 
 std::string CompareRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
                              QPoint cursor, const QString& name, const char* buttons, double scale,
-                             QSize screen) {
+                             QSize screen, double magnified) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
     QStringList arguments{skinFolder,
@@ -268,7 +269,9 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
     QString text;
     QImage shown;
     const bool same = WaitFor([&] {
-        const QRect geometry = windows.Geometry(window).value_or(QRect());
+        // A compositor that scales X11 windows shows each of their pixels as magnified squares.
+        const QTransform magnify = QTransform::fromScale(magnified, magnified);
+        const QRect geometry = magnify.mapRect(windows.Geometry(window).value_or(QRect()));
         shown = Probe().Grab(geometry);
         QRegion opaque;
         int count = 0;
@@ -286,7 +289,8 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
             QDebug out(&text); // writes into text when it ends
             if (geometry.size() != rendering.size() || shown.size() != rendering.size())
                 out << "window" << geometry << "rendering" << rendering.size();
-            else if (const QRegion off = windows.Shape(window).xored(opaque); !off.isEmpty())
+            else if (const QRegion off = magnify.map(windows.Shape(window)).xored(opaque);
+                     !off.isEmpty())
                 out << "the shape differs from the rendering's in" << off.boundingRect();
             else if (count > 0)
                 out << count << "pixels differ, the first" << first << "screen" << Qt::hex
@@ -307,12 +311,13 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
 
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
                              const QString& name, const char* buttons, double scale, QSize screen) {
-    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen);
+    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen, 1);
 }
 
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen) {
-    return CompareRendering(windows, window, skinFolder, cursor, name, "0,0,0", 1, screen);
+                             QPoint cursor, const QString& name, QSize screen, double scale) {
+    return CompareRendering(windows, window, skinFolder, cursor, name, "0,0,0", scale, screen,
+                            scale);
 }
 
 } // namespace orbo::e2e

@@ -127,9 +127,10 @@ QRegion NonMagentaRegion(const QImage& image);
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
                              const QString& name, const char* buttons = "0,0,0", double scale = 1,
                              QSize screen = {});
-// The same for a window that windows knows (its place and shape), as the test's screen shows it
-// (a nested session's X server of that screen size, shown unscaled at the screen's top-left).
+// The same for a window that windows knows (its place and shape), as the test's screen shows it:
+// a nested session's X server of that screen size at the screen's top-left corner, its pixels
+// magnified by scale (a compositor scaling X11 windows).
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen);
+                             QPoint cursor, const QString& name, QSize screen, double scale = 1);
 
 } // namespace orbo::e2e

@@ -47,9 +47,10 @@ TEST(Screens, ScaledDisplays) {
         const char* XftDpi; // for xrdb, when the scale comes from there
         double Scale;
     };
-    const Row rows[] = {{"QT_SCALE_FACTOR=2", {{u"QT_SCALE_FACTOR"_s, u"2"_s}}, nullptr, 2},
-                        {"QT_SCALE_FACTOR=1.25", {{u"QT_SCALE_FACTOR"_s, u"1.25"_s}}, nullptr, 1.25},
-                        {"Xft.dpi 144", {}, "Xft.dpi: 144\n", 1.5}};
+    const Row rows[] = {
+        {"QT_SCALE_FACTOR=2", {{u"QT_SCALE_FACTOR"_s, u"2"_s}}, nullptr, 2},
+        {"QT_SCALE_FACTOR=1.25", {{u"QT_SCALE_FACTOR"_s, u"1.25"_s}}, nullptr, 1.25},
+        {"Xft.dpi 144", {}, "Xft.dpi: 144\n", 1.5}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         ASSERT_TRUE(!row.XftDpi || RunOnDisplay(u"xrdb"_s, {u"-merge"_s}, row.XftDpi));
@@ -67,10 +68,10 @@ TEST(Screens, ScaledDisplays) {
 
         OrboRun shown;
         ASSERT_TRUE(shown.AddSampleSkin(u"Donut"_s) &&
-                    shown.WriteSettings(Place({0, 0}, u"Donut"_s)) &&
-                    shown.Start(row.Environment));
+                    shown.WriteSettings(Place({0, 0}, u"Donut"_s)) && shown.Start(row.Environment));
         // Qt's screen in device-independent pixels, and the pointer there.
-        const QSize screen(qRound(kScreen.width() / row.Scale), qRound(kScreen.height() / row.Scale));
+        const QSize screen(qRound(kScreen.width() / row.Scale),
+                           qRound(kScreen.height() / row.Scale));
         const QPoint pointer(1000, 60);
         Probe().MovePointer(pointer.x(), pointer.y());
         const QPoint cursor(qRound(pointer.x() / row.Scale), qRound(pointer.y() / row.Scale));
@@ -135,9 +136,8 @@ TEST(Screens, MatrixLampsOnEveryMonitor) {
         for (const QPoint pointer : {QPoint(300, 300), QPoint(2300, 900)}) {
             Probe().MovePointer(pointer.x(), pointer.y());
             const QPoint cursor = pointer.x() < 1280 ? pointer / row.LeftScale : pointer;
-            EXPECT_EQ("", WaitForRendering(run.Window(), run.SkinsFolder() + u"/Gridlock"_s,
-                                           cursor, u"lamps-%1"_s.arg(pointer.x()), "0,0,0",
-                                           scale, kWide));
+            EXPECT_EQ("", WaitForRendering(run.Window(), run.SkinsFolder() + u"/Gridlock"_s, cursor,
+                                           u"lamps-%1"_s.arg(pointer.x()), "0,0,0", scale, kWide));
         }
         ASSERT_TRUE(Quit(run));
         EXPECT_EQ(Place(row.At).value(u"Left"_s), run.ReadSettings().value(u"left"_s));
@@ -155,10 +155,9 @@ TEST(Screens, PlacesOffEveryMonitorComeBack) {
         QMap<QString, QString> Stored;
         QPoint Expected;
     };
-    const Row rows[] = {
-        {"far left", {{u"Left"_s, u"-15000"_s}, {u"Top"_s, Twips(300)}}, {0, 300}},
-        {"far above", {{u"Left"_s, Twips(300)}, {u"Top"_s, u"-30000"_s}}, {300, 0}},
-        {"on a monitor that is gone", Place({1900, 300}), {1280 - 75, 300}}};
+    const Row rows[] = {{"far left", {{u"Left"_s, u"-15000"_s}, {u"Top"_s, Twips(300)}}, {0, 300}},
+                        {"far above", {{u"Left"_s, Twips(300)}, {u"Top"_s, u"-30000"_s}}, {300, 0}},
+                        {"on a monitor that is gone", Place({1900, 300}), {1280 - 75, 300}}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         OrboRun run;
@@ -166,8 +165,8 @@ TEST(Screens, PlacesOffEveryMonitorComeBack) {
         EXPECT_EQ(row.Expected, run.Geometry().topLeft());
     }
 
-    ASSERT_TRUE(RunOnDisplay(u"xrandr"_s,
-                             u"--setmonitor R 1280/338x1024/270+1280+0 none"_s.split(u' ')));
+    ASSERT_TRUE(
+        RunOnDisplay(u"xrandr"_s, u"--setmonitor R 1280/338x1024/270+1280+0 none"_s.split(u' ')));
     OrboRun run;
     ASSERT_TRUE(run.WriteSettings(Place({1900, 300})) && run.Start());
     ASSERT_EQ(QPoint(1900, 300), run.Geometry().topLeft());

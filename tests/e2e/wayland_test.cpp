@@ -110,6 +110,7 @@ private:
 
 TEST(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
     StartDisplay(kSession);
+    ASSERT_EQ(Probe().ScreenSize(), kSession);
     const NestedKWin kwin({u"--width"_s, QString::number(kSession.width()), u"--height"_s,
                            QString::number(kSession.height())});
     ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
@@ -164,6 +165,29 @@ TEST(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
     next.Signal(SIGTERM);
     ASSERT_EQ(next.WaitExit(), 0);
     EXPECT_EQ(Scripting(u"isScriptLoaded"_s, {u"string:orbo-cursor"_s}), u"false"_s);
+}
+
+// KWin at scale 2 shows X11 windows magnified: XWayland's screen is the session's logical one,
+// where the pointer is at half the place it has on the test's screen.
+TEST(Wayland, EyesFollowOnAScaledSession) {
+    StartDisplay(kSession * 2);
+    // The first test of a program sizes its display: run alone, as ctest runs each.
+    ASSERT_EQ(Probe().ScreenSize(), kSession * 2);
+    const NestedKWin kwin({u"--width"_s, QString::number(kSession.width()), u"--height"_s,
+                           QString::number(kSession.height()), u"--scale"_s, u"2"_s});
+    ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
+    const XProbe windows(kwin.XDisplay());
+    ASSERT_TRUE(windows.Connected());
+    ASSERT_EQ(windows.ScreenSize(), kSession);
+    OrboRun run;
+    const QString skin = StartInSession(run, kwin, windows);
+    ASSERT_FALSE(skin.isEmpty());
+    for (const QPoint shown : {QPoint(2200, 120), QPoint(600, 1700)}) {
+        const QString name = u"kwin-scaled-%1-%2"_s.arg(shown.x()).arg(shown.y());
+        SCOPED_TRACE(name.toStdString());
+        Probe().MovePointer(shown.x(), shown.y());
+        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, shown / 2, name, kSession, 2));
+    }
 }
 
 } // namespace
