@@ -144,6 +144,12 @@ TEST(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
     overNative({900, 500}, u"kwin-wayland-window-900"_s);
     overNative({250, 650}, u"kwin-wayland-window-250"_s);
 
+    // A still creature stops drawing, and KWin's report wakes it, well before the slow poll
+    // (every 2 s) could have noticed the move.
+    const auto woke = WakeAfterStillness(run, {1100, 400});
+    ASSERT_TRUE(woke) << "the eyes never turned";
+    EXPECT_LT(woke->count(), 500);
+
     // Someone unloads the script: the program loads it again.
     ASSERT_EQ(Scripting(u"unloadScript"_s, {u"string:orbo-cursor"_s}), u"true"_s);
     ASSERT_TRUE(WaitFor(
