@@ -137,6 +137,7 @@ public:
     Monitors GetMonitors() const override { return fallback_->GetMonitors(); }
     bool AnnouncesInput() const override { return fallback_->AnnouncesInput(); }
     void Refresh() override { fallback_->Refresh(); }
+    bool FollowsPointerEverywhere() const override { return true; }
 
 private:
     static QDBusMessage ScriptingCall(const QString& method, const QVariantList& arguments) {
