@@ -11,17 +11,18 @@ namespace {
 
 constexpr QSize kSession(1200, 900);
 
-// tests/e2e/nested-kwin on the test's display: KWin's session and its environment.
-class NestedKWin {
+// tests/e2e/nested-wayland on the test's display: a Wayland session ("kwin" or "weston") and its
+// environment.
+class NestedSession {
 public:
-    explicit NestedKWin(const QStringList& options) {
+    NestedSession(const QString& kind, const QStringList& options) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"DISPLAY"_s, Display());
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.setStandardOutputFile(folder_.filePath(u"kwin.log"_s));
-        process_.start(QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/nested-kwin"),
-                       QStringList{folder_.path()} + options);
+        process_.setStandardOutputFile(folder_.filePath(u"session.log"_s));
+        process_.start(QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/nested-wayland"),
+                       QStringList{kind, folder_.path()} + options);
         QFile file(folder_.filePath(u"env"_s));
         if (!WaitFor([&] { return file.exists(); }, std::chrono::seconds(30)) ||
             !file.open(QIODevice::ReadOnly))
@@ -31,7 +32,7 @@ public:
                 environment_.insert(QString::fromUtf8(line.left(eq)),
                                     QString::fromUtf8(line.mid(eq + 1)));
     }
-    ~NestedKWin() {
+    ~NestedSession() {
         process_.terminate();
         if (!process_.waitForFinished(10000))
             process_.kill();
@@ -42,7 +43,7 @@ public:
     // DISPLAY, WAYLAND_DISPLAY and XDG_RUNTIME_DIR of a program in the session.
     const QMap<QString, QString>& Environment() const { return environment_; }
     QString Log() const {
-        QFile log(folder_.filePath(u"kwin.log"_s));
+        QFile log(folder_.filePath(u"session.log"_s));
         return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(3000))
                                              : QString();
     }
@@ -52,6 +53,8 @@ private:
     QProcess process_;
     QMap<QString, QString> environment_;
 };
+
+const QString kNoticeTitle = u"Orbo - Where the eyes look"_s;
 
 // A call to KWin's scripting interface on the test's session bus: its reply's value ("true"), or
 // nothing.
@@ -67,7 +70,7 @@ std::optional<QString> Scripting(const QString& method, const QStringList& argum
 }
 
 // The test's skin (tests/e2e/skins/Kinds) at the screen's top-left corner.
-QString StartInSession(OrboRun& run, const NestedKWin& kwin, const XProbe& windows) {
+QString StartInSession(OrboRun& run, const NestedSession& kwin, const XProbe& windows) {
     const QString folder = run.SkinsFolder() + u"/Kinds"_s;
     QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Kinds/.")};
     for (const char* sample : {"Donut", "Compass", "Radar", "Peeker", "Gridlock"})
@@ -83,7 +86,7 @@ QString StartInSession(OrboRun& run, const NestedKWin& kwin, const XProbe& windo
 // A native Wayland window over most of the session, below the creature.
 class WaylandWindow {
 public:
-    explicit WaylandWindow(const NestedKWin& kwin) {
+    explicit WaylandWindow(const NestedSession& kwin) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(u"DISPLAY"_s);
         for (auto it = kwin.Environment().begin(); it != kwin.Environment().end(); ++it)
@@ -111,8 +114,8 @@ private:
 TEST(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
     StartDisplay(kSession);
     ASSERT_EQ(Probe().ScreenSize(), kSession);
-    const NestedKWin kwin({u"--width"_s, QString::number(kSession.width()), u"--height"_s,
-                           QString::number(kSession.height())});
+    const NestedSession kwin(u"kwin"_s, {u"--width"_s, QString::number(kSession.width()),
+                                         u"--height"_s, QString::number(kSession.height())});
     ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
     const XProbe windows(kwin.XDisplay());
     ASSERT_TRUE(windows.Connected());
@@ -143,6 +146,8 @@ TEST(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
     };
     overNative({900, 500}, u"kwin-wayland-window-900"_s);
     overNative({250, 650}, u"kwin-wayland-window-250"_s);
+    // KWin tells where the pointer is, so the user is told nothing.
+    EXPECT_FALSE(windows.WaitMapped(kNoticeTitle, std::chrono::milliseconds(0)));
 
     // A still creature stops drawing, and KWin's report wakes it, well before the slow poll
     // (every 2 s) could have noticed the move.
@@ -179,8 +184,9 @@ TEST(Wayland, EyesFollowOnAScaledSession) {
     StartDisplay(kSession * 2);
     // The first test of a program sizes its display: run alone, as ctest runs each.
     ASSERT_EQ(Probe().ScreenSize(), kSession * 2);
-    const NestedKWin kwin({u"--width"_s, QString::number(kSession.width()), u"--height"_s,
-                           QString::number(kSession.height()), u"--scale"_s, u"2"_s});
+    const NestedSession kwin(u"kwin"_s,
+                             {u"--width"_s, QString::number(kSession.width()), u"--height"_s,
+                              QString::number(kSession.height()), u"--scale"_s, u"2"_s});
     ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
     const XProbe windows(kwin.XDisplay());
     ASSERT_TRUE(windows.Connected());
@@ -194,6 +200,19 @@ TEST(Wayland, EyesFollowOnAScaledSession) {
         Probe().MovePointer(shown.x(), shown.y());
         EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, shown / 2, name, kSession, 2));
     }
+}
+
+// Weston tells no program where the pointer is: the user is told where the eyes follow it.
+TEST(Wayland, OtherDesktopsTellWhereTheEyesFollow) {
+    StartDisplay(kSession);
+    const NestedSession weston(u"weston"_s, {u"--width=%1"_s.arg(kSession.width()),
+                                             u"--height=%1"_s.arg(kSession.height())});
+    ASSERT_TRUE(weston.Ready()) << weston.Log().toStdString();
+    const XProbe windows(weston.XDisplay());
+    ASSERT_TRUE(windows.Connected());
+    OrboRun run;
+    ASSERT_FALSE(StartInSession(run, weston, windows).isEmpty());
+    EXPECT_TRUE(windows.WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
 }
 
 } // namespace
