@@ -2,6 +2,7 @@
 
 #include "compositor_cursor.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QStandardPaths>
@@ -41,9 +42,12 @@ QString ScriptText(const QString& service) {
     return uR"(// Written by Orbo: tells it where the cursor is, also over Wayland windows.
 (function () {
     var service = "%1", path = "%2", iface = "%3";
-    var timer = new QTimer();
-    timer.singleShot = true;
-    timer.interval = %4;
+    // Without a timer to send the last of a burst later, every move is reported.
+    var timer = typeof QTimer === "function" ? new QTimer() : null;
+    if (timer) {
+        timer.singleShot = true;
+        timer.interval = %4;
+    }
     var pending = false;
     function output(p) {
         if (typeof workspace.numScreens === "number")
@@ -57,15 +61,19 @@ QString ScriptText(const QString& service) {
         if (o)
             callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height);
     }
-    timer.timeout.connect(function () {
-        if (pending) {
-            pending = false;
-            report();
-            timer.start();
-        }
-    });
+    if (timer) {
+        timer.timeout.connect(function () {
+            if (pending) {
+                pending = false;
+                report();
+                timer.start();
+            }
+        });
+    }
     workspace.cursorPosChanged.connect(function () {
-        if (timer.active) {
+        if (!timer) {
+            report();
+        } else if (timer.active) {
             pending = true;
         } else {
             report();
@@ -229,6 +237,12 @@ private:
 } // namespace
 
 std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback) {
+    // With no session bus to be found, asking for one would start a bus daemon that outlives the
+    // program.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") &&
+        (runtime.isEmpty() || !QFile::exists(runtime + u"/bus"_s)))
+        return fallback;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface() ||
         !bus.interface()->isServiceRegistered(kKWin).value())
@@ -236,8 +250,9 @@ std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    // KWin reads the script from a file; the bus name in it is this run's own.
-    const QString file = folder + u"/orbo-kwin-cursor.js"_s;
+    // KWin reads the script from a file; the bus name in it is this run's own, and so is the file.
+    const QString file =
+        folder + u"/orbo-kwin-cursor-%1.js"_s.arg(QCoreApplication::applicationPid());
     QFile script(file);
     const QByteArray text = ScriptText(bus.baseService()).toUtf8();
     if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
