@@ -202,6 +202,37 @@ TEST(Wayland, EyesFollowOnAScaledSession) {
     }
 }
 
+// Two outputs side by side: KWin shows each in a window of its own, both at the corner of the
+// test's screen; the one on top, the second output, is moved beside the first.
+TEST(Wayland, EyesFollowAcrossTwoOutputs) {
+    const QSize wide(kSession.width() * 2, kSession.height());
+    StartDisplay(wide);
+    ASSERT_EQ(Probe().ScreenSize(), wide);
+    const NestedSession kwin(u"kwin"_s,
+                             {u"--width"_s, QString::number(kSession.width()), u"--height"_s,
+                              QString::number(kSession.height()), u"--output-count"_s, u"2"_s});
+    ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
+    std::vector<unsigned long> outputs;
+    for (const unsigned long w : Probe().ShownWindows())
+        if (Probe().Title(w).startsWith(u"KDE Wayland Compositor"_s))
+            outputs.push_back(w);
+    ASSERT_EQ(outputs.size(), 2u);
+    ASSERT_TRUE(RunOnDisplay(u"xdotool"_s, {u"windowmove"_s, QString::number(outputs.back()),
+                                            QString::number(kSession.width()), u"0"_s}));
+    const XProbe windows(kwin.XDisplay());
+    ASSERT_TRUE(windows.Connected());
+    ASSERT_EQ(windows.ScreenSize(), wide);
+    OrboRun run;
+    const QString skin = StartInSession(run, kwin, windows);
+    ASSERT_FALSE(skin.isEmpty());
+    for (const QPoint cursor : {QPoint(1800, 100), QPoint(300, 800), QPoint(2300, 850)}) {
+        const QString name = u"kwin-outputs-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
+        SCOPED_TRACE(name.toStdString());
+        Probe().MovePointer(cursor.x(), cursor.y());
+        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, wide));
+    }
+}
+
 // Weston tells no program where the pointer is: the user is told where the eyes follow it.
 TEST(Wayland, OtherDesktopsTellWhereTheEyesFollow) {
     StartDisplay(kSession);
