@@ -36,8 +36,9 @@ constexpr int kReportIntervalMs = 16;
 constexpr int kCheckIntervalMs = 2000;
 constexpr int kCallTimeoutMs = 2000;
 
-// Plasma 5 finds the output by clientArea(option, point, desktop); Plasma 6 dropped that
-// overload and the screen count, and has screenAt(point), whose output has a geometry.
+// Plasma 6 has a list of output objects (workspace.screens) and screenAt(point) gives the one under
+// the point, with its geometry; Plasma 5 numbers its outputs and has clientArea(option, point,
+// desktop), which Plasma 6 dropped.
 QString ScriptText(const QString& service) {
     return uR"(// Written by Orbo: tells it where the cursor is, also over Wayland windows.
 (function () {
@@ -50,10 +51,11 @@ QString ScriptText(const QString& service) {
     }
     var pending = false;
     function output(p) {
-        if (typeof workspace.numScreens === "number")
-            return workspace.clientArea(KWin.ScreenArea, p, workspace.currentDesktop);
-        var screen = workspace.screenAt(p);
-        return screen ? screen.geometry : null;
+        if (workspace.screens !== undefined) {
+            var screen = workspace.screenAt(p);
+            return screen ? screen.geometry : null;
+        }
+        return workspace.clientArea(KWin.ScreenArea, p, workspace.currentDesktop);
     }
     function report() {
         var p = workspace.cursorPos;
