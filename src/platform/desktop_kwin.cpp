@@ -27,6 +27,9 @@ const QString kScripting = u"/Scripting"_s;
 const QString kScriptingInterface = u"org.kde.kwin.Scripting"_s;
 // One name for every run, so that a start after a crash replaces the script it left loaded.
 const QString kScriptName = u"orbo-cursor"_s;
+// The bus name the script calls: held by one program at a time, so that of several creatures one
+// follows KWin and the others XWayland, until the holder ends and the next in line takes over.
+const QString kName = u"org.orbo.Cursor"_s;
 const QString kPath = u"/org/orbo/Cursor"_s;
 const QString kInterface = u"org.orbo.Cursor"_s;
 const QString kMember = u"Moved"_s;
@@ -116,14 +119,25 @@ public:
           watcher_(kKWin, bus_, QDBusServiceWatcher::WatchForOwnerChange) {
         fallback_->SetInputListener([this] { InputArrived(); });
         bus_.registerVirtualObject(kPath, &receiver_);
-        kwinOwner_ = bus_.interface()->serviceOwner(kKWin).value();
+        watcher_.addWatchedService(kName);
         QObject::connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, &context_,
-                         [this](const QString&, const QString&, const QString& owner) {
+                         [this](const QString& name, const QString&, const QString& owner) {
+                             if (name == kName) {
+                                 const bool was = holder_;
+                                 holder_ = owner == bus_.baseService();
+                                 if (holder_ && !was)
+                                     Load();
+                                 return;
+                             }
                              kwinOwner_ = owner;
                              Lost();
-                             if (!owner.isEmpty())
-                                 Load();
+                             Load();
                          });
+        kwinOwner_ = bus_.interface()->serviceOwner(kKWin).value();
+        holder_ = bus_.interface()
+                      ->registerService(kName, QDBusConnectionInterface::QueueService,
+                                        QDBusConnectionInterface::DontAllowReplacement)
+                      .value() == QDBusConnectionInterface::ServiceRegistered;
         check_.setInterval(kCheckIntervalMs);
         QObject::connect(&check_, &QTimer::timeout, &context_, [this] { Check(); });
         check_.start();
@@ -131,9 +145,11 @@ public:
     }
     ~KWinDesktop() override {
         check_.stop();
-        if (!kwinOwner_.isEmpty())
+        if (holder_ && !kwinOwner_.isEmpty())
             bus_.call(ScriptingCall(u"unloadScript"_s, {kScriptName}), QDBus::Block,
                       kCallTimeoutMs);
+        // The next creature in line takes over now.
+        bus_.interface()->unregisterService(kName);
         bus_.unregisterObject(kPath);
         QFile::remove(scriptFile_);
     }
@@ -170,7 +186,7 @@ private:
 
     // Replaces any script of this name (one a crashed run left loaded), then runs it.
     void Load() {
-        if (loading_ || kwinOwner_.isEmpty())
+        if (loading_ || !holder_ || kwinOwner_.isEmpty())
             return;
         loading_ = true;
         Call(u"unloadScript"_s, {kScriptName}, [this](const QDBusMessage&) {
@@ -188,7 +204,7 @@ private:
 
     // The script is looked for now and then: someone may have unloaded it.
     void Check() {
-        if (loading_ || kwinOwner_.isEmpty())
+        if (loading_ || !holder_ || kwinOwner_.isEmpty())
             return;
         Call(u"isScriptLoaded"_s, {kScriptName}, [this](const QDBusMessage& reply) {
             const QVariantList values = reply.arguments();
@@ -233,6 +249,8 @@ private:
     QTimer check_;
     QString kwinOwner_;
     bool loading_ = false;
+    // Whether this program holds the name the script calls.
+    bool holder_ = false;
     std::optional<QPoint> cursor_;
 };
 
@@ -245,18 +263,23 @@ std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback) {
     if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") &&
         (runtime.isEmpty() || !QFile::exists(runtime + u"/bus"_s)))
         return fallback;
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    return FollowKWin(std::move(fallback), QDBusConnection::sessionBus());
+}
+
+std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus) {
     if (!bus.isConnected() || !bus.interface() ||
         !bus.interface()->isServiceRegistered(kKWin).value())
         return fallback;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    // KWin reads the script from a file; the bus name in it is this run's own, and so is the file.
+    // KWin reads the script from a file, each desktop's own.
+    static int made = 0;
     const QString file =
-        folder + u"/orbo-kwin-cursor-%1.js"_s.arg(QCoreApplication::applicationPid());
+        folder +
+        u"/orbo-kwin-cursor-%1-%2.js"_s.arg(QCoreApplication::applicationPid()).arg(++made);
     QFile script(file);
-    const QByteArray text = ScriptText(bus.baseService()).toUtf8();
+    const QByteArray text = ScriptText(kName).toUtf8();
     if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         script.write(text) != text.size() || !script.flush())
         return fallback;

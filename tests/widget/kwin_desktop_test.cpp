@@ -184,7 +184,10 @@ TEST_F(KWinDesktopTest, FollowsKWinsReports) {
     const auto desktop = Follow();
     ASSERT_NE(desktop.get(), fallback_) << "KWin is on the bus";
     ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
-    EXPECT_EQ(kwin_.ScriptService(), QDBusConnection::sessionBus().baseService());
+    EXPECT_EQ(
+        QDBusConnection::sessionBus().interface()->serviceOwner(kwin_.ScriptService()).value(),
+        QDBusConnection::sessionBus().baseService())
+        << "the script calls this program";
     EXPECT_EQ(desktop->GetCursorPos(), QPoint(5, 5)) << "before KWin's first report";
 
     kwin_.Report({100, 150, 0, 0, 1200, 900});
@@ -271,6 +274,30 @@ TEST_F(KWinDesktopTest, ReplacesAStaleScriptAndUnloadsAtExit) {
     desktop.reset();
     EXPECT_TRUE(kwin_.ScriptPath().isEmpty()) << "unloaded";
     EXPECT_FALSE(QFile::exists(file));
+}
+
+// Two creatures: the first follows KWin, the second XWayland until the first ends.
+TEST_F(KWinDesktopTest, OneCreatureAtATimeFollowsKWin) {
+    auto first = Follow();
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+    auto scripted = std::make_unique<ScriptedDesktop>();
+    scripted->Cursor = {9, 9};
+    scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
+    const QDBusConnection other = QDBusConnection::connectToBus(Address(), u"second"_s);
+    auto second = FollowKWin(std::move(scripted), other);
+    const int loads = kwin_.Loads();
+
+    kwin_.Report({100, 150, 0, 0, 1200, 900});
+    ASSERT_TRUE(WaitFor([&] { return first->GetCursorPos() == QPoint(100, 150); }));
+    EXPECT_EQ(second->GetCursorPos(), QPoint(9, 9));
+    EXPECT_EQ(kwin_.Loads(), loads) << "the second left the first's script alone";
+
+    first.reset();
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Loads() > loads && kwin_.Running(); }));
+    kwin_.Report({200, 250, 0, 0, 1200, 900});
+    EXPECT_TRUE(WaitFor([&] { return second->GetCursorPos() == QPoint(200, 250); }));
+    second.reset();
+    QDBusConnection::disconnectFromBus(u"second"_s);
 }
 
 TEST_F(KWinDesktopTest, NoKWinNoChange) {
