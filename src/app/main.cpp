@@ -1,5 +1,8 @@
 #include "main/form1.h"
 #include "main/mdl_general.h"
+#if !defined(Q_OS_WIN)
+#include "main/pointer_notice.h"
+#endif
 #include "main/tray.h"
 #include "options/options_host.h"
 #include "platform/desktop.h"
@@ -45,5 +48,8 @@ int main(int argc, char* argv[]) {
     form.Form_Load();
     form.show();
     const orbo::TrayIcon tray(form, *desktop, menu);
+#if !defined(Q_OS_WIN)
+    orbo::TellWherePointerIsSeen(*desktop, *store);
+#endif
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "desktop.h"
 
+#include "desktop_kwin.h"
 #include "desktop_qt.h"
 #include "desktop_x11.h"
 
@@ -74,8 +75,14 @@ std::unique_ptr<Desktop> MakeDesktop() {
 #else
 #if defined(ORBO_HAVE_X11)
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        if (auto x11 = MakeX11Desktop())
+        if (auto x11 = MakeX11Desktop()) {
+#if defined(ORBO_HAVE_KWIN)
+            // Under Wayland, XWayland sees the pointer only over X11 windows; KWin sees it all.
+            if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+                return FollowKWin(std::move(x11));
+#endif
             return x11;
+        }
     }
 #endif
     return std::make_unique<QtDesktop>();

@@ -64,6 +64,9 @@ public:
     void SetInputListener(std::function<void()> listener) { inputListener_ = std::move(listener); }
     // Drops anything remembered, so the next read asks the window system.
     virtual void Refresh() {}
+    // Whether the cursor is known wherever it is. Not so for an X11 program under a Wayland
+    // desktop that tells it nothing: XWayland sees the pointer only over X11 windows.
+    virtual bool FollowsPointerEverywhere() const { return true; }
 
 protected:
     void InputArrived() {
@@ -100,6 +103,7 @@ public:
         return MonitorList.empty() ? Desktop::GetMonitors() : MonitorList;
     }
     bool AnnouncesInput() const override { return Announces; }
+    bool FollowsPointerEverywhere() const override { return Everywhere; }
     // What a real desktop does when the pointer moves.
     void Announce() { InputArrived(); }
 
@@ -112,6 +116,7 @@ public:
     Monitors MonitorList;
     Units ScriptedUnits{};
     bool Announces = false;
+    bool Everywhere = true;
     int CursorReads = 0;
 };
 

@@ -80,6 +80,7 @@ public:
     Monitors GetMonitors() const override { return CurrentMonitors(); }
 
     bool AnnouncesInput() const override { return watching_; }
+    bool FollowsPointerEverywhere() const override { return !onWayland_; }
     void Refresh() override { stale_ = true; }
 
 private:
@@ -129,6 +130,8 @@ private:
     int xiOpcode_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
     bool watching_ = false;
+    // Run by XWayland, which knows the pointer only while it is over an X11 window.
+    bool onWayland_ = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
     bool valid_ = false;
     bool stale_ = true;
     Clock::time_point queried_{};

@@ -2,6 +2,7 @@
 
 #include <QtCore/QDebug>
 #include <QtCore/QFileInfo>
+#include <QtGui/QTransform>
 
 #include <algorithm>
 #include <csignal>
@@ -136,7 +137,8 @@ QMap<QString, QString> OrboRun::ReadSettings() const {
 
 bool OrboRun::Start(const QMap<QString, QString>& environment) {
     const bool wine = binary_.endsWith(QLatin1String(".exe"));
-    const QString display = Display(); // starts the session bus the environment names
+    const QString own = Display(); // starts the session bus the environment names
+    const QString display = display_.isEmpty() ? own : display_;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"WAYLAND_DISPLAY", "SESSION_MANAGER", "QT_QPA_PLATFORM"})
         env.remove(QLatin1String(name));
@@ -164,9 +166,9 @@ bool OrboRun::Start(const QMap<QString, QString>& environment) {
     // belongs to another process).
     return WaitFor(
         [&] {
-            const auto window = Probe().WaitMapped(kTitle, std::chrono::milliseconds(0));
-            const auto pid =
-                window ? Probe().Property32(*window, "_NET_WM_PID") : std::vector<unsigned long>();
+            const auto window = Windows().WaitMapped(kTitle, std::chrono::milliseconds(0));
+            const auto pid = window ? Windows().Property32(*window, "_NET_WM_PID")
+                                    : std::vector<unsigned long>();
             window_ = window.value_or(0);
             return window &&
                    (wine || (!pid.empty() && pid.front() == unsigned(process_.processId())));
@@ -258,8 +260,11 @@ QRegion NonMagentaRegion(const QImage& image) {
     return region;
 }
 
-std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
-                             const QString& name, const char* buttons, double scale, QSize screen) {
+namespace {
+
+std::string CompareRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
+                             QPoint cursor, const QString& name, const char* buttons, double scale,
+                             QSize screen, double magnified) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
     QStringList arguments{skinFolder,
@@ -280,7 +285,9 @@ std::string WaitForRendering(unsigned long window, const QString& skinFolder, QP
     QString text;
     QImage shown;
     const bool same = WaitFor([&] {
-        const QRect geometry = Probe().Geometry(window).value_or(QRect());
+        // A compositor that scales X11 windows shows each of their pixels as magnified squares.
+        const QTransform magnify = QTransform::fromScale(magnified, magnified);
+        const QRect geometry = magnify.mapRect(windows.Geometry(window).value_or(QRect()));
         shown = Probe().Grab(geometry);
         QRegion opaque;
         int count = 0;
@@ -298,7 +305,8 @@ std::string WaitForRendering(unsigned long window, const QString& skinFolder, QP
             QDebug out(&text); // writes into text when it ends
             if (geometry.size() != rendering.size() || shown.size() != rendering.size())
                 out << "window" << geometry << "rendering" << rendering.size();
-            else if (const QRegion off = Probe().Shape(window).xored(opaque); !off.isEmpty())
+            else if (const QRegion off = magnify.map(windows.Shape(window)).xored(opaque);
+                     !off.isEmpty())
                 out << "the shape differs from the rendering's in" << off.boundingRect();
             else if (count > 0)
                 out << count << "pixels differ, the first" << first << "screen" << Qt::hex
@@ -313,6 +321,19 @@ std::string WaitForRendering(unsigned long window, const QString& skinFolder, QP
     shown.save(folder + u'/' + name + ".png");
     rendering.save(folder + u'/' + name + "-expected.png");
     return text.toStdString();
+}
+
+} // namespace
+
+std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
+                             const QString& name, const char* buttons, double scale, QSize screen) {
+    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen, 1);
+}
+
+std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
+                             QPoint cursor, const QString& name, QSize screen, double scale) {
+    return CompareRendering(windows, window, skinFolder, cursor, name, "0,0,0", scale, screen,
+                            scale);
 }
 
 } // namespace orbo::e2e

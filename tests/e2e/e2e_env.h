@@ -74,8 +74,15 @@ public:
     // From the next start on, the program's writes fail past this many bytes of a file, as on a
     // full disk (SIGXFSZ ignored).
     void LimitFileSize(long bytes) { fileSizeLimit_ = bytes; }
+    // From the next start on, the program runs on another X server (a nested session's XWayland),
+    // where probe finds its window.
+    void UseDisplay(const QString& display, const XProbe& probe) {
+        display_ = display;
+        probe_ = &probe;
+    }
     unsigned long Window() const { return window_; }
-    QRect Geometry() const { return Probe().Geometry(window_).value_or(QRect()); }
+    QRect Geometry() const { return Windows().Geometry(window_).value_or(QRect()); }
+    const XProbe& Windows() const { return probe_ ? *probe_ : Probe(); }
     bool Alive() const { return process_.state() == QProcess::Running; }
     // The exit status, or nothing when it still runs after the timeout.
     std::optional<int> WaitExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
@@ -89,6 +96,8 @@ private:
     QProcess process_;
     unsigned long window_ = 0;
     long fileSizeLimit_ = -1;
+    QString display_;
+    const XProbe* probe_ = nullptr;
 };
 
 // Polls check every 20 ms until it holds or the timeout passes.
@@ -123,5 +132,10 @@ QRegion NonMagentaRegion(const QImage& image);
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
                              const QString& name, const char* buttons = "0,0,0", double scale = 1,
                              QSize screen = {});
+// The same for a window that windows knows (its place and shape), as the test's screen shows it:
+// a nested session's X server of that screen size at the screen's top-left corner, its pixels
+// magnified by scale (a compositor scaling X11 windows).
+std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
+                             QPoint cursor, const QString& name, QSize screen, double scale = 1);
 
 } // namespace orbo::e2e

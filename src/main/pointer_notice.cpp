@@ -1,0 +1,46 @@
+#include "pointer_notice.h"
+
+#include "main/settings_io.h"
+#include "platform/desktop.h"
+#include "platform/settings_store.h"
+
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QMessageBox>
+
+namespace orbo {
+
+namespace {
+
+const QString kNoticeKey = QStringLiteral("PointerNotice");
+
+} // namespace
+
+bool ShouldTellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store) {
+    return !desktop.FollowsPointerEverywhere() &&
+           store.GetSetting(kSettingsApp, kSettingsSection, kNoticeKey, QStringLiteral("True"))
+                   .compare(QLatin1String("False"), Qt::CaseInsensitive) != 0;
+}
+
+QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store, QWidget* parent) {
+    if (!ShouldTellWherePointerIsSeen(desktop, store))
+        return nullptr;
+    auto* box = new QMessageBox(
+        QMessageBox::Information, QStringLiteral("Orbo - Where the eyes look"),
+        QStringLiteral("On this desktop Orbo's eyes follow the mouse pointer only while it is "
+                       "over Orbo or another X11 program's window: the desktop tells Orbo "
+                       "nothing of the pointer elsewhere.\n\nIn an X11 session, and in KDE "
+                       "Plasma, they follow it everywhere."),
+        QMessageBox::Ok, parent, Qt::Dialog);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    auto* never = new QCheckBox(QStringLiteral("Do not tell me again"), box);
+    box->setCheckBox(never);
+    QObject::connect(box, &QMessageBox::finished, box, [&store, never] {
+        if (never->isChecked())
+            store.SaveSetting(kSettingsApp, kSettingsSection, kNoticeKey, QStringLiteral("False"));
+    });
+    box->show();
+    return box;
+}
+
+} // namespace orbo

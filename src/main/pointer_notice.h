@@ -1,0 +1,20 @@
+#pragma once
+
+class QMessageBox;
+class QWidget;
+
+namespace orbo {
+
+class Desktop;
+class SettingsStore;
+
+// Under a Wayland desktop that tells programs nothing of the pointer, the eyes follow it only
+// over X11 windows. The user is told so at start, in a window of its own (many such desktops have
+// no tray), until they tick "Do not tell me again".
+bool ShouldTellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store);
+// The notice, shown without blocking the creature; it deletes itself when closed. Null when the
+// user need not be told.
+QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store,
+                                    QWidget* parent = nullptr);
+
+} // namespace orbo

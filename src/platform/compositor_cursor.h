@@ -1,0 +1,34 @@
+#pragma once
+
+#include "monitors.h"
+
+#include <QtCore/QPointF>
+#include <QtCore/QRectF>
+#include <QtCore/QVariantList>
+
+#include <optional>
+
+namespace orbo {
+
+// What a Wayland compositor reports of the pointer: where it is and the output that holds it,
+// both in the compositor's logical coordinates.
+struct CompositorReport {
+    QPointF Cursor;
+    QRectF Output;
+    bool operator==(const CompositorReport&) const = default;
+};
+
+// The report in a call's arguments: six numbers (cursor x, y; output x, y, width, height), each
+// an integer or a double. Anyone in the session may call, so anything else is refused: another
+// count or type, numbers that are not finite or implausibly large, an empty output, a cursor
+// outside its output.
+std::optional<CompositorReport> ParseCompositorReport(const QVariantList& arguments);
+
+// The cursor in device-independent pixels of the program's own screens. The compositor's output
+// is found among the monitors as the one it shows as (XWayland places each output at its logical
+// place, multiplied by one scale when it scales X11 windows itself); nothing when no monitor
+// matches, as the report then cannot be placed.
+std::optional<QPoint> PixelsFromCompositor(const CompositorReport& report,
+                                           const Monitors& monitors);
+
+} // namespace orbo

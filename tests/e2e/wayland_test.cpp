@@ -1,0 +1,250 @@
+// The program in a KDE Plasma Wayland session: KWin nested in the test's Xvfb, the program on
+// KWin's XWayland. XTest moves on the Xvfb move KWin's pointer, and the Xvfb shows the session.
+#include "e2e_env.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace orbo::e2e {
+namespace {
+
+constexpr QSize kSession(1200, 900);
+
+// tests/e2e/nested-wayland on the test's display: a Wayland session ("kwin" or "weston") and its
+// environment.
+class NestedSession {
+public:
+    NestedSession(const QString& kind, const QStringList& options) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"DISPLAY"_s, Display());
+        process_.setProcessEnvironment(env);
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.setStandardOutputFile(folder_.filePath(u"session.log"_s));
+        process_.start(QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/nested-wayland"),
+                       QStringList{kind, folder_.path()} + options);
+        QFile file(folder_.filePath(u"env"_s));
+        if (!WaitFor([&] { return file.exists(); }, std::chrono::seconds(30)) ||
+            !file.open(QIODevice::ReadOnly))
+            return;
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (const qsizetype eq = line.indexOf('='); eq > 0)
+                environment_.insert(QString::fromUtf8(line.left(eq)),
+                                    QString::fromUtf8(line.mid(eq + 1)));
+    }
+    ~NestedSession() {
+        process_.terminate();
+        if (!process_.waitForFinished(10000))
+            process_.kill();
+        process_.waitForFinished();
+    }
+    bool Ready() const { return !environment_.value(u"WAYLAND_DISPLAY"_s).isEmpty(); }
+    QString XDisplay() const { return environment_.value(u"DISPLAY"_s); }
+    // DISPLAY, WAYLAND_DISPLAY and XDG_RUNTIME_DIR of a program in the session.
+    const QMap<QString, QString>& Environment() const { return environment_; }
+    QString Log() const {
+        QFile log(folder_.filePath(u"session.log"_s));
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(3000))
+                                             : QString();
+    }
+
+private:
+    QTemporaryDir folder_;
+    QProcess process_;
+    QMap<QString, QString> environment_;
+};
+
+const QString kNoticeTitle = u"Orbo - Where the eyes look"_s;
+
+// A call to KWin's scripting interface on the test's session bus: its reply's value ("true"), or
+// nothing.
+std::optional<QString> Scripting(const QString& method, const QStringList& arguments) {
+    QProcess send;
+    send.start(u"dbus-send"_s,
+               QStringList{u"--session"_s, u"--print-reply=literal"_s, u"--dest=org.kde.KWin"_s,
+                           u"/Scripting"_s, u"org.kde.kwin.Scripting."_s + method} +
+                   arguments);
+    if (!send.waitForFinished(10000) || send.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(send.readAllStandardOutput()).simplified().section(u' ', -1);
+}
+
+// The test's skin (tests/e2e/skins/Kinds) at the screen's top-left corner.
+QString StartInSession(OrboRun& run, const NestedSession& kwin, const XProbe& windows) {
+    const QString folder = run.SkinsFolder() + u"/Kinds"_s;
+    QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Kinds/.")};
+    for (const char* sample : {"Donut", "Compass", "Radar", "Peeker", "Gridlock"})
+        sources.prepend(kSampleSkins + u'/' + QLatin1String(sample) + "/.");
+    run.UseDisplay(kwin.XDisplay(), windows);
+    const bool started =
+        CopyInto(sources, folder) &&
+        run.WriteSettings({{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, u"Kinds"_s}}) &&
+        run.Start(kwin.Environment());
+    return started ? folder : QString();
+}
+
+// A native Wayland window over most of the session, below the creature.
+class WaylandWindow {
+public:
+    explicit WaylandWindow(const NestedSession& kwin) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(u"DISPLAY"_s);
+        for (auto it = kwin.Environment().begin(); it != kwin.Environment().end(); ++it)
+            if (it.key() != u"DISPLAY"_s)
+                env.insert(it.key(), it.value());
+        env.insert(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
+        process_.setProcessEnvironment(env);
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.setStandardOutputFile(QProcess::nullDevice());
+        process_.start(QStringLiteral(ORBO_PLAIN_WINDOW_BINARY), QStringList());
+    }
+    ~WaylandWindow() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    // Whether the screen shows it at p.
+    static bool ShownAt(QPoint p) {
+        return Probe().Grab(QRect(p, QSize(1, 1))).pixel(0, 0) == qRgb(0x33, 0x66, 0xcc);
+    }
+
+private:
+    QProcess process_;
+};
+
+TEST(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
+    StartDisplay(kSession);
+    ASSERT_EQ(Probe().ScreenSize(), kSession);
+    const NestedSession kwin(u"kwin"_s, {u"--width"_s, QString::number(kSession.width()),
+                                         u"--height"_s, QString::number(kSession.height())});
+    ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
+    const XProbe windows(kwin.XDisplay());
+    ASSERT_TRUE(windows.Connected());
+    OrboRun run;
+    const QString skin = StartInSession(run, kwin, windows);
+    ASSERT_FALSE(skin.isEmpty());
+
+    // The session's own background: no window of any kind.
+    for (const QPoint cursor : {QPoint(1100, 60), QPoint(300, 800)}) {
+        const QString name = u"kwin-desktop-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
+        SCOPED_TRACE(name.toStdString());
+        Probe().MovePointer(cursor.x(), cursor.y());
+        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, kSession));
+    }
+
+    const WaylandWindow native(kwin);
+    ASSERT_TRUE(WaitFor(
+        [] {
+            return WaylandWindow::ShownAt({900, 500});
+        },
+        std::chrono::seconds(20)))
+        << "the Wayland window did not show";
+    const auto overNative = [&](QPoint cursor, const QString& name) {
+        SCOPED_TRACE(name.toStdString());
+        Probe().MovePointer(cursor.x(), cursor.y());
+        ASSERT_TRUE(WaylandWindow::ShownAt(cursor + QPoint(8, 8)));
+        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, kSession));
+    };
+    overNative({900, 500}, u"kwin-wayland-window-900"_s);
+    overNative({250, 650}, u"kwin-wayland-window-250"_s);
+    // KWin tells where the pointer is, so the user is told nothing.
+    EXPECT_FALSE(windows.WaitMapped(kNoticeTitle, std::chrono::milliseconds(0)));
+
+    // A still creature stops drawing, and KWin's report wakes it, well before the slow poll
+    // (every 2 s) could have noticed the move.
+    const auto woke = WakeAfterStillness(run, {1100, 400});
+    ASSERT_TRUE(woke) << "the eyes never turned";
+    EXPECT_LT(woke->count(), 500);
+
+    // Someone unloads the script: the program loads it again.
+    ASSERT_EQ(Scripting(u"unloadScript"_s, {u"string:orbo-cursor"_s}), u"true"_s);
+    ASSERT_TRUE(WaitFor(
+        [] { return Scripting(u"isScriptLoaded"_s, {u"string:orbo-cursor"_s}) == u"true"_s; },
+        std::chrono::seconds(10)));
+    overNative({1000, 700}, u"kwin-reloaded"_s);
+
+    // A run that crashed leaves its script loaded; the next run replaces it.
+    run.Signal(SIGKILL);
+    ASSERT_TRUE(run.WaitExit());
+    OrboRun next;
+    ASSERT_FALSE(StartInSession(next, kwin, windows).isEmpty());
+    const QString nextSkin = next.SkinsFolder() + u"/Kinds"_s;
+    Probe().MovePointer(700, 450);
+    EXPECT_EQ("", WaitForRendering(windows, next.Window(), nextSkin, {700, 450}, u"kwin-next"_s,
+                                   kSession));
+
+    // A program that ends takes its script along.
+    next.Signal(SIGTERM);
+    ASSERT_EQ(next.WaitExit(), 0);
+    EXPECT_EQ(Scripting(u"isScriptLoaded"_s, {u"string:orbo-cursor"_s}), u"false"_s);
+}
+
+// KWin at scale 2 shows X11 windows magnified: XWayland's screen is the session's logical one,
+// where the pointer is at half the place it has on the test's screen.
+TEST(Wayland, EyesFollowOnAScaledSession) {
+    StartDisplay(kSession * 2);
+    // The first test of a program sizes its display: run alone, as ctest runs each.
+    ASSERT_EQ(Probe().ScreenSize(), kSession * 2);
+    const NestedSession kwin(u"kwin"_s,
+                             {u"--width"_s, QString::number(kSession.width()), u"--height"_s,
+                              QString::number(kSession.height()), u"--scale"_s, u"2"_s});
+    ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
+    const XProbe windows(kwin.XDisplay());
+    ASSERT_TRUE(windows.Connected());
+    ASSERT_EQ(windows.ScreenSize(), kSession);
+    OrboRun run;
+    const QString skin = StartInSession(run, kwin, windows);
+    ASSERT_FALSE(skin.isEmpty());
+    for (const QPoint shown : {QPoint(2200, 120), QPoint(600, 1700)}) {
+        const QString name = u"kwin-scaled-%1-%2"_s.arg(shown.x()).arg(shown.y());
+        SCOPED_TRACE(name.toStdString());
+        Probe().MovePointer(shown.x(), shown.y());
+        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, shown / 2, name, kSession, 2));
+    }
+}
+
+// Two outputs side by side: KWin shows each in a window of its own, both at the corner of the
+// test's screen; the one on top, the second output, is moved beside the first.
+TEST(Wayland, EyesFollowAcrossTwoOutputs) {
+    const QSize wide(kSession.width() * 2, kSession.height());
+    StartDisplay(wide);
+    ASSERT_EQ(Probe().ScreenSize(), wide);
+    const NestedSession kwin(u"kwin"_s,
+                             {u"--width"_s, QString::number(kSession.width()), u"--height"_s,
+                              QString::number(kSession.height()), u"--output-count"_s, u"2"_s});
+    ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
+    std::vector<unsigned long> outputs;
+    for (const unsigned long w : Probe().ShownWindows())
+        if (Probe().Title(w).startsWith(u"KDE Wayland Compositor"_s))
+            outputs.push_back(w);
+    ASSERT_EQ(outputs.size(), 2u);
+    ASSERT_TRUE(RunOnDisplay(u"xdotool"_s, {u"windowmove"_s, QString::number(outputs.back()),
+                                            QString::number(kSession.width()), u"0"_s}));
+    const XProbe windows(kwin.XDisplay());
+    ASSERT_TRUE(windows.Connected());
+    ASSERT_EQ(windows.ScreenSize(), wide);
+    OrboRun run;
+    const QString skin = StartInSession(run, kwin, windows);
+    ASSERT_FALSE(skin.isEmpty());
+    for (const QPoint cursor : {QPoint(1800, 100), QPoint(300, 800), QPoint(2300, 850)}) {
+        const QString name = u"kwin-outputs-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
+        SCOPED_TRACE(name.toStdString());
+        Probe().MovePointer(cursor.x(), cursor.y());
+        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, wide));
+    }
+}
+
+// Weston tells no program where the pointer is: the user is told where the eyes follow it.
+TEST(Wayland, OtherDesktopsTellWhereTheEyesFollow) {
+    StartDisplay(kSession);
+    const NestedSession weston(u"weston"_s, {u"--width=%1"_s.arg(kSession.width()),
+                                             u"--height=%1"_s.arg(kSession.height())});
+    ASSERT_TRUE(weston.Ready()) << weston.Log().toStdString();
+    const XProbe windows(weston.XDisplay());
+    ASSERT_TRUE(windows.Connected());
+    OrboRun run;
+    ASSERT_FALSE(StartInSession(run, weston, windows).isEmpty());
+    EXPECT_TRUE(windows.WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
+}
+
+} // namespace
+} // namespace orbo::e2e

@@ -1,0 +1,113 @@
+// What a compositor's cursor report is taken for: anyone in the session can send one.
+#include "platform/compositor_cursor.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#if defined(ORBO_HAVE_KWIN)
+
+namespace orbo {
+namespace {
+
+QVariantList Args(std::initializer_list<QVariant> values) {
+    return QVariantList(values);
+}
+
+struct ParseRow {
+    const char* name;
+    QVariantList arguments;
+    bool taken;
+};
+
+TEST(CompositorReport, TakesOnlySixPlausibleNumbers) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const ParseRow rows[] = {
+        {"integers, as Plasma 5 sends", Args({100, 150, 0, 0, 1200, 900}), true},
+        {"doubles, as Plasma 6 sends", Args({100.5, 150.25, 0.0, 0.0, 1200.0, 900.0}), true},
+        {"64-bit integers", Args({qlonglong(5), qlonglong(6), 0, 0, 10, 10}), true},
+        {"the far edge of the output", Args({1200, 900, 0, 0, 1200, 900}), true},
+        {"a second output", Args({1300, 20, 1200, 0, 1200, 900}), true},
+        {"five numbers", Args({100, 150, 0, 0, 1200}), false},
+        {"seven numbers", Args({100, 150, 0, 0, 1200, 900, 1}), false},
+        {"nothing", Args({}), false},
+        {"a string", Args({QStringLiteral("100"), 150, 0, 0, 1200, 900}), false},
+        {"a boolean", Args({true, 150, 0, 0, 1200, 900}), false},
+        {"a list", Args({QVariantList{1, 2}, 150, 0, 0, 1200, 900}), false},
+        {"an empty variant", Args({QVariant(), 150, 0, 0, 1200, 900}), false},
+        {"not a number", Args({nan, 150.0, 0, 0, 1200, 900}), false},
+        {"infinity", Args({100.0, inf, 0, 0, 1200, 900}), false},
+        {"an infinite output", Args({100, 150, 0, 0, inf, 900}), false},
+        {"far outside any desktop", Args({2e9, 150.0, 0, 0, 1200, 900}), false},
+        {"an output far away", Args({100, 150, -3e9, 0, 4e9, 900}), false},
+        {"an empty output", Args({0, 0, 0, 0, 0, 900}), false},
+        {"an output of negative height", Args({0, 0, 0, 0, 1200, -900}), false},
+        {"left of its output", Args({1199, 20, 1200, 0, 1200, 900}), false},
+        {"below its output", Args({100, 901, 0, 0, 1200, 900}), false},
+    };
+    for (const ParseRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ParseCompositorReport(row.arguments).has_value(), row.taken);
+    }
+    const auto report = ParseCompositorReport(Args({1300.5, 150, 1200, 0, 1200, 900}));
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->Cursor, QPointF(1300.5, 150));
+    EXPECT_EQ(report->Output, QRectF(1200, 0, 1200, 900));
+}
+
+struct MapRow {
+    const char* name;
+    Monitors monitors;
+    QPointF cursor;
+    QRectF output;
+    std::optional<QPoint> pixels;
+};
+
+TEST(CompositorReport, PlacedOnTheMonitorTheOutputShowsAs) {
+    const Monitors one{{QRect(0, 0, 1200, 900), 1}};
+    const Monitors two{{QRect(0, 0, 1200, 900), 1}, {QRect(1200, 0, 1200, 900), 1}};
+    // XWayland scaling X11 windows itself: each output at its logical place times the scale; Qt
+    // keeps a monitor's origin in device pixels and divides its size by the ratio.
+    const Monitors twoScaled{{QRect(0, 0, 1200, 900), 2}, {QRect(2400, 0, 1200, 900), 2}};
+    const MapRow rows[] = {
+        {"one output", one, {100, 150}, {0, 0, 1200, 900}, QPoint(100, 150)},
+        {"a fraction of a pixel", one, {100.75, 150.5}, {0, 0, 1200, 900}, QPoint(100, 150)},
+        {"the far edge", one, {1200, 900}, {0, 0, 1200, 900}, QPoint(1199, 899)},
+        // The compositor scaling X11 windows: XWayland's screen is the logical one.
+        {"scale 2, X11 scaled by the compositor",
+         {{QRect(0, 0, 600, 450), 1}},
+         {300, 200},
+         {0, 0, 600, 450},
+         QPoint(300, 200)},
+        {"scale 2, X11 scaled by itself",
+         {{QRect(0, 0, 600, 450), 2}},
+         {300, 200},
+         {0, 0, 600, 450},
+         QPoint(300, 200)},
+        {"the second of two outputs", two, {1300, 50}, {1200, 0, 1200, 900}, QPoint(1300, 50)},
+        {"the first of two outputs", two, {1199, 899}, {0, 0, 1200, 900}, QPoint(1199, 899)},
+        {"the second of two scaled outputs",
+         twoScaled,
+         {1300, 50},
+         {1200, 0, 1200, 900},
+         QPoint(2500, 50)},
+        {"an output no monitor shows as", one, {100, 150}, {0, 0, 1920, 1080}, std::nullopt},
+        {"an output where no monitor is", one, {1300, 50}, {1200, 0, 1200, 900}, std::nullopt},
+        {"an output stretched on one axis",
+         {{QRect(0, 0, 1200, 900), 1}},
+         {100, 100},
+         {0, 0, 1200, 450},
+         std::nullopt},
+        {"no monitors", {}, {100, 150}, {0, 0, 1200, 900}, std::nullopt},
+    };
+    for (const MapRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(PixelsFromCompositor({row.cursor, row.output}, row.monitors), row.pixels);
+    }
+}
+
+} // namespace
+} // namespace orbo
+
+#endif

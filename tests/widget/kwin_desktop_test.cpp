@@ -1,0 +1,329 @@
+// The KWin desktop against a stand-in for KWin's scripting interface on a session bus of the test
+// program's own: what it loads, whom it listens to, and what it does when KWin goes and comes back.
+#include "platform/desktop.h"
+#include "platform/desktop_kwin.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QEventLoop>
+#include <QtCore/QFile>
+#include <QtCore/QMutex>
+#include <QtCore/QProcess>
+#include <QtCore/QRegularExpression>
+#include <QtCore/QTemporaryDir>
+#include <QtCore/QThread>
+#include <QtDBus/QDBusConnection>
+#include <QtDBus/QDBusConnectionInterface>
+#include <QtDBus/QDBusMessage>
+#include <QtDBus/QDBusVirtualObject>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <limits>
+#include <map>
+#include <thread>
+
+namespace orbo {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString kKWin = u"org.kde.KWin"_s;
+const QString kScriptName = u"orbo-cursor"_s;
+
+bool WaitFor(const std::function<bool()>& check,
+             std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!check()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// Lets whatever is under way arrive: for what must not happen.
+void Settle(std::chrono::milliseconds time = std::chrono::milliseconds(300)) {
+    WaitFor([] { return false; }, time);
+}
+
+// KWin's /Scripting as far as the desktop uses it: scripts by name, loading a name that is loaded
+// fails, start() runs what is loaded. It answers on a thread of its own, as KWin would from its
+// own process, so that the desktop's blocking calls get their answer.
+class FakeKWin : public QDBusVirtualObject {
+public:
+    explicit FakeKWin(const QString& address)
+        : bus_(QDBusConnection::connectToBus(address, u"fake-kwin"_s)) {
+        thread_.start();
+        moveToThread(&thread_);
+        bus_.registerVirtualObject(u"/Scripting"_s, this);
+    }
+    ~FakeKWin() override {
+        bus_.unregisterObject(u"/Scripting"_s);
+        thread_.quit();
+        thread_.wait();
+        QDBusConnection::disconnectFromBus(u"fake-kwin"_s);
+    }
+    bool Appear() { return bus_.registerService(kKWin); }
+    bool Vanish() { return bus_.unregisterService(kKWin); }
+
+    // A script of the name, as a run that crashed leaves it.
+    void Preload(const QString& path) {
+        const QMutexLocker lock(&mutex_);
+        scripts_[kScriptName] = {path, true};
+    }
+    // Someone else unloads it.
+    void Unload() {
+        const QMutexLocker lock(&mutex_);
+        scripts_.erase(kScriptName);
+    }
+    bool Running() {
+        const QMutexLocker lock(&mutex_);
+        const auto it = scripts_.find(kScriptName);
+        return it != scripts_.end() && it->second.running;
+    }
+    int Loads() {
+        const QMutexLocker lock(&mutex_);
+        return loads_;
+    }
+    QString ScriptPath() {
+        const QMutexLocker lock(&mutex_);
+        const auto it = scripts_.find(kScriptName);
+        return it == scripts_.end() ? QString() : it->second.path;
+    }
+    // The bus name the running script calls.
+    QString ScriptService() {
+        QFile file(ScriptPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const auto match = QRegularExpression(QStringLiteral(R"re(var service = "([^"]+)")re"))
+                               .match(QString::fromUtf8(file.readAll()));
+        return match.captured(1);
+    }
+    // What the script sends, from KWin's own connection.
+    void Report(const QVariantList& arguments) { Send(bus_, ScriptService(), arguments); }
+
+    static void Send(const QDBusConnection& from, const QString& to,
+                     const QVariantList& arguments) {
+        QDBusMessage call = QDBusMessage::createMethodCall(to, u"/org/orbo/Cursor"_s,
+                                                           u"org.orbo.Cursor"_s, u"Moved"_s);
+        call.setArguments(arguments);
+        from.send(call);
+    }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        const QMutexLocker lock(&mutex_);
+        const QVariantList args = message.arguments();
+        const QString name = args.size() > 1  ? args[1].toString()
+                             : args.isEmpty() ? QString()
+                                              : args[0].toString();
+        QVariantList reply;
+        if (message.member() == u"loadScript"_s) {
+            ++loads_;
+            if (scripts_.count(name)) {
+                reply << -1;
+            } else {
+                scripts_[name] = {args.value(0).toString(), false};
+                reply << loads_;
+            }
+        } else if (message.member() == u"unloadScript"_s) {
+            reply << (scripts_.erase(name) > 0);
+        } else if (message.member() == u"isScriptLoaded"_s) {
+            reply << (scripts_.count(name) > 0);
+        } else if (message.member() == u"start"_s) {
+            for (auto& [_, script] : scripts_)
+                script.running = true;
+        } else {
+            return false;
+        }
+        connection.send(message.createReply(reply));
+        return true;
+    }
+    QString introspect(const QString&) const override { return {}; }
+
+private:
+    struct Script {
+        QString path;
+        bool running = false;
+    };
+    QDBusConnection bus_;
+    QThread thread_;
+    QMutex mutex_;
+    std::map<QString, Script> scripts_;
+    int loads_ = 0;
+};
+
+class KWinDesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(kwin_.Appear());
+        auto scripted = std::make_unique<ScriptedDesktop>();
+        scripted->Cursor = {5, 5};
+        scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
+        scripted->Announces = true;
+        fallback_ = scripted.get();
+        fallback = std::move(scripted);
+    }
+
+    std::unique_ptr<Desktop> Follow() {
+        auto desktop = FollowKWin(std::move(fallback));
+        desktop->SetInputListener([this] { ++wakes; });
+        return desktop;
+    }
+
+    static QString Address() { return qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"); }
+
+    FakeKWin kwin_{Address()};
+    std::unique_ptr<Desktop> fallback;
+    ScriptedDesktop* fallback_ = nullptr;
+    int wakes = 0;
+};
+
+TEST_F(KWinDesktopTest, FollowsKWinsReports) {
+    const auto desktop = Follow();
+    ASSERT_NE(desktop.get(), fallback_) << "KWin is on the bus";
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+    EXPECT_EQ(
+        QDBusConnection::sessionBus().interface()->serviceOwner(kwin_.ScriptService()).value(),
+        QDBusConnection::sessionBus().baseService())
+        << "the script calls this program";
+    EXPECT_EQ(desktop->GetCursorPos(), QPoint(5, 5)) << "before KWin's first report";
+
+    kwin_.Report({100, 150, 0, 0, 1200, 900});
+    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+    EXPECT_GT(wakes, 0) << "a report is input";
+    kwin_.Report({300.5, 20.25, 0.0, 0.0, 1200.0, 900.0});
+    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(300, 20); }));
+    EXPECT_TRUE(desktop->FollowsPointerEverywhere());
+}
+
+// Any program of the session can call; only KWin is listened to, and only with a report that
+// makes sense, however many come.
+TEST_F(KWinDesktopTest, IgnoresOthersAndNonsense) {
+    const auto desktop = Follow();
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+    kwin_.Report({100, 150, 0, 0, 1200, 900});
+    ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+
+    const QString orbo = kwin_.ScriptService();
+    QDBusConnection other = QDBusConnection::connectToBus(Address(), u"other"_s);
+    for (int i = 0; i < 2000; ++i)
+        FakeKWin::Send(other, orbo, {400 + i % 100, 400, 0, 0, 1200, 900});
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const QVariantList nonsense[] = {
+        {u"500"_s, 500, 0, 0, 1200, 900}, {nan, 500.0, 0, 0, 1200, 900}, {500, 500, 0, 0, 1200},
+        {5000, 500, 0, 0, 1200, 900},     {500, 500, 0, 0, 1920, 1080},  {},
+    };
+    for (int i = 0; i < 500; ++i)
+        for (const QVariantList& arguments : nonsense)
+            kwin_.Report(arguments);
+    Settle(std::chrono::milliseconds(1000));
+    EXPECT_EQ(desktop->GetCursorPos(), QPoint(100, 150));
+    QDBusConnection::disconnectFromBus(u"other"_s);
+
+    kwin_.Report({700, 800, 0, 0, 1200, 900});
+    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(700, 800); }))
+        << "still listening after the flood";
+}
+
+// KWin restarted: the fallback meanwhile, the script again when KWin is back.
+TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
+    const auto desktop = Follow();
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+    kwin_.Report({100, 150, 0, 0, 1200, 900});
+    ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+
+    const int wakesBefore = wakes;
+    kwin_.Unload(); // KWin's scripts go with it
+    ASSERT_TRUE(kwin_.Vanish());
+    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(5, 5); }));
+    EXPECT_GT(wakes, wakesBefore) << "the fallback's cursor is read at once";
+    fallback_->Cursor = {6, 7};
+    EXPECT_EQ(desktop->GetCursorPos(), QPoint(6, 7));
+
+    const int loads = kwin_.Loads();
+    ASSERT_TRUE(kwin_.Appear());
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Loads() > loads && kwin_.Running(); }));
+    kwin_.Report({400, 450, 0, 0, 1200, 900});
+    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(400, 450); }));
+}
+
+// Someone unloads the script: it is noticed (within the 2 s check) and loaded again.
+TEST_F(KWinDesktopTest, LoadsTheScriptAgainWhenUnloaded) {
+    const auto desktop = Follow();
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+    kwin_.Report({100, 150, 0, 0, 1200, 900});
+    ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+    kwin_.Unload();
+    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(5, 5); }));
+    EXPECT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+    kwin_.Report({200, 250, 0, 0, 1200, 900});
+    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(200, 250); }));
+}
+
+// A run that crashed left its script loaded: the next replaces it, and takes it along at exit.
+TEST_F(KWinDesktopTest, ReplacesAStaleScriptAndUnloadsAtExit) {
+    kwin_.Preload(u"/nonexistent/stale.js"_s);
+    auto desktop = Follow();
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Running() && !kwin_.ScriptService().isEmpty(); }));
+    EXPECT_NE(kwin_.ScriptPath(), u"/nonexistent/stale.js"_s);
+    kwin_.Report({100, 150, 0, 0, 1200, 900});
+    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+    const QString file = kwin_.ScriptPath();
+    desktop.reset();
+    EXPECT_TRUE(kwin_.ScriptPath().isEmpty()) << "unloaded";
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+// Two creatures: the first follows KWin, the second XWayland until the first ends.
+TEST_F(KWinDesktopTest, OneCreatureAtATimeFollowsKWin) {
+    auto first = Follow();
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+    auto scripted = std::make_unique<ScriptedDesktop>();
+    scripted->Cursor = {9, 9};
+    scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
+    const QDBusConnection other = QDBusConnection::connectToBus(Address(), u"second"_s);
+    auto second = FollowKWin(std::move(scripted), other);
+    const int loads = kwin_.Loads();
+
+    kwin_.Report({100, 150, 0, 0, 1200, 900});
+    ASSERT_TRUE(WaitFor([&] { return first->GetCursorPos() == QPoint(100, 150); }));
+    EXPECT_EQ(second->GetCursorPos(), QPoint(9, 9));
+    EXPECT_EQ(kwin_.Loads(), loads) << "the second left the first's script alone";
+
+    first.reset();
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Loads() > loads && kwin_.Running(); }));
+    kwin_.Report({200, 250, 0, 0, 1200, 900});
+    EXPECT_TRUE(WaitFor([&] { return second->GetCursorPos() == QPoint(200, 250); }));
+    second.reset();
+    QDBusConnection::disconnectFromBus(u"second"_s);
+}
+
+TEST_F(KWinDesktopTest, NoKWinNoChange) {
+    ASSERT_TRUE(kwin_.Vanish());
+    const auto desktop = FollowKWin(std::move(fallback));
+    EXPECT_EQ(desktop.get(), fallback_);
+}
+
+} // namespace
+} // namespace orbo
+
+// A session bus of the program's own, named before anything asks for one.
+int main(int argc, char** argv) {
+    using namespace Qt::StringLiterals;
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    // Where the desktop writes its script: the program's own.
+    const QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QProcess bus;
+    bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
+    if (!bus.waitForReadyRead(20000))
+        qFatal("dbus-daemon did not start");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+    const int result = RUN_ALL_TESTS();
+    bus.terminate();
+    bus.waitForFinished();
+    return result;
+}
