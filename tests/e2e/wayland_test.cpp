@@ -276,8 +276,9 @@ public:
         env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s,
                    gnome.Environment().value(u"DBUS_SESSION_BUS_ADDRESS"_s));
         monitor_.setProcessEnvironment(env);
-        monitor_.start(u"dbus-monitor"_s,
-                       {u"--session"_s, u"type='method_call',interface='org.orbo.Cursor'"_s});
+        // Unbuffered, so that each report is counted as it is sent.
+        monitor_.start(u"stdbuf"_s, {u"-o0"_s, u"dbus-monitor"_s, u"--session"_s,
+                                     u"type='method_call',interface='org.orbo.Cursor'"_s});
         monitor_.waitForStarted();
         // dbus-monitor first prints its own name's arrival: it listens from then on.
         monitor_.waitForReadyRead(5000);
@@ -354,6 +355,26 @@ TEST(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
     EXPECT_EQ(reports.Count(), 0);
     Probe().MovePointer(1010, 410);
     EXPECT_TRUE(WaitFor([&] { return reports.Count() > 0; }, std::chrono::seconds(5)));
+
+    // A creature that stops answering gets one report and no more, and the shell runs on: the
+    // extension logs it and goes quiet.
+    WaitFor([] { return false; }, std::chrono::milliseconds(500)); // every report answered
+    run.Signal(SIGSTOP);
+    reports.Count();
+    for (int x = 200; x <= 1000; x += 200) {
+        Probe().MovePointer(x, 300);
+        WaitFor([] { return false; }, std::chrono::milliseconds(600));
+    }
+    EXPECT_EQ(reports.Count(), 1);
+    QFile shellLog(gnome.File(u"gnome.log"_s));
+    ASSERT_TRUE(shellLog.open(QIODevice::ReadOnly));
+    const QByteArray logged = shellLog.readAll();
+    EXPECT_TRUE(logged.contains(" did not answer")) << "the extension said nothing";
+    // A fault thrown through the extension would show its file in a stack trace.
+    EXPECT_FALSE(logged.contains("orbo-pointer@orbo.example/extension.js"))
+        << logged.right(2000).toStdString();
+    EXPECT_TRUE(XProbe(gnome.XDisplay()).Connected()) << "the shell's XWayland is gone";
+    run.Signal(SIGCONT);
 
     // Once the program ends, the extension sends nothing, whatever the pointer does.
     run.Signal(SIGTERM);
