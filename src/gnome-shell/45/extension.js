@@ -25,6 +25,7 @@ class PointerReporter {
         this._connection = null;
         this._listener = null;
         this._last = '';
+        this._sentAt = 0;
         this._calling = false;
     }
 
@@ -91,9 +92,12 @@ class PointerReporter {
             (mods & Clutter.ModifierType.BUTTON2_MASK ? 4 : 0);
         const values = [x, y, output.x, output.y, output.width, output.height, buttons];
         const key = values.join(',');
-        if (key === this._last)
+        // A tick late by a few milliseconds must not bring two reports within one interval.
+        const now = GLib.get_monotonic_time();
+        if (key === this._last || now - this._sentAt < INTERVAL_MS * 1000)
             return;
         this._last = key;
+        this._sentAt = now;
         this._calling = true;
         const listener = this._listener;
         this._connection.call(listener, PATH, INTERFACE, MEMBER,
