@@ -24,13 +24,17 @@ bool ShouldTellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store) 
 QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store, QWidget* parent) {
     if (!ShouldTellWherePointerIsSeen(desktop, store))
         return nullptr;
-    auto* box = new QMessageBox(
-        QMessageBox::Information, QStringLiteral("Orbo - Where the eyes look"),
+    QString text =
         QStringLiteral("On this desktop Orbo's eyes follow the mouse pointer only while it is "
                        "over Orbo or another X11 program's window: the desktop tells Orbo "
-                       "nothing of the pointer elsewhere.\n\nIn an X11 session, and in KDE "
-                       "Plasma, they follow it everywhere."),
-        QMessageBox::Ok, parent, Qt::Dialog);
+                       "nothing of the pointer elsewhere.\n\n");
+    const QString advice = desktop.HowToFollowEverywhere();
+    text += advice.isEmpty() ? QStringLiteral("In an X11 session, in KDE Plasma, and in GNOME with "
+                                              "Orbo's extension, they follow it everywhere.")
+                             : advice;
+    auto* box =
+        new QMessageBox(QMessageBox::Information, QStringLiteral("Orbo - Where the eyes look"),
+                        text, QMessageBox::Ok, parent, Qt::Dialog);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     auto* never = new QCheckBox(QStringLiteral("Do not tell me again"), box);

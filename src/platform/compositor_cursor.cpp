@@ -58,6 +58,16 @@ std::optional<CompositorReport> ParseCompositorReport(const QVariantList& argume
     return CompositorReport{cursor, output};
 }
 
+std::optional<CompositorPointer> ParseCompositorPointer(const QVariantList& arguments) {
+    if (arguments.size() != 7)
+        return std::nullopt;
+    const auto report = ParseCompositorReport(arguments.mid(0, 6));
+    const auto buttons = Number(arguments[6]);
+    if (!report || !buttons || *buttons != std::floor(*buttons) || *buttons < 0 || *buttons > 7)
+        return std::nullopt;
+    return CompositorPointer{*report, static_cast<int>(*buttons)};
+}
+
 std::optional<QPoint> PixelsFromCompositor(const CompositorReport& report,
                                            const Monitors& monitors) {
     const QRectF& logical = report.Output;

@@ -24,6 +24,15 @@ struct CompositorReport {
 // outside its output.
 std::optional<CompositorReport> ParseCompositorReport(const QVariantList& arguments);
 
+// What GNOME Shell's extension reports: the six numbers of a report, then the mouse buttons held as
+// the sum of their codes (left 1, right 2, middle 4), an integer from 0 to 7.
+struct CompositorPointer {
+    CompositorReport Report;
+    int Buttons = 0;
+    bool operator==(const CompositorPointer&) const = default;
+};
+std::optional<CompositorPointer> ParseCompositorPointer(const QVariantList& arguments);
+
 // The cursor in device-independent pixels of the program's own screens. The compositor's output
 // is found among the monitors as the one it shows as (XWayland places each output at its logical
 // place, multiplied by one scale when it scales X11 windows itself); nothing when no monitor

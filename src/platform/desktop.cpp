@@ -1,5 +1,6 @@
 #include "desktop.h"
 
+#include "desktop_gnome.h"
 #include "desktop_kwin.h"
 #include "desktop_qt.h"
 #include "desktop_x11.h"
@@ -77,9 +78,14 @@ std::unique_ptr<Desktop> MakeDesktop() {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         if (auto x11 = MakeX11Desktop()) {
 #if defined(ORBO_HAVE_KWIN)
-            // Under Wayland, XWayland sees the pointer only over X11 windows; KWin sees it all.
-            if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-                return FollowKWin(std::move(x11));
+            // Under Wayland, XWayland sees the pointer only over X11 windows; KWin, and GNOME
+            // Shell through Orbo's extension, see it all.
+            if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+                auto desktop = FollowKWin(std::move(x11));
+                if (!desktop->FollowsPointerEverywhere())
+                    desktop = FollowGnomeShell(std::move(desktop));
+                return desktop;
+            }
 #endif
             return x11;
         }

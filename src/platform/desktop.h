@@ -5,6 +5,7 @@
 
 #include <QtCore/QPoint>
 #include <QtCore/QSize>
+#include <QtCore/QString>
 
 #include <functional>
 #include <memory>
@@ -67,6 +68,9 @@ public:
     // Whether the cursor is known wherever it is. Not so for an X11 program under a Wayland
     // desktop that tells it nothing: XWayland sees the pointer only over X11 windows.
     virtual bool FollowsPointerEverywhere() const { return true; }
+    // Where the user can make it follow the pointer everywhere, what to do, in plain words;
+    // empty when nothing can be done.
+    virtual QString HowToFollowEverywhere() const { return {}; }
 
 protected:
     void InputArrived() {
@@ -104,6 +108,7 @@ public:
     }
     bool AnnouncesInput() const override { return Announces; }
     bool FollowsPointerEverywhere() const override { return Everywhere; }
+    QString HowToFollowEverywhere() const override { return Advice; }
     // What a real desktop does when the pointer moves.
     void Announce() { InputArrived(); }
 
@@ -117,6 +122,7 @@ public:
     Units ScriptedUnits{};
     bool Announces = false;
     bool Everywhere = true;
+    QString Advice;
     int CursorReads = 0;
 };
 

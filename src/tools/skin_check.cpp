@@ -23,7 +23,8 @@ namespace {
 // The checker draws as the creature does with Blink on, so "blink" eyes show for the buttons.
 constexpr bool kBlink = true;
 
-// The creature's world for one check: a window at the screen's top-left and a scripted desktop.
+// The creature's world for one check: a window (at the screen's top-left unless placed) and a
+// scripted desktop.
 struct CheckedSkin {
     SkinDef Skin;
     FakeCreatureWindow Window;
@@ -41,6 +42,10 @@ struct CheckedSkin {
         ActivateDefSkin(Skin, Window, units, Pictures);
         Read = ReadSkinFolder(request.Folder, Skin, Window, units, observer);
         FitWindowToBackground(Window, Desk, units);
+        if (request.At) {
+            Window.SetLeft(float(request.At->x()) * float(units.TwipsPerPixelX));
+            Window.SetTop(float(request.At->y()) * float(units.TwipsPerPixelY));
+        }
     }
 };
 

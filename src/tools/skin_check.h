@@ -18,6 +18,8 @@ struct SkinCheckRequest {
     bool Left = false;
     bool Right = false;
     bool Middle = false;
+    // The window's top-left corner on the screen in pixels; the screen's top-left when not set.
+    std::optional<QPoint> At = std::nullopt;
     // The display's scale: the rendering is drawn at this many device pixels per pixel, as the
     // creature is on a scaled display (cursor and screen stay in unscaled pixels).
     double Scale = 1;

@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: orbo-skin-check FOLDER [--render OUT.png --cursor X,Y [--screen W,H] "
-    "[--buttons L,R,M] [--scale S]]\n"
+    "[--buttons L,R,M] [--scale S] [--at X,Y]]\n"
     "       orbo-skin-check --help\n"
     "Reads FOLDER/Skin.ini as Orbo does and tells what every line did.\n"
     "Exit status: 0 the whole file was read, 1 reading stopped at a failure, 2 bad usage.\n";
@@ -55,6 +55,8 @@ int main(int argc, char* argv[]) {
             renderTo = args[++i];
         } else if (a == u"--cursor" && hasValue && ParsePair(args[++i], x, y)) {
             request.Cursor = QPoint(x, y);
+        } else if (a == u"--at" && hasValue && ParsePair(args[++i], x, y)) {
+            request.At = QPoint(x, y);
         } else if (a == u"--screen" && hasValue && ParsePair(args[++i], x, y) && x > 0 && y > 0) {
             request.Screen = QSize(x, y);
         } else if (a == u"--scale" && hasValue) {

@@ -264,7 +264,7 @@ namespace {
 
 std::string CompareRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
                              QPoint cursor, const QString& name, const char* buttons, double scale,
-                             QSize screen, double magnified) {
+                             QSize screen, double magnified, std::optional<QPoint> at) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
     QStringList arguments{skinFolder,
@@ -278,6 +278,8 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
                           QString::number(scale)};
     if (!screen.isEmpty())
         arguments << u"--screen"_s << u"%1,%2"_s.arg(screen.width()).arg(screen.height());
+    if (at)
+        arguments << u"--at"_s << u"%1,%2"_s.arg(at->x()).arg(at->y());
     QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY), arguments);
     const QImage rendering = QImage(file).convertToFormat(QImage::Format_ARGB32);
     if (rendering.isNull())
@@ -327,13 +329,17 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
 
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
                              const QString& name, const char* buttons, double scale, QSize screen) {
-    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen, 1);
+    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen, 1,
+                            std::nullopt);
 }
 
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen, double scale) {
-    return CompareRendering(windows, window, skinFolder, cursor, name, "0,0,0", scale, screen,
-                            scale);
+                             QPoint cursor, const QString& name, QSize screen, double scale,
+                             const char* buttons) {
+    // A desktop may place the window elsewhere than asked (GNOME Shell keeps it off its top bar).
+    const std::optional<QRect> geometry = windows.Geometry(window);
+    return CompareRendering(windows, window, skinFolder, cursor, name, buttons, scale, screen,
+                            scale, geometry ? std::optional(geometry->topLeft()) : std::nullopt);
 }
 
 } // namespace orbo::e2e

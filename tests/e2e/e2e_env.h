@@ -136,6 +136,7 @@ std::string WaitForRendering(unsigned long window, const QString& skinFolder, QP
 // a nested session's X server of that screen size at the screen's top-left corner, its pixels
 // magnified by scale (a compositor scaling X11 windows).
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen, double scale = 1);
+                             QPoint cursor, const QString& name, QSize screen, double scale = 1,
+                             const char* buttons = "0,0,0");
 
 } // namespace orbo::e2e

@@ -11,8 +11,8 @@ namespace {
 
 constexpr QSize kSession(1200, 900);
 
-// tests/e2e/nested-wayland on the test's display: a Wayland session ("kwin" or "weston") and its
-// environment.
+// tests/e2e/nested-wayland on the test's display: a Wayland session ("kwin", "weston" or "gnome")
+// and its environment.
 class NestedSession {
 public:
     NestedSession(const QString& kind, const QStringList& options) {
@@ -31,6 +31,9 @@ public:
             if (const qsizetype eq = line.indexOf('='); eq > 0)
                 environment_.insert(QString::fromUtf8(line.left(eq)),
                                     QString::fromUtf8(line.mid(eq + 1)));
+        // GNOME Shell's XWayland lets in only the holders of its cookie.
+        if (environment_.contains(u"XAUTHORITY"_s))
+            qputenv("XAUTHORITY", environment_.value(u"XAUTHORITY"_s).toLocal8Bit());
     }
     ~NestedSession() {
         process_.terminate();
@@ -42,6 +45,8 @@ public:
     QString XDisplay() const { return environment_.value(u"DISPLAY"_s); }
     // DISPLAY, WAYLAND_DISPLAY and XDG_RUNTIME_DIR of a program in the session.
     const QMap<QString, QString>& Environment() const { return environment_; }
+    // The session's own file of that name (for GNOME Shell, "gsettings" changes its settings).
+    QString File(const QString& name) const { return folder_.filePath(name); }
     QString Log() const {
         QFile log(folder_.filePath(u"session.log"_s));
         return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(3000))
@@ -244,6 +249,177 @@ TEST(Wayland, OtherDesktopsTellWhereTheEyesFollow) {
     OrboRun run;
     ASSERT_FALSE(StartInSession(run, weston, windows).isEmpty());
     EXPECT_TRUE(windows.WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
+}
+
+const QString kGnomeExtension = u"orbo-pointer@orbo.example"_s;
+
+// GNOME Shell in the test's Xvfb with Orbo's extension (the form GNOME 43 loads), enabled or only
+// installed.
+NestedSession GnomeShell(bool enabled) {
+    return NestedSession(u"gnome"_s,
+                         {u"--size"_s, u"%1x%2"_s.arg(kSession.width()).arg(kSession.height()),
+                          enabled ? u"--extension"_s : u"--extension-off"_s,
+                          QStringLiteral(ORBO_SOURCE_DIR "/src/gnome-shell/43")});
+}
+
+bool SetExtensionEnabled(const NestedSession& gnome, bool enabled) {
+    return QProcess::execute(gnome.File(u"gsettings"_s),
+                             {u"set"_s, u"org.gnome.shell"_s, u"enabled-extensions"_s,
+                              enabled ? u"['%1']"_s.arg(kGnomeExtension) : u"[]"_s}) == 0;
+}
+
+// The extension's reports on the session's bus, as dbus-monitor sees them.
+class PointerReports {
+public:
+    explicit PointerReports(const NestedSession& gnome) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s,
+                   gnome.Environment().value(u"DBUS_SESSION_BUS_ADDRESS"_s));
+        monitor_.setProcessEnvironment(env);
+        // Unbuffered, so that each report is counted as it is sent.
+        monitor_.start(u"stdbuf"_s, {u"-o0"_s, u"dbus-monitor"_s, u"--session"_s,
+                                     u"type='method_call',interface='org.orbo.Cursor'"_s});
+        monitor_.waitForStarted();
+        // dbus-monitor first prints its own name's arrival: it listens from then on.
+        monitor_.waitForReadyRead(5000);
+    }
+    ~PointerReports() {
+        monitor_.kill();
+        monitor_.waitForFinished();
+    }
+    // The reports since the last count.
+    int Count() {
+        monitor_.waitForReadyRead(200);
+        const QByteArray text = monitor_.readAllStandardOutput();
+        return int(text.count("member=Pointer"));
+    }
+
+private:
+    QProcess monitor_;
+};
+
+// GNOME Shell runs no code a program hands it: Orbo's own extension tells it where the pointer
+// is and which buttons are held, over the shell's own surfaces and native Wayland windows too.
+TEST(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
+    StartDisplay(kSession);
+    ASSERT_EQ(Probe().ScreenSize(), kSession);
+    const NestedSession gnome = GnomeShell(true);
+    ASSERT_TRUE(gnome.Ready()) << gnome.Log().toStdString();
+    const XProbe windows(gnome.XDisplay());
+    ASSERT_TRUE(windows.Connected());
+    PointerReports reports(gnome);
+    OrboRun run;
+    const QString skin = StartInSession(run, gnome, windows);
+    ASSERT_FALSE(skin.isEmpty());
+
+    // The top bar and the background: the shell's own surfaces.
+    for (const QPoint cursor : {QPoint(700, 10), QPoint(1100, 800)}) {
+        const QString name = u"gnome-shell-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
+        SCOPED_TRACE(name.toStdString());
+        Probe().MovePointer(cursor.x(), cursor.y());
+        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, kSession));
+    }
+    EXPECT_FALSE(windows.WaitMapped(kNoticeTitle, std::chrono::milliseconds(0)));
+
+    const WaylandWindow native(gnome);
+    ASSERT_TRUE(WaitFor(
+        [] {
+            return WaylandWindow::ShownAt({900, 500});
+        },
+        std::chrono::seconds(20)))
+        << "the Wayland window did not show";
+    for (const QPoint cursor : {QPoint(900, 500), QPoint(350, 650)}) {
+        const QString name = u"gnome-wayland-window-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
+        SCOPED_TRACE(name.toStdString());
+        Probe().MovePointer(cursor.x(), cursor.y());
+        ASSERT_TRUE(WaylandWindow::ShownAt(cursor + QPoint(8, 8)));
+        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, kSession));
+    }
+    // A button held over the Wayland window closes the lids, as over an X11 one.
+    Probe().Button(3, true);
+    EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, {350, 650},
+                                   u"gnome-wayland-window-right-button"_s, kSession, 1, "0,1,0"));
+    Probe().Button(3, false);
+    EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, {350, 650},
+                                   u"gnome-wayland-window-released"_s, kSession));
+
+    // A still creature stops drawing, and the extension's report wakes it, well before the slow
+    // poll (every 2 s) could have noticed the move.
+    const auto woke = WakeAfterStillness(run, {1000, 400});
+    ASSERT_TRUE(woke) << "the eyes never turned";
+    EXPECT_LT(woke->count(), 500);
+
+    // While the pointer is still the extension sends nothing; a move is sent.
+    reports.Count();
+    WaitFor([] { return false; }, std::chrono::seconds(3));
+    EXPECT_EQ(reports.Count(), 0);
+    Probe().MovePointer(1010, 410);
+    EXPECT_TRUE(WaitFor([&] { return reports.Count() > 0; }, std::chrono::seconds(5)));
+
+    // A creature that stops answering gets one report and no more, and the shell runs on: the
+    // extension logs it and goes quiet.
+    WaitFor([] { return false; }, std::chrono::milliseconds(500)); // every report answered
+    run.Signal(SIGSTOP);
+    reports.Count();
+    for (int x = 200; x <= 1000; x += 200) {
+        Probe().MovePointer(x, 300);
+        WaitFor([] { return false; }, std::chrono::milliseconds(600));
+    }
+    EXPECT_EQ(reports.Count(), 1);
+    QFile shellLog(gnome.File(u"gnome.log"_s));
+    ASSERT_TRUE(shellLog.open(QIODevice::ReadOnly));
+    const QByteArray logged = shellLog.readAll();
+    EXPECT_TRUE(logged.contains(" did not answer")) << "the extension said nothing";
+    // A fault thrown through the extension would show its file in a stack trace.
+    EXPECT_FALSE(logged.contains("orbo-pointer@orbo.example/extension.js"))
+        << logged.right(2000).toStdString();
+    EXPECT_TRUE(XProbe(gnome.XDisplay()).Connected()) << "the shell's XWayland is gone";
+    run.Signal(SIGCONT);
+
+    // Once the program ends, the extension sends nothing, whatever the pointer does.
+    run.Signal(SIGTERM);
+    ASSERT_EQ(run.WaitExit(), 0);
+    reports.Count();
+    for (int x = 200; x <= 1000; x += 200) {
+        Probe().MovePointer(x, 300);
+        WaitFor([] { return false; }, std::chrono::milliseconds(100));
+    }
+    EXPECT_EQ(reports.Count(), 0);
+}
+
+// With the extension only installed, the user is told how to turn it on and the eyes follow the
+// pointer as XWayland sees it; turned on while the program runs, the eyes follow it everywhere,
+// and turned off again, as XWayland sees it once more.
+TEST(Wayland, GnomeShellWithoutTheExtensionTellsHowToEnableIt) {
+    StartDisplay(kSession);
+    ASSERT_EQ(Probe().ScreenSize(), kSession);
+    const NestedSession gnome = GnomeShell(false);
+    ASSERT_TRUE(gnome.Ready()) << gnome.Log().toStdString();
+    const XProbe windows(gnome.XDisplay());
+    ASSERT_TRUE(windows.Connected());
+    OrboRun run;
+    const QString skin = StartInSession(run, gnome, windows);
+    ASSERT_FALSE(skin.isEmpty());
+    EXPECT_TRUE(windows.WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
+
+    const QPoint background(1100, 800);
+    Probe().MovePointer(background.x(), background.y());
+    EXPECT_NE("", WaitForRendering(windows, run.Window(), skin, background,
+                                   u"gnome-off-background"_s, kSession))
+        << "the eyes followed the pointer that XWayland cannot see";
+
+    ASSERT_TRUE(SetExtensionEnabled(gnome, true));
+    Probe().MovePointer(background.x() - 100, background.y());
+    EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, background - QPoint(100, 0),
+                                   u"gnome-enabled-background"_s, kSession));
+
+    ASSERT_TRUE(SetExtensionEnabled(gnome, false));
+    WaitFor([] { return false; }, std::chrono::seconds(1));
+    const QPoint elsewhere(300, 800);
+    Probe().MovePointer(elsewhere.x(), elsewhere.y());
+    EXPECT_NE("", WaitForRendering(windows, run.Window(), skin, elsewhere,
+                                   u"gnome-disabled-again"_s, kSession))
+        << "the eyes followed the pointer with the extension off";
 }
 
 } // namespace

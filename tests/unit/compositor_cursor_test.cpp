@@ -56,6 +56,41 @@ TEST(CompositorReport, TakesOnlySixPlausibleNumbers) {
     EXPECT_EQ(report->Output, QRectF(1200, 0, 1200, 900));
 }
 
+struct PointerRow {
+    const char* name;
+    QVariantList arguments;
+    std::optional<int> buttons; // nothing: refused
+};
+
+// GNOME Shell's extension sends a report and the buttons held; the report is taken as KWin's is.
+TEST(CompositorPointer, TakesAReportAndTheButtonsHeld) {
+    const PointerRow rows[] = {
+        {"no button", Args({100, 150, 0, 0, 1200, 900, 0}), 0},
+        {"the left button", Args({100, 150, 0, 0, 1200, 900, 1}), 1},
+        {"all three", Args({100, 150, 0, 0, 1200, 900, 7}), 7},
+        {"the buttons as an unsigned integer", Args({100, 150, 0, 0, 1200, 900, 2u}), 2},
+        {"the buttons as a whole double", Args({100, 150, 0, 0, 1200, 900, 4.0}), 4},
+        {"a button beyond the three", Args({100, 150, 0, 0, 1200, 900, 8}), std::nullopt},
+        {"negative buttons", Args({100, 150, 0, 0, 1200, 900, -1}), std::nullopt},
+        {"half a button", Args({100, 150, 0, 0, 1200, 900, 1.5}), std::nullopt},
+        {"buttons as a string", Args({100, 150, 0, 0, 1200, 900, QStringLiteral("1")}),
+         std::nullopt},
+        {"buttons as a boolean", Args({100, 150, 0, 0, 1200, 900, true}), std::nullopt},
+        {"no buttons at all, as KWin sends", Args({100, 150, 0, 0, 1200, 900}), std::nullopt},
+        {"eight numbers", Args({100, 150, 0, 0, 1200, 900, 1, 1}), std::nullopt},
+        {"a bad report", Args({100, 901, 0, 0, 1200, 900, 1}), std::nullopt},
+    };
+    for (const PointerRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto pointer = ParseCompositorPointer(row.arguments);
+        ASSERT_EQ(pointer.has_value(), row.buttons.has_value());
+        if (!pointer)
+            continue;
+        EXPECT_EQ(pointer->Buttons, *row.buttons);
+        EXPECT_EQ(pointer->Report, (CompositorReport{{100, 150}, {0, 0, 1200, 900}}));
+    }
+}
+
 struct MapRow {
     const char* name;
     Monitors monitors;

@@ -23,21 +23,26 @@ QImage CutToShape(const QImage& frame, const QRegion& shape) {
 }
 
 // Every sample skin, the cursor at the screen's corners and over the creature, with and without
-// the left button.
+// the left button, the creature at the top-left corner or placed elsewhere.
 TEST(CheckerRender, EqualsTheCreatureWindowsOwnFrame) {
-    const std::pair<QPoint, bool> rows[] = {{{0, 0}, false},
-                                            {{1023, 767}, false},
-                                            {{40, 700}, true},
-                                            {{900, 20}, true},
-                                            {{30, 30}, false}};
+    struct Row {
+        QPoint cursor;
+        bool left;
+        QPoint at;
+    };
+    const Row rows[] = {{{0, 0}, false, {}},         {{1023, 767}, false, {}},
+                        {{40, 700}, true, {}},       {{900, 20}, true, {}},
+                        {{30, 30}, false, {}},       {{30, 30}, false, {300, 200}},
+                        {{900, 20}, true, {500, 32}}};
     const QDir samples(QStringLiteral(ORBO_SOURCE_DIR "/Skins"));
     const QStringList names = samples.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     ASSERT_GE(names.size(), 6);
     for (const QString& name : names) {
         const InstalledSkin skin(samples.filePath(name));
-        for (const auto& [cursor, left] : rows) {
-            SCOPED_TRACE(testing::Message() << name.toStdString() << " at " << cursor.x() << ","
-                                            << cursor.y() << (left ? " left" : ""));
+        for (const auto& [cursor, left, at] : rows) {
+            SCOPED_TRACE(testing::Message()
+                         << name.toStdString() << " at " << cursor.x() << "," << cursor.y()
+                         << (left ? " left" : "") << " placed " << at.x() << "," << at.y());
             mdlGeneral general;
             general.Blink = true;
             ScriptedDesktop desk;
@@ -47,11 +52,14 @@ TEST(CheckerRender, EqualsTheCreatureWindowsOwnFrame) {
             MemorySettingsStore store;
             Form1 form(general, desk, store);
             form.ActivateSkin(skin.Name());
-            form.SetLeft(0);
-            form.SetTop(0);
+            form.SetLeft(float(at.x() * desk.TwipsPerPixelX()));
+            form.SetTop(float(at.y() * desk.TwipsPerPixelY()));
             form.Timer1_Timer();
-            const QImage rendered = RenderCreature(
-                {.Folder = skin.Path(), .Screen = desk.Screen, .Cursor = cursor, .Left = left});
+            const QImage rendered = RenderCreature({.Folder = skin.Path(),
+                                                    .Screen = desk.Screen,
+                                                    .Cursor = cursor,
+                                                    .Left = left,
+                                                    .At = at});
             EXPECT_TRUE(CutToShape(form.Frame(), form.mask()) == rendered);
         }
     }

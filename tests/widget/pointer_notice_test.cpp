@@ -64,5 +64,32 @@ TEST(PointerNotice, DismissedForGoodOnlyWhenTicked) {
     }
 }
 
+// A desktop where the user can do something about it (GNOME Shell with Orbo's extension off) says
+// what; any other says where the eyes would follow the pointer everywhere.
+TEST(PointerNotice, SaysWhatTheUserCanDo) {
+    struct AdviceRow {
+        const char* name;
+        const char* advice;
+        const char* shown;
+    };
+    const AdviceRow rows[] = {
+        {"nothing to be done", "", "In an X11 session"},
+        {"an extension to turn on", "Run: gnome-extensions enable x@y",
+         "gnome-extensions enable x@y"},
+    };
+    for (const AdviceRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedDesktop desktop;
+        desktop.Everywhere = false;
+        desktop.Advice = QLatin1String(row.advice);
+        MemorySettingsStore store;
+        QMessageBox* box = TellWherePointerIsSeen(desktop, store);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->text().contains(QLatin1String(row.shown))) << box->text().toStdString();
+        EXPECT_TRUE(box->text().contains(QLatin1String("only while it is over Orbo")));
+        delete box;
+    }
+}
+
 } // namespace
 } // namespace orbo
