@@ -1,6 +1,7 @@
 #include "desktop_kwin.h"
 
 #include "compositor_cursor.h"
+#include "desktop_compositor.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
@@ -12,7 +13,6 @@
 #include <QtDBus/QDBusMessage>
 #include <QtDBus/QDBusPendingCallWatcher>
 #include <QtDBus/QDBusServiceWatcher>
-#include <QtDBus/QDBusVirtualObject>
 
 #include <functional>
 
@@ -27,11 +27,6 @@ const QString kScripting = u"/Scripting"_s;
 const QString kScriptingInterface = u"org.kde.kwin.Scripting"_s;
 // One name for every run, so that a start after a crash replaces the script it left loaded.
 const QString kScriptName = u"orbo-cursor"_s;
-// The bus name the script calls: held by one program at a time, so that of several creatures one
-// follows KWin and the others XWayland, until the holder ends and the next in line takes over.
-const QString kName = u"org.orbo.Cursor"_s;
-const QString kPath = u"/org/orbo/Cursor"_s;
-const QString kInterface = u"org.orbo.Cursor"_s;
 const QString kMember = u"Moved"_s;
 // At most one report a frame of a 60 Hz display: cursorPosChanged fires on every motion event.
 constexpr int kReportIntervalMs = 16;
@@ -87,42 +82,18 @@ QString ScriptText(const QString& service) {
     });
     report();
 })();
-)"_s.arg(service, kPath, kInterface, QString::number(kReportIntervalMs), kMember);
+)"_s.arg(service, kCursorPath, kCursorInterface, QString::number(kReportIntervalMs), kMember);
 }
 
-// Takes the calls to the cursor object.
-class Receiver : public QDBusVirtualObject {
-public:
-    explicit Receiver(std::function<void(const QDBusMessage&)> moved) : moved_(std::move(moved)) {}
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-        if (message.type() != QDBusMessage::MethodCallMessage || message.member() != kMember ||
-            message.interface() != kInterface)
-            return false;
-        moved_(message);
-        if (!message.isReplyRequired())
-            return true;
-        // KWin waits for an answer to each call, whatever it was.
-        connection.send(message.createReply());
-        return true;
-    }
-    QString introspect(const QString&) const override { return {}; }
-
-private:
-    std::function<void(const QDBusMessage&)> moved_;
-};
-
-class KWinDesktop : public Desktop {
+class KWinDesktop : public CompositorDesktop {
 public:
     KWinDesktop(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus, QString scriptFile)
-        : fallback_(std::move(fallback)), bus_(bus), scriptFile_(std::move(scriptFile)),
-          receiver_([this](const QDBusMessage& m) { Moved(m); }),
+        : CompositorDesktop(std::move(fallback), bus, kMember), scriptFile_(std::move(scriptFile)),
           watcher_(kKWin, bus_, QDBusServiceWatcher::WatchForOwnerChange) {
-        fallback_->SetInputListener([this] { InputArrived(); });
-        bus_.registerVirtualObject(kPath, &receiver_);
-        watcher_.addWatchedService(kName);
+        watcher_.addWatchedService(kCursorName);
         QObject::connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, &context_,
                          [this](const QString& name, const QString&, const QString& owner) {
-                             if (name == kName) {
+                             if (name == kCursorName) {
                                  const bool was = holder_;
                                  holder_ = owner == bus_.baseService();
                                  if (holder_ && !was)
@@ -134,10 +105,7 @@ public:
                              Load();
                          });
         kwinOwner_ = bus_.interface()->serviceOwner(kKWin).value();
-        holder_ = bus_.interface()
-                      ->registerService(kName, QDBusConnectionInterface::QueueService,
-                                        QDBusConnectionInterface::DontAllowReplacement)
-                      .value() == QDBusConnectionInterface::ServiceRegistered;
+        holder_ = QueueForTheName();
         check_.setInterval(kCheckIntervalMs);
         QObject::connect(&check_, &QTimer::timeout, &context_, [this] { Check(); });
         check_.start();
@@ -148,21 +116,9 @@ public:
         if (holder_ && !kwinOwner_.isEmpty())
             bus_.call(ScriptingCall(u"unloadScript"_s, {kScriptName}), QDBus::Block,
                       kCallTimeoutMs);
-        // The next creature in line takes over now.
-        bus_.interface()->unregisterService(kName);
-        bus_.unregisterObject(kPath);
         QFile::remove(scriptFile_);
     }
 
-    QPoint GetCursorPos() override { return cursor_ ? *cursor_ : fallback_->GetCursorPos(); }
-    bool GetAsyncKeyState(MouseButton button) override {
-        return fallback_->GetAsyncKeyState(button);
-    }
-    QSize ScreenSizePixels() const override { return fallback_->ScreenSizePixels(); }
-    Units ScreenUnits() const override { return fallback_->ScreenUnits(); }
-    Monitors GetMonitors() const override { return fallback_->GetMonitors(); }
-    bool AnnouncesInput() const override { return fallback_->AnnouncesInput(); }
-    void Refresh() override { fallback_->Refresh(); }
     bool FollowsPointerEverywhere() const override { return true; }
 
 private:
@@ -216,52 +172,30 @@ private:
         });
     }
 
-    // Until KWin reports again, the fallback tells where the cursor is.
-    void Lost() {
-        if (!cursor_)
-            return;
-        cursor_.reset();
-        InputArrived();
-    }
-
-    void Moved(const QDBusMessage& message) {
+    void Received(const QDBusMessage& message) override {
         // Only KWin's script reports; any other program of the session is not listened to.
         if (kwinOwner_.isEmpty() || message.service() != kwinOwner_)
             return;
         const auto report = ParseCompositorReport(message.arguments());
         if (!report)
             return;
-        const auto cursor = PixelsFromCompositor(*report, fallback_->GetMonitors());
-        if (!cursor)
-            return;
-        if (cursor_ != cursor) {
-            cursor_ = cursor;
-            InputArrived();
-        }
+        if (const auto cursor = PixelsFromCompositor(*report, fallback_->GetMonitors()))
+            Follow(*cursor);
     }
 
-    std::unique_ptr<Desktop> fallback_;
-    QDBusConnection bus_;
     QString scriptFile_;
-    Receiver receiver_;
-    QObject context_;
     QDBusServiceWatcher watcher_;
     QTimer check_;
     QString kwinOwner_;
     bool loading_ = false;
     // Whether this program holds the name the script calls.
     bool holder_ = false;
-    std::optional<QPoint> cursor_;
 };
 
 } // namespace
 
 std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback) {
-    // With no session bus to be found, asking for one would start a bus daemon that outlives the
-    // program.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") &&
-        (runtime.isEmpty() || !QFile::exists(runtime + u"/bus"_s)))
+    if (!SessionBusReachable())
         return fallback;
     return FollowKWin(std::move(fallback), QDBusConnection::sessionBus());
 }
@@ -279,7 +213,7 @@ std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback, const QDB
         folder +
         u"/orbo-kwin-cursor-%1-%2.js"_s.arg(QCoreApplication::applicationPid()).arg(++made);
     QFile script(file);
-    const QByteArray text = ScriptText(kName).toUtf8();
+    const QByteArray text = ScriptText(kCursorName).toUtf8();
     if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         script.write(text) != text.size() || !script.flush())
         return fallback;
