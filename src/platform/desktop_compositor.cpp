@@ -21,8 +21,7 @@ bool SessionBusReachable() {
 CursorReceiver::CursorReceiver(QString member, std::function<void(const QDBusMessage&)> received)
     : member_(std::move(member)), received_(std::move(received)) {}
 
-bool CursorReceiver::handleMessage(const QDBusMessage& message,
-                                   const QDBusConnection& connection) {
+bool CursorReceiver::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
     if (message.type() != QDBusMessage::MethodCallMessage || message.member() != member_ ||
         message.interface() != kCursorInterface)
         return false;
@@ -32,8 +31,8 @@ bool CursorReceiver::handleMessage(const QDBusMessage& message,
     return true;
 }
 
-CompositorDesktop::CompositorDesktop(std::unique_ptr<Desktop> fallback,
-                                     const QDBusConnection& bus, const QString& member)
+CompositorDesktop::CompositorDesktop(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus,
+                                     const QString& member)
     : fallback_(std::move(fallback)), bus_(bus),
       receiver_(member, [this](const QDBusMessage& m) { Received(m); }) {
     fallback_->SetInputListener([this] { InputArrived(); });

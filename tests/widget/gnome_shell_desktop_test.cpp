@@ -11,6 +11,8 @@
 #include <QtDBus/QDBusConnectionInterface>
 #include <QtDBus/QDBusMessage>
 
+#include "compositor_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -20,35 +22,19 @@
 namespace orbo {
 namespace {
 
+using testing::BusAddress;
+using testing::Settle;
+using testing::WaitFor;
+
 using namespace Qt::StringLiterals;
 
 const QString kCursorName = u"org.orbo.Cursor"_s;
-
-bool WaitFor(const std::function<bool()>& check,
-             std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!check()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-// Lets whatever is under way arrive: for what must not happen.
-void Settle(std::chrono::milliseconds time = std::chrono::milliseconds(300)) {
-    WaitFor([] { return false; }, time);
-}
-
-QString Address() {
-    return qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
-}
 
 // A connection of its own that sends the extension's reports to whoever holds Orbo's name.
 class Sender {
 public:
     explicit Sender(const QString& name)
-        : name_(name), bus_(QDBusConnection::connectToBus(Address(), name)) {}
+        : name_(name), bus_(QDBusConnection::connectToBus(BusAddress(), name)) {}
     ~Sender() { QDBusConnection::disconnectFromBus(name_); }
     bool Own(const QString& service) { return bus_.registerService(service); }
     bool Disown(const QString& service) { return bus_.unregisterService(service); }
@@ -205,7 +191,7 @@ TEST_F(GnomeShellDesktopTest, ExtensionTurnedOffAndOn) {
 TEST_F(GnomeShellDesktopTest, OneCreatureAtATime) {
     ASSERT_TRUE(shell.EnableExtension());
     auto first = Follow();
-    QDBusConnection secondBus = QDBusConnection::connectToBus(Address(), u"second"_s);
+    QDBusConnection secondBus = QDBusConnection::connectToBus(BusAddress(), u"second"_s);
     auto scripted = std::make_unique<ScriptedDesktop>();
     scripted->Cursor = {9, 9};
     scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
@@ -232,18 +218,3 @@ TEST(GnomeShellDesktop, NoShellNoExtension) {
 
 } // namespace
 } // namespace orbo
-
-int main(int argc, char** argv) {
-    using namespace Qt::StringLiterals;
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    QProcess bus;
-    bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
-    if (!bus.waitForReadyRead(20000))
-        qFatal("dbus-daemon did not start");
-    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
-    const int result = RUN_ALL_TESTS();
-    bus.terminate();
-    bus.waitForFinished();
-    return result;
-}

@@ -16,6 +16,8 @@
 #include <QtDBus/QDBusMessage>
 #include <QtDBus/QDBusVirtualObject>
 
+#include "compositor_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -27,26 +29,14 @@
 namespace orbo {
 namespace {
 
+using testing::BusAddress;
+using testing::Settle;
+using testing::WaitFor;
+
 using namespace Qt::StringLiterals;
 
 const QString kKWin = u"org.kde.KWin"_s;
 const QString kScriptName = u"orbo-cursor"_s;
-
-bool WaitFor(const std::function<bool()>& check,
-             std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!check()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-// Lets whatever is under way arrive: for what must not happen.
-void Settle(std::chrono::milliseconds time = std::chrono::milliseconds(300)) {
-    WaitFor([] { return false; }, time);
-}
 
 // KWin's /Scripting as far as the desktop uses it: scripts by name, loading a name that is loaded
 // fails, start() runs what is loaded. It answers on a thread of its own, as KWin would from its
@@ -172,9 +162,7 @@ protected:
         return desktop;
     }
 
-    static QString Address() { return qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"); }
-
-    FakeKWin kwin_{Address()};
+    FakeKWin kwin_{BusAddress()};
     std::unique_ptr<Desktop> fallback;
     ScriptedDesktop* fallback_ = nullptr;
     int wakes = 0;
@@ -207,7 +195,7 @@ TEST_F(KWinDesktopTest, IgnoresOthersAndNonsense) {
     ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
 
     const QString orbo = kwin_.ScriptService();
-    QDBusConnection other = QDBusConnection::connectToBus(Address(), u"other"_s);
+    QDBusConnection other = QDBusConnection::connectToBus(BusAddress(), u"other"_s);
     for (int i = 0; i < 2000; ++i)
         FakeKWin::Send(other, orbo, {400 + i % 100, 400, 0, 0, 1200, 900});
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -283,7 +271,7 @@ TEST_F(KWinDesktopTest, OneCreatureAtATimeFollowsKWin) {
     auto scripted = std::make_unique<ScriptedDesktop>();
     scripted->Cursor = {9, 9};
     scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
-    const QDBusConnection other = QDBusConnection::connectToBus(Address(), u"second"_s);
+    const QDBusConnection other = QDBusConnection::connectToBus(BusAddress(), u"second"_s);
     auto second = FollowKWin(std::move(scripted), other);
     const int loads = kwin_.Loads();
 
@@ -308,22 +296,3 @@ TEST_F(KWinDesktopTest, NoKWinNoChange) {
 
 } // namespace
 } // namespace orbo
-
-// A session bus of the program's own, named before anything asks for one.
-int main(int argc, char** argv) {
-    using namespace Qt::StringLiterals;
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    // Where the desktop writes its script: the program's own.
-    const QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    QProcess bus;
-    bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
-    if (!bus.waitForReadyRead(20000))
-        qFatal("dbus-daemon did not start");
-    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
-    const int result = RUN_ALL_TESTS();
-    bus.terminate();
-    bus.waitForFinished();
-    return result;
-}
