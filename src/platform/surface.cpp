@@ -121,12 +121,16 @@ QRegion Surface::Present() {
     appliedPictures_ = pendingPictures_;
     backgroundChanged_ = false;
     changed = changed.intersected(QRect(QPoint(0, 0), size_));
-    deviceStale_ += changed;
+    if (!device_.isNull())
+        deviceStale_ += changed;
     return changed;
 }
 
 void Surface::Draw(QPainter& painter, const QRegion& region, qreal ratio) {
     if (ratio == 1) {
+        // Unscaled, the frame is drawn as it is; a scaled copy kept from another screen goes.
+        device_ = QImage();
+        deviceStale_ = QRegion();
         for (const QRect& r : region)
             painter.drawImage(r.topLeft(), buffer_, r);
         return;
