@@ -65,6 +65,7 @@ void Form1::Form_Load() {
     monitors_ = desktop_.GetMonitors();
     LoadInfo();
     Timer1.setInterval(TimerInterval(general_.Speed));
+    desktop_.SetAnimationInterval(Timer1.interval());
     Timer1.start();
 }
 
@@ -112,6 +113,7 @@ void Form1::ActivateDefSkin() {
 void Form1::SetSpeed(std::uint8_t speed) {
     general_.Speed = speed;
     Timer1.setInterval(TimerInterval(general_.Speed));
+    desktop_.SetAnimationInterval(Timer1.interval());
     Wake();
 }
 

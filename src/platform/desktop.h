@@ -65,6 +65,9 @@ public:
     void SetInputListener(std::function<void()> listener) { inputListener_ = std::move(listener); }
     // Drops anything remembered, so the next read asks the window system.
     virtual void Refresh() {}
+    // The creature's animation interval (ms): a source that reports the pointer need not report
+    // more often.
+    virtual void SetAnimationInterval(int) {}
     // Whether the cursor is known wherever it is. Not so for an X11 program under a Wayland
     // desktop that tells it nothing: XWayland sees the pointer only over X11 windows.
     virtual bool FollowsPointerEverywhere() const { return true; }
@@ -109,6 +112,7 @@ public:
     bool AnnouncesInput() const override { return Announces; }
     bool FollowsPointerEverywhere() const override { return Everywhere; }
     QString HowToFollowEverywhere() const override { return Advice; }
+    void SetAnimationInterval(int milliseconds) override { AnimationInterval = milliseconds; }
     // What a real desktop does when the pointer moves.
     void Announce() { InputArrived(); }
 
@@ -124,6 +128,7 @@ public:
     bool Everywhere = true;
     QString Advice;
     int CursorReads = 0;
+    int AnimationInterval = 0; // as the creature last told it
 };
 
 } // namespace orbo

@@ -27,7 +27,7 @@ bool CursorReceiver::handleMessage(const QDBusMessage& message, const QDBusConne
         return false;
     received_(message);
     if (message.isReplyRequired())
-        connection.send(message.createReply());
+        connection.send(message.createReply(QVariant::fromValue(uint(interval_))));
     return true;
 }
 

@@ -22,16 +22,23 @@ namespace orbo {
 bool SessionBusReachable();
 
 // Takes the calls of one member of the cursor object and answers each (the compositor's side
-// waits for the answer).
+// waits for the answer) with the animation interval in milliseconds, as an unsigned 32-bit
+// number: the reports need not come more often.
 class CursorReceiver : public QDBusVirtualObject {
 public:
     CursorReceiver(QString member, std::function<void(const QDBusMessage&)> received);
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
     QString introspect(const QString&) const override { return {}; }
+    void SetInterval(int milliseconds) { interval_ = milliseconds; }
 
 private:
     QString member_;
     std::function<void(const QDBusMessage&)> received_;
+    int interval_ = kDefaultReportInterval;
+
+public:
+    // Until the creature says otherwise: its interval at the usual speed.
+    static constexpr int kDefaultReportInterval = 76;
 };
 
 // A desktop whose cursor comes from a compositor's reports to the cursor object while they come,
@@ -51,6 +58,7 @@ public:
     Monitors GetMonitors() const override { return fallback_->GetMonitors(); }
     bool AnnouncesInput() const override { return fallback_->AnnouncesInput(); }
     void Refresh() override { fallback_->Refresh(); }
+    void SetAnimationInterval(int milliseconds) override { receiver_.SetInterval(milliseconds); }
 
 protected:
     // Takes the calls of `member` to the cursor object from now on.

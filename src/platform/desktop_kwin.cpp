@@ -28,8 +28,9 @@ const QString kScriptingInterface = u"org.kde.kwin.Scripting"_s;
 // One name for every run, so that a start after a crash replaces the script it left loaded.
 const QString kScriptName = u"orbo-cursor"_s;
 const QString kMember = u"Moved"_s;
-// At most one report a frame of a 60 Hz display: cursorPosChanged fires on every motion event.
-constexpr int kReportIntervalMs = 16;
+// At most one report an animation interval (cursorPosChanged fires on every motion event): the
+// usual one until Orbo's first answer tells its own.
+constexpr int kReportIntervalMs = CursorReceiver::kDefaultReportInterval;
 // How often a lost script (unloaded by someone, or KWin gone) is looked for and loaded again.
 constexpr int kCheckIntervalMs = 2000;
 constexpr int kCallTimeoutMs = 2000;
@@ -59,7 +60,12 @@ QString ScriptText(const QString& service) {
         var p = workspace.cursorPos;
         var o = output(p);
         if (o)
-            callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height);
+            callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height,
+                     function (interval) {
+                // Orbo answers with its animation interval: no report need come sooner.
+                if (timer && typeof interval === "number" && isFinite(interval))
+                    timer.interval = Math.min(Math.max(interval, 16), 1000);
+            });
     }
     if (timer) {
         timer.timeout.connect(function () {

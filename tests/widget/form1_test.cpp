@@ -30,6 +30,10 @@ TEST(Form1, StartsRestoredAtTheScreensCentreTickingAtTheStoredSpeed) {
     EXPECT_EQ(QSize(75, 100), c.Form.size());
     EXPECT_EQ(501, c.Form.AnimationInterval());
     EXPECT_TRUE(c.Form.Animating());
+    // The desktop knows the pace too: a compositor need not report the pointer more often.
+    EXPECT_EQ(501, c.Desk.AnimationInterval);
+    c.Form.SetSpeed(85);
+    EXPECT_EQ(76, c.Desk.AnimationInterval);
 }
 
 // Still, the animation stops once a tick repeats the frame from the same inputs; anything

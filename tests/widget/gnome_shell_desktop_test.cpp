@@ -10,6 +10,7 @@
 #include <QtDBus/QDBusConnection>
 #include <QtDBus/QDBusConnectionInterface>
 #include <QtDBus/QDBusMessage>
+#include <QtDBus/QDBusPendingCall>
 
 #include "compositor_test_support.h"
 
@@ -44,6 +45,14 @@ public:
                                                            u"org.orbo.Cursor"_s, u"Pointer"_s);
         call.setArguments(arguments);
         bus_.send(call);
+    }
+    // The same, the answer awaited.
+    QDBusPendingCall Ask(const QVariantList& arguments) {
+        const QString orbo = bus_.interface()->serviceOwner(kCursorName).value();
+        QDBusMessage call = QDBusMessage::createMethodCall(orbo, u"/org/orbo/Cursor"_s,
+                                                           u"org.orbo.Cursor"_s, u"Pointer"_s);
+        call.setArguments(arguments);
+        return bus_.asyncCall(call);
     }
 
 private:
@@ -92,6 +101,22 @@ protected:
     ScriptedDesktop* fallback_ = nullptr;
     int wakes = 0;
 };
+
+// Each report is answered with the creature's animation interval, which the extension (and the
+// KWin script) take as the least time to the next report.
+TEST_F(GnomeShellDesktopTest, AnswersWithTheAnimationInterval) {
+    ASSERT_TRUE(shell.EnableExtension());
+    const auto desktop = Follow();
+    for (const int interval : {76, 501, 1}) {
+        SCOPED_TRACE(interval);
+        desktop->SetAnimationInterval(interval);
+        const QDBusPendingCall answer = shell.Ask({100 + interval, 150, 0, 0, 1200, 900, 0});
+        ASSERT_TRUE(WaitFor([&] { return answer.isFinished(); }));
+        const QVariantList values = answer.reply().arguments();
+        ASSERT_EQ(values.size(), 1);
+        EXPECT_EQ(values.front(), QVariant::fromValue(uint(interval)));
+    }
+}
 
 TEST_F(GnomeShellDesktopTest, FollowsTheExtensionsPointerAndButtons) {
     ASSERT_TRUE(shell.EnableExtension());

@@ -13,8 +13,11 @@ const LISTENER = 'org.orbo.Cursor';
 const PATH = '/org/orbo/Cursor';
 const INTERFACE = 'org.orbo.Cursor';
 const MEMBER = 'Pointer';
-// Orbo's animation interval: at most one report each.
-const INTERVAL_MS = 16;
+// At most one report an animation interval of Orbo's: it answers each report with its own, this
+// until the first answer. Never more than one a display frame, nor fewer than one a second.
+const INTERVAL_MS = 76;
+const FASTEST_MS = 16;
+const SLOWEST_MS = 1000;
 const CALL_TIMEOUT_MS = 2000;
 
 class PointerReporter {
@@ -22,6 +25,7 @@ class PointerReporter {
         this._ownId = 0;
         this._watchId = 0;
         this._timerId = 0;
+        this._interval = INTERVAL_MS;
         this._connection = null;
         this._listener = null;
         this._last = '';
@@ -66,11 +70,19 @@ class PointerReporter {
         this._last = '';
         // The shell has no signal for a button pressed over a Wayland window, so the pointer is
         // looked at once an interval, and only a change is sent.
-        this._timerId = GLib.timeout_add(GLib.PRIORITY_DEFAULT, INTERVAL_MS, () => {
-            this._guard(() => this._report());
-            return this._timerId ? GLib.SOURCE_CONTINUE : GLib.SOURCE_REMOVE;
-        });
+        this._interval = INTERVAL_MS;
+        this._schedule();
         this._report();
+    }
+
+    _schedule() {
+        if (this._timerId)
+            GLib.source_remove(this._timerId);
+        const id = GLib.timeout_add(GLib.PRIORITY_DEFAULT, this._interval, () => {
+            this._guard(() => this._report());
+            return this._timerId === id ? GLib.SOURCE_CONTINUE : GLib.SOURCE_REMOVE;
+        });
+        this._timerId = id;
     }
 
     _stop() {
@@ -79,6 +91,17 @@ class PointerReporter {
         this._timerId = 0;
         this._connection = null;
         this._listener = null;
+    }
+
+    // Orbo's answer: its animation interval, in milliseconds.
+    _adopt(interval) {
+        if (!this._timerId || !Number.isInteger(interval))
+            return;
+        const wanted = Math.min(Math.max(interval, FASTEST_MS), SLOWEST_MS);
+        if (wanted !== this._interval) {
+            this._interval = wanted;
+            this._schedule();
+        }
     }
 
     _report() {
@@ -94,7 +117,7 @@ class PointerReporter {
         const key = values.join(',');
         // A tick late by a few milliseconds must not bring two reports within one interval.
         const now = GLib.get_monotonic_time();
-        if (key === this._last || now - this._sentAt < INTERVAL_MS * 1000)
+        if (key === this._last || now - this._sentAt < this._interval * 1000)
             return;
         this._last = key;
         this._sentAt = now;
@@ -105,7 +128,8 @@ class PointerReporter {
             CALL_TIMEOUT_MS, null, (connection, result) => {
                 this._calling = false;
                 try {
-                    connection.call_finish(result);
+                    const [interval] = connection.call_finish(result).deep_unpack();
+                    this._adopt(interval);
                 } catch (e) {
                     // The Orbo went away or is stuck: quiet until the name changes hands.
                     if (this._listener === listener) {
