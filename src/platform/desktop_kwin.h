@@ -11,8 +11,8 @@ namespace orbo {
 #if defined(ORBO_HAVE_KWIN)
 // In a KDE Plasma Wayland session, XWayland knows the pointer only while it is over an X11
 // window. This desktop asks KWin instead: it loads a KWin script of its own through KWin's
-// scripting interface on the session bus, which reports every cursor move (at most one report a
-// display frame) to a D-Bus object of this program. Everything else, and the cursor whenever
+// scripting interface on the session bus, which reports every cursor move (at most one report an
+// animation interval) to a D-Bus object of this program. Everything else, and the cursor whenever
 // KWin does not report (gone, restarted, the script unloaded), comes from the fallback; a KWin
 // that comes back gets the script again. The script is unloaded when the desktop ends. Of several
 // programs on one bus, the first to start follows KWin, the others XWayland until it ends.
