@@ -153,17 +153,9 @@ TEST(Wine, AlwaysOnTopKeepsPlaceWhenScaled) {
     Click(corner + Device({20, 40}, scale));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     Click(corner + Device({127, 22}, scale));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    // Closed, since it may cover the creature.
-    ASSERT_TRUE(Probe().SendDeleteWindow(*options) &&
-                Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
-    const QPoint pointer = Device(at + QPoint(200, 0), scale);
-    Probe().MovePointer(pointer.x(), pointer.y());
-    const QTemporaryDir builtIn;
-    EXPECT_EQ("", WaitForRendering(run.Window(), builtIn.path(), QPoint(200, 0), u"wine-on-top"_s,
-                                   "0,0,0", scale, ScreenPixels(scale)));
+    // The call that changed the stacking moved and shrank it when it took the wrong pixels.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
     EXPECT_EQ(before, run.Geometry());
-
     // The box was what changed: Exit saves OnTop off.
     ASSERT_TRUE(UseMenu(Device(at + kOnCreature, scale), 1, kWineClass)) << "no popup menu";
     ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
