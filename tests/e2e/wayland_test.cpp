@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace orbo::e2e {
 namespace {
@@ -111,48 +114,69 @@ public:
     static bool ShownAt(QPoint p) {
         return Probe().Grab(QRect(p, QSize(1, 1))).pixel(0, 0) == qRgb(0x33, 0x66, 0xcc);
     }
+    bool Shown() const {
+        return WaitFor([] { return ShownAt({900, 500}); }, std::chrono::seconds(20));
+    }
 
 private:
     QProcess process_;
 };
 
-TEST(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
-    StartDisplay(kSession);
-    ASSERT_EQ(Probe().ScreenSize(), kSession);
-    const NestedSession kwin(u"kwin"_s, {u"--width"_s, QString::number(kSession.width()),
-                                         u"--height"_s, QString::number(kSession.height())});
-    ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
-    const XProbe windows(kwin.XDisplay());
-    ASSERT_TRUE(windows.Connected());
-    OrboRun run;
-    const QString skin = StartInSession(run, kwin, windows);
-    ASSERT_FALSE(skin.isEmpty());
+// The pointer moved to each place on the test's screen, the eyes look at it (at the place
+// divided by the scale on XWayland's screen, `screen`), over the Wayland window if `native`.
+void ExpectFollows(const XProbe& windows, OrboRun& run, const QString& skin, const QString& name,
+                   const std::vector<QPoint>& shown, bool native = false, QSize screen = kSession,
+                   int scale = 1) {
+    for (const QPoint p : shown) {
+        const QString place = u"%1-%2-%3"_s.arg(name).arg(p.x()).arg(p.y());
+        SCOPED_TRACE(place.toStdString());
+        Probe().MovePointer(p.x(), p.y());
+        ASSERT_TRUE(!native || WaylandWindow::ShownAt(p + QPoint(8, 8))) << "no Wayland window";
+        EXPECT_EQ("",
+                  WaitForRendering(windows, run.Window(), skin, p / scale, place, screen, scale));
+    }
+}
 
-    // The session's own background: no window of any kind.
-    for (const QPoint cursor : {QPoint(1100, 60), QPoint(300, 800)}) {
-        const QString name = u"kwin-desktop-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
-        SCOPED_TRACE(name.toStdString());
-        Probe().MovePointer(cursor.x(), cursor.y());
-        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, kSession));
+QStringList KWinSize() {
+    return {u"--width"_s, QString::number(kSession.width()), u"--height"_s,
+            QString::number(kSession.height())};
+}
+
+// A session nested in the test's display, `screen` its size; the program started in it.
+class Wayland : public ::testing::Test {
+protected:
+    void Open(const QString& kind, const QStringList& options, QSize screen = kSession) {
+        StartDisplay(screen);
+        // The first test of a program sizes its display: run alone, as ctest runs each.
+        ASSERT_EQ(Probe().ScreenSize(), screen);
+        session.emplace(kind, options);
+        ASSERT_TRUE(session->Ready()) << session->Log().toStdString();
+    }
+    void Start() {
+        windows.emplace(session->XDisplay());
+        ASSERT_TRUE(windows->Connected());
+        skin = StartInSession(run, *session, *windows);
+        ASSERT_FALSE(skin.isEmpty());
     }
 
-    const WaylandWindow native(kwin);
-    ASSERT_TRUE(WaitFor(
-        [] {
-            return WaylandWindow::ShownAt({900, 500});
-        },
-        std::chrono::seconds(20)))
-        << "the Wayland window did not show";
-    const auto overNative = [&](QPoint cursor, const QString& name) {
-        SCOPED_TRACE(name.toStdString());
-        Probe().MovePointer(cursor.x(), cursor.y());
-        ASSERT_TRUE(WaylandWindow::ShownAt(cursor + QPoint(8, 8)));
-        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, kSession));
-    };
-    overNative({900, 500}, u"kwin-wayland-window-900"_s);
-    overNative({250, 650}, u"kwin-wayland-window-250"_s);
+    std::optional<NestedSession> session;
+    std::optional<XProbe> windows;
+    OrboRun run;
+    QString skin;
+};
+
+TEST_F(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
+    ASSERT_NO_FATAL_FAILURE(Open(u"kwin"_s, KWinSize()));
+    ASSERT_NO_FATAL_FAILURE(Start());
+
+    // The session's own background: no window of any kind.
+    ExpectFollows(*windows, run, skin, u"kwin-desktop"_s, {{1100, 60}, {300, 800}});
+
+    const WaylandWindow native(*session);
+    ASSERT_TRUE(native.Shown()) << "the Wayland window did not show";
+    ExpectFollows(*windows, run, skin, u"kwin-wayland-window"_s, {{900, 500}, {250, 650}}, true);
     // KWin tells where the pointer is, so the user is told nothing.
-    EXPECT_FALSE(windows.WaitMapped(kNoticeTitle, std::chrono::milliseconds(0)));
+    EXPECT_FALSE(windows->WaitMapped(kNoticeTitle, std::chrono::milliseconds(0)));
 
     // A still creature stops drawing, and KWin's report wakes it, well before the slow poll
     // (every 2 s) could have noticed the move.
@@ -165,17 +189,14 @@ TEST(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
     ASSERT_TRUE(WaitFor(
         [] { return Scripting(u"isScriptLoaded"_s, {u"string:orbo-cursor"_s}) == u"true"_s; },
         std::chrono::seconds(10)));
-    overNative({1000, 700}, u"kwin-reloaded"_s);
+    ExpectFollows(*windows, run, skin, u"kwin-reloaded"_s, {{1000, 700}}, true);
 
     // A run that crashed leaves its script loaded; the next run replaces it.
     run.Signal(SIGKILL);
     ASSERT_TRUE(run.WaitExit());
     OrboRun next;
-    ASSERT_FALSE(StartInSession(next, kwin, windows).isEmpty());
-    const QString nextSkin = next.SkinsFolder() + u"/Kinds"_s;
-    Probe().MovePointer(700, 450);
-    EXPECT_EQ("", WaitForRendering(windows, next.Window(), nextSkin, {700, 450}, u"kwin-next"_s,
-                                   kSession));
+    ASSERT_FALSE(StartInSession(next, *session, *windows).isEmpty());
+    ExpectFollows(*windows, next, next.SkinsFolder() + u"/Kinds"_s, u"kwin-next"_s, {{700, 450}});
 
     // A program that ends takes its script along.
     next.Signal(SIGTERM);
@@ -183,83 +204,71 @@ TEST(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
     EXPECT_EQ(Scripting(u"isScriptLoaded"_s, {u"string:orbo-cursor"_s}), u"false"_s);
 }
 
-// KWin at scale 2 shows X11 windows magnified: XWayland's screen is the session's logical one,
-// where the pointer is at half the place it has on the test's screen.
-TEST(Wayland, EyesFollowOnAScaledSession) {
-    StartDisplay(kSession * 2);
-    // The first test of a program sizes its display: run alone, as ctest runs each.
-    ASSERT_EQ(Probe().ScreenSize(), kSession * 2);
-    const NestedSession kwin(u"kwin"_s,
-                             {u"--width"_s, QString::number(kSession.width()), u"--height"_s,
-                              QString::number(kSession.height()), u"--scale"_s, u"2"_s});
-    ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
-    const XProbe windows(kwin.XDisplay());
-    ASSERT_TRUE(windows.Connected());
-    ASSERT_EQ(windows.ScreenSize(), kSession);
-    OrboRun run;
-    const QString skin = StartInSession(run, kwin, windows);
-    ASSERT_FALSE(skin.isEmpty());
-    for (const QPoint shown : {QPoint(2200, 120), QPoint(600, 1700)}) {
-        const QString name = u"kwin-scaled-%1-%2"_s.arg(shown.x()).arg(shown.y());
-        SCOPED_TRACE(name.toStdString());
-        Probe().MovePointer(shown.x(), shown.y());
-        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, shown / 2, name, kSession, 2));
-    }
+// A KWin session other than one output at scale 1, `screen` the test's.
+struct Layout {
+    const char* name;
+    QSize screen;
+    QStringList options;
+    int scale;
+    std::vector<QPoint> shown;
+};
+
+void PrintTo(const Layout& layout, std::ostream* out) {
+    *out << layout.name;
 }
 
-// Two outputs side by side: KWin shows each in a window of its own, both at the corner of the
-// test's screen; the one on top, the second output, is moved beside the first.
-TEST(Wayland, EyesFollowAcrossTwoOutputs) {
-    const QSize wide(kSession.width() * 2, kSession.height());
-    StartDisplay(wide);
-    ASSERT_EQ(Probe().ScreenSize(), wide);
-    const NestedSession kwin(u"kwin"_s,
-                             {u"--width"_s, QString::number(kSession.width()), u"--height"_s,
-                              QString::number(kSession.height()), u"--output-count"_s, u"2"_s});
-    ASSERT_TRUE(kwin.Ready()) << kwin.Log().toStdString();
-    std::vector<unsigned long> outputs;
-    for (const unsigned long w : Probe().ShownWindows())
-        if (Probe().Title(w).startsWith(u"KDE Wayland Compositor"_s))
-            outputs.push_back(w);
-    ASSERT_EQ(outputs.size(), 2u);
-    ASSERT_TRUE(RunOnDisplay(u"xdotool"_s, {u"windowmove"_s, QString::number(outputs.back()),
-                                            QString::number(kSession.width()), u"0"_s}));
-    const XProbe windows(kwin.XDisplay());
-    ASSERT_TRUE(windows.Connected());
-    ASSERT_EQ(windows.ScreenSize(), wide);
-    OrboRun run;
-    const QString skin = StartInSession(run, kwin, windows);
-    ASSERT_FALSE(skin.isEmpty());
-    for (const QPoint cursor : {QPoint(1800, 100), QPoint(300, 800), QPoint(2300, 850)}) {
-        const QString name = u"kwin-outputs-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
-        SCOPED_TRACE(name.toStdString());
-        Probe().MovePointer(cursor.x(), cursor.y());
-        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, wide));
+class WaylandLayout : public Wayland, public ::testing::WithParamInterface<Layout> {};
+
+// KWin at scale 2 shows X11 windows magnified: XWayland's screen is the session's logical one,
+// where the pointer is at half the place it has on the test's screen. Two outputs side by side
+// KWin shows each in a window of its own, both at the corner of the test's screen; the one on top,
+// the second output, is moved beside the first.
+INSTANTIATE_TEST_SUITE_P(
+    Wayland, WaylandLayout,
+    ::testing::Values(
+        Layout{"Scaled", kSession * 2, {u"--scale"_s, u"2"_s}, 2, {{2200, 120}, {600, 1700}}},
+        Layout{"TwoOutputs",
+               {kSession.width() * 2, kSession.height()},
+               {u"--output-count"_s, u"2"_s},
+               1,
+               {{1800, 100}, {300, 800}, {2300, 850}}}),
+    [](const ::testing::TestParamInfo<Layout>& info) { return std::string(info.param.name); });
+
+TEST_P(WaylandLayout, EyesFollow) {
+    const Layout& layout = GetParam();
+    ASSERT_NO_FATAL_FAILURE(Open(u"kwin"_s, KWinSize() + layout.options, layout.screen));
+    if (layout.options.contains(u"--output-count"_s)) {
+        std::vector<unsigned long> outputs;
+        for (const unsigned long w : Probe().ShownWindows())
+            if (Probe().Title(w).startsWith(u"KDE Wayland Compositor"_s))
+                outputs.push_back(w);
+        ASSERT_EQ(outputs.size(), 2u);
+        ASSERT_TRUE(RunOnDisplay(u"xdotool"_s, {u"windowmove"_s, QString::number(outputs.back()),
+                                                QString::number(kSession.width()), u"0"_s}));
     }
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const QSize xScreen = layout.screen / layout.scale;
+    ASSERT_EQ(windows->ScreenSize(), xScreen);
+    ExpectFollows(*windows, run, skin, u"kwin-"_s + QLatin1String(layout.name), layout.shown, false,
+                  xScreen, layout.scale);
 }
 
 // Weston tells no program where the pointer is: the user is told where the eyes follow it.
-TEST(Wayland, OtherDesktopsTellWhereTheEyesFollow) {
-    StartDisplay(kSession);
-    const NestedSession weston(u"weston"_s, {u"--width=%1"_s.arg(kSession.width()),
-                                             u"--height=%1"_s.arg(kSession.height())});
-    ASSERT_TRUE(weston.Ready()) << weston.Log().toStdString();
-    const XProbe windows(weston.XDisplay());
-    ASSERT_TRUE(windows.Connected());
-    OrboRun run;
-    ASSERT_FALSE(StartInSession(run, weston, windows).isEmpty());
-    EXPECT_TRUE(windows.WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
+TEST_F(Wayland, OtherDesktopsTellWhereTheEyesFollow) {
+    ASSERT_NO_FATAL_FAILURE(Open(u"weston"_s, {u"--width=%1"_s.arg(kSession.width()),
+                                               u"--height=%1"_s.arg(kSession.height())}));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(windows->WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
 }
 
 const QString kGnomeExtension = u"orbo-pointer@orbo.example"_s;
 
 // GNOME Shell in the test's Xvfb with Orbo's extension (the form GNOME 43 loads), enabled or only
 // installed.
-NestedSession GnomeShell(bool enabled) {
-    return NestedSession(u"gnome"_s,
-                         {u"--size"_s, u"%1x%2"_s.arg(kSession.width()).arg(kSession.height()),
-                          enabled ? u"--extension"_s : u"--extension-off"_s,
-                          QStringLiteral(ORBO_SOURCE_DIR "/src/gnome-shell/43")});
+QStringList GnomeShell(bool enabled) {
+    return {u"--size"_s, u"%1x%2"_s.arg(kSession.width()).arg(kSession.height()),
+            enabled ? u"--extension"_s : u"--extension-off"_s,
+            QStringLiteral(ORBO_SOURCE_DIR "/src/gnome-shell/43")};
 }
 
 bool SetExtensionEnabled(const NestedSession& gnome, bool enabled) {
@@ -300,47 +309,24 @@ private:
 
 // GNOME Shell runs no code a program hands it: Orbo's own extension tells it where the pointer
 // is and which buttons are held, over the shell's own surfaces and native Wayland windows too.
-TEST(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
-    StartDisplay(kSession);
-    ASSERT_EQ(Probe().ScreenSize(), kSession);
-    const NestedSession gnome = GnomeShell(true);
-    ASSERT_TRUE(gnome.Ready()) << gnome.Log().toStdString();
-    const XProbe windows(gnome.XDisplay());
-    ASSERT_TRUE(windows.Connected());
-    PointerReports reports(gnome);
-    OrboRun run;
-    const QString skin = StartInSession(run, gnome, windows);
-    ASSERT_FALSE(skin.isEmpty());
+TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
+    ASSERT_NO_FATAL_FAILURE(Open(u"gnome"_s, GnomeShell(true)));
+    PointerReports reports(*session);
+    ASSERT_NO_FATAL_FAILURE(Start());
 
     // The top bar and the background: the shell's own surfaces.
-    for (const QPoint cursor : {QPoint(700, 10), QPoint(1100, 800)}) {
-        const QString name = u"gnome-shell-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
-        SCOPED_TRACE(name.toStdString());
-        Probe().MovePointer(cursor.x(), cursor.y());
-        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, kSession));
-    }
-    EXPECT_FALSE(windows.WaitMapped(kNoticeTitle, std::chrono::milliseconds(0)));
+    ExpectFollows(*windows, run, skin, u"gnome-shell"_s, {{700, 10}, {1100, 800}});
+    EXPECT_FALSE(windows->WaitMapped(kNoticeTitle, std::chrono::milliseconds(0)));
 
-    const WaylandWindow native(gnome);
-    ASSERT_TRUE(WaitFor(
-        [] {
-            return WaylandWindow::ShownAt({900, 500});
-        },
-        std::chrono::seconds(20)))
-        << "the Wayland window did not show";
-    for (const QPoint cursor : {QPoint(900, 500), QPoint(350, 650)}) {
-        const QString name = u"gnome-wayland-window-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
-        SCOPED_TRACE(name.toStdString());
-        Probe().MovePointer(cursor.x(), cursor.y());
-        ASSERT_TRUE(WaylandWindow::ShownAt(cursor + QPoint(8, 8)));
-        EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, cursor, name, kSession));
-    }
+    const WaylandWindow native(*session);
+    ASSERT_TRUE(native.Shown()) << "the Wayland window did not show";
+    ExpectFollows(*windows, run, skin, u"gnome-wayland-window"_s, {{900, 500}, {350, 650}}, true);
     // A button held over the Wayland window closes the lids, as over an X11 one.
     Probe().Button(3, true);
-    EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, {350, 650},
+    EXPECT_EQ("", WaitForRendering(*windows, run.Window(), skin, {350, 650},
                                    u"gnome-wayland-window-right-button"_s, kSession, 1, "0,1,0"));
     Probe().Button(3, false);
-    EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, {350, 650},
+    EXPECT_EQ("", WaitForRendering(*windows, run.Window(), skin, {350, 650},
                                    u"gnome-wayland-window-released"_s, kSession));
 
     // A still creature stops drawing, and the extension's report wakes it, well before the slow
@@ -366,14 +352,14 @@ TEST(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
         WaitFor([] { return false; }, std::chrono::milliseconds(600));
     }
     EXPECT_EQ(reports.Count(), 1);
-    QFile shellLog(gnome.File(u"gnome.log"_s));
+    QFile shellLog(session->File(u"gnome.log"_s));
     ASSERT_TRUE(shellLog.open(QIODevice::ReadOnly));
     const QByteArray logged = shellLog.readAll();
     EXPECT_TRUE(logged.contains(" did not answer")) << "the extension said nothing";
     // A fault thrown through the extension would show its file in a stack trace.
     EXPECT_FALSE(logged.contains("orbo-pointer@orbo.example/extension.js"))
         << logged.right(2000).toStdString();
-    EXPECT_TRUE(XProbe(gnome.XDisplay()).Connected()) << "the shell's XWayland is gone";
+    EXPECT_TRUE(XProbe(session->XDisplay()).Connected()) << "the shell's XWayland is gone";
     run.Signal(SIGCONT);
 
     // Once the program ends, the extension sends nothing, whatever the pointer does.
@@ -390,34 +376,27 @@ TEST(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
 // With the extension only installed, the user is told how to turn it on and the eyes follow the
 // pointer as XWayland sees it; turned on while the program runs, the eyes follow it everywhere,
 // and turned off again, as XWayland sees it once more.
-TEST(Wayland, GnomeShellWithoutTheExtensionTellsHowToEnableIt) {
-    StartDisplay(kSession);
-    ASSERT_EQ(Probe().ScreenSize(), kSession);
-    const NestedSession gnome = GnomeShell(false);
-    ASSERT_TRUE(gnome.Ready()) << gnome.Log().toStdString();
-    const XProbe windows(gnome.XDisplay());
-    ASSERT_TRUE(windows.Connected());
-    OrboRun run;
-    const QString skin = StartInSession(run, gnome, windows);
-    ASSERT_FALSE(skin.isEmpty());
-    EXPECT_TRUE(windows.WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
+TEST_F(Wayland, GnomeShellWithoutTheExtensionTellsHowToEnableIt) {
+    ASSERT_NO_FATAL_FAILURE(Open(u"gnome"_s, GnomeShell(false)));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(windows->WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
 
     const QPoint background(1100, 800);
     Probe().MovePointer(background.x(), background.y());
-    EXPECT_NE("", WaitForRendering(windows, run.Window(), skin, background,
+    EXPECT_NE("", WaitForRendering(*windows, run.Window(), skin, background,
                                    u"gnome-off-background"_s, kSession))
         << "the eyes followed the pointer that XWayland cannot see";
 
-    ASSERT_TRUE(SetExtensionEnabled(gnome, true));
+    ASSERT_TRUE(SetExtensionEnabled(*session, true));
     Probe().MovePointer(background.x() - 100, background.y());
-    EXPECT_EQ("", WaitForRendering(windows, run.Window(), skin, background - QPoint(100, 0),
+    EXPECT_EQ("", WaitForRendering(*windows, run.Window(), skin, background - QPoint(100, 0),
                                    u"gnome-enabled-background"_s, kSession));
 
-    ASSERT_TRUE(SetExtensionEnabled(gnome, false));
+    ASSERT_TRUE(SetExtensionEnabled(*session, false));
     WaitFor([] { return false; }, std::chrono::seconds(1));
     const QPoint elsewhere(300, 800);
     Probe().MovePointer(elsewhere.x(), elsewhere.y());
-    EXPECT_NE("", WaitForRendering(windows, run.Window(), skin, elsewhere,
+    EXPECT_NE("", WaitForRendering(*windows, run.Window(), skin, elsewhere,
                                    u"gnome-disabled-again"_s, kSession))
         << "the eyes followed the pointer with the extension off";
 }

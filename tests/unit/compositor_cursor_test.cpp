@@ -34,13 +34,9 @@ TEST(CompositorReport, TakesOnlySixPlausibleNumbers) {
         {"nothing", Args({}), false},
         {"a string", Args({QStringLiteral("100"), 150, 0, 0, 1200, 900}), false},
         {"a boolean", Args({true, 150, 0, 0, 1200, 900}), false},
-        {"a list", Args({QVariantList{1, 2}, 150, 0, 0, 1200, 900}), false},
-        {"an empty variant", Args({QVariant(), 150, 0, 0, 1200, 900}), false},
         {"not a number", Args({nan, 150.0, 0, 0, 1200, 900}), false},
         {"infinity", Args({100.0, inf, 0, 0, 1200, 900}), false},
-        {"an infinite output", Args({100, 150, 0, 0, inf, 900}), false},
         {"far outside any desktop", Args({2e9, 150.0, 0, 0, 1200, 900}), false},
-        {"an output far away", Args({100, 150, -3e9, 0, 4e9, 900}), false},
         {"an empty output", Args({0, 0, 0, 0, 0, 900}), false},
         {"an output of negative height", Args({0, 0, 0, 0, 1200, -900}), false},
         {"left of its output", Args({1199, 20, 1200, 0, 1200, 900}), false},
@@ -66,15 +62,12 @@ struct PointerRow {
 TEST(CompositorPointer, TakesAReportAndTheButtonsHeld) {
     const PointerRow rows[] = {
         {"no button", Args({100, 150, 0, 0, 1200, 900, 0}), 0},
-        {"the left button", Args({100, 150, 0, 0, 1200, 900, 1}), 1},
         {"all three", Args({100, 150, 0, 0, 1200, 900, 7}), 7},
         {"the buttons as an unsigned integer", Args({100, 150, 0, 0, 1200, 900, 2u}), 2},
         {"the buttons as a whole double", Args({100, 150, 0, 0, 1200, 900, 4.0}), 4},
         {"a button beyond the three", Args({100, 150, 0, 0, 1200, 900, 8}), std::nullopt},
         {"negative buttons", Args({100, 150, 0, 0, 1200, 900, -1}), std::nullopt},
         {"half a button", Args({100, 150, 0, 0, 1200, 900, 1.5}), std::nullopt},
-        {"buttons as a string", Args({100, 150, 0, 0, 1200, 900, QStringLiteral("1")}),
-         std::nullopt},
         {"buttons as a boolean", Args({100, 150, 0, 0, 1200, 900, true}), std::nullopt},
         {"no buttons at all, as KWin sends", Args({100, 150, 0, 0, 1200, 900}), std::nullopt},
         {"eight numbers", Args({100, 150, 0, 0, 1200, 900, 1, 1}), std::nullopt},
@@ -105,35 +98,22 @@ TEST(CompositorReport, PlacedOnTheMonitorTheOutputShowsAs) {
     // XWayland scaling X11 windows itself: each output at its logical place times the scale; Qt
     // keeps a monitor's origin in device pixels and divides its size by the ratio.
     const Monitors twoScaled{{QRect(0, 0, 1200, 900), 2}, {QRect(2400, 0, 1200, 900), 2}};
+    // Scale 2: the compositor scaling X11 windows (XWayland's screen is the logical one), or
+    // XWayland itself.
+    const Monitors half{{QRect(0, 0, 600, 450), 1}};
+    const Monitors halfScaled{{QRect(0, 0, 600, 450), 2}};
+    const QRectF small(0, 0, 600, 450);
     const MapRow rows[] = {
-        {"one output", one, {100, 150}, {0, 0, 1200, 900}, QPoint(100, 150)},
         {"a fraction of a pixel", one, {100.75, 150.5}, {0, 0, 1200, 900}, QPoint(100, 150)},
         {"the far edge", one, {1200, 900}, {0, 0, 1200, 900}, QPoint(1199, 899)},
-        // The compositor scaling X11 windows: XWayland's screen is the logical one.
-        {"scale 2, X11 scaled by the compositor",
-         {{QRect(0, 0, 600, 450), 1}},
-         {300, 200},
-         {0, 0, 600, 450},
-         QPoint(300, 200)},
-        {"scale 2, X11 scaled by itself",
-         {{QRect(0, 0, 600, 450), 2}},
-         {300, 200},
-         {0, 0, 600, 450},
-         QPoint(300, 200)},
+        {"scale 2, X11 scaled by the compositor", half, {300, 200}, small, QPoint(300, 200)},
+        {"scale 2, X11 scaled by itself", halfScaled, {300, 200}, small, QPoint(300, 200)},
         {"the second of two outputs", two, {1300, 50}, {1200, 0, 1200, 900}, QPoint(1300, 50)},
         {"the first of two outputs", two, {1199, 899}, {0, 0, 1200, 900}, QPoint(1199, 899)},
-        {"the second of two scaled outputs",
-         twoScaled,
-         {1300, 50},
-         {1200, 0, 1200, 900},
-         QPoint(2500, 50)},
+        {"the second of two scaled", twoScaled, {1300, 50}, {1200, 0, 1200, 900}, QPoint(2500, 50)},
         {"an output no monitor shows as", one, {100, 150}, {0, 0, 1920, 1080}, std::nullopt},
         {"an output where no monitor is", one, {1300, 50}, {1200, 0, 1200, 900}, std::nullopt},
-        {"an output stretched on one axis",
-         {{QRect(0, 0, 1200, 900), 1}},
-         {100, 100},
-         {0, 0, 1200, 450},
-         std::nullopt},
+        {"an output stretched on one axis", one, {100, 100}, {0, 0, 1200, 450}, std::nullopt},
         {"no monitors", {}, {100, 150}, {0, 0, 1200, 900}, std::nullopt},
     };
     for (const MapRow& row : rows) {

@@ -3,13 +3,7 @@
 #include "platform/desktop.h"
 #include "platform/desktop_kwin.h"
 
-#include <QtCore/QCoreApplication>
-#include <QtCore/QEventLoop>
-#include <QtCore/QFile>
 #include <QtCore/QMutex>
-#include <QtCore/QProcess>
-#include <QtCore/QRegularExpression>
-#include <QtCore/QTemporaryDir>
 #include <QtCore/QThread>
 #include <QtDBus/QDBusConnection>
 #include <QtDBus/QDBusConnectionInterface>
@@ -21,10 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <limits>
 #include <map>
-#include <thread>
 
 namespace orbo {
 namespace {
@@ -37,6 +29,8 @@ using namespace Qt::StringLiterals;
 
 const QString kKWin = u"org.kde.KWin"_s;
 const QString kScriptName = u"orbo-cursor"_s;
+// The name the script calls, held by one program at a time.
+const QString kCursorName = u"org.orbo.Cursor"_s;
 
 // KWin's /Scripting as far as the desktop uses it: scripts by name, loading a name that is loaded
 // fails, start() runs what is loaded. It answers on a thread of its own, as KWin would from its
@@ -58,11 +52,6 @@ public:
     bool Appear() { return bus_.registerService(kKWin); }
     bool Vanish() { return bus_.unregisterService(kKWin); }
 
-    // A script of the name, as a run that crashed leaves it.
-    void Preload(const QString& path) {
-        const QMutexLocker lock(&mutex_);
-        scripts_[kScriptName] = {path, true};
-    }
     // Someone else unloads it.
     void Unload() {
         const QMutexLocker lock(&mutex_);
@@ -71,32 +60,17 @@ public:
     bool Running() {
         const QMutexLocker lock(&mutex_);
         const auto it = scripts_.find(kScriptName);
-        return it != scripts_.end() && it->second.running;
+        return it != scripts_.end() && it->second;
     }
     int Loads() {
         const QMutexLocker lock(&mutex_);
         return loads_;
     }
-    QString ScriptPath() {
-        const QMutexLocker lock(&mutex_);
-        const auto it = scripts_.find(kScriptName);
-        return it == scripts_.end() ? QString() : it->second.path;
-    }
-    // The bus name the running script calls.
-    QString ScriptService() {
-        QFile file(ScriptPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        const auto match = QRegularExpression(QStringLiteral(R"re(var service = "([^"]+)")re"))
-                               .match(QString::fromUtf8(file.readAll()));
-        return match.captured(1);
-    }
     // What the script sends, from KWin's own connection.
-    void Report(const QVariantList& arguments) { Send(bus_, ScriptService(), arguments); }
+    void Report(const QVariantList& arguments) { Send(bus_, arguments); }
 
-    static void Send(const QDBusConnection& from, const QString& to,
-                     const QVariantList& arguments) {
-        QDBusMessage call = QDBusMessage::createMethodCall(to, u"/org/orbo/Cursor"_s,
+    static void Send(const QDBusConnection& from, const QVariantList& arguments) {
+        QDBusMessage call = QDBusMessage::createMethodCall(kCursorName, u"/org/orbo/Cursor"_s,
                                                            u"org.orbo.Cursor"_s, u"Moved"_s);
         call.setArguments(arguments);
         from.send(call);
@@ -114,7 +88,7 @@ public:
             if (scripts_.count(name)) {
                 reply << -1;
             } else {
-                scripts_[name] = {args.value(0).toString(), false};
+                scripts_[name] = false;
                 reply << loads_;
             }
         } else if (message.member() == u"unloadScript"_s) {
@@ -122,8 +96,8 @@ public:
         } else if (message.member() == u"isScriptLoaded"_s) {
             reply << (scripts_.count(name) > 0);
         } else if (message.member() == u"start"_s) {
-            for (auto& [_, script] : scripts_)
-                script.running = true;
+            for (auto& [_, running] : scripts_)
+                running = true;
         } else {
             return false;
         }
@@ -133,14 +107,10 @@ public:
     QString introspect(const QString&) const override { return {}; }
 
 private:
-    struct Script {
-        QString path;
-        bool running = false;
-    };
     QDBusConnection bus_;
     QThread thread_;
     QMutex mutex_;
-    std::map<QString, Script> scripts_;
+    std::map<QString, bool> scripts_; // running
     int loads_ = 0;
 };
 
@@ -168,24 +138,6 @@ protected:
     int wakes = 0;
 };
 
-TEST_F(KWinDesktopTest, FollowsKWinsReports) {
-    const auto desktop = Follow();
-    ASSERT_NE(desktop.get(), fallback_) << "KWin is on the bus";
-    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
-    EXPECT_EQ(
-        QDBusConnection::sessionBus().interface()->serviceOwner(kwin_.ScriptService()).value(),
-        QDBusConnection::sessionBus().baseService())
-        << "the script calls this program";
-    EXPECT_EQ(desktop->GetCursorPos(), QPoint(5, 5)) << "before KWin's first report";
-
-    kwin_.Report({100, 150, 0, 0, 1200, 900});
-    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
-    EXPECT_GT(wakes, 0) << "a report is input";
-    kwin_.Report({300.5, 20.25, 0.0, 0.0, 1200.0, 900.0});
-    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(300, 20); }));
-    EXPECT_TRUE(desktop->FollowsPointerEverywhere());
-}
-
 // Any program of the session can call; only KWin is listened to, and only with a report that
 // makes sense, however many come.
 TEST_F(KWinDesktopTest, IgnoresOthersAndNonsense) {
@@ -194,15 +146,12 @@ TEST_F(KWinDesktopTest, IgnoresOthersAndNonsense) {
     kwin_.Report({100, 150, 0, 0, 1200, 900});
     ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
 
-    const QString orbo = kwin_.ScriptService();
     QDBusConnection other = QDBusConnection::connectToBus(BusAddress(), u"other"_s);
     for (int i = 0; i < 2000; ++i)
-        FakeKWin::Send(other, orbo, {400 + i % 100, 400, 0, 0, 1200, 900});
+        FakeKWin::Send(other, {400 + i % 100, 400, 0, 0, 1200, 900});
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const QVariantList nonsense[] = {
-        {u"500"_s, 500, 0, 0, 1200, 900}, {nan, 500.0, 0, 0, 1200, 900}, {500, 500, 0, 0, 1200},
-        {5000, 500, 0, 0, 1200, 900},     {500, 500, 0, 0, 1920, 1080},  {},
-    };
+    // Refused as a report (the rules: compositor_cursor_test.cpp), or on no monitor.
+    const QVariantList nonsense[] = {{nan, 500.0, 0, 0, 1200, 900}, {500, 500, 0, 0, 1920, 1080}};
     for (int i = 0; i < 500; ++i)
         for (const QVariantList& arguments : nonsense)
             kwin_.Report(arguments);
@@ -237,33 +186,6 @@ TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
     EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(400, 450); }));
 }
 
-// Someone unloads the script: it is noticed (within the 2 s check) and loaded again.
-TEST_F(KWinDesktopTest, LoadsTheScriptAgainWhenUnloaded) {
-    const auto desktop = Follow();
-    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
-    kwin_.Report({100, 150, 0, 0, 1200, 900});
-    ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
-    kwin_.Unload();
-    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(5, 5); }));
-    EXPECT_TRUE(WaitFor([&] { return kwin_.Running(); }));
-    kwin_.Report({200, 250, 0, 0, 1200, 900});
-    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(200, 250); }));
-}
-
-// A run that crashed left its script loaded: the next replaces it, and takes it along at exit.
-TEST_F(KWinDesktopTest, ReplacesAStaleScriptAndUnloadsAtExit) {
-    kwin_.Preload(u"/nonexistent/stale.js"_s);
-    auto desktop = Follow();
-    ASSERT_TRUE(WaitFor([&] { return kwin_.Running() && !kwin_.ScriptService().isEmpty(); }));
-    EXPECT_NE(kwin_.ScriptPath(), u"/nonexistent/stale.js"_s);
-    kwin_.Report({100, 150, 0, 0, 1200, 900});
-    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
-    const QString file = kwin_.ScriptPath();
-    desktop.reset();
-    EXPECT_TRUE(kwin_.ScriptPath().isEmpty()) << "unloaded";
-    EXPECT_FALSE(QFile::exists(file));
-}
-
 // Two creatures: the first follows KWin, the second XWayland until the first ends.
 TEST_F(KWinDesktopTest, OneCreatureAtATimeFollowsKWin) {
     auto first = Follow();
@@ -286,12 +208,6 @@ TEST_F(KWinDesktopTest, OneCreatureAtATimeFollowsKWin) {
     EXPECT_TRUE(WaitFor([&] { return second->GetCursorPos() == QPoint(200, 250); }));
     second.reset();
     QDBusConnection::disconnectFromBus(u"second"_s);
-}
-
-TEST_F(KWinDesktopTest, NoKWinNoChange) {
-    ASSERT_TRUE(kwin_.Vanish());
-    const auto desktop = FollowKWin(std::move(fallback));
-    EXPECT_EQ(desktop.get(), fallback_);
 }
 
 } // namespace
