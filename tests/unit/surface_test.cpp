@@ -41,7 +41,6 @@ TEST_F(SurfaceTest, MaskedDrawCombinesMaskAndPictureWithTheBackground) {
         QRgb Pic;
         std::uint32_t Expected;
     } rows[] = {
-        {"WhiteMaskBlackPicShowsBackground", kWhite, kBlack, kGrey},
         {"WhiteMaskColourMixesWithBackground", kWhite, kRed, 0x008080FF},
         {"BlackMaskColourIsTheColour", kBlack, kRed, ColorRef(kRed)},
         {"GreyMaskKeepsBackgroundBitsUnderIt", qRgb(0x80, 0, 0x80), qRgb(0, 0, 255), 0x00FF0080},
