@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace orbo {
 
@@ -18,6 +19,27 @@ std::uint8_t SpeedForTube(const SpeedSliderLayout& layout, float upperTubeHeight
     if (!(speed >= 0))
         return 0;
     return static_cast<std::uint8_t>(std::min(speed, 100.0));
+}
+
+// The drag's rule from the handle's proposed top on: held within the track, the upper tube fitted
+// down to the handle's centre, Speed read from the tube, even when the handle did not move.
+void MoveHandle(SpeedSliderState& state, const SpeedSliderLayout& layout, double proposed) {
+    const double topLimit = layout.TrackTop;
+    const double bottomLimit =
+        double(layout.TrackHeight) + double(layout.TrackTop) - double(layout.HandleHeight);
+    if (proposed < topLimit) {
+        if (state.HandleTop != layout.TrackTop)
+            state.HandleTop = layout.TrackTop;
+    } else if (proposed <= bottomLimit) {
+        state.HandleTop = static_cast<float>(proposed);
+    } else {
+        const auto bottom = static_cast<float>(bottomLimit);
+        if (state.HandleTop != bottom)
+            state.HandleTop = bottom;
+    }
+    state.UpperTubeHeight = static_cast<float>(double(layout.HandleHeight) / 2 +
+                                               double(state.HandleTop) - double(layout.TrackTop));
+    state.Speed = SpeedForTube(layout, state.UpperTubeHeight);
 }
 
 } // namespace
@@ -49,23 +71,48 @@ bool SliderMouseMove(SpeedSliderState& state, const SpeedSliderLayout& layout, f
     if (!SliderDragging(state))
         return false;
     const double grab = Val(QStringView(state.Tag).mid(1));
-    const double proposed = double(state.HandleTop) + double(y) - grab;
-    const double topLimit = layout.TrackTop;
-    const double bottomLimit =
-        double(layout.TrackHeight) + double(layout.TrackTop) - double(layout.HandleHeight);
-    if (proposed < topLimit) {
-        if (state.HandleTop != layout.TrackTop)
-            state.HandleTop = layout.TrackTop;
-    } else if (proposed <= bottomLimit) {
-        state.HandleTop = static_cast<float>(proposed);
-    } else {
-        const auto bottom = static_cast<float>(bottomLimit);
-        if (state.HandleTop != bottom)
-            state.HandleTop = bottom;
+    MoveHandle(state, layout, double(state.HandleTop) + double(y) - grab);
+    return true;
+}
+
+bool SliderKeyDown(SpeedSliderState& state, const SpeedSliderLayout& layout, Qt::Key key) {
+    int target = state.Speed;
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+        target += 1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+        target -= 1;
+        break;
+    case Qt::Key_PageUp:
+        target += 10;
+        break;
+    case Qt::Key_PageDown:
+        target -= 10;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = 100;
+        break;
+    default:
+        return false;
     }
-    state.UpperTubeHeight = static_cast<float>(double(layout.HandleHeight) / 2 +
-                                               double(state.HandleTop) - double(layout.TrackTop));
-    state.Speed = SpeedForTube(layout, state.UpperTubeHeight);
+    target = std::clamp(target, 0, 100);
+    float top = HandleTopForSpeed(layout, static_cast<std::uint8_t>(target));
+    MoveHandle(state, layout, top);
+    // A top stored in single precision can land a hair above the speed's place, where the drag's
+    // rule reads one faster; the next representable top down the track lies within the place.
+    while (state.Speed > target) {
+        const float before = state.HandleTop;
+        top = std::nextafter(top, std::numeric_limits<float>::infinity());
+        MoveHandle(state, layout, top);
+        if (state.HandleTop == before)
+            break; // held by the track's end
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/desktop.h"
 
 #include <QtCore/QString>
+#include <QtCore/qnamespace.h>
 
 #include <cstdint>
 
@@ -45,6 +46,12 @@ void SliderMouseDown(SpeedSliderState& state, int button, float y);
 // nothing unless a drag is in progress; otherwise moves the handle within the track, fits the
 // upper tube to it and recomputes Speed, even when the handle did not move.
 bool SliderMouseMove(SpeedSliderState& state, const SpeedSliderLayout& layout, float y);
+
+// A key on the handle: Up and Right one faster, Down and Left one slower, Page Up and Page Down
+// ten, Home the slowest and End the fastest, held to 0 to 100. The handle goes where placing the
+// slider puts it for that speed, and the drag's rule reads the speed from there, so a key and a
+// drag never disagree about a place. Returns false and changes nothing for any other key.
+bool SliderKeyDown(SpeedSliderState& state, const SpeedSliderLayout& layout, Qt::Key key);
 
 // Any release ends the drag and gives the handle its idle picture again.
 void SliderMouseUp(SpeedSliderState& state);

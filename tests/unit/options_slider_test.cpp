@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace orbo {
 namespace {
 
@@ -75,6 +77,37 @@ TEST(SliderDrag, OtherButtonsStartNoDragAndEndOne) {
         EXPECT_TRUE(s.Pressed);
         EXPECT_FALSE(SliderMouseMove(s, {}, -600));
         EXPECT_EQ(85, s.Speed);
+    }
+}
+
+// Keys move the handle to the place of the next speed; grabbing it there and moving nothing
+// reads the same speed, so the drag agrees. Single precision puts many of those places a hair
+// above their speed (2 among them), where the drag would read one faster: every step is a row.
+TEST(SliderKeys, StepHoldAndAgreeWithTheDrag) {
+    struct Row {
+        Qt::Key key;
+        int from, to;
+    };
+    std::vector<Row> rows{
+        {Qt::Key_Right, 1, 2},      {Qt::Key_Left, 3, 2},      {Qt::Key_PageUp, 50, 60},
+        {Qt::Key_PageDown, 50, 40}, {Qt::Key_PageUp, 95, 100}, {Qt::Key_PageDown, 5, 0},
+        {Qt::Key_Home, 85, 0},      {Qt::Key_End, 0, 100},     {Qt::Key_Up, 100, 100},
+        {Qt::Key_Down, 0, 0},       {Qt::Key_A, 85, 85},
+    };
+    for (int speed = 0; speed < 100; ++speed) {
+        rows.push_back({Qt::Key_Up, speed, speed + 1});
+        rows.push_back({Qt::Key_Down, speed + 1, speed});
+    }
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.key << " from " << row.from);
+        SpeedSliderState s;
+        PlaceSlider(s, {}, static_cast<std::uint8_t>(row.from));
+        EXPECT_EQ(row.key != Qt::Key_A, SliderKeyDown(s, {}, row.key));
+        EXPECT_EQ(row.to, s.Speed);
+        EXPECT_NEAR(HandleTopForSpeed({}, static_cast<std::uint8_t>(row.to)), s.HandleTop, 0.001);
+        SliderMouseDown(s, ButtonCode(MouseButton::Left), 100);
+        ASSERT_TRUE(SliderMouseMove(s, {}, 100));
+        EXPECT_EQ(row.to, s.Speed);
     }
 }
 
