@@ -17,9 +17,12 @@
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPixmap>
 #include <QtGui/QResizeEvent>
+#include <QtGui/QShortcut>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QListWidget>
+#include <QtWidgets/QStyleOptionFocusRect>
+#include <QtWidgets/QStylePainter>
 
 #include <algorithm>
 #include <cstdint>
@@ -108,6 +111,41 @@ bool IsClick(const QWidget& control, const QMouseEvent& event) {
     return event.button() == Qt::LeftButton && control.rect().contains(event.position().toPoint());
 }
 
+// The keys that press a button.
+bool Activates(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Select:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A label the keyboard can reach: it shows the style's focus frame over itself while it has the
+// focus, as buttons do.
+class FocusLabel : public QLabel {
+public:
+    FocusLabel(const QString& text, QWidget* parent, Qt::FocusPolicy policy)
+        : QLabel(text, parent) {
+        setFocusPolicy(policy);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().color(backgroundRole());
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+};
+
 } // namespace
 
 frmOptions::frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent)
@@ -133,6 +171,7 @@ frmOptions::frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent)
     BuildAboutSkinPage();
     BuildOptionsPage();
     BuildPopupMenu();
+    BuildKeyboard();
 
     setFixedSize(units_.PixelsX(4590).value_or(0), units_.PixelsY(1545).value_or(0));
     Form_Resize();
@@ -151,7 +190,7 @@ frmOptions::~frmOptions() {
 
 void frmOptions::BuildMenuColumn() {
     for (const MenuEntry& entry : kMenuEntries) {
-        auto* label = new QLabel(QString::fromUtf16(entry.Caption), this);
+        auto* label = new FocusLabel(QString::fromUtf16(entry.Caption), this, Qt::TabFocus);
         label->setFont(Font("Arial", 8.25));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);
@@ -184,7 +223,7 @@ void frmOptions::BuildAboutPage() {
         QPixmap::fromImage(ResourcePicture(":/options_logo.bmp", PictureRole::Background).Image()));
     Place(*imgAboutLogo, {80, 80, 3810, 1380});
 
-    lblAbout = new QLabel(QStringLiteral("\u00B6"), page);
+    lblAbout = new FocusLabel(QStringLiteral("\u00B6"), page, Qt::TabFocus);
     lblAbout->setFont(Font("Times New Roman", 11.25));
     SetTextColor(*lblAbout, OleColor(kPageColor, palette()));
     lblAbout->setToolTip(QStringLiteral("Click Me"));
@@ -243,7 +282,8 @@ void frmOptions::BuildOptionsPage() {
         imgSpeedBulb[i]->setVisible(false);
     }
 
-    imgSpeed = new QLabel(page);
+    // Clicked or tabbed to, the handle takes the keys that move it.
+    imgSpeed = new FocusLabel(QString(), page, Qt::StrongFocus);
     imgSpeed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(*imgSpeed, {s.HandleLeft, s.TubeTop, s.HandleWidth, s.HandleHeight});
     imgSpeed->installEventFilter(this);
@@ -279,6 +319,36 @@ void frmOptions::BuildPopupMenu() {
     mnuExit = mnuMain.addAction(QStringLiteral("&Exit"));
     connect(mnuOptions, &QAction::triggered, this, &frmOptions::mnuOptions_Click);
     connect(mnuExit, &QAction::triggered, this, &frmOptions::mnuExit_Click);
+}
+
+void frmOptions::BuildKeyboard() {
+    // Tab runs down the menu column as it is shown, then through the page's controls, left to
+    // right; the controls of hidden pages are passed over.
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* next) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const MenuEntry& entry : kMenuEntries)
+        chain(lblMenu[std::size_t(entry.Index)]);
+    for (QWidget* control : {static_cast<QWidget*>(lstSkins), static_cast<QWidget*>(imgSpeed),
+                             static_cast<QWidget*>(chkOnTop), static_cast<QWidget*>(chkBlink),
+                             static_cast<QWidget*>(lblAbout)})
+        chain(control);
+    // Shortcuts, not key handlers: the skin list would take Ctrl+Page Down as a move of its own.
+    const std::array<std::pair<QList<QKeySequence>, int>, 2> steps{
+        {{{QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1},
+         {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+           QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+          -1}}};
+    for (const auto& [keys, step] : steps) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { StepPage(step); });
+    }
+    // The window opens with the focus in its page, as before any key is pressed.
+    lstSkins->setFocus();
 }
 
 void frmOptions::Form_Load() {
@@ -364,6 +434,12 @@ void frmOptions::picMenu_Resize(int index) {
 }
 
 void frmOptions::lblMenu_Click(int index) {
+    // Focus inside a page that is about to hide goes to the page shown, not round the window.
+    QWidget* focus = focusWidget();
+    const bool focusLeaves =
+        focus && !picMenu[std::size_t(index)]->isAncestorOf(focus) &&
+        std::any_of(picMenu.begin(), picMenu.end(),
+                    [focus](const QWidget* page) { return page->isAncestorOf(focus); });
     for (std::uint8_t i = 0; i < lblMenu.size(); ++i) {
         QLabel& entry = *lblMenu[i];
         if (i == index)
@@ -379,6 +455,34 @@ void frmOptions::lblMenu_Click(int index) {
         SetCaption(*lblAboutSkin, aboutSkinCaption_);
         picMenu_Resize(kAboutSkinPage);
     }
+    if (focusLeaves)
+        FocusPage(index);
+}
+
+void frmOptions::StepPage(int step) {
+    const auto shown = std::find_if(kMenuEntries.begin(), kMenuEntries.end(), [this](auto& entry) {
+        return !picMenu[std::size_t(entry.Index)]->isHidden();
+    });
+    const auto count = std::ptrdiff_t(kMenuEntries.size());
+    const int index =
+        kMenuEntries[std::size_t((shown - kMenuEntries.begin() + step + count) % count)].Index;
+    const bool onEntry = std::find(lblMenu.begin(), lblMenu.end(), focusWidget()) != lblMenu.end();
+    // Switched from the keyboard, the window shows where the focus is, as after Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    lblMenu_Click(index);
+    if (onEntry)
+        lblMenu[std::size_t(index)]->setFocus(Qt::ShortcutFocusReason);
+}
+
+void frmOptions::FocusPage(int index) {
+    const QWidget* page = picMenu[std::size_t(index)];
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    lblMenu[std::size_t(index)]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmOptions::lblAbout_Click(int) {
@@ -407,8 +511,19 @@ void frmOptions::imgSpeed_MouseDown(int button, int, float, float y) {
 }
 
 void frmOptions::imgSpeed_MouseMove(int, int, float, float y) {
-    if (!SliderMouseMove(slider_, sliderLayout_, y))
-        return;
+    if (SliderMouseMove(slider_, sliderLayout_, y))
+        SpeedMoved();
+}
+
+bool frmOptions::imgSpeed_KeyDown(int keyCode, int) {
+    if (!SliderKeyDown(slider_, sliderLayout_, Qt::Key(keyCode)))
+        return false;
+    SpeedMoved();
+    return true;
+}
+
+// A drag or a key moved the handle: the number, the upper tube and the creature's timer follow.
+void frmOptions::SpeedMoved() {
     ShowSlider();
     form1_.SetSpeed(slider_.Speed);
 }
@@ -430,11 +545,16 @@ void frmOptions::mnuOptions_Click() {
     if (isVisible()) {
         // Only while the window is shown does every window system know its frame.
         frame_ = FrameMargins(*this);
+        focusWhenHidden_ = focusWidget();
         hide();
     } else {
         PlaceBesideCreature();
         show();
         raise();
+        // A window manager may activate the hidden window, and Qt then gives the focus to the
+        // first control it finds; the user comes back to the control they left.
+        if (focusWhenHidden_)
+            focusWhenHidden_->setFocus(Qt::ActiveWindowFocusReason);
     }
 }
 
@@ -456,6 +576,20 @@ void frmOptions::mnuExit_Click() {
 
 bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (watched == imgSpeed)
+            return imgSpeed_KeyDown(key.key(), ShiftCode(key.modifiers()));
+        if (!Activates(key))
+            return QWidget::eventFilter(watched, event);
+        if (watched == lblAbout)
+            lblAbout_Click(0);
+        for (int i = 0; i < int(lblMenu.size()); ++i) {
+            if (watched == lblMenu[std::size_t(i)])
+                lblMenu_Click(i);
+        }
+        return true;
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
         type != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);

@@ -4,6 +4,7 @@
 #include "options/speed_slider.h"
 #include "platform/units.h"
 
+#include <QtCore/QPointer>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QWidget>
 
@@ -24,7 +25,9 @@ struct mdlGeneral;
 // The options window: a column of four menu entries beside four pages (the skin list, the speed
 // slider and toggles, the logo and credits, the active skin's information). It owns the creature
 // window's popup menu. Creating it runs Form_Load; it stays hidden until "&Options" shows it,
-// and closing it through its frame or with Escape destroys it.
+// and closing it through its frame or with Escape destroys it. From the keyboard, Tab reaches
+// the menu entries and then the page's controls, Space or Enter picks an entry, Ctrl+Tab and
+// Ctrl+Page Down show the next page, Ctrl+Shift+Tab and Ctrl+Page Up the one before.
 class frmOptions : public QWidget {
     Q_OBJECT
 
@@ -52,6 +55,8 @@ public:
     void imgSpeed_MouseDown(int button, int shift, float x, float y);
     void imgSpeed_MouseMove(int button, int shift, float x, float y);
     void imgSpeed_MouseUp(int button, int shift, float x, float y);
+    // A key on the focused handle; returns whether it moved the slider.
+    bool imgSpeed_KeyDown(int keyCode, int shift);
 
     // Controls, by their form names. Menu entry i shows page i.
     std::array<QLabel*, 4> lblMenu{};
@@ -91,11 +96,15 @@ private:
     void BuildAboutPage();
     void BuildAboutSkinPage();
     void BuildPopupMenu();
+    void BuildKeyboard();
     void Form_Load();
 
     void Place(QWidget& control, const TwipRect& twips);
     void SetCaption(QLabel& label, const QString& caption);
     void ShowSlider();
+    void SpeedMoved();
+    void StepPage(int step);
+    void FocusPage(int index);
     void PlaceBesideCreature();
 
     mdlGeneral& general_;
@@ -109,6 +118,7 @@ private:
     // it was last hidden.
     std::optional<QRect> placedBeside_;
     std::optional<QMargins> frame_;
+    QPointer<QWidget> focusWhenHidden_;
 };
 
 } // namespace orbo
