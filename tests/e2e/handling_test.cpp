@@ -286,13 +286,22 @@ TEST(Handling, DesktopToyUnderOpenbox) {
                 Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
     showBeside(QPoint(400, 300));
 
-    // The options window, opened by the user, takes the focus, and Escape closes only it.
+    // The options window, opened by the user, takes the focus; keys alone reach the Options page
+    // and put the slider at its top, and Escape closes only the window.
+    const unsigned long window = Probe().WaitMapped(kOptionsTitle, {}).value_or(0);
+    ASSERT_TRUE(WaitFor([&] { return Probe().FocusedWindow() == window; }));
+    const QPoint options = Probe().Geometry(window).value_or(QRect()).topLeft();
+    ASSERT_TRUE(Probe().TapKey("Page_Down", "Control_L"));
     ASSERT_TRUE(WaitFor([&] {
-        return Probe().FocusedWindow() == Probe().WaitMapped(kOptionsTitle, {}).value_or(0);
-    }));
+        return Shows(options, QRect(kPageLeft + 200, 80, 1, 1)).pixel(0, 0) == 0xFFC0C0C0;
+    })) << "Ctrl+Page Down did not show the Options page";
+    ASSERT_TRUE(Probe().TapKey("End"));
     ASSERT_TRUE(Probe().TapKey("Escape") &&
                 Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
     EXPECT_TRUE(run.Alive());
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, 1));
+    ASSERT_EQ(std::optional<int>(0), run.WaitExit());
+    EXPECT_EQ(u"100"_s, run.ReadSettings().value(u"speed"_s)) << "End did not reach the creature";
 }
 
 } // namespace

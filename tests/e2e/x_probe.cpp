@@ -207,12 +207,18 @@ void XProbe::Button(int button, bool press) const {
     XSync(display_, False);
 }
 
-bool XProbe::TapKey(const char* keysymName) const {
+bool XProbe::TapKey(const char* keysymName, const char* modifierName) const {
     const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
-    if (code == 0)
+    const KeyCode modifier =
+        modifierName ? XKeysymToKeycode(display_, XStringToKeysym(modifierName)) : 0;
+    if (code == 0 || (modifierName && modifier == 0))
         return false;
+    if (modifier)
+        XTestFakeKeyEvent(display_, modifier, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    if (modifier)
+        XTestFakeKeyEvent(display_, modifier, False, CurrentTime);
     XSync(display_, False);
     return true;
 }
