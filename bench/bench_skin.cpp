@@ -3,8 +3,8 @@
 
 #include "../tests/unit/skin_test_support.h"
 #include "platform/creature_window.h"
-#include "platform/desktop.h"
 #include "platform/files.h"
+#include "scripted_desktop.h"
 #include "skin/activation.h"
 #include "skin/default_skin.h"
 #include "skin/mask_region.h"
@@ -117,7 +117,7 @@ void BM_ActivateSkin_TenEyes(benchmark::State& state) {
     static const TenEyeSkins skins;
     orbo::SkinDef skin;
     QString skinName;
-    orbo::FakeCreatureWindow window;
+    orbo::CreatureWindow window;
     orbo::ScriptedDesktop desk;
     const orbo::SkinContext context{skin, skinName,   window,
                                     desk, Pictures(), orbo::SkinsFolders(skins.dir.path(), {})};

@@ -2,8 +2,8 @@
 
 #include "animation/tick.h"
 #include "platform/creature_window.h"
-#include "platform/desktop.h"
 #include "platform/surface.h"
+#include "scripted_desktop.h"
 #include "skin/default_skin.h"
 #include "skin/skin_def.h"
 
@@ -116,7 +116,7 @@ const DefaultSkinPictures& BuiltInPictures() {
 }
 
 void BuiltIn(Scene& scene) {
-    FakeCreatureWindow window(kUnits);
+    CreatureWindow window(kUnits);
     ActivateDefSkin(scene.Skin, window, kUnits, BuiltInPictures());
     scene.Out.SetBackground(QSize(75, 100), kMagenta, BuiltInPictures().imgDefSkin[0]);
 }

@@ -1,5 +1,6 @@
+// The program: the creature model, its window, the options window and the tray put together.
+#include "creature/mdl_general.h"
 #include "main/form1.h"
-#include "main/mdl_general.h"
 #if !defined(Q_OS_WIN)
 #include "main/pointer_notice.h"
 #endif
@@ -7,6 +8,7 @@
 #include "options/options_host.h"
 #include "platform/desktop.h"
 #include "platform/display.h"
+#include "platform/files.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
 
@@ -29,13 +31,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(ORBO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    orbo::mdlGeneral general;
     const auto desktop = orbo::MakeDesktop();
     const auto store = orbo::MakeSettingsStore();
-    orbo::Form1 form(general, *desktop, *store);
+    orbo::Creature creature(*desktop, orbo::SkinsFolders());
+    orbo::Form1 form(creature, *desktop, *store);
 
     // The options window owns the popup menu; it is made on first use.
-    orbo::OptionsHost options(general, form);
+    orbo::OptionsHost options(creature, form);
     const auto menu = [&options] { return options.Menu(); };
     form.SetMenuProvider(menu);
 
@@ -47,7 +49,7 @@ int main(int argc, char* argv[]) {
 
     form.Form_Load();
     form.show();
-    const orbo::TrayIcon tray(form, *desktop, menu);
+    const orbo::TrayIcon tray(creature.BuiltIn(), *desktop, menu);
 #if !defined(Q_OS_WIN)
     orbo::TellWherePointerIsSeen(*desktop, *store);
 #endif

@@ -1,6 +1,6 @@
 #include "pointer_notice.h"
 
-#include "main/settings_io.h"
+#include "creature/settings_io.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
 

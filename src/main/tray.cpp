@@ -1,7 +1,9 @@
+// The tray icon: the built-in creature, its menu the popup menu.
 #include "tray.h"
 
-#include "main/form1.h"
 #include "platform/desktop.h"
+#include "platform/surface.h"
+#include "skin/default_skin.h"
 
 #include <QtGui/QBitmap>
 #include <QtGui/QIcon>
@@ -11,14 +13,16 @@
 
 namespace orbo {
 
-TrayIcon::TrayIcon(Form1& form, Desktop& desktop, std::function<QMenu*()> menu)
-    : QObject(&form), menu_(std::move(menu)) {
+TrayIcon::TrayIcon(const DefaultSkinPictures& builtIn, Desktop& desktop,
+                   std::function<QMenu*()> menu)
+    : menu_(std::move(menu)) {
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
     // The built-in creature, its magenta surround made transparent.
-    QPixmap pixmap = QPixmap::fromImage(form.DefaultBackground());
+    const QImage& creature = builtIn.imgDefSkin[0].Image();
+    QPixmap pixmap = QPixmap::fromImage(creature);
     pixmap.setMask(QBitmap::fromImage(
-        form.DefaultBackground().createMaskFromColor(qRgb(255, 0, 255), Qt::MaskInColor)));
+        creature.createMaskFromColor(RgbFromColorRef(kMagenta), Qt::MaskInColor)));
     icon_ = new QSystemTrayIcon(QIcon(pixmap), this);
     icon_->setToolTip(QStringLiteral("Orbo"));
     // The same menu as the creature's right click, shown on any click on the icon.

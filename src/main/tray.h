@@ -1,3 +1,4 @@
+// The tray icon that reaches the creature's popup menu.
 #pragma once
 
 #include <QtCore/QObject>
@@ -10,7 +11,7 @@ class QSystemTrayIcon;
 namespace orbo {
 
 class Desktop;
-class Form1;
+struct DefaultSkinPictures;
 
 // An icon in the system tray, where the desktop has one, whose menu is the creature's popup
 // menu: the creature can be reached even when its skin shows nothing or it sits off-screen.
@@ -18,8 +19,7 @@ class TrayIcon : public QObject {
     Q_OBJECT
 
 public:
-    TrayIcon(Form1& form, Desktop& desktop, std::function<QMenu*()> menu);
-    bool Available() const { return icon_ != nullptr; }
+    TrayIcon(const DefaultSkinPictures& builtIn, Desktop& desktop, std::function<QMenu*()> menu);
 
 private:
     QSystemTrayIcon* icon_ = nullptr;

@@ -1,7 +1,7 @@
 #include "frm_options.h"
 
+#include "creature/mdl_general.h"
 #include "main/form1.h"
-#include "main/mdl_general.h"
 #include "options/options_place.h"
 #include "options/shape_box.h"
 #include "options/skin_list.h"
@@ -148,15 +148,14 @@ protected:
 
 } // namespace
 
-frmOptions::frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent)
+frmOptions::frmOptions(const mdlGeneral& general, Form1& form1)
     // A fixed design: the frame offers no maximise button.
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
       general_(general), form1_(form1), units_(form1.ScaleUnits()) {
     setWindowTitle(QStringLiteral("Orbo - Options"));
     setWindowIcon(AppIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
     InitResources();
 
     // Pages first so that the menu column's labels and the pages never overlap in stacking.
@@ -178,14 +177,6 @@ frmOptions::frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent)
     for (int i = 0; i < int(picMenu.size()); ++i)
         picMenu_Resize(i);
     Form_Load();
-}
-
-frmOptions::~frmOptions() {
-    // The controls outlive this part of the window while the base class deletes them; a signal
-    // they give on the way out must not reach a handler here.
-    for (QObject* control : {static_cast<QObject*>(lstSkins), static_cast<QObject*>(chkOnTop),
-                             static_cast<QObject*>(chkBlink)})
-        control->disconnect(this);
 }
 
 void frmOptions::BuildMenuColumn() {
@@ -211,7 +202,7 @@ void frmOptions::BuildSkinsPage() {
     lstSkins = new QListWidget(picMenu[kSkinsPage]);
     lstSkins->setSelectionMode(QAbstractItemView::SingleSelection);
     // Selection, not the current item: focusing an empty-selection list must not pick a skin.
-    connect(lstSkins, &QListWidget::itemSelectionChanged, this, &frmOptions::lstSkins_Click);
+    connect(lstSkins, &QListWidget::itemSelectionChanged, &handlers_, [this] { lstSkins_Click(); });
 }
 
 void frmOptions::BuildAboutPage() {
@@ -309,16 +300,16 @@ void frmOptions::BuildOptionsPage() {
     for (QCheckBox* box : {chkOnTop, chkBlink})
         box->setFont(Font("Arial", 8.25));
     // Both run whenever the value changes, by the user or by Form_Load.
-    connect(chkOnTop, &QCheckBox::stateChanged, this, &frmOptions::chkOnTop_Click);
-    connect(chkBlink, &QCheckBox::stateChanged, this, &frmOptions::chkBlink_Click);
+    connect(chkOnTop, &QCheckBox::stateChanged, &handlers_, [this] { chkOnTop_Click(); });
+    connect(chkBlink, &QCheckBox::stateChanged, &handlers_, [this] { chkBlink_Click(); });
 }
 
 void frmOptions::BuildPopupMenu() {
     mnuMain.setTitle(QStringLiteral("Main"));
     mnuOptions = mnuMain.addAction(QStringLiteral("&Options"));
     mnuExit = mnuMain.addAction(QStringLiteral("&Exit"));
-    connect(mnuOptions, &QAction::triggered, this, &frmOptions::mnuOptions_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmOptions::mnuExit_Click);
+    connect(mnuOptions, &QAction::triggered, &handlers_, [this] { mnuOptions_Click(); });
+    connect(mnuExit, &QAction::triggered, &handlers_, [this] { mnuExit_Click(); });
 }
 
 void frmOptions::BuildKeyboard() {
@@ -345,7 +336,7 @@ void frmOptions::BuildKeyboard() {
     for (const auto& [keys, step] : steps) {
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(keys);
-        connect(shortcut, &QShortcut::activated, this, [this, step = step] { StepPage(step); });
+        connect(shortcut, &QShortcut::activated, &handlers_, [this, step = step] { StepPage(step); });
     }
     // The window opens with the focus in its page, as before any key is pressed.
     lstSkins->setFocus();
@@ -390,6 +381,11 @@ void frmOptions::lstSkins_Click() {
 void frmOptions::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+}
+
+void frmOptions::closeEvent(QCloseEvent* event) {
+    closed_ = true;
+    QWidget::closeEvent(event);
 }
 
 void frmOptions::keyPressEvent(QKeyEvent* event) {

@@ -24,16 +24,19 @@ struct mdlGeneral;
 
 // The options window: a column of four menu entries beside four pages (the skin list, the speed
 // slider and toggles, the logo and credits, the active skin's information). It owns the creature
-// window's popup menu. Creating it runs Form_Load; it stays hidden until "&Options" shows it,
-// and closing it through its frame or with Escape destroys it. From the keyboard, Tab reaches
-// the menu entries and then the page's controls, Space or Enter picks an entry, Ctrl+Tab and
-// Ctrl+Page Down show the next page, Ctrl+Shift+Tab and Ctrl+Page Up the one before.
+// window's popup menu. Creating it runs Form_Load; it stays hidden until "&Options" shows it.
+// Closing it through its frame or with Escape ends it: its owner makes a new one when the popup
+// menu is next needed. From the keyboard, Tab reaches the menu entries and then the page's
+// controls, Space or Enter picks an entry, Ctrl+Tab and Ctrl+Page Down show the next page,
+// Ctrl+Shift+Tab and Ctrl+Page Up the one before.
 class frmOptions : public QWidget {
     Q_OBJECT
 
 public:
-    frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent = nullptr);
-    ~frmOptions() override;
+    frmOptions(const mdlGeneral& general, Form1& form1);
+
+    // Whether the user closed the window (hiding it keeps it).
+    bool Closed() const { return closed_; }
 
     // The creature window's popup menu, with mnuOptions "&Options" and mnuExit "&Exit".
     QMenu mnuMain;
@@ -87,6 +90,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -107,7 +111,7 @@ private:
     void FocusPage(int index);
     void PlaceBesideCreature();
 
-    mdlGeneral& general_;
+    const mdlGeneral& general_;
     Form1& form1_;
     Units units_;
     SpeedSliderLayout sliderLayout_;
@@ -119,6 +123,10 @@ private:
     std::optional<QRect> placedBeside_;
     std::optional<QMargins> frame_;
     QPointer<QWidget> focusWhenHidden_;
+    bool closed_ = false;
+    // The context of the controls' connections. Declared last, it ends first: a control that
+    // signals while the window's children are destroyed reaches no handler here.
+    QObject handlers_;
 };
 
 } // namespace orbo

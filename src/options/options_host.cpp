@@ -1,14 +1,14 @@
+// The options window's one owner.
 #include "options_host.h"
 
+#include "creature/creature.h"
 #include "main/form1.h"
-#include "options/frm_options.h"
 
 namespace orbo {
 
 QMenu* OptionsHost::Menu() {
-    // Owned by the creature window, so it ends with it.
-    if (!window_)
-        window_ = new frmOptions(general_, form1_, &form1_);
+    if (!window_ || window_->Closed())
+        window_ = std::make_unique<frmOptions>(creature_.General(), form1_);
     return &window_->mnuMain;
 }
 

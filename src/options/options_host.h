@@ -1,29 +1,31 @@
+// The owner of the options window, made when the popup menu is first needed.
 #pragma once
 
 #include "options/frm_options.h"
 
-#include <QtCore/QPointer>
+#include <memory>
 
 class QMenu;
 
 namespace orbo {
 
+class Creature;
 class Form1;
-struct mdlGeneral;
 
 // Makes the options window, hidden, the first time its popup menu is needed, and again after
-// the user closed (and so destroyed) it: a new one is filled from the settings as they are then.
+// the user closed it: a new one is filled from the settings as they are then. The window lives
+// until then, or until the host ends.
 class OptionsHost {
 public:
-    OptionsHost(mdlGeneral& general, Form1& form1) : general_(general), form1_(form1) {}
+    OptionsHost(const Creature& creature, Form1& form1) : creature_(creature), form1_(form1) {}
 
     QMenu* Menu();
-    frmOptions* Window() const { return window_; }
+    frmOptions* Window() const { return window_.get(); }
 
 private:
-    mdlGeneral& general_;
+    const Creature& creature_;
     Form1& form1_;
-    QPointer<frmOptions> window_;
+    std::unique_ptr<frmOptions> window_;
 };
 
 } // namespace orbo

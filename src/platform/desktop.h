@@ -1,3 +1,4 @@
+// The desktop: global cursor, mouse buttons and monitors, as the platform tells them.
 #pragma once
 
 #include "monitors.h"
@@ -90,45 +91,5 @@ private:
 
 // The desktop of the platform the program runs on: X11, Windows, or Qt's own view of it.
 std::unique_ptr<Desktop> MakeDesktop();
-
-// A desktop that answers what a test tells it.
-class ScriptedDesktop : public Desktop {
-public:
-    QPoint GetCursorPos() override {
-        ++CursorReads;
-        return Cursor;
-    }
-    bool GetAsyncKeyState(MouseButton button) override {
-        return (button == MouseButton::Left && Left) || (button == MouseButton::Right && Right) ||
-               (button == MouseButton::Middle && Middle);
-    }
-    QSize ScreenSizePixels() const override {
-        return MonitorList.empty() ? Screen : MonitorList.front().Pixels.size();
-    }
-    Units ScreenUnits() const override { return ScriptedUnits; }
-    Monitors GetMonitors() const override {
-        return MonitorList.empty() ? Desktop::GetMonitors() : MonitorList;
-    }
-    bool AnnouncesInput() const override { return Announces; }
-    bool FollowsPointerEverywhere() const override { return Everywhere; }
-    QString HowToFollowEverywhere() const override { return Advice; }
-    void SetAnimationInterval(int milliseconds) override { AnimationInterval = milliseconds; }
-    // What a real desktop does when the pointer moves.
-    void Announce() { InputArrived(); }
-
-    QPoint Cursor{0, 0};
-    bool Left = false;
-    bool Right = false;
-    bool Middle = false;
-    QSize Screen{1024, 768};
-    // When set, the monitors (the primary first) instead of Screen alone.
-    Monitors MonitorList;
-    Units ScriptedUnits{};
-    bool Announces = false;
-    bool Everywhere = true;
-    QString Advice;
-    int CursorReads = 0;
-    int AnimationInterval = 0; // as the creature last told it
-};
 
 } // namespace orbo

@@ -29,21 +29,6 @@ public:
                               const SettingValues& values) = 0;
 };
 
-// Keeps the values in memory only; for tests.
-class MemorySettingsStore : public SettingsStore {
-public:
-    QString GetSetting(const QString& application, const QString& section, const QString& key,
-                       const QString& defaultValue) override;
-    bool SaveSetting(const QString& application, const QString& section, const QString& key,
-                     const QString& value) override;
-    bool SaveSettings(const QString& application, const QString& section,
-                      const SettingValues& values) override;
-
-    // application / section / key, keys compared ignoring letter case like the other stores.
-    std::map<QString, QString> Values;
-    static QString MakeKey(const QString& application, const QString& section, const QString& key);
-};
-
 // One INI file per application, "<folder>/<application>.ini", with a [section] group per
 // section and "key=value" lines. Values are written unchanged (a line break becomes a space).
 // Every save rewrites the file through a temporary file and a rename, so a crash never leaves

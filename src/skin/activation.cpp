@@ -73,17 +73,24 @@ void KeepOnMonitors(CreatureWindow& window, const Desktop& desk) {
     }
 }
 
+std::optional<SkinReadResult> ActivateSkinFolder(const SkinContext& context,
+                                                 const std::optional<QString>& folder,
+                                                 const SkinLineObserver& observer) {
+    const Units units = context.Desk.ScreenUnits();
+    ActivateDefSkin(context.Skin, context.Window, units, context.Pictures);
+    std::optional<SkinReadResult> read;
+    if (folder)
+        read = ReadSkinFolder(*folder, context.Skin, context.Window, units, observer);
+    FitWindowToBackground(context.Window, context.Desk, units);
+    return read;
+}
+
 void ActivateSkin(const SkinContext& context, const QString& name) {
     if (context.SkinName.toLower() == name.toLower())
         return;
     context.SkinName = name;
-    const Units units = context.Desk.ScreenUnits();
-    ActivateDefSkin(context.Skin, context.Window, units, context.Pictures);
-    if (!IsBuiltInName(name)) {
-        if (const auto folder = FindSkinFolder(context.SkinsFolders, name))
-            ReadSkinFolder(*folder, context.Skin, context.Window, units);
-    }
-    FitWindowToBackground(context.Window, context.Desk, units);
+    ActivateSkinFolder(context, IsBuiltInName(name) ? std::nullopt
+                                                    : FindSkinFolder(context.SkinsFolders, name));
 }
 
 } // namespace orbo

@@ -1,3 +1,4 @@
+// Skin activation: the built-in skin, a skin folder read over it, the window fitted and shaped.
 #pragma once
 
 #include "platform/creature_window.h"
@@ -25,10 +26,15 @@ struct SkinContext {
 
 // Switches the skin on show: nothing for the name already on show (any letter case); the
 // built-in skin for "< none >" and the empty name; otherwise the built-in skin with the named
-// skin's Skin.ini read over it. Then the window takes the background's size, is pulled back
-// onto the screen at the right and bottom, and is cut to the background's non-magenta pixels.
-// Nothing a skin holds makes it fail.
+// skin's Skin.ini read over it, then FitWindowToBackground. Nothing a skin holds makes it fail.
 void ActivateSkin(const SkinContext& context, const QString& name);
+
+// The activation's steps for a skin folder (none: the built-in skin alone): the built-in skin,
+// the folder's Skin.ini read over it, then FitWindowToBackground. The reading's result, none
+// when there was no folder or it holds no Skin.ini.
+std::optional<SkinReadResult> ActivateSkinFolder(const SkinContext& context,
+                                                 const std::optional<QString>& folder,
+                                                 const SkinLineObserver& observer = {});
 
 // Reads folder's Skin.ini over the record and gives the window the background picture it
 // loaded. No result, and nothing changed, when the folder holds no Skin.ini.
@@ -36,9 +42,9 @@ std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, SkinDef& ski
                                              CreatureWindow& window, const Units& units,
                                              const SkinLineObserver& observer = {});
 
-// The second half of every activation: the window takes its background picture's size, is
-// pulled back onto the screen at the right and the bottom, and is cut to the background's
-// non-magenta pixels.
+// The window takes its background picture's size, is pulled back onto the monitors it is on at
+// the right and the bottom (and brought back when it shows on none), and is cut to the
+// background's non-magenta pixels.
 void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Units& units);
 // Brings a window that shows on no monitor back onto the nearest one, whole where it fits; one
 // that shows in part stays where it is.

@@ -341,7 +341,7 @@ SkinReadResult ReadSkinLines(const QStringList& lines, const QString& skinFolder
             observer(SkinLineOutcome{result.LinesRead, step.Status, section.Name, section.Kind,
                                      std::move(step.Key), std::move(step.Field),
                                      std::move(step.Value), std::move(step.Stored),
-                                     std::move(step.Path)});
+                                     std::move(step.Path), line});
         }
         if (IsFailure(step.Status)) {
             result.FailedLine = result.LinesRead;

@@ -114,6 +114,7 @@ struct SkinLineOutcome {
     QString Value;  // the value as written in the file
     QString Stored; // for applied lines, what was stored, as text (twips, the eye count, ...)
     QString Path;   // for picture lines, the file tried (the name as written when none matched)
+    QString Text;   // the line as read
 };
 
 // Told about every line handled. Outcomes are only worked out when an observer is given.

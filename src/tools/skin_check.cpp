@@ -1,11 +1,11 @@
+// The skin checker: one creature reads the skin, then the report and the rendering are made from
+// it.
 #include "skin_check.h"
 
-#include "animation/tick.h"
-#include "platform/desktop.h"
+#include "creature/creature.h"
 #include "platform/files.h"
+#include "platform/fixed_desktop.h"
 #include "platform/monitors.h"
-#include "skin/activation.h"
-#include "skin/mask_region.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QDir>
@@ -23,28 +23,33 @@ namespace {
 // The checker draws as the creature does with Blink on, so "blink" eyes show for the buttons.
 constexpr bool kBlink = true;
 
-// The creature's world for one check: a window (at the screen's top-left unless placed) and a
-// scripted desktop.
-struct CheckedSkin {
-    SkinDef Skin;
-    FakeCreatureWindow Window;
-    ScriptedDesktop Desk;
-    DefaultSkinPictures Pictures = DefaultSkinPictures::Load();
+FixedDesktop DesktopFor(const SkinCheckRequest& request) {
+    FixedDesktop desk;
+    desk.Screen = request.Screen;
+    desk.Cursor = request.Cursor.value_or(QPoint());
+    desk.Left = request.Left;
+    desk.Right = request.Right;
+    desk.Middle = request.Middle;
+    return desk;
+}
+
+// The creature as the program makes it, on a desktop that holds still, with the skin read once
+// and every line's outcome kept for the report.
+struct CheckedCreature {
+    FixedDesktop Desk;
+    Creature Model;
+    std::vector<SkinLineOutcome> Lines;
     std::optional<SkinReadResult> Read;
 
-    CheckedSkin(const SkinCheckRequest& request, const SkinLineObserver& observer) {
-        Desk.Screen = request.Screen;
-        Desk.Cursor = request.Cursor.value_or(QPoint());
-        Desk.Left = request.Left;
-        Desk.Right = request.Right;
-        Desk.Middle = request.Middle;
-        const Units units = Desk.ScreenUnits();
-        ActivateDefSkin(Skin, Window, units, Pictures);
-        Read = ReadSkinFolder(request.Folder, Skin, Window, units, observer);
-        FitWindowToBackground(Window, Desk, units);
+    explicit CheckedCreature(const SkinCheckRequest& request)
+        : Desk(DesktopFor(request)), Model(Desk, {}) {
+        Model.SetBlink(kBlink);
+        Read = Model.ActivateSkinFolder(request.Folder,
+                                        [this](const SkinLineOutcome& o) { Lines.push_back(o); });
         if (request.At) {
-            Window.SetLeft(float(request.At->x()) * float(units.TwipsPerPixelX));
-            Window.SetTop(float(request.At->y()) * float(units.TwipsPerPixelY));
+            const Units& units = Model.ScaleUnits();
+            Model.MoveTo(float(request.At->x()) * float(units.TwipsPerPixelX),
+                         float(request.At->y()) * float(units.TwipsPerPixelY));
         }
     }
 };
@@ -155,51 +160,29 @@ QString Describe(const SkinLineOutcome& o) {
     }
 }
 
-} // namespace
-
-QImage RenderCreature(const SkinCheckRequest& request) {
-    CheckedSkin skin(request, {});
-    const QSize size = skin.Window.Geometry.Pixels().size();
-    Surface surface(skin.Desk.ScreenUnits());
-    surface.SetBackground(size, kMagenta, skin.Window.Background);
-    RunTick(skin.Skin, kBlink, skin.Desk, skin.Window.Left(), skin.Window.Top(), surface);
-    surface.Present();
-    QImage out = DeviceImage(surface.Image(), request.Scale).convertToFormat(QImage::Format_ARGB32);
-    out.setDevicePixelRatio(1);
-    // Outside the shape nothing of the window shows.
-    const QRegion outside =
-        QRegion(out.rect()).subtracted(DeviceRegion(skin.Window.Region, request.Scale));
-    for (const QRect& r : outside)
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x)
-                out.setPixel(x, y, 0);
-    return out;
+// The line-by-line listing: each line as read and what it did.
+void Echo(QTextStream& out, const std::vector<SkinLineOutcome>& lines) {
+    for (const SkinLineOutcome& o : lines)
+        out << qSetFieldWidth(5) << Qt::right << o.Line << qSetFieldWidth(0) << Qt::left << "  "
+            << o.Text.left(60) << (o.Text.size() > 60 ? "..." : "") << "\n"
+            << "       -> " << Describe(o) << "\n";
 }
 
-SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
-    SkinCheckResult result;
-    QString report;
-    QTextStream out(&report);
-    const QString iniPath =
-        FindEntry(request.Folder, QStringLiteral("Skin.ini")).value_or(QString());
-    const QStringList lines =
-        SplitLines(ReadRegularFile(iniPath, kMaxSkinFileBytes).value_or(QByteArray()));
-
+// Eye sections before "eyes", whose values that line throws away, and the information texts the
+// skin leaves to the built-in skin.
+std::vector<QString> LineWarnings(const std::vector<SkinLineOutcome>& lines) {
     std::vector<QString> warnings;
     std::map<int, int> eyeLinesBefore; // eye section header line -> eye lines applied before "eyes"
     int currentEyeSection = 0;
-    std::set<QString> infoSet; // info keys applied
-    const SkinLineObserver observer = [&](const SkinLineOutcome& o) {
-        const QString text = o.Line <= lines.size() ? lines[o.Line - 1] : QString();
-        out << qSetFieldWidth(5) << Qt::right << o.Line << qSetFieldWidth(0) << Qt::left << "  "
-            << text.left(60) << (text.size() > 60 ? "..." : "") << "\n"
-            << "       -> " << Describe(o) << "\n";
+    std::set<QString> infoSet;
+    for (const SkinLineOutcome& o : lines) {
         if (o.Status == SkinLineStatus::Section)
             currentEyeSection = o.SectionKind == SkinSectionKind::Eye ? o.Line : 0;
-        if (o.Status == SkinLineStatus::Applied && o.SectionKind == SkinSectionKind::Info)
+        if (o.Status != SkinLineStatus::Applied)
+            continue;
+        if (o.SectionKind == SkinSectionKind::Info)
             infoSet.insert(o.Key);
-        if (o.Status == SkinLineStatus::Applied && o.SectionKind == SkinSectionKind::Setting &&
-            o.Key == u"eyes") {
+        if (o.SectionKind == SkinSectionKind::Setting && o.Key == u"eyes") {
             for (const auto& [header, count] : eyeLinesBefore)
                 if (count > 0)
                     warnings.push_back(
@@ -208,24 +191,10 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
                             .arg(header)
                             .arg(o.Line));
             eyeLinesBefore.clear();
-        } else if (o.Status == SkinLineStatus::Applied && currentEyeSection != 0) {
+        } else if (currentEyeSection != 0) {
             ++eyeLinesBefore[currentEyeSection];
         }
-    };
-
-    out << "Skin.ini of " << request.Folder << "\n";
-    CheckedSkin skin(request, observer);
-    if (!skin.Read) {
-        out << "No Skin.ini there (or it is not a regular file): the built-in skin is shown.\n";
-    } else if (skin.Read->Failed()) {
-        out << "Reading stopped at line " << skin.Read->FailedLine << " ("
-            << SkinLineStatusText(skin.Read->Failure)
-            << "). Lines before it stay applied; later lines are not read.\n";
-    } else {
-        out << "The whole file was read (" << skin.Read->LinesRead << " lines).\n";
-        result.WholeFileRead = true;
     }
-
     // The About Skin page shows every info text; those the skin leaves out are the built-in's.
     QStringList unset;
     for (const char* key : {"name", "email", "homepage", "creator", "date", "comment"})
@@ -234,19 +203,35 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
     if (!unset.isEmpty())
         warnings.push_back(QStringLiteral("info not set (About Skin shows the built-in skin's): ") +
                            unset.join(QStringLiteral(", ")));
+    return warnings;
+}
 
-    const SkinDef& s = skin.Skin;
-    const Units units = skin.Desk.ScreenUnits();
+// How far the reading got.
+void ReadingOutcome(QTextStream& out, const std::optional<SkinReadResult>& read) {
+    if (!read)
+        out << "No Skin.ini there (or it is not a regular file): the built-in skin is shown.\n";
+    else if (read->Failed())
+        out << "Reading stopped at line " << read->FailedLine << " ("
+            << SkinLineStatusText(read->Failure)
+            << "). Lines before it stay applied; later lines are not read.\n";
+    else
+        out << "The whole file was read (" << read->LinesRead << " lines).\n";
+}
+
+void Summarise(QTextStream& out, const Creature& creature) {
+    const SkinDef& s = creature.General().SkinDef;
+    const CreatureWindow& window = creature.Window();
+    const Units& units = creature.ScaleUnits();
     out << "\nSummary\n";
     out << "  Name:      " << s.Name << "\n  Creator:   " << s.Creator
         << "\n  E-mail:    " << s.Email << "\n  Home page: " << s.HomePage
         << "\n  Date:      " << s.Date << "\n  Comment:   " << s.Comment << "\n";
-    const Picture& back = skin.Window.Background;
-    const bool builtIn = back.SameAs(skin.Pictures.imgDefSkin[0]);
+    const Picture& back = window.Background;
+    const bool builtIn = back.SameAs(creature.BuiltIn().imgDefSkin[0]);
     out << "  Background: " << SizeText(back.Image().size()) << " pixels"
         << (builtIn ? " (the built-in one)" : "") << "\n";
-    out << "  Window:     " << SizeText(skin.Window.Geometry.Pixels().size()) << " pixels\n";
-    out << "  Shape:      " << PixelCount(skin.Window.Region) << " pixels\n";
+    out << "  Window:     " << SizeText(window.Geometry.Pixels().size()) << " pixels\n";
+    out << "  Shape:      " << PixelCount(window.Region) << " pixels\n";
     out << "  Eyes:       " << s.EyesUBound() << " (element 0 is never drawn)\n";
     for (int i = 1; i <= s.EyesUBound() && i <= 255; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
@@ -258,6 +243,16 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
             << ", mask "
             << (e.Mask.IsEmpty() ? QStringLiteral("none") : SizeText(e.Mask.Image().size()))
             << "\n";
+    }
+}
+
+// Eyes never drawn, pictures larger than their boxes, a background that cuts nothing away.
+std::vector<QString> SkinWarnings(const Creature& creature) {
+    std::vector<QString> warnings;
+    const SkinDef& s = creature.General().SkinDef;
+    const Units& units = creature.ScaleUnits();
+    for (int i = 1; i <= s.EyesUBound() && i <= 255; ++i) {
+        const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
         const EyeKind kind = ClassifyKind(e.Kind);
         if (NeverSet(e.Kind))
             warnings.push_back(QStringLiteral("eye %1 has no type: it is never drawn").arg(i));
@@ -281,9 +276,47 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
                                        .arg(Px(units.ExactPixelsY(e.Height))));
         }
     }
+    const Picture& back = creature.Window().Background;
     if (!back.IsEmpty() && !HasMagenta(back.Image()))
         warnings.push_back(QStringLiteral("the background has no magenta (255,0,255) pixel: the "
                                           "window is a plain rectangle"));
+    return warnings;
+}
+
+// One tick's frame at the display's scale, transparent outside the window's shape.
+QImage Render(Creature& creature, double scale) {
+    creature.Tick();
+    QImage out = DeviceImage(creature.Frame(), scale).convertToFormat(QImage::Format_ARGB32);
+    out.setDevicePixelRatio(1);
+    const QRegion outside =
+        QRegion(out.rect()).subtracted(DeviceRegion(creature.Window().Region, scale));
+    for (const QRect& r : outside)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                out.setPixel(x, y, 0);
+    return out;
+}
+
+} // namespace
+
+QImage RenderCreature(const SkinCheckRequest& request) {
+    CheckedCreature checked(request);
+    return Render(checked.Model, request.Scale);
+}
+
+SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
+    CheckedCreature checked(request);
+    SkinCheckResult result;
+    QString report;
+    QTextStream out(&report);
+    out << "Skin.ini of " << request.Folder << "\n";
+    Echo(out, checked.Lines);
+    ReadingOutcome(out, checked.Read);
+    result.WholeFileRead = checked.Read && !checked.Read->Failed();
+    std::vector<QString> warnings = LineWarnings(checked.Lines);
+    Summarise(out, checked.Model);
+    for (QString& w : SkinWarnings(checked.Model))
+        warnings.push_back(std::move(w));
     if (!warnings.empty()) {
         out << "\nWarnings\n";
         for (const QString& w : warnings)
@@ -292,7 +325,7 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
     out.flush();
     result.Report = report;
     if (request.Cursor)
-        result.Rendering = RenderCreature(request);
+        result.Rendering = Render(checked.Model, request.Scale);
     return result;
 }
 

@@ -1,3 +1,4 @@
+// The skin checker: what a skin author asks, and what the creature made of the skin.
 #pragma once
 
 #include <QtCore/QPoint>
@@ -31,7 +32,7 @@ struct SkinCheckResult {
     QImage Rendering; // the creature as a tick draws it, transparent outside its shape
 };
 
-// Reads the folder's Skin.ini exactly as the creature does (over the built-in skin, window at
+// Reads the folder's Skin.ini once, with the creature model the program uses (window at
 // the screen's top-left corner) and reports what it read. Renders when a cursor is given.
 SkinCheckResult CheckSkin(const SkinCheckRequest& request);
 

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const orbo::DefaultSkinPictures pictures = orbo::DefaultSkinPictures::Load();
     const orbo::Units units;
     orbo::SkinDef skin;
-    orbo::FakeCreatureWindow window(units);
+    orbo::CreatureWindow window(units);
     orbo::ActivateDefSkin(skin, window, units, pictures);
 
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

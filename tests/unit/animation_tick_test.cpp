@@ -1,6 +1,7 @@
 // The tick's wiring: which eye kind draws what, where, from which part of its picture. The
 // motion formulas themselves are animation_motion_test's.
 #include "animation/tick.h"
+#include "scripted_desktop.h"
 
 #include "platform/desktop.h"
 #include "platform/surface.h"

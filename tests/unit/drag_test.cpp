@@ -1,4 +1,4 @@
-#include "main/drag.h"
+#include "creature/drag.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 // never a crash, a hang or an unbounded read.
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "scripted_desktop.h"
 #include "skin/activation.h"
 #include "skin_test_support.h"
 
@@ -40,7 +41,7 @@ QString Activate(const std::function<bool(const QString& folder)>& make) {
         return QStringLiteral("could not make the case");
     SkinDef skin;
     QString name;
-    FakeCreatureWindow window;
+    CreatureWindow window;
     ScriptedDesktop desk;
     ActivateSkin(SkinContext{skin, name, window, desk, BuiltIn(), SkinsFolders(app.path(), {})},
                  QStringLiteral("Bad"));

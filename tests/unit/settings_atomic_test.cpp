@@ -1,5 +1,6 @@
-#include "main/mdl_general.h"
-#include "main/settings_io.h"
+#include "creature/mdl_general.h"
+#include "creature/settings_io.h"
+#include "memory_settings_store.h"
 #include "platform/settings_store.h"
 
 #include <QtCore/QDir>

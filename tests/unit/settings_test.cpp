@@ -1,7 +1,9 @@
-#include "main/mdl_general.h"
-#include "main/settings_io.h"
+#include "creature/mdl_general.h"
+#include "creature/settings_io.h"
+#include "memory_settings_store.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
+#include "scripted_desktop.h"
 #include "skin/activation.h"
 
 #include <QtCore/QDir>

@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "scripted_desktop.h"
 #include "skin/activation.h"
 
 #include "skin_test_support.h"
@@ -43,7 +44,7 @@ protected:
     QString user_; // the user's own skins folder, none unless a test sets one
     SkinDef skin_;
     QString skinName_;
-    FakeCreatureWindow window_;
+    CreatureWindow window_;
     ScriptedDesktop desk_;
 };
 
@@ -108,13 +109,13 @@ TEST_F(ActivationTest, SameNameInAnyCaseDoesNothingEvenAfterTheFilesChanged) {
     MakeSkin("Blue", SolidImage(40, 30, Qt::blue), "[info]\nname=Blue one");
     Activate("Blue");
     ASSERT_EQ("Blue one", skin_.Name);
-    const int regions = window_.RegionsSet;
+    const QRect place = Pixels();
     MakeSkin("Blue", SolidImage(60, 60, Qt::red), "[info]\nname=Changed");
     for (const char* again : {"Blue", "BLUE"}) {
         Activate(again);
         EXPECT_EQ("Blue", skinName_);
         EXPECT_EQ("Blue one", skin_.Name);
-        EXPECT_EQ(regions, window_.RegionsSet);
+        EXPECT_EQ(place, Pixels());
     }
 }
 

@@ -37,7 +37,7 @@ public:
     QString root_;
     Units units_;
     SkinDef skin_;
-    FakeCreatureWindow window_{units_};
+    CreatureWindow window_{units_};
 };
 
 QString SizeText(const Picture& p) {

@@ -1,8 +1,10 @@
+#include "creature/creature.h"
+#include "creature/settings_io.h"
 #include "main/form1.h"
-#include "main/mdl_general.h"
-#include "main/settings_io.h"
+#include "memory_settings_store.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
+#include "scripted_desktop.h"
 
 #include <QtTest/QTest>
 
@@ -13,15 +15,15 @@
 namespace orbo {
 namespace {
 
-struct Creature {
-    mdlGeneral General;
+struct Running {
     ScriptedDesktop Desk;
     MemorySettingsStore Store;
-    Form1 Form{General, Desk, Store};
+    Creature Model{Desk, {}};
+    Form1 Form{Model, Desk, Store};
 };
 
 TEST(Form1, StartsRestoredAtTheScreensCentreTickingAtTheStoredSpeed) {
-    Creature c;
+    Running c;
     c.Store.SaveSetting(kSettingsApp, kSettingsSection, "Speed", "0");
     c.Form.setWindowState(Qt::WindowMinimized);
     c.Form.Form_Load();
@@ -40,7 +42,7 @@ TEST(Form1, StartsRestoredAtTheScreensCentreTickingAtTheStoredSpeed) {
 // announced, or any setting the options window changes, starts it again. A desktop that cannot
 // announce the pointer's moves never lets it stop.
 TEST(Form1, StopsTickingWhileNothingCanChange) {
-    Creature c;
+    Running c;
     c.Desk.Announces = false;
     c.Form.Form_Load();
     const auto settle = [&c] {

@@ -2,6 +2,7 @@
 // of the test program's own: whom it listens to and what it answers.
 #include "platform/desktop.h"
 #include "platform/desktop_gnome.h"
+#include "scripted_desktop.h"
 
 #include <QtDBus/QDBusConnection>
 #include <QtDBus/QDBusConnectionInterface>

@@ -2,6 +2,7 @@
 // program's own: what it loads, whom it listens to, and what it does when KWin goes and comes back.
 #include "platform/desktop.h"
 #include "platform/desktop_kwin.h"
+#include "scripted_desktop.h"
 
 #include <QtCore/QMutex>
 #include <QtCore/QThread>

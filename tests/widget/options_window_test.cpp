@@ -1,17 +1,19 @@
 #include "installed_skin.h"
+#include "memory_settings_store.h"
+#include "scripted_desktop.h"
 
+#include "creature/creature.h"
+#include "creature/settings_io.h"
 #include "main/form1.h"
-#include "main/mdl_general.h"
-#include "main/settings_io.h"
 #include "options/frm_options.h"
 #include "options/options_host.h"
 #include "options/options_layout.h"
 #include "options/shape_box.h"
 #include "platform/desktop.h"
+#include "platform/files.h"
 #include "platform/settings_store.h"
 #include "skin/activation.h"
 
-#include <QtCore/QPointer>
 #include <QtGui/QImage>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -32,11 +34,11 @@ class OptionsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { form1.Form_Load(); }
 
-    // Made the way the creature window makes it, owned by the creature window, then shown.
+    // Made the way the popup menu's owner makes it, then shown.
     frmOptions& Shown() {
-        options = new frmOptions(general, form1, &form1);
+        options = std::make_unique<frmOptions>(general, form1);
         options->mnuOptions_Click();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(options));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(options.get()));
         return *options;
     }
     static QColor Back(const QWidget& w) { return w.palette().color(QPalette::Window); }
@@ -64,9 +66,10 @@ protected:
 
     ScriptedDesktop desktop;
     MemorySettingsStore store;
-    mdlGeneral general;
-    Form1 form1{general, desktop, store};
-    QPointer<frmOptions> options;
+    Creature creature{desktop, SkinsFolders()};
+    const mdlGeneral& general = creature.General();
+    Form1 form1{creature, desktop, store};
+    std::unique_ptr<frmOptions> options;
 };
 
 TEST_F(OptionsWindowTest, OpensOnTheSkinsPageInTheDesignTimeLayout) {
@@ -88,10 +91,11 @@ TEST_F(OptionsWindowTest, ClickingAnEntryShowsItsPageAndMarksIt) {
     ExpectMarked(o, 0, kSelected);
     // The About Skin text is rebuilt by a click on its entry only.
     o.lblMenu_Click(2);
-    general.SkinDef.Name = QStringLiteral("Renamed");
+    const InstalledSkin skin(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Peeker"));
+    form1.ActivateSkin(skin.Name());
     EXPECT_TRUE(o.AboutSkinCaption().startsWith(u"'Ally McOrbo' by Quillon, 18/2/0\r"));
     o.lblMenu_Click(2);
-    EXPECT_TRUE(o.AboutSkinCaption().startsWith(u"'Renamed' by Quillon"));
+    EXPECT_TRUE(o.AboutSkinCaption().startsWith(u"'Peeker'"));
     EXPECT_EQ(LabelText(o.AboutSkinCaption()), o.lblAboutSkin->text());
 }
 
@@ -113,7 +117,7 @@ TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsOnABoxOfTheirSize) {
 // The menu's window is made once, hidden; the Options command hides and shows it on the same
 // page; closed, it is gone and the next one starts from the settings as they are then.
 TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh) {
-    OptionsHost host(general, form1);
+    OptionsHost host(creature, form1);
     QMenu* menu = host.Menu();
     frmOptions* o = host.Window();
     ASSERT_NE(nullptr, o);
@@ -129,14 +133,13 @@ TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh)
     EXPECT_FALSE(o->picMenu[3]->isHidden());
     // Escape reaches the window through the control that has the focus.
     QTest::keyClick(o->lstSkins, Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(nullptr, host.Window());
+    EXPECT_TRUE(o->Closed());
     EXPECT_TRUE(store.Values.empty()); // only the creature window's closing saves
-    general.Speed = 40;
-    general.Blink = false;
+    form1.SetSpeed(40);
+    form1.SetBlink(false);
     host.Menu();
     o = host.Window();
-    ASSERT_NE(nullptr, o);
+    ASSERT_FALSE(o->Closed());
     EXPECT_FALSE(o->isVisible());
     EXPECT_EQ(u"40", o->lblSpeedHelp[1]->text());
     EXPECT_EQ(732, o->Slider().HandleTop);
@@ -267,13 +270,12 @@ TEST_F(OptionsWindowTest, TheBoxesFollowAndSwitchTheSettings) {
 }
 
 TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
-    general.SkinName = QStringLiteral("no such skin");
+    form1.ActivateSkin(QStringLiteral("no such skin"));
     Shown().lstSkins->setFocus();
     QCoreApplication::processEvents();
     EXPECT_TRUE(options->lstSkins->selectedItems().isEmpty());
     EXPECT_EQ(u"no such skin", general.SkinName) << "focusing the list picked a skin";
     options->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     const InstalledSkin skin(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Peeker"));
     form1.ActivateSkin(skin.Name().toUpper());

@@ -1,7 +1,9 @@
 // The notice that the eyes follow the pointer only over X11 windows on this desktop.
 #include "main/pointer_notice.h"
+#include "memory_settings_store.h"
+#include "scripted_desktop.h"
 
-#include "main/settings_io.h"
+#include "creature/settings_io.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
 

@@ -1,6 +1,6 @@
 #include "settings_io.h"
 
-#include "main/mdl_general.h"
+#include "creature/mdl_general.h"
 #include "platform/arith.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"

@@ -1,0 +1,166 @@
+// The creature model: settings, skin activation, place, shape and the animation's frames.
+#include "creature.h"
+
+#include "animation/tick.h"
+#include "creature/drag.h"
+#include "creature/settings_io.h"
+#include "platform/desktop.h"
+#include "skin/activation.h"
+
+namespace orbo {
+
+Creature::Creature(Desktop& desktop, QStringList skinsFolders)
+    : desktop_(desktop), skinsFolders_(std::move(skinsFolders)), units_(desktop.ScreenUnits()),
+      imgDefSkin_(DefaultSkinPictures::Load()), window_(units_), surface_(units_) {
+    // The size at design time; every skin activation replaces it.
+    window_.Geometry.SetPixels(QRect(0, 0, 75, 100));
+    surface_.SetBackground(window_.Geometry.Pixels().size(), kMagenta, window_.Background);
+    surface_.Present();
+    shownPlace_ = window_.Geometry.Pixels();
+    monitors_ = desktop_.GetMonitors();
+}
+
+void Creature::LoadInfo(SettingsStore& store, const std::function<void()>& switchesSet) {
+    const StoredSettings s = ReadStoredSettings(store, desktop_);
+    MoveTo(s.Left, s.Top);
+    general_.Blink = s.Blink;
+    general_.OnTop = s.OnTop;
+    if (switchesSet)
+        switchesSet();
+    general_.Speed = s.Speed;
+    ActivateSkin(s.Skin);
+}
+
+bool Creature::SaveInfo(SettingsStore& store) const {
+    return WriteStoredSettings(store, window_.Left(), window_.Top(), general_);
+}
+
+void Creature::SetSpeed(std::uint8_t speed) {
+    general_.Speed = speed;
+    Announce();
+}
+
+void Creature::SetBlink(bool blink) {
+    general_.Blink = blink;
+    Announce();
+}
+
+void Creature::SetOnTop(bool onTop) {
+    general_.OnTop = onTop;
+    Announce();
+}
+
+SkinContext Creature::Context() {
+    return SkinContext{general_.SkinDef, general_.SkinName, window_,
+                       desktop_,         imgDefSkin_,       skinsFolders_};
+}
+
+void Creature::ActivateSkin(const QString& name) {
+    if (general_.SkinName.toLower() == name.toLower())
+        return;
+    orbo::ActivateSkin(Context(), name);
+    ShowActivated();
+}
+
+std::optional<SkinReadResult> Creature::ActivateSkinFolder(const QString& folder,
+                                                           const SkinLineObserver& observer) {
+    general_.SkinName = folder;
+    auto read = orbo::ActivateSkinFolder(Context(), folder, observer);
+    ShowActivated();
+    return read;
+}
+
+void Creature::ActivateDefSkin() {
+    orbo::ActivateDefSkin(general_.SkinDef, window_, units_, imgDefSkin_);
+}
+
+void Creature::ShowActivated() {
+    surface_.SetBackground(window_.Geometry.Pixels().size(), kMagenta, window_.Background);
+    // The new background shows at once, with the eyes as last drawn, not at the next tick.
+    surface_.Present();
+    Announce();
+    if (!view_)
+        return;
+    ShowPlace();
+    view_->ShowFrame(QRegion(QRect(QPoint(), window_.Geometry.Pixels().size())));
+    view_->ShowShape(window_.Region);
+}
+
+void Creature::ShowPlace() {
+    const QRect place = window_.Geometry.Pixels();
+    if (place == shownPlace_)
+        return;
+    shownPlace_ = place;
+    Announce();
+    if (view_)
+        view_->PlaceWindow(place);
+}
+
+void Creature::MoveTo(float left, float top) {
+    window_.SetLeft(left);
+    window_.SetTop(top);
+    ShowPlace();
+}
+
+void Creature::DragTo(float left, float top) {
+    const Monitors monitors = desktop_.GetMonitors();
+    const auto here = [this] {
+        return TwipsRect{window_.Left(), window_.Top(), window_.Width(), window_.Height()};
+    };
+    if (const auto x = DragAxis(left, window_.Width(), HorizontalSpan(monitors, here(), units_)))
+        window_.SetLeft(*x);
+    if (const auto y = DragAxis(top, window_.Height(), VerticalSpan(monitors, here(), units_)))
+        window_.SetTop(*y);
+    ShowPlace();
+}
+
+void Creature::WindowMoved(QPoint pixels) {
+    QRect place = window_.Geometry.Pixels();
+    place.moveTopLeft(pixels);
+    window_.Geometry.SetPixels(place);
+    shownPlace_.moveTopLeft(pixels);
+    Announce();
+}
+
+void Creature::KeepOnMonitors() {
+    orbo::KeepOnMonitors(window_, desktop_);
+    ShowPlace();
+}
+
+bool Creature::Tick() {
+    RunTick(general_.SkinDef, general_.Blink, desktop_, window_.Left(), window_.Top(), surface_);
+    const QRegion changed = surface_.Present();
+    if (!changed.isEmpty() && view_)
+        view_->ShowFrame(changed);
+    // A tick draws the same frame from the same inputs, so once one changed nothing and nothing
+    // moved since the one before, ticking on would only repeat it.
+    const TickInputs inputs = ReadInputs();
+    // Monitors added, removed or resized: a creature left on none comes back to the nearest.
+    if (inputs.monitors != monitors_) {
+        monitors_ = inputs.monitors;
+        KeepOnMonitors();
+    }
+    const bool still = changed.isEmpty() && inputs == lastInputs_ && !announced_;
+    lastInputs_ = inputs;
+    announced_ = false;
+    return still;
+}
+
+bool Creature::InputsChanged() {
+    return ReadInputs() != lastInputs_;
+}
+
+Creature::TickInputs Creature::ReadInputs() {
+    return {desktop_.GetCursorPos(),
+            desktop_.GetAsyncKeyState(MouseButton::Left),
+            desktop_.GetAsyncKeyState(MouseButton::Right),
+            desktop_.GetAsyncKeyState(MouseButton::Middle),
+            window_.Geometry.Pixels(),
+            desktop_.GetMonitors()};
+}
+
+void Creature::Paint(QPainter& painter, const QRegion& region, qreal ratio) {
+    surface_.Draw(painter, region, ratio);
+}
+
+} // namespace orbo

@@ -1,0 +1,39 @@
+// A desktop for tests: answers what the test tells it and counts what it is asked.
+#pragma once
+
+#include "platform/fixed_desktop.h"
+#include "scripted_desktop.h"
+
+namespace orbo {
+
+class ScriptedDesktop : public FixedDesktop {
+public:
+    QPoint GetCursorPos() override {
+        ++CursorReads;
+        return Cursor;
+    }
+    QSize ScreenSizePixels() const override {
+        return MonitorList.empty() ? Screen : MonitorList.front().Pixels.size();
+    }
+    Units ScreenUnits() const override { return ScriptedUnits; }
+    Monitors GetMonitors() const override {
+        return MonitorList.empty() ? Desktop::GetMonitors() : MonitorList;
+    }
+    bool AnnouncesInput() const override { return Announces; }
+    bool FollowsPointerEverywhere() const override { return Everywhere; }
+    QString HowToFollowEverywhere() const override { return Advice; }
+    void SetAnimationInterval(int milliseconds) override { AnimationInterval = milliseconds; }
+    // What a real desktop does when the pointer moves.
+    void Announce() { InputArrived(); }
+
+    // When set, the monitors (the primary first) instead of Screen alone.
+    Monitors MonitorList;
+    Units ScriptedUnits{};
+    bool Announces = false;
+    bool Everywhere = true;
+    QString Advice;
+    int CursorReads = 0;
+    int AnimationInterval = 0; // as the creature last told it
+};
+
+} // namespace orbo
