@@ -1,3 +1,4 @@
+// The program-wide settings record and the skin on show.
 #pragma once
 
 #include "skin/skin_def.h"
@@ -8,8 +9,8 @@
 
 namespace orbo {
 
-// The program-wide state: the four settings and the record of the skin on show. One instance,
-// made in main() and handed to the creature window, which owns it, and to the options window.
+// The program-wide state: the four settings and the record of the skin on show. The creature
+// model owns it; the options window reads it.
 struct mdlGeneral {
     QString SkinName;
     std::uint8_t Speed = 0;

@@ -1,3 +1,4 @@
+// Twips geometry over whole pixels: a value that is no pixel number leaves it alone.
 #include "creature_window.h"
 
 namespace orbo {

@@ -1,3 +1,4 @@
+// The per-user settings store: an INI file on Linux, the registry on Windows.
 #pragma once
 
 #include <QtCore/QString>

@@ -1,3 +1,4 @@
+// Skin activation: finding a skin folder, reading it over the built-in skin, fitting the window.
 #include "activation.h"
 
 #include "platform/files.h"

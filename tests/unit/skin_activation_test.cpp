@@ -1,3 +1,4 @@
+// Skin activation: size, shape, pull-back onto the monitors, names and skins folders.
 #include "platform/files.h"
 #include "scripted_desktop.h"
 #include "skin/activation.h"

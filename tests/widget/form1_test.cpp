@@ -1,3 +1,4 @@
+// The creature window: start-up, the timer's pace and stopping while nothing can change.
 #include "creature/creature.h"
 #include "creature/settings_io.h"
 #include "main/form1.h"
