@@ -325,6 +325,7 @@ TEST(Wine, InstallUpgradeUninstall) {
     const QString shortcut = UnixPath(Variable(u"APPDATA"_s) +
                                       u"\\Microsoft\\Windows\\Start Menu\\Programs\\Orbo.lnk"_s);
     ASSERT_FALSE(installed.isEmpty());
+    QDir(installed).removeRecursively(); // what a run before this one left
     const QString runValue = u"orbo REG_SZ \"%1\\orbo.exe\""_s.arg(folder);
     QStringList shipped = Files(QStringLiteral(ORBO_WINDOWS_ZIP_FOLDER));
     shipped << u"shipped-skins.txt"_s << u"uninstall.exe"_s;
