@@ -40,8 +40,9 @@ soak: build
 package: build
 	@cd $(BUILD) && cpack -G DEB >/dev/null && ls -1 $(CURDIR)/$(BUILD)/*.deb
 
-# Windows: orbo.exe, orbo-skin-check.exe and the zip, cross-built in $(WINDOWS_BUILD) against the
-# static Qt for Windows; test-windows runs the unit, widget and end-to-end tests under Wine.
+# Windows: orbo.exe, orbo-skin-check.exe, the zip and the installer, cross-built in
+# $(WINDOWS_BUILD) against the static Qt for Windows; test-windows runs the unit, widget and
+# end-to-end tests under Wine, the installer's among them.
 WINDOWS_BUILD ?= build-windows
 
 windows:
@@ -49,7 +50,7 @@ windows:
 	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DORBO_BENCH=OFF -DCMAKE_UNITY_BUILD=ON \
 		-DCMAKE_UNITY_BUILD_BATCH_SIZE=16 $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target orbo_windows_zip
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target orbo_windows_packages
 
 test-windows: windows
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)

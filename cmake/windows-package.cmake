@@ -1,7 +1,15 @@
-# orbo-<version>-windows-x64.zip beside orbo.exe: both programs, the skins, a README and the
-# licence texts.
-add_custom_target(orbo_windows_zip ALL
+# Beside orbo.exe: orbo-<version>-windows-x64.zip (both programs, the skins, a README and the
+# licence texts) and orbo-<version>-windows-x64-setup.exe, which installs the same for one user.
+# Packed again only when something in them changed: compressing the installer takes half a minute.
+set(package_name orbo-${PROJECT_VERSION}-windows-x64)
+file(GLOB_RECURSE shipped_skins CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/Skins/*)
+add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/${package_name}.zip ${CMAKE_BINARY_DIR}/${package_name}-setup.exe
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/package-windows ${CMAKE_BINARY_DIR} ${PROJECT_VERSION}
-    DEPENDS orbo orbo-skin-check
-    COMMENT "Packing orbo-${PROJECT_VERSION}-windows-x64.zip"
+    DEPENDS orbo orbo-skin-check ${CMAKE_SOURCE_DIR}/scripts/package-windows
+        ${CMAKE_SOURCE_DIR}/packaging/orbo.nsi ${CMAKE_SOURCE_DIR}/src/resources/icons/orbo.ico
+        ${shipped_skins}
+    COMMENT "Packing ${package_name}.zip and its installer"
     VERBATIM)
+add_custom_target(orbo_windows_packages ALL
+    DEPENDS ${CMAKE_BINARY_DIR}/${package_name}.zip ${CMAKE_BINARY_DIR}/${package_name}-setup.exe)

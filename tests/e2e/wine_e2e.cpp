@@ -1,8 +1,9 @@
 // orbo.exe under Wine on Xvfb: Wine turns the window region into the X window's shape and keeps
 // the settings in its registry, read back with Wine's own reg tool. The Wine prefix is the one
-// WINEPREFIX names (made once per run by scripts/test-windows).
+// WINEPREFIX names (made once per run by scripts/test-windows). Also the installer.
 #include "e2e_env.h"
 
+#include <QtCore/QDirIterator>
 #include <QtCore/QProcess>
 #include <QtCore/QRegularExpression>
 
@@ -15,10 +16,14 @@ namespace {
 
 const QString kKey = u"HKCU\\Software\\VB and VBA Program Settings\\Z Orbo\\Setting"_s;
 
-// Runs a program of Wine's own; its output, or nothing when it failed.
+// Runs a program under Wine; its output, or nothing when it failed. Wine's menu builder is kept
+// from turning a Start-menu shortcut into a desktop entry in the real home folder.
 std::optional<QString> RunWine(const QStringList& args) {
     QProcess wine;
-    wine.start(u"env"_s, QStringList{u"DISPLAY="_s + Display(), u"wine"_s} + args);
+    wine.start(u"env"_s,
+               QStringList{u"DISPLAY="_s + Display(),
+                           u"WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d"_s, u"wine"_s} +
+                   args);
     if (!wine.waitForFinished(60000) || wine.exitCode() != 0)
         return std::nullopt;
     return QString::fromLocal8Bit(wine.readAllStandardOutput());
@@ -34,9 +39,10 @@ bool WriteRegistry(const QMap<QString, QString>& values) {
     return true;
 }
 
-// The values under the settings key as "name type data" lines, names lower-cased.
-QStringList ReadRegistry() {
-    const auto out = RunWine({u"reg"_s, u"query"_s, kKey});
+// The values under a key (the settings key when none is named) as "name type data" lines, names
+// lower-cased; none when there is no such key.
+QStringList ReadRegistry(const QString& key = kKey) {
+    const auto out = RunWine({u"reg"_s, u"query"_s, key});
     static const QRegularExpression line(u"^\\s+(\\S+)\\s+(REG_\\w+)\\s*(.*?)\\r?$"_s,
                                          QRegularExpression::MultilineOption);
     QStringList values;
@@ -284,6 +290,101 @@ TEST(Wine, EndingsSave) {
                          u"skin REG_SZ < none >"_s, u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
             ReadRegistry());
     }
+}
+
+// A variable of Wine's environment (a folder of the user's), and where the Linux side sees a path.
+QString Variable(const QString& name) {
+    return RunWine({u"cmd"_s, u"/c"_s, u"echo"_s, u'%' + name + u'%'})
+        .value_or(QString())
+        .trimmed();
+}
+QString UnixPath(const QString& windowsPath) {
+    return RunWine({u"winepath"_s, u"-u"_s, windowsPath}).value_or(QString()).trimmed();
+}
+
+// Every file under a folder, as relative paths.
+QStringList Files(const QString& folder) {
+    QStringList files;
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files.append(QDir(folder).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+// The installer, silently, as one user without administrator rights: the zip's files with the
+// uninstaller, a Start-menu shortcut, the Uninstall and Run values; orbo.exe started from there
+// keeps its settings; an upgrade over it keeps the start at login, the settings and the skin
+// folder the user added; the uninstaller leaves only those two, and the settings too when asked.
+TEST(Wine, InstallUpgradeUninstall) {
+    const QString setup = QStringLiteral(ORBO_WINDOWS_SETUP);
+    const QString uninstallKey =
+        u"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orbo"_s;
+    const QString runKey = u"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"_s;
+    const QString folder = Variable(u"LOCALAPPDATA"_s) + u"\\Programs\\Orbo"_s;
+    const QString installed = UnixPath(folder);
+    const QString shortcut = UnixPath(Variable(u"APPDATA"_s) +
+                                      u"\\Microsoft\\Windows\\Start Menu\\Programs\\Orbo.lnk"_s);
+    ASSERT_FALSE(installed.isEmpty());
+    QDir(installed).removeRecursively(); // what a run before this one left
+    const QString runValue = u"orbo REG_SZ \"%1\\orbo.exe\""_s.arg(folder);
+    QStringList shipped = Files(QStringLiteral(ORBO_WINDOWS_ZIP_FOLDER));
+    shipped << u"shipped-skins.txt"_s << u"uninstall.exe"_s;
+    shipped.sort();
+
+    ASSERT_TRUE(RunWine({setup, u"/S"_s, u"/AUTOSTART=1"_s})) << "the installer failed";
+    EXPECT_EQ(shipped, Files(installed));
+    EXPECT_TRUE(QFileInfo(shortcut).isFile()) << "no Start-menu shortcut";
+    const QStringList listed = ReadRegistry(uninstallKey);
+    EXPECT_TRUE(listed.contains(u"installlocation REG_SZ "_s + folder))
+        << listed.join(u", ").toStdString();
+    EXPECT_TRUE(
+        listed.contains(u"quietuninstallstring REG_SZ \"%1\\uninstall.exe\" /S"_s.arg(folder)))
+        << listed.join(u", ").toStdString();
+    EXPECT_TRUE(ReadRegistry(runKey).contains(runValue))
+        << ReadRegistry(runKey).join(u", ").toStdString();
+
+    // Shown at its stored place with the installed Compass skin; a close request saves.
+    ASSERT_TRUE(WriteRegistry(
+        {{u"Skin"_s, u"Compass"_s}, {u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
+    {
+        QProcess orbo;
+        orbo.start(u"env"_s, {u"DISPLAY="_s + Display(), u"wine"_s, folder + u"\\orbo.exe"_s});
+        const auto window = Probe().WaitMapped(kTitle, std::chrono::seconds(60));
+        ASSERT_TRUE(window) << "the installed orbo.exe shows no window";
+        EXPECT_EQ(QRect(QPoint(300, 200), QImage(kSampleSkins + u"/Compass/compass.bmp"_s).size()),
+                  Probe().Geometry(*window).value_or(QRect()));
+        ASSERT_TRUE(Probe().SendDeleteWindow(*window));
+        ASSERT_TRUE(orbo.waitForFinished(30000)) << "orbo.exe did not end";
+    }
+    const QStringList settings = ReadRegistry();
+    ASSERT_TRUE(settings.contains(u"skin REG_SZ Compass"_s)) << settings.join(u", ").toStdString();
+
+    ASSERT_TRUE(MakePlainSkin(installed + u"/Skins/Mine"_s, QSize(20, 20), Qt::green));
+    const QStringList mine = {u"Skins/Mine/Skin.ini"_s, u"Skins/Mine/back.bmp"_s};
+    QStringList upgraded = shipped + mine;
+    upgraded.sort();
+    ASSERT_TRUE(RunWine({setup, u"/S"_s})) << "the upgrade failed";
+    EXPECT_EQ(upgraded, Files(installed));
+    EXPECT_TRUE(ReadRegistry(runKey).contains(runValue)) << "the upgrade turned start at login off";
+    EXPECT_EQ(settings, ReadRegistry());
+
+    // The uninstaller copies itself elsewhere and returns at once; removing the Uninstall key is
+    // the last thing it does.
+    const auto uninstall = [&](const QStringList& options) {
+        return RunWine(QStringList{folder + u"\\uninstall.exe"_s, u"/S"_s} + options) &&
+               WaitFor([&] { return ReadRegistry(uninstallKey).isEmpty(); },
+                       std::chrono::seconds(60));
+    };
+    ASSERT_TRUE(uninstall({})) << "the uninstaller did not finish";
+    EXPECT_EQ(mine, Files(installed));
+    EXPECT_FALSE(QFileInfo::exists(shortcut));
+    EXPECT_FALSE(ReadRegistry(runKey).contains(runValue));
+    EXPECT_EQ(settings, ReadRegistry());
+
+    ASSERT_TRUE(RunWine({setup, u"/S"_s}));
+    ASSERT_TRUE(uninstall({u"/REMOVESETTINGS=1"_s})) << "the uninstaller did not finish";
+    EXPECT_EQ(mine, Files(installed));
+    EXPECT_EQ(QStringList(), ReadRegistry());
 }
 
 } // namespace

@@ -1,0 +1,259 @@
+; SPDX-License-Identifier: GPL-3.0-or-later
+; Orbo's installer for Windows, built by scripts/package-windows with Debian's makensis. It installs
+; for the current user only, without administrator rights, into %LOCALAPPDATA%\Programs\Orbo.
+;
+; Command line, besides NSIS's own /S (silent) and /D=FOLDER (where, last on the line):
+;   /AUTOSTART=1 or /AUTOSTART=0   start Orbo when the user logs in, or not. Without it a new
+;                                  install leaves it off and an upgrade keeps what was chosen.
+; The uninstaller takes /S and /REMOVESETTINGS=1, which also removes the settings it otherwise
+; keeps (interactively: the "My settings" box on its components page).
+;
+; Defines given by the packaging script: VERSION, STAGE (the zip's folder), README (the installed
+; copy's README.txt), SKINS (an include listing the shipped skin folders), ICON, OUTFILE.
+
+Unicode true
+Target amd64-unicode
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include TextFunc.nsh
+!include WinMessages.nsh
+!include Sections.nsh
+!include ${SKINS}
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orbo"
+; Start at login: the value Orbo, the quoted path of orbo.exe, as Orbo itself writes it.
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define SETTINGS_KEY "Software\VB and VBA Program Settings\Z Orbo"
+; The shipped skin folders this installation put under Skins\, one name a line: what an upgrade
+; replaces and the uninstaller removes. Every other folder there is the user's.
+!define MANIFEST "shipped-skins.txt"
+; A running Orbo's single-instance window; WM_CLOSE makes it save its settings and exit.
+!define INSTANCE_CLASS "OrboInstanceWindow"
+
+Name "Orbo"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Orbo"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Orbo ${VERSION}"
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey ProductName "Orbo"
+VIAddVersionKey ProductVersion "${VERSION}"
+VIAddVersionKey FileVersion "${VERSION}"
+VIAddVersionKey FileDescription "Orbo ${VERSION} setup"
+VIAddVersionKey LegalCopyright "GPL-3.0-or-later"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_COMPONENTSPAGE_NODESC
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\orbo.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start Orbo now"
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; Functions both the installer and the uninstaller call (NSIS wants the uninstaller's named un.).
+!macro SHARED_FUNCTIONS UN
+
+; Asks every running Orbo to save and exit, and waits (bounded) for each process to end. One that
+; does not end stops the installation: its files cannot be replaced while it runs.
+Function ${UN}CloseOrbo
+    StrCpy $R9 0
+    ${Do}
+        FindWindow $0 "${INSTANCE_CLASS}"
+        ${If} $0 = 0
+            Return
+        ${EndIf}
+        IntOp $R9 $R9 + 1
+        ${If} $R9 > 4
+            ${If} ${Silent}
+                SetErrorLevel 2
+                Quit
+            ${EndIf}
+            MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+                "Orbo is still running. Close it (right-click it, then Exit) and click Retry." \
+                IDRETRY retry
+            Quit
+          retry:
+            StrCpy $R9 0
+            ${Continue}
+        ${EndIf}
+        DetailPrint "Closing the running Orbo"
+        System::Call 'user32::GetWindowThreadProcessId(p r0, *i 0 r1) i'
+        System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r1) p .r2'
+        SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
+        ${If} $2 P<> 0
+            System::Call 'kernel32::WaitForSingleObject(p r2, i 5000) i'
+            System::Call 'kernel32::CloseHandle(p r2)'
+        ${Else}
+            Sleep 1000
+        ${EndIf}
+    ${Loop}
+FunctionEnd
+
+; Removes the skin folders the manifest names, taking only plain folder names.
+Function ${UN}RemoveShippedSkins
+    ClearErrors
+    FileOpen $0 "$INSTDIR\${MANIFEST}" r
+    ${If} ${Errors}
+        Return
+    ${EndIf}
+    ${Do}
+        ClearErrors
+        FileRead $0 $1
+        ${If} ${Errors}
+            ${Break}
+        ${EndIf}
+        ${TrimNewLines} "$1" $1
+        ${If} $1 == ""
+        ${OrIf} $1 == "."
+        ${OrIf} $1 == ".."
+            ${Continue}
+        ${EndIf}
+        StrCpy $3 0
+        ${Do}
+            StrCpy $2 $1 1 $3
+            ${If} $2 == ""
+                RMDir /r "$INSTDIR\Skins\$1"
+                ${Break}
+            ${ElseIf} $2 == "\"
+            ${OrIf} $2 == "/"
+            ${OrIf} $2 == ":"
+            ${OrIf} $2 == "*"
+            ${OrIf} $2 == "?"
+                ${Break}
+            ${EndIf}
+            IntOp $3 $3 + 1
+        ${Loop}
+    ${Loop}
+    FileClose $0
+FunctionEnd
+
+; Whether the Run value starts this installation's orbo.exe: $0 is 1 when it does. A value for a
+; copy elsewhere (an unzipped one) is not ours to change.
+Function ${UN}RunValueIsOurs
+    ReadRegStr $1 HKCU "${RUN_KEY}" "Orbo"
+    StrCpy $0 0
+    ${If} $1 == '"$INSTDIR\orbo.exe"'
+    ${OrIf} $1 == "$INSTDIR\orbo.exe"
+        StrCpy $0 1
+    ${EndIf}
+FunctionEnd
+
+!macroend
+!insertmacro SHARED_FUNCTIONS ""
+!insertmacro SHARED_FUNCTIONS "un."
+
+!macro INSTALL_SKIN NAME
+    SetOutPath "$INSTDIR\Skins\${NAME}"
+    File /r "${STAGE}/Skins/${NAME}/*"
+    FileWrite $9 "${NAME}$\r$\n"
+!macroend
+
+Section "Orbo" SecOrbo
+    SectionIn RO
+    Call CloseOrbo
+    SetOutPath "$INSTDIR"
+    ; An older version's skins go, so that none it no longer ships is taken for the user's.
+    Call RemoveShippedSkins
+    File "${STAGE}/orbo.exe"
+    File "${STAGE}/orbo-skin-check.exe"
+    File "${STAGE}/LICENSE.txt"
+    File "/oname=README.txt" "${README}"
+    SetOutPath "$INSTDIR\Licences"
+    File "${STAGE}/Licences/*.txt"
+    FileOpen $9 "$INSTDIR\${MANIFEST}" w
+    !insertmacro ORBO_SHIPPED_SKINS INSTALL_SKIN
+    FileClose $9
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\Orbo.lnk" "$INSTDIR\orbo.exe" "" "$INSTDIR\orbo.exe" 0 \
+        SW_SHOWNORMAL "" "A creature whose eyes follow the mouse"
+
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Orbo"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\orbo.exe"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "The Orbo developers"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section /o "Start Orbo when I log in" SecLogin
+    WriteRegStr HKCU "${RUN_KEY}" "Orbo" '"$INSTDIR\orbo.exe"'
+SectionEnd
+
+Section "-Login off"
+    ${IfNot} ${SectionIsSelected} ${SecLogin}
+        Call RunValueIsOurs
+        ${If} $0 = 1
+            DeleteRegValue HKCU "${RUN_KEY}" "Orbo"
+        ${EndIf}
+    ${EndIf}
+SectionEnd
+
+Function .onInit
+    ${GetParameters} $R0
+    ClearErrors
+    ${GetOptions} $R0 "/AUTOSTART=" $R1
+    ${IfNot} ${Errors}
+        StrCpy $0 $R1
+    ${Else}
+        ; An upgrade keeps the choice made before.
+        Call RunValueIsOurs
+    ${EndIf}
+    ${If} $0 == 1
+        !insertmacro SelectSection ${SecLogin}
+    ${Else}
+        !insertmacro UnselectSection ${SecLogin}
+    ${EndIf}
+FunctionEnd
+
+; Listed first so that the Uninstall key, removed last of all, tells that the uninstaller is done.
+Section /o "un.My settings (the creature's place, skin, speed and switches)" SecSettings
+    DeleteRegKey HKCU "${SETTINGS_KEY}"
+SectionEnd
+
+Section "un.Orbo"
+    SectionIn RO
+    Call un.CloseOrbo
+    Call un.RemoveShippedSkins
+    Delete "$INSTDIR\${MANIFEST}"
+    Delete "$INSTDIR\orbo.exe"
+    Delete "$INSTDIR\orbo-skin-check.exe"
+    Delete "$INSTDIR\LICENSE.txt"
+    Delete "$INSTDIR\README.txt"
+    RMDir /r "$INSTDIR\Licences"
+    Delete "$SMPROGRAMS\Orbo.lnk"
+    Call un.RunValueIsOurs
+    ${If} $0 = 1
+        DeleteRegValue HKCU "${RUN_KEY}" "Orbo"
+    ${EndIf}
+    Delete "$INSTDIR\uninstall.exe"
+    ; Only when empty: the skin folders the user added stay.
+    RMDir "$INSTDIR\Skins"
+    RMDir "$INSTDIR"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
+
+Function un.onInit
+    ${GetParameters} $R0
+    ClearErrors
+    ${GetOptions} $R0 "/REMOVESETTINGS=" $R1
+    ${If} $R1 == 1
+        !insertmacro SelectSection ${SecSettings}
+    ${EndIf}
+FunctionEnd
