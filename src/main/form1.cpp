@@ -168,11 +168,22 @@ Form1::TickInputs Form1::ReadInputs() {
 
 void Form1::Wake() {
     announced_ = true;
-    if (!idle_ || unloaded_)
+    if (!idle_ || unloaded_ || hiddenForFullScreen_)
         return;
     idle_ = false;
     idlePoll_.stop();
     Timer1.resume();
+}
+
+void Form1::SetHiddenForFullScreen(bool hidden) {
+    hiddenForFullScreen_ = hidden;
+    setVisible(!hidden);
+    if (hidden) {
+        idle_ = true;
+        Timer1.stop();
+        idlePoll_.stop();
+    }
+    Wake();
 }
 
 void Form1::IdlePoll_Timer() {

@@ -80,6 +80,8 @@ public:
     bool Idle() const { return idle_; }
     // Something that a tick draws from may have changed: tick again if the animation is idle.
     void Wake();
+    // Out of the way of a full-screen window: hidden, the animation stopped until shown again.
+    void SetHiddenForFullScreen(bool hidden);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -131,6 +133,7 @@ private:
     Monitors monitors_;
     bool announced_ = true;
     bool idle_ = false;
+    bool hiddenForFullScreen_ = false;
     QTimer idlePoll_;
 };
 
