@@ -9,6 +9,7 @@
 #include "platform/desktop.h"
 #include "platform/display.h"
 #include "platform/files.h"
+#include "platform/full_screen_watch.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
 
@@ -49,6 +50,11 @@ int main(int argc, char* argv[]) {
 
     form.Form_Load();
     form.show();
+    // Out of the way of full-screen windows, which the user can turn off.
+    const auto fullScreen = orbo::MakeFullScreenWatch([&form] { return form.geometry(); });
+    QObject::connect(fullScreen.get(), &orbo::FullScreenWatch::HidesChanged, &form,
+                     &orbo::Form1::SetHiddenForFullScreen);
+    fullScreen->SetEnabled(true);
     const orbo::TrayIcon tray(creature.BuiltIn(), *desktop, menu);
 #if !defined(Q_OS_WIN)
     orbo::TellWherePointerIsSeen(*desktop, *store);

@@ -134,11 +134,22 @@ void Form1::Timer1_Timer() {
 
 void Form1::Wake() {
     creature_.Announce();
-    if (!idle_ || unloaded_)
+    if (!idle_ || unloaded_ || hiddenForFullScreen_)
         return;
     idle_ = false;
     idlePoll_.stop();
     Timer1.resume();
+}
+
+void Form1::SetHiddenForFullScreen(bool hidden) {
+    hiddenForFullScreen_ = hidden;
+    setVisible(!hidden);
+    if (hidden) {
+        idle_ = true;
+        Timer1.stop();
+        idlePoll_.stop();
+    }
+    Wake();
 }
 
 void Form1::IdlePoll_Timer() {

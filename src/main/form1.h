@@ -61,6 +61,8 @@ public:
     bool Idle() const { return idle_; }
     // Something that a tick draws from may have changed: tick again if the animation is idle.
     void Wake();
+    // Out of the way of a full-screen window: hidden, the animation stopped until shown again.
+    void SetHiddenForFullScreen(bool hidden);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -93,6 +95,7 @@ private:
     // Stopped while still, with a slow poll that catches what is never announced (a warped
     // pointer).
     bool idle_ = false;
+    bool hiddenForFullScreen_ = false;
     QTimer idlePoll_;
 };
 

@@ -213,6 +213,14 @@ QRect DeviceFromPixels(const Monitors& monitors, const QRect& pixels) {
                  QSize(DeviceEdge(pixels.width(), ratio), DeviceEdge(pixels.height(), ratio)));
 }
 
+QRect PixelsFromDevice(const Monitors& monitors, const QRect& device) {
+    const Monitor* m =
+        MonitorAt(monitors, device.topLeft(), [](const Monitor& m) { return m.Device(); });
+    const qreal ratio = m ? m->Ratio : 1;
+    return QRect(PixelsFromDevice(monitors, device.topLeft()),
+                 QSize(qRound(device.width() / ratio), qRound(device.height() / ratio)));
+}
+
 Span HorizontalSpan(const Monitors& monitors, const TwipsRect& window, const Units& units) {
     return SpanAlong(monitors, window, units, true);
 }

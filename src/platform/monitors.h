@@ -43,6 +43,7 @@ QPoint PixelsFromDevice(const Monitors& monitors, QPoint device);
 QPoint DeviceFromPixels(const Monitors& monitors, QPoint pixels);
 // A window's rectangle: its corner as above, its size at the scale of the monitor that holds it.
 QRect DeviceFromPixels(const Monitors& monitors, const QRect& pixels);
+QRect PixelsFromDevice(const Monitors& monitors, const QRect& device);
 
 // A window's place in twips.
 struct TwipsRect {

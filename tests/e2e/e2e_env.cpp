@@ -77,6 +77,13 @@ XProbe& Probe() {
     return probe;
 }
 
+bool StartOpenbox(QProcess& openbox) {
+    // env execs openbox: the process stays the one QProcess ends.
+    openbox.start(u"env"_s, {u"DISPLAY="_s + Display(), u"openbox"_s, u"--sm-disable"_s});
+    return WaitFor(
+        [] { return !Probe().Property32(Probe().Root(), "_NET_SUPPORTING_WM_CHECK").empty(); });
+}
+
 bool CopyInto(const QStringList& sources, const QString& folder) {
     return QDir().mkpath(folder) &&
            QProcess::execute(u"cp"_s, QStringList{u"-rf"_s} + sources + QStringList{folder}) == 0;
@@ -180,6 +187,20 @@ std::optional<int> OrboRun::WaitExit(std::chrono::milliseconds timeout) {
     if (!process_.waitForFinished(static_cast<int>(timeout.count())))
         return std::nullopt;
     return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+long OrboRun::WakeUps() const {
+    long total = 0;
+    const QString tasks = u"/proc/%1/task"_s.arg(process_.processId());
+    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tasks + u'/' + task + u"/status"_s);
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                total += line.mid(line.indexOf(':') + 1).trimmed().toLong();
+    }
+    return total;
 }
 
 void OrboRun::Signal(int signal) const {

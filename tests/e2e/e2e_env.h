@@ -38,6 +38,8 @@ QString Display();
 bool RunOnDisplay(const QString& program, const QStringList& arguments,
                   const QByteArray& input = {});
 XProbe& Probe();
+// Starts openbox on the test's display and waits until it manages windows.
+bool StartOpenbox(QProcess& openbox);
 
 // Pixels as the settings store them.
 inline QString Twips(int pixels) {
@@ -84,6 +86,9 @@ public:
     QRect Geometry() const { return Windows().Geometry(window_).value_or(QRect()); }
     const XProbe& Windows() const { return probe_ ? *probe_ : Probe(); }
     bool Alive() const { return process_.state() == QProcess::Running; }
+    // How often the program has gone to sleep so far: the voluntary context switches of all its
+    // threads, as scripts/measure-cpu counts them.
+    long WakeUps() const;
     // The exit status, or nothing when it still runs after the timeout.
     std::optional<int> WaitExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
     void Signal(int signal) const;

@@ -240,11 +240,8 @@ TEST(Handling, FullDiskKeepsTheSettingsFile) {
 // on top, and clicking or dragging it leaves the keyboard focus where the user is typing. The
 // options window, framed by the window manager, goes beside the creature with its frame.
 TEST(Handling, DesktopToyUnderOpenbox) {
-    QProcess openbox; // env execs openbox: the process stays the one QProcess ends
-    openbox.start(u"env"_s, {u"DISPLAY="_s + Display(), u"openbox"_s, u"--sm-disable"_s});
-    ASSERT_TRUE(WaitFor([] {
-        return !Probe().Property32(Probe().Root(), "_NET_SUPPORTING_WM_CHECK").empty();
-    })) << "openbox did not start";
+    QProcess openbox;
+    ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
     OrboRun run;
     ASSERT_TRUE(run.Start());
     const QStringList states = Probe().AtomNames(run.Window(), "_NET_WM_STATE");

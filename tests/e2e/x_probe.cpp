@@ -99,6 +99,27 @@ unsigned long XProbe::FocusedWindow() const {
     return focus;
 }
 
+bool XProbe::SetFullScreen(unsigned long window, bool fullScreen) const {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = fullScreen ? 1 : 0; // _NET_WM_STATE_ADD / _REMOVE
+    event.xclient.data.l[1] =
+        static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_FULLSCREEN", False));
+    event.xclient.data.l[3] = 1; // from a normal application
+    const Status sent = XSendEvent(display_, Root(), False,
+                                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(display_, False);
+    return sent != 0;
+}
+
+void XProbe::DestroyWindow(unsigned long window) const {
+    XDestroyWindow(display_, window);
+    XSync(display_, False);
+}
+
 std::vector<unsigned long> XProbe::ShownWindows() const {
     std::vector<unsigned long> shown;
     std::vector<Window> pending{Root()};

@@ -44,6 +44,9 @@ public:
     // (so a press there grabs the pointer for this client), like one a user types in.
     unsigned long CreatePlainWindow(const QRect& rect) const;
     unsigned long FocusedWindow() const;
+    // Asks the window manager, as a program does, to make the window full-screen or leave it so.
+    bool SetFullScreen(unsigned long window, bool fullScreen) const;
+    void DestroyWindow(unsigned long window) const;
 
     // On the root window; the bounding shape in window coordinates.
     std::optional<QRect> Geometry(unsigned long window) const;

@@ -71,6 +71,8 @@ TEST(Monitors, PointsConvertByTheMonitorUnderThem) {
     for (const QPoint p : {QPoint(150, 151), QPoint(2300, 900), QPoint(-1720, 100)})
         EXPECT_EQ(p, PixelsFromDevice(monitors, DeviceFromPixels(monitors, p)));
     EXPECT_EQ(QRect(300, 302, 150, 200), DeviceFromPixels(monitors, QRect(150, 151, 75, 100)));
+    // A window that fills the monitor left of the primary fills its device-independent rectangle.
+    EXPECT_EQ(monitors[2].Pixels, PixelsFromDevice(monitors, QRect(-1920, 0, 1920, 1080)));
 }
 
 // Monitors that touch on the window system's screen make one span, even where scaling leaves a

@@ -1,0 +1,61 @@
+#include "platform/full_screen_rule.h"
+
+#include <gtest/gtest.h>
+
+namespace orbo {
+namespace {
+
+// The primary monitor, and a larger one right of it at 150 %: 1280 x 720 device-independent
+// pixels for its 1920 x 1080 device ones.
+const Monitors kMonitors{{{0, 0, 1024, 768}, 1}, {{1024, 0, 1280, 720}, 1.5}};
+const QRect kPrimary = kMonitors[0].Pixels;
+const QRect kSecond = kMonitors[1].Pixels;
+
+TEST(FullScreenRule, HidesOnlyForAnotherProgramsFullScreenWindowOnTheCreaturesMonitor) {
+    const struct {
+        const char* Name;
+        std::optional<ActiveWindow> Active;
+        QRect Creature;
+        bool Hides;
+    } rows[] = {
+        {"no active window", std::nullopt, {300, 200, 75, 100}, false},
+        {"full-screen on the same monitor",
+         ActiveWindow{kPrimary, true},
+         {300, 200, 75, 100},
+         true},
+        {"full-screen on the other monitor",
+         ActiveWindow{kSecond, true},
+         {300, 200, 75, 100},
+         false},
+        {"the creature on the second monitor",
+         ActiveWindow{kSecond, true},
+         {1500, 300, 75, 100},
+         true},
+        {"as large but not full-screen", ActiveWindow{kPrimary, false}, {300, 200, 75, 100}, false},
+        {"Orbo's own window", ActiveWindow{kPrimary, true, true}, {300, 200, 75, 100}, false},
+        // The creature spanning both monitors stands on the one it covers more of.
+        {"spanning, mostly on the full-screen one",
+         ActiveWindow{kSecond, true},
+         {1000, 200, 75, 100},
+         true},
+        {"spanning, mostly on the other", ActiveWindow{kSecond, true}, {970, 200, 75, 100}, false},
+        {"spanning both halves alike: the primary",
+         ActiveWindow{kSecond, true},
+         {1004, 200, 40, 100},
+         false},
+        // A full-screen window on one monitor that reaches onto the next (a window manager's
+        // rounding) is on the one it covers.
+        {"full-screen reaching over",
+         ActiveWindow{kSecond.adjusted(-2, 0, 0, 0), true},
+         {1500, 300, 75, 100},
+         true},
+        {"the creature on no monitor", ActiveWindow{kPrimary, true}, {3000, 2000, 75, 100}, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(row.Hides, HidesForFullScreen(row.Active, row.Creature, kMonitors));
+    }
+}
+
+} // namespace
+} // namespace orbo
