@@ -1,5 +1,8 @@
+#include "memory_settings_store.h"
+#include "scripted_desktop.h"
+
+#include "creature/creature.h"
 #include "main/form1.h"
-#include "main/mdl_general.h"
 #include "platform/desktop.h"
 #include "platform/full_screen_watch.h"
 #include "platform/settings_store.h"
@@ -23,10 +26,10 @@ public:
 // that cannot announce the pointer (where a shown creature ticks for ever); turned off, the watch
 // brings it back where it was, ticking, and hides it no more.
 TEST(FullScreenWatch, HidesTheCreatureUntilTurnedOff) {
-    mdlGeneral general;
     ScriptedDesktop desktop;
     MemorySettingsStore store;
-    Form1 form(general, desktop, store);
+    Creature creature(desktop, {});
+    Form1 form(creature, desktop, store);
     form.Form_Load();
     form.show();
     ToldWatch watch([&form] { return form.geometry(); });
