@@ -3,12 +3,15 @@
 
 #include "creature/creature.h"
 #include "main/form1.h"
+#include "platform/native_window.h"
 
 namespace orbo {
 
 QMenu* OptionsHost::Menu() {
-    if (!window_ || window_->Closed())
+    if (!window_ || window_->Closed()) {
         window_ = std::make_unique<frmOptions>(creature_.General(), form1_);
+        KeepAboveOwner(*window_, form1_);
+    }
     return &window_->mnuMain;
 }
 

@@ -269,4 +269,10 @@ void MakeDesktopToy(QWidget& window) {
 #endif
 }
 
+void KeepAboveOwner(QWidget& window, QWidget& owner) {
+    window.winId();
+    owner.winId();
+    window.windowHandle()->setTransientParent(owner.windowHandle());
+}
+
 } // namespace orbo

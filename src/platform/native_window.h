@@ -18,4 +18,8 @@ void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int he
 // toy is, and never gives it the keyboard focus. Call it before the window is first shown.
 void MakeDesktopToy(QWidget& window);
 
+// The window stays above its owner (a window of its own, not a child): Windows stacks owned
+// windows over their owner, X11 window managers keep a transient over its parent.
+void KeepAboveOwner(QWidget& window, QWidget& owner);
+
 } // namespace orbo
