@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "main/form1.h"
 #include "main/mdl_general.h"
 #if !defined(Q_OS_WIN)
@@ -8,6 +9,7 @@
 #include "platform/desktop.h"
 #include "platform/display.h"
 #include "platform/settings_store.h"
+#include "platform/single_instance.h"
 #include "platform/termination.h"
 
 #include <QtWidgets/QApplication>
@@ -15,6 +17,8 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    if (const auto status = orbo::AnswerHelpOrVersion(argc, argv))
+        return *status;
     // Wayland gives no global cursor and lets no window place itself: ask for XWayland.
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -28,6 +32,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("orbo"));
     QApplication::setApplicationVersion(QStringLiteral(ORBO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    if (const auto status = orbo::RefuseOtherArguments(QCoreApplication::arguments()))
+        return *status;
+    // One creature per session: a later start hands over to the first one and ends.
+    orbo::SingleInstance instance;
+    if (const auto status = instance.Claim())
+        return *status;
 
     orbo::mdlGeneral general;
     const auto desktop = orbo::MakeDesktop();
@@ -41,6 +51,8 @@ int main(int argc, char* argv[]) {
 
     // However the program is asked to end, it ends through the creature window's close.
     orbo::WatchTerminationRequests(form, [&form] { form.close(); });
+    instance.OnExit([&form] { form.close(); });
+    instance.OnBringBack([&form] { form.BringBack(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form] { form.close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
                      [&form] { form.Form_QueryUnload(); });
