@@ -93,7 +93,7 @@ bool SameWindowsPath(QString a, QString b) {
     return SamePath(a.replace(u'\\', u'/').toCaseFolded(), b.replace(u'\\', u'/').toCaseFolded());
 }
 
-// The [Desktop Entry] group's value of key, string escapes undone; nothing when it is missing.
+// The [Desktop Entry] group's value of key as the file holds it; nothing when it is missing.
 std::optional<QString> EntryValue(const QString& text, QLatin1StringView key) {
     bool inEntry = false;
     std::optional<QString> found;

@@ -74,6 +74,7 @@ public:
 
 struct SingleInstance::Impl {
     InstanceObject object;
+    // The connection, while this program holds the name.
     std::optional<QDBusConnection> bus;
 
     ~Impl() {
@@ -92,15 +93,17 @@ struct SingleInstance::Impl {
             return std::nullopt;
         // The object is there before the name, so the first call to the name finds it.
         connection.registerVirtualObject(kPath, &object);
-        bus = connection;
         // A holder that ends between the two steps leaves the name free: claim it again.
         for (int attempt = 0; attempt < 3; ++attempt) {
             const auto claimed = connection.interface()->registerService(
                 kName, QDBusConnectionInterface::DontQueueService,
                 QDBusConnectionInterface::DontAllowReplacement);
-            if (!claimed.isValid() ||
-                claimed.value() == QDBusConnectionInterface::ServiceRegistered)
+            if (!claimed.isValid())
                 return std::nullopt;
+            if (claimed.value() == QDBusConnectionInterface::ServiceRegistered) {
+                bus = connection;
+                return std::nullopt;
+            }
             QDBusMessage call =
                 QDBusMessage::createMethodCall(kName, kPath, kInterface, u"BringBack"_s);
             call.setAutoStartService(false);
