@@ -4,8 +4,9 @@
 # starts Xvfb on a free display number (never :0) with SCREEN (default 1024x768x24) at 96 dpi,
 # waits until it accepts clients and sets $display (":N") and $server_pid; the caller ends
 # $server_pid. DIR holds the display file (TAG.displayfd, so one script can start several).
-# Without a session bus in the environment it starts one that ends with the server, as a desktop
-# session has: a program that finds none autolaunches a bus daemon that outlives it.
+# It also starts a session bus of the server's own that ends with it, as a desktop session has:
+# a program that finds none autolaunches a bus daemon that outlives it, and one on the caller's
+# bus would hand over to a creature running in the caller's session.
 # Returns 1, saying so on stderr, when no server starts.
 xvfb_start() {
   local dir=$1 tag=${2:-xvfb} screen=${3:-1024x768x24} n
@@ -19,7 +20,7 @@ xvfb_start() {
     for _ in $(seq 500); do
       if [ -s "$dir/$tag.displayfd" ]; then
         display=":$n"
-        if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-launch >/dev/null; then
+        if command -v dbus-launch >/dev/null; then
           eval "$(DISPLAY=$display dbus-launch --sh-syntax --exit-with-x11)"
         fi
         return 0

@@ -1,5 +1,6 @@
 // The program: the creature model, its window, the options window and the tray put together.
-#include "creature/mdl_general.h"
+#include "app/command_line.h"
+#include "creature/creature.h"
 #include "main/form1.h"
 #if !defined(Q_OS_WIN)
 #include "main/pointer_notice.h"
@@ -11,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/full_screen_watch.h"
 #include "platform/settings_store.h"
+#include "platform/single_instance.h"
 #include "platform/termination.h"
 
 #include <QtWidgets/QApplication>
@@ -18,6 +20,8 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    if (const auto status = orbo::AnswerHelpOrVersion(argc, argv))
+        return *status;
     // Wayland gives no global cursor and lets no window place itself: ask for XWayland.
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
@@ -31,6 +35,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("orbo"));
     QApplication::setApplicationVersion(QStringLiteral(ORBO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    if (const auto status = orbo::RefuseOtherArguments(QCoreApplication::arguments()))
+        return *status;
+    // One creature per session: a later start hands over to the first one and ends.
+    orbo::SingleInstance instance;
+    if (const auto status = instance.Claim())
+        return *status;
 
     const auto desktop = orbo::MakeDesktop();
     const auto store = orbo::MakeSettingsStore();
@@ -44,6 +54,8 @@ int main(int argc, char* argv[]) {
 
     // However the program is asked to end, it ends through the creature window's close.
     orbo::WatchTerminationRequests(form, [&form] { form.close(); });
+    instance.OnExit([&form] { form.close(); });
+    instance.OnBringBack([&form] { form.BringBack(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form] { form.close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
                      [&form] { form.Form_QueryUnload(); });

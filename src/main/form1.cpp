@@ -12,6 +12,8 @@
 #include "platform/files.h"
 #include "platform/native_window.h"
 #include "platform/settings_store.h"
+#include "platform/work_area.h"
+#include "platform/workspaces.h"
 #include "resources/resources.h"
 #include "skin/activation.h"
 
@@ -42,6 +44,7 @@ Form1::Form1(Creature& creature, Desktop& desktop, SettingsStore& store, QWidget
     setWindowTitle(QStringLiteral("ORBO"));
     setWindowIcon(AppIcon());
     MakeDesktopToy(*this);
+    SetOnAllWorkspaces(*this, true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
@@ -92,6 +95,14 @@ void Form1::Form_QueryUnload() {
 void Form1::closeEvent(QCloseEvent* event) {
     Form_QueryUnload();
     event->accept();
+}
+
+void Form1::BringBack() {
+    const QRect area = PrimaryWorkArea();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    SaveInfo();
+    show();
+    raise();
 }
 
 void Form1::ActivateSkin(const QString& name) {

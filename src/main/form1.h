@@ -35,6 +35,10 @@ public:
     // status 1 when they could not be stored (nothing is shown).
     void Form_QueryUnload();
 
+    // Centres the creature in the primary monitor's work area, saves that place and shows it
+    // above the other windows: a creature lost off the screens or behind windows comes back.
+    void BringBack();
+
     void ActivateSkin(const QString& name);
     void ActivateDefSkin();
     // A new Speed (0 to 100), the animation's pace changed at once by the timer interval rule.

@@ -9,14 +9,12 @@
 #include <QtGui/QWindow>
 #include <QtWidgets/QWidget>
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
 #if defined(ORBO_HAVE_X11)
 #include "x11_window.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
 // Xlib names an event Expose too; here the name is Qt's.
@@ -31,36 +29,12 @@ namespace orbo {
 namespace {
 
 #if defined(ORBO_HAVE_X11)
-// Asks the window manager, as the EWMH says, to add or remove the "above" state.
 void SetAboveState(Display* display, ::Window window, bool above) {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = above ? 1 : 0; // _NET_WM_STATE_ADD / _REMOVE
-    event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_ABOVE", False));
-    event.xclient.data.l[3] = 1; // from a normal application
-    XSendEvent(display, DefaultRootWindow(display), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    if (above)
+    RequestState(display, window, "_NET_WM_STATE_ABOVE", above);
+    if (above) {
         XRaiseWindow(display, window);
-    XFlush(display);
-}
-
-// Adds the states to the window's _NET_WM_STATE, which the window manager reads when the window
-// maps; what is there already (Qt's own states) stays.
-void AddSkipStates(Display* display, ::Window window) {
-    const Atom property = XInternAtom(display, "_NET_WM_STATE", False);
-    std::vector<Atom> states = Property32(display, window, property, XA_ATOM);
-    for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
-        const Atom state = XInternAtom(display, name, False);
-        if (std::find(states.begin(), states.end(), state) == states.end())
-            states.push_back(state);
+        XFlush(display);
     }
-    XChangeProperty(display, window, property, XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(states.data()), int(states.size()));
-    XFlush(display);
 }
 
 // Where the window's top-left corner is on the screen, as the server has it now.
@@ -92,7 +66,9 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched == &window_) {
             if (Display* display = X11Display()) {
-                AddSkipStates(display, static_cast<::Window>(window_.winId()));
+                ChangeUnmappedStates(display, static_cast<::Window>(window_.winId()),
+                                     {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"},
+                                     true);
                 if (QWindow* handle = window_.windowHandle()) {
                     handle->removeEventFilter(this);
                     handle->installEventFilter(this);

@@ -174,11 +174,16 @@ private:
 };
 
 // The key under which the forms run-time keeps GetSetting values, so stored values carry over.
+QString RegistryKey(const QString& application, const QString& section) {
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") +
+           application + u'\\' + section;
+}
+
 class RegistrySettingsStore : public SettingsStore {
 public:
     QString GetSetting(const QString& application, const QString& section, const QString& key,
                        const QString& defaultValue) override {
-        QSettings settings(Root(application, section), QSettings::NativeFormat);
+        QSettings settings(RegistryKey(application, section), QSettings::NativeFormat);
         return settings.value(key, defaultValue).toString();
     }
     bool SaveSetting(const QString& application, const QString& section, const QString& key,
@@ -188,23 +193,26 @@ public:
     bool SaveSettings(const QString& application, const QString& section,
                       const SettingValues& values) override {
         const RegistrySaveLock lock;
-        QSettings settings(Root(application, section), QSettings::NativeFormat);
+        QSettings settings(RegistryKey(application, section), QSettings::NativeFormat);
         for (const auto& [key, value] : values)
             settings.setValue(key, value);
         settings.sync(); // while the lock is held
         // The registry writes each value at once; a refused one leaves an access error here.
         return settings.status() == QSettings::NoError;
     }
-
-private:
-    static QString Root(const QString& application, const QString& section) {
-        return QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") +
-               application + u'\\' + section;
-    }
 };
 
 } // namespace
 #endif
+
+QString SettingsLocation(const QString& application, const QString& section) {
+#if defined(Q_OS_WIN)
+    return RegistryKey(application, section);
+#else
+    Q_UNUSED(section);
+    return IniSettingsStore(DefaultSettingsFolder()).FilePath(application);
+#endif
+}
 
 std::unique_ptr<SettingsStore> MakeSettingsStore() {
 #if defined(Q_OS_WIN)

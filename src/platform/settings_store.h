@@ -62,5 +62,7 @@ private:
 // under $XDG_CONFIG_HOME (default ~/.config) elsewhere.
 std::unique_ptr<SettingsStore> MakeSettingsStore();
 QString DefaultSettingsFolder();
+// Where that store keeps a section, for people to read: the file or the registry key.
+QString SettingsLocation(const QString& application, const QString& section);
 
 } // namespace orbo

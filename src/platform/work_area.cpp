@@ -21,6 +21,11 @@ qsizetype MostOverlapped(const QList<QRect>& monitors, const QRect& rect) {
     return best;
 }
 
+QRect PrimaryWorkArea() {
+    // A rectangle on no monitor stands for the primary.
+    return WorkAreaFor(QRect());
+}
+
 QRect WorkAreaFor(const QRect& window) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     QList<QRect> monitors;

@@ -9,6 +9,8 @@ namespace orbo {
 // the one its rectangle overlaps most, the primary when it overlaps none. In device-independent
 // pixels, as Qt places windows.
 QRect WorkAreaFor(const QRect& window);
+// The primary monitor's work area.
+QRect PrimaryWorkArea();
 
 // Of the monitors' rectangles, the index of the one rect overlaps most (the first on a tie); -1
 // when it overlaps none.

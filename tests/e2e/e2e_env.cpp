@@ -142,20 +142,48 @@ QMap<QString, QString> OrboRun::ReadSettings() const {
     return values;
 }
 
-bool OrboRun::Start(const QMap<QString, QString>& environment) {
+QProcessEnvironment OrboRun::Environment(const QMap<QString, QString>& changes) const {
     const bool wine = binary_.endsWith(QLatin1String(".exe"));
     const QString own = Display(); // starts the session bus the environment names
-    const QString display = display_.isEmpty() ? own : display_;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"WAYLAND_DISPLAY", "SESSION_MANAGER", "QT_QPA_PLATFORM"})
         env.remove(QLatin1String(name));
-    env.insert(u"DISPLAY"_s, display);
+    env.insert(u"DISPLAY"_s, display_.isEmpty() ? own : display_);
     env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
     env.insert(u"XDG_DATA_HOME"_s, data_.path());
     if (!wine)
         env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-    for (auto it = environment.begin(); it != environment.end(); ++it)
+    for (auto it = changes.begin(); it != changes.end(); ++it)
         it.value().isEmpty() ? env.remove(it.key()) : env.insert(it.key(), it.value());
+    return env;
+}
+
+std::pair<QString, QStringList> OrboRun::Command(const QStringList& arguments) const {
+    if (binary_.endsWith(QLatin1String(".exe")))
+        return {u"wine"_s, QStringList{binary_} + arguments};
+    return {binary_, arguments};
+}
+
+std::optional<OrboRun::Ended> OrboRun::Run(const QStringList& arguments,
+                                           const QMap<QString, QString>& environment,
+                                           std::chrono::milliseconds timeout) const {
+    QProcess process;
+    process.setProcessEnvironment(Environment(environment));
+    const auto [program, all] = Command(arguments);
+    process.start(program, all);
+    if (!process.waitForFinished(static_cast<int>(timeout.count()))) {
+        process.kill();
+        process.waitForFinished();
+        return std::nullopt;
+    }
+    return Ended{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                 QString::fromLocal8Bit(process.readAllStandardOutput()),
+                 QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+bool OrboRun::Start(const QMap<QString, QString>& environment) {
+    const bool wine = binary_.endsWith(QLatin1String(".exe"));
+    const QProcessEnvironment env = Environment(environment);
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setStandardOutputFile(config_.filePath(u"orbo.log"_s));
@@ -166,7 +194,8 @@ bool OrboRun::Start(const QMap<QString, QString>& environment) {
         const rlimit size{rlim_t(limit), rlim_t(limit)};
         ::setrlimit(RLIMIT_FSIZE, &size);
     });
-    process_.start(wine ? u"wine"_s : binary_, wine ? QStringList{binary_} : QStringList());
+    const auto [program, arguments] = Command({});
+    process_.start(program, arguments);
     if (!process_.waitForStarted())
         return false;
     // The window of this process, not one a run before it left behind (under Wine the window

@@ -73,6 +73,16 @@ public:
     // Starts the program on the test's display, these variables of its environment changed
     // (removed when empty), and waits until its window is mapped.
     bool Start(const QMap<QString, QString>& environment = {});
+    // Runs the program to its end as Start would start it, with these arguments: its exit status
+    // and what it wrote; nothing when it still runs after the timeout.
+    struct Ended {
+        int Status = -1;
+        QString Out;
+        QString Err;
+    };
+    std::optional<Ended> Run(const QStringList& arguments,
+                             const QMap<QString, QString>& environment = {},
+                             std::chrono::milliseconds timeout = std::chrono::seconds(30)) const;
     // From the next start on, the program's writes fail past this many bytes of a file, as on a
     // full disk (SIGXFSZ ignored).
     void LimitFileSize(long bytes) { fileSizeLimit_ = bytes; }
@@ -94,6 +104,10 @@ public:
     void Signal(int signal) const;
 
 private:
+    QProcessEnvironment Environment(const QMap<QString, QString>& changes) const;
+    // The program and its arguments as QProcess starts them (orbo.exe through Wine).
+    std::pair<QString, QStringList> Command(const QStringList& arguments) const;
+
     QTemporaryDir program_;
     QString binary_;
     QTemporaryDir config_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <thread>
 
@@ -237,8 +238,9 @@ TEST(Handling, FullDiskKeepsTheSettingsFile) {
 }
 
 // Under a real window manager the creature is a desktop toy: no taskbar or pager entry, always
-// on top, and clicking or dragging it leaves the keyboard focus where the user is typing. The
-// options window, framed by the window manager, goes beside the creature with its frame.
+// on top, on every workspace, and clicking or dragging it leaves the keyboard focus where the
+// user is typing. The options window, framed by the window manager, goes beside the creature
+// with its frame.
 TEST(Handling, DesktopToyUnderOpenbox) {
     QProcess openbox;
     ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
@@ -296,6 +298,15 @@ TEST(Handling, DesktopToyUnderOpenbox) {
     ASSERT_TRUE(Probe().TapKey("Escape") &&
                 Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
     EXPECT_TRUE(run.Alive());
+
+    // Another workspace shown: the window typed in stays behind, the creature comes along.
+    const auto shown = [](unsigned long window) {
+        const auto all = Probe().ShownWindows();
+        return std::find(all.begin(), all.end(), window) != all.end();
+    };
+    ASSERT_TRUE(RunOnDisplay(u"xdotool"_s, {u"set_desktop"_s, u"1"_s}));
+    EXPECT_TRUE(WaitFor([&] { return !shown(typing); })) << "the workspace did not change";
+    EXPECT_TRUE(shown(run.Window()));
     ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, 1));
     ASSERT_EQ(std::optional<int>(0), run.WaitExit());
     EXPECT_EQ(u"100"_s, run.ReadSettings().value(u"speed"_s)) << "End did not reach the creature";

@@ -263,6 +263,22 @@ TEST(Wine, OptionsWindowBesideElseAbove) {
     }
 }
 
+// A second orbo.exe hands over and ends: the first, still running, comes to the middle of the
+// screen.
+TEST(Wine, SecondStartHandsOver) {
+    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(100)}, {u"Top"_s, Twips(100)}}));
+    OrboRun first;
+    ASSERT_TRUE(first.Start());
+    ASSERT_EQ(QPoint(100, 100), first.Geometry().topLeft());
+    const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
+    ASSERT_TRUE(second) << "the second orbo.exe did not end";
+    EXPECT_EQ(0, second->Status);
+    const QPoint middle((kScreen.width() - 75) / 2, (kScreen.height() - 100) / 2);
+    EXPECT_TRUE(WaitFor([&] { return first.Geometry().topLeft() == middle; }))
+        << ::testing::PrintToString(first.Geometry().topLeft());
+    EXPECT_TRUE(first.Alive());
+}
+
 // Exit from the menu, a close request and the end of the session all save the six values as
 // texts.
 TEST(Wine, EndingsSave) {

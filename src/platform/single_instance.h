@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace orbo {
+
+// One creature per user session. The first program claims the session; a later one hands over
+// to it (asks it to bring its creature back) and ends. The claim belongs to the process and dies
+// with it however it ends, so a crashed Orbo never stops the next start.
+//
+// Others rely on how it is reached. Linux: the session-bus name org.orbo.Orbo, object
+// /org/orbo/Orbo, interface org.orbo.Orbo, methods BringBack() and Exit(); without a session bus
+// there is no check and every start runs. Windows: the named mutex Local\OrboSingleInstance, and
+// a hidden top-level window of class OrboInstanceWindow titled "Orbo" to which WM_APP + 1 means
+// BringBack and WM_CLOSE means Exit.
+class SingleInstance {
+public:
+    SingleInstance();
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    // Call once the application object exists, before any window shows. Nothing when this program
+    // is the session's creature (or there is no session to ask); otherwise the exit status to end
+    // with: 0 when the running one took over, 1 when it holds the session but does not answer.
+    std::optional<int> Claim();
+
+    // What the first program does when asked; requests arrive through the event loop.
+    void OnBringBack(std::function<void()> bringBack);
+    void OnExit(std::function<void()> exit);
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace orbo

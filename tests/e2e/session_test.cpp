@@ -1,0 +1,94 @@
+// One creature per session, and the command line: a second start hands over to the creature that
+// runs, which comes back to the middle of the primary monitor's work area; a crashed one never
+// keeps the next from starting; --help and --version need no display.
+#include "e2e_env.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace orbo::e2e {
+namespace {
+
+int CreaturesShown() {
+    int count = 0;
+    for (const unsigned long window : Probe().ShownWindows())
+        count += Probe().Title(window) == kTitle ? 1 : 0;
+    return count;
+}
+
+TEST(Session, SecondStartBringsTheFirstBack) {
+    // Stored far left of the screen, the creature starts at its left edge.
+    const QMap<QString, QString> atTheEdge{{u"Left"_s, u"-15000"_s}, {u"Top"_s, Twips(600)}};
+    {
+        OrboRun crashed;
+        ASSERT_TRUE(crashed.WriteSettings(atTheEdge) && crashed.Start());
+        crashed.Signal(SIGKILL);
+        ASSERT_EQ(std::optional<int>(-1), crashed.WaitExit());
+    }
+    OrboRun first;
+    ASSERT_TRUE(first.WriteSettings(atTheEdge) && first.Start())
+        << "a crashed Orbo kept the next from starting";
+    ASSERT_EQ(QPoint(0, 600), first.Geometry().topLeft());
+
+    const auto second = OrboRun().Run({});
+    ASSERT_TRUE(second) << "the second start did not end";
+    EXPECT_EQ(0, second->Status) << second->Err.toStdString();
+    // The built-in creature (75 x 100) in the middle of the screen, which has no panels here;
+    // the place is saved at once.
+    const QPoint middle((kScreen.width() - 75) / 2, (kScreen.height() - 100) / 2);
+    EXPECT_TRUE(WaitFor([&] { return first.Geometry().topLeft() == middle; }))
+        << ::testing::PrintToString(first.Geometry().topLeft());
+    EXPECT_TRUE(WaitFor([&] {
+        const auto saved = first.ReadSettings();
+        return saved.value(u"left"_s) == Twips(middle.x()) &&
+               saved.value(u"top"_s) == Twips(middle.y());
+    })) << "the place was not saved";
+    EXPECT_EQ(1, CreaturesShown());
+
+    // What an installer asks of it: to end as Exit ends it, saving its settings.
+    ASSERT_TRUE(
+        RunOnDisplay(u"dbus-send"_s, {u"--session"_s, u"--print-reply"_s, u"--dest=org.orbo.Orbo"_s,
+                                      u"/org/orbo/Orbo"_s, u"org.orbo.Orbo.Exit"_s}));
+    EXPECT_EQ(std::optional<int>(0), first.WaitExit());
+    EXPECT_EQ(6, first.ReadSettings().size());
+}
+
+TEST(Session, HelpAndVersionNeedNoDisplay) {
+    const OrboRun run;
+    const QString version = u"orbo " ORBO_VERSION "\n"_s;
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        bool Display;
+        int Status;
+        QStringList Out; // all of them in the output, which is empty when there are none
+        QString Err;
+    } rows[] = {{"--version", {u"--version"_s}, false, 0, {version}, {}},
+                {"-v after another", {u"-x"_s, u"-v"_s}, false, 0, {version}, {}},
+                {"--help",
+                 {u"--help"_s},
+                 false,
+                 0,
+                 {u"--version"_s, run.SettingsFile(), run.SkinsFolder()},
+                 {}},
+                {"an unknown option", {u"--bogus"_s}, true, 2, {}, u"\"--bogus\""_s}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        QMap<QString, QString> environment;
+        if (!row.Display)
+            environment.insert(u"DISPLAY"_s, {});
+        const auto ended = run.Run(row.Arguments, environment);
+        ASSERT_TRUE(ended) << "still running";
+        EXPECT_EQ(row.Status, ended->Status);
+        EXPECT_EQ(row.Out.isEmpty(), ended->Out.isEmpty()) << ended->Out.toStdString();
+        for (const QString& text : row.Out)
+            EXPECT_TRUE(ended->Out.contains(text)) << text.toStdString();
+        EXPECT_TRUE(row.Err.isEmpty() ? ended->Err.isEmpty() : ended->Err.contains(row.Err))
+            << ended->Err.toStdString();
+    }
+    EXPECT_EQ(0, CreaturesShown());
+}
+
+} // namespace
+} // namespace orbo::e2e
