@@ -13,4 +13,8 @@ namespace orbo {
 void RunTick(const SkinDef& skin, bool blink, Desktop& desktop, float windowLeft, float windowTop,
              Surface& surface);
 
+// The animation timer's interval for a Speed: (100 - Speed) / 100 x 500 + 1, rounded, which is
+// 501 - 5 x Speed milliseconds.
+int TimerInterval(int speed);
+
 } // namespace orbo

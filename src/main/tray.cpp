@@ -2,6 +2,7 @@
 
 #include "main/form1.h"
 #include "platform/desktop.h"
+#include "platform/picture.h"
 
 #include <QtGui/QBitmap>
 #include <QtGui/QIcon>
@@ -18,7 +19,7 @@ TrayIcon::TrayIcon(Form1& form, Desktop& desktop, std::function<QMenu*()> menu)
     // The built-in creature, its magenta surround made transparent.
     QPixmap pixmap = QPixmap::fromImage(form.DefaultBackground());
     pixmap.setMask(QBitmap::fromImage(
-        form.DefaultBackground().createMaskFromColor(qRgb(255, 0, 255), Qt::MaskInColor)));
+        form.DefaultBackground().createMaskFromColor(kMagentaRgb, Qt::MaskInColor)));
     icon_ = new QSystemTrayIcon(QIcon(pixmap), this);
     icon_->setToolTip(QStringLiteral("Orbo"));
     // The same menu as the creature's right click, shown on any click on the icon.

@@ -334,7 +334,7 @@ void frmOptions::keyPressEvent(QKeyEvent* event) {
 void frmOptions::Form_Resize() {
     const float scaleWidth = units_.ScaleX(width(), ScaleUnit::Pixels, ScaleUnit::Twips);
     const float scaleHeight = units_.ScaleY(height(), ScaleUnit::Pixels, ScaleUnit::Twips);
-    const TwipRect page = PageRect(scaleWidth, scaleHeight, TwipsOf(*lblMenu[0]).Width);
+    const TwipsRect page = PageRect(scaleWidth, scaleHeight, TwipsOf(*lblMenu[0]).Width);
     for (int i = 0; i < int(picMenu.size()); ++i) {
         const QSize before = picMenu[std::size_t(i)]->size();
         Place(*picMenu[std::size_t(i)], page);
@@ -486,7 +486,7 @@ bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void frmOptions::Place(QWidget& control, const TwipRect& twips) {
+void frmOptions::Place(QWidget& control, const TwipsRect& twips) {
     const int left = units_.PixelsX(twips.Left).value_or(0);
     const int top = units_.PixelsY(twips.Top).value_or(0);
     const int width = std::max(0, units_.PixelsX(twips.Width).value_or(0));
@@ -505,7 +505,7 @@ void frmOptions::SetCaption(QLabel& label, const QString& caption) {
     label.move(at);
 }
 
-TwipRect frmOptions::TwipsOf(const QWidget& control) const {
+TwipsRect frmOptions::TwipsOf(const QWidget& control) const {
     const QRect r = control.geometry();
     return {units_.ScaleX(r.x(), ScaleUnit::Pixels, ScaleUnit::Twips),
             units_.ScaleY(r.y(), ScaleUnit::Pixels, ScaleUnit::Twips),

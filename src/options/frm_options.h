@@ -77,7 +77,7 @@ public:
     const SpeedSliderState& Slider() const { return slider_; }
     const SpeedSliderLayout& SliderLayout() const { return sliderLayout_; }
     // Where a control is, in twips.
-    TwipRect TwipsOf(const QWidget& control) const;
+    TwipsRect TwipsOf(const QWidget& control) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -93,7 +93,7 @@ private:
     void BuildPopupMenu();
     void Form_Load();
 
-    void Place(QWidget& control, const TwipRect& twips);
+    void Place(QWidget& control, const TwipsRect& twips);
     void SetCaption(QLabel& label, const QString& caption);
     void ShowSlider();
     void PlaceBesideCreature();

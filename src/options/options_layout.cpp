@@ -16,11 +16,11 @@ float NotNegative(float value) {
 
 } // namespace
 
-TwipRect PageRect(float scaleWidth, float scaleHeight, float menuWidth) {
+TwipsRect PageRect(float scaleWidth, float scaleHeight, float menuWidth) {
     return {menuWidth, 0, NotNegative(scaleWidth - menuWidth), NotNegative(scaleHeight)};
 }
 
-TwipRect PageFillRect(float pageScaleWidth, float pageScaleHeight) {
+TwipsRect PageFillRect(float pageScaleWidth, float pageScaleHeight) {
     return {kPageMargin, kPageMargin, NotNegative(pageScaleWidth - 2 * kPageMargin),
             NotNegative(pageScaleHeight - 2 * kPageMargin)};
 }

@@ -38,7 +38,7 @@ void PlaceSlider(SpeedSliderState& state, const SpeedSliderLayout& layout, std::
 
 void SliderMouseDown(SpeedSliderState& state, int button, float y) {
     if (button == ButtonCode(MouseButton::Left)) {
-        state.Tag = QStringLiteral("1") + SingleText(y);
+        state.Tag = QStringLiteral("1") + InvariantSingleText(y);
         state.Pressed = true;
     } else {
         state.Tag = QStringLiteral("0");
@@ -78,7 +78,7 @@ bool SliderDragging(const SpeedSliderState& state) {
     return state.Tag.startsWith(u'1');
 }
 
-QString SingleText(float value) {
+QString InvariantSingleText(float value) {
     return QString::number(double(value), 'g', 7).toUpper();
 }
 

@@ -51,7 +51,8 @@ void SliderMouseUp(SpeedSliderState& state);
 
 bool SliderDragging(const SpeedSliderState& state);
 
-// A single-precision number as the forms run-time writes it: at most seven significant digits.
-QString SingleText(float value);
+// A single-precision number as the forms run-time writes it, whatever the user's locale: at most
+// seven significant digits, "." before the fraction, "E" before the exponent.
+QString InvariantSingleText(float value);
 
 } // namespace orbo

@@ -44,14 +44,6 @@ QPoint DeviceFromPixels(const Monitors& monitors, QPoint pixels);
 // A window's rectangle: its corner as above, its size at the scale of the monitor that holds it.
 QRect DeviceFromPixels(const Monitors& monitors, const QRect& pixels);
 
-// A window's place in twips.
-struct TwipsRect {
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-};
-
 // How far a window can go along one axis (twips, High exclusive): the run of monitors, each
 // touching the next on the window system's screen, that lie across the window's band on the other
 // axis, the run the window overlaps most (the nearest one when it overlaps none). With one monitor

@@ -31,7 +31,7 @@ void Surface::Cls() {
 }
 
 bool Surface::PaintPicture(const Picture& picture, float x, float y,
-                           const std::optional<SourceRect>& source, RasterOp op) {
+                           const std::optional<TwipsRect>& source, RasterOp op) {
     if (picture.IsEmpty())
         return false;
     const auto left = units_.PixelsX(x);

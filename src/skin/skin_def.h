@@ -46,6 +46,9 @@ struct EyeDef {
     Picture Mask;
 };
 
+// The eye count is an unsigned byte: a skin has at most this many eyes.
+inline constexpr int kMaxEyes = 255;
+
 struct SkinDef {
     QString Name;
     QString Email;

@@ -72,6 +72,22 @@ struct SkinTarget {
     Units ScreenUnits;
 };
 
+// The keys of the "info" section, in the record's order, each with the text it fills and that
+// field's name.
+struct SkinInfoKey {
+    const char16_t* Key;
+    QString SkinDef::*Field;
+    const char* Name;
+};
+inline constexpr SkinInfoKey kSkinInfoKeys[] = {
+    {u"name", &SkinDef::Name, "Name"},
+    {u"email", &SkinDef::Email, "Email"},
+    {u"homepage", &SkinDef::HomePage, "HomePage"},
+    {u"creator", &SkinDef::Creator, "Creator"},
+    {u"date", &SkinDef::Date, "Date"},
+    {u"comment", &SkinDef::Comment, "Comment"},
+};
+
 // What the section a line falls in is read as.
 enum class SkinSectionKind {
     None,    // before the first header

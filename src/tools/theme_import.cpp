@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/picture.h"
 #include "skin/skin_def.h"
+#include "skin/skin_name.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QBuffer>
@@ -30,8 +31,7 @@ constexpr qint64 kMaxConfigBytes = 64 * 1024;
 constexpr qint64 kMaxThemePictureBytes = 64 * 1024 * 1024;
 constexpr int kMinFrames = 16;
 constexpr int kMaxFrames = 64;
-// An opaque pixel of exactly this colour would cut a hole in the creature.
-constexpr QRgb kHoleColour = 0xFFFF00FF;
+// An opaque pixel of exactly the key colour would cut a hole in the creature: it becomes this.
 constexpr QRgb kNearMagenta = 0xFFFE00FF;
 
 // The first run of digits, saturating.
@@ -87,8 +87,8 @@ QImage Background(const QImage& eye, int eyes) {
         const auto* in = reinterpret_cast<const QRgb*>(eye.constScanLine(y));
         auto* out = reinterpret_cast<QRgb*>(back.scanLine(y));
         for (int x = 0; x < eye.width(); ++x) {
-            QRgb pixel = Opaque(in[x]) ? (in[x] | 0xFF000000) : kHoleColour;
-            if (Opaque(in[x]) && pixel == kHoleColour)
+            QRgb pixel = Opaque(in[x]) ? (in[x] | 0xFF000000) : kMagentaRgb;
+            if (Opaque(in[x]) && pixel == kMagentaRgb)
                 pixel = kNearMagenta;
             for (int i = 0; i < eyes; ++i)
                 out[i * eye.width() + x] = pixel;
@@ -172,11 +172,10 @@ QString InfoValue(QString text) {
     return text.simplified();
 }
 
+// The importer also keeps control characters out of the folder's name.
 bool ValidSkinName(const QString& name) {
-    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
-        name.contains(u'\\') || name.endsWith(QStringLiteral(".zip")))
-        return false;
-    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20; });
+    return CanBeSkinName(name) &&
+           std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20; });
 }
 
 bool Exists(const QString& path) {
@@ -408,8 +407,9 @@ ImportResult ImportTheme(const ImportRequest& request) {
         return refuse(QStringLiteral("\"config\" gives no number for wall-thickness"));
     if (!config.NumEyes)
         return refuse(QStringLiteral("\"config\" gives no number for num-eyes"));
-    if (*config.NumEyes < 1 || *config.NumEyes > 255)
-        return refuse(QStringLiteral("num-eyes is %1, not 1 to 255").arg(*config.NumEyes));
+    if (*config.NumEyes < 1 || *config.NumEyes > kMaxEyes)
+        return refuse(
+            QStringLiteral("num-eyes is %1, not 1 to %2").arg(*config.NumEyes).arg(kMaxEyes));
     const auto picture = [&](const std::optional<QString>& file) {
         return file ? LoadThemePicture(folder, *file) : std::nullopt;
     };

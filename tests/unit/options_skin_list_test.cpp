@@ -1,7 +1,7 @@
 #include "options/skin_list.h"
 
 #include "platform/files.h"
-#include "skin/activation.h"
+#include "skin/skin_name.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

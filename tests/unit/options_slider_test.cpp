@@ -1,4 +1,4 @@
-#include "main/settings_io.h"
+#include "animation/tick.h"
 #include "options/speed_slider.h"
 
 #include <gtest/gtest.h>
