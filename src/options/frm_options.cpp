@@ -119,7 +119,6 @@ frmOptions::frmOptions(mdlGeneral& general, Form1& form1, QWidget* parent)
     setWindowTitle(QStringLiteral("Orbo - Options"));
     setWindowIcon(AppIcon());
     setAttribute(Qt::WA_DeleteOnClose);
-    InitResources();
 
     // Pages first so that the menu column's labels and the pages never overlap in stacking.
     for (std::size_t i = 0; i < picMenu.size(); ++i) {
@@ -189,7 +188,7 @@ void frmOptions::BuildAboutPage() {
     SetTextColor(*lblAbout, OleColor(kPageColor, palette()));
     lblAbout->setToolTip(QStringLiteral("Click Me"));
     Place(*lblAbout, {140, 1160, 105, 255});
-    SetCaption(*lblAbout, lblAbout->text());
+    SetAutoSizedCaption(*lblAbout, lblAbout->text());
     lblAbout->installEventFilter(this);
 
     shpAboutTextBack =
@@ -257,7 +256,7 @@ void frmOptions::BuildOptionsPage() {
     Place(*lblSpeedHelp[0], {600, 600, 390, 210});
     for (QLabel* label : lblSpeedHelp) {
         SetTextColor(*label, darkGrey);
-        SetCaption(*label, label->text());
+        SetAutoSizedCaption(*label, label->text());
     }
 
     chkOnTop = new QCheckBox(QStringLiteral("Always On Top"), page);
@@ -284,7 +283,7 @@ void frmOptions::BuildPopupMenu() {
 void frmOptions::Form_Load() {
     AddSkinToList();
     aboutInfoCaption_ = CreditsText(QStringLiteral(ORBO_VERSION));
-    SetCaption(*lblAboutInfo, aboutInfoCaption_);
+    SetAutoSizedCaption(*lblAboutInfo, aboutInfoCaption_);
     PlaceSlider(slider_, sliderLayout_, general_.Speed);
     ShowSlider();
     chkOnTop->setCheckState(general_.OnTop ? Qt::Checked : Qt::Unchecked);
@@ -422,7 +421,7 @@ void frmOptions::ShowSlider() {
     const SpeedSliderLayout& s = sliderLayout_;
     Place(*imgSpeed, {s.HandleLeft, slider_.HandleTop, s.HandleWidth, s.HandleHeight});
     Place(*imgSpeedBack[1], {s.HandleLeft, s.TubeTop, s.HandleWidth, slider_.UpperTubeHeight});
-    SetCaption(*lblSpeedHelp[1], QString::number(slider_.Speed));
+    SetAutoSizedCaption(*lblSpeedHelp[1], QString::number(slider_.Speed));
     imgSpeed->setPixmap(imgSpeedBulb[slider_.Pressed ? 1 : 0]->pixmap());
 }
 
@@ -496,10 +495,10 @@ void frmOptions::Place(QWidget& control, const TwipsRect& twips) {
 
 void frmOptions::SetCaption(QLabel& label, const QString& caption) {
     label.setText(LabelText(caption));
-    // Labels other than the menu entries and the About Skin text size themselves to their text.
-    if (&label == lblAboutSkin ||
-        std::find(lblMenu.begin(), lblMenu.end(), &label) != lblMenu.end())
-        return;
+}
+
+void frmOptions::SetAutoSizedCaption(QLabel& label, const QString& caption) {
+    SetCaption(label, caption);
     const QPoint at = label.pos();
     label.adjustSize();
     label.move(at);

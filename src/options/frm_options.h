@@ -94,7 +94,10 @@ private:
     void Form_Load();
 
     void Place(QWidget& control, const TwipsRect& twips);
+    // A label's text; line breaks as a label shows them. The About Skin text keeps the size its
+    // page gives it, the other labels size themselves to their text, keeping their place.
     void SetCaption(QLabel& label, const QString& caption);
+    void SetAutoSizedCaption(QLabel& label, const QString& caption);
     void ShowSlider();
     void PlaceBesideCreature();
 
