@@ -3,6 +3,7 @@
 #include "desktop_gnome.h"
 #include "desktop_kwin.h"
 #include "desktop_qt.h"
+#include "desktop_windows.h"
 #include "desktop_x11.h"
 
 #include <QtCore/QObject>

@@ -22,8 +22,4 @@ Monitors CurrentMonitors();
 // are for the program), shared by every real desktop.
 QSize PrimaryScreenSize();
 
-#if defined(Q_OS_WIN)
-std::unique_ptr<Desktop> MakeWindowsDesktop();
-#endif
-
 } // namespace orbo
