@@ -9,10 +9,12 @@ namespace orbo {
 
 namespace {
 
-// What an eye that cannot be placed draws: nothing, for that firing. This covers a picture that
-// is empty for a kind that measures it, a strip with 0 frames, a grid of 0 or more than 255
-// columns or rows, a "matrix" cell outside the grid (a cursor on another monitor; the cell would
-// be read from outside the picture) and any value that does not fit its integer type.
+// Draws one firing's eyes, each by its kind. An eye whose place cannot be worked out draws
+// nothing in this firing, and the next eye is drawn: a kind that measures its picture and has
+// none, a strip of 0 frames, a grid of 0 or more than 255 columns or rows, a "matrix" cell
+// outside the grid (a cursor outside the box around the monitors; the cell would be read from
+// outside the picture), a "rect" eye on a box of no size, and any value that does not fit its
+// integer type. An empty mask or picture alone is no failure: the other one is drawn.
 struct Eyes {
     bool Blink;
     Desktop& Desk;

@@ -53,16 +53,12 @@ bool SliderMouseMove(SpeedSliderState& state, const SpeedSliderLayout& layout, f
     const double topLimit = layout.TrackTop;
     const double bottomLimit =
         double(layout.TrackHeight) + double(layout.TrackTop) - double(layout.HandleHeight);
-    if (proposed < topLimit) {
-        if (state.HandleTop != layout.TrackTop)
-            state.HandleTop = layout.TrackTop;
-    } else if (proposed <= bottomLimit) {
+    if (proposed < topLimit)
+        state.HandleTop = layout.TrackTop;
+    else if (proposed <= bottomLimit)
         state.HandleTop = static_cast<float>(proposed);
-    } else {
-        const auto bottom = static_cast<float>(bottomLimit);
-        if (state.HandleTop != bottom)
-            state.HandleTop = bottom;
-    }
+    else
+        state.HandleTop = static_cast<float>(bottomLimit);
     state.UpperTubeHeight = static_cast<float>(double(layout.HandleHeight) / 2 +
                                                double(state.HandleTop) - double(layout.TrackTop));
     state.Speed = SpeedForTube(layout, state.UpperTubeHeight);
