@@ -1,3 +1,4 @@
+// The motion rules of the eye kinds: direction, reach, distance, grid cell and button codes.
 #include "motion.h"
 
 #include "platform/arith.h"

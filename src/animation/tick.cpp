@@ -1,3 +1,4 @@
+// The animation tick: every eye drawn by its kind, masked, on the creature's surface.
 #include "tick.h"
 
 #include "animation/motion.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// One firing of the animation timer, and the timer's interval for a speed.
+
 #include "platform/desktop.h"
 #include "platform/surface.h"
 #include "skin/skin_def.h"

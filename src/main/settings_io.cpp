@@ -1,3 +1,4 @@
+// The six stored settings read from and written to the settings store.
 #include "settings_io.h"
 
 #include "main/mdl_general.h"

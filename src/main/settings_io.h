@@ -1,5 +1,7 @@
 #pragma once
 
+// The six stored settings: reading them with their defaults, saving them as one set, number texts.
+
 #include <QtCore/QString>
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// frmOptions, the options window: its controls, pages, slider and handlers.
 #include "frm_options.h"
 
 #include "main/form1.h"

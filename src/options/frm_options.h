@@ -1,5 +1,7 @@
 #pragma once
 
+// frmOptions, the options window: menu column, skin list, speed slider, toggles, About pages.
+
 #include "options/options_layout.h"
 #include "options/speed_slider.h"
 #include "platform/units.h"

@@ -1,3 +1,4 @@
+// The options window's page rectangles and the texts of its About pages and labels.
 #include "options_layout.h"
 
 #include "skin/default_skin.h"

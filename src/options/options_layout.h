@@ -1,5 +1,7 @@
 #pragma once
 
+// The options window's layout and texts: page rectangles, About Skin text, credits, label breaks.
+
 #include "platform/units.h"
 #include "skin/skin_def.h"
 

@@ -1,3 +1,4 @@
+// The skin list's contents: merging skins folders, sorting the names, finding an entry.
 #include "skin_list.h"
 
 #include "skin/skin_name.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The skin list's contents: folder names merged, sorted and searched as the list box does.
+
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 

@@ -1,3 +1,4 @@
+// The speed slider's arithmetic: placing the handle and following a drag.
 #include "speed_slider.h"
 
 #include "platform/arith.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The speed slider's arithmetic: handle and tube placement, dragging, the speed it gives.
+
 #include "platform/desktop.h"
 
 #include <QtCore/QString>

@@ -1,3 +1,4 @@
+// The Desktop base and MakeDesktop, which picks the desktop the platform offers.
 #include "desktop.h"
 
 #include "desktop_gnome.h"

@@ -1,3 +1,4 @@
+// Qt's own view of the desktop: the cursor, buttons, monitors and primary screen Qt knows.
 #include "desktop_qt.h"
 
 #include <QtGui/QCursor>

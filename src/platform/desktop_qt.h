@@ -1,5 +1,7 @@
 #pragma once
 
+// Qt's own view of the desktop, and the monitors and primary screen every real desktop shares.
+
 #include "desktop.h"
 
 namespace orbo {

@@ -1,3 +1,4 @@
+// The Windows desktop: GetCursorPos, GetAsyncKeyState and raw mouse input.
 #include "desktop_windows.h"
 
 #include "desktop_qt.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The Windows desktop: the cursor and buttons from the Windows API.
+
 #include "desktop.h"
 
 #include <memory>

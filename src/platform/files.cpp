@@ -1,3 +1,4 @@
+// Files: skins folders, regular-file reading, names found ignoring case, text decoding.
 #include "files.h"
 
 #include <QtCore/QCoreApplication>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Files: the program's and the user's skins folders, safe reading, names inside a skin, text lines.
+
 #include <QtCore/QByteArray>
 #include <QtCore/QString>
 #include <QtCore/QStringList>

@@ -1,3 +1,4 @@
+// The interval timer: deadlines one interval apart, and a fresh start after a long stall.
 #include "interval_timer.h"
 
 #include <algorithm>

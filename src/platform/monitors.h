@@ -1,5 +1,7 @@
 #pragma once
 
+// Monitors: device and device-independent pixels, spans along an axis, bringing a window back.
+
 #include "units.h"
 
 #include <QtCore/QPoint>

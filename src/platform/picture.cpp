@@ -1,3 +1,4 @@
+// Loading and decoding pictures, with see-through pixels made the colour of their role.
 #include "picture.h"
 
 #include "files.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Picture: an immutable shared image, its sizes, the magenta key colour and the loader.
+
 #include "units.h"
 
 #include <QtCore/QString>

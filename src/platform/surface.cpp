@@ -1,3 +1,4 @@
+// Surface: collecting drawing calls and applying only what changed to the frame.
 #include "surface.h"
 
 #include "monitors.h"

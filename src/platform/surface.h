@@ -1,5 +1,7 @@
 #pragma once
 
+// Surface: the creature window's back buffer, its picture drawing and presenting.
+
 #include "picture.h"
 #include "units.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// Units: twips, pixels and HIMETRIC, and rectangles and sizes in twips.
+
 #include <cstdint>
 #include <optional>
 

@@ -1,3 +1,4 @@
+// The window's shape from a background picture, built from runs of non-key pixels.
 #include "mask_region.h"
 
 #include "platform/region.h"

@@ -1,3 +1,4 @@
+// The skin record's kind texts, kind names and eye list.
 #include "skin_def.h"
 
 #include "platform/arith.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The skin record: SkinDef, its eyes, and the eye kinds.
+
 #include "platform/picture.h"
 
 #include <QtCore/QString>

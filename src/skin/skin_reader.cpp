@@ -1,3 +1,4 @@
+// The Skin.ini reader: lines parsed, then applied by section to the record.
 #include "skin_reader.h"
 
 #include "platform/arith.h"

@@ -1,3 +1,4 @@
+// Importing an eyes applet theme: read, fitted, written as a skin, read back, moved into place.
 #include "theme_import.h"
 
 #include "platform/files.h"

@@ -1,3 +1,4 @@
+// Dragging along one axis: following inside the span, held at its edges.
 #include "main/drag.h"
 
 #include <gtest/gtest.h>

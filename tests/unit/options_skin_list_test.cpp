@@ -1,3 +1,4 @@
+// The skin list's names: which are listed, in what order, and which entry a name selects.
 #include "options/skin_list.h"
 
 #include "platform/files.h"

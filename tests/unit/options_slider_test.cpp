@@ -1,3 +1,4 @@
+// The speed slider: dragging the handle gives the speed and the timer's interval.
 #include "animation/tick.h"
 #include "options/speed_slider.h"
 

@@ -1,3 +1,4 @@
+// The settings file saved whole or not at all: killed writers, two programs, failing saves.
 #include "main/mdl_general.h"
 #include "main/settings_io.h"
 #include "platform/settings_store.h"

@@ -1,3 +1,4 @@
+// Reading the stored settings and the INI settings file they live in.
 #include "main/mdl_general.h"
 #include "main/settings_io.h"
 #include "platform/desktop.h"

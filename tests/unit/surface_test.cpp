@@ -1,3 +1,4 @@
+// The drawing surface: masked drawing, Cls, changed pixels, clipping and rounding.
 #include "platform/surface.h"
 
 #include "skin_test_support.h"
