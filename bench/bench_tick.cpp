@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace orbo {
@@ -25,7 +26,7 @@ std::vector<QPoint> CursorPath(QPoint centre, int rx, int ry) {
     std::vector<QPoint> path;
     constexpr int kSteps = 97;
     for (int i = 0; i < kSteps; ++i) {
-        const double t = 2 * 3.14159265358979 * i / kSteps;
+        const double t = 2 * std::numbers::pi * i / kSteps;
         path.emplace_back(centre.x() + static_cast<int>(rx * std::cos(t)),
                           centre.y() + static_cast<int>(ry * std::sin(t * 3)));
     }

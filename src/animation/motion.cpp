@@ -1,15 +1,15 @@
+// The motion rules of the eye kinds: direction, reach, distance, grid cell and button codes.
 #include "motion.h"
 
 #include "platform/arith.h"
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace orbo {
 
 namespace {
-
-const double kPi = 4.0 * std::atan(1.0);
 
 // 2 × value in 32-bit integer arithmetic, which fails rather than wraps.
 std::optional<double> Doubled(std::int32_t value) {
@@ -34,7 +34,8 @@ std::optional<double> Difference(int a, int b) {
 float WestAngle(double x, double y, double px, double py) {
     float theta = 90.0f;
     if (x != px)
-        theta = static_cast<float>(std::fabs(std::atan((py - y) / (px - x)) * 180.0 / kPi));
+        theta = static_cast<float>(
+            std::fabs(std::atan((py - y) / (px - x)) * 180.0 / std::numbers::pi));
     const bool right = px > x;
     const bool below = py > y;
     if (right && below)
@@ -63,7 +64,7 @@ std::optional<QPoint> GetAutoPosition(const TravelBox& box, const MotionInput& i
     const double cx = static_cast<double>(in.WindowLeft) + X + W / 2;
 
     const float theta = WestAngle(cx, cy, *px, *py);
-    const auto a = static_cast<float>(theta * kPi / 180.0);
+    const auto a = static_cast<float>(theta * std::numbers::pi / 180.0);
     const double kx = std::pow(std::fabs(*px - cx), 0.3) / std::pow(in.Screen.Width, 0.3);
     const double ky = std::pow(std::fabs(*py - cy), 0.3) / std::pow(in.Screen.Height, 0.3);
     const double ad = a; // the cosine and sine are taken in double precision

@@ -1,5 +1,7 @@
 #pragma once
 
+// The motion rules of the eye kinds: where an eye looks for a cursor position, as pure functions.
+
 #include "platform/units.h"
 
 #include <QtCore/QPoint>

@@ -1,3 +1,4 @@
+// The animation tick: every eye drawn by its kind, masked, on the creature's surface.
 #include "tick.h"
 
 #include "animation/motion.h"
@@ -9,15 +10,12 @@ namespace orbo {
 
 namespace {
 
-struct SizeTwips {
-    float Width = 0;
-    float Height = 0;
-};
-
-// What an eye that cannot be placed draws: nothing, for that firing. This covers a picture that
-// is empty for a kind that measures it, a strip with 0 frames, a grid of 0 or more than 255
-// columns or rows, a "matrix" cell outside the grid (a cursor on another monitor; the cell would
-// be read from outside the picture) and any value that does not fit its integer type.
+// Draws one firing's eyes, each by its kind. An eye whose place cannot be worked out draws
+// nothing in this firing, and the next eye is drawn: a kind that measures its picture and has
+// none, a strip of 0 frames, a grid of 0 or more than 255 columns or rows, a "matrix" cell
+// outside the grid (a cursor outside the box around the monitors; the cell would be read from
+// outside the picture), a "rect" eye on a box of no size, and any value that does not fit its
+// integer type. An empty mask or picture alone is no failure: the other one is drawn.
 struct Eyes {
     bool Blink;
     Desktop& Desk;
@@ -29,17 +27,15 @@ struct Eyes {
     const Units& U() const { return Screen.ScaleUnits; }
 
     // A picture's natural size in twips; no value for an empty picture.
-    std::optional<SizeTwips> Measure(const Picture& picture) const {
+    std::optional<TwipsSize> Measure(const Picture& picture) const {
         if (picture.IsEmpty())
             return std::nullopt;
-        return SizeTwips{
-            U().ScaleX(picture.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips),
-            U().ScaleY(picture.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips)};
+        return picture.SizeInTwips(U());
     }
 
     // Mask with SRCAND, then the picture with SRCPAINT, same place and source. An empty one of
     // the two fails in PaintPicture and only the other is drawn.
-    void MaskedDraw(const EyeDef& eye, float x, float y, const std::optional<SourceRect>& source) {
+    void MaskedDraw(const EyeDef& eye, float x, float y, const std::optional<TwipsRect>& source) {
         Out.PaintPicture(eye.Mask, x, y, source, RasterOp::And);
         Out.PaintPicture(eye.Pic, x, y, source, RasterOp::Paint);
     }
@@ -57,7 +53,7 @@ struct Eyes {
         if (!k)
             return;
         const float left = static_cast<float>(*k - 1) * fw;
-        MaskedDraw(eye, eye.X, eye.Y, SourceRect{left, 0, fw, h});
+        MaskedDraw(eye, eye.X, eye.Y, TwipsRect{left, 0, fw, h});
     }
 
     void DrawAuto(const EyeDef& eye) {
@@ -102,7 +98,7 @@ struct Eyes {
         const float rh = size->Height / r;
         const auto left = static_cast<float>(cell->x() * static_cast<double>(cw));
         const auto top = static_cast<float>(cell->y() * static_cast<double>(rh));
-        MaskedDraw(eye, eye.X, eye.Y, SourceRect{left, top, cw, rh});
+        MaskedDraw(eye, eye.X, eye.Y, TwipsRect{left, top, cw, rh});
     }
 
     void DrawRect(const EyeDef& eye) {
@@ -137,7 +133,7 @@ struct Eyes {
         if (!j)
             return;
         const float left = static_cast<float>(*j) * fw;
-        MaskedDraw(eye, eye.X, eye.Y, SourceRect{left, 0, fw, h});
+        MaskedDraw(eye, eye.X, eye.Y, TwipsRect{left, 0, fw, h});
     }
 
     void Draw(const EyeDef& eye) {
@@ -172,14 +168,18 @@ void RunTick(const SkinDef& skin, bool blink, Desktop& desktop, float windowLeft
              Surface& surface) {
     surface.Cls();
     const auto& eyes = skin.Eyes;
-    // The eye count is an unsigned byte: at most 255 eyes are drawn.
-    const int upper = std::min(skin.EyesUBound(), 255);
+    const int upper = std::min(skin.EyesUBound(), kMaxEyes);
     const Units units = desktop.ScreenUnits();
     const TwipsRect box = desktop.DesktopBox();
     Eyes drawer{blink,     desktop, windowLeft,
                 windowTop, surface, ScreenTwips{box.Width, box.Height, units, box.Left, box.Top}};
     for (int i = 1; i <= upper; ++i)
         drawer.Draw(eyes[static_cast<size_t>(i)]);
+}
+
+int TimerInterval(int speed) {
+    const auto remaining = RoundToInt16(100 - speed).value_or(0);
+    return RoundToInt32(remaining / 100.0 * 500 + 1).value_or(1);
 }
 
 } // namespace orbo

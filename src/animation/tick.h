@@ -1,5 +1,7 @@
 #pragma once
 
+// One firing of the animation timer, and the timer's interval for a speed.
+
 #include "platform/desktop.h"
 #include "platform/surface.h"
 #include "skin/skin_def.h"
@@ -12,5 +14,9 @@ namespace orbo {
 // done is skipped.
 void RunTick(const SkinDef& skin, bool blink, Desktop& desktop, float windowLeft, float windowTop,
              Surface& surface);
+
+// The animation timer's interval for a Speed: (100 - Speed) / 100 x 500 + 1, rounded, which is
+// 501 - 5 x Speed milliseconds.
+int TimerInterval(int speed);
 
 } // namespace orbo

@@ -1,3 +1,4 @@
+// Dragging the creature: following the pointer within the monitors' span.
 #include "drag.h"
 
 namespace orbo {

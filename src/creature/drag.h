@@ -1,5 +1,7 @@
 #pragma once
 
+// Dragging the creature: where a window goes along one axis for a proposed position.
+
 #include "platform/monitors.h"
 
 #include <optional>

@@ -1,10 +1,11 @@
+// The six stored settings read from and written to the settings store.
 #include "settings_io.h"
 
 #include "creature/mdl_general.h"
 #include "platform/arith.h"
 #include "platform/desktop.h"
 #include "platform/settings_store.h"
-#include "skin/activation.h"
+#include "skin/skin_name.h"
 
 #include <QtCore/QLocale>
 
@@ -29,7 +30,7 @@ QString BoolText(bool value) {
 // always-on-top call both take 16-bit pixel positions.
 float PositionOr(const QString& text, float fallback, const Units& units, bool horizontal) {
     float value = 0;
-    if (!TextToSingle(text, value) ||
+    if (!UserLocaleTextToSingle(text, value) ||
         !(horizontal ? units.Pixels16X(value) : units.Pixels16Y(value)))
         return fallback;
     return value;
@@ -37,11 +38,11 @@ float PositionOr(const QString& text, float fallback, const Units& units, bool h
 
 } // namespace
 
-QString SingleToText(float value) {
+QString UserLocaleSingleText(float value) {
     return UserLocale().toString(static_cast<double>(value), 'g', 7);
 }
 
-bool TextToSingle(const QString& text, float& value) {
+bool UserLocaleTextToSingle(const QString& text, float& value) {
     bool ok = false;
     float parsed = UserLocale().toFloat(text, &ok);
     if (!ok)
@@ -50,11 +51,6 @@ bool TextToSingle(const QString& text, float& value) {
         return false;
     value = parsed;
     return true;
-}
-
-int TimerInterval(int speed) {
-    const auto remaining = RoundToInt16(100 - speed).value_or(0);
-    return RoundToInt32(remaining / 100.0 * 500 + 1).value_or(1);
 }
 
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) {
@@ -67,14 +63,15 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     const float left = static_cast<float>(origin.x()) + desktop.ScreenWidth() / 2;
     const float top = static_cast<float>(origin.y()) + desktop.ScreenHeight() / 2;
     const Units units = desktop.ScreenUnits();
-    s.Left = PositionOr(get(QStringLiteral("Left"), SingleToText(left)), left, units, true);
-    s.Top = PositionOr(get(QStringLiteral("Top"), SingleToText(top)), top, units, false);
+    s.Left = PositionOr(get(QStringLiteral("Left"), UserLocaleSingleText(left)), left, units, true);
+    s.Top = PositionOr(get(QStringLiteral("Top"), UserLocaleSingleText(top)), top, units, false);
     s.Blink = get(QStringLiteral("Blink"), QStringLiteral("true")).toLower() == u"true";
     s.OnTop = get(QStringLiteral("OnTop"), QStringLiteral("true")).toLower() == u"true";
-    float speed = 85;
-    if (!TextToSingle(get(QStringLiteral("Speed"), QStringLiteral("85")), speed))
-        speed = 85;
-    s.Speed = RoundToUint8(std::clamp(speed, 0.0f, 100.0f)).value_or(85);
+    float speed = kDefaultSpeed;
+    if (!UserLocaleTextToSingle(get(QStringLiteral("Speed"), QString::number(kDefaultSpeed)),
+                                speed))
+        speed = kDefaultSpeed;
+    s.Speed = RoundToUint8(std::clamp(speed, 0.0f, 100.0f)).value_or(kDefaultSpeed);
     s.Skin = TrimSpaces(get(QStringLiteral("Skin"), kNoSkin)).toString();
     if (s.Skin.isEmpty())
         s.Skin = kNoSkin;
@@ -83,8 +80,8 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
 
 bool WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general) {
     return store.SaveSettings(kSettingsApp, kSettingsSection,
-                              {{QStringLiteral("Left"), SingleToText(left)},
-                               {QStringLiteral("Top"), SingleToText(top)},
+                              {{QStringLiteral("Left"), UserLocaleSingleText(left)},
+                               {QStringLiteral("Top"), UserLocaleSingleText(top)},
                                {QStringLiteral("Skin"), general.SkinName},
                                {QStringLiteral("Speed"), QString::number(general.Speed)},
                                {QStringLiteral("OnTop"), BoolText(general.OnTop)},

@@ -1,5 +1,7 @@
 #pragma once
 
+// The six stored settings: reading them with their defaults, saving them as one set, number texts.
+
 #include <QtCore/QString>
 
 #include <cstdint>
@@ -12,6 +14,8 @@ struct mdlGeneral;
 
 inline const QString kSettingsApp = QStringLiteral("Z Orbo");
 inline const QString kSettingsSection = QStringLiteral("Setting");
+// The speed of a first start, and of a stored speed that is no number.
+inline constexpr std::uint8_t kDefaultSpeed = 85;
 
 // The six stored values as LoadInfo applies them.
 struct StoredSettings {
@@ -19,12 +23,12 @@ struct StoredSettings {
     float Top = 0;
     bool Blink = true;
     bool OnTop = true;
-    std::uint8_t Speed = 85;
+    std::uint8_t Speed = kDefaultSpeed;
     QString Skin;
 };
 
 // Reads the store, with the defaults for missing keys: the window's top-left corner at the
-// screen's centre, blinking and always-on-top on, Speed 85, the built-in skin. A position or
+// screen's centre, blinking and always-on-top on, kDefaultSpeed, the built-in skin. A position or
 // speed that is no number (or no usable pixel position) gives that key's default.
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
 
@@ -34,11 +38,7 @@ bool WriteStoredSettings(SettingsStore& store, float left, float top, const mdlG
 
 // The decimal text of a single-precision number in the user's locale; whole numbers have no
 // decimal point. And the reverse: the user's locale first, then the C locale.
-QString SingleToText(float value);
-bool TextToSingle(const QString& text, float& value);
-
-// The animation timer's interval for a Speed: (100 - Speed) / 100 x 500 + 1, rounded, which is
-// 501 - 5 x Speed milliseconds.
-int TimerInterval(int speed);
+QString UserLocaleSingleText(float value);
+bool UserLocaleTextToSingle(const QString& text, float& value);
 
 } // namespace orbo

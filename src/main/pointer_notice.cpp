@@ -1,3 +1,4 @@
+// The notice that the eyes follow the pointer only over X11 windows, until told not to.
 #include "pointer_notice.h"
 
 #include "creature/settings_io.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The notice that the eyes follow the pointer only over X11 windows on this desktop.
+
 class QMessageBox;
 class QWidget;
 

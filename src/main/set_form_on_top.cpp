@@ -1,3 +1,4 @@
+// SetFormOnTop: the window's place given again in 16-bit pixels, with or without "on top".
 #include "set_form_on_top.h"
 
 #include "platform/creature_window.h"

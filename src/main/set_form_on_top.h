@@ -1,5 +1,7 @@
 #pragma once
 
+// SetFormOnTop: the creature window above all others, or back in the normal stacking order.
+
 class QWidget;
 
 namespace orbo {

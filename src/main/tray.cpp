@@ -2,7 +2,7 @@
 #include "tray.h"
 
 #include "platform/desktop.h"
-#include "platform/surface.h"
+#include "platform/picture.h"
 #include "skin/default_skin.h"
 
 #include <QtGui/QBitmap>
@@ -22,7 +22,7 @@ TrayIcon::TrayIcon(const DefaultSkinPictures& builtIn, Desktop& desktop,
     const QImage& creature = builtIn.imgDefSkin[0].Image();
     QPixmap pixmap = QPixmap::fromImage(creature);
     pixmap.setMask(QBitmap::fromImage(
-        creature.createMaskFromColor(RgbFromColorRef(kMagenta), Qt::MaskInColor)));
+        creature.createMaskFromColor(kMagentaRgb, Qt::MaskInColor)));
     icon_ = new QSystemTrayIcon(QIcon(pixmap), this);
     icon_->setToolTip(QStringLiteral("Orbo"));
     // The same menu as the creature's right click, shown on any click on the icon.

@@ -1,3 +1,4 @@
+// frmOptions, the options window: its controls, pages, slider and handlers.
 #include "frm_options.h"
 
 #include "creature/mdl_general.h"
@@ -156,7 +157,6 @@ frmOptions::frmOptions(const mdlGeneral& general, Form1& form1)
       general_(general), form1_(form1), units_(form1.ScaleUnits()) {
     setWindowTitle(QStringLiteral("Orbo - Options"));
     setWindowIcon(AppIcon());
-    InitResources();
 
     // Pages first so that the menu column's labels and the pages never overlap in stacking.
     for (std::size_t i = 0; i < picMenu.size(); ++i) {
@@ -219,7 +219,7 @@ void frmOptions::BuildAboutPage() {
     SetTextColor(*lblAbout, OleColor(kPageColor, palette()));
     lblAbout->setToolTip(QStringLiteral("Click Me"));
     Place(*lblAbout, {140, 1160, 105, 255});
-    SetCaption(*lblAbout, lblAbout->text());
+    SetAutoSizedCaption(*lblAbout, lblAbout->text());
     lblAbout->installEventFilter(this);
 
     shpAboutTextBack =
@@ -288,7 +288,7 @@ void frmOptions::BuildOptionsPage() {
     Place(*lblSpeedHelp[0], {600, 600, 390, 210});
     for (QLabel* label : lblSpeedHelp) {
         SetTextColor(*label, darkGrey);
-        SetCaption(*label, label->text());
+        SetAutoSizedCaption(*label, label->text());
     }
 
     chkOnTop = new QCheckBox(QStringLiteral("Always On Top"), page);
@@ -345,7 +345,7 @@ void frmOptions::BuildKeyboard() {
 void frmOptions::Form_Load() {
     AddSkinToList();
     aboutInfoCaption_ = CreditsText(QStringLiteral(ORBO_VERSION));
-    SetCaption(*lblAboutInfo, aboutInfoCaption_);
+    SetAutoSizedCaption(*lblAboutInfo, aboutInfoCaption_);
     PlaceSlider(slider_, sliderLayout_, general_.Speed);
     ShowSlider();
     chkOnTop->setCheckState(general_.OnTop ? Qt::Checked : Qt::Unchecked);
@@ -400,7 +400,7 @@ void frmOptions::keyPressEvent(QKeyEvent* event) {
 void frmOptions::Form_Resize() {
     const float scaleWidth = units_.ScaleX(width(), ScaleUnit::Pixels, ScaleUnit::Twips);
     const float scaleHeight = units_.ScaleY(height(), ScaleUnit::Pixels, ScaleUnit::Twips);
-    const TwipRect page = PageRect(scaleWidth, scaleHeight, TwipsOf(*lblMenu[0]).Width);
+    const TwipsRect page = PageRect(scaleWidth, scaleHeight, TwipsOf(*lblMenu[0]).Width);
     for (int i = 0; i < int(picMenu.size()); ++i) {
         const QSize before = picMenu[std::size_t(i)]->size();
         Place(*picMenu[std::size_t(i)], page);
@@ -533,7 +533,7 @@ void frmOptions::ShowSlider() {
     const SpeedSliderLayout& s = sliderLayout_;
     Place(*imgSpeed, {s.HandleLeft, slider_.HandleTop, s.HandleWidth, s.HandleHeight});
     Place(*imgSpeedBack[1], {s.HandleLeft, s.TubeTop, s.HandleWidth, slider_.UpperTubeHeight});
-    SetCaption(*lblSpeedHelp[1], QString::number(slider_.Speed));
+    SetAutoSizedCaption(*lblSpeedHelp[1], QString::number(slider_.Speed));
     imgSpeed->setPixmap(imgSpeedBulb[slider_.Pressed ? 1 : 0]->pixmap());
 }
 
@@ -616,7 +616,7 @@ bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void frmOptions::Place(QWidget& control, const TwipRect& twips) {
+void frmOptions::Place(QWidget& control, const TwipsRect& twips) {
     const int left = units_.PixelsX(twips.Left).value_or(0);
     const int top = units_.PixelsY(twips.Top).value_or(0);
     const int width = std::max(0, units_.PixelsX(twips.Width).value_or(0));
@@ -626,16 +626,16 @@ void frmOptions::Place(QWidget& control, const TwipRect& twips) {
 
 void frmOptions::SetCaption(QLabel& label, const QString& caption) {
     label.setText(LabelText(caption));
-    // Labels other than the menu entries and the About Skin text size themselves to their text.
-    if (&label == lblAboutSkin ||
-        std::find(lblMenu.begin(), lblMenu.end(), &label) != lblMenu.end())
-        return;
+}
+
+void frmOptions::SetAutoSizedCaption(QLabel& label, const QString& caption) {
+    SetCaption(label, caption);
     const QPoint at = label.pos();
     label.adjustSize();
     label.move(at);
 }
 
-TwipRect frmOptions::TwipsOf(const QWidget& control) const {
+TwipsRect frmOptions::TwipsOf(const QWidget& control) const {
     const QRect r = control.geometry();
     return {units_.ScaleX(r.x(), ScaleUnit::Pixels, ScaleUnit::Twips),
             units_.ScaleY(r.y(), ScaleUnit::Pixels, ScaleUnit::Twips),

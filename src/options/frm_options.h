@@ -1,5 +1,7 @@
 #pragma once
 
+// frmOptions, the options window: menu column, skin list, speed slider, toggles, About pages.
+
 #include "options/options_layout.h"
 #include "options/speed_slider.h"
 #include "platform/units.h"
@@ -85,7 +87,7 @@ public:
     const SpeedSliderState& Slider() const { return slider_; }
     const SpeedSliderLayout& SliderLayout() const { return sliderLayout_; }
     // Where a control is, in twips.
-    TwipRect TwipsOf(const QWidget& control) const;
+    TwipsRect TwipsOf(const QWidget& control) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -103,8 +105,11 @@ private:
     void BuildKeyboard();
     void Form_Load();
 
-    void Place(QWidget& control, const TwipRect& twips);
+    void Place(QWidget& control, const TwipsRect& twips);
+    // A label's text; line breaks as a label shows them. The About Skin text keeps the size its
+    // page gives it, the other labels size themselves to their text, keeping their place.
     void SetCaption(QLabel& label, const QString& caption);
+    void SetAutoSizedCaption(QLabel& label, const QString& caption);
     void ShowSlider();
     void SpeedMoved();
     void StepPage(int step);

@@ -1,3 +1,4 @@
+// The options window's page rectangles and the texts of its About pages and labels.
 #include "options_layout.h"
 
 #include "skin/default_skin.h"
@@ -16,11 +17,11 @@ float NotNegative(float value) {
 
 } // namespace
 
-TwipRect PageRect(float scaleWidth, float scaleHeight, float menuWidth) {
+TwipsRect PageRect(float scaleWidth, float scaleHeight, float menuWidth) {
     return {menuWidth, 0, NotNegative(scaleWidth - menuWidth), NotNegative(scaleHeight)};
 }
 
-TwipRect PageFillRect(float pageScaleWidth, float pageScaleHeight) {
+TwipsRect PageFillRect(float pageScaleWidth, float pageScaleHeight) {
     return {kPageMargin, kPageMargin, NotNegative(pageScaleWidth - 2 * kPageMargin),
             NotNegative(pageScaleHeight - 2 * kPageMargin)};
 }

@@ -1,31 +1,24 @@
 #pragma once
 
+// The options window's layout and texts: page rectangles, About Skin text, credits, label breaks.
+
+#include "platform/units.h"
 #include "skin/skin_def.h"
 
 #include <QtCore/QString>
 
 namespace orbo {
 
-// A control's position and size in twips, as single-precision numbers.
-struct TwipRect {
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-
-    bool operator==(const TwipRect&) const = default;
-};
-
 // Margin between a page's edges and the control that fills it.
 inline constexpr float kPageMargin = 80;
 
 // Where Form_Resize puts every page: right of the menu column, as high as the window. A window
 // narrower than the column (or minimised) gives a page of no width rather than a negative one.
-TwipRect PageRect(float scaleWidth, float scaleHeight, float menuWidth);
+TwipsRect PageRect(float scaleWidth, float scaleHeight, float menuWidth);
 
 // The control that fills a page (skin list, About Skin label, grey Options panel): inset by
 // kPageMargin on every side, never smaller than nothing.
-TwipRect PageFillRect(float pageScaleWidth, float pageScaleHeight);
+TwipsRect PageFillRect(float pageScaleWidth, float pageScaleHeight);
 
 // The About Skin page: "'Name' by Creator, Date", Email, HomePage and Comment, joined by a lone
 // carriage return. Fields are used as they are, empty ones leave their place empty.

@@ -1,3 +1,4 @@
+// Where the options window opens: the first side of the creature that leaves it in view.
 #include "options_place.h"
 
 #include <algorithm>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Where the options window opens: beside the creature, inside the work area.
+
 #include <QtCore/QPoint>
 #include <QtCore/QRect>
 #include <QtCore/QSize>

@@ -1,3 +1,4 @@
+// ShapeBox: painting the shape control's rectangle and border.
 #include "shape_box.h"
 
 #include <QtGui/QPainter>

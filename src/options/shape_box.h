@@ -1,5 +1,7 @@
 #pragma once
 
+// ShapeBox: a shape control, an opaque rectangle with a one-pixel border.
+
 #include <QtGui/QColor>
 #include <QtWidgets/QWidget>
 

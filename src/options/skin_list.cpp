@@ -1,6 +1,7 @@
+// The skin list's contents: merging skins folders, sorting the names, finding an entry.
 #include "skin_list.h"
 
-#include "skin/activation.h"
+#include "skin/skin_name.h"
 
 #include <algorithm>
 
@@ -15,12 +16,6 @@ bool SortsBefore(const QString& a, const QString& b) {
 }
 
 } // namespace
-
-bool ListsAsSkin(const QString& name) {
-    if (name.isEmpty() || name == u"." || name == u"..")
-        return false;
-    return !name.endsWith(QStringLiteral(".zip"), Qt::CaseSensitive);
-}
 
 QStringList UnionOfSkinFolders(const QList<QStringList>& folders) {
     QStringList all;
@@ -40,7 +35,7 @@ QStringList UnionOfSkinFolders(const QList<QStringList>& folders) {
 
 QStringList AddSkinNames(QStringList list, const QStringList& folderEntries) {
     for (const QString& name : folderEntries) {
-        if (!ListsAsSkin(name))
+        if (!CanBeSkinName(name))
             continue;
         const auto at = std::upper_bound(list.begin(), list.end(), name, SortsBefore);
         list.insert(at, name);

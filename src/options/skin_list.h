@@ -1,22 +1,20 @@
 #pragma once
 
+// The skin list's contents: folder names merged, sorted and searched as the list box does.
+
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
 namespace orbo {
-
-// Whether a name found in the skins folder belongs in the skin list: everything but "." and ".."
-// and names ending in ".zip" in lower case (".ZIP" is listed). Names are never trimmed.
-bool ListsAsSkin(const QString& name);
 
 // The entries of several skins folders as one folder's: a name that an earlier folder already
 // gave, ignoring letter case (as skins are looked for), is left out, since the earlier one is the
 // skin that name loads.
 QStringList UnionOfSkinFolders(const QList<QStringList>& folders);
 
-// The list after AddSkinToList: every listed name of the folder's entries put into its sorted
-// place among the entries already there (ignoring letter case, as the sorted list box orders
-// them), then "< none >" at the top whatever the sorting.
+// The list after AddSkinToList: every name of the folder's entries that can be a skin
+// (CanBeSkinName) put into its sorted place among the entries already there (ignoring letter
+// case, as the sorted list box orders them), then "< none >" at the top whatever the sorting.
 QStringList AddSkinNames(QStringList list, const QStringList& folderEntries);
 
 // The entry a text selects in the list: the first whose whole text equals it ignoring letter

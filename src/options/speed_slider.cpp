@@ -1,3 +1,4 @@
+// The speed slider's arithmetic: placing the handle and following a drag.
 #include "speed_slider.h"
 
 #include "platform/arith.h"
@@ -27,16 +28,12 @@ void MoveHandle(SpeedSliderState& state, const SpeedSliderLayout& layout, double
     const double topLimit = layout.TrackTop;
     const double bottomLimit =
         double(layout.TrackHeight) + double(layout.TrackTop) - double(layout.HandleHeight);
-    if (proposed < topLimit) {
-        if (state.HandleTop != layout.TrackTop)
-            state.HandleTop = layout.TrackTop;
-    } else if (proposed <= bottomLimit) {
+    if (proposed < topLimit)
+        state.HandleTop = layout.TrackTop;
+    else if (proposed <= bottomLimit)
         state.HandleTop = static_cast<float>(proposed);
-    } else {
-        const auto bottom = static_cast<float>(bottomLimit);
-        if (state.HandleTop != bottom)
-            state.HandleTop = bottom;
-    }
+    else
+        state.HandleTop = static_cast<float>(bottomLimit);
     state.UpperTubeHeight = static_cast<float>(double(layout.HandleHeight) / 2 +
                                                double(state.HandleTop) - double(layout.TrackTop));
     state.Speed = SpeedForTube(layout, state.UpperTubeHeight);
@@ -60,7 +57,7 @@ void PlaceSlider(SpeedSliderState& state, const SpeedSliderLayout& layout, std::
 
 void SliderMouseDown(SpeedSliderState& state, int button, float y) {
     if (button == ButtonCode(MouseButton::Left)) {
-        state.Tag = QStringLiteral("1") + SingleText(y);
+        state.Tag = QStringLiteral("1") + InvariantSingleText(y);
         state.Pressed = true;
     } else {
         state.Tag = QStringLiteral("0");
@@ -125,7 +122,7 @@ bool SliderDragging(const SpeedSliderState& state) {
     return state.Tag.startsWith(u'1');
 }
 
-QString SingleText(float value) {
+QString InvariantSingleText(float value) {
     return QString::number(double(value), 'g', 7).toUpper();
 }
 

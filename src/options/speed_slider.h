@@ -1,5 +1,7 @@
 #pragma once
 
+// The speed slider's arithmetic: handle and tube placement, dragging, the speed it gives.
+
 #include "platform/desktop.h"
 
 #include <QtCore/QString>
@@ -58,7 +60,8 @@ void SliderMouseUp(SpeedSliderState& state);
 
 bool SliderDragging(const SpeedSliderState& state);
 
-// A single-precision number as the forms run-time writes it: at most seven significant digits.
-QString SingleText(float value);
+// A single-precision number as the forms run-time writes it, whatever the user's locale: at most
+// seven significant digits, "." before the fraction, "E" before the exponent.
+QString InvariantSingleText(float value);
 
 } // namespace orbo

@@ -1,3 +1,4 @@
+// Rounding half to even into fixed-width integers, the Val number reader and TrimSpaces.
 #include "arith.h"
 
 #include <charconv>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Exact arithmetic of the forms run-time: rounding half to even, Val, Trim.
+
 #include <QtCore/QStringView>
 
 #include <cstdint>

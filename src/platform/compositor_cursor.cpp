@@ -1,3 +1,4 @@
+// Parsing a compositor's cursor reports and placing them on the desktop.
 #include "compositor_cursor.h"
 
 #include <QtCore/QMetaType>

@@ -1,5 +1,7 @@
 #pragma once
 
+// A Wayland compositor's cursor report and how it becomes a position on the desktop.
+
 #include "monitors.h"
 
 #include <QtCore/QPointF>

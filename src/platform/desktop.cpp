@@ -1,8 +1,10 @@
+// The Desktop base and MakeDesktop, which picks the desktop the platform offers.
 #include "desktop.h"
 
 #include "desktop_gnome.h"
 #include "desktop_kwin.h"
 #include "desktop_qt.h"
+#include "desktop_windows.h"
 #include "desktop_x11.h"
 
 #include <QtCore/QObject>

@@ -1,3 +1,4 @@
+// What the KWin and GNOME Shell desktops share: the session bus and the cursor object.
 #include "desktop_compositor.h"
 
 #include <QtCore/QFile>

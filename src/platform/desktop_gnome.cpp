@@ -1,3 +1,4 @@
+// The GNOME Shell Wayland desktop: listening to Orbo's extension on the session bus.
 #include "desktop_gnome.h"
 
 #include "compositor_cursor.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The GNOME Shell Wayland desktop: the cursor from Orbo's GNOME Shell extension.
+
 #include "desktop.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// The KDE Plasma Wayland desktop: loading the KWin script and taking its cursor reports.
 #include "desktop_kwin.h"
 
 #include "compositor_cursor.h"

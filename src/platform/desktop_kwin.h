@@ -1,5 +1,7 @@
 #pragma once
 
+// The KDE Plasma Wayland desktop: the cursor from a KWin script of Orbo's own.
+
 #include "desktop.h"
 
 #include <memory>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Qt's own view of the desktop, and the monitors and primary screen every real desktop shares.
+
 #include "desktop.h"
 
 namespace orbo {
@@ -21,9 +23,5 @@ Monitors CurrentMonitors();
 // The primary screen's size in device-independent pixels (what the window system's "pixels"
 // are for the program), shared by every real desktop.
 QSize PrimaryScreenSize();
-
-#if defined(Q_OS_WIN)
-std::unique_ptr<Desktop> MakeWindowsDesktop();
-#endif
 
 } // namespace orbo

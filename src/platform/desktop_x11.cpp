@@ -1,3 +1,4 @@
+// The X11 desktop: XQueryPointer, asked again when XInput2 reports the pointer moving.
 #include "desktop_x11.h"
 
 #include "desktop_qt.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The X11 desktop: the cursor and buttons from XQueryPointer and XInput2.
+
 #include "desktop.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// Finding out whether the chosen platform's display can be reached.
 #include "display.h"
 
 #include <QtCore/QByteArray>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Whether the window system the program will use can be reached, before Qt tries.
+
 #include <QtCore/QString>
 
 #include <optional>

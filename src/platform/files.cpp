@@ -1,3 +1,4 @@
+// Files: skins folders, regular-file reading, names found ignoring case, text decoding.
 #include "files.h"
 
 #include <QtCore/QCoreApplication>
@@ -184,10 +185,14 @@ QString FinalPath(const QString& path) {
 } // namespace
 #endif
 
-std::optional<QString> FindEntry(const QString& parent, const QString& name) {
+bool IsEntryName(const QString& name) {
     // No file name holds a NUL; asking the file system for one only draws a warning.
-    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
-        name.contains(u'\\') || name.contains(QChar(0)))
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') &&
+           !name.contains(u'\\') && !name.contains(QChar(0));
+}
+
+std::optional<QString> FindEntry(const QString& parent, const QString& name) {
+    if (!IsEntryName(name))
         return std::nullopt;
 #ifdef Q_OS_WIN
     // Windows finds any letter case itself; the folder's listing gives the entry's own name.

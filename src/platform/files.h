@@ -1,5 +1,7 @@
 #pragma once
 
+// Files: the program's and the user's skins folders, safe reading, names inside a skin, text lines.
+
 #include <QtCore/QByteArray>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
@@ -32,8 +34,12 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes);
 // give no result. The result names an existing entry, not necessarily a regular file.
 std::optional<QString> ResolveInFolder(const QString& folder, const QString& relative);
 
-// One name inside parent: exact first, then ignoring letter case. The name itself may not hold
-// a separator.
+// Whether a name can be one entry of a folder: not empty, "." or "..", and holding no "/", "\"
+// or NUL.
+bool IsEntryName(const QString& name);
+
+// One name inside parent: exact first, then ignoring letter case. The name must be an entry
+// name (IsEntryName).
 std::optional<QString> FindEntry(const QString& parent, const QString& name);
 
 // A name Windows takes for something other than an entry of the folder: a device (CON, PRN,

@@ -1,3 +1,4 @@
+// The interval timer: deadlines one interval apart, and a fresh start after a long stall.
 #include "interval_timer.h"
 
 #include <algorithm>
@@ -19,7 +20,8 @@ void IntervalSchedule::Start(Clock::time_point now) {
 
 void IntervalSchedule::Fired(Clock::time_point now) {
     last_ += interval_;
-    // A short hiccup is made up for by firing sooner.
+    // A next deadline already more than an interval (at least kCatchUp) past means a long stall:
+    // the schedule starts afresh from now instead of firing a burst to make it up.
     if (Deadline() < now - std::max<Clock::duration>(interval_, kCatchUp))
         last_ = now;
 }

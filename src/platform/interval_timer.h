@@ -1,5 +1,7 @@
 #pragma once
 
+// The forms run-time's Timer, whose firings keep to their deadlines.
+
 #include <QtCore/QObject>
 #include <QtCore/QTimer>
 

@@ -1,3 +1,4 @@
+// Monitors: scaling between device pixels and pixels, spans of touching monitors, bringing back.
 #include "monitors.h"
 
 #include <QtGui/QImage>

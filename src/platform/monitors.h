@@ -1,5 +1,7 @@
 #pragma once
 
+// Monitors: device and device-independent pixels, spans along an axis, bringing a window back.
+
 #include "units.h"
 
 #include <QtCore/QPoint>
@@ -44,14 +46,6 @@ QPoint DeviceFromPixels(const Monitors& monitors, QPoint pixels);
 // A window's rectangle: its corner as above, its size at the scale of the monitor that holds it.
 QRect DeviceFromPixels(const Monitors& monitors, const QRect& pixels);
 QRect PixelsFromDevice(const Monitors& monitors, const QRect& device);
-
-// A window's place in twips.
-struct TwipsRect {
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-};
 
 // How far a window can go along one axis (twips, High exclusive): the run of monitors, each
 // touching the next on the window system's screen, that lie across the window's band on the other

@@ -1,3 +1,4 @@
+// Native window calls on X11 and Windows: shape, place and the "above" state.
 #include "native_window.h"
 
 #include "desktop_qt.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Native window calls: SetWindowRgn, SetWindowPos and the window's stacking.
+
 #include <QtGui/QRegion>
 
 class QWidget;

@@ -1,3 +1,4 @@
+// Loading and decoding pictures, with see-through pixels made the colour of their role.
 #include "picture.h"
 
 #include "files.h"
@@ -16,7 +17,7 @@ constexpr qint64 kMaxPictureFileBytes = 300LL * 1024 * 1024;
 QRgb SeeThroughColour(PictureRole role) {
     switch (role) {
     case PictureRole::Background:
-        return qRgb(255, 0, 255);
+        return kMagentaRgb;
     case PictureRole::Pic:
         return qRgb(0, 0, 0);
     case PictureRole::Mask:
@@ -56,6 +57,11 @@ int Picture::WidthHimetric() const {
 
 int Picture::HeightHimetric() const {
     return image_ ? PixelsToHimetric(image_->height()) : 0;
+}
+
+TwipsSize Picture::SizeInTwips(const Units& units) const {
+    return {units.ScaleX(WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips),
+            units.ScaleY(HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips)};
 }
 
 std::optional<Picture> DecodePicture(const QByteArray& bytes, PictureRole role) {

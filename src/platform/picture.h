@@ -1,5 +1,9 @@
 #pragma once
 
+// Picture: an immutable shared image, its sizes, the magenta key colour and the loader.
+
+#include "units.h"
+
 #include <QtCore/QString>
 #include <QtGui/QImage>
 
@@ -20,6 +24,8 @@ public:
     // Natural size in whole HIMETRIC units; 0 for an empty picture.
     int WidthHimetric() const;
     int HeightHimetric() const;
+    // Natural size in twips, the HIMETRIC size converted by the units; 0 x 0 when empty.
+    TwipsSize SizeInTwips(const Units& units) const;
     // Same picture object (not merely equal pixels).
     bool SameAs(const Picture& other) const { return image_ == other.image_; }
     const void* Identity() const { return image_.get(); }
@@ -35,6 +41,9 @@ enum class PictureRole {
     Pic,        // black: SRCPAINT leaves the destination alone
     Mask,       // white: SRCAND leaves the destination alone
 };
+
+// The key colour: background pixels of exactly this colour lie outside the window's shape.
+inline constexpr QRgb kMagentaRgb = qRgb(255, 0, 255);
 
 // Largest width or height accepted from a file; larger ones are refused unread.
 inline constexpr int kMaxPictureSide = 8192;

@@ -1,3 +1,4 @@
+// Rectangle and ellipse regions and their combination.
 #include "region.h"
 
 namespace orbo {

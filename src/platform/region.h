@@ -1,5 +1,7 @@
 #pragma once
 
+// The window system's region calls over QRegion.
+
 #include <QtGui/QRegion>
 
 namespace orbo {

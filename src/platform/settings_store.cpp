@@ -1,3 +1,4 @@
+// The settings store: an INI file on Linux, the registry on Windows, and an in-memory one.
 #include "settings_store.h"
 
 #include "files.h"

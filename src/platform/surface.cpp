@@ -1,3 +1,4 @@
+// Surface: collecting drawing calls and applying only what changed to the frame.
 #include "surface.h"
 
 #include "monitors.h"
@@ -31,7 +32,7 @@ void Surface::Cls() {
 }
 
 bool Surface::PaintPicture(const Picture& picture, float x, float y,
-                           const std::optional<SourceRect>& source, RasterOp op) {
+                           const std::optional<TwipsRect>& source, RasterOp op) {
     if (picture.IsEmpty())
         return false;
     const auto left = units_.PixelsX(x);

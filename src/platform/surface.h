@@ -1,5 +1,7 @@
 #pragma once
 
+// Surface: the creature window's back buffer, its picture drawing and presenting.
+
 #include "picture.h"
 #include "units.h"
 
@@ -22,14 +24,6 @@ enum class RasterOp : std::uint32_t {
     Paint = 0xEE0086, // destination OR source
 };
 
-// A rectangle of a picture, in the picture's own twips.
-struct SourceRect {
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-};
-
 // The creature window's drawing: a back buffer holding the background colour and picture, onto
 // which the eyes are combined. Drawing calls are collected and applied when the frame is
 // presented; a frame made of the very same calls as the one before costs no pixel work at all.
@@ -44,10 +38,11 @@ public:
 
     // Erases everything drawn since the last clear: background colour and picture remain.
     void Cls();
-    // Draws a picture (or a part of it) at (x, y) in twips, unstretched, combined by op.
+    // Draws a picture (or a part of it, in the picture's own twips) at (x, y) in twips,
+    // unstretched, combined by op.
     // Fails (draws nothing) for an empty picture or a position that is no whole pixel value.
     bool PaintPicture(const Picture& picture, float x, float y,
-                      const std::optional<SourceRect>& source, RasterOp op);
+                      const std::optional<TwipsRect>& source, RasterOp op);
     // The colour at pixel (x, y) of the presented frame as 0x00BBGGRR; all bits set outside
     // the surface.
     std::uint32_t GetPixel(int x, int y) const;
@@ -99,6 +94,6 @@ constexpr QRgb RgbFromColorRef(std::uint32_t color) {
     return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                 static_cast<int>((color >> 16) & 0xFF));
 }
-inline constexpr std::uint32_t kMagenta = 0x00FF00FF;
+inline constexpr std::uint32_t kMagenta = ColorRef(kMagentaRgb);
 
 } // namespace orbo

@@ -1,3 +1,4 @@
+// Turning termination signals and end-of-session messages into a call on the event loop.
 #include "termination.h"
 
 #include <QtCore/QObject>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Requests from the system to end the program: signals on Unix, the session's end on Windows.
+
 #include <functional>
 
 class QObject;

@@ -1,3 +1,4 @@
+// Conversions between twips, pixels and HIMETRIC.
 #include "units.h"
 
 #include "arith.h"

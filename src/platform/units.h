@@ -1,5 +1,7 @@
 #pragma once
 
+// Units: twips, pixels and HIMETRIC, and rectangles and sizes in twips.
+
 #include <cstdint>
 #include <optional>
 
@@ -29,6 +31,22 @@ struct Units {
     // single precision, then nearest with halves to even.
     std::optional<std::int16_t> Pixels16X(float twips) const;
     std::optional<std::int16_t> Pixels16Y(float twips) const;
+};
+
+// A place and size in twips: a window's, a control's, or a part of a picture in its own twips.
+struct TwipsRect {
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+
+    bool operator==(const TwipsRect&) const = default;
+};
+
+// A size in twips.
+struct TwipsSize {
+    float Width = 0;
+    float Height = 0;
 };
 
 // A picture's natural size in whole HIMETRIC units (at 96 pixels per inch).

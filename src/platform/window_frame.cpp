@@ -1,3 +1,4 @@
+// Reading a window's frame, shown or still to come, from Qt or the X11 window manager.
 #include "window_frame.h"
 
 #include <QtGui/QGuiApplication>

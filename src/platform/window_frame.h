@@ -1,5 +1,7 @@
 #pragma once
 
+// The frame the window system puts around a top-level window.
+
 #include <QtCore/QMargins>
 #include <QtCore/QPoint>
 

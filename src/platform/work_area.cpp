@@ -1,3 +1,4 @@
+// The work area of the monitor a window overlaps most.
 #include "work_area.h"
 
 #include "desktop_qt.h"

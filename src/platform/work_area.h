@@ -1,5 +1,7 @@
 #pragma once
 
+// The work area of the monitor a window stands on.
+
 #include <QtCore/QList>
 #include <QtCore/QRect>
 

@@ -1,3 +1,4 @@
+// Qt's X11 connection and window properties for the native-window code.
 // Qt's headers before Xlib's, whose macros (Bool, Status, CursorShape) break them.
 #include <QtGui/QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>

@@ -1,3 +1,4 @@
+// The built-in pictures and Orbo's icon, read from the compiled-in resources.
 #include "resources.h"
 
 #include <QtCore/QFile>

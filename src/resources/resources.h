@@ -1,5 +1,7 @@
 #pragma once
 
+// The built-in pictures and Orbo's icon, compiled into the program.
+
 #include "platform/picture.h"
 
 #include <QtGui/QIcon>

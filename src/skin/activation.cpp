@@ -42,10 +42,10 @@ void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Un
     const Picture back = window.Picture();
     // An empty picture cannot be measured: the window keeps its size.
     if (!back.IsEmpty()) {
-        const float w = units.ScaleX(back.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
+        const float w = back.SizeInTwips(units).Width;
         if (window.Width() != w)
             window.SetWidth(w);
-        const float h = units.ScaleY(back.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
+        const float h = back.SizeInTwips(units).Height;
         if (window.Height() != h)
             window.SetHeight(h);
     }

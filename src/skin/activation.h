@@ -4,15 +4,13 @@
 #include "platform/creature_window.h"
 #include "platform/desktop.h"
 #include "skin/default_skin.h"
+#include "skin/skin_name.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
 namespace orbo {
-
-// The name that stands for the built-in skin (as does the empty name).
-inline const QString kNoSkin = QStringLiteral("< none >");
 
 // Everything ActivateSkin works with besides the name asked for.
 struct SkinContext {

@@ -1,3 +1,4 @@
+// The built-in skin's pictures loaded and its record filled: one background, two "auto" eyes.
 #include "default_skin.h"
 
 #include "resources/resources.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The built-in skin: its five pictures and its record.
+
 #include "platform/creature_window.h"
 #include "platform/picture.h"
 #include "platform/units.h"

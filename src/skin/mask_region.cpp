@@ -1,3 +1,4 @@
+// The window's shape from a background picture, built from runs of non-key pixels.
 #include "mask_region.h"
 
 #include "platform/region.h"
@@ -11,12 +12,9 @@
 namespace orbo {
 
 QSize MaskSurfaceSize(const Picture& picture, const Units& units) {
-    const float width =
-        units.ScaleX(picture.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
-    const float height =
-        units.ScaleY(picture.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
-    return QSize(std::max(0, units.PixelsX(width).value_or(0)),
-                 std::max(0, units.PixelsY(height).value_or(0)));
+    const TwipsSize twips = picture.SizeInTwips(units);
+    return QSize(std::max(0, units.PixelsX(twips.Width).value_or(0)),
+                 std::max(0, units.PixelsY(twips.Height).value_or(0)));
 }
 
 QRegion BuildMaskRegion(const Picture& picture, std::uint32_t transparent, const Units& units) {

@@ -1,5 +1,7 @@
 #pragma once
 
+// The window's shape from a background picture: every pixel not of the key colour.
+
 #include "platform/picture.h"
 #include "platform/units.h"
 

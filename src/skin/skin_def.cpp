@@ -1,4 +1,7 @@
+// The skin record's kind texts, kind names and eye list.
 #include "skin_def.h"
+
+#include "platform/arith.h"
 
 namespace orbo {
 
@@ -12,17 +15,11 @@ QString KindText::ToString() const {
 }
 
 EyeKind ClassifyKind(const KindText& kind) {
-    const auto& c = kind.Chars();
-    int first = 0;
-    int last = KindText::kLength;
-    while (first < last && c[first] == u' ')
-        ++first;
-    while (last > first && c[last - 1] == u' ')
-        --last;
+    const QStringView trimmed = TrimSpaces(QStringView(kind.Chars().data(), KindText::kLength));
     char16_t word[KindText::kLength] = {};
-    const int length = last - first;
-    for (int i = 0; i < length; ++i)
-        word[i] = QChar(c[first + i]).toLower().unicode();
+    const qsizetype length = trimmed.size();
+    for (qsizetype i = 0; i < length; ++i)
+        word[i] = trimmed[i].toLower().unicode();
     const std::u16string_view w(word, static_cast<size_t>(length));
     if (w == u"frames" || w == u"direct")
         return EyeKind::Frames;

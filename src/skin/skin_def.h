@@ -1,5 +1,7 @@
 #pragma once
 
+// The skin record: SkinDef, its eyes, and the eye kinds.
+
 #include "platform/picture.h"
 
 #include <QtCore/QString>
@@ -45,6 +47,9 @@ struct EyeDef {
     Picture Pic;
     Picture Mask;
 };
+
+// The eye count is an unsigned byte: a skin has at most this many eyes.
+inline constexpr int kMaxEyes = 255;
 
 struct SkinDef {
     QString Name;

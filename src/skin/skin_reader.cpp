@@ -1,3 +1,4 @@
+// The Skin.ini reader: lines parsed, then applied by section to the record.
 #include "skin_reader.h"
 
 #include "platform/arith.h"
@@ -120,20 +121,7 @@ std::optional<Picture> LoadSkinPicture(const PairTarget& target, QStringView val
 }
 
 Step ApplyInfo(const PairTarget& target, const QString& key, QStringView value) {
-    struct Entry {
-        const char16_t* Key;
-        QString SkinDef::*Field;
-        const char* Name;
-    };
-    static constexpr Entry kInfoKeys[] = {
-        {u"name", &SkinDef::Name, "Name"},
-        {u"creator", &SkinDef::Creator, "Creator"},
-        {u"homepage", &SkinDef::HomePage, "HomePage"},
-        {u"email", &SkinDef::Email, "Email"},
-        {u"date", &SkinDef::Date, "Date"},
-        {u"comment", &SkinDef::Comment, "Comment"},
-    };
-    for (const Entry& entry : kInfoKeys) {
+    for (const SkinInfoKey& entry : kSkinInfoKeys) {
         if (key == entry.Key) {
             target.Skin.*entry.Field = value.toString();
             return Applied(target, entry.Name, value);
@@ -157,8 +145,8 @@ Step ApplySetting(const PairTarget& target, const QString& key, QStringView valu
         double count = Val(value);
         if (!(count >= 0)) // NaN counts as below 0
             count = 0;
-        if (count > 255)
-            count = 255;
+        if (count > kMaxEyes)
+            count = kMaxEyes;
         const int upper = RoundToInt32(count).value_or(0);
         target.Skin.ReDimEyes(upper);
         Step step = Applied(target, "Eyes", value);

@@ -1,6 +1,6 @@
 #pragma once
 
-// The Skin.ini reader.
+// The Skin.ini reader: its dialect line by line, what each line did, and its return contract.
 //
 // Bytes. The file is read as at most kMaxSkinFileBytes bytes; of a longer file only the lines
 // that end within that first part are read. The bytes are UTF-8 when they are valid UTF-8 (a
@@ -70,6 +70,22 @@ inline constexpr qsizetype kMaxSkinLineLength = 64 * 1024;
 struct SkinTarget {
     SkinDef& Skin;
     Units ScreenUnits;
+};
+
+// The keys of the "info" section, in the record's order, each with the text it fills and that
+// field's name.
+struct SkinInfoKey {
+    const char16_t* Key;
+    QString SkinDef::*Field;
+    const char* Name;
+};
+inline constexpr SkinInfoKey kSkinInfoKeys[] = {
+    {u"name", &SkinDef::Name, "Name"},
+    {u"email", &SkinDef::Email, "Email"},
+    {u"homepage", &SkinDef::HomePage, "HomePage"},
+    {u"creator", &SkinDef::Creator, "Creator"},
+    {u"date", &SkinDef::Date, "Date"},
+    {u"comment", &SkinDef::Comment, "Comment"},
 };
 
 // What the section a line falls in is read as.

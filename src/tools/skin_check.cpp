@@ -85,7 +85,7 @@ bool HasMagenta(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == 0xFF00FF)
+            if ((line[x] & RGB_MASK) == (kMagentaRgb & RGB_MASK))
                 return true;
     }
     return false;
@@ -197,9 +197,9 @@ std::vector<QString> LineWarnings(const std::vector<SkinLineOutcome>& lines) {
     }
     // The About Skin page shows every info text; those the skin leaves out are the built-in's.
     QStringList unset;
-    for (const char* key : {"name", "email", "homepage", "creator", "date", "comment"})
-        if (!infoSet.contains(QString::fromLatin1(key)))
-            unset << QString::fromLatin1(key);
+    for (const SkinInfoKey& info : kSkinInfoKeys)
+        if (!infoSet.contains(QString::fromUtf16(info.Key)))
+            unset << QString::fromUtf16(info.Key);
     if (!unset.isEmpty())
         warnings.push_back(QStringLiteral("info not set (About Skin shows the built-in skin's): ") +
                            unset.join(QStringLiteral(", ")));
@@ -233,7 +233,7 @@ void Summarise(QTextStream& out, const Creature& creature) {
     out << "  Window:     " << SizeText(window.Geometry.Pixels().size()) << " pixels\n";
     out << "  Shape:      " << PixelCount(window.Region) << " pixels\n";
     out << "  Eyes:       " << s.EyesUBound() << " (element 0 is never drawn)\n";
-    for (int i = 1; i <= s.EyesUBound() && i <= 255; ++i) {
+    for (int i = 1; i <= s.EyesUBound() && i <= kMaxEyes; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
         out << "    eye " << i << ": kind " << KindForDisplay(e.Kind) << ", box "
             << Px(units.ExactPixelsX(e.X)) << "," << Px(units.ExactPixelsY(e.Y)) << " size "
@@ -263,11 +263,8 @@ std::vector<QString> SkinWarnings(const Creature& creature) {
                                    .arg(Quoted(e.Kind.ToString().trimmed())));
         const bool boxIsSize = kind == EyeKind::Auto || kind == EyeKind::Rect;
         if (boxIsSize && !e.Pic.IsEmpty()) {
-            const float pw =
-                units.ScaleX(e.Pic.WidthHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
-            const float ph =
-                units.ScaleY(e.Pic.HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips);
-            if (pw > e.Width || ph > e.Height)
+            const TwipsSize picture = e.Pic.SizeInTwips(units);
+            if (picture.Width > e.Width || picture.Height > e.Height)
                 warnings.push_back(QStringLiteral("eye %1: its picture (%2 pixels) is larger than "
                                                   "its box (%3x%4 pixels)")
                                        .arg(i)

@@ -1,3 +1,4 @@
+// orbo-skin-check: reads a skin as Orbo does and reports, or renders it.
 #include "tools/skin_check.h"
 
 #include <QtCore/QCoreApplication>

@@ -1,3 +1,4 @@
+// orbo-skin-import: turns eye themes of the Xfce and GNOME eyes applets into Orbo skins.
 #include "platform/files.h"
 #include "tools/theme_import.h"
 

@@ -1,8 +1,10 @@
+// Importing an eyes applet theme: read, fitted, written as a skin, read back, moved into place.
 #include "theme_import.h"
 
 #include "platform/files.h"
 #include "platform/picture.h"
 #include "skin/skin_def.h"
+#include "skin/skin_name.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QBuffer>
@@ -30,8 +32,7 @@ constexpr qint64 kMaxConfigBytes = 64 * 1024;
 constexpr qint64 kMaxThemePictureBytes = 64 * 1024 * 1024;
 constexpr int kMinFrames = 16;
 constexpr int kMaxFrames = 64;
-// An opaque pixel of exactly this colour would cut a hole in the creature.
-constexpr QRgb kHoleColour = 0xFFFF00FF;
+// An opaque pixel of exactly the key colour would cut a hole in the creature: it becomes this.
 constexpr QRgb kNearMagenta = 0xFFFE00FF;
 
 // The first run of digits, saturating.
@@ -87,8 +88,8 @@ QImage Background(const QImage& eye, int eyes) {
         const auto* in = reinterpret_cast<const QRgb*>(eye.constScanLine(y));
         auto* out = reinterpret_cast<QRgb*>(back.scanLine(y));
         for (int x = 0; x < eye.width(); ++x) {
-            QRgb pixel = Opaque(in[x]) ? (in[x] | 0xFF000000) : kHoleColour;
-            if (Opaque(in[x]) && pixel == kHoleColour)
+            QRgb pixel = Opaque(in[x]) ? (in[x] | 0xFF000000) : kMagentaRgb;
+            if (Opaque(in[x]) && pixel == kMagentaRgb)
                 pixel = kNearMagenta;
             for (int i = 0; i < eyes; ++i)
                 out[i * eye.width() + x] = pixel;
@@ -172,21 +173,16 @@ QString InfoValue(QString text) {
     return text.simplified();
 }
 
+// The importer also keeps control characters out of the folder's name.
 bool ValidSkinName(const QString& name) {
-    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') ||
-        name.contains(u'\\') || name.endsWith(QStringLiteral(".zip")))
-        return false;
-    return std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20; });
+    return CanBeSkinName(name) &&
+           std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x20; });
 }
 
 bool Exists(const QString& path) {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
 }
-
-struct Refusal {
-    QString Text;
-};
 
 // The skin read back as the creature reads it: it must be read to the end.
 std::optional<QString> ReadBack(const QString& folder, int eyes) {
@@ -386,118 +382,137 @@ ThemeOrigin FindThemeOrigin(const QString& themeFolder, const PackageLookup& loo
     return {creator, comment};
 }
 
-ImportResult ImportTheme(const ImportRequest& request) {
-    ImportResult result;
-    const QString folder = request.ThemeFolder;
-    const QString themeName =
-        QFileInfo(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())).fileName();
-    const auto refuse = [&](const QString& why) {
-        result.Error = folder + QStringLiteral(": ") + why;
-        return result;
-    };
+namespace {
 
+// A theme's eye and pupil pictures and numbers, checked.
+struct Theme {
+    QImage Eye;
+    QImage Pupil;
+    int Eyes = 0;
+    qint64 Wall = 0;
+};
+
+// Reads the theme's "config" and pictures; what makes it no theme to import, if anything.
+std::optional<QString> ReadTheme(const QString& folder, Theme& theme) {
     const auto configPath = FindEntry(folder, QStringLiteral("config"));
     const auto configBytes =
         configPath ? ReadRegularFile(*configPath, kMaxConfigBytes) : std::nullopt;
     if (!QFileInfo(folder).isDir() || !configBytes)
-        return refuse(QStringLiteral("not a theme folder (it has no readable file \"config\")"));
+        return QStringLiteral("not a theme folder (it has no readable file \"config\")");
     const ThemeConfig config = ParseThemeConfig(*configBytes);
     if (!config.EyePixmap && !config.PupilPixmap && !config.NumEyes && !config.WallThickness)
-        return refuse(QStringLiteral("not a theme folder (its \"config\" names no eyes)"));
+        return QStringLiteral("not a theme folder (its \"config\" names no eyes)");
     if (!config.WallThickness)
-        return refuse(QStringLiteral("\"config\" gives no number for wall-thickness"));
+        return QStringLiteral("\"config\" gives no number for wall-thickness");
     if (!config.NumEyes)
-        return refuse(QStringLiteral("\"config\" gives no number for num-eyes"));
-    if (*config.NumEyes < 1 || *config.NumEyes > 255)
-        return refuse(QStringLiteral("num-eyes is %1, not 1 to 255").arg(*config.NumEyes));
+        return QStringLiteral("\"config\" gives no number for num-eyes");
+    if (*config.NumEyes < 1 || *config.NumEyes > kMaxEyes)
+        return QStringLiteral("num-eyes is %1, not 1 to %2").arg(*config.NumEyes).arg(kMaxEyes);
     const auto picture = [&](const std::optional<QString>& file) {
         return file ? LoadThemePicture(folder, *file) : std::nullopt;
     };
     const auto eye = picture(config.EyePixmap);
     if (!eye)
-        return refuse(config.EyePixmap
-                          ? QStringLiteral("eye picture \"%1\" is missing or cannot be read")
-                                .arg(*config.EyePixmap)
-                          : QStringLiteral("\"config\" names no eye-pixmap"));
+        return config.EyePixmap ? QStringLiteral("eye picture \"%1\" is missing or cannot be read")
+                                      .arg(*config.EyePixmap)
+                                : QStringLiteral("\"config\" names no eye-pixmap");
     const auto pupil = picture(config.PupilPixmap);
     if (!pupil)
-        return refuse(config.PupilPixmap
-                          ? QStringLiteral("pupil picture \"%1\" is missing or cannot be read")
-                                .arg(*config.PupilPixmap)
-                          : QStringLiteral("\"config\" names no pupil-pixmap"));
+        return config.PupilPixmap
+                   ? QStringLiteral("pupil picture \"%1\" is missing or cannot be read")
+                         .arg(*config.PupilPixmap)
+                   : QStringLiteral("\"config\" names no pupil-pixmap");
+    theme = {*eye, *pupil, static_cast<int>(*config.NumEyes), *config.WallThickness};
+    if (static_cast<qint64>(theme.Eye.width()) * theme.Eyes > kMaxPictureSide)
+        return QStringLiteral("%1 eyes of %2 pixels make a background wider than %3 pixels")
+            .arg(theme.Eyes)
+            .arg(theme.Eye.width())
+            .arg(kMaxPictureSide);
+    return std::nullopt;
+}
 
-    const int eyes = static_cast<int>(*config.NumEyes);
-    const QSize eyeSize = eye->size();
-    const QSize pupilSize = pupil->size();
-    if (static_cast<qint64>(eyeSize.width()) * eyes > kMaxPictureSide)
-        return refuse(QStringLiteral("%1 eyes of %2 pixels make a background wider than %3 pixels")
-                          .arg(eyes)
-                          .arg(eyeSize.width())
-                          .arg(kMaxPictureSide));
+// Where the pupil moves within one eye picture.
+struct PupilTravel {
+    QSize Travel; // twice the radii of the ellipse the pupil's centre keeps to
+    QSize Box;    // the pupil plus its travel: the skin's eye box
+    QPoint InEye; // the box's top-left corner in the eye picture
+};
 
-    // Twice the radii of the ellipse the pupil's centre keeps to: the pupil's travel.
-    const qint64 wall = *config.WallThickness;
-    QSize travel(static_cast<int>(std::clamp<qint64>(eyeSize.width() - wall - pupilSize.width(), -1,
-                                                     kMaxPictureSide)),
-                 static_cast<int>(std::clamp<qint64>(eyeSize.height() - wall - pupilSize.height(),
-                                                     -1, kMaxPictureSide)));
-    if (travel.width() < 0 || travel.height() < 0) {
-        result.Warnings.append(
-            folder + QStringLiteral(": a %1 x %2 pupil in a %3 x %4 eye with walls of %5 has no "
-                                    "room to move: it stays at rest")
-                         .arg(pupilSize.width())
-                         .arg(pupilSize.height())
-                         .arg(eyeSize.width())
-                         .arg(eyeSize.height())
-                         .arg(wall));
-        travel = QSize(0, 0);
+// A pupil with no room between the walls stays at rest, which warning says.
+PupilTravel FitPupil(const Theme& theme, std::optional<QString>& warning) {
+    const QSize eye = theme.Eye.size();
+    const QSize pupil = theme.Pupil.size();
+    const auto room = [&](int eyeSide, int pupilSide) {
+        return static_cast<int>(
+            std::clamp<qint64>(eyeSide - theme.Wall - pupilSide, -1, kMaxPictureSide));
+    };
+    PupilTravel fit;
+    fit.Travel = QSize(room(eye.width(), pupil.width()), room(eye.height(), pupil.height()));
+    if (fit.Travel.width() < 0 || fit.Travel.height() < 0) {
+        warning = QStringLiteral("a %1 x %2 pupil in a %3 x %4 eye with walls of %5 has no room to "
+                                 "move: it stays at rest")
+                      .arg(pupil.width())
+                      .arg(pupil.height())
+                      .arg(eye.width())
+                      .arg(eye.height())
+                      .arg(theme.Wall);
+        fit.Travel = QSize(0, 0);
     }
-    const QSize box = pupilSize + travel;
+    fit.Box = pupil + fit.Travel;
     // Centred on the eye: its centre at rest is the eye's, to half a pixel.
-    const QPoint inEye((eyeSize.width() - box.width()) / 2, (eyeSize.height() - box.height()) / 2);
+    fit.InEye = QPoint((eye.width() - fit.Box.width()) / 2, (eye.height() - fit.Box.height()) / 2);
+    return fit;
+}
 
-    const QString name = request.Name.isEmpty() ? themeName : request.Name;
+// Where the new skin folder goes.
+struct Destination {
+    QString Into;   // the skins folder, made when missing
+    QString Target; // the skin folder
+    bool Replace = false;
+};
+
+// What keeps the skin from going there, if anything.
+std::optional<QString> FindDestination(const ImportRequest& request, const QString& name,
+                                       Destination& to) {
     if (!ValidSkinName(name))
-        return refuse(QStringLiteral("\"%1\" cannot name a skin folder").arg(name));
+        return QStringLiteral("\"%1\" cannot name a skin folder").arg(name);
     if (request.Into.isEmpty())
-        return refuse(QStringLiteral("no skins folder to import into"));
-    const QString into = QDir(request.Into).absolutePath();
-    if (!QDir().mkpath(into))
-        return refuse(QStringLiteral("cannot make the skins folder %1").arg(into));
-    const QString target = QDir(into).absoluteFilePath(name);
-    const bool replace = Exists(target);
-    if (replace && !request.Force) {
-        result.Error =
-            target + QStringLiteral(" already exists: not replaced (--force replaces it)");
-        return result;
-    }
+        return QStringLiteral("no skins folder to import into");
+    to.Into = QDir(request.Into).absolutePath();
+    if (!QDir().mkpath(to.Into))
+        return QStringLiteral("cannot make the skins folder %1").arg(to.Into);
+    to.Target = QDir(to.Into).absoluteFilePath(name);
+    to.Replace = Exists(to.Target);
+    return std::nullopt;
+}
 
-    std::vector<QPoint> at;
-    int frames = 0;
-    if (request.Kind == ImportKind::Frames) {
-        frames = FrameCount(travel, box.width());
-        if (frames < kMinFrames)
-            return refuse(QStringLiteral("%1 frames of %2 pixels make a strip wider than %3 pixels")
-                              .arg(kMinFrames)
-                              .arg(box.width())
-                              .arg(kMaxPictureSide));
-        for (int k = 0; k < frames; ++k)
-            at.push_back(PupilAtWall(k, frames, travel));
-    } else {
+// The pupil's places in the frames of its picture: one at rest for "auto", one at the wall per
+// direction for "frames". What keeps the strip from being made, if anything.
+std::optional<QString> PlacePupils(ImportKind kind, const PupilTravel& fit,
+                                   std::vector<QPoint>& at) {
+    if (kind != ImportKind::Frames) {
         at.push_back(QPoint(0, 0));
+        return std::nullopt;
     }
-    const PupilPair pupils =
-        DrawPupils(*pupil, request.Kind == ImportKind::Frames ? box : pupilSize, at);
+    const int frames = FrameCount(fit.Travel, fit.Box.width());
+    if (frames < kMinFrames)
+        return QStringLiteral("%1 frames of %2 pixels make a strip wider than %3 pixels")
+            .arg(kMinFrames)
+            .arg(fit.Box.width())
+            .arg(kMaxPictureSide);
+    for (int k = 0; k < frames; ++k)
+        at.push_back(PupilAtWall(k, frames, fit.Travel));
+    return std::nullopt;
+}
 
-    QTemporaryDir work(into + QStringLiteral("/.orbo-import-XXXXXX"));
-    if (!work.isValid())
-        return refuse(QStringLiteral("cannot write into %1").arg(into));
-    const QString out = work.path();
-    // A temporary folder is private; a skin is for everybody who may read the skins folder.
-    QFile::setPermissions(out, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                   QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                                   QFile::ExeOther);
+// The name of the pupil's picture, without ".bmp"; its mask adds "-mask".
+QString PupilFile(ImportKind kind) {
+    return kind == ImportKind::Frames ? QStringLiteral("pupils") : QStringLiteral("pupil");
+}
 
+// Skin.ini: the information, the background, and an eye box over each eye picture.
+QString SkinIni(const ImportRequest& request, const QString& themeName, const Theme& theme,
+                const PupilTravel& fit, int frames) {
     QString ini;
     ini += QStringLiteral("; Made by orbo-skin-import from the eyes theme %1\r\n")
                .arg(InfoValue(themeName));
@@ -509,37 +524,89 @@ ImportResult ImportTheme(const ImportRequest& request) {
         request.Date.isEmpty() ? QDate::currentDate().toString(Qt::ISODate) : request.Date;
     ini += QStringLiteral("date=") + InfoValue(date) + QStringLiteral("\r\n");
     ini += QStringLiteral("comment=") + InfoValue(request.Origin.Comment) + QStringLiteral("\r\n");
-    ini += QStringLiteral("[setting]\r\nback=back.bmp\r\neyes=%1\r\n").arg(eyes);
-    for (int i = 1; i <= eyes; ++i) {
+    ini += QStringLiteral("[setting]\r\nback=back.bmp\r\neyes=%1\r\n").arg(theme.Eyes);
+    const QString pic = PupilFile(request.Kind);
+    for (int i = 1; i <= theme.Eyes; ++i) {
         ini += QStringLiteral("[eye%1]\r\n").arg(i);
         ini += QStringLiteral("xy=%1,%2\r\n")
-                   .arg((i - 1) * eyeSize.width() + inEye.x())
-                   .arg(inEye.y());
-        ini += QStringLiteral("size=%1,%2\r\n").arg(box.width()).arg(box.height());
+                   .arg((i - 1) * theme.Eye.width() + fit.InEye.x())
+                   .arg(fit.InEye.y());
+        ini += QStringLiteral("size=%1,%2\r\n").arg(fit.Box.width()).arg(fit.Box.height());
         if (request.Kind == ImportKind::Frames)
-            ini += QStringLiteral(
-                       "type=frames\r\nframes=%1\r\npic=pupils.bmp\r\nmask=pupils-mask.bmp\r\n")
-                       .arg(frames);
+            ini += QStringLiteral("type=frames\r\nframes=%1\r\n").arg(frames);
         else
-            ini += QStringLiteral("type=auto\r\npic=pupil.bmp\r\nmask=pupil-mask.bmp\r\n");
+            ini += QStringLiteral("type=auto\r\n");
+        ini += QStringLiteral("pic=%1.bmp\r\nmask=%1-mask.bmp\r\n").arg(pic);
     }
-    const QString pic =
-        request.Kind == ImportKind::Frames ? QStringLiteral("pupils") : QStringLiteral("pupil");
-    QFile file(out + QStringLiteral("/Skin.ini"));
-    const QByteArray iniBytes = ini.toUtf8();
-    if (!Save(Background(*eye, eyes), out, QStringLiteral("back.bmp")) ||
-        !Save(pupils.Pic, out, pic + QStringLiteral(".bmp")) ||
-        !Save(pupils.Mask, out, pic + QStringLiteral("-mask.bmp")) ||
-        !file.open(QIODevice::WriteOnly) || file.write(iniBytes) != iniBytes.size() ||
-        !file.flush())
+    return ini;
+}
+
+// Writes the background, the pupil's picture and mask, and Skin.ini into folder; whether all of
+// it was written.
+bool WriteSkin(const QString& folder, const Theme& theme, const PupilPair& pupils, ImportKind kind,
+               const QByteArray& ini) {
+    const QString pic = PupilFile(kind);
+    QFile file(folder + QStringLiteral("/Skin.ini"));
+    return Save(Background(theme.Eye, theme.Eyes), folder, QStringLiteral("back.bmp")) &&
+           Save(pupils.Pic, folder, pic + QStringLiteral(".bmp")) &&
+           Save(pupils.Mask, folder, pic + QStringLiteral("-mask.bmp")) &&
+           file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size() && file.flush();
+}
+
+} // namespace
+
+ImportResult ImportTheme(const ImportRequest& request) {
+    ImportResult result;
+    const QString folder = request.ThemeFolder;
+    const QString themeName =
+        QFileInfo(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())).fileName();
+    const auto refuse = [&](const QString& why) {
+        result.Error = folder + QStringLiteral(": ") + why;
+        return result;
+    };
+
+    Theme theme;
+    if (const auto why = ReadTheme(folder, theme))
+        return refuse(*why);
+    std::optional<QString> warning;
+    const PupilTravel fit = FitPupil(theme, warning);
+    if (warning)
+        result.Warnings.append(folder + QStringLiteral(": ") + *warning);
+
+    Destination to;
+    if (const auto why =
+            FindDestination(request, request.Name.isEmpty() ? themeName : request.Name, to))
+        return refuse(*why);
+    if (to.Replace && !request.Force) {
+        result.Error =
+            to.Target + QStringLiteral(" already exists: not replaced (--force replaces it)");
+        return result;
+    }
+
+    std::vector<QPoint> at;
+    if (const auto why = PlacePupils(request.Kind, fit, at))
+        return refuse(*why);
+    const PupilPair pupils = DrawPupils(
+        theme.Pupil, request.Kind == ImportKind::Frames ? fit.Box : theme.Pupil.size(), at);
+
+    QTemporaryDir work(to.Into + QStringLiteral("/.orbo-import-XXXXXX"));
+    if (!work.isValid())
+        return refuse(QStringLiteral("cannot write into %1").arg(to.Into));
+    const QString out = work.path();
+    // A temporary folder is private; a skin is for everybody who may read the skins folder.
+    QFile::setPermissions(out, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                   QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                   QFile::ExeOther);
+    const QByteArray ini =
+        SkinIni(request, themeName, theme, fit, static_cast<int>(at.size())).toUtf8();
+    if (!WriteSkin(out, theme, pupils, request.Kind, ini))
         return refuse(QStringLiteral("cannot write the skin into %1").arg(out));
-    file.close();
-    if (const auto wrong = ReadBack(out, eyes))
+    if (const auto wrong = ReadBack(out, theme.Eyes))
         return refuse(*wrong);
-    if (!MoveIntoPlace(out, into, target, replace))
-        return refuse(QStringLiteral("cannot move the skin into place as %1").arg(target));
+    if (!MoveIntoPlace(out, to.Into, to.Target, to.Replace))
+        return refuse(QStringLiteral("cannot move the skin into place as %1").arg(to.Target));
     result.Ok = true;
-    result.SkinFolder = target;
+    result.SkinFolder = to.Target;
     return result;
 }
 

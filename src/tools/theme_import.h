@@ -1,7 +1,6 @@
 #pragma once
 
-// Eye themes of the Linux desktop's eyes applets (the Xfce panel plugin, GNOME's applet) turned
-// into ordinary Orbo skins.
+// Eye themes of the Xfce and GNOME eyes applets turned into ordinary Orbo skins.
 //
 // A theme is a folder holding a text file "config" and two pictures. Its lines are read the way
 // those applets read them:

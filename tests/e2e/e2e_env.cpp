@@ -1,3 +1,4 @@
+// The end-to-end tests' world: starting Xvfb, the session bus and orbo, and reading back results.
 #include "e2e_env.h"
 
 #include <QtCore/QDebug>

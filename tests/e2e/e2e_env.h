@@ -1,5 +1,7 @@
 #pragma once
 
+// The end-to-end tests' world: Xvfb, a session bus, a program folder, the orbo process and probes.
+
 #include "x_probe.h"
 
 #include <QtCore/QMap>

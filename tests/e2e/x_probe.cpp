@@ -1,3 +1,4 @@
+// XProbe: window search, XGetImage, shape rectangles and XTest input.
 #include "x_probe.h"
 
 #include <X11/Xatom.h>

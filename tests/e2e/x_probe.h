@@ -1,5 +1,7 @@
 #pragma once
 
+// XProbe: reads windows, pixels and shapes on an X server and drives pointer and keyboard.
+
 #include <QtCore/QRect>
 #include <QtCore/QString>
 #include <QtCore/QStringList>

@@ -1,3 +1,4 @@
+// The motion rules of the eye kinds, from their worked examples.
 #include "animation/motion.h"
 
 #include <gtest/gtest.h>

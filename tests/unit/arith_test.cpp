@@ -1,3 +1,4 @@
+// Rounding half to even, Val and TrimSpaces.
 #include "platform/arith.h"
 
 #include <QtCore/QString>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Points of a test's own steady clock, in milliseconds.
+
 #include "platform/interval_timer.h"
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// Dragging along one axis: following inside the span, held at its edges.
 #include "creature/drag.h"
 
 #include <gtest/gtest.h>

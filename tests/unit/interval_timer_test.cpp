@@ -1,3 +1,4 @@
+// The interval schedule's deadlines on a test's own clock.
 #include "platform/interval_timer.h"
 
 #include "clock_points.h"

@@ -1,3 +1,4 @@
+// Monitors: scaled edges, points converted by their monitor, spans of touching monitors.
 #include "platform/monitors.h"
 
 #include <QtGui/QImage>

@@ -1,3 +1,4 @@
+// The options window's page rectangles and the texts of its About pages and labels.
 #include "options/options_layout.h"
 
 #include "skin/default_skin.h"
@@ -12,7 +13,7 @@ namespace {
 TEST(PageRect, PagesAndTheirFillingControl) {
     struct Row {
         float scaleWidth, scaleHeight;
-        TwipRect page, fill;
+        TwipsRect page, fill;
     };
     const Row rows[] = {{4590, 1545, {615, 0, 3975, 1545}, {80, 80, 3815, 1385}},
                         {775, 160, {615, 0, 160, 160}, {80, 80, 0, 0}},
@@ -20,7 +21,7 @@ TEST(PageRect, PagesAndTheirFillingControl) {
                         {300, -30, {615, 0, 0, 0}, {80, 80, 0, 0}}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.scaleWidth);
-        const TwipRect page = PageRect(row.scaleWidth, row.scaleHeight, 615);
+        const TwipsRect page = PageRect(row.scaleWidth, row.scaleHeight, 615);
         EXPECT_EQ(row.page, page);
         EXPECT_EQ(row.fill, PageFillRect(page.Width, page.Height));
     }

@@ -1,3 +1,4 @@
+// Where the options window opens beside the creature, and which monitor a window is on.
 #include "options/options_place.h"
 #include "platform/work_area.h"
 

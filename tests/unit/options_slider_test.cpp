@@ -1,4 +1,5 @@
-#include "creature/settings_io.h"
+// The speed slider: dragging the handle gives the speed and the timer's interval.
+#include "animation/tick.h"
 #include "options/speed_slider.h"
 
 #include <gtest/gtest.h>

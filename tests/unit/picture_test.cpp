@@ -1,3 +1,4 @@
+// Pictures: see-through pixels by role, size in HIMETRIC, and what the loader refuses.
 #include "platform/picture.h"
 
 #include <QtCore/QBuffer>

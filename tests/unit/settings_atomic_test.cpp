@@ -1,3 +1,4 @@
+// The settings file saved whole or not at all: killed writers, two programs, failing saves.
 #include "creature/mdl_general.h"
 #include "creature/settings_io.h"
 #include "memory_settings_store.h"

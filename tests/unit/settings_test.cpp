@@ -1,3 +1,4 @@
+// Reading the stored settings and the INI settings file they live in.
 #include "creature/mdl_general.h"
 #include "creature/settings_io.h"
 #include "memory_settings_store.h"

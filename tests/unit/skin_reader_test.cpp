@@ -1,3 +1,4 @@
+// The Skin.ini reader: what each line does, where reading stops, pictures and file size.
 #include "skin/skin_reader.h"
 
 #include "skin/default_skin.h"

@@ -1,3 +1,4 @@
+// The drawing surface: masked drawing, Cls, changed pixels, clipping and rounding.
 #include "platform/surface.h"
 
 #include "skin_test_support.h"
@@ -24,7 +25,7 @@ protected:
 
     // Position in pixels, as the eye code passes twips.
     bool Paint(const Picture& picture, int x, int y, RasterOp op,
-               const std::optional<SourceRect>& source = std::nullopt) {
+               const std::optional<TwipsRect>& source = std::nullopt) {
         return surface.PaintPicture(picture, static_cast<float>(x * 15), static_cast<float>(y * 15),
                                     source, op);
     }
@@ -108,7 +109,7 @@ TEST_F(SurfaceTest, PositionsAndSizesRoundToWholePixels) {
     surface.PaintPicture(Solid(1, 1, kBlack), 37.5f, 22.5f, std::nullopt, RasterOp::And);
     // 149.95 twips is 9.997 pixels: ten columns.
     ASSERT_TRUE(
-        Paint(Solid(20, 10, kRed), 20, 0, RasterOp::Paint, SourceRect{0, 0, 149.95f, 150.24f}));
+        Paint(Solid(20, 10, kRed), 20, 0, RasterOp::Paint, TwipsRect{0, 0, 149.95f, 150.24f}));
     surface.Present();
     EXPECT_EQ(0u, surface.GetPixel(2, 2));
     EXPECT_EQ(kGrey, surface.GetPixel(3, 2));

@@ -1,3 +1,4 @@
+// Importing eyes applet themes: config lines, pupil travel, frames, refusals and origin.
 #include "tools/theme_import.h"
 
 #include "platform/picture.h"

@@ -1,3 +1,4 @@
+// Units: scaling between twips, pixels and HIMETRIC, and rounding to pixel positions.
 #include "platform/units.h"
 
 #include <gtest/gtest.h>

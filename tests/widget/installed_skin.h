@@ -1,5 +1,7 @@
 #pragma once
 
+// InstalledSkin: a skin folder copied beside the test program for one test.
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>

@@ -1,3 +1,4 @@
+// The options window on Qt's offscreen platform: pages, credits, slider, toggles, skin list.
 #include "installed_skin.h"
 #include "memory_settings_store.h"
 #include "scripted_desktop.h"

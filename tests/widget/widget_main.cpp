@@ -1,3 +1,4 @@
+// The widget tests' main: one offscreen application for the whole run.
 #include <QtWidgets/QApplication>
 
 #include <gtest/gtest.h>
