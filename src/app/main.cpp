@@ -12,6 +12,7 @@
 #include "platform/settings_store.h"
 #include "platform/termination.h"
 
+#include <QtGui/QAction>
 #include <QtWidgets/QApplication>
 
 #include <cstdio>
@@ -49,7 +50,17 @@ int main(int argc, char* argv[]) {
 
     form.Form_Load();
     form.show();
-    const orbo::TrayIcon tray(creature.BuiltIn(), *desktop, menu);
+    // The tray's "Options…" and "Exit" are the popup menu's own items.
+    const auto popupItem = [&options](QAction* orbo::frmOptions::*item) {
+        return [&options, item] {
+            options.Menu();
+            (options.Window()->*item)->trigger();
+        };
+    };
+    orbo::TrayHooks trayHooks;
+    trayHooks.Options = popupItem(&orbo::frmOptions::mnuOptions);
+    trayHooks.Exit = popupItem(&orbo::frmOptions::mnuExit);
+    orbo::TrayIcon tray(form, std::move(trayHooks));
 #if !defined(Q_OS_WIN)
     orbo::TellWherePointerIsSeen(*desktop, *store);
 #endif

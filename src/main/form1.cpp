@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/native_window.h"
 #include "platform/settings_store.h"
+#include "platform/work_area.h"
 #include "resources/resources.h"
 #include "skin/activation.h"
 
@@ -72,6 +73,8 @@ void Form1::LoadInfo() {
     // Put on top or released before the skin shapes it: on X11 that can make the window anew.
     creature_.LoadInfo(
         store_, [this] { SetFormOnTop(*this, creature_.Window(), creature_.General().OnTop); });
+    SetAllWorkspaces(creature_.General().AllWorkspaces);
+    SetHideOverFullScreen(creature_.General().HideOverFullScreen);
     Wake();
 }
 
@@ -119,6 +122,46 @@ void Form1::SetOnTop(bool onTop) {
 void Form1::SetBlink(bool blink) {
     creature_.SetBlink(blink);
     Wake();
+}
+
+void Form1::SetHideOverFullScreen(bool hide) {
+    creature_.SetHideOverFullScreen(hide);
+    if (choiceHooks_.HideOverFullScreen)
+        choiceHooks_.HideOverFullScreen(hide);
+}
+
+void Form1::SetAllWorkspaces(bool all) {
+    creature_.SetAllWorkspaces(all);
+    if (choiceHooks_.AllWorkspaces)
+        choiceHooks_.AllWorkspaces(*this, all);
+}
+
+void Form1::BringBack() {
+    creature_.BringBack(PrimaryWorkArea());
+    SaveInfo();
+    SetCreatureShown(true);
+    raise();
+    Wake();
+}
+
+void Form1::SetCreatureShown(bool shown) {
+    if (shown == !hidden_ || unloaded_)
+        return;
+    hidden_ = !shown;
+    if (hidden_) {
+        Timer1.stop();
+        idlePoll_.stop();
+        idle_ = false;
+        hide();
+        return;
+    }
+    show();
+    // A window shown anew is stacked and placed on workspaces afresh, from what Qt last knew.
+    SetFormOnTop(*this, creature_.Window(), creature_.General().OnTop);
+    if (choiceHooks_.AllWorkspaces)
+        choiceHooks_.AllWorkspaces(*this, creature_.General().AllWorkspaces);
+    creature_.Announce();
+    Timer1.resume();
 }
 
 void Form1::Timer1_Timer() {

@@ -43,6 +43,25 @@ public:
     void SetOnTop(bool onTop);
     void SetBlink(bool blink);
     const Units& ScaleUnits() const { return creature_.ScaleUnits(); }
+    const mdlGeneral& General() const { return creature_.General(); }
+
+    // What the window system does for the two desktop choices, each told the choice at start-up
+    // and on every change.
+    struct DesktopChoiceHooks {
+        std::function<void(QWidget&, bool)> AllWorkspaces;
+        std::function<void(bool)> HideOverFullScreen;
+    };
+    void SetDesktopChoiceHooks(DesktopChoiceHooks hooks) { choiceHooks_ = std::move(hooks); }
+    void SetHideOverFullScreen(bool hide);
+    void SetAllWorkspaces(bool all);
+
+    // A lost creature comes back: centred in the primary monitor's work area, that place saved
+    // at once, shown and raised.
+    void BringBack();
+    // Hidden, the creature stops its animation and nothing wakes it; shown again, it is where
+    // it was.
+    void SetCreatureShown(bool shown);
+    bool CreatureShown() const { return !hidden_; }
 
     // Mouse handlers: button 1 left, 2 right, 4 middle (a sum while moving); X, Y in twips.
     void Form_MouseDown(int button, float x, float y);
@@ -89,6 +108,8 @@ private:
     float grabX_ = 0;
     float grabY_ = 0;
     bool unloaded_ = false;
+    bool hidden_ = false;
+    DesktopChoiceHooks choiceHooks_;
     unsigned long long ticks_ = 0;
     // Stopped while still, with a slow poll that catches what is never announced (a warped
     // pointer).

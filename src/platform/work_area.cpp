@@ -21,15 +21,19 @@ qsizetype MostOverlapped(const QList<QRect>& monitors, const QRect& rect) {
     return best;
 }
 
+QRect PrimaryWorkArea() {
+    // Without any screen, the size every real desktop assumes then.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), PrimaryScreenSize());
+}
+
 QRect WorkAreaFor(const QRect& window) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     QList<QRect> monitors;
     for (const QScreen* screen : screens)
         monitors.append(screen->geometry());
     const qsizetype index = MostOverlapped(monitors, window);
-    const QScreen* screen = index >= 0 ? screens[index] : QGuiApplication::primaryScreen();
-    // Without any screen, the size every real desktop assumes then.
-    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), PrimaryScreenSize());
+    return index >= 0 ? screens[index]->availableGeometry() : PrimaryWorkArea();
 }
 
 } // namespace orbo

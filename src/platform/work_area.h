@@ -10,6 +10,9 @@ namespace orbo {
 // pixels, as Qt places windows.
 QRect WorkAreaFor(const QRect& window);
 
+// The primary monitor's work area, in device-independent pixels.
+QRect PrimaryWorkArea();
+
 // Of the monitors' rectangles, the index of the one rect overlaps most (the first on a tie); -1
 // when it overlaps none.
 qsizetype MostOverlapped(const QList<QRect>& monitors, const QRect& rect);
