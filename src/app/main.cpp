@@ -7,6 +7,7 @@
 #endif
 #include "main/tray.h"
 #include "options/options_host.h"
+#include "platform/autostart.h"
 #include "platform/desktop.h"
 #include "platform/display.h"
 #include "platform/files.h"
@@ -14,7 +15,9 @@
 #include "platform/settings_store.h"
 #include "platform/single_instance.h"
 #include "platform/termination.h"
+#include "platform/workspaces.h"
 
+#include <QtGui/QAction>
 #include <QtWidgets/QApplication>
 
 #include <cstdio>
@@ -60,14 +63,31 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
                      [&form] { form.Form_QueryUnload(); });
 
-    form.Form_Load();
-    form.show();
-    // Out of the way of full-screen windows, which the user can turn off.
+    // Out of the way of full-screen windows and on every workspace, as the user chooses.
     const auto fullScreen = orbo::MakeFullScreenWatch([&form] { return form.geometry(); });
     QObject::connect(fullScreen.get(), &orbo::FullScreenWatch::HidesChanged, &form,
                      &orbo::Form1::SetHiddenForFullScreen);
-    fullScreen->SetEnabled(true);
-    const orbo::TrayIcon tray(creature.BuiltIn(), *desktop, menu);
+    form.SetDesktopChoiceHooks(
+        {orbo::SetOnAllWorkspaces, [&fullScreen](bool on) { fullScreen->SetEnabled(on); }});
+
+    form.Form_Load();
+    // A full-screen window in front already keeps it hidden.
+    if (!form.Resting())
+        form.show();
+    // The tray's "Options…" and "Exit" are the popup menu's own items.
+    const auto popupItem = [&options](QAction* orbo::frmOptions::*item) {
+        return [&options, item] {
+            options.Menu();
+            (options.Window()->*item)->trigger();
+        };
+    };
+    orbo::TrayHooks trayHooks;
+    trayHooks.Options = popupItem(&orbo::frmOptions::mnuOptions);
+    trayHooks.Exit = popupItem(&orbo::frmOptions::mnuExit);
+    const orbo::Autostart autostart = orbo::MakeAutostart();
+    trayHooks.StartsAtLogin = [&autostart] { return autostart.Enabled(); };
+    trayHooks.SetStartAtLogin = [&autostart](bool on) { return autostart.Set(on); };
+    orbo::TrayIcon tray(form, std::move(trayHooks));
 #if !defined(Q_OS_WIN)
     orbo::TellWherePointerIsSeen(*desktop, *store);
 #endif

@@ -29,6 +29,8 @@ void Creature::LoadInfo(SettingsStore& store, const std::function<void()>& switc
         switchesSet();
     general_.Speed = s.Speed;
     ActivateSkin(s.Skin);
+    general_.HideOverFullScreen = s.HideOverFullScreen;
+    general_.AllWorkspaces = s.AllWorkspaces;
 }
 
 bool Creature::SaveInfo(SettingsStore& store) const {
@@ -124,6 +126,20 @@ void Creature::WindowMoved(QPoint pixels) {
 
 void Creature::KeepOnMonitors() {
     orbo::KeepOnMonitors(window_, desktop_);
+    ShowPlace();
+}
+
+void Creature::BringBack(const QRect& workArea) {
+    const auto centred = [](int start, int span, int size) {
+        const int spare = span - size;
+        // Floored, so a window larger than the area overhangs it by the same rule.
+        return start + (spare >= 0 ? spare / 2 : -((1 - spare) / 2));
+    };
+    const QSize size = window_.Geometry.Pixels().size();
+    window_.Geometry.SetPixels(
+        QRect(QPoint(centred(workArea.x(), workArea.width(), size.width()),
+                     centred(workArea.y(), workArea.height(), size.height())),
+              size));
     ShowPlace();
 }
 

@@ -54,16 +54,18 @@ public:
     const Units& ScaleUnits() const { return units_; }
     const DefaultSkinPictures& BuiltIn() const { return imgDefSkin_; }
 
-    // Reads the six stored values with their defaults and applies them: the place and the
-    // switches, then (once the window has been told, through switchesSet) the speed and the
-    // stored skin.
+    // Reads the stored values with their defaults and applies them: the place and the switches,
+    // then (once the window has been told, through switchesSet) the speed, the stored skin and
+    // the desktop choices.
     void LoadInfo(SettingsStore& store, const std::function<void()>& switchesSet = {});
-    // Whether the store kept all six values.
+    // Whether the store kept all the values.
     bool SaveInfo(SettingsStore& store) const;
 
     void SetSpeed(std::uint8_t speed);
     void SetBlink(bool blink);
     void SetOnTop(bool onTop);
+    void SetHideOverFullScreen(bool hide) { general_.HideOverFullScreen = hide; }
+    void SetAllWorkspaces(bool all) { general_.AllWorkspaces = all; }
 
     // The skin by name, as the options window and the settings give it.
     void ActivateSkin(const QString& name);
@@ -83,6 +85,9 @@ public:
     void WindowMoved(QPoint pixels);
     // A window that shows on no monitor comes back to the nearest one.
     void KeepOnMonitors();
+    // A lost creature comes back: its window centred in a work area (pixels), the odd pixel
+    // left over going right and down.
+    void BringBack(const QRect& workArea);
 
     // One animation step: the frame drawn for the cursor and buttons as they are now, and the
     // pixels that changed shown. Whether the creature is still: nothing changed, nothing it

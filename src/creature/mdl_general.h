@@ -9,13 +9,17 @@
 
 namespace orbo {
 
-// The program-wide state: the four settings and the record of the skin on show. The creature
-// model owns it; the options window reads it.
+// The program-wide state: the four settings, the two desktop choices and the record of the skin
+// on show. The creature model owns it; the options window and the tray read it.
 struct mdlGeneral {
     QString SkinName;
     std::uint8_t Speed = 0;
     bool Blink = false;
     bool OnTop = false;
+    // Out of the way while the active window fills the creature's monitor.
+    bool HideOverFullScreen = false;
+    // On every workspace, since the creature has no taskbar or pager entry to be found by.
+    bool AllWorkspaces = false;
     orbo::SkinDef SkinDef;
 };
 

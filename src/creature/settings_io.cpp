@@ -65,8 +65,11 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     const Units units = desktop.ScreenUnits();
     s.Left = PositionOr(get(QStringLiteral("Left"), UserLocaleSingleText(left)), left, units, true);
     s.Top = PositionOr(get(QStringLiteral("Top"), UserLocaleSingleText(top)), top, units, false);
-    s.Blink = get(QStringLiteral("Blink"), QStringLiteral("true")).toLower() == u"true";
-    s.OnTop = get(QStringLiteral("OnTop"), QStringLiteral("true")).toLower() == u"true";
+    const auto getSwitch = [&get](const QString& key) {
+        return get(key, QStringLiteral("true")).toLower() == u"true";
+    };
+    s.Blink = getSwitch(QStringLiteral("Blink"));
+    s.OnTop = getSwitch(QStringLiteral("OnTop"));
     float speed = kDefaultSpeed;
     if (!UserLocaleTextToSingle(get(QStringLiteral("Speed"), QString::number(kDefaultSpeed)),
                                 speed))
@@ -75,17 +78,26 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     s.Skin = TrimSpaces(get(QStringLiteral("Skin"), kNoSkin)).toString();
     if (s.Skin.isEmpty())
         s.Skin = kNoSkin;
+    // The desktop choices are on unless plainly turned off: a damaged value keeps the default.
+    const auto getChoice = [&get](const QString& key) {
+        return get(key, QStringLiteral("true")).toLower() != u"false";
+    };
+    s.HideOverFullScreen = getChoice(QStringLiteral("HideOverFullScreen"));
+    s.AllWorkspaces = getChoice(QStringLiteral("AllWorkspaces"));
     return s;
 }
 
 bool WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general) {
-    return store.SaveSettings(kSettingsApp, kSettingsSection,
-                              {{QStringLiteral("Left"), UserLocaleSingleText(left)},
-                               {QStringLiteral("Top"), UserLocaleSingleText(top)},
-                               {QStringLiteral("Skin"), general.SkinName},
-                               {QStringLiteral("Speed"), QString::number(general.Speed)},
-                               {QStringLiteral("OnTop"), BoolText(general.OnTop)},
-                               {QStringLiteral("Blink"), BoolText(general.Blink)}});
+    return store.SaveSettings(
+        kSettingsApp, kSettingsSection,
+        {{QStringLiteral("Left"), UserLocaleSingleText(left)},
+         {QStringLiteral("Top"), UserLocaleSingleText(top)},
+         {QStringLiteral("Skin"), general.SkinName},
+         {QStringLiteral("Speed"), QString::number(general.Speed)},
+         {QStringLiteral("OnTop"), BoolText(general.OnTop)},
+         {QStringLiteral("Blink"), BoolText(general.Blink)},
+         {QStringLiteral("HideOverFullScreen"), BoolText(general.HideOverFullScreen)},
+         {QStringLiteral("AllWorkspaces"), BoolText(general.AllWorkspaces)}});
 }
 
 } // namespace orbo

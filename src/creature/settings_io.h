@@ -17,7 +17,7 @@ inline const QString kSettingsSection = QStringLiteral("Setting");
 // The speed of a first start, and of a stored speed that is no number.
 inline constexpr std::uint8_t kDefaultSpeed = 85;
 
-// The six stored values as LoadInfo applies them.
+// The stored values as LoadInfo applies them: the six, then the desktop choices.
 struct StoredSettings {
     float Left = 0;
     float Top = 0;
@@ -25,15 +25,19 @@ struct StoredSettings {
     bool OnTop = true;
     std::uint8_t Speed = kDefaultSpeed;
     QString Skin;
+    bool HideOverFullScreen = true;
+    bool AllWorkspaces = true;
 };
 
 // Reads the store, with the defaults for missing keys: the window's top-left corner at the
-// screen's centre, blinking and always-on-top on, kDefaultSpeed, the built-in skin. A position or
-// speed that is no number (or no usable pixel position) gives that key's default.
+// screen's centre, blinking and always-on-top on, kDefaultSpeed, the built-in skin, hiding over
+// full-screen windows and showing on every workspace. A position or speed that is no number (or
+// no usable pixel position) gives that key's default. Blink and OnTop are on exactly when their
+// text is "true" in any letter case; the desktop choices are off exactly when it is "false".
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
 
-// Saves the six keys as one set, in the order Left, Top, Skin, Speed, OnTop, Blink; whether the
-// store kept them.
+// Saves the keys as one set, in the order Left, Top, Skin, Speed, OnTop, Blink,
+// HideOverFullScreen, AllWorkspaces; whether the store kept them.
 bool WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general);
 
 // The decimal text of a single-precision number in the user's locale; whole numbers have no

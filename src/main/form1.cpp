@@ -44,7 +44,6 @@ Form1::Form1(Creature& creature, Desktop& desktop, SettingsStore& store, QWidget
     setWindowTitle(QStringLiteral("ORBO"));
     setWindowIcon(AppIcon());
     MakeDesktopToy(*this);
-    SetOnAllWorkspaces(*this, true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
@@ -75,6 +74,8 @@ void Form1::LoadInfo() {
     // Put on top or released before the skin shapes it: on X11 that can make the window anew.
     creature_.LoadInfo(
         store_, [this] { SetFormOnTop(*this, creature_.Window(), creature_.General().OnTop); });
+    SetAllWorkspaces(creature_.General().AllWorkspaces);
+    SetHideOverFullScreen(creature_.General().HideOverFullScreen);
     Wake();
 }
 
@@ -95,14 +96,6 @@ void Form1::Form_QueryUnload() {
 void Form1::closeEvent(QCloseEvent* event) {
     Form_QueryUnload();
     event->accept();
-}
-
-void Form1::BringBack() {
-    const QRect area = PrimaryWorkArea();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    SaveInfo();
-    show();
-    raise();
 }
 
 void Form1::ActivateSkin(const QString& name) {
@@ -132,6 +125,57 @@ void Form1::SetBlink(bool blink) {
     Wake();
 }
 
+void Form1::SetHideOverFullScreen(bool hide) {
+    creature_.SetHideOverFullScreen(hide);
+    if (choiceHooks_.HideOverFullScreen)
+        choiceHooks_.HideOverFullScreen(hide);
+}
+
+void Form1::SetAllWorkspaces(bool all) {
+    creature_.SetAllWorkspaces(all);
+    if (choiceHooks_.AllWorkspaces)
+        choiceHooks_.AllWorkspaces(*this, all);
+}
+
+void Form1::BringBack() {
+    creature_.BringBack(PrimaryWorkArea());
+    SaveInfo();
+    SetCreatureShown(true);
+    raise();
+    Wake();
+}
+
+void Form1::SetCreatureShown(bool shown) {
+    hiddenByUser_ = !shown;
+    ApplyVisibility();
+}
+
+void Form1::SetHiddenForFullScreen(bool hidden) {
+    hiddenForFullScreen_ = hidden;
+    ApplyVisibility();
+}
+
+void Form1::ApplyVisibility() {
+    const bool rest = hiddenByUser_ || hiddenForFullScreen_;
+    if (rest == resting_ || unloaded_)
+        return;
+    resting_ = rest;
+    if (resting_) {
+        Timer1.stop();
+        idlePoll_.stop();
+        idle_ = false;
+        hide();
+        return;
+    }
+    show();
+    // A window shown anew is stacked and placed on workspaces afresh, from what Qt last knew.
+    SetFormOnTop(*this, creature_.Window(), creature_.General().OnTop);
+    if (choiceHooks_.AllWorkspaces)
+        choiceHooks_.AllWorkspaces(*this, creature_.General().AllWorkspaces);
+    creature_.Announce();
+    Timer1.resume();
+}
+
 void Form1::Timer1_Timer() {
     if (++ticks_ % 1000 == 0)
         qCDebug(lcStats, "ticks %llu", static_cast<unsigned long long>(ticks_));
@@ -145,22 +189,11 @@ void Form1::Timer1_Timer() {
 
 void Form1::Wake() {
     creature_.Announce();
-    if (!idle_ || unloaded_ || hiddenForFullScreen_)
+    if (!idle_ || unloaded_ || resting_)
         return;
     idle_ = false;
     idlePoll_.stop();
     Timer1.resume();
-}
-
-void Form1::SetHiddenForFullScreen(bool hidden) {
-    hiddenForFullScreen_ = hidden;
-    setVisible(!hidden);
-    if (hidden) {
-        idle_ = true;
-        Timer1.stop();
-        idlePoll_.stop();
-    }
-    Wake();
 }
 
 void Form1::IdlePoll_Timer() {

@@ -35,10 +35,6 @@ public:
     // status 1 when they could not be stored (nothing is shown).
     void Form_QueryUnload();
 
-    // Centres the creature in the primary monitor's work area, saves that place and shows it
-    // above the other windows: a creature lost off the screens or behind windows comes back.
-    void BringBack();
-
     void ActivateSkin(const QString& name);
     void ActivateDefSkin();
     // A new Speed (0 to 100), the animation's pace changed at once by the timer interval rule.
@@ -47,6 +43,27 @@ public:
     void SetOnTop(bool onTop);
     void SetBlink(bool blink);
     const Units& ScaleUnits() const { return creature_.ScaleUnits(); }
+    const mdlGeneral& General() const { return creature_.General(); }
+
+    // What the window system does for the two desktop choices, each told the choice at start-up
+    // and on every change.
+    struct DesktopChoiceHooks {
+        std::function<void(QWidget&, bool)> AllWorkspaces;
+        std::function<void(bool)> HideOverFullScreen;
+    };
+    void SetDesktopChoiceHooks(DesktopChoiceHooks hooks) { choiceHooks_ = std::move(hooks); }
+    void SetHideOverFullScreen(bool hide);
+    void SetAllWorkspaces(bool all);
+
+    // A lost creature comes back: centred in the primary monitor's work area, that place saved
+    // at once, shown and raised.
+    void BringBack();
+    // Hidden, the creature stops its animation and nothing wakes it; shown again, it is where
+    // it was.
+    void SetCreatureShown(bool shown);
+    bool CreatureShown() const { return !hiddenByUser_; }
+    // Hidden for now, by the user or for a full-screen window.
+    bool Resting() const { return resting_; }
 
     // Mouse handlers: button 1 left, 2 right, 4 middle (a sum while moving); X, Y in twips.
     void Form_MouseDown(int button, float x, float y);
@@ -77,6 +94,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    // Shown or hidden for the reasons held now.
+    void ApplyVisibility();
     // CreatureView
     void PlaceWindow(const QRect& pixels) override;
     void ShowFrame(const QRegion& changed) override;
@@ -95,11 +114,15 @@ private:
     float grabX_ = 0;
     float grabY_ = 0;
     bool unloaded_ = false;
+    // Hidden by the user or for a full-screen window; resting while either holds.
+    bool hiddenByUser_ = false;
+    DesktopChoiceHooks choiceHooks_;
     unsigned long long ticks_ = 0;
     // Stopped while still, with a slow poll that catches what is never announced (a warped
     // pointer).
     bool idle_ = false;
     bool hiddenForFullScreen_ = false;
+    bool resting_ = false;
     QTimer idlePoll_;
 };
 

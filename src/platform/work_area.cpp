@@ -23,8 +23,9 @@ qsizetype MostOverlapped(const QList<QRect>& monitors, const QRect& rect) {
 }
 
 QRect PrimaryWorkArea() {
-    // A rectangle on no monitor stands for the primary.
-    return WorkAreaFor(QRect());
+    // Without any screen, the size every real desktop assumes then.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), PrimaryScreenSize());
 }
 
 QRect WorkAreaFor(const QRect& window) {
@@ -33,9 +34,7 @@ QRect WorkAreaFor(const QRect& window) {
     for (const QScreen* screen : screens)
         monitors.append(screen->geometry());
     const qsizetype index = MostOverlapped(monitors, window);
-    const QScreen* screen = index >= 0 ? screens[index] : QGuiApplication::primaryScreen();
-    // Without any screen, the size every real desktop assumes then.
-    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), PrimaryScreenSize());
+    return index >= 0 ? screens[index]->availableGeometry() : PrimaryWorkArea();
 }
 
 } // namespace orbo

@@ -1,6 +1,5 @@
-#pragma once
-
 // The work area of the monitor a window stands on.
+#pragma once
 
 #include <QtCore/QList>
 #include <QtCore/QRect>
@@ -11,7 +10,8 @@ namespace orbo {
 // the one its rectangle overlaps most, the primary when it overlaps none. In device-independent
 // pixels, as Qt places windows.
 QRect WorkAreaFor(const QRect& window);
-// The primary monitor's work area.
+
+// The primary monitor's work area, in device-independent pixels.
 QRect PrimaryWorkArea();
 
 // Of the monitors' rectangles, the index of the one rect overlaps most (the first on a tie); -1

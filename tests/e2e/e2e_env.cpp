@@ -279,7 +279,7 @@ void Drag(QPoint from, QPoint to, int steps, int button) {
     Probe().Button(button, false);
 }
 
-bool UseMenu(QPoint at, int item, const QString& wmClass) {
+bool UseMenu(QPoint at, int item, const QString& wmClass, int items) {
     const auto before = Probe().ShownWindows();
     Click(at, 3);
     QRect menu;
@@ -293,8 +293,9 @@ bool UseMenu(QPoint at, int item, const QString& wmClass) {
         return !menu.isEmpty();
     });
     if (shown && item >= 0) {
-        // Items of equal height; the menu highlights on motion: a moment before the click.
-        const QPoint p(menu.center().x(), menu.top() + menu.height() * (2 * item + 1) / 4);
+        // Items of about equal height; the menu highlights on motion: a moment before the click.
+        const QPoint p(menu.center().x(),
+                       menu.top() + menu.height() * (2 * item + 1) / (2 * items));
         Probe().MovePointer(p.x(), p.y());
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
         Click(p);

@@ -137,8 +137,8 @@ void Click(QPoint at, int button = 1);
 void Drag(QPoint from, QPoint to, int steps = 10, int button = 1);
 // Right-clicks at a point, waits for the popup menu (a new shown window of wmClass, any when
 // empty, that is neither the creature nor the options window) and clicks item (0 Options,
-// 1 Exit; none when -1). Whether the menu showed.
-bool UseMenu(QPoint at, int item, const QString& wmClass = {});
+// 1 Exit; none when -1) of a menu of that many items. Whether the menu showed.
+bool UseMenu(QPoint at, int item, const QString& wmClass = {}, int items = 2);
 
 int CountPixels(const QImage& image, const QColor& colour);
 

@@ -116,9 +116,14 @@ TEST(Handling, OptionsKeptAfterRestart) {
     // Donut's ring, above its hole, takes the right click now.
     ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + QPoint(70, 20), 1));
     ASSERT_EQ(std::optional<int>(0), run.WaitExit());
-    const QMap<QString, QString> saved{{u"left"_s, Twips(600)},  {u"top"_s, Twips(400)},
-                                       {u"skin"_s, u"Donut"_s},  {u"speed"_s, u"100"_s},
-                                       {u"blink"_s, u"False"_s}, {u"ontop"_s, u"True"_s}};
+    const QMap<QString, QString> saved{{u"left"_s, Twips(600)},
+                                       {u"top"_s, Twips(400)},
+                                       {u"skin"_s, u"Donut"_s},
+                                       {u"speed"_s, u"100"_s},
+                                       {u"blink"_s, u"False"_s},
+                                       {u"ontop"_s, u"True"_s},
+                                       {u"hideoverfullscreen"_s, u"True"_s},
+                                       {u"allworkspaces"_s, u"True"_s}};
     EXPECT_EQ(saved, run.ReadSettings());
 
     // The same folders again: the creature and the Options page as the first run left them.
@@ -203,9 +208,14 @@ TEST(Handling, EndingsSaveOnce) {
         for (const int signal : row.Signals)
             run.Signal(signal);
         EXPECT_EQ(std::optional<int>(0), run.WaitExit());
-        const QMap<QString, QString> expected{{u"left"_s, Twips(904)},  {u"top"_s, Twips(300)},
-                                              {u"blink"_s, u"False"_s}, {u"ontop"_s, u"False"_s},
-                                              {u"speed"_s, u"100"_s},   {u"skin"_s, u"Blobby"_s}};
+        const QMap<QString, QString> expected{{u"left"_s, Twips(904)},
+                                              {u"top"_s, Twips(300)},
+                                              {u"blink"_s, u"False"_s},
+                                              {u"ontop"_s, u"False"_s},
+                                              {u"speed"_s, u"100"_s},
+                                              {u"skin"_s, u"Blobby"_s},
+                                              {u"hideoverfullscreen"_s, u"True"_s},
+                                              {u"allworkspaces"_s, u"True"_s}};
         EXPECT_EQ(expected, run.ReadSettings());
         // No temporary file of an unfinished save is left beside the settings.
         EXPECT_EQ(QStringList({u"Z Orbo.ini"_s, u"orbo.log"_s}),

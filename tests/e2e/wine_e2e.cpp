@@ -279,8 +279,7 @@ TEST(Wine, SecondStartHandsOver) {
     EXPECT_TRUE(first.Alive());
 }
 
-// Exit from the menu, a close request and the end of the session all save the six values as
-// texts.
+// Exit from the menu, a close request and the end of the session all save the values as texts.
 TEST(Wine, EndingsSave) {
     for (const char* ending : {"Exit", "close request", "session end"}) {
         SCOPED_TRACE(ending);
@@ -301,10 +300,11 @@ TEST(Wine, EndingsSave) {
             ASSERT_TRUE(RunWine({u"wineboot"_s, u"--end-session"_s}));
         }
         ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
-        EXPECT_EQ(
-            QStringList({u"blink REG_SZ True"_s, u"left REG_SZ 3000"_s, u"ontop REG_SZ True"_s,
-                         u"skin REG_SZ < none >"_s, u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
-            ReadRegistry());
+        EXPECT_EQ(QStringList({u"allworkspaces REG_SZ True"_s, u"blink REG_SZ True"_s,
+                               u"hideoverfullscreen REG_SZ True"_s, u"left REG_SZ 3000"_s,
+                               u"ontop REG_SZ True"_s, u"skin REG_SZ < none >"_s,
+                               u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
+                  ReadRegistry());
     }
 }
 

@@ -147,6 +147,18 @@ std::vector<unsigned long> XProbe::ShownWindows() const {
     return shown;
 }
 
+unsigned long XProbe::Parent(unsigned long window) const {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display_, window, &root, &parent, &children, &count) == 0)
+        return 0;
+    if (children != nullptr)
+        XFree(children);
+    return parent;
+}
+
 std::optional<unsigned long> XProbe::WaitMapped(const QString& title,
                                                 std::chrono::milliseconds timeout) const {
     const auto deadline = std::chrono::steady_clock::now() + timeout;

@@ -37,6 +37,8 @@ public:
                                             std::chrono::milliseconds timeout) const;
     bool WaitGone(const QString& title, std::chrono::milliseconds timeout) const;
 
+    // The window it is a child of (the root for a top-level window); 0 when it is gone.
+    unsigned long Parent(unsigned long window) const;
     QString Title(unsigned long window) const;
     QString WmClass(unsigned long window) const; // "instance,class"
     // A property of 32-bit items (atoms, cardinals, WM_HINTS); empty when it is missing.

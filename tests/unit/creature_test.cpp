@@ -62,5 +62,29 @@ TEST(Creature, OneActivationShowsOneFrameAndOneShape) {
     }
 }
 
+// Brought back, the window is centred in the work area, the odd pixel going right and down, also
+// when it is larger than the area; the place reaches the window once.
+TEST(Creature, BringBackCentresInTheWorkArea) {
+    const struct {
+        QRect Area;
+        QPoint Expected; // for the built-in skin's 75 x 100 pixels
+    } rows[] = {{{0, 0, 1024, 768}, {474, 334}},
+                {{-1280, 30, 1280, 994}, {-678, 477}},
+                {{10, 20, 70, 95}, {7, 17}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.Expected));
+        ScriptedDesktop desk;
+        Creature creature(desk, {});
+        creature.ActivateSkin(QStringLiteral("< none >"));
+        creature.MoveTo(-30000, 90000);
+        CountingView view;
+        creature.SetView(&view);
+        creature.BringBack(row.Area);
+        EXPECT_EQ(QRect(row.Expected, QSize(75, 100)), creature.Window().Geometry.Pixels());
+        EXPECT_EQ(1, view.Places);
+        EXPECT_EQ(creature.Window().Geometry.Pixels(), view.Place);
+    }
+}
+
 } // namespace
 } // namespace orbo

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace orbo {
 namespace {
@@ -32,8 +33,9 @@ constexpr const char* kUnset = nullptr; // nothing stored
 // One stored text (or none) and the value read from it, written as text. "True" in any
 // case is true; speeds are limited and rounded half to even; skin names are trimmed, blank is the
 // built-in skin; positions outside 16-bit pixels, and texts that are no number, give the default.
+// The desktop choices are on by default and turned off only by "False" in any case.
 TEST(ReadStoredSettings, EachTextGivesItsValue) {
-    const std::array<const char*, 3> rows[] = {
+    std::vector<std::array<const char*, 3>> rows = {
         {"Blink", kUnset, "true"},    {"OnTop", kUnset, "true"},   {"Speed", kUnset, "85"},
         {"Skin", kUnset, "< none >"}, {"Left", kUnset, "7680"},    {"Top", kUnset, "5760"},
         {"Blink", "True", "true"},    {"Blink", "tRuE", "true"},   {"Blink", " True", "false"},
@@ -44,6 +46,13 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
         {"Left", "-450", "-450"},     {"Left", "12.5", "12.5"},    {"Left", "abc", "7680"},
         {"Left", "491505", "491505"}, {"Left", "491520", "7680"},  {"Left", "-491520", "-491520"},
         {"Left", "-491535", "7680"},  {"Top", "inf", "5760"}};
+    rows.insert(rows.end(), {{"HideOverFullScreen", kUnset, "true"},
+                             {"AllWorkspaces", kUnset, "true"},
+                             {"HideOverFullScreen", "fALSE", "false"},
+                             {"AllWorkspaces", "False", "false"},
+                             {"HideOverFullScreen", "True", "true"},
+                             {"AllWorkspaces", " False", "true"},
+                             {"AllWorkspaces", "0", "true"}});
     for (const auto& [key, text, expected] : rows) {
         SCOPED_TRACE(testing::Message() << key << "=" << (text ? text : "(none)"));
         MemorySettingsStore store;
@@ -51,28 +60,32 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
             store.SaveSetting(kSettingsApp, kSettingsSection, key, text);
         const StoredSettings s = ReadStoredSettings(store, Screen1024());
         const std::string_view k(key);
-        const QString seen = k == "Blink"   ? QVariant(s.Blink).toString()
-                             : k == "OnTop" ? QVariant(s.OnTop).toString()
-                             : k == "Speed" ? QString::number(s.Speed)
-                             : k == "Skin"  ? s.Skin
-                             : k == "Left"  ? QString::number(s.Left)
-                                            : QString::number(s.Top);
+        const QString seen = k == "Blink"           ? QVariant(s.Blink).toString()
+                             : k == "OnTop"         ? QVariant(s.OnTop).toString()
+                             : k == "Speed"         ? QString::number(s.Speed)
+                             : k == "Skin"          ? s.Skin
+                             : k == "Left"          ? QString::number(s.Left)
+                             : k == "Top"           ? QString::number(s.Top)
+                             : k == "AllWorkspaces" ? QVariant(s.AllWorkspaces).toString()
+                                                    : QVariant(s.HideOverFullScreen).toString();
         EXPECT_EQ(QString::fromUtf8(expected), seen);
     }
 }
 
 // Written and read back through the file; keys are found in any case.
-TEST(IniSettingsStore, KeepsTheSixKeysInTheSettingGroupOfTheApplicationsFile) {
+TEST(IniSettingsStore, KeepsItsKeysInTheSettingGroupOfTheApplicationsFile) {
     QTemporaryDir dir;
     IniSettingsStore store(dir.path());
     mdlGeneral general;
     general.SkinName = QStringLiteral("a;b=c");
     general.Speed = 42;
     general.OnTop = true;
+    general.AllWorkspaces = true;
     WriteStoredSettings(store, 15, -30, general);
     QFile file(dir.path() + QStringLiteral("/Z Orbo.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(u"[Setting]\nLeft=15\nTop=-30\nSkin=a;b=c\nSpeed=42\nOnTop=True\nBlink=False\n",
+    EXPECT_EQ(u"[Setting]\nLeft=15\nTop=-30\nSkin=a;b=c\nSpeed=42\nOnTop=True\nBlink=False\n"
+              u"HideOverFullScreen=False\nAllWorkspaces=True\n",
               QString::fromUtf8(file.readAll()));
     IniSettingsStore again(dir.path());
     EXPECT_EQ(u"a;b=c", again.GetSetting(kSettingsApp, kSettingsSection, "skin", {}));
@@ -83,6 +96,8 @@ TEST(IniSettingsStore, KeepsTheSixKeysInTheSettingGroupOfTheApplicationsFile) {
     EXPECT_EQ(42, s.Speed);
     EXPECT_FALSE(s.Blink);
     EXPECT_TRUE(s.OnTop);
+    EXPECT_FALSE(s.HideOverFullScreen);
+    EXPECT_TRUE(s.AllWorkspaces);
 }
 
 TEST(IniSettingsStore, KeepsOtherSectionsAndLinesOfAnEditedFile) {

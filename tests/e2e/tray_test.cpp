@@ -1,0 +1,107 @@
+// The tray icon under openbox: a tray started after Orbo shows it, its menu brings back a creature
+// lost off every screen, and a click on it hides and shows the creature.
+#include "e2e_env.h"
+
+#include <QtCore/QProcess>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <thread>
+#include <vector>
+
+namespace orbo::e2e {
+namespace {
+
+// An XEMBED system tray of its own process, as a panel started at login would be.
+const QString kTray = u"trayer"_s;
+
+// Orbo's tray icon, once a tray holds it: a window of Orbo's inside one of the tray's.
+std::optional<QRect> EmbeddedIcon() {
+    for (const unsigned long window : Probe().ShownWindows()) {
+        if (!Probe().WmClass(window).startsWith(u"orbo,"_s) || Probe().Title(window) == kTitle)
+            continue;
+        for (unsigned long up = Probe().Parent(window); up != 0 && up != Probe().Root();
+             up = Probe().Parent(up))
+            if (Probe().WmClass(up).contains(kTray, Qt::CaseInsensitive))
+                return Probe().Geometry(window);
+    }
+    return std::nullopt;
+}
+
+// As at a login where the window manager and the panel come up after Orbo, which a viewport
+// switch or a lost monitor had left off every screen: the tray shows Orbo's icon, its menu's
+// "Bring back" centres the creature in the work area and saves that place at once, and a click
+// on the icon hides the creature, the next shows it there again.
+TEST(Tray, StartedAfterOrboShowsTheIconThatBringsBackHidesAndShows) {
+    OrboRun run;
+    ASSERT_TRUE(run.Start());
+    const QSize size = run.Geometry().size();
+    // No window manager yet to keep a part of it on the screen.
+    ASSERT_TRUE(RunOnDisplay(
+        u"xdotool"_s, {u"windowmove"_s, QString::number(run.Window()), u"3000"_s, u"2000"_s}));
+    ASSERT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == QPoint(3000, 2000); }));
+    EXPECT_FALSE(EmbeddedIcon());
+
+    QProcess openbox; // env execs openbox: the process stays the one QProcess ends
+    openbox.start(u"env"_s, {u"DISPLAY="_s + Display(), u"openbox"_s, u"--sm-disable"_s});
+    ASSERT_TRUE(WaitFor([] {
+        return !Probe().Property32(Probe().Root(), "_NET_SUPPORTING_WM_CHECK").empty();
+    })) << "openbox did not start";
+    QProcess tray;
+    // A panel: the work area is the screen less the tray's strip.
+    tray.start(u"env"_s, {u"DISPLAY="_s + Display(), kTray, u"--SetDockType"_s, u"true"_s,
+                          u"--SetPartialStrut"_s, u"true"_s});
+    std::optional<QRect> icon;
+    ASSERT_TRUE(WaitFor([&] { return (icon = EmbeddedIcon()).has_value(); }))
+        << "no icon in the tray started after Orbo";
+    // Orbo's icon shows there: more than the tray's background.
+    ASSERT_TRUE(WaitFor([&] {
+        const QImage shown = Probe().Grab(*icon);
+        std::set<QRgb> colours;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                colours.insert(shown.pixel(x, y));
+        return colours.size() > 3;
+    })) << "the tray shows no icon";
+    std::vector<unsigned long> workArea;
+    ASSERT_TRUE(WaitFor([&] {
+        workArea = Probe().Property32(Probe().Root(), "_NET_WORKAREA");
+        return workArea.size() >= 4 && workArea[3] < unsigned(kScreen.height());
+    })) << "the panel takes no room";
+    EXPECT_EQ(QPoint(3000, 2000), run.Geometry().topLeft()) << "openbox moved the creature";
+
+    // "Bring back", the first of six items.
+    ASSERT_TRUE(UseMenu(icon->center(), 0, {}, 6)) << "the tray icon's menu did not show";
+    const QRect area{int(workArea[0]), int(workArea[1]), int(workArea[2]), int(workArea[3])};
+    const QPoint centre = area.topLeft() + QPoint((area.width() - size.width()) / 2,
+                                                  (area.height() - size.height()) / 2);
+    EXPECT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == centre; }))
+        << "brought back to " << ::testing::PrintToString(run.Geometry().topLeft()) << ", not "
+        << ::testing::PrintToString(centre);
+    // Saved while the program runs on, not only when it ends.
+    EXPECT_TRUE(WaitFor([&] {
+        const auto saved = run.ReadSettings();
+        return saved.value(u"left"_s) == Twips(centre.x()) &&
+               saved.value(u"top"_s) == Twips(centre.y());
+    })) << "the place was not saved";
+
+    Click(icon->center());
+    EXPECT_TRUE(Probe().WaitGone(kTitle, std::chrono::seconds(5))) << "not hidden";
+    // Further apart than a double click, which is no second click.
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    Click(icon->center());
+    ASSERT_TRUE(Probe().WaitMapped(kTitle, std::chrono::seconds(5))) << "not shown again";
+    EXPECT_TRUE(WaitFor([&] { return run.Geometry() == QRect(centre, size); }))
+        << "shown at " << ::testing::PrintToString(run.Geometry());
+    EXPECT_TRUE(WaitFor([&] {
+        return Probe().AtomNames(run.Window(), "_NET_WM_STATE").contains(u"_NET_WM_STATE_ABOVE"_s);
+    })) << "no longer always on top";
+
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + QPoint(37, 30), 1));
+    EXPECT_EQ(std::optional<int>(0), run.WaitExit());
+}
+
+} // namespace
+} // namespace orbo::e2e
