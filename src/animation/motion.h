@@ -1,6 +1,5 @@
-#pragma once
-
 // The motion rules of the eye kinds: where an eye looks for a cursor position, as pure functions.
+#pragma once
 
 #include "platform/units.h"
 

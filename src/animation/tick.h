@@ -1,6 +1,5 @@
-#pragma once
-
 // One firing of the animation timer, and the timer's interval for a speed.
+#pragma once
 
 #include "platform/desktop.h"
 #include "platform/surface.h"

@@ -1,3 +1,4 @@
+// The command line: --help and --version, and what is refused.
 #include "command_line.h"
 
 #include "creature/settings_io.h"

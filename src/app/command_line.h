@@ -1,3 +1,4 @@
+// The command line: --help and --version print and end; other arguments are refused.
 #pragma once
 
 #include <QtCore/QString>

@@ -1,6 +1,5 @@
-#pragma once
-
 // Dragging the creature: where a window goes along one axis for a proposed position.
+#pragma once
 
 #include "platform/monitors.h"
 

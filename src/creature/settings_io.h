@@ -1,6 +1,5 @@
-#pragma once
-
 // The six stored settings: reading them with their defaults, saving them as one set, number texts.
+#pragma once
 
 #include <QtCore/QString>
 

@@ -1,6 +1,5 @@
-#pragma once
-
 // The notice that the eyes follow the pointer only over X11 windows on this desktop.
+#pragma once
 
 class QMessageBox;
 class QWidget;

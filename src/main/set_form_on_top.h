@@ -1,6 +1,5 @@
-#pragma once
-
 // SetFormOnTop: the creature window above all others, or back in the normal stacking order.
+#pragma once
 
 class QWidget;
 

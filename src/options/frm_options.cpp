@@ -336,7 +336,8 @@ void frmOptions::BuildKeyboard() {
     for (const auto& [keys, step] : steps) {
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(keys);
-        connect(shortcut, &QShortcut::activated, &handlers_, [this, step = step] { StepPage(step); });
+        connect(shortcut, &QShortcut::activated, &handlers_,
+                [this, step = step] { StepPage(step); });
     }
     // The window opens with the focus in its page, as before any key is pressed.
     lstSkins->setFocus();

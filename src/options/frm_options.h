@@ -1,6 +1,5 @@
-#pragma once
-
 // frmOptions, the options window: menu column, skin list, speed slider, toggles, About pages.
+#pragma once
 
 #include "options/options_layout.h"
 #include "options/speed_slider.h"

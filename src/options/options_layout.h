@@ -1,6 +1,5 @@
-#pragma once
-
 // The options window's layout and texts: page rectangles, About Skin text, credits, label breaks.
+#pragma once
 
 #include "platform/units.h"
 #include "skin/skin_def.h"

@@ -1,6 +1,5 @@
-#pragma once
-
 // Where the options window opens: beside the creature, inside the work area.
+#pragma once
 
 #include <QtCore/QPoint>
 #include <QtCore/QRect>

@@ -1,6 +1,5 @@
-#pragma once
-
 // ShapeBox: a shape control, an opaque rectangle with a one-pixel border.
+#pragma once
 
 #include <QtGui/QColor>
 #include <QtWidgets/QWidget>

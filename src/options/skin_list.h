@@ -1,6 +1,5 @@
-#pragma once
-
 // The skin list's contents: folder names merged, sorted and searched as the list box does.
+#pragma once
 
 #include <QtCore/QString>
 #include <QtCore/QStringList>

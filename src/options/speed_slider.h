@@ -1,6 +1,5 @@
-#pragma once
-
 // The speed slider's arithmetic: handle and tube placement, dragging, the speed it gives.
+#pragma once
 
 #include "platform/desktop.h"
 

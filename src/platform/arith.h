@@ -1,6 +1,5 @@
-#pragma once
-
 // Exact arithmetic of the forms run-time: rounding half to even, Val, Trim.
+#pragma once
 
 #include <QtCore/QStringView>
 

@@ -1,3 +1,4 @@
+// Start at login: the XDG autostart entry or the Windows Run value, written and read back.
 #include "autostart.h"
 
 #include "files.h"

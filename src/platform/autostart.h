@@ -1,3 +1,4 @@
+// Start at login: the autostart entry or Run value that names this program.
 #pragma once
 
 #include <QtCore/QString>

@@ -1,6 +1,5 @@
-#pragma once
-
 // A Wayland compositor's cursor report and how it becomes a position on the desktop.
+#pragma once
 
 #include "monitors.h"
 

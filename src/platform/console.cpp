@@ -1,3 +1,4 @@
+// The console a Windows program was started from, for what it prints.
 #include "console.h"
 
 #include <QtCore/QtGlobal>

@@ -1,3 +1,4 @@
+// Printing to the console a Windows program was started from.
 #pragma once
 
 namespace orbo {

@@ -1,6 +1,5 @@
-#pragma once
-
 // What the desktops that take the cursor from a Wayland compositor (KWin, GNOME Shell) share.
+#pragma once
 
 #include "desktop.h"
 

@@ -1,6 +1,5 @@
-#pragma once
-
 // The GNOME Shell Wayland desktop: the cursor from Orbo's GNOME Shell extension.
+#pragma once
 
 #include "desktop.h"
 

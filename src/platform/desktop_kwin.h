@@ -1,6 +1,5 @@
-#pragma once
-
 // The KDE Plasma Wayland desktop: the cursor from a KWin script of Orbo's own.
+#pragma once
 
 #include "desktop.h"
 

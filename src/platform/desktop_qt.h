@@ -1,6 +1,5 @@
-#pragma once
-
 // Qt's own view of the desktop, and the monitors and primary screen every real desktop shares.
+#pragma once
 
 #include "desktop.h"
 

@@ -1,6 +1,5 @@
-#pragma once
-
 // The Windows desktop: the cursor and buttons from the Windows API.
+#pragma once
 
 #include "desktop.h"
 

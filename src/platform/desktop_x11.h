@@ -1,6 +1,5 @@
-#pragma once
-
 // The X11 desktop: the cursor and buttons from XQueryPointer and XInput2.
+#pragma once
 
 #include "desktop.h"
 

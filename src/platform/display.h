@@ -1,6 +1,5 @@
-#pragma once
-
 // Whether the window system the program will use can be reached, before Qt tries.
+#pragma once
 
 #include <QtCore/QString>
 

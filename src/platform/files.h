@@ -1,6 +1,5 @@
-#pragma once
-
 // Files: the program's and the user's skins folders, safe reading, names inside a skin, text lines.
+#pragma once
 
 #include <QtCore/QByteArray>
 #include <QtCore/QString>

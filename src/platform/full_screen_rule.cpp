@@ -1,3 +1,4 @@
+// Whether a full-screen window stands on the creature's monitor.
 #include "full_screen_rule.h"
 
 #include "work_area.h"

@@ -1,3 +1,4 @@
+// The full-screen rule: when the active window keeps the creature hidden.
 #pragma once
 
 #include "monitors.h"

@@ -1,3 +1,4 @@
+// The full-screen watch: the rule applied to what the window system reports.
 #include "full_screen_watch.h"
 
 #include "desktop_qt.h"

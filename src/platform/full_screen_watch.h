@@ -1,3 +1,4 @@
+// Watching the active window for full-screen, on X11 and Windows.
 #pragma once
 
 #include "full_screen_rule.h"

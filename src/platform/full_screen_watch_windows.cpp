@@ -1,3 +1,4 @@
+// The full-screen watch on Windows: the foreground window through WinEvent hooks.
 #include "desktop_qt.h"
 #include "full_screen_watch.h"
 

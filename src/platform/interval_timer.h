@@ -1,6 +1,5 @@
-#pragma once
-
 // The forms run-time's Timer, whose firings keep to their deadlines.
+#pragma once
 
 #include <QtCore/QObject>
 #include <QtCore/QTimer>

@@ -1,6 +1,5 @@
-#pragma once
-
 // Monitors: device and device-independent pixels, spans along an axis, bringing a window back.
+#pragma once
 
 #include "units.h"
 

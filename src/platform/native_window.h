@@ -1,6 +1,5 @@
-#pragma once
-
 // Native window calls: SetWindowRgn, SetWindowPos and the window's stacking.
+#pragma once
 
 #include <QtGui/QRegion>
 

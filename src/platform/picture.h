@@ -1,6 +1,5 @@
-#pragma once
-
 // Picture: an immutable shared image, its sizes, the magenta key colour and the loader.
+#pragma once
 
 #include "units.h"
 

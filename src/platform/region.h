@@ -1,6 +1,5 @@
-#pragma once
-
 // The window system's region calls over QRegion.
+#pragma once
 
 #include <QtGui/QRegion>
 

@@ -1,3 +1,4 @@
+// One creature per session: the session bus on Linux, a mutex and a window on Windows.
 #include "single_instance.h"
 
 #include <QtCore/QObject>

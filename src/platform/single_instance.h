@@ -1,3 +1,4 @@
+// One creature per session: the first claims, a later start hands over.
 #pragma once
 
 #include <functional>

@@ -1,6 +1,5 @@
-#pragma once
-
 // Surface: the creature window's back buffer, its picture drawing and presenting.
+#pragma once
 
 #include "picture.h"
 #include "units.h"

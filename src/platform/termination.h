@@ -1,6 +1,5 @@
-#pragma once
-
 // Requests from the system to end the program: signals on Unix, the session's end on Windows.
+#pragma once
 
 #include <functional>
 

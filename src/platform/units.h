@@ -1,6 +1,5 @@
-#pragma once
-
 // Units: twips, pixels and HIMETRIC, and rectangles and sizes in twips.
+#pragma once
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,5 @@
-#pragma once
-
 // The frame the window system puts around a top-level window.
+#pragma once
 
 #include <QtCore/QMargins>
 #include <QtCore/QPoint>

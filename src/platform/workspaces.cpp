@@ -1,3 +1,4 @@
+// Showing a window on every workspace (X11 EWMH).
 #include "workspaces.h"
 
 #include <QtCore/QEvent>

@@ -1,3 +1,4 @@
+// Showing a window on every workspace or on the current one.
 #pragma once
 
 class QWidget;

@@ -1,6 +1,5 @@
-#pragma once
-
 // What the native-window code shares on X11; included only where ORBO_HAVE_X11 is defined.
+#pragma once
 
 #include <X11/Xlib.h>
 

@@ -1,6 +1,5 @@
-#pragma once
-
 // The built-in pictures and Orbo's icon, compiled into the program.
+#pragma once
 
 #include "platform/picture.h"
 

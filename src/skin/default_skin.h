@@ -1,6 +1,5 @@
-#pragma once
-
 // The built-in skin: its five pictures and its record.
+#pragma once
 
 #include "platform/creature_window.h"
 #include "platform/picture.h"

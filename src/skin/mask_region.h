@@ -1,6 +1,5 @@
-#pragma once
-
 // The window's shape from a background picture: every pixel not of the key colour.
+#pragma once
 
 #include "platform/picture.h"
 #include "platform/units.h"

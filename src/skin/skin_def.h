@@ -1,6 +1,5 @@
-#pragma once
-
 // The skin record: SkinDef, its eyes, and the eye kinds.
+#pragma once
 
 #include "platform/picture.h"
 

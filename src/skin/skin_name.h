@@ -1,6 +1,5 @@
-#pragma once
-
 // Skin names: the one that stands for the built-in skin, and which folder names can be skins.
+#pragma once
 
 #include <QtCore/QString>
 

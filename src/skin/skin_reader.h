@@ -1,7 +1,6 @@
+// The Skin.ini reader: its dialect line by line, what each line did, and its return contract.
 #pragma once
 
-// The Skin.ini reader: its dialect line by line, what each line did, and its return contract.
-//
 // Bytes. The file is read as at most kMaxSkinFileBytes bytes; of a longer file only the lines
 // that end within that first part are read. The bytes are UTF-8 when they are valid UTF-8 (a
 // byte-order mark is dropped), otherwise Windows-1252. CR LF, a lone CR and a lone LF each end

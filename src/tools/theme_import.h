@@ -1,7 +1,6 @@
+// Eye themes of the Xfce and GNOME eyes applets turned into ordinary Orbo skins.
 #pragma once
 
-// Eye themes of the Xfce and GNOME eyes applets turned into ordinary Orbo skins.
-//
 // A theme is a folder holding a text file "config" and two pictures. Its lines are read the way
 // those applets read them:
 //   wall-thickness = N      num-eyes = N      eye-pixmap = "FILE"      pupil-pixmap = "FILE"

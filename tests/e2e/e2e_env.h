@@ -1,6 +1,5 @@
-#pragma once
-
 // The end-to-end tests' world: Xvfb, a session bus, a program folder, the orbo process and probes.
+#pragma once
 
 #include "x_probe.h"
 

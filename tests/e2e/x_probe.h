@@ -1,6 +1,5 @@
-#pragma once
-
 // XProbe: reads windows, pixels and shapes on an X server and drives pointer and keyboard.
+#pragma once
 
 #include <QtCore/QRect>
 #include <QtCore/QString>

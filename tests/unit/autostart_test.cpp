@@ -1,3 +1,4 @@
+// Start at login: the entry's Exec quoting, what names this program, the entry on disk.
 #include "platform/autostart.h"
 
 #include <QtCore/QDir>

@@ -1,6 +1,5 @@
-#pragma once
-
 // Points of a test's own steady clock, in milliseconds.
+#pragma once
 
 #include "platform/interval_timer.h"
 

@@ -1,3 +1,4 @@
+// The full-screen rule: which window, which monitor.
 #include "platform/full_screen_rule.h"
 
 #include <gtest/gtest.h>

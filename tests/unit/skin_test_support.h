@@ -1,6 +1,5 @@
-#pragma once
-
 // Helpers shared by the skin tests and the skin benchmark.
+#pragma once
 
 #include "platform/picture.h"
 #include "platform/region.h"

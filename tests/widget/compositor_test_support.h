@@ -1,6 +1,6 @@
+// What the tests of the desktops that follow a compositor share: they run on a session bus of the
 #pragma once
 
-// What the tests of the desktops that follow a compositor share: they run on a session bus of the
 // program's own (compositor_tests_main.cpp) and wait for what the bus brings.
 
 #include <QtCore/QCoreApplication>

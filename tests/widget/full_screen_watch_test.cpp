@@ -1,3 +1,4 @@
+// Hidden for a full-screen window, the creature rests until the window goes.
 #include "memory_settings_store.h"
 #include "scripted_desktop.h"
 

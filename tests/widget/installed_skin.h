@@ -1,6 +1,5 @@
-#pragma once
-
 // InstalledSkin: a skin folder copied beside the test program for one test.
+#pragma once
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
