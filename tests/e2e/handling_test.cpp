@@ -15,7 +15,8 @@ namespace {
 constexpr QPoint kGrab(37, 30);
 
 // One creature dragged row after row, each drag starting from where the last one left it: a
-// drag whose window would end exactly at a screen edge does not move it, one past it stops there.
+// drag whose window would end exactly at the left edge does not move it, one past an edge stops
+// there (each edge's exact and one-past rows are the drag rule's unit table).
 TEST(Handling, DragToEdgesThenExit) {
     OrboRun run;
     ASSERT_TRUE(run.Start());
@@ -32,11 +33,7 @@ TEST(Handling, DragToEdgesThenExit) {
         {"with the middle button", {500, 500}, {300, 200}, 2},
         {"to exactly the left edge", {37, 230}, {300, 200}},
         {"past the left edge", {36, 230}, {0, 200}},
-        {"to exactly the right edge", {right + 37, 230}, {0, 200}},
         {"past the right edge", {right + 38, 230}, {right, 200}},
-        {"to exactly the top edge", {right + 37, 30}, {right, 200}},
-        {"past the top edge", {right + 37, 29}, {right, 0}},
-        {"to exactly the bottom edge", {right + 37, bottom + 30}, {right, 0}},
         {"past the bottom edge", {right + 37, bottom + 31}, {right, bottom}},
     };
     for (const Row& row : rows) {
