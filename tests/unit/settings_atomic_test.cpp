@@ -1,7 +1,6 @@
-// The settings file saved whole or not at all: killed writers, two programs, failing saves.
+// The settings file saved whole or not at all: killed writers, held locks, failing saves.
 #include "creature/mdl_general.h"
 #include "creature/settings_io.h"
-#include "memory_settings_store.h"
 #include "platform/settings_store.h"
 
 #include <QtCore/QDir>
@@ -12,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <csignal>
 #include <functional>
 #include <sys/stat.h>
@@ -70,53 +68,6 @@ TEST(IniSettingsStore, KilledWhileSavingNeverLeavesAHalfWrittenFile) {
             continue; // killed before the first rename
         IniSettingsStore reader(dir.path());
         EXPECT_EQ(big, reader.GetSetting(kSettingsApp, kSettingsSection, "Big", {}));
-    }
-}
-
-// Two programs closing at the same moment: the file holds one whole set, never a mix of both.
-TEST(IniSettingsStore, TwoProgramsSavingAtOnceLeaveOneWholeSet) {
-    QTemporaryDir dir;
-    std::array<mdlGeneral, 2> sets;
-    sets[0].SkinName = QStringLiteral("First");
-    sets[0].Speed = 10;
-    sets[0].OnTop = sets[0].Blink = true;
-    sets[1].SkinName = QStringLiteral("Second");
-    sets[1].Speed = 90;
-    const auto save = [&sets](SettingsStore& store, std::size_t i) {
-        WriteStoredSettings(store, 150.0f * float(i + 1), 300.0f * float(i + 1), sets[i]);
-    };
-    const auto keysOf = [](SettingsStore& store) {
-        QStringList values;
-        for (const char* key : {"Left", "Top", "Skin", "Speed", "OnTop", "Blink"})
-            values.append(store.GetSetting(kSettingsApp, kSettingsSection, key, "-"));
-        return values;
-    };
-    std::array<MemorySettingsStore, 2> expected;
-    save(expected[0], 0);
-    save(expected[1], 1);
-    for (int round = 0; round < 200; ++round) {
-        int gate[2];
-        ASSERT_EQ(::pipe(gate), 0);
-        pid_t children[2];
-        for (std::size_t i = 0; i < 2; ++i) {
-            children[i] = Spawn([&, i] {
-                ::close(gate[1]);
-                char c;
-                // Both wait here until the gate closes, then save at the same moment.
-                while (::read(gate[0], &c, 1) > 0) {
-                }
-                IniSettingsStore store(dir.path());
-                save(store, i);
-            });
-        }
-        ::close(gate[0]);
-        ::close(gate[1]);
-        for (const pid_t child : children)
-            ASSERT_TRUE(EndedCleanly(child)) << round;
-        IniSettingsStore reader(dir.path());
-        const QStringList stored = keysOf(reader);
-        ASSERT_TRUE(stored == keysOf(expected[0]) || stored == keysOf(expected[1]))
-            << round << ": " << stored.join(u',').toStdString();
     }
 }
 

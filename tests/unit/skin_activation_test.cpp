@@ -106,20 +106,6 @@ TEST_F(ActivationTest, EdgesArePulledBackAndNothingIsLeftOffEveryMonitor) {
     }
 }
 
-TEST_F(ActivationTest, SameNameInAnyCaseDoesNothingEvenAfterTheFilesChanged) {
-    MakeSkin("Blue", SolidImage(40, 30, Qt::blue), "[info]\nname=Blue one");
-    Activate("Blue");
-    ASSERT_EQ("Blue one", skin_.Name);
-    const QRect place = Pixels();
-    MakeSkin("Blue", SolidImage(60, 60, Qt::red), "[info]\nname=Changed");
-    for (const char* again : {"Blue", "BLUE"}) {
-        Activate(again);
-        EXPECT_EQ("Blue", skinName_);
-        EXPECT_EQ("Blue one", skin_.Name);
-        EXPECT_EQ(place, Pixels());
-    }
-}
-
 TEST_F(ActivationTest, BuiltInNamesNeverTouchTheDisk) {
     // Folders that would be read if these names were looked up.
     MakeSkin("< none >", SolidImage(40, 30, Qt::blue), "[info]\nname=From disk");
