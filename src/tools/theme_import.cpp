@@ -502,7 +502,8 @@ ImportResult ImportTheme(const ImportRequest& request) {
     ini += QStringLiteral("; Made by orbo-skin-import from the eyes theme %1\r\n")
                .arg(InfoValue(themeName));
     ini += QStringLiteral("[info]\r\n");
-    ini += QStringLiteral("name=") + InfoValue(themeName) + QStringLiteral("\r\n");
+    // The About Skin page shows this name: the one the skin is imported under.
+    ini += QStringLiteral("name=") + InfoValue(name) + QStringLiteral("\r\n");
     ini += QStringLiteral("creator=") + InfoValue(request.Origin.Creator) + QStringLiteral("\r\n");
     ini += QStringLiteral("email=\r\nhomepage=\r\n");
     const QString date =
