@@ -15,9 +15,8 @@ bool IsBuiltInName(const QString& name) {
     return name.isEmpty() || name.toLower() == kNoSkin;
 }
 
-// <skins folder>/<name>, the name as passed, in the first folder that holds it as a folder; on a
-// file system that tells letter case apart a skin folder made on Windows may differ from the
-// stored name in case only.
+} // namespace
+
 std::optional<QString> FindSkinFolder(const QStringList& skinsFolders, const QString& name) {
     for (const QString& skins : skinsFolders) {
         const auto found = FindEntry(skins, name);
@@ -26,8 +25,6 @@ std::optional<QString> FindSkinFolder(const QStringList& skinsFolders, const QSt
     }
     return std::nullopt;
 }
-
-} // namespace
 
 std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, SkinDef& skin,
                                              CreatureWindow& window, const Units& units,

@@ -27,6 +27,11 @@ struct SkinContext {
 // skin's Skin.ini read over it, then FitWindowToBackground. Nothing a skin holds makes it fail.
 void ActivateSkin(const SkinContext& context, const QString& name);
 
+// <skins folder>/<name> in the first of skinsFolders that holds name as a folder, found by its
+// exact name first, then ignoring letter case (a skin folder made on Windows may differ from the
+// stored name in case only).
+std::optional<QString> FindSkinFolder(const QStringList& skinsFolders, const QString& name);
+
 // The activation's steps for a skin folder (none: the built-in skin alone): the built-in skin,
 // the folder's Skin.ini read over it, then FitWindowToBackground. The reading's result, none
 // when there was no folder or it holds no Skin.ini.

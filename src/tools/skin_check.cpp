@@ -2,16 +2,19 @@
 // it.
 #include "skin_check.h"
 
+#include "animation/motion.h"
 #include "creature/creature.h"
 #include "platform/files.h"
 #include "platform/fixed_desktop.h"
 #include "platform/monitors.h"
+#include "skin/activation.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtCore/QTextStream>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <utility>
@@ -122,6 +125,142 @@ QStringList NearNames(const QString& path) {
     return near;
 }
 
+// How far a colour lies from magenta: its largest difference from (255,0,255) in one channel.
+int MagentaDistance(QRgb pixel) {
+    return std::max({255 - qRed(pixel), qGreen(pixel), 255 - qBlue(pixel)});
+}
+
+// An anti-aliased outline blends its colour into the magenta around it. A pixel that took less
+// than 3/8 of the outline's colour lies this close to magenta whatever that colour is (no
+// channel moves by more than 3/8 of 255), while colours painted on purpose, even a pink such
+// as (255,105,180) or a purple such as (128,0,128), lie farther away.
+constexpr int kFringeReach = 96;
+// The fringe pixels the warning names; the rest it counts.
+constexpr int kFringeNamed = 5;
+
+struct Fringe {
+    qint64 Count = 0;
+    std::vector<QPoint> First; // in reading order
+};
+
+// The pink fringe: pixels that touch a magenta pixel at a side or a corner and are nearly
+// magenta, but not exactly, so the window keeps them.
+Fringe FindFringe(const QImage& image) {
+    Fringe fringe;
+    const auto magentaAt = [&image](int x, int y) {
+        return x >= 0 && y >= 0 && x < image.width() && y < image.height() &&
+               MagentaDistance(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]) == 0;
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int distance = MagentaDistance(line[x]);
+            if (distance == 0 || distance > kFringeReach)
+                continue;
+            bool touches = false;
+            for (int dy = -1; dy <= 1 && !touches; ++dy)
+                for (int dx = -1; dx <= 1 && !touches; ++dx)
+                    touches = magentaAt(x + dx, y + dy);
+            if (!touches)
+                continue;
+            if (static_cast<int>(fringe.First.size()) < kFringeNamed)
+                fringe.First.emplace_back(x, y);
+            ++fringe.Count;
+        }
+    }
+    return fringe;
+}
+
+QString FringeWarning(const Fringe& fringe) {
+    QStringList at;
+    for (const QPoint& p : fringe.First)
+        at << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+    if (fringe.Count > static_cast<qint64>(fringe.First.size()))
+        at << QStringLiteral("and %1 more").arg(fringe.Count - qint64(fringe.First.size()));
+    return QStringLiteral(
+               "pink fringe: %1 pixels at the outline are nearly magenta but not exactly "
+               "(255,0,255), so they stay in the window:\n"
+               "    at %2; draw the outline without anti-aliasing")
+        .arg(fringe.Count)
+        .arg(at.join(u' '));
+}
+
+// The eye an eye section's line filled, from its field ("Eyes(2).Pic" is eye 2).
+int EyeOfField(const QString& field) {
+    return field.section(u'(', 1, 1).section(u')', 0, 0).toInt();
+}
+
+// Which buttons show a "blink" eye of button code m, in words.
+QString ButtonsText(int m) {
+    const auto code = static_cast<std::uint8_t>(m);
+    QStringList held;
+    if (BlinkShows(code, true, false, false))
+        held << QStringLiteral("left");
+    if (BlinkShows(code, false, true, false))
+        held << QStringLiteral("right");
+    if (BlinkShows(code, false, false, true))
+        held << QStringLiteral("middle");
+    if (held.isEmpty())
+        return QStringLiteral("shows for no button");
+    return QStringLiteral("shows while the ") + held.join(QStringLiteral(" or ")) +
+           QStringLiteral(" button is held");
+}
+
+// What an applied line did, in a skin author's words: pixels, not the twips they are stored as.
+// The value as read follows where the reading made something else of the text.
+QString DescribeApplied(const SkinLineOutcome& o, const Creature& creature) {
+    const auto readAs = [&o](const QString& made) {
+        return QString(o.Value).remove(u' ') == made
+                   ? QString()
+                   : QStringLiteral(" (%1 read as %2)").arg(Quoted(o.Value), made);
+    };
+    if (o.SectionKind == SkinSectionKind::Info) {
+        const QString label = o.Key == u"email"      ? QStringLiteral("e-mail")
+                              : o.Key == u"homepage" ? QStringLiteral("home page")
+                                                     : o.Key;
+        return label + QStringLiteral(": ") + o.Value;
+    }
+    if (o.SectionKind == SkinSectionKind::Setting) {
+        if (o.Key == u"back")
+            return QStringLiteral("background picture ") + o.Value;
+        const int eyes = o.Stored.toInt();
+        if (eyes == 0)
+            return QStringLiteral("no eyes: the background alone") + readAs(o.Stored);
+        return (eyes == 1
+                    ? QStringLiteral("1 eye, empty until its section fills it")
+                    : QStringLiteral("%1 eyes, empty until their sections fill them").arg(eyes)) +
+               readAs(o.Stored);
+    }
+    const int index = EyeOfField(o.Field);
+    const QString eye = QStringLiteral("eye %1: ").arg(index);
+    if (o.Key == u"xy" || o.Key == u"size") {
+        const Units& units = creature.ScaleUnits();
+        const QString x = Px(units.ExactPixelsX(o.Stored.section(u',', 0, 0).toDouble()));
+        const QString y = Px(units.ExactPixelsY(o.Stored.section(u',', 1, 1).toDouble()));
+        const QString suffix = readAs(x + u',' + y);
+        if (o.Key == u"xy")
+            return eye + QStringLiteral("box at %1,%2").arg(x, y) + suffix;
+        const SkinDef& s = creature.General().SkinDef;
+        if (index <= s.EyesUBound() &&
+            ClassifyKind(s.Eyes[static_cast<size_t>(index)].Kind) == EyeKind::Matrix)
+            return eye + QStringLiteral("grid of %1 columns x %2 rows").arg(x, y) + suffix;
+        return eye + QStringLiteral("box %1 x %2 pixels").arg(x, y) + suffix;
+    }
+    if (o.Key == u"type") {
+        const QString kind = o.Stored.trimmed();
+        return eye + QStringLiteral("kind ") + kind +
+               (o.Value.trimmed().compare(kind, Qt::CaseInsensitive) == 0
+                    ? QString()
+                    : QStringLiteral(" (only the first six letters of %1 count)")
+                          .arg(Quoted(o.Value)));
+    }
+    if (o.Key == u"frames")
+        return eye + QStringLiteral("%1 frames").arg(o.Stored) + readAs(o.Stored);
+    if (o.Key == u"onbutton")
+        return eye + ButtonsText(o.Stored.toInt()) + readAs(o.Stored);
+    return eye + (o.Key == u"pic" ? QStringLiteral("picture ") : QStringLiteral("mask ")) + o.Value;
+}
+
 // What a line did, in words, for the line-by-line listing.
 QString Describe(const SkinLineOutcome& o) {
     switch (o.Status) {
@@ -160,12 +299,23 @@ QString Describe(const SkinLineOutcome& o) {
     }
 }
 
+// What a line did as the listing tells it: in plain words or, exactly, as the program's fields
+// hold it.
+QString Listed(const SkinLineOutcome& o, const Creature& creature, bool exact) {
+    if (!exact && o.Status == SkinLineStatus::Applied)
+        return DescribeApplied(o, creature);
+    if (!exact && o.Status == SkinLineStatus::EyeOutOfRange)
+        return QStringLiteral("skipped: no such eye (\"eyes=\" says how many there are)");
+    return Describe(o);
+}
+
 // The line-by-line listing: each line as read and what it did.
-void Echo(QTextStream& out, const std::vector<SkinLineOutcome>& lines) {
+void Echo(QTextStream& out, const std::vector<SkinLineOutcome>& lines, const Creature& creature,
+          bool exact) {
     for (const SkinLineOutcome& o : lines)
         out << qSetFieldWidth(5) << Qt::right << o.Line << qSetFieldWidth(0) << Qt::left << "  "
             << o.Text.left(60) << (o.Text.size() > 60 ? "..." : "") << "\n"
-            << "       -> " << Describe(o) << "\n";
+            << "       -> " << Listed(o, creature, exact) << "\n";
 }
 
 // Eye sections before "eyes", whose values that line throws away, and the information texts the
@@ -218,7 +368,35 @@ void ReadingOutcome(QTextStream& out, const std::optional<SkinReadResult>& read)
         out << "The whole file was read (" << read->LinesRead << " lines).\n";
 }
 
-void Summarise(QTextStream& out, const Creature& creature) {
+// An eye in a skin author's words: "eye 1 (auto): box at 10,53, 32 x 34 pixels, ...".
+QString PlainEye(int i, const EyeDef& e, const Units& units) {
+    const EyeKind kind = ClassifyKind(e.Kind);
+    const QString x = Px(units.ExactPixelsX(e.X));
+    const QString y = Px(units.ExactPixelsY(e.Y));
+    const QString w = Px(units.ExactPixelsX(e.Width));
+    const QString h = Px(units.ExactPixelsY(e.Height));
+    QString text =
+        QStringLiteral("eye %1 (%2): ")
+            .arg(i)
+            .arg(NeverSet(e.Kind) ? QStringLiteral("no type") : e.Kind.ToString().trimmed());
+    if (kind == EyeKind::Matrix)
+        text += QStringLiteral("at %1,%2, a grid of %3 columns x %4 rows").arg(x, y, w, h);
+    else if (kind == EyeKind::Blink)
+        text += QStringLiteral("at %1,%2").arg(x, y);
+    else
+        text += QStringLiteral("box at %1,%2, %3 x %4 pixels").arg(x, y, w, h);
+    if (kind == EyeKind::Frames || kind == EyeKind::Distan)
+        text += QStringLiteral(", %1 frames").arg(e.Frames);
+    else if (kind == EyeKind::Blink)
+        text += QStringLiteral(", ") + ButtonsText(e.Frames);
+    text += e.Pic.IsEmpty() ? QStringLiteral(", no picture")
+                            : QStringLiteral(", picture ") + SizeText(e.Pic.Image().size());
+    text += e.Mask.IsEmpty() ? QStringLiteral(", no mask")
+                             : QStringLiteral(", mask ") + SizeText(e.Mask.Image().size());
+    return text;
+}
+
+void Summarise(QTextStream& out, const Creature& creature, bool exact) {
     const SkinDef& s = creature.General().SkinDef;
     const CreatureWindow& window = creature.Window();
     const Units& units = creature.ScaleUnits();
@@ -232,9 +410,14 @@ void Summarise(QTextStream& out, const Creature& creature) {
         << (builtIn ? " (the built-in one)" : "") << "\n";
     out << "  Window:     " << SizeText(window.Geometry.Pixels().size()) << " pixels\n";
     out << "  Shape:      " << PixelCount(window.Region) << " pixels\n";
-    out << "  Eyes:       " << s.EyesUBound() << " (element 0 is never drawn)\n";
+    out << "  Eyes:       " << s.EyesUBound() << (exact ? " (element 0 is never drawn)" : "")
+        << "\n";
     for (int i = 1; i <= s.EyesUBound() && i <= kMaxEyes; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
+        if (!exact) {
+            out << "    " << PlainEye(i, e, units) << "\n";
+            continue;
+        }
         out << "    eye " << i << ": kind " << KindForDisplay(e.Kind) << ", box "
             << Px(units.ExactPixelsX(e.X)) << "," << Px(units.ExactPixelsY(e.Y)) << " size "
             << Px(units.ExactPixelsX(e.Width)) << "x" << Px(units.ExactPixelsY(e.Height))
@@ -251,7 +434,7 @@ std::vector<QString> SkinWarnings(const Creature& creature) {
     std::vector<QString> warnings;
     const SkinDef& s = creature.General().SkinDef;
     const Units& units = creature.ScaleUnits();
-    for (int i = 1; i <= s.EyesUBound() && i <= 255; ++i) {
+    for (int i = 1; i <= s.EyesUBound() && i <= kMaxEyes; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
         const EyeKind kind = ClassifyKind(e.Kind);
         if (NeverSet(e.Kind))
@@ -266,7 +449,7 @@ std::vector<QString> SkinWarnings(const Creature& creature) {
             const TwipsSize picture = e.Pic.SizeInTwips(units);
             if (picture.Width > e.Width || picture.Height > e.Height)
                 warnings.push_back(QStringLiteral("eye %1: its picture (%2 pixels) is larger than "
-                                                  "its box (%3x%4 pixels)")
+                                                  "its box (%3 x %4 pixels)")
                                        .arg(i)
                                        .arg(SizeText(e.Pic.Image().size()))
                                        .arg(Px(units.ExactPixelsX(e.Width)))
@@ -277,6 +460,8 @@ std::vector<QString> SkinWarnings(const Creature& creature) {
     if (!back.IsEmpty() && !HasMagenta(back.Image()))
         warnings.push_back(QStringLiteral("the background has no magenta (255,0,255) pixel: the "
                                           "window is a plain rectangle"));
+    if (const Fringe fringe = FindFringe(back.Image()); fringe.Count > 0)
+        warnings.push_back(FringeWarning(fringe));
     return warnings;
 }
 
@@ -307,11 +492,11 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
     QString report;
     QTextStream out(&report);
     out << "Skin.ini of " << request.Folder << "\n";
-    Echo(out, checked.Lines);
+    Echo(out, checked.Lines, checked.Model, request.Exact);
     ReadingOutcome(out, checked.Read);
     result.WholeFileRead = checked.Read && !checked.Read->Failed();
     std::vector<QString> warnings = LineWarnings(checked.Lines);
-    Summarise(out, checked.Model);
+    Summarise(out, checked.Model, request.Exact);
     for (QString& w : SkinWarnings(checked.Model))
         warnings.push_back(std::move(w));
     if (!warnings.empty()) {
@@ -324,6 +509,23 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
     if (request.Cursor)
         result.Rendering = Render(checked.Model, request.Scale);
     return result;
+}
+
+SkinLocation LocateSkin(const QString& given, const QStringList& skinsFolders) {
+    SkinLocation where;
+    where.Tried << QDir::current().absoluteFilePath(given);
+    if (QFileInfo(given).isDir()) {
+        where.Folder = given;
+        return where;
+    }
+    // A skin's name is a folder's name: anything with a separator is a path, looked for only
+    // from the current folder.
+    if (given.contains(u'/') || given.contains(u'\\') || given == u"." || given == u"..")
+        return where;
+    for (const QString& skins : skinsFolders)
+        where.Tried << QDir(skins).filePath(given);
+    where.Folder = FindSkinFolder(skinsFolders, given);
+    return where;
 }
 
 } // namespace orbo

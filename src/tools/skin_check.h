@@ -4,6 +4,7 @@
 #include <QtCore/QPoint>
 #include <QtCore/QSize>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtGui/QImage>
 
 #include <optional>
@@ -24,6 +25,9 @@ struct SkinCheckRequest {
     // The display's scale: the rendering is drawn at this many device pixels per pixel, as the
     // creature is on a scaled display (cursor and screen stay in unscaled pixels).
     double Scale = 1;
+    // The report in the program's own terms (field names, twips, kinds as stored) rather than
+    // in plain words and pixels.
+    bool Exact = false;
 };
 
 struct SkinCheckResult {
@@ -39,5 +43,13 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request);
 // The creature as one tick draws it for the cursor, cut to its shape. Public for tests, which
 // compare it with the tick itself.
 QImage RenderCreature(const SkinCheckRequest& request);
+
+// Where the skin to check is: the folder given, from the current folder; else, for a bare name,
+// the skin of that name in the skins folders, found as Orbo finds a skin by name.
+struct SkinLocation {
+    std::optional<QString> Folder;
+    QStringList Tried; // every path looked at, in order
+};
+SkinLocation LocateSkin(const QString& given, const QStringList& skinsFolders);
 
 } // namespace orbo

@@ -1,4 +1,5 @@
 // orbo-skin-check: reads a skin as Orbo does and reports, or renders it.
+#include "platform/files.h"
 #include "tools/skin_check.h"
 
 #include <QtCore/QCoreApplication>
@@ -10,11 +11,14 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orbo-skin-check FOLDER [--render OUT.png --cursor X,Y [--screen W,H] "
-    "[--buttons L,R,M] [--scale S] [--at X,Y]]\n"
+    "usage: orbo-skin-check FOLDER|NAME [--exact] [--render OUT.png --cursor X,Y "
+    "[--screen W,H] [--buttons L,R,M] [--scale S] [--at X,Y]]\n"
     "       orbo-skin-check --help\n"
-    "Reads FOLDER/Skin.ini as Orbo does and tells what every line did.\n"
-    "Exit status: 0 the whole file was read, 1 reading stopped at a failure, 2 bad usage.\n";
+    "Reads FOLDER/Skin.ini as Orbo does and tells what every line did. A NAME that is no\n"
+    "folder here is looked for in the skins folders, as Orbo looks for a skin by name.\n"
+    "--exact gives the values as Orbo stores them (field names, twips, padded kinds).\n"
+    "Exit status: 0 the whole file was read, 1 reading stopped at a failure or there was no\n"
+    "Skin.ini, 2 bad usage.\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -52,6 +56,8 @@ int main(int argc, char* argv[]) {
         int y = 0;
         if (a == u"--help" || a == u"-h") {
             return Help();
+        } else if (a == u"--exact") {
+            request.Exact = true;
         } else if (a == u"--render" && hasValue) {
             renderTo = args[++i];
         } else if (a == u"--cursor" && hasValue && ParsePair(args[++i], x, y)) {
@@ -80,6 +86,15 @@ int main(int argc, char* argv[]) {
     }
     if (request.Folder.isEmpty() || (renderTo.isEmpty() != !request.Cursor))
         return Usage();
+    const orbo::SkinLocation where = orbo::LocateSkin(request.Folder, orbo::SkinsFolders());
+    if (!where.Folder) {
+        std::printf("No skin \"%s\" found. Tried:\n", request.Folder.toUtf8().constData());
+        for (const QString& path : where.Tried)
+            std::printf("  %s\n", path.toUtf8().constData());
+        std::puts("Orbo shows the built-in skin for a name it does not find.");
+        return 1;
+    }
+    request.Folder = *where.Folder;
     const orbo::SkinCheckResult result = orbo::CheckSkin(request);
     std::fputs(result.Report.toUtf8().constData(), stdout);
     if (!renderTo.isEmpty()) {

@@ -511,13 +511,14 @@ QString PupilFile(ImportKind kind) {
 }
 
 // Skin.ini: the information, the background, and an eye box over each eye picture.
-QString SkinIni(const ImportRequest& request, const QString& themeName, const Theme& theme,
-                const PupilTravel& fit, int frames) {
+QString SkinIni(const ImportRequest& request, const QString& themeName, const QString& name,
+                const Theme& theme, const PupilTravel& fit, int frames) {
     QString ini;
     ini += QStringLiteral("; Made by orbo-skin-import from the eyes theme %1\r\n")
                .arg(InfoValue(themeName));
     ini += QStringLiteral("[info]\r\n");
-    ini += QStringLiteral("name=") + InfoValue(themeName) + QStringLiteral("\r\n");
+    // The About Skin page shows this name: the one the skin is imported under.
+    ini += QStringLiteral("name=") + InfoValue(name) + QStringLiteral("\r\n");
     ini += QStringLiteral("creator=") + InfoValue(request.Origin.Creator) + QStringLiteral("\r\n");
     ini += QStringLiteral("email=\r\nhomepage=\r\n");
     const QString date =
@@ -573,9 +574,9 @@ ImportResult ImportTheme(const ImportRequest& request) {
     if (warning)
         result.Warnings.append(folder + QStringLiteral(": ") + *warning);
 
+    const QString name = request.Name.isEmpty() ? themeName : request.Name;
     Destination to;
-    if (const auto why =
-            FindDestination(request, request.Name.isEmpty() ? themeName : request.Name, to))
+    if (const auto why = FindDestination(request, name, to))
         return refuse(*why);
     if (to.Replace && !request.Force) {
         result.Error =
@@ -598,7 +599,7 @@ ImportResult ImportTheme(const ImportRequest& request) {
                                    QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                    QFile::ExeOther);
     const QByteArray ini =
-        SkinIni(request, themeName, theme, fit, static_cast<int>(at.size())).toUtf8();
+        SkinIni(request, themeName, name, theme, fit, static_cast<int>(at.size())).toUtf8();
     if (!WriteSkin(out, theme, pupils, request.Kind, ini))
         return refuse(QStringLiteral("cannot write the skin into %1").arg(out));
     if (const auto wrong = ReadBack(out, theme.Eyes))

@@ -64,7 +64,7 @@ QString DpkgOwner(const QString& path);
 struct ImportRequest {
     QString ThemeFolder;
     QString Into; // the skins folder the new skin folder goes into (made when missing)
-    QString Name; // the skin folder's name; empty for the theme folder's own
+    QString Name; // the skin's name, of its folder and in its information; empty for the theme's
     ImportKind Kind = ImportKind::Auto;
     bool Force = false; // replace a skin folder of that name
     QString Date;       // the skin's date

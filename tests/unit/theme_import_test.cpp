@@ -74,10 +74,10 @@ protected:
     // Imports, and reads the skin made as the creature reads it, over a record whose texts
     // are all set beforehand.
     ImportResult Import(const QString& theme, ImportKind kind = ImportKind::Auto,
-                        bool force = false) {
+                        bool force = false, const QString& name = {}) {
         const ThemeOrigin origin{"Some applet", "From somewhere"};
         const ImportResult result =
-            ImportTheme({theme, Into(), {}, kind, force, "2024-05-06", origin});
+            ImportTheme({theme, Into(), name, kind, force, "2024-05-06", origin});
         skin_.Name = skin_.Email = skin_.HomePage = skin_.Creator = skin_.Date = skin_.Comment =
             "built in";
         if (result.Ok) {
@@ -153,6 +153,13 @@ TEST_F(ThemeImport, APupilWithNoRoomToMoveStaysAtRestWithAWarning) {
     ASSERT_TRUE(result.Ok) << result.Error.toStdString();
     EXPECT_EQ(1, result.Warnings.size());
     EXPECT_EQ(QSizeF(36 * 15, 20 * 15), QSizeF(skin_.Eyes[1].Width, skin_.Eyes[1].Height));
+}
+
+TEST_F(ThemeImport, AGivenNameNamesTheFolderAndTheAboutSkinPage) {
+    const ImportResult result = Import(MakeTheme(), ImportKind::Auto, false, "Specs");
+    ASSERT_TRUE(result.Ok) << result.Error.toStdString();
+    EXPECT_EQ(QStringList{"Specs"}, IntoEntries());
+    EXPECT_EQ("Specs", skin_.Name);
 }
 
 TEST_F(ThemeImport, ForceReplacesAnExistingSkinAndOnlyThen) {
