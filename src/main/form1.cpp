@@ -1,21 +1,12 @@
 // The creature window: shows the model, runs its timer, passes on the mouse, closes once.
 #include "form1.h"
 
-#include "animation/motion.h"
 #include "animation/tick.h"
-#include "creature/drag.h"
-#include "creature/mdl_general.h"
-#include "creature/settings_io.h"
 #include "main/set_form_on_top.h"
-#include "platform/arith.h"
 #include "platform/desktop.h"
-#include "platform/files.h"
 #include "platform/native_window.h"
-#include "platform/settings_store.h"
 #include "platform/work_area.h"
-#include "platform/workspaces.h"
 #include "resources/resources.h"
-#include "skin/activation.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QLoggingCategory>
@@ -189,7 +180,7 @@ void Form1::Timer1_Timer() {
 
 void Form1::Wake() {
     creature_.Announce();
-    if (!idle_ || unloaded_ || resting_)
+    if (!idle_ || unloaded_)
         return;
     idle_ = false;
     idlePoll_.stop();
