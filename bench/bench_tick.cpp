@@ -102,7 +102,7 @@ struct Scene {
             if (++i == path.size())
                 i = 0;
             RunTick(Skin, Blink, Desk, Left, Top, Out);
-            const QRegion region = Out.Present();
+            QRegion region = Out.Present();
             changed += region.isEmpty() ? 0 : 1;
             benchmark::DoNotOptimize(region);
         }

@@ -300,8 +300,8 @@ void frmOptions::BuildOptionsPage() {
     for (QCheckBox* box : {chkOnTop, chkBlink})
         box->setFont(Font("Arial", 8.25));
     // Both run whenever the value changes, by the user or by Form_Load.
-    connect(chkOnTop, &QCheckBox::stateChanged, &handlers_, [this] { chkOnTop_Click(); });
-    connect(chkBlink, &QCheckBox::stateChanged, &handlers_, [this] { chkBlink_Click(); });
+    connect(chkOnTop, &QCheckBox::toggled, &handlers_, [this] { chkOnTop_Click(); });
+    connect(chkBlink, &QCheckBox::toggled, &handlers_, [this] { chkBlink_Click(); });
 }
 
 void frmOptions::BuildPopupMenu() {
