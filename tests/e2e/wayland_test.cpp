@@ -220,9 +220,9 @@ void PrintTo(const Layout& layout, std::ostream* out) {
 class WaylandLayout : public Wayland, public ::testing::WithParamInterface<Layout> {};
 
 // KWin 5 at scale 2 shows X11 windows magnified: XWayland's screen is the session's logical one,
-// where the pointer is at half the place it has on the test's screen (KWin 6: the same place). Two outputs side by side
-// KWin shows each in a window of its own, both at the corner of the test's screen; the one on top,
-// the second output, is moved beside the first.
+// where the pointer is at half the place it has on the test's screen (KWin 6: the same place). Two
+// outputs side by side KWin shows each in a window of its own, both at the corner of the test's
+// screen; the one on top, the second output, is moved beside the first.
 INSTANTIATE_TEST_SUITE_P(
     Wayland, WaylandLayout,
     ::testing::Values(
