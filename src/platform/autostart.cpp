@@ -9,6 +9,8 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QSaveFile>
 
+#include <algorithm>
+
 #if defined(Q_OS_WIN)
 #include <windows.h>
 
@@ -24,33 +26,13 @@ namespace {
 // Characters that make an Exec argument need quotes, and those that must be escaped inside them.
 constexpr QStringView kReserved = u" \t\n\"'\\><~|&;$*?#()`";
 constexpr QStringView kEscapedInQuotes = u"\"`$\\";
+// Characters of a path no entry can name so that both GLib and systemd start it: GLib looks for
+// the program before undoing "%%"; systemd's units take no quote or backslash in the program's
+// path, and its generator escapes '$' and '`' there in a way the unit does not undo.
+constexpr QStringView kRefused = u"%\\\"'$`";
 
 // A desktop entry larger than this is no entry Orbo wrote.
 constexpr qint64 kMaxEntryBytes = 64 * 1024;
-
-// A string value as the file holds it: backslash, tab, line feed and carriage return escaped.
-QString EscapeString(const QString& text) {
-    QString out;
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\':
-            out += "\\\\"_L1;
-            break;
-        case u'\n':
-            out += "\\n"_L1;
-            break;
-        case u'\t':
-            out += "\\t"_L1;
-            break;
-        case u'\r':
-            out += "\\r"_L1;
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 QString UnescapeString(const QString& text) {
     QString out;
@@ -112,27 +94,25 @@ std::optional<QString> EntryValue(const QString& text, QLatin1StringView key) {
 
 } // namespace
 
-std::optional<QString> DesktopExec(const QString& program) {
-    bool quote = false;
+std::optional<QString> ExecRefusal(const QString& program) {
     for (const QChar c : program) {
-        // U+FFFD stands for file name bytes that were not UTF-8: the entry could not name them.
-        const bool control = c.unicode() < 0x20 || c.unicode() == 0x7F;
-        if (c == QChar::ReplacementCharacter || (control && c != u'\t' && c != u'\n' && c != u'\r'))
-            return std::nullopt;
-        quote = quote || control || kReserved.contains(c);
+        if (c == QChar::ReplacementCharacter)
+            return u"a name that is not UTF-8"_s;
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return u"a control character"_s;
+        if (kRefused.contains(c))
+            return u"\"%1\""_s.arg(c);
     }
-    QString argument = program;
-    argument.replace(u'%', "%%"_L1);
-    if (quote) {
-        QString quoted = u"\""_s;
-        for (const QChar c : argument) {
-            if (kEscapedInQuotes.contains(c))
-                quoted += u'\\';
-            quoted += c;
-        }
-        argument = quoted + u'"';
-    }
-    return EscapeString(argument);
+    return std::nullopt;
+}
+
+std::optional<QString> DesktopExec(const QString& program) {
+    if (ExecRefusal(program))
+        return std::nullopt;
+    // What is left needs quotes at most: nothing inside them is escaped, no string escape applies.
+    const bool quote = std::any_of(program.cbegin(), program.cend(),
+                                   [](QChar c) { return kReserved.contains(c); });
+    return quote ? u'"' + program + u'"' : program;
 }
 
 QString ExecProgram(const QString& exec) {
@@ -166,12 +146,12 @@ QString AutostartEntry(const QString& program) {
            "Exec=%1\n"
            "TryExec=%2\n"
            "Icon=orbo\n"
-           "Terminal=false\n"_s.arg(DesktopExec(program).value_or(QString()),
-                                    EscapeString(program));
+           "Terminal=false\n"_s.arg(DesktopExec(program).value_or(QString()), program);
 }
 
 bool EntryStarts(const QString& text, const QString& program) {
-    if (EntryValue(text, "Hidden"_L1) == "true"_L1 ||
+    // However the entry spells it, no desktop starts such a path.
+    if (ExecRefusal(program) || EntryValue(text, "Hidden"_L1) == "true"_L1 ||
         EntryValue(text, "X-GNOME-Autostart-enabled"_L1) == "false"_L1)
         return false;
     const auto exec = EntryValue(text, "Exec"_L1);
@@ -326,8 +306,9 @@ std::optional<QString> Autostart::Set(bool on) const {
             return u"Orbo could not remove %1: %2"_s.arg(path, entry.errorString());
         return std::nullopt;
     }
-    if (!DesktopExec(program_))
-        return u"Orbo's path cannot be written in an autostart entry: %1"_s.arg(program_);
+    if (const auto holds = ExecRefusal(program_))
+        return u"Orbo cannot start at login from %1: desktops do not start a program whose path "
+               "holds %2; move Orbo to a folder whose path has none."_s.arg(program_, *holds);
     if (!QDir().mkpath(folder_))
         return u"Orbo could not make the folder %1"_s.arg(QDir::toNativeSeparators(folder_));
     // Written whole under another name and renamed over the entry: never half an entry.

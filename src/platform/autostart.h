@@ -14,18 +14,21 @@ namespace orbo {
 // count as Orbo starting at login: turning it on makes it name this program, turning it off
 // removes it.
 
-// The Exec value of a desktop entry that runs program (a full path) without arguments: '%'
-// doubled, quoted when the path holds a character the Exec rules reserve, then escaped as a
-// string value. Nothing for a path an entry cannot hold (control characters other than tab,
-// line feed and carriage return; file name bytes that were not UTF-8).
+// What program's path holds that keeps every autostart entry from starting it, in words ("\"%\"",
+// "a control character", "a name that is not UTF-8"); nothing when an entry can. GLib loads no
+// entry whose program's path holds '%'; systemd starts none whose path holds a quote, a
+// backslash, '$', '`' or a control character; file name bytes that were not UTF-8 cannot be named.
+std::optional<QString> ExecRefusal(const QString& program);
+// The Exec value of a desktop entry that runs program (a full path) without arguments: the path,
+// quoted when it holds a character the Exec rules reserve. Nothing when ExecRefusal refuses it.
 std::optional<QString> DesktopExec(const QString& program);
 // The program an Exec value runs: its first argument with the escapes and quoting undone. Empty
 // when there is none (an unclosed quote).
 QString ExecProgram(const QString& exec);
 // The whole autostart entry for program, which DesktopExec can write.
 QString AutostartEntry(const QString& program);
-// Whether a desktop entry's text runs program at login: its Exec names it, and neither Hidden
-// nor GNOME's X-GNOME-Autostart-enabled turns the entry off.
+// Whether a desktop entry's text runs program at login: its Exec names it, neither Hidden nor
+// GNOME's X-GNOME-Autostart-enabled turns the entry off, and ExecRefusal does not refuse program.
 bool EntryStarts(const QString& text, const QString& program);
 
 // The Run value for program: its path in Windows' form, in double quotes.

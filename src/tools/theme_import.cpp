@@ -22,7 +22,15 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <string>
 #include <vector>
+
+#if !defined(Q_OS_WIN)
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace orbo {
 
@@ -204,6 +212,59 @@ bool Save(const QImage& image, const QString& folder, const QString& file) {
     return image.save(folder + u'/' + file, "BMP");
 }
 
+#if !defined(Q_OS_WIN)
+// Removes the entry name of the folder open as dir without ever following a link: a link goes as
+// a link, a folder with what it holds. Another file system mounted inside is not the skin's.
+bool RemoveAt(int dir, const char* name, dev_t device) {
+    struct stat st {};
+    if (::fstatat(dir, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode))
+        return ::unlinkat(dir, name, 0) == 0;
+    // O_NOFOLLOW: a folder swapped for a link since is not entered.
+    const int fd = ::openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_dev != device) {
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    DIR* entries = ::fdopendir(fd);
+    if (!entries) {
+        ::close(fd);
+        return false;
+    }
+    // Listed whole first: a folder read while it is emptied may skip names.
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(entries)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names.emplace_back(entry->d_name);
+    }
+    bool ok = true;
+    for (const std::string& entry : names)
+        ok = RemoveAt(fd, entry.c_str(), device) && ok;
+    ::closedir(entries);
+    return ok && ::unlinkat(dir, name, AT_REMOVEDIR) == 0;
+}
+
+bool RemoveTree(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    return ::lstat(name.constData(), &st) == 0 && RemoveAt(AT_FDCWD, name.constData(), st.st_dev);
+}
+#else
+// QDir::removeRecursively would enter a junction: links and junctions go as themselves.
+bool RemoveTree(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isSymLink() || info.isJunction() || !info.isDir())
+        return QFile::remove(path) || QDir().rmdir(path);
+    bool ok = true;
+    const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& name : QDir(path).entryList(all))
+        ok = RemoveTree(path + u'/' + name) && ok;
+    return ok && QDir().rmdir(path);
+}
+#endif
+
 // Swaps the finished folder in for the skin's name; an old one goes only once the new one is in.
 bool MoveIntoPlace(const QString& from, const QString& into, const QString& target, bool replace) {
     QDir dir;
@@ -221,7 +282,8 @@ bool MoveIntoPlace(const QString& from, const QString& into, const QString& targ
         dir.rename(aside, target);
         return false;
     }
-    QDir(aside).removeRecursively();
+    // The old skin may be a link to the user's own folder: only the link goes.
+    RemoveTree(aside);
     return true;
 }
 

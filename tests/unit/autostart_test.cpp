@@ -3,7 +3,10 @@
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QProcess>
+#include <QtCore/QStandardPaths>
 #include <QtCore/QTemporaryDir>
+#include <QtCore/QThread>
 
 #include <gtest/gtest.h>
 
@@ -16,25 +19,29 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// The Exec value for a program's path, read back to the same path. Reserved characters quote
-// the path, '%' is doubled everywhere, and the string escapes double every backslash left.
+// Program paths and their Exec values: quoted when a character the Exec rules reserve asks for
+// it, nothing where no desktop would start the path.
+struct ExecRow {
+    QString Program;
+    std::optional<QString> Exec;
+};
+const ExecRow kExecRows[] = {
+    {u"/usr/games/orbo"_s, u"/usr/games/orbo"_s},
+    {u"/home/ann/My Programs/orbo"_s, u"\"/home/ann/My Programs/orbo\""_s},
+    {u"/home/zoë/Spiele/日本/orbo"_s, u"/home/zoë/Spiele/日本/orbo"_s},
+    {u"/tmp/a #b;c&d|e(f)~g*h?<i>/orbo"_s, u"\"/tmp/a #b;c&d|e(f)~g*h?<i>/orbo\""_s},
+    {u"/opt/100%/orbo"_s, std::nullopt},
+    {u"/home/ann/it's/orbo"_s, std::nullopt},
+    {u"/tmp/a\"b/orbo"_s, std::nullopt},
+    {u"/tmp/a\\b/orbo"_s, std::nullopt},
+    {u"/tmp/a$b/orbo"_s, std::nullopt},
+    {u"/tmp/a`b/orbo"_s, std::nullopt},
+    {u"/tmp/tab\there/orbo"_s, std::nullopt},
+    {u"/tmp/bell\x07/orbo"_s, std::nullopt},
+    {u"/tmp/not-utf8-\uFFFD/orbo"_s, std::nullopt}};
+
 TEST(Autostart, ExecQuotesThePathAndReadsBack) {
-    struct Row {
-        QString Program;
-        std::optional<QString> Exec;
-    };
-    const Row rows[] = {
-        {u"/usr/games/orbo"_s, u"/usr/games/orbo"_s},
-        {u"/home/ann/My Programs/orbo"_s, u"\"/home/ann/My Programs/orbo\""_s},
-        {u"/home/zoë/Spiele/日本/orbo"_s, u"/home/zoë/Spiele/日本/orbo"_s},
-        {u"/opt/100%/orbo"_s, u"/opt/100%%/orbo"_s},
-        {u"/home/ann/it's/orbo"_s, u"\"/home/ann/it's/orbo\""_s},
-        {u"/tmp/a\"b$c`d\\e/orbo"_s, u"\"/tmp/a\\\\\"b\\\\$c\\\\`d\\\\\\\\e/orbo\""_s},
-        {u"/tmp/50% off (new)/orbo"_s, u"\"/tmp/50%% off (new)/orbo\""_s},
-        {u"/tmp/tab\there/orbo"_s, u"\"/tmp/tab\\there/orbo\""_s},
-        {u"/tmp/bell\x07/orbo"_s, std::nullopt},
-        {u"/tmp/not-utf8-\uFFFD/orbo"_s, std::nullopt}};
-    for (const Row& row : rows) {
+    for (const ExecRow& row : kExecRows) {
         SCOPED_TRACE(row.Program.toStdString());
         EXPECT_EQ(row.Exec, DesktopExec(row.Program));
         if (row.Exec) {
@@ -69,6 +76,8 @@ TEST(Autostart, EntryStartsOnlyThisProgramWhenEnabled) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(row.Starts, EntryStarts(row.Text, program));
     }
+    EXPECT_FALSE(EntryStarts(u"[Desktop Entry]\nExec=/opt/100%%/orbo\n"_s, u"/opt/100%/orbo"_s))
+        << "a path no desktop starts";
 }
 
 // Which Run values start this program: Windows ignores letter case and takes either slash.
@@ -152,6 +161,63 @@ TEST(Autostart, RunValueWrittenAndRemoved) {
     EXPECT_EQ(std::nullopt, autostart.Set(false)) << "nothing to remove";
 }
 #else
+// Each path's entry as GLib and systemd take it: `gio launch` runs the program, and systemd's
+// autostart generator makes a unit that systemd accepts and that names it. A path they would not
+// start is refused with the reason and reads as off.
+TEST(Autostart, EntryStartsUnderGLibAndSystemd) {
+    const QString gio = QStandardPaths::findExecutable(u"gio"_s);
+    const QString analyze = QStandardPaths::findExecutable(u"systemd-analyze"_s);
+    const QString generator = u"/usr/lib/systemd/user-generators/systemd-xdg-autostart-generator"_s;
+    if (gio.isEmpty() || analyze.isEmpty() || !QFileInfo(generator).isExecutable())
+        GTEST_SKIP() << "needs gio (libglib2.0-bin) and systemd";
+    for (const ExecRow& row : kExecRows) {
+        SCOPED_TRACE(row.Program.toStdString());
+        const QTemporaryDir dir;
+        const QString program = dir.path() + row.Program;
+        QDir().mkpath(QFileInfo(program).path());
+        QFile script(program);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly) &&
+                    script.write("#!/bin/sh\ntouch \"$0.ran\"\n") > 0 &&
+                    script.setPermissions(script.permissions() | QFile::ExeOwner));
+        script.close();
+        const Autostart autostart(program, dir.filePath(u"config/autostart"_s));
+        const auto refused = autostart.Set(true);
+        EXPECT_EQ(!row.Exec, refused.has_value());
+        EXPECT_EQ(!refused, autostart.Enabled());
+        if (refused) {
+            EXPECT_TRUE(refused->contains(u"path holds"_s)) << refused->toStdString();
+            EXPECT_FALSE(QFile::exists(autostart.EntryPath()));
+            continue;
+        }
+        QProcess run;
+        run.start(gio, {u"launch"_s, autostart.EntryPath()});
+        EXPECT_TRUE(run.waitForFinished() && run.exitCode() == 0)
+            << run.readAllStandardError().data();
+        for (int i = 0; i < 100 && !QFile::exists(program + u".ran"_s); ++i)
+            QThread::msleep(100);
+        EXPECT_TRUE(QFile::exists(program + u".ran"_s)) << "gio launch did not run it";
+        // The user's autostart folder only; units go to the third folder named.
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"XDG_CONFIG_HOME"_s, dir.filePath(u"config"_s));
+        env.insert(u"XDG_CONFIG_DIRS"_s, dir.filePath(u"none"_s));
+        run.setProcessEnvironment(env);
+        const QString units = dir.filePath(u"units"_s);
+        QDir().mkpath(units);
+        run.start(generator, {units, units, units});
+        ASSERT_TRUE(run.waitForFinished() && run.exitCode() == 0);
+        QFile unit(units + u"/app-orbo@autostart.service"_s);
+        ASSERT_TRUE(unit.open(QIODevice::ReadOnly))
+            << "no unit: " << run.readAllStandardError().data();
+        const QString text = QString::fromUtf8(unit.readAll());
+        EXPECT_TRUE(text.contains(u"\nExecStart=:%1\n"_s.arg(program)) ||
+                    text.contains(u"\nExecStart=:\"%1\"\n"_s.arg(program)))
+            << text.toStdString();
+        run.start(analyze, {u"verify"_s, u"--man=no"_s, unit.fileName()});
+        EXPECT_TRUE(run.waitForFinished() && run.exitCode() == 0)
+            << run.readAllStandardError().data();
+    }
+}
+
 // The entry is written whole, read back, and removed; one that cannot be written or removed says
 // why and changes nothing.
 TEST(Autostart, EntryWrittenAndRemoved) {

@@ -171,6 +171,18 @@ TEST_F(ThemeImport, ForceReplacesAnExistingSkinAndOnlyThen) {
     ASSERT_TRUE(Import(theme, ImportKind::Auto, true).Ok);
     EXPECT_FALSE(QFileInfo::exists(Into() + "/Goggle/mine.txt"));
     EXPECT_EQ(QStringList{"Goggle"}, IntoEntries());
+#ifdef Q_OS_UNIX
+    // A skin that is a link to the user's own folder, and a link inside one: neither is followed.
+    const QString mine = dir_.path() + "/work";
+    ASSERT_TRUE(WriteBytes(mine, "sub/mine.txt", "keep") && WriteBytes(mine, "top.txt", "keep"));
+    ASSERT_TRUE(QFile::link(mine, Into() + "/Mine") && QFile::link(mine, Into() + "/Goggle/in"));
+    ASSERT_TRUE(Import(theme, ImportKind::Auto, true, "Mine").Ok);
+    ASSERT_TRUE(Import(theme, ImportKind::Auto, true).Ok);
+    EXPECT_TRUE(QFileInfo::exists(mine + "/sub/mine.txt") && QFileInfo::exists(mine + "/top.txt"));
+    EXPECT_TRUE(QFileInfo(Into() + "/Mine/Skin.ini").isFile() &&
+                !QFileInfo(Into() + "/Mine").isSymLink());
+    EXPECT_EQ(QStringList({"Goggle", "Mine"}), IntoEntries());
+#endif
 }
 
 TEST_F(ThemeImport, RefusalsSayWhyAndWriteNothing) {
