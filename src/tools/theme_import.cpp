@@ -22,15 +22,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
-#include <string>
 #include <vector>
-
-#if !defined(Q_OS_WIN)
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace orbo {
 
@@ -212,47 +204,8 @@ bool Save(const QImage& image, const QString& folder, const QString& file) {
     return image.save(folder + u'/' + file, "BMP");
 }
 
-#if !defined(Q_OS_WIN)
-// Removes the entry name of the folder open as dir without ever following a link: a link goes as
-// a link, a folder with what it holds. Another file system mounted inside is not the skin's.
-bool RemoveAt(int dir, const char* name, dev_t device) {
-    struct stat st {};
-    if (::fstatat(dir, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return false;
-    if (!S_ISDIR(st.st_mode))
-        return ::unlinkat(dir, name, 0) == 0;
-    // O_NOFOLLOW: a folder swapped for a link since is not entered.
-    const int fd = ::openat(dir, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0 || ::fstat(fd, &st) != 0 || st.st_dev != device) {
-        if (fd >= 0)
-            ::close(fd);
-        return false;
-    }
-    DIR* entries = ::fdopendir(fd);
-    if (!entries) {
-        ::close(fd);
-        return false;
-    }
-    // Listed whole first: a folder read while it is emptied may skip names.
-    std::vector<std::string> names;
-    while (const dirent* entry = ::readdir(entries)) {
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names.emplace_back(entry->d_name);
-    }
-    bool ok = true;
-    for (const std::string& entry : names)
-        ok = RemoveAt(fd, entry.c_str(), device) && ok;
-    ::closedir(entries);
-    return ok && ::unlinkat(dir, name, AT_REMOVEDIR) == 0;
-}
-
-bool RemoveTree(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {};
-    return ::lstat(name.constData(), &st) == 0 && RemoveAt(AT_FDCWD, name.constData(), st.st_dev);
-}
-#else
-// QDir::removeRecursively would enter a junction: links and junctions go as themselves.
+// Removes a file or folder and what it holds without ever following a link: QDir's
+// removeRecursively would empty the folder a link (or a Windows junction) points to.
 bool RemoveTree(const QString& path) {
     const QFileInfo info(path);
     if (info.isSymLink() || info.isJunction() || !info.isDir())
@@ -263,7 +216,6 @@ bool RemoveTree(const QString& path) {
         ok = RemoveTree(path + u'/' + name) && ok;
     return ok && QDir().rmdir(path);
 }
-#endif
 
 // Swaps the finished folder in for the skin's name; an old one goes only once the new one is in.
 bool MoveIntoPlace(const QString& from, const QString& into, const QString& target, bool replace) {
