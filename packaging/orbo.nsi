@@ -10,6 +10,8 @@
 ;
 ; Defines given by the packaging script: VERSION, STAGE (the zip's folder), README (the installed
 ; copy's README.txt), SKINS (an include listing the shipped skin folders), ICON, OUTFILE.
+; The skin folders an upgrade replaces and the uninstaller removes are that list, fixed when the
+; installer is built: every other folder under Skins\ is the user's.
 
 Unicode true
 Target amd64-unicode
@@ -29,9 +31,9 @@ RequestExecutionLevel user
 ; Start at login: the value Orbo, the quoted path of orbo.exe, as Orbo itself writes it.
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define SETTINGS_KEY "Software\VB and VBA Program Settings\Z Orbo"
-; The shipped skin folders this installation put under Skins\, one name a line: what an upgrade
-; replaces and the uninstaller removes. Every other folder there is the user's.
-!define MANIFEST "shipped-skins.txt"
+; Where 1.0.0 listed the skin folders it installed. The list is never read: a damaged line named
+; the Skins folder or the installation itself once Windows dropped its trailing blanks and dots.
+!define OLD_LIST "shipped-skins.txt"
 ; A running Orbo's single-instance window; WM_CLOSE makes it save its settings and exit.
 !define INSTANCE_CLASS "OrboInstanceWindow"
 
@@ -60,6 +62,10 @@ VIAddVersionKey LegalCopyright "GPL-3.0-or-later"
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+
+!macro REMOVE_SKIN NAME
+    RMDir /r "$INSTDIR\Skins\${NAME}"
+!macroend
 
 ; Functions both the installer and the uninstaller call (NSIS wants the uninstaller's named un.).
 !macro SHARED_FUNCTIONS UN
@@ -100,42 +106,11 @@ Function ${UN}CloseOrbo
     ${Loop}
 FunctionEnd
 
-; Removes the skin folders the manifest names, taking only plain folder names.
+; Removes the skin folders this version ships, which are also all that 1.0.0 shipped, and 1.0.0's
+; list of them.
 Function ${UN}RemoveShippedSkins
-    ClearErrors
-    FileOpen $0 "$INSTDIR\${MANIFEST}" r
-    ${If} ${Errors}
-        Return
-    ${EndIf}
-    ${Do}
-        ClearErrors
-        FileRead $0 $1
-        ${If} ${Errors}
-            ${Break}
-        ${EndIf}
-        ${TrimNewLines} "$1" $1
-        ${If} $1 == ""
-        ${OrIf} $1 == "."
-        ${OrIf} $1 == ".."
-            ${Continue}
-        ${EndIf}
-        StrCpy $3 0
-        ${Do}
-            StrCpy $2 $1 1 $3
-            ${If} $2 == ""
-                RMDir /r "$INSTDIR\Skins\$1"
-                ${Break}
-            ${ElseIf} $2 == "\"
-            ${OrIf} $2 == "/"
-            ${OrIf} $2 == ":"
-            ${OrIf} $2 == "*"
-            ${OrIf} $2 == "?"
-                ${Break}
-            ${EndIf}
-            IntOp $3 $3 + 1
-        ${Loop}
-    ${Loop}
-    FileClose $0
+    !insertmacro ORBO_SHIPPED_SKINS REMOVE_SKIN
+    Delete "$INSTDIR\${OLD_LIST}"
 FunctionEnd
 
 ; Whether the Run value starts this installation's orbo.exe: $0 is 1 when it does. A value for a
@@ -156,14 +131,13 @@ FunctionEnd
 !macro INSTALL_SKIN NAME
     SetOutPath "$INSTDIR\Skins\${NAME}"
     File /r "${STAGE}/Skins/${NAME}/*"
-    FileWrite $9 "${NAME}$\r$\n"
 !macroend
 
 Section "Orbo" SecOrbo
     SectionIn RO
     Call CloseOrbo
     SetOutPath "$INSTDIR"
-    ; An older version's skins go, so that none it no longer ships is taken for the user's.
+    ; The shipped skins are replaced whole: no file an older copy of one had stays.
     Call RemoveShippedSkins
     File "${STAGE}/orbo.exe"
     File "${STAGE}/orbo-skin-check.exe"
@@ -171,9 +145,7 @@ Section "Orbo" SecOrbo
     File "/oname=README.txt" "${README}"
     SetOutPath "$INSTDIR\Licences"
     File "${STAGE}/Licences/*.txt"
-    FileOpen $9 "$INSTDIR\${MANIFEST}" w
     !insertmacro ORBO_SHIPPED_SKINS INSTALL_SKIN
-    FileClose $9
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Orbo.lnk" "$INSTDIR\orbo.exe" "" "$INSTDIR\orbo.exe" 0 \
@@ -231,7 +203,6 @@ Section "un.Orbo"
     SectionIn RO
     Call un.CloseOrbo
     Call un.RemoveShippedSkins
-    Delete "$INSTDIR\${MANIFEST}"
     Delete "$INSTDIR\orbo.exe"
     Delete "$INSTDIR\orbo-skin-check.exe"
     Delete "$INSTDIR\LICENSE.txt"

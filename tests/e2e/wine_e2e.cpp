@@ -331,6 +331,9 @@ QStringList Files(const QString& folder) {
 // uninstaller, a Start-menu shortcut, the Uninstall and Run values; orbo.exe started from there
 // keeps its settings; an upgrade over it keeps the start at login, the settings and the skin
 // folder the user added; the uninstaller leaves only those two, and the settings too when asked.
+// A damaged list of skins that 1.0.0 left, its line naming the Skins folder or the installation
+// once Windows drops trailing blanks and dots, makes neither an upgrade nor the uninstaller remove
+// more than the shipped skins.
 TEST(Wine, InstallUpgradeUninstall) {
     const QString setup = QStringLiteral(ORBO_WINDOWS_SETUP);
     const QString uninstallKey =
@@ -344,7 +347,7 @@ TEST(Wine, InstallUpgradeUninstall) {
     QDir(installed).removeRecursively(); // what a run before this one left
     const QString runValue = u"orbo REG_SZ \"%1\\orbo.exe\""_s.arg(folder);
     QStringList shipped = Files(QStringLiteral(ORBO_WINDOWS_ZIP_FOLDER));
-    shipped << u"shipped-skins.txt"_s << u"uninstall.exe"_s;
+    shipped << u"uninstall.exe"_s;
     shipped.sort();
 
     ASSERT_TRUE(RunWine({setup, u"/S"_s, u"/AUTOSTART=1"_s})) << "the installer failed";
@@ -401,6 +404,24 @@ TEST(Wine, InstallUpgradeUninstall) {
     ASSERT_TRUE(uninstall({u"/REMOVESETTINGS=1"_s})) << "the uninstaller did not finish";
     EXPECT_EQ(mine, Files(installed));
     EXPECT_EQ(QStringList(), ReadRegistry());
+
+    const QString beside = QFileInfo(installed).path() + u"/Beside.txt"_s;
+    ASSERT_TRUE(QFile(beside).open(QIODevice::WriteOnly));
+    for (const char* line : {" ", ". ", "\t", ".. ", "..\t", ".\\|."}) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(line)));
+        const auto damage = [&] {
+            QFile list(installed + u"/shipped-skins.txt"_s);
+            return list.open(QIODevice::WriteOnly) && list.write(line + "\r\n"_ba) > 0;
+        };
+        ASSERT_TRUE(MakePlainSkin(installed + u"/Skins/Mine"_s, QSize(20, 20), Qt::green));
+        ASSERT_TRUE(damage());
+        ASSERT_TRUE(RunWine({setup, u"/S"_s})) << "the upgrade failed";
+        EXPECT_EQ(upgraded, Files(installed));
+        ASSERT_TRUE(damage());
+        ASSERT_TRUE(uninstall({})) << "the uninstaller did not finish";
+        EXPECT_EQ(mine, Files(installed));
+        EXPECT_TRUE(QFileInfo::exists(beside));
+    }
 }
 
 } // namespace
