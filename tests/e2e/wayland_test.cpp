@@ -64,17 +64,25 @@ private:
 
 const QString kNoticeTitle = u"Orbo - Where the eyes look"_s;
 
-// A call to KWin's scripting interface on the test's session bus: its reply's value ("true"), or
+// A call to KWin on the test's session bus (`member` as interface.method): its reply's text, or
 // nothing.
-std::optional<QString> Scripting(const QString& method, const QStringList& arguments) {
+std::optional<QString> CallKWin(const QString& path, const QString& member,
+                                const QStringList& arguments = {}) {
     QProcess send;
-    send.start(u"dbus-send"_s,
-               QStringList{u"--session"_s, u"--print-reply=literal"_s, u"--dest=org.kde.KWin"_s,
-                           u"/Scripting"_s, u"org.kde.kwin.Scripting."_s + method} +
-                   arguments);
+    send.start(u"dbus-send"_s, QStringList{u"--session"_s, u"--print-reply=literal"_s,
+                                           u"--dest=org.kde.KWin"_s, path, member} +
+                                   arguments);
     if (!send.waitForFinished(10000) || send.exitCode() != 0)
         return std::nullopt;
-    return QString::fromUtf8(send.readAllStandardOutput()).simplified().section(u' ', -1);
+    return QString::fromUtf8(send.readAllStandardOutput());
+}
+
+// A call to KWin's scripting interface: its reply's value ("true"), or nothing.
+std::optional<QString> Scripting(const QString& method, const QStringList& arguments) {
+    const auto reply = CallKWin(u"/Scripting"_s, u"org.kde.kwin.Scripting."_s + method, arguments);
+    if (!reply)
+        return std::nullopt;
+    return reply->simplified().section(u' ', -1);
 }
 
 // The test's skin (tests/e2e/skins/Kinds) at the screen's top-left corner.
@@ -252,6 +260,10 @@ TEST_P(WaylandLayout, EyesFollow) {
     ASSERT_TRUE(scaleFile.open(QIODevice::ReadOnly));
     const int xScale = scaleFile.readAll().trimmed().toInt();
     ASSERT_TRUE(xScale == 1 || xScale == layout.scale) << xScale;
+    // Scaled all the same, as KWin itself tells.
+    EXPECT_TRUE(CallKWin(u"/KWin"_s, u"org.kde.KWin.supportInformation"_s)
+                    .value_or(QString())
+                    .contains(u"Scale: %1\n"_s.arg(layout.scale)));
     const QSize xScreen = layout.screen / xScale;
     ASSERT_EQ(windows->ScreenSize(), xScreen);
     ExpectFollows(*windows, run, skin, u"kwin-"_s + QLatin1String(layout.name), layout.shown, false,
