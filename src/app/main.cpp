@@ -25,10 +25,12 @@
 int main(int argc, char* argv[]) {
     if (const auto status = orbo::AnswerHelpOrVersion(argc, argv))
         return *status;
-    // Wayland gives no global cursor and lets no window place itself: ask for XWayland.
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
-        !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+#if !defined(Q_OS_WIN)
+    // Wayland gives no global cursor and lets no window place itself: always X (XWayland there),
+    // also where a Wayland session is found by its socket's default name alone.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+#endif
     // Qt aborts when its platform cannot start; say why in one line and fail instead.
     if (const auto problem = orbo::UnreachableDisplay(argc, argv)) {
         std::fprintf(stderr, "orbo: %s\n", problem->toLocal8Bit().constData());

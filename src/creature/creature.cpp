@@ -33,7 +33,7 @@ void Creature::LoadInfo(SettingsStore& store, const std::function<void()>& switc
     general_.AllWorkspaces = s.AllWorkspaces;
 }
 
-bool Creature::SaveInfo(SettingsStore& store) const {
+std::optional<QString> Creature::SaveInfo(SettingsStore& store) const {
     return WriteStoredSettings(store, window_.Left(), window_.Top(), general_);
 }
 

@@ -58,8 +58,8 @@ public:
     // then (once the window has been told, through switchesSet) the speed, the stored skin and
     // the desktop choices.
     void LoadInfo(SettingsStore& store, const std::function<void()>& switchesSet = {});
-    // Whether the store kept all the values.
-    bool SaveInfo(SettingsStore& store) const;
+    // Nothing when the store kept all the values, else why not.
+    std::optional<QString> SaveInfo(SettingsStore& store) const;
 
     void SetSpeed(std::uint8_t speed);
     void SetBlink(bool blink);

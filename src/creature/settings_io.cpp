@@ -87,7 +87,8 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     return s;
 }
 
-bool WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general) {
+std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, float top,
+                                           const mdlGeneral& general) {
     return store.SaveSettings(
         kSettingsApp, kSettingsSection,
         {{QStringLiteral("Left"), UserLocaleSingleText(left)},

@@ -4,6 +4,7 @@
 #include <QtCore/QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace orbo {
 
@@ -36,8 +37,10 @@ struct StoredSettings {
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
 
 // Saves the keys as one set, in the order Left, Top, Skin, Speed, OnTop, Blink,
-// HideOverFullScreen, AllWorkspaces; whether the store kept them.
-bool WriteStoredSettings(SettingsStore& store, float left, float top, const mdlGeneral& general);
+// HideOverFullScreen, AllWorkspaces. Nothing when the store kept them, else why not (the store's
+// reason).
+std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, float top,
+                                           const mdlGeneral& general);
 
 // The decimal text of a single-precision number in the user's locale; whole numbers have no
 // decimal point. And the reverse: the user's locale first, then the C locale.

@@ -3,6 +3,7 @@
 
 #include "animation/tick.h"
 #include "main/set_form_on_top.h"
+#include "platform/console.h"
 #include "platform/desktop.h"
 #include "platform/native_window.h"
 #include "platform/work_area.h"
@@ -15,6 +16,8 @@
 #include <QtGui/QPaintEvent>
 #include <QtGui/QPainter>
 #include <QtWidgets/QMenu>
+
+#include <cstdio>
 
 namespace orbo {
 
@@ -70,7 +73,7 @@ void Form1::LoadInfo() {
     Wake();
 }
 
-bool Form1::SaveInfo() {
+std::optional<QString> Form1::SaveInfo() {
     return creature_.SaveInfo(store_);
 }
 
@@ -78,10 +81,16 @@ void Form1::Form_QueryUnload() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    const bool saved = SaveInfo();
+    const auto notSaved = SaveInfo();
     Timer1.stop();
     idlePoll_.stop();
-    QCoreApplication::exit(saved ? 0 : 1);
+    // Settings lost are worth a line where someone may read it; a window would be in the way.
+    if (notSaved) {
+        UseStartingConsole();
+        std::fprintf(stderr, "orbo: the settings were not saved: %s\n",
+                     notSaved->toLocal8Bit().constData());
+    }
+    QCoreApplication::exit(notSaved ? 1 : 0);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QMenu;
 
@@ -29,10 +30,11 @@ public:
     void Form_Load();
     void Timer1_Timer();
     void LoadInfo();
-    // Whether the settings were stored.
-    bool SaveInfo();
-    // Runs once however the window closes: saves the settings and ends the program, with exit
-    // status 1 when they could not be stored (nothing is shown).
+    // Nothing when the settings were stored, else why not.
+    std::optional<QString> SaveInfo();
+    // Runs once however the window closes: saves the settings and ends the program. When they
+    // could not be stored, says why in one line on standard error (nothing is shown) and ends
+    // with exit status 1.
     void Form_QueryUnload();
 
     void ActivateSkin(const QString& name);

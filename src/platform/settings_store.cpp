@@ -95,11 +95,12 @@ QString IniSettingsStore::GetSetting(const QString& application, const QString& 
 
 bool IniSettingsStore::SaveSetting(const QString& application, const QString& section,
                                    const QString& key, const QString& value) {
-    return SaveSettings(application, section, {{key, value}});
+    return !SaveSettings(application, section, {{key, value}});
 }
 
-bool IniSettingsStore::SaveSettings(const QString& application, const QString& section,
-                                    const SettingValues& values) {
+std::optional<QString> IniSettingsStore::SaveSettings(const QString& application,
+                                                      const QString& section,
+                                                      const SettingValues& values) {
     QDir().mkpath(folder_);
     // Held from the read to the rename, so the file ends as the last saver's whole set. A lock
     // left by a program that is gone counts as stale at once (its process is checked), and the
@@ -108,9 +109,13 @@ bool IniSettingsStore::SaveSettings(const QString& application, const QString& s
     lock.tryLock(lockWaitMs_);
 
     const QString path = FilePath(application);
+    const auto failed = [&path](const QString& reason) {
+        return std::optional<QString>(QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+                                      reason);
+    };
     auto read = ReadLines(path);
     if (!read)
-        return false;
+        return failed(QStringLiteral("it cannot be read whole, so it is not written over"));
     QStringList& lines = *read;
     for (const auto& [key, value] : values) {
         const QString entry = key + u'=' + OneLine(value);
@@ -135,8 +140,18 @@ bool IniSettingsStore::SaveSettings(const QString& application, const QString& s
     // in Qt 6.4 still renames a short file over the good one. A file never committed is removed.
     const QByteArray text = (lines.join(u'\n') + u'\n').toUtf8();
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           file.write(text) == text.size() && file.commit();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed(file.errorString());
+    // A write cut short (a full disk) gives no reason; writing the rest does.
+    for (qint64 done = 0; done < text.size();) {
+        const qint64 wrote = file.write(text.constData() + done, text.size() - done);
+        if (wrote <= 0)
+            return failed(file.errorString());
+        done += wrote;
+    }
+    if (!file.commit())
+        return failed(file.errorString());
+    return std::nullopt;
 }
 
 QString DefaultSettingsFolder() {
@@ -189,17 +204,21 @@ public:
     }
     bool SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override {
-        return SaveSettings(application, section, {{key, value}});
+        return !SaveSettings(application, section, {{key, value}});
     }
-    bool SaveSettings(const QString& application, const QString& section,
-                      const SettingValues& values) override {
+    std::optional<QString> SaveSettings(const QString& application, const QString& section,
+                                        const SettingValues& values) override {
         const RegistrySaveLock lock;
         QSettings settings(RegistryKey(application, section), QSettings::NativeFormat);
         for (const auto& [key, value] : values)
             settings.setValue(key, value);
         settings.sync(); // while the lock is held
         // The registry writes each value at once; a refused one leaves an access error here.
-        return settings.status() == QSettings::NoError;
+        if (settings.status() == QSettings::NoError)
+            return std::nullopt;
+        return RegistryKey(application, section) + QStringLiteral(": ") +
+               qt_error_string(settings.status() == QSettings::AccessError ? ERROR_ACCESS_DENIED
+                                                                           : ERROR_BADDB);
     }
 };
 

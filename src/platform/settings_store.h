@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -24,10 +25,11 @@ public:
     virtual bool SaveSetting(const QString& application, const QString& section, const QString& key,
                              const QString& value) = 0;
     // Saves the values as one set: a reader, or another program saving its own set at the same
-    // moment, sees either all of them or none. Whether all of them were stored; a save that fails
-    // leaves what was stored before.
-    virtual bool SaveSettings(const QString& application, const QString& section,
-                              const SettingValues& values) = 0;
+    // moment, sees either all of them or none. Nothing when all of them were stored, else why not:
+    // the file (or registry key) and the system's reason. A save that fails leaves what was
+    // stored before.
+    virtual std::optional<QString> SaveSettings(const QString& application, const QString& section,
+                                                const SettingValues& values) = 0;
 };
 
 // One INI file per application, "<folder>/<application>.ini", with a [section] group per
@@ -47,8 +49,8 @@ public:
                        const QString& defaultValue) override;
     bool SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override;
-    bool SaveSettings(const QString& application, const QString& section,
-                      const SettingValues& values) override;
+    std::optional<QString> SaveSettings(const QString& application, const QString& section,
+                                        const SettingValues& values) override;
 
     QString FilePath(const QString& application) const;
     QString LockPath(const QString& application) const;

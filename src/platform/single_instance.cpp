@@ -34,6 +34,29 @@ constexpr int kAnswerMs = 10000;
 
 } // namespace
 
+// What was asked, run from the event loop and not inside the sender's call. A request still
+// waiting there is not queued again: a flood of second starts costs one bring-back, not one each.
+class QueuedRequest {
+public:
+    std::function<void()> action;
+
+    void Ask(QObject* context) {
+        if (queued_ || !action)
+            return;
+        queued_ = true;
+        QMetaObject::invokeMethod(
+            context,
+            [this] {
+                queued_ = false;
+                action();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    bool queued_ = false;
+};
+
 #if defined(ORBO_HAVE_DBUS)
 
 namespace {
@@ -46,22 +69,21 @@ const QString kInterface = u"org.orbo.Orbo"_s;
 // the caller has its answer even when the program ends.
 class InstanceObject : public QDBusVirtualObject {
 public:
-    std::function<void()> BringBack;
-    std::function<void()> Exit;
+    QueuedRequest BringBack;
+    QueuedRequest Exit;
 
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
         if (message.type() != QDBusMessage::MethodCallMessage ||
             (!message.interface().isEmpty() && message.interface() != kInterface))
             return false;
-        const std::function<void()>* action = message.member() == "BringBack"_L1 ? &BringBack
-                                              : message.member() == "Exit"_L1    ? &Exit
-                                                                                 : nullptr;
-        if (action == nullptr)
+        QueuedRequest* request = message.member() == "BringBack"_L1 ? &BringBack
+                                 : message.member() == "Exit"_L1    ? &Exit
+                                                                    : nullptr;
+        if (request == nullptr)
             return false;
         if (message.isReplyRequired())
             connection.send(message.createReply());
-        if (*action)
-            QMetaObject::invokeMethod(this, *action, Qt::QueuedConnection);
+        request->Ask(this);
         return true;
     }
 
@@ -117,8 +139,8 @@ struct SingleInstance::Impl {
         return 1;
     }
 
-    void OnBringBack(std::function<void()> action) { object.BringBack = std::move(action); }
-    void OnExit(std::function<void()> action) { object.Exit = std::move(action); }
+    void OnBringBack(std::function<void()> action) { object.BringBack.action = std::move(action); }
+    void OnExit(std::function<void()> action) { object.Exit.action = std::move(action); }
 };
 
 #elif defined(Q_OS_WIN)
@@ -134,8 +156,8 @@ constexpr UINT kBringBackMessage = WM_APP + 1;
 struct SingleInstance::Impl {
     // Queues what is asked, so that it runs from the event loop and not inside the sender's call.
     QObject context;
-    std::function<void()> bringBack;
-    std::function<void()> exit;
+    QueuedRequest bringBack;
+    QueuedRequest exit;
     HANDLE mutex = nullptr;
     HWND window = nullptr;
 
@@ -150,14 +172,13 @@ struct SingleInstance::Impl {
 
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
         auto* self = reinterpret_cast<Impl*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        const std::function<void()>* action = !self                          ? nullptr
-                                              : message == kBringBackMessage ? &self->bringBack
-                                              : message == WM_CLOSE          ? &self->exit
-                                                                             : nullptr;
-        if (action == nullptr)
+        QueuedRequest* request = !self                          ? nullptr
+                                 : message == kBringBackMessage ? &self->bringBack
+                                 : message == WM_CLOSE          ? &self->exit
+                                                                : nullptr;
+        if (request == nullptr)
             return ::DefWindowProcW(hwnd, message, w, l);
-        if (*action)
-            QMetaObject::invokeMethod(&self->context, *action, Qt::QueuedConnection);
+        request->Ask(&self->context);
         return 0;
     }
 
@@ -210,8 +231,8 @@ struct SingleInstance::Impl {
         return 1;
     }
 
-    void OnBringBack(std::function<void()> action) { bringBack = std::move(action); }
-    void OnExit(std::function<void()> action) { exit = std::move(action); }
+    void OnBringBack(std::function<void()> action) { bringBack.action = std::move(action); }
+    void OnExit(std::function<void()> action) { exit.action = std::move(action); }
 };
 
 #else

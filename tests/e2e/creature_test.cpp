@@ -12,22 +12,26 @@ namespace {
 
 const QPoint kCentre(kScreen.width() / 2, kScreen.height() / 2);
 
-// In a Wayland session (whose compositor is missing here) the program asks for XWayland.
+// In a Wayland session (whose compositor is missing here) the program asks for XWayland, also
+// when the session's socket is left to its default name.
 TEST(Creature, BuiltInSkinCentred) {
-    OrboRun run;
-    ASSERT_TRUE(run.Start({{u"QT_QPA_PLATFORM"_s, {}},
-                           {u"XDG_SESSION_TYPE"_s, u"wayland"_s},
-                           {u"WAYLAND_DISPLAY"_s, u"wayland-orbo-none"_s}}))
-        << "no window on the X server";
-    // Qt falls back to X after failing with Wayland: only its log tells that it tried.
-    QFile log(run.ConfigFolder() + u"/orbo.log"_s);
-    EXPECT_TRUE(log.open(QIODevice::ReadOnly) && !log.readAll().contains("wayland"))
-        << "Wayland was tried before X";
-    const QImage background(QStringLiteral(ORBO_SOURCE_DIR "/src/resources/defskin0.bmp"));
-    EXPECT_EQ(QRect(kCentre, QSize(75, 100)), run.Geometry());
-    EXPECT_TRUE(Probe().Shape(run.Window()).xored(NonMagentaRegion(background)).isEmpty());
-    EXPECT_EQ(kTitle, Probe().Title(run.Window()));
-    EXPECT_EQ(u"orbo,orbo"_s, Probe().WmClass(run.Window()));
+    for (const QString& socket : {u"wayland-orbo-none"_s, QString()}) {
+        SCOPED_TRACE(socket.toStdString());
+        OrboRun run;
+        ASSERT_TRUE(run.Start({{u"QT_QPA_PLATFORM"_s, {}},
+                               {u"XDG_SESSION_TYPE"_s, u"wayland"_s},
+                               {u"WAYLAND_DISPLAY"_s, socket}}))
+            << "no window on the X server";
+        // Qt falls back to X after failing with Wayland: only its log tells that it tried.
+        QFile log(run.ConfigFolder() + u"/orbo.log"_s);
+        EXPECT_TRUE(log.open(QIODevice::ReadOnly) && !log.readAll().contains("wayland"))
+            << "Wayland was tried before X";
+        const QImage background(QStringLiteral(ORBO_SOURCE_DIR "/src/resources/defskin0.bmp"));
+        EXPECT_EQ(QRect(kCentre, QSize(75, 100)), run.Geometry());
+        EXPECT_TRUE(Probe().Shape(run.Window()).xored(NonMagentaRegion(background)).isEmpty());
+        EXPECT_EQ(kTitle, Probe().Title(run.Window()));
+        EXPECT_EQ(u"orbo,orbo"_s, Probe().WmClass(run.Window()));
+    }
 }
 
 // Placement is read before the skin and pulled back only where the skin would leave the screen

@@ -187,7 +187,8 @@ bool OrboRun::Start(const QMap<QString, QString>& environment) {
     const QProcessEnvironment env = Environment(environment);
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::MergedChannels);
-    process_.setStandardOutputFile(config_.filePath(u"orbo.log"_s));
+    if (fileSizeLimit_ < 0)
+        process_.setStandardOutputFile(config_.filePath(u"orbo.log"_s));
     process_.setChildProcessModifier([limit = fileSizeLimit_] {
         if (limit < 0)
             return;

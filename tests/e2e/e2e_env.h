@@ -85,8 +85,9 @@ public:
                              const QMap<QString, QString>& environment = {},
                              std::chrono::milliseconds timeout = std::chrono::seconds(30)) const;
     // From the next start on, the program's writes fail past this many bytes of a file, as on a
-    // full disk (SIGXFSZ ignored).
+    // full disk (SIGXFSZ ignored); what it prints is then kept for Output, not in orbo.log.
     void LimitFileSize(long bytes) { fileSizeLimit_ = bytes; }
+    QString Output() { return QString::fromLocal8Bit(process_.readAll()); }
     // From the next start on, the program runs on another X server (a nested session's XWayland),
     // where probe finds its window.
     void UseDisplay(const QString& display, const XProbe& probe) {

@@ -208,7 +208,7 @@ TEST(Handling, EndingsSaveOnce) {
 }
 
 // A full disk at the end costs nothing that was saved before: the settings file is left byte for
-// byte, no temporary file stays beside it, and the exit status says the save failed.
+// byte, no temporary file stays beside it, and one line and the exit status say the save failed.
 TEST(Handling, FullDiskKeepsTheSettingsFile) {
     for (const long limit : {0L, 40L}) {
         SCOPED_TRACE(limit);
@@ -224,9 +224,12 @@ TEST(Handling, FullDiskKeepsTheSettingsFile) {
         ASSERT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == QPoint(400, 300); }));
         run.Signal(SIGTERM);
         EXPECT_EQ(std::optional<int>(1), run.WaitExit());
+        const QString said = run.Output();
+        EXPECT_EQ(1, said.count(run.SettingsFile() + u": File too large\n"_s))
+            << said.toStdString();
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(before.toStdString(), file.readAll().toStdString());
-        EXPECT_EQ(QStringList({u"Z Orbo.ini"_s, u"orbo.log"_s}),
+        EXPECT_EQ(QStringList({u"Z Orbo.ini"_s}),
                   QDir(run.ConfigFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name));
     }
 }

@@ -3,6 +3,10 @@
 // keeps the next from starting; --help and --version need no display.
 #include "e2e_env.h"
 
+#include <QtCore/QElapsedTimer>
+#include <QtDBus/QDBusConnection>
+#include <QtDBus/QDBusMessage>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -45,6 +49,17 @@ TEST(Session, SecondStartBringsTheFirstBack) {
                saved.value(u"top"_s) == Twips(middle.y());
     })) << "the place was not saved";
     EXPECT_EQ(1, CreaturesShown());
+
+    // A flood of second starts, none waiting for its answer, leaves the next one answered at once.
+    const QDBusMessage bringBack = QDBusMessage::createMethodCall(
+        u"org.orbo.Orbo"_s, u"/org/orbo/Orbo"_s, u"org.orbo.Orbo"_s, u"BringBack"_s);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    for (int i = 0; i < 20000; ++i)
+        bus.send(bringBack);
+    QElapsedTimer answer;
+    answer.start();
+    EXPECT_EQ(QDBusMessage::ReplyMessage, bus.call(bringBack, QDBus::Block, 60000).type());
+    EXPECT_LT(answer.elapsed(), 1000) << "the next start waited behind the flood";
 
     // What an installer asks of it: to end as Exit ends it, saving its settings.
     ASSERT_TRUE(

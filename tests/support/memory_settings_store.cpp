@@ -20,11 +20,12 @@ bool MemorySettingsStore::SaveSetting(const QString& application, const QString&
     return true;
 }
 
-bool MemorySettingsStore::SaveSettings(const QString& application, const QString& section,
-                                       const SettingValues& values) {
+std::optional<QString> MemorySettingsStore::SaveSettings(const QString& application,
+                                                         const QString& section,
+                                                         const SettingValues& values) {
     for (const auto& [key, value] : values)
         Values[MakeKey(application, section, key)] = value;
-    return true;
+    return std::nullopt;
 }
 
 } // namespace orbo

@@ -15,8 +15,8 @@ public:
                        const QString& defaultValue) override;
     bool SaveSetting(const QString& application, const QString& section, const QString& key,
                      const QString& value) override;
-    bool SaveSettings(const QString& application, const QString& section,
-                      const SettingValues& values) override;
+    std::optional<QString> SaveSettings(const QString& application, const QString& section,
+                                        const SettingValues& values) override;
 
     // application / section / key, keys compared ignoring letter case like the other stores.
     std::map<QString, QString> Values;

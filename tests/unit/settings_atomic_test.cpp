@@ -147,10 +147,11 @@ TEST(IniSettingsStore, ASaveThatFailsLeavesTheFileAsItWas) {
             IniSettingsStore store(dir.path(), 100);
             mdlGeneral general;
             general.SkinName = QStringLiteral("New");
-            ::_exit(WriteStoredSettings(store, 150, 300, general) ? 0 : 1);
+            const auto failure = WriteStoredSettings(store, 150, 300, general);
+            ::_exit(!failure ? 0 : failure->startsWith(path + QStringLiteral(": ")) ? 1 : 2);
         }));
         ::chmod(folder, 0700);
-        EXPECT_EQ(1, status) << "the save did not report its failure";
+        EXPECT_EQ(1, status) << "the save did not report its failure, naming the file";
         if (trouble == AFolder)
             EXPECT_TRUE(QFileInfo(path).isDir());
         else
