@@ -14,12 +14,14 @@ public:
                (button == MouseButton::Middle && Middle);
     }
     QSize ScreenSizePixels() const override { return Screen; }
+    Monitors GetMonitors() const override { return {Monitor{QRect(QPoint(), Screen), Ratio}}; }
 
     QPoint Cursor{0, 0};
     bool Left = false;
     bool Right = false;
     bool Middle = false;
     QSize Screen{1024, 768};
+    qreal Ratio = 1;
 };
 
 } // namespace orbo

@@ -26,17 +26,26 @@ QRgb SeeThroughColour(PictureRole role) {
     return qRgb(255, 255, 255);
 }
 
-QImage Opaque(const QImage& decoded, PictureRole role) {
-    if (!decoded.hasAlphaChannel())
-        return decoded.convertToFormat(QImage::Format_RGB32);
-    QImage image = decoded.convertToFormat(QImage::Format_ARGB32);
+// Converted in place: a picture near the size limit is not held twice while it is made opaque.
+QImage Opaque(QImage image, PictureRole role) {
+    if (!image.hasAlphaChannel()) {
+        image.convertTo(QImage::Format_RGB32);
+        return image;
+    }
+    image.convertTo(QImage::Format_ARGB32);
     const QRgb fill = SeeThroughColour(role);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
             line[x] = qAlpha(line[x]) < 128 ? fill : (line[x] | 0xFF000000u);
     }
-    return image.convertToFormat(QImage::Format_RGB32);
+    image.convertTo(QImage::Format_RGB32);
+    return image;
+}
+
+bool Refused(QSize size, const PictureSizeCheck& fits) {
+    return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
+           (fits && !fits(size));
 }
 
 } // namespace
@@ -64,7 +73,8 @@ TwipsSize Picture::SizeInTwips(const Units& units) const {
             units.ScaleY(HeightHimetric(), ScaleUnit::Himetric, ScaleUnit::Twips)};
 }
 
-std::optional<Picture> DecodePicture(const QByteArray& bytes, PictureRole role) {
+std::optional<Picture> DecodePicture(const QByteArray& bytes, PictureRole role,
+                                     const PictureSizeCheck& fits) {
     QByteArray data = bytes;
     QBuffer buffer(&data);
     if (!buffer.open(QIODevice::ReadOnly))
@@ -72,20 +82,21 @@ std::optional<Picture> DecodePicture(const QByteArray& bytes, PictureRole role) 
     QImageReader reader(&buffer);
     // The header's size is checked before anything is decoded (decompression bombs).
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide))
+    if (size.isValid() && Refused(size, fits))
         return std::nullopt;
     reader.setAllocationLimit(256);
-    const QImage decoded = reader.read();
-    if (decoded.isNull() || decoded.width() > kMaxPictureSide || decoded.height() > kMaxPictureSide)
+    QImage decoded = reader.read();
+    if (decoded.isNull() || Refused(decoded.size(), fits))
         return std::nullopt;
-    return Picture(Opaque(decoded, role));
+    return Picture(Opaque(std::move(decoded), role));
 }
 
-std::optional<Picture> LoadPicture(const QString& path, PictureRole role) {
+std::optional<Picture> LoadPicture(const QString& path, PictureRole role,
+                                   const PictureSizeCheck& fits) {
     const auto bytes = ReadRegularFile(path, kMaxPictureFileBytes);
     if (!bytes)
         return std::nullopt;
-    return DecodePicture(*bytes, role);
+    return DecodePicture(*bytes, role, fits);
 }
 
 } // namespace orbo

@@ -6,6 +6,7 @@
 #include <QtCore/QString>
 #include <QtGui/QImage>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,10 +48,16 @@ inline constexpr QRgb kMagentaRgb = qRgb(255, 0, 255);
 // Largest width or height accepted from a file; larger ones are refused unread.
 inline constexpr int kMaxPictureSide = 8192;
 
+// Asked whether a picture of this size may be decoded: with the size the file's header gives,
+// before anything is decoded, and again with the decoded size.
+using PictureSizeCheck = std::function<bool(QSize)>;
+
 // Loads a picture file. Refuses what is not a regular file, pictures larger than
-// kMaxPictureSide on a side, and anything the decoder refuses.
-std::optional<Picture> LoadPicture(const QString& path, PictureRole role);
+// kMaxPictureSide on a side, what fits refuses, and anything the decoder refuses.
+std::optional<Picture> LoadPicture(const QString& path, PictureRole role,
+                                   const PictureSizeCheck& fits = {});
 // The same from bytes already read.
-std::optional<Picture> DecodePicture(const QByteArray& bytes, PictureRole role);
+std::optional<Picture> DecodePicture(const QByteArray& bytes, PictureRole role,
+                                     const PictureSizeCheck& fits = {});
 
 } // namespace orbo

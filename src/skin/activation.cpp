@@ -7,6 +7,8 @@
 
 #include <QtCore/QFileInfo>
 
+#include <algorithm>
+
 namespace orbo {
 
 namespace {
@@ -26,13 +28,20 @@ std::optional<QString> FindSkinFolder(const QStringList& skinsFolders, const QSt
     return std::nullopt;
 }
 
-std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, SkinDef& skin,
-                                             CreatureWindow& window, const Units& units,
+std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, const SkinTarget& target,
+                                             CreatureWindow& window,
                                              const SkinLineObserver& observer) {
-    auto read = ReadSkinFile(folder, SkinTarget{skin, units}, observer);
+    auto read = ReadSkinFile(folder, target, observer);
     if (read && read->Background)
         window.SetPicture(*read->Background);
     return read;
+}
+
+qreal LargestScale(const Monitors& monitors) {
+    qreal scale = 1;
+    for (const Monitor& m : monitors)
+        scale = std::max(scale, m.Ratio);
+    return scale;
 }
 
 void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Units& units) {
@@ -78,7 +87,9 @@ std::optional<SkinReadResult> ActivateSkinFolder(const SkinContext& context,
     ActivateDefSkin(context.Skin, context.Window, units, context.Pictures);
     std::optional<SkinReadResult> read;
     if (folder)
-        read = ReadSkinFolder(*folder, context.Skin, context.Window, units, observer);
+        read = ReadSkinFolder(
+            *folder, SkinTarget{context.Skin, units, LargestScale(context.Desk.GetMonitors())},
+            context.Window, observer);
     FitWindowToBackground(context.Window, context.Desk, units);
     return read;
 }

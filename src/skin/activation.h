@@ -39,11 +39,14 @@ std::optional<SkinReadResult> ActivateSkinFolder(const SkinContext& context,
                                                  const std::optional<QString>& folder,
                                                  const SkinLineObserver& observer = {});
 
-// Reads folder's Skin.ini over the record and gives the window the background picture it
-// loaded. No result, and nothing changed, when the folder holds no Skin.ini.
-std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, SkinDef& skin,
-                                             CreatureWindow& window, const Units& units,
+// Reads folder's Skin.ini into the target's record and gives the window the background picture
+// it loaded. No result, and nothing changed, when the folder holds no Skin.ini.
+std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, const SkinTarget& target,
+                                             CreatureWindow& window,
                                              const SkinLineObserver& observer = {});
+// The scale the pictures' budget counts the window's copies at: the largest of the monitors',
+// since the window may be dragged onto any of them; at least 1.
+qreal LargestScale(const Monitors& monitors);
 
 // The window takes its background picture's size, is pulled back onto the monitors it is on at
 // the right and the bottom (and brought back when it shows on none), and is cut to the

@@ -3,8 +3,11 @@
 
 #include "platform/arith.h"
 #include "platform/files.h"
+#include "platform/monitors.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 namespace orbo {
 
@@ -89,12 +92,71 @@ struct Step {
     QString Path;
 };
 
+// What the window keeps of a background besides the picture: the background Cls restores and
+// the frame, then at the display's scale the scaled copy and the window system's backing store
+// (at scale 1 there is no copy; counted all the same).
+qint64 SurfacePixels(QSize size, qreal scale) {
+    const qint64 device =
+        qint64(DeviceEdge(size.width(), scale)) * DeviceEdge(size.height(), scale);
+    return 2 * qint64(size.width()) * size.height() + 2 * device;
+}
+
+// The pictures of one reading: each file decoded once per role and shared, all of them counted
+// against the budget.
+class SkinPictures {
+public:
+    explicit SkinPictures(const SkinTarget& target)
+        : budget_(target.PixelBudget), scale_(target.DisplayScale) {}
+
+    // The picture of the file at path in role; none, and why in failure, when it cannot be had.
+    std::optional<Picture> Get(const QString& path, PictureRole role, SkinLineStatus& failure) {
+        const bool back = role == PictureRole::Background;
+        // Whether the reading stays within the budget with this size of picture (added when it
+        // is new) and, for a background, the window's share of it in place of the last one's.
+        const auto fits = [&](QSize size, bool added) {
+            const qint64 area = added ? qint64(size.width()) * size.height() : 0;
+            return decoded_ + area + (back ? SurfacePixels(size, scale_) : surface_) <= budget_;
+        };
+        const auto key = std::make_pair(path, role);
+        auto found = pictures_.find(key);
+        if (found != pictures_.end() && !fits(found->second.Image().size(), false)) {
+            failure = SkinLineStatus::OverBudget;
+            return std::nullopt;
+        }
+        if (found == pictures_.end()) {
+            bool over = false;
+            auto picture = LoadPicture(path, role, [&](QSize size) {
+                over = !fits(size, true);
+                return !over;
+            });
+            if (!picture) {
+                failure = over ? SkinLineStatus::OverBudget : SkinLineStatus::PictureNotLoaded;
+                return std::nullopt;
+            }
+            const QSize size = picture->Image().size();
+            decoded_ += qint64(size.width()) * size.height();
+            found = pictures_.emplace(key, std::move(*picture)).first;
+        }
+        if (back)
+            surface_ = SurfacePixels(found->second.Image().size(), scale_);
+        return found->second;
+    }
+
+private:
+    const qint64 budget_;
+    const qreal scale_;
+    std::map<std::pair<QString, PictureRole>, Picture> pictures_;
+    qint64 decoded_ = 0; // pixels of every picture in pictures_
+    qint64 surface_ = 0; // the window's share of the last background
+};
+
 // Where the pairs of one reading go.
 struct PairTarget {
     const QString& Folder;
     SkinDef& Skin;
     const Units& ScreenUnits;
     std::optional<Picture>& Background;
+    SkinPictures& Pictures;
     const bool Describe;
 };
 
@@ -108,16 +170,17 @@ Step Applied(const PairTarget& target, const char* field, QStringView value) {
 }
 
 // tried is the file that was looked at: the one the name resolved to, or else the name as
-// written, under the folder.
+// written, under the folder; failure is why there is no picture.
 std::optional<Picture> LoadSkinPicture(const PairTarget& target, QStringView value,
-                                       PictureRole role, QString& tried) {
+                                       PictureRole role, QString& tried, SkinLineStatus& failure) {
     const auto path =
         value.isEmpty() ? std::nullopt : ResolveInFolder(target.Folder, value.toString());
     if (target.Describe)
         tried = path.value_or(target.Folder + u'/' + value.toString().replace(u'\\', u'/'));
+    failure = SkinLineStatus::PictureNotLoaded;
     if (!path)
         return std::nullopt;
-    return LoadPicture(*path, role);
+    return target.Pictures.Get(*path, role, failure);
 }
 
 Step ApplyInfo(const PairTarget& target, const QString& key, QStringView value) {
@@ -133,9 +196,9 @@ Step ApplyInfo(const PairTarget& target, const QString& key, QStringView value) 
 Step ApplySetting(const PairTarget& target, const QString& key, QStringView value) {
     if (key == u"back") {
         QString tried;
-        auto picture = LoadSkinPicture(target, value, PictureRole::Background, tried);
-        Step step =
-            picture ? Applied(target, "Picture", value) : Step(SkinLineStatus::PictureNotLoaded);
+        SkinLineStatus failure;
+        auto picture = LoadSkinPicture(target, value, PictureRole::Background, tried, failure);
+        Step step = picture ? Applied(target, "Picture", value) : Step(failure);
         step.Path = tried;
         if (picture)
             target.Background = std::move(picture);
@@ -190,9 +253,10 @@ Step ApplyEye(const PairTarget& target, int index, const QString& key, QStringVi
     if (key == u"pic" || key == u"mask") {
         const bool pic = key == u"pic";
         QString tried;
-        const auto picture =
-            LoadSkinPicture(target, value, pic ? PictureRole::Pic : PictureRole::Mask, tried);
-        Step step = picture ? named(pic ? "Pic" : "Mask") : Step(SkinLineStatus::PictureNotLoaded);
+        SkinLineStatus failure;
+        const auto picture = LoadSkinPicture(
+            target, value, pic ? PictureRole::Pic : PictureRole::Mask, tried, failure);
+        Step step = picture ? named(pic ? "Pic" : "Mask") : Step(failure);
         step.Path = tried;
         if (picture)
             (pic ? eye.Pic : eye.Mask) = *picture;
@@ -297,6 +361,8 @@ QString SkinLineStatusText(SkinLineStatus status) {
         return QStringLiteral("failed: number outside 0-255");
     case SkinLineStatus::PairWithoutComma:
         return QStringLiteral("failed: pair without \",\"");
+    case SkinLineStatus::OverBudget:
+        return QStringLiteral("failed: the skin's pictures too large in all");
     }
     return {};
 }
@@ -304,8 +370,9 @@ QString SkinLineStatusText(SkinLineStatus status) {
 SkinReadResult ReadSkinLines(const QStringList& lines, const QString& skinFolder,
                              const SkinTarget& target, const SkinLineObserver& observer) {
     SkinReadResult result;
-    const PairTarget pairs{skinFolder, target.Skin, target.ScreenUnits, result.Background,
-                           static_cast<bool>(observer)};
+    SkinPictures pictures(target);
+    const PairTarget pairs{skinFolder,        target.Skin, target.ScreenUnits,
+                           result.Background, pictures,    static_cast<bool>(observer)};
     Section section;
     for (const QString& line : lines) {
         const ParsedLine parsed = ParseLine(line);

@@ -40,14 +40,25 @@
 // anything but a regular file, one over kMaxPictureSide pixels a side, or one the decoder
 // refuses fails, and the field keeps the picture it had.
 //
+// Picture budget. Within one reading each file is decoded once per use (background, eye picture,
+// eye mask: their see-through pixels differ), and every line naming it in that use shares that
+// one picture. The pictures the reading decodes, together with what the window keeps of the last
+// background loaded (of w x h pixels: the back buffer twice, 2 x w x h, and twice its copy at the
+// target's DisplayScale s, 2 x (w x s) x (h x s)), may hold at most the target's PixelBudget
+// pixels. A picture line that would take the reading past it fails with its own status, as a
+// picture that cannot be loaded does, and its file is not decoded: the size is checked from the
+// file's header before decoding, and again once decoded.
+//
 // An "xy" or "size" value without "," fails and stores nothing: a pair is one corner or one
 // size, and keeping half of it would give a box that nobody wrote.
 //
 // Return contract. Lines are applied in file order, each at once, into the record. The reader
 // changes nothing else: the background picture that a "back" line loads is handed back in the
-// result, for the caller to give to the window. Reading stops after the first line that fails;
-// what earlier lines applied stays (the background included). The result says how many lines
-// were handled and which one failed. Nothing is thrown for anything in the file.
+// result, for the caller to give to the window. Reading stops after the first line that fails
+// (a picture past the budget included); what earlier lines applied stays (the background
+// included). The result says how many lines were handled and which one failed. Nothing is
+// thrown for anything in the file. Pictures that no field holds at the end are let go with the
+// reading.
 
 #include "platform/picture.h"
 #include "platform/units.h"
@@ -64,11 +75,16 @@ namespace orbo {
 
 inline constexpr qint64 kMaxSkinFileBytes = 1024 * 1024;
 inline constexpr qsizetype kMaxSkinLineLength = 64 * 1024;
+// 256 MiB of RGB32 pixels: a background as large as a 4K screen at scale 2 takes a fifth of it.
+inline constexpr qint64 kMaxSkinPixels = 64LL * 1024 * 1024;
 
-// Where the file's values go: the record, with the screen's units for the eye boxes.
+// Where the file's values go: the record, with the screen's units for the eye boxes, and the
+// budget of the pictures.
 struct SkinTarget {
     SkinDef& Skin;
     Units ScreenUnits;
+    qreal DisplayScale = 1; // device pixels per pixel the creature may be drawn at
+    qint64 PixelBudget = kMaxSkinPixels;
 };
 
 // The keys of the "info" section, in the record's order, each with the text it fills and that
@@ -110,6 +126,7 @@ enum class SkinLineStatus {
     PictureNotLoaded,
     FramesOutOfRange,
     PairWithoutComma,
+    OverBudget, // a picture line that would take the reading past its picture budget
 };
 
 constexpr bool IsFailure(SkinLineStatus status) {

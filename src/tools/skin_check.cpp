@@ -33,6 +33,7 @@ FixedDesktop DesktopFor(const SkinCheckRequest& request) {
     desk.Left = request.Left;
     desk.Right = request.Right;
     desk.Middle = request.Middle;
+    desk.Ratio = request.Scale;
     return desk;
 }
 
@@ -294,6 +295,12 @@ QString Describe(const SkinLineOutcome& o) {
                     near.join(QStringLiteral(" or ")) + u'?';
         return text;
     }
+    case SkinLineStatus::OverBudget:
+        return SkinLineStatusText(o.Status) + QStringLiteral(": ") + o.Path +
+               QStringLiteral(" -- reading stops here\n          the pictures of one skin may "
+                              "take %1 MiB in all; its background counts five times, more on "
+                              "a scaled display")
+                   .arg(kMaxSkinPixels * 4 / (1024 * 1024));
     default:
         return SkinLineStatusText(o.Status) + QStringLiteral(" -- reading stops here");
     }

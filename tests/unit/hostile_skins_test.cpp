@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <sys/stat.h>
 
@@ -103,6 +104,35 @@ TEST(HostileSkins, ReadWhatTheRulesAllowAndStop) {
         SCOPED_TRACE(row.Name);
         EXPECT_EQ(row.Expected, Activate(row.Make));
     }
+}
+
+// 8192 x 4096 pixels, 128 MiB decoded, named as picture and mask by 4 eyes: decoded once per
+// role, not once per line (1 GiB).
+TEST(HostileSkins, LargePictureOfManyEyesIsDecodedOncePerRole) {
+#if defined(Q_OS_WIN) || defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the peak is Linux's, and the sanitizers' own memory would count in it";
+#endif
+    QTemporaryDir dir;
+    QImage big(8192, 4096, QImage::Format_ARGB32);
+    big.fill(qRgba(0, 0, 255, 200));
+    ASSERT_TRUE(big.save(dir.path() + "/big.png"));
+    big = QImage();
+    QByteArray ini = "[setting]\neyes=4\n";
+    for (int i = 1; i <= 4; ++i)
+        ini += "[eye" + QByteArray::number(i) + "]\npic=big.png\nmask=big.png\n";
+    QFile clear(QStringLiteral("/proc/self/clear_refs")); // the peak starts again from here
+    ASSERT_TRUE(clear.open(QIODevice::WriteOnly) && clear.write("5") == 1);
+    clear.close();
+    EXPECT_EQ("A|Quillon|built-in", Activate([&](const QString& f) {
+                  return QDir().mkpath(f) && QFile::copy(dir.path() + "/big.png", f + "/big.png") &&
+                         WriteBytes(f, "Skin.ini", ini + "[info]\nname=A\n");
+              }));
+    QFile status(QStringLiteral("/proc/self/status"));
+    ASSERT_TRUE(status.open(QIODevice::ReadOnly));
+    const QByteArray text = status.readAll();
+    long long peakKiB = 0;
+    ASSERT_EQ(1, std::sscanf(text.constData() + text.indexOf("VmHWM:"), "VmHWM: %lld", &peakKiB));
+    EXPECT_LT(peakKiB, 512 * 1024);
 }
 
 } // namespace

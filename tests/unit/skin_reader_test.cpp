@@ -175,6 +175,40 @@ TEST(SkinReader, PicturesTakeTheirRolesSeeThroughColour) {
     EXPECT_EQ(qRgb(255, 255, 255), f.skin_.Eyes[1].Mask.Image().pixel(0, 0));
 }
 
+// One file is decoded once per role and shared; the pictures, with the window's copies of the
+// background (40x30: 5 x 1200 pixels at scale 1, 3 x 1200 + 2 x 4800 at 2), keep to the budget.
+TEST(SkinReader, PicturesAreSharedWithinTheBudget) {
+    const QByteArray eyes = "[setting]\neyes=2\n[eye1]\npic=eye.bmp\nmask=eye.bmp\n[eye2]\n"
+                            "pic=EYE.BMP\nmask=sub/pic.bmp";
+    const struct {
+        QByteArray Text;
+        qreal Scale;
+        qint64 Budget;
+        int FailedLine;
+        QString Expected; // background, eye 2's picture and mask, whether eye 1's are shared
+    } rows[] = {
+        {eyes, 1, 2 * 72 + 20, 0, "none 9x8 5x4 shared"},
+        {eyes, 1, 2 * 72 + 19, 8, "none 9x8 none shared"},
+        {"[setting]\nback=back.bmp", 1, 6000, 0, "40x30 7x7 7x7"},
+        {"[setting]\nback=back.bmp", 1, 5999, 2, "none 7x7 7x7"},
+        {"[setting]\nback=back.bmp", 2, 13199, 2, "none 7x7 7x7"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE((row.Text + ' ' + QByteArray::number(row.Budget)).constData());
+        ReaderFixture f;
+        const SkinReadResult result =
+            ReadSkinBytes(row.Text, f.root_, {f.skin_, f.units_, row.Scale, row.Budget});
+        EXPECT_EQ(row.FailedLine, result.FailedLine);
+        EXPECT_EQ(row.FailedLine ? SkinLineStatus::OverBudget : SkinLineStatus::Blank,
+                  result.Failure);
+        const EyeDef &e1 = f.skin_.Eyes[1], &e2 = f.skin_.Eyes[2];
+        const bool shared = e1.Pic.SameAs(e2.Pic) && !e1.Pic.SameAs(e1.Mask);
+        EXPECT_EQ(row.Expected, SizeText(result.Background.value_or(Picture())) + u' ' +
+                                    SizeText(e2.Pic) + u' ' + SizeText(e2.Mask) +
+                                    (shared ? " shared" : ""));
+    }
+}
+
 // Of a file over the size limit only the lines that end within the limit are read: a line
 // cut there, even inside a UTF-8 character, is dropped and the rest still reads as UTF-8.
 TEST(SkinReader, FileIsReadUpToTheLastWholeLineWithinTheLimit) {
