@@ -8,6 +8,8 @@
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QMessageBox>
 
+#include <cstdio>
+
 namespace orbo {
 
 namespace {
@@ -33,6 +35,8 @@ QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store
     text += advice.isEmpty() ? QStringLiteral("In an X11 session, in KDE Plasma, and in GNOME with "
                                               "Orbo's extension, they follow it everywhere.")
                              : advice;
+    // In the session's log too, where the advice outlives the box.
+    std::fprintf(stderr, "orbo: %s\n", text.toLocal8Bit().constData());
     auto* box =
         new QMessageBox(QMessageBox::Information, QStringLiteral("Orbo - Where the eyes look"),
                         text, QMessageBox::Ok, parent, Qt::Dialog);

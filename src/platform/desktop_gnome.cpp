@@ -3,10 +3,15 @@
 
 #include "compositor_cursor.h"
 #include "desktop_compositor.h"
+#include "files.h"
+#include "gnome_extension.h"
+
+#include <QtCore/QDir>
 
 #include <QtDBus/QDBusConnectionInterface>
 #include <QtDBus/QDBusMessage>
 #include <QtDBus/QDBusServiceWatcher>
+#include <QtDBus/QDBusVariant>
 
 namespace orbo {
 
@@ -17,6 +22,8 @@ using namespace Qt::StringLiterals;
 const QString kShell = u"org.gnome.Shell"_s;
 // Held by the extension while it is enabled.
 const QString kExtension = u"org.orbo.GnomeShell"_s;
+const QString kShellPath = u"/org/gnome/Shell"_s;
+const QString kExtensions = u"org.gnome.Shell.Extensions"_s;
 
 class GnomeShellDesktop : public CompositorDesktop {
 public:
@@ -38,15 +45,44 @@ public:
                            : fallback_->GetAsyncKeyState(button);
     }
     bool FollowsPointerEverywhere() const override { return !extensionOwner_.isEmpty(); }
+    // What the shell says of the extension; the plain advice when it says nothing.
     QString HowToFollowEverywhere() const override {
-        return u"In GNOME, Orbo's eyes follow the pointer everywhere once its GNOME Shell "
-               u"extension is on. To turn it on, run:\n\n    gnome-extensions enable %1\n\nor "
-               u"switch on \"Orbo pointer\" in the Extensions application. If Orbo was installed "
-               u"during this session, log out and in again first: GNOME Shell looks for new "
-               u"extensions only when it starts."_s.arg(QLatin1String(kGnomeShellExtension));
+        QDBusMessage info =
+            QDBusMessage::createMethodCall(kShell, kShellPath, kExtensions, u"GetExtensionInfo"_s);
+        info << QString::fromLatin1(kGnomeShellExtension);
+        const QDBusMessage reply = bus_.call(info, QDBus::Block, kCallTimeoutMs);
+        const QVariant version = Property(u"org.gnome.Shell"_s, u"ShellVersion"_s);
+        const QVariant userExtensions = Property(kExtensions, u"UserExtensionsEnabled"_s);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1 ||
+            !version.isValid() || !userExtensions.isValid())
+            return u"In GNOME, Orbo's eyes follow the pointer everywhere once its GNOME Shell "
+                   u"extension is on. To turn it on, run:\n\n    gnome-extensions enable %1\n\nor "
+                   u"switch on \"Orbo pointer\" in the Extensions application. If Orbo was "
+                   u"installed during this session, log out and in again first: GNOME Shell looks "
+                   u"for new extensions only when it starts."_s.arg(
+                       QLatin1String(kGnomeShellExtension));
+        const auto answer = qdbus_cast<QVariantMap>(reply.arguments().front());
+        const QString shellVersion = version.toString();
+        // The form this shell loads, where the package puts it beside the program's data.
+        const QString rightForm = QDir(AppPath()).filePath(u"gnome-shell-%1/%2"_s.arg(
+            GnomeExtensionForm(shellVersion), QLatin1String(kGnomeShellExtension)));
+        return GnomeExtensionAdvice(ClassifyGnomeExtension(answer, userExtensions.toBool()), answer,
+                                    shellVersion, QDir(rightForm).exists() ? rightForm : QString());
     }
 
 private:
+    static constexpr int kCallTimeoutMs = 2000;
+
+    QVariant Property(const QString& interface, const QString& name) const {
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            kShell, kShellPath, u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
+        get << interface << name;
+        const QDBusMessage reply = bus_.call(get, QDBus::Block, kCallTimeoutMs);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return {};
+        return qvariant_cast<QDBusVariant>(reply.arguments().front()).variant();
+    }
+
     void Received(const QDBusMessage& message) override {
         // Only the extension reports; any other program of the session is not listened to.
         if (extensionOwner_.isEmpty() || message.service() != extensionOwner_)

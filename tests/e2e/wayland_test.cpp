@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -280,18 +281,47 @@ TEST_F(Wayland, OtherDesktopsTellWhereTheEyesFollow) {
 
 const QString kGnomeExtension = u"orbo-pointer@orbo.example"_s;
 
-// GNOME Shell in the test's Xvfb with Orbo's extension (the form GNOME 43 loads), enabled or only
-// installed.
-QStringList GnomeShell(bool enabled) {
-    return {u"--size"_s, u"%1x%2"_s.arg(kSession.width()).arg(kSession.height()),
-            enabled ? u"--extension"_s : u"--extension-off"_s,
-            QStringLiteral(ORBO_SOURCE_DIR "/src/gnome-shell/43")};
+// The installed GNOME Shell's major version.
+int ShellMajor() {
+    QProcess shell;
+    shell.start(u"gnome-shell"_s, {u"--version"_s}); // "GNOME Shell 43.9"
+    shell.waitForFinished();
+    return QString::fromUtf8(shell.readAllStandardOutput())
+        .section(u' ', 2)
+        .section(u'.', 0, 0)
+        .toInt();
+}
+
+// The build's form of Orbo's extension that the installed GNOME Shell loads, or the other one.
+QString GnomeForm(bool loaded = true) {
+    return u"%1/gnome-shell-%2/orbo-pointer@orbo.example"_s.arg(
+        QStringLiteral(ORBO_BINARY_DIR), (ShellMajor() >= 45) == loaded ? u"45"_s : u"43"_s);
+}
+
+// GNOME Shell in the test's Xvfb with an extension ("--extension" installed and enabled,
+// "--extension-off" only installed; by default Orbo's, in the form this GNOME loads).
+QStringList GnomeShell(const QString& option = u"--extension"_s, const QString& extension = {}) {
+    QStringList arguments{u"--size"_s, u"%1x%2"_s.arg(kSession.width()).arg(kSession.height())};
+    if (!option.isEmpty())
+        arguments << option << (extension.isEmpty() ? GnomeForm() : extension);
+    return arguments;
 }
 
 bool SetExtensionEnabled(const NestedSession& gnome, bool enabled) {
     return QProcess::execute(gnome.File(u"gsettings"_s),
                              {u"set"_s, u"org.gnome.shell"_s, u"enabled-extensions"_s,
                               enabled ? u"['%1']"_s.arg(kGnomeExtension) : u"[]"_s}) == 0;
+}
+
+// Whether the notice the program showed (it logs it too) holds this text.
+bool NoticeSaid(const OrboRun& run, const QString& text) {
+    QFile log(run.ConfigFolder() + u"/orbo.log"_s);
+    const QString said =
+        log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+    if (said.contains(text))
+        return true;
+    std::cerr << said.toStdString();
+    return false;
 }
 
 // The extension's reports on the session's bus, as dbus-monitor sees them.
@@ -327,7 +357,7 @@ private:
 // GNOME Shell runs no code a program hands it: Orbo's own extension tells it where the pointer
 // is and which buttons are held, over the shell's own surfaces and native Wayland windows too.
 TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
-    ASSERT_NO_FATAL_FAILURE(Open(u"gnome"_s, GnomeShell(true)));
+    ASSERT_NO_FATAL_FAILURE(Open(u"gnome"_s, GnomeShell()));
     PointerReports reports(*session);
     ASSERT_NO_FATAL_FAILURE(Start());
 
@@ -394,9 +424,12 @@ TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
 // pointer as XWayland sees it; turned on while the program runs, the eyes follow it everywhere,
 // and turned off again, as XWayland sees it once more.
 TEST_F(Wayland, GnomeShellWithoutTheExtensionTellsHowToEnableIt) {
-    ASSERT_NO_FATAL_FAILURE(Open(u"gnome"_s, GnomeShell(false)));
+    ASSERT_NO_FATAL_FAILURE(Open(u"gnome"_s, GnomeShell(u"--extension-off"_s)));
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(windows->WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
+    EXPECT_TRUE(NoticeSaid(run, u"Orbo's GNOME Shell extension, which makes the eyes follow the "
+                                u"pointer everywhere, is switched off. To switch it on, run:\n\n"
+                                u"    gnome-extensions enable orbo-pointer@orbo.example"_s));
 
     const QPoint background(1100, 800);
     Probe().MovePointer(background.x(), background.y());
@@ -416,6 +449,82 @@ TEST_F(Wayland, GnomeShellWithoutTheExtensionTellsHowToEnableIt) {
     EXPECT_NE("", WaitForRendering(*windows, run.Window(), skin, elsewhere,
                                    u"gnome-disabled-again"_s, kSession))
         << "the eyes followed the pointer with the extension off";
+}
+
+// Orbo's extension missing, out of date, failed, or with every extension switched off: the
+// notice says so, and what to do, in the shell's own terms.
+struct ExtensionCase {
+    const char* name;
+    const char* option;
+    enum { None, OtherForm, Broken } extension;
+    bool userExtensionsOff;
+    QString said; // %1 the shell's major version, %2 Orbo's folder, %3 the session's extensions
+};
+
+void PrintTo(const ExtensionCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class WaylandGnomeNotice : public Wayland, public ::testing::WithParamInterface<ExtensionCase> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Wayland, WaylandGnomeNotice,
+    ::testing::Values(
+        ExtensionCase{"Missing", "", ExtensionCase::None, false,
+                      u"but GNOME Shell %1 does not know it. If Orbo was installed during this "
+                      u"session, log out and in again"_s},
+        ExtensionCase{"OutOfDate", "--extension", ExtensionCase::OtherForm, false,
+                      u"GNOME Shell %1 does not load Orbo's extension in "
+                      u"%3/orbo-pointer@orbo.example: that copy is made for another version of "
+                      u"GNOME.\n\nTo install the form made for GNOME %1 for yourself, run:\n\n"
+                      u"    mkdir -p ~/.local/share/gnome-shell/extensions\n"
+                      u"    cp -r %2/gnome-shell-"_s},
+        ExtensionCase{"Failed", "--extension", ExtensionCase::Broken, false,
+                      u"Orbo's GNOME Shell extension failed in GNOME Shell %1, which says: "
+                      u"\"broken on purpose\""_s},
+        ExtensionCase{"UserExtensionsOff", "--extension", ExtensionCase::None, true,
+                      u"Extensions are switched off in GNOME (the setting "
+                      u"disable-user-extensions), Orbo's among them. To switch them on, and "
+                      u"Orbo's, run:\n\n    gsettings set org.gnome.shell disable-user-extensions "
+                      u"false\n"_s}),
+    [](const ::testing::TestParamInfo<ExtensionCase>& info) {
+        return std::string(info.param.name);
+    });
+
+TEST_P(WaylandGnomeNotice, SaysWhatIsWrong) {
+    const ExtensionCase& row = GetParam();
+    QTemporaryDir broken;
+    QString extension;
+    if (row.extension == ExtensionCase::OtherForm)
+        extension = GnomeForm(false);
+    if (row.extension == ExtensionCase::Broken) {
+        extension = broken.path();
+        QFile code(broken.filePath(u"extension.js"_s));
+        ASSERT_TRUE(
+            QFile::copy(GnomeForm() + u"/metadata.json"_s, broken.filePath(u"metadata.json"_s)) &&
+            code.open(QIODevice::WriteOnly) &&
+            code.write("throw new Error('broken on purpose');\n") > 0);
+    }
+    ASSERT_NO_FATAL_FAILURE(Open(u"gnome"_s, GnomeShell(QLatin1String(row.option), extension)));
+    if (row.userExtensionsOff) {
+        ASSERT_EQ(QProcess::execute(
+                      session->File(u"gsettings"_s),
+                      {u"set"_s, u"org.gnome.shell"_s, u"disable-user-extensions"_s, u"true"_s}),
+                  0);
+        WaitFor([] { return false; }, std::chrono::seconds(2)); // the shell disables it
+    }
+    // Orbo's folder holds both forms, as the package's data folder does.
+    const QString program = QFileInfo(run.SkinsFolder()).path();
+    for (const bool loaded : {true, false}) {
+        const QString form = GnomeForm(loaded);
+        ASSERT_TRUE(CopyInto({form + u"/."_s}, program + u'/' +
+                                                   QFileInfo(QFileInfo(form).path()).fileName() +
+                                                   u"/orbo-pointer@orbo.example"_s));
+    }
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(windows->WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
+    EXPECT_TRUE(NoticeSaid(run, row.said.arg(QString::number(ShellMajor()), program,
+                                             session->File(u"data/gnome-shell/extensions"_s))));
 }
 
 } // namespace

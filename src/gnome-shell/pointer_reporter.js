@@ -1,10 +1,6 @@
 // Tells a running Orbo where the pointer is and which buttons are held: under Wayland, Orbo (an
-// X11 program) sees the pointer only over X11 windows. GNOME Shell 45 and later load this form,
-// an ES module; it does what the form for 43 and 44 does.
-import Clutter from 'gi://Clutter';
-import Gio from 'gi://Gio';
-import GLib from 'gi://GLib';
-import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';
+// X11 program) sees the pointer only over X11 windows. The body of both forms of the extension:
+// the build puts each form's imports before it and its entry point after it (43/ and 45/).
 
 // While enabled, the extension holds this name, so that Orbo knows it can be told.
 const PRESENT = 'org.orbo.GnomeShell';
@@ -138,17 +134,5 @@ class PointerReporter {
                     }
                 }
             });
-    }
-}
-
-export default class OrboPointerExtension extends Extension {
-    enable() {
-        this._reporter = new PointerReporter();
-        this._reporter.enable();
-    }
-
-    disable() {
-        this._reporter?.disable();
-        this._reporter = null;
     }
 }

@@ -1,0 +1,6 @@
+// GNOME Shell 43 and 44 load this form: legacy imports, and init() returning the extension.
+/* exported init */
+'use strict';
+
+const {Clutter, Gio, GLib} = imports.gi;
+
