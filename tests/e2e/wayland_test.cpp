@@ -480,8 +480,7 @@ INSTANTIATE_TEST_SUITE_P(
                       u"    mkdir -p ~/.local/share/gnome-shell/extensions\n"
                       u"    cp -r %2/gnome-shell-"_s},
         ExtensionCase{"Failed", "--extension", ExtensionCase::Broken, false,
-                      u"Orbo's GNOME Shell extension failed in GNOME Shell %1, which says: "
-                      u"\"broken on purpose\""_s},
+                      u"Orbo's GNOME Shell extension failed in GNOME Shell %1, which says: "_s},
         ExtensionCase{"UserExtensionsOff", "--extension", ExtensionCase::None, true,
                       u"Extensions are switched off in GNOME (the setting "
                       u"disable-user-extensions), Orbo's among them. To switch them on, and "
@@ -523,8 +522,15 @@ TEST_P(WaylandGnomeNotice, SaysWhatIsWrong) {
     }
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(windows->WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
-    EXPECT_TRUE(NoticeSaid(run, row.said.arg(QString::number(ShellMajor()), program,
-                                             session->File(u"data/gnome-shell/extensions"_s))));
+    QString said = row.said;
+    said.replace(u"%1"_s, QString::number(ShellMajor()))
+        .replace(u"%2"_s, program)
+        .replace(u"%3"_s, session->File(u"data/gnome-shell/extensions"_s));
+    EXPECT_TRUE(NoticeSaid(run, said));
+    // The shell's own words, as it gives them (GNOME 48 puts the error's type before them).
+    if (row.extension == ExtensionCase::Broken) {
+        EXPECT_TRUE(NoticeSaid(run, u"broken on purpose\"."_s));
+    }
 }
 
 } // namespace
