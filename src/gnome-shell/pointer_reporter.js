@@ -4,7 +4,8 @@
 
 // While enabled, the extension holds this name, so that Orbo knows it can be told.
 const PRESENT = 'org.orbo.GnomeShell';
-// The name a running Orbo holds, and its object.
+// The name a running Orbo holds, and its object. Whoever holds the name is told the pointer: the
+// session's programs are the user's own, and the name is only a rendezvous (see the README).
 const LISTENER = 'org.orbo.Cursor';
 const PATH = '/org/orbo/Cursor';
 const INTERFACE = 'org.orbo.Cursor';
@@ -15,18 +16,36 @@ const INTERVAL_MS = 76;
 const FASTEST_MS = 16;
 const SLOWEST_MS = 1000;
 const CALL_TIMEOUT_MS = 2000;
+// No input for this long, and the pointer is not looked at until input comes (as the shell's own
+// pointer watcher does): a still pointer costs the shell nothing.
+const IDLE_MS = 1000;
+// An Orbo that failed to answer is asked again this often, and a stopped one may answer that
+// call whenever it wakes, until the call times out.
+const PROBE_MS = 2000;
+const PROBE_TIMEOUT_MS = 30000;
 
 class PointerReporter {
     constructor() {
         this._ownId = 0;
         this._watchId = 0;
+        this._reset();
+    }
+
+    _reset() {
         this._timerId = 0;
-        this._interval = INTERVAL_MS;
+        this._monitor = null;
+        this._idleId = 0;
+        this._activeId = 0;
         this._connection = null;
         this._listener = null;
+        this._cancellable = null;
+        this._interval = INTERVAL_MS;
         this._last = '';
         this._sentAt = 0;
-        this._calling = false;
+        this._calling = 0;
+        this._calls = 0;
+        this._failed = false;
+        this._resting = false;
     }
 
     enable() {
@@ -63,45 +82,103 @@ class PointerReporter {
         this._stop();
         this._connection = connection;
         this._listener = owner;
-        this._last = '';
-        // The shell has no signal for a button pressed over a Wayland window, so the pointer is
-        // looked at once an interval, and only a change is sent.
-        this._interval = INTERVAL_MS;
-        this._schedule();
+        this._cancellable = new Gio.Cancellable();
+        // The shell has no signal for a button pressed over a Wayland window, so while input
+        // comes the pointer is looked at once an interval, and only a change is sent.
+        this._monitor = global.backend.get_core_idle_monitor();
+        this._idleId = this._monitor.add_idle_watch(IDLE_MS, () => this._guard(() => this._rest()));
         this._report();
-    }
-
-    _schedule() {
-        if (this._timerId)
-            GLib.source_remove(this._timerId);
-        const id = GLib.timeout_add(GLib.PRIORITY_DEFAULT, this._interval, () => {
-            this._guard(() => this._report());
-            return this._timerId === id ? GLib.SOURCE_CONTINUE : GLib.SOURCE_REMOVE;
-        });
-        this._timerId = id;
+        if (this._monitor.get_idletime() >= IDLE_MS)
+            this._rest();
+        else
+            this._schedule();
     }
 
     _stop() {
+        this._unschedule();
+        this._cancellable?.cancel();
+        if (this._idleId)
+            this._monitor.remove_watch(this._idleId);
+        if (this._activeId)
+            this._monitor.remove_watch(this._activeId);
+        this._reset();
+    }
+
+    // No input for a while: nothing is looked at until some comes.
+    _rest() {
+        if (!this._connection)
+            return;
+        this._report();
+        this._resting = true;
+        if (!this._failed)
+            this._unschedule();
+        if (!this._activeId) {
+            this._activeId = this._monitor.add_user_active_watch(() => {
+                this._activeId = 0;
+                this._guard(() => this._wake());
+            });
+        }
+    }
+
+    _wake() {
+        if (!this._connection)
+            return;
+        this._resting = false;
+        this._report();
+        if (!this._timerId)
+            this._schedule();
+    }
+
+    // The timer at its pace: the interval while input comes, the probe's while Orbo fails.
+    _schedule() {
+        this._unschedule();
+        const id = GLib.timeout_add(GLib.PRIORITY_DEFAULT,
+            this._failed ? PROBE_MS : this._interval, () => {
+                this._guard(() => this._report());
+                return this._timerId === id ? GLib.SOURCE_CONTINUE : GLib.SOURCE_REMOVE;
+            });
+        this._timerId = id;
+    }
+
+    _unschedule() {
         if (this._timerId)
             GLib.source_remove(this._timerId);
         this._timerId = 0;
-        this._connection = null;
-        this._listener = null;
     }
 
     // Orbo's answer: its animation interval, in milliseconds.
-    _adopt(interval) {
-        if (!this._timerId || !Number.isInteger(interval))
+    _answered(interval) {
+        if (this._failed) {
+            this._failed = false;
+            console.log(`Orbo pointer: ${this._listener} answers again`);
+            if (this._resting)
+                this._unschedule();
+            else
+                this._schedule();
+        }
+        if (!Number.isInteger(interval))
             return;
         const wanted = Math.min(Math.max(interval, FASTEST_MS), SLOWEST_MS);
         if (wanted !== this._interval) {
             this._interval = wanted;
-            this._schedule();
+            if (this._timerId)
+                this._schedule();
         }
     }
 
+    _failedToAnswer(error) {
+        if (!this._failed) {
+            console.warn(`Orbo pointer: ${this._listener} did not answer: ${error.message}; ` +
+                `asking again every ${PROBE_MS / 1000} s`);
+        }
+        this._failed = true;
+        this._last = '';
+        this._schedule();
+    }
+
     _report() {
-        // One call at a time: an Orbo that does not answer gets no more.
+        // One call at a time: an Orbo that does not answer gets no more until it does, or the
+        // call fails.
         if (!this._connection || this._calling)
             return;
         const [x, y, mods] = global.get_pointer();
@@ -111,28 +188,37 @@ class PointerReporter {
             (mods & Clutter.ModifierType.BUTTON2_MASK ? 4 : 0);
         const values = [x, y, output.x, output.y, output.width, output.height, buttons];
         const key = values.join(',');
-        // A tick late by a few milliseconds must not bring two reports within one interval.
+        // A tick late by a few milliseconds must not bring two reports within one interval; a
+        // probe goes whatever the pointer did.
         const now = GLib.get_monotonic_time();
-        if (key === this._last || now - this._sentAt < this._interval * 1000)
+        if (this._failed ? now - this._sentAt < (PROBE_MS - 100) * 1000
+            : key === this._last || now - this._sentAt < this._interval * 1000)
             return;
         this._last = key;
         this._sentAt = now;
-        this._calling = true;
+        const call = ++this._calls;
+        this._calling = call;
         const listener = this._listener;
+        const cancellable = this._cancellable;
         this._connection.call(listener, PATH, INTERFACE, MEMBER,
             new GLib.Variant('(iiiiiii)', values), null, Gio.DBusCallFlags.NO_AUTO_START,
-            CALL_TIMEOUT_MS, null, (connection, result) => {
-                this._calling = false;
-                try {
-                    const [interval] = connection.call_finish(result).deep_unpack();
-                    this._adopt(interval);
-                } catch (e) {
-                    // The Orbo went away or is stuck: quiet until the name changes hands.
-                    if (this._listener === listener) {
-                        console.warn(`Orbo pointer: ${listener} did not answer: ${e.message}`);
-                        this._stop();
+            this._failed ? PROBE_TIMEOUT_MS : CALL_TIMEOUT_MS, cancellable,
+            (connection, result) => {
+                // Disabled, or another Orbo came meanwhile: the answer is no one's.
+                if (cancellable.is_cancelled() || this._listener !== listener)
+                    return;
+                if (this._calling === call)
+                    this._calling = 0;
+                this._guard(() => {
+                    let interval;
+                    try {
+                        [interval] = connection.call_finish(result).deep_unpack();
+                    } catch (e) {
+                        this._failedToAnswer(e);
+                        return;
                     }
-                }
+                    this._answered(interval);
+                });
             });
     }
 }

@@ -30,12 +30,14 @@ public:
     GnomeShellDesktop(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus)
         : CompositorDesktop(std::move(fallback), bus, u"Pointer"_s),
           watcher_(kExtension, bus_, QDBusServiceWatcher::WatchForOwnerChange) {
+        watcher_.addWatchedService(kShell);
         QObject::connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, &context_,
-                         [this](const QString&, const QString&, const QString& owner) {
-                             extensionOwner_ = owner;
+                         [this](const QString& name, const QString&, const QString& owner) {
+                             (name == kShell ? shellOwner_ : extensionOwner_) = owner;
                              buttons_ = 0;
                              Lost();
                          });
+        shellOwner_ = bus_.interface()->serviceOwner(kShell).value();
         extensionOwner_ = bus_.interface()->serviceOwner(kExtension).value();
         QueueForTheName();
     }
@@ -44,7 +46,7 @@ public:
         return Following() ? (buttons_ & ButtonCode(button)) != 0
                            : fallback_->GetAsyncKeyState(button);
     }
-    bool FollowsPointerEverywhere() const override { return !extensionOwner_.isEmpty(); }
+    bool FollowsPointerEverywhere() const override { return ExtensionPresent(); }
     // What the shell says of the extension; the plain advice when it says nothing.
     QString HowToFollowEverywhere() const override {
         QDBusMessage info =
@@ -84,8 +86,9 @@ private:
     }
 
     void Received(const QDBusMessage& message) override {
-        // Only the extension reports; any other program of the session is not listened to.
-        if (extensionOwner_.isEmpty() || message.service() != extensionOwner_)
+        // Only the extension reports, from inside the shell; any other program of the session is
+        // not listened to, even one that took the extension's name.
+        if (!ExtensionPresent() || message.service() != shellOwner_)
             return;
         const auto pointer = ParseCompositorPointer(message.arguments());
         if (!pointer)
@@ -98,7 +101,14 @@ private:
         Follow(*cursor, buttonsChanged);
     }
 
+    // The extension runs in the shell, so its name is held by the shell's own connection: a name
+    // held by another program is not the extension.
+    bool ExtensionPresent() const {
+        return !shellOwner_.isEmpty() && extensionOwner_ == shellOwner_;
+    }
+
     QDBusServiceWatcher watcher_;
+    QString shellOwner_;
     QString extensionOwner_;
     int buttons_ = 0;
 };

@@ -4,10 +4,9 @@
 #include "compositor_cursor.h"
 #include "desktop_compositor.h"
 
-#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
-#include <QtCore/QStandardPaths>
+#include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
 #include <QtDBus/QDBusConnection>
 #include <QtDBus/QDBusConnectionInterface>
@@ -16,6 +15,9 @@
 #include <QtDBus/QDBusServiceWatcher>
 
 #include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orbo {
 
@@ -36,20 +38,28 @@ constexpr int kReportIntervalMs = CursorReceiver::kDefaultReportInterval;
 constexpr int kCheckIntervalMs = 2000;
 constexpr int kCallTimeoutMs = 2000;
 
+// Calls the script may leave unanswered before it takes Orbo for gone or stuck (KWin calls back
+// only on an answer), and how often it then asks again, so that a crashed Orbo costs KWin's log a
+// line every few seconds at most.
+constexpr int kUnansweredCalls = 4;
+constexpr int kProbeIntervalMs = 5000;
+
 // Plasma 6 has a list of output objects (workspace.screens) and screenAt(point) gives the one under
 // the point, with its geometry; Plasma 5 numbers its outputs and has clientArea(option, point,
-// desktop), which Plasma 6 dropped.
+// desktop), which Plasma 6 dropped. The script calls the one Orbo that loaded it, by its unique
+// name on the bus: no other program can take that name.
 QString ScriptText(const QString& service) {
     return uR"(// Written by Orbo: tells it where the cursor is, also over Wayland windows.
 (function () {
     var service = "%1", path = "%2", iface = "%3";
-    // Without a timer to send the last of a burst later, every move is reported.
+    // Without a timer to look at the cursor later, every move is reported.
     var timer = typeof QTimer === "function" ? new QTimer() : null;
     if (timer) {
         timer.singleShot = true;
         timer.interval = %4;
     }
-    var pending = false;
+    var last = null;
+    var unanswered = 0, probedAt = 0;
     function output(p) {
         if (workspace.screens !== undefined) {
             var screen = workspace.screenAt(p);
@@ -59,43 +69,80 @@ QString ScriptText(const QString& service) {
     }
     function report() {
         var p = workspace.cursorPos;
+        last = p.x + "," + p.y;
         var o = output(p);
-        if (o)
-            callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height,
-                     function (interval) {
-                // Orbo answers with its animation interval: no report need come sooner.
-                if (timer && typeof interval === "number" && isFinite(interval))
-                    timer.interval = Math.min(Math.max(interval, 16), 1000);
-            });
+        if (!o)
+            return;
+        if (unanswered >= %6) {
+            // Orbo is gone or stuck: asked again now and then, until it answers.
+            var now = Date.now();
+            if (now - probedAt < %7)
+                return;
+            probedAt = now;
+        }
+        ++unanswered;
+        callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height,
+                 function (interval) {
+            // Back from being gone or stuck: what it missed meanwhile is sent now.
+            var missed = unanswered > %6;
+            unanswered = 0;
+            if (missed)
+                report();
+            // Orbo answers with its animation interval: no report need come sooner.
+            if (timer && typeof interval === "number" && isFinite(interval))
+                timer.interval = Math.min(Math.max(interval, 16), 1000);
+        });
+    }
+    // While the cursor moves the handler is off (KWin runs it on every motion event): the timer
+    // looks once an interval, and the handler comes back once the cursor rests.
+    function moved() {
+        if (!timer) {
+            report();
+            return;
+        }
+        workspace.cursorPosChanged.disconnect(moved);
+        report();
+        timer.start();
     }
     if (timer) {
         timer.timeout.connect(function () {
-            if (pending) {
-                pending = false;
+            var p = workspace.cursorPos;
+            if (p.x + "," + p.y !== last) {
                 report();
                 timer.start();
+            } else {
+                workspace.cursorPosChanged.connect(moved);
             }
         });
     }
-    workspace.cursorPosChanged.connect(function () {
-        if (!timer) {
-            report();
-        } else if (timer.active) {
-            pending = true;
-        } else {
-            report();
-            timer.start();
-        }
-    });
+    workspace.cursorPosChanged.connect(moved);
     report();
 })();
-)"_s.arg(service, kCursorPath, kCursorInterface, QString::number(kReportIntervalMs), kMember);
+)"_s.arg(service, kCursorPath, kCursorInterface, QString::number(kReportIntervalMs), kMember,
+         QString::number(kUnansweredCalls), QString::number(kProbeIntervalMs));
+}
+
+// A folder to make the script's own folder in: the user's runtime folder, else the temp folder,
+// either only if no one else can remove or replace what is made in it (owned by the user or by
+// root, and not writable by others unless sticky, as /tmp is).
+QString ScriptFolderBase() {
+    for (const QString& folder : {qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath()}) {
+        struct stat info {};
+        if (folder.isEmpty() || ::stat(QFile::encodeName(folder).constData(), &info) != 0 ||
+            !S_ISDIR(info.st_mode) || (info.st_uid != ::geteuid() && info.st_uid != 0))
+            continue;
+        if ((info.st_mode & (S_IWGRP | S_IWOTH)) == 0 || (info.st_mode & S_ISVTX) != 0)
+            return folder;
+    }
+    return {};
 }
 
 class KWinDesktop : public CompositorDesktop {
 public:
-    KWinDesktop(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus, QString scriptFile)
-        : CompositorDesktop(std::move(fallback), bus, kMember), scriptFile_(std::move(scriptFile)),
+    KWinDesktop(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus,
+                std::unique_ptr<QTemporaryDir> scriptFolder, QString scriptFile)
+        : CompositorDesktop(std::move(fallback), bus, kMember),
+          scriptFolder_(std::move(scriptFolder)), scriptFile_(std::move(scriptFile)),
           watcher_(kKWin, bus_, QDBusServiceWatcher::WatchForOwnerChange) {
         watcher_.addWatchedService(kCursorName);
         QObject::connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, &context_,
@@ -123,7 +170,6 @@ public:
         if (holder_ && !kwinOwner_.isEmpty())
             bus_.call(ScriptingCall(u"unloadScript"_s, {kScriptName}), QDBus::Block,
                       kCallTimeoutMs);
-        QFile::remove(scriptFile_);
     }
 
     bool FollowsPointerEverywhere() const override { return true; }
@@ -190,6 +236,8 @@ private:
             Follow(*cursor);
     }
 
+    // The script's folder, made for it and removed with it.
+    std::unique_ptr<QTemporaryDir> scriptFolder_;
     QString scriptFile_;
     QDBusServiceWatcher watcher_;
     QTimer check_;
@@ -211,21 +259,22 @@ std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback, const QDB
     if (!bus.isConnected() || !bus.interface() ||
         !bus.interface()->isServiceRegistered(kKWin).value())
         return fallback;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    // KWin reads the script from a file, each desktop's own.
-    static int made = 0;
-    const QString file =
-        folder +
-        u"/orbo-kwin-cursor-%1-%2.js"_s.arg(QCoreApplication::applicationPid()).arg(++made);
+    // KWin reads the script from a file, in a folder of this desktop's own that no one else can
+    // write: made anew (no name to guess, nothing planted in it to follow), mode 0700.
+    const QString base = ScriptFolderBase();
+    if (base.isEmpty())
+        return fallback;
+    auto folder = std::make_unique<QTemporaryDir>(base + u"/orbo-kwin-XXXXXX"_s);
+    if (!folder->isValid())
+        return fallback;
+    const QString file = folder->filePath(u"cursor.js"_s);
     QFile script(file);
-    const QByteArray text = ScriptText(kCursorName).toUtf8();
-    if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+    const QByteArray text = ScriptText(bus.baseService()).toUtf8();
+    if (!script.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
         script.write(text) != text.size() || !script.flush())
         return fallback;
     script.close();
-    return std::make_unique<KWinDesktop>(std::move(fallback), bus, file);
+    return std::make_unique<KWinDesktop>(std::move(fallback), bus, std::move(folder), file);
 }
 
 } // namespace orbo

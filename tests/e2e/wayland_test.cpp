@@ -51,10 +51,10 @@ public:
     const QMap<QString, QString>& Environment() const { return environment_; }
     // The session's own file of that name (for GNOME Shell, "gsettings" changes its settings).
     QString File(const QString& name) const { return folder_.filePath(name); }
-    QString Log() const {
+    QString Log() const { return FullLog().right(3000); }
+    QString FullLog() const {
         QFile log(folder_.filePath(u"session.log"_s));
-        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll().right(3000))
-                                             : QString();
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
     }
 
 private:
@@ -146,6 +146,54 @@ void ExpectFollows(const XProbe& windows, OrboRun& run, const QString& skin, con
     }
 }
 
+// A program of the session that is not Orbo (tests/e2e/bus_stranger_main.cpp) on a bus, the test's
+// own unless an address is given.
+class Stranger {
+public:
+    Stranger(const QStringList& arguments, const QString& busAddress = {}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!busAddress.isEmpty())
+            env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, busAddress);
+        process_.setProcessEnvironment(env);
+        process_.start(QStringLiteral(ORBO_BUS_STRANGER_BINARY), arguments);
+        ready_ = process_.waitForReadyRead(10000) && process_.readLine() == "ready\n";
+    }
+    ~Stranger() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    bool Ready() const { return ready_; }
+    // The calls it was sent so far.
+    int Calls() {
+        process_.waitForReadyRead(200);
+        text_ += process_.readAllStandardOutput();
+        return int(text_.count("call "));
+    }
+
+private:
+    QProcess process_;
+    QByteArray text_;
+    bool ready_ = false;
+};
+
+// Moves the pointer to and fro along a line for a while, a step every 200 ms.
+void MoveFor(std::chrono::milliseconds time) {
+    const auto end = std::chrono::steady_clock::now() + time;
+    for (int i = 0; std::chrono::steady_clock::now() < end; ++i) {
+        Probe().MovePointer(200 + 40 * (i % 20), 300 + 10 * (i % 2));
+        WaitFor([] { return false; }, std::chrono::milliseconds(200));
+    }
+}
+
+// How long the eyes took to follow the pointer moved to `to`.
+std::chrono::milliseconds TimeToFollow(const XProbe& windows, OrboRun& run, const QString& skin,
+                                       const QString& name, QPoint to) {
+    const auto start = std::chrono::steady_clock::now();
+    ExpectFollows(windows, run, skin, name, {to});
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start);
+}
+
 QStringList KWinSize() {
     return {u"--width"_s, QString::number(kSession.width()), u"--height"_s,
             QString::number(kSession.height())};
@@ -200,9 +248,29 @@ TEST_F(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
         std::chrono::seconds(10)));
     ExpectFollows(*windows, run, skin, u"kwin-reloaded"_s, {{1000, 700}}, true);
 
-    // A run that crashed leaves its script loaded; the next run replaces it.
+    // A creature stopped for 5 s while the pointer moves, then resumed, follows again at once:
+    // the script asked it now and then meanwhile, and takes its late answers.
+    run.Signal(SIGSTOP);
+    MoveFor(std::chrono::seconds(5));
+    run.Signal(SIGCONT);
+    EXPECT_LT(TimeToFollow(*windows, run, skin, u"kwin-resumed"_s, {1000, 750}).count(), 1000);
+
+    // A run that crashed leaves its script loaded. The script calls that run by its own name,
+    // which no other program can take: a stranger holding the well-known name is told nothing,
+    // and KWin logs the unanswered calls a few times at first, then one every few seconds.
     run.Signal(SIGKILL);
     ASSERT_TRUE(run.WaitExit());
+    {
+        Stranger stranger({u"listen"_s, u"org.orbo.Cursor"_s});
+        ASSERT_TRUE(stranger.Ready());
+        const QString failed = u"Received D-Bus message is error"_s;
+        MoveFor(std::chrono::seconds(2));
+        const qsizetype before = session->FullLog().count(failed);
+        EXPECT_GT(before, 0) << "KWin logged no unanswered call";
+        MoveFor(std::chrono::seconds(10));
+        EXPECT_LE(session->FullLog().count(failed) - before, 3) << session->Log().toStdString();
+        EXPECT_EQ(stranger.Calls(), 0);
+    }
     OrboRun next;
     ASSERT_FALSE(StartInSession(next, *session, *windows).isEmpty());
     ExpectFollows(*windows, next, next.SkinsFolder() + u"/Kinds"_s, u"kwin-next"_s, {{700, 450}});
@@ -389,16 +457,15 @@ TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
     Probe().MovePointer(1010, 410);
     EXPECT_TRUE(WaitFor([&] { return reports.Count() > 0; }, std::chrono::seconds(5)));
 
-    // A creature that stops answering gets one report and no more, and the shell runs on: the
-    // extension logs it and goes quiet.
+    // A creature stopped for 5 s while the pointer moves: the extension asks it now and then,
+    // not at every move, says so, and the shell runs on; resumed, the creature follows at once.
     WaitFor([] { return false; }, std::chrono::milliseconds(500)); // every report answered
     run.Signal(SIGSTOP);
     reports.Count();
-    for (int x = 200; x <= 1000; x += 200) {
-        Probe().MovePointer(x, 300);
-        WaitFor([] { return false; }, std::chrono::milliseconds(600));
-    }
-    EXPECT_EQ(reports.Count(), 1);
+    MoveFor(std::chrono::seconds(5));
+    const int whileStopped = reports.Count();
+    EXPECT_GE(whileStopped, 1);
+    EXPECT_LE(whileStopped, 4);
     QFile shellLog(session->File(u"gnome.log"_s));
     ASSERT_TRUE(shellLog.open(QIODevice::ReadOnly));
     const QByteArray logged = shellLog.readAll();
@@ -408,10 +475,13 @@ TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
         << logged.right(2000).toStdString();
     EXPECT_TRUE(XProbe(session->XDisplay()).Connected()) << "the shell's XWayland is gone";
     run.Signal(SIGCONT);
+    EXPECT_LT(TimeToFollow(*windows, run, skin, u"gnome-resumed"_s, {1000, 750}).count(), 1000);
 
-    // Once the program ends, the extension sends nothing, whatever the pointer does.
+    // Once the program ends (and the shell has heard of it), the extension sends nothing,
+    // whatever the pointer does.
     run.Signal(SIGTERM);
     ASSERT_EQ(run.WaitExit(), 0);
+    WaitFor([] { return false; }, std::chrono::seconds(1));
     reports.Count();
     for (int x = 200; x <= 1000; x += 200) {
         Probe().MovePointer(x, 300);
@@ -425,17 +495,25 @@ TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
 // and turned off again, as XWayland sees it once more.
 TEST_F(Wayland, GnomeShellWithoutTheExtensionTellsHowToEnableIt) {
     ASSERT_NO_FATAL_FAILURE(Open(u"gnome"_s, GnomeShell(u"--extension-off"_s)));
+    // A program of the session takes the extension's name and reports a pointer of its own:
+    // it is not the extension, and the user is told to turn that on.
+    const QPoint background(1100, 800);
+    std::optional<Stranger> stranger;
+    stranger.emplace(QStringList{u"report"_s, u"org.orbo.GnomeShell"_s,
+                                 QString::number(background.x()), QString::number(background.y())},
+                     session->Environment().value(u"DBUS_SESSION_BUS_ADDRESS"_s));
+    ASSERT_TRUE(stranger->Ready());
     ASSERT_NO_FATAL_FAILURE(Start());
     EXPECT_TRUE(windows->WaitMapped(kNoticeTitle, std::chrono::seconds(10)));
     EXPECT_TRUE(NoticeSaid(run, u"Orbo's GNOME Shell extension, which makes the eyes follow the "
                                 u"pointer everywhere, is switched off. To switch it on, run:\n\n"
                                 u"    gnome-extensions enable orbo-pointer@orbo.example"_s));
 
-    const QPoint background(1100, 800);
     Probe().MovePointer(background.x(), background.y());
     EXPECT_NE("", WaitForRendering(*windows, run.Window(), skin, background,
                                    u"gnome-off-background"_s, kSession))
-        << "the eyes followed the pointer that XWayland cannot see";
+        << "the eyes followed the pointer that XWayland cannot see, or the stranger's reports";
+    stranger.reset();
 
     ASSERT_TRUE(SetExtensionEnabled(*session, true));
     Probe().MovePointer(background.x() - 100, background.y());

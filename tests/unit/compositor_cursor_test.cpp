@@ -37,10 +37,19 @@ TEST(CompositorReport, TakesOnlySixPlausibleNumbers) {
         {"not a number", Args({nan, 150.0, 0, 0, 1200, 900}), false},
         {"infinity", Args({100.0, inf, 0, 0, 1200, 900}), false},
         {"far outside any desktop", Args({2e9, 150.0, 0, 0, 1200, 900}), false},
+        {"at the magnitude limit", Args({1e6, 150.0, 1e6 - 1200, 0, 1200, 900}), true},
+        {"just past the magnitude limit", Args({1e6 + 0.5, 150.0, 1e6 - 1199.5, 0, 1200, 900}),
+         false},
+        {"an output just past the limit", Args({0, 0, 0, 0, 1e6 + 1, 900}), false},
+        {"a negative place just past the limit", Args({-1e6 - 1, 0, -1e6 - 1, 0, 1200, 900}),
+         false},
         {"an empty output", Args({0, 0, 0, 0, 0, 900}), false},
         {"an output of negative height", Args({0, 0, 0, 0, 1200, -900}), false},
         {"left of its output", Args({1199, 20, 1200, 0, 1200, 900}), false},
         {"below its output", Args({100, 901, 0, 0, 1200, 900}), false},
+        {"a pixel right of its output", Args({1201, 20, 0, 0, 1200, 900}), false},
+        {"a pixel right of the second output", Args({2401, 20, 1200, 0, 1200, 900}), false},
+        {"a pixel above its output", Args({100, -1, 0, 0, 1200, 900}), false},
     };
     for (const ParseRow& row : rows) {
         SCOPED_TRACE(row.name);

@@ -34,6 +34,7 @@ public:
         : name_(name), bus_(QDBusConnection::connectToBus(BusAddress(), name)) {}
     ~Sender() { QDBusConnection::disconnectFromBus(name_); }
     bool Own(const QString& service) { return bus_.registerService(service); }
+    bool Disown(const QString& service) { return bus_.unregisterService(service); }
     // A report; the answer can be awaited.
     QDBusPendingCall Report(const QVariantList& arguments) {
         const QString orbo = bus_.interface()->serviceOwner(kCursorName).value();
@@ -110,6 +111,47 @@ TEST_F(GnomeShellDesktopTest, IgnoresOthersAndNonsense) {
     shell.Report({700, 800, 0, 0, 1200, 900, 4});
     EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(700, 800); }))
         << "still listening after the flood";
+}
+
+// The extension turned off, or the shell gone: its last report and buttons are dropped at once,
+// and the fallback tells them; never merely because no report came.
+TEST_F(GnomeShellDesktopTest, DropsTheLastReportWhenTheLinkGoes) {
+    for (const QString& name : {u"org.orbo.GnomeShell"_s, u"org.gnome.Shell"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        shell.Report({100, 150, 0, 0, 1200, 900, 0});
+        ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+        Settle(std::chrono::milliseconds(500));
+        EXPECT_EQ(desktop->GetCursorPos(), QPoint(100, 150)) << "dropped for want of reports";
+        EXPECT_FALSE(desktop->GetAsyncKeyState(MouseButton::Left));
+        ASSERT_TRUE(shell.Disown(name));
+        EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(5, 5); }));
+        EXPECT_TRUE(desktop->GetAsyncKeyState(MouseButton::Left)) << "XWayland's buttons";
+        ASSERT_TRUE(shell.Own(name));
+    }
+}
+
+// The extension's name taken by another program while the extension is off: that program is not
+// the extension, its reports are not listened to, and the user is still told how to turn the
+// extension on. Reports from another connection than the shell's are not taken even while the
+// extension is on.
+TEST(GnomeShellDesktop, TrustsOnlyTheShellsOwnConnection) {
+    FakeShell shell;
+    ASSERT_TRUE(shell.Appear());
+    Sender stranger(u"stranger"_s);
+    ASSERT_TRUE(stranger.Own(u"org.orbo.GnomeShell"_s));
+    auto scripted = std::make_unique<ScriptedDesktop>();
+    scripted->Cursor = {5, 5};
+    scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
+    auto desktop = FollowGnomeShell(std::move(scripted));
+    EXPECT_FALSE(desktop->FollowsPointerEverywhere());
+    const QDBusPendingCall answer = stranger.Report({100, 150, 0, 0, 1200, 900, 1});
+    ASSERT_TRUE(WaitFor([&] { return answer.isFinished(); }));
+    EXPECT_EQ(desktop->GetCursorPos(), QPoint(5, 5));
+    EXPECT_FALSE(desktop->GetAsyncKeyState(MouseButton::Left));
+    // Even the shell's connection is not the extension while the name is another's.
+    const QDBusPendingCall early = shell.Report({200, 150, 0, 0, 1200, 900, 0});
+    ASSERT_TRUE(WaitFor([&] { return early.isFinished(); }));
+    EXPECT_EQ(desktop->GetCursorPos(), QPoint(5, 5));
 }
 
 } // namespace

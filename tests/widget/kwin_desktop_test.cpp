@@ -4,7 +4,11 @@
 #include "platform/desktop_kwin.h"
 #include "scripted_desktop.h"
 
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QMutex>
+#include <QtCore/QTemporaryDir>
 #include <QtCore/QThread>
 #include <QtDBus/QDBusConnection>
 #include <QtDBus/QDBusConnectionInterface>
@@ -18,6 +22,9 @@
 #include <chrono>
 #include <limits>
 #include <map>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orbo {
 namespace {
@@ -67,6 +74,15 @@ public:
         const QMutexLocker lock(&mutex_);
         return loads_;
     }
+    // The file of the last script loaded, and its text then.
+    QString ScriptFile() {
+        const QMutexLocker lock(&mutex_);
+        return scriptFile_;
+    }
+    QByteArray ScriptText() {
+        const QMutexLocker lock(&mutex_);
+        return scriptText_;
+    }
     // What the script sends, from KWin's own connection.
     void Report(const QVariantList& arguments) { Send(bus_, arguments); }
 
@@ -86,6 +102,9 @@ public:
         QVariantList reply;
         if (message.member() == u"loadScript"_s) {
             ++loads_;
+            scriptFile_ = args.value(0).toString();
+            QFile file(scriptFile_);
+            scriptText_ = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
             if (scripts_.count(name)) {
                 reply << -1;
             } else {
@@ -113,6 +132,8 @@ private:
     QMutex mutex_;
     std::map<QString, bool> scripts_; // running
     int loads_ = 0;
+    QString scriptFile_;
+    QByteArray scriptText_;
 };
 
 class KWinDesktopTest : public ::testing::Test {
@@ -209,6 +230,67 @@ TEST_F(KWinDesktopTest, OneCreatureAtATimeFollowsKWin) {
     EXPECT_TRUE(WaitFor([&] { return second->GetCursorPos() == QPoint(200, 250); }));
     second.reset();
     QDBusConnection::disconnectFromBus(u"second"_s);
+}
+
+struct RuntimeFolderRow {
+    const char* name;
+    mode_t mode;
+    bool link; // the runtime folder named through a link to it
+    bool used; // the script's folder made in it, else in the temp folder
+};
+
+// The script file KWin reads lies in a folder made for it, mode 0700, in the runtime folder only
+// when no one else can replace what is made there; the script calls this program's own unique
+// name, which no other program can hold.
+TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
+    const RuntimeFolderRow rows[] = {
+        {"the user's own", 0700, false, true},
+        {"sticky, as /tmp is", 01777, false, true},
+        {"writable by others", 0777, false, false},
+        {"writable by the group", 0770, false, false},
+        {"a link to one writable by others", 0777, true, false},
+    };
+    const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray tempBefore = qgetenv("TMPDIR");
+    const QTemporaryDir temp;
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    for (const RuntimeFolderRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QTemporaryDir place;
+        const QString runtime = place.filePath(u"runtime"_s);
+        ASSERT_TRUE(QDir().mkdir(runtime));
+        ASSERT_EQ(::chmod(QFile::encodeName(runtime).constData(), row.mode), 0);
+        const QString named = row.link ? place.filePath(u"link"_s) : runtime;
+        ASSERT_TRUE(!row.link || QFile::link(runtime, named));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(named));
+
+        auto scripted = std::make_unique<ScriptedDesktop>();
+        scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
+        auto desktop = FollowKWin(std::move(scripted));
+        ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+        const QFileInfo file(kwin_.ScriptFile());
+        const QString folder = file.absolutePath();
+        EXPECT_EQ(QFileInfo(folder).path(), row.used ? named : temp.path());
+        EXPECT_EQ(QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
+                  row.used ? 1 : 0);
+        struct stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+        EXPECT_TRUE(S_ISDIR(info.st_mode));
+        EXPECT_EQ(info.st_mode & 07777, 0700u);
+        EXPECT_EQ(info.st_uid, ::geteuid());
+        EXPECT_FALSE(file.isSymLink());
+        EXPECT_TRUE(kwin_.ScriptText().contains(
+            u"var service = \"%1\""_s.arg(QDBusConnection::sessionBus().baseService()).toUtf8()))
+            << kwin_.ScriptText().left(400).toStdString();
+
+        desktop.reset();
+        EXPECT_FALSE(QFileInfo::exists(folder)) << "the script's folder left behind";
+    }
+    qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+    if (tempBefore.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", tempBefore);
 }
 
 } // namespace
