@@ -34,14 +34,18 @@ const QString kMember = u"Moved"_s;
 // At most one report an animation interval (cursorPosChanged fires on every motion event): the
 // usual one until Orbo's first answer tells its own.
 constexpr int kReportIntervalMs = CursorReceiver::kDefaultReportInterval;
-// How often a lost script (unloaded by someone, or KWin gone) is looked for and loaded again.
-constexpr int kCheckIntervalMs = 2000;
+// How often a script unloaded by someone is looked for and loaded again (KWin gone and back is
+// seen at once): seldom, as each look costs KWin as much as a few reports.
+constexpr int kCheckIntervalMs = 10000;
 constexpr int kCallTimeoutMs = 2000;
 
-// Calls the script may leave unanswered before it takes Orbo for gone or stuck (KWin calls back
+// KWin spends more on an answer than on a call (it runs the script's callback), so only about one
+// report a second asks for one: Orbo's interval comes with it, and whether Orbo is still there.
+constexpr int kAnswerIntervalMs = 1000;
+// Checks the script may leave unanswered before it takes Orbo for gone or stuck (KWin calls back
 // only on an answer), and how often it then asks again, so that a crashed Orbo costs KWin's log a
 // line every few seconds at most.
-constexpr int kUnansweredCalls = 4;
+constexpr int kUnansweredChecks = 2;
 constexpr int kProbeIntervalMs = 5000;
 
 // Plasma 6 has a list of output objects (workspace.screens) and screenAt(point) gives the one under
@@ -58,8 +62,8 @@ QString ScriptText(const QString& service) {
         timer.singleShot = true;
         timer.interval = %4;
     }
-    var last = null;
-    var unanswered = 0, probedAt = 0;
+    var last = null, o = null;
+    var unanswered = 0, checkedAt = 0, probedAt = 0;
     function output(p) {
         if (workspace.screens !== undefined) {
             var screen = workspace.screenAt(p);
@@ -70,27 +74,36 @@ QString ScriptText(const QString& service) {
     function report() {
         var p = workspace.cursorPos;
         last = p.x + "," + p.y;
-        var o = output(p);
+        var now = Date.now();
+        var check = now - checkedAt >= %8;
+        // The output is looked up again when the cursor leaves it, and with each check.
+        if (check || !o || p.x < o.x || p.y < o.y || p.x > o.x + o.width || p.y > o.y + o.height)
+            o = output(p);
         if (!o)
             return;
         if (unanswered >= %6) {
             // Orbo is gone or stuck: asked again now and then, until it answers.
-            var now = Date.now();
             if (now - probedAt < %7)
                 return;
             probedAt = now;
+            check = true;
         }
+        if (!check) {
+            callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height);
+            return;
+        }
+        checkedAt = now;
         ++unanswered;
         callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height,
                  function (interval) {
             // Back from being gone or stuck: what it missed meanwhile is sent now.
-            var missed = unanswered > %6;
+            var missed = unanswered >= %6;
             unanswered = 0;
-            if (missed)
-                report();
             // Orbo answers with its animation interval: no report need come sooner.
             if (timer && typeof interval === "number" && isFinite(interval))
                 timer.interval = Math.min(Math.max(interval, 16), 1000);
+            if (missed)
+                report();
         });
     }
     // While the cursor moves the handler is off (KWin runs it on every motion event): the timer
@@ -119,7 +132,8 @@ QString ScriptText(const QString& service) {
     report();
 })();
 )"_s.arg(service, kCursorPath, kCursorInterface, QString::number(kReportIntervalMs), kMember,
-         QString::number(kUnansweredCalls), QString::number(kProbeIntervalMs));
+         QString::number(kUnansweredChecks), QString::number(kProbeIntervalMs),
+         QString::number(kAnswerIntervalMs));
 }
 
 // A folder to make the script's own folder in: the user's runtime folder, else the temp folder,

@@ -2,7 +2,7 @@
 //   listen NAME         takes NAME and Orbo's cursor object, and prints a line for each call to it;
 //   report NAME X Y     takes NAME, then reports the pointer at X,Y (output 0,0,1200,900, no
 //                       button) to the holder of Orbo's cursor name, ten times a second.
-// It prints "ready" once it holds NAME, and runs until it is ended.
+// It prints "ready" and its unique name once it holds NAME, and runs until it is ended.
 #include <QtCore/QCoreApplication>
 #include <QtCore/QTimer>
 #include <QtDBus/QDBusConnection>
@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
         bus.registerVirtualObject(u"/org/orbo/Cursor"_s, &listener);
     } else {
         const int x = args[3].toInt(), y = args[4].toInt();
-        QObject::connect(&timer, &QTimer::timeout, [&bus, x, y] {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [&bus, x, y] {
             const QString orbo = bus.interface()->serviceOwner(u"org.orbo.Cursor"_s).value();
             QDBusMessage call = QDBusMessage::createMethodCall(orbo, u"/org/orbo/Cursor"_s,
                                                                u"org.orbo.Cursor"_s, u"Pointer"_s);
@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
         });
         timer.start(100);
     }
-    std::printf("ready\n");
+    std::printf("ready %s\n", qPrintable(bus.baseService()));
     std::fflush(stdout);
     return QCoreApplication::exec();
 }
