@@ -76,8 +76,10 @@ QString ScriptText(const QString& service) {
         last = p.x + "," + p.y;
         var now = Date.now();
         var check = now - checkedAt >= %8;
-        // The output is looked up again when the cursor leaves it, and with each check.
-        if (check || !o || p.x < o.x || p.y < o.y || p.x > o.x + o.width || p.y > o.y + o.height)
+        // The output is looked up again when the cursor leaves it (its far edge is the next
+        // output's), and with each check.
+        if (check || !o || p.x < o.x || p.y < o.y || p.x >= o.x + o.width ||
+            p.y >= o.y + o.height)
             o = output(p);
         if (!o)
             return;
