@@ -2,11 +2,11 @@
 // reference) and a whole skin activation with ten eyes.
 
 #include "../tests/unit/skin_test_support.h"
-#include "platform/creature_window.h"
-#include "platform/files.h"
+#include "creature/activation.h"
+#include "creature/creature_window.h"
+#include "creature/default_skin.h"
+#include "platform/system/files.h"
 #include "scripted_desktop.h"
-#include "skin/activation.h"
-#include "skin/default_skin.h"
 #include "skin/mask_region.h"
 
 #include <QtCore/QTemporaryDir>

@@ -1,10 +1,10 @@
 // The cost of one animation tick: RunTick plus Surface::Present, as Form1's timer runs them.
 
 #include "animation/tick.h"
-#include "platform/creature_window.h"
-#include "platform/surface.h"
+#include "creature/creature_window.h"
+#include "creature/default_skin.h"
+#include "runtime/surface.h"
 #include "scripted_desktop.h"
-#include "skin/default_skin.h"
 #include "skin/skin_def.h"
 
 #include <QtGui/QImage>

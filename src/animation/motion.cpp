@@ -1,7 +1,7 @@
 // The motion rules of the eye kinds: direction, reach, distance, grid cell and button codes.
 #include "motion.h"
 
-#include "platform/arith.h"
+#include "runtime/arith.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 // The motion rules of the eye kinds: where an eye looks for a cursor position, as pure functions.
 #pragma once
 
-#include "platform/units.h"
+#include "runtime/units.h"
 
 #include <QtCore/QPoint>
 

@@ -2,7 +2,7 @@
 #include "tick.h"
 
 #include "animation/motion.h"
-#include "platform/arith.h"
+#include "runtime/arith.h"
 
 #include <algorithm>
 

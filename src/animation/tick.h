@@ -1,8 +1,8 @@
 // One firing of the animation timer, and the timer's interval for a speed.
 #pragma once
 
-#include "platform/desktop.h"
-#include "platform/surface.h"
+#include "platform/desktop/desktop.h"
+#include "runtime/surface.h"
 #include "skin/skin_def.h"
 
 namespace orbo {

@@ -2,9 +2,9 @@
 #include "command_line.h"
 
 #include "creature/settings_io.h"
-#include "platform/console.h"
-#include "platform/files.h"
-#include "platform/settings_store.h"
+#include "platform/system/console.h"
+#include "platform/system/files.h"
+#include "platform/system/settings_store.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>

@@ -7,15 +7,15 @@
 #endif
 #include "main/tray.h"
 #include "options/options_host.h"
-#include "platform/autostart.h"
-#include "platform/desktop.h"
-#include "platform/display.h"
-#include "platform/files.h"
-#include "platform/full_screen_watch.h"
-#include "platform/settings_store.h"
-#include "platform/single_instance.h"
-#include "platform/termination.h"
-#include "platform/workspaces.h"
+#include "platform/desktop/desktop.h"
+#include "platform/desktop/display.h"
+#include "platform/system/autostart.h"
+#include "platform/system/files.h"
+#include "platform/system/settings_store.h"
+#include "platform/system/single_instance.h"
+#include "platform/system/termination.h"
+#include "platform/window/full_screen_watch.h"
+#include "platform/window/workspaces.h"
 
 #include <QtGui/QAction>
 #include <QtWidgets/QApplication>

@@ -2,10 +2,10 @@
 #include "creature.h"
 
 #include "animation/tick.h"
+#include "creature/activation.h"
 #include "creature/drag.h"
 #include "creature/settings_io.h"
-#include "platform/desktop.h"
-#include "skin/activation.h"
+#include "platform/desktop/desktop.h"
 
 namespace orbo {
 

@@ -1,11 +1,11 @@
 // The creature model: its settings, the skin on show, the window's place, shape and frame.
 #pragma once
 
+#include "creature/creature_window.h"
+#include "creature/default_skin.h"
 #include "creature/mdl_general.h"
-#include "platform/creature_window.h"
-#include "platform/monitors.h"
-#include "platform/surface.h"
-#include "skin/default_skin.h"
+#include "runtime/monitors.h"
+#include "runtime/surface.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QPoint>

@@ -1,7 +1,7 @@
 // Dragging the creature: where a window goes along one axis for a proposed position.
 #pragma once
 
-#include "platform/monitors.h"
+#include "runtime/monitors.h"
 
 #include <optional>
 

@@ -2,9 +2,9 @@
 #include "settings_io.h"
 
 #include "creature/mdl_general.h"
-#include "platform/arith.h"
-#include "platform/desktop.h"
-#include "platform/settings_store.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/settings_store.h"
+#include "runtime/arith.h"
 #include "skin/skin_name.h"
 
 #include <QtCore/QLocale>

@@ -3,10 +3,10 @@
 
 #include "animation/tick.h"
 #include "main/set_form_on_top.h"
-#include "platform/console.h"
-#include "platform/desktop.h"
-#include "platform/native_window.h"
-#include "platform/work_area.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/console.h"
+#include "platform/window/native_window.h"
+#include "platform/window/work_area.h"
 #include "resources/resources.h"
 
 #include <QtCore/QCoreApplication>

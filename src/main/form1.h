@@ -2,7 +2,7 @@
 #pragma once
 
 #include "creature/creature.h"
-#include "platform/interval_timer.h"
+#include "runtime/interval_timer.h"
 
 #include <QtCore/QTimer>
 #include <QtWidgets/QWidget>

@@ -2,8 +2,8 @@
 #include "pointer_notice.h"
 
 #include "creature/settings_io.h"
-#include "platform/desktop.h"
-#include "platform/settings_store.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/settings_store.h"
 
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QMessageBox>

@@ -1,8 +1,8 @@
 // SetFormOnTop: the window's place given again in 16-bit pixels, with or without "on top".
 #include "set_form_on_top.h"
 
-#include "platform/creature_window.h"
-#include "platform/native_window.h"
+#include "creature/creature_window.h"
+#include "platform/window/native_window.h"
 
 #include <QtWidgets/QWidget>
 

@@ -6,12 +6,12 @@
 #include "options/options_place.h"
 #include "options/shape_box.h"
 #include "options/skin_list.h"
-#include "platform/desktop.h"
-#include "platform/files.h"
-#include "platform/surface.h"
-#include "platform/window_frame.h"
-#include "platform/work_area.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/files.h"
+#include "platform/window/window_frame.h"
+#include "platform/window/work_area.h"
 #include "resources/resources.h"
+#include "runtime/surface.h"
 
 #include <QtCore/QSignalBlocker>
 #include <QtGui/QKeyEvent>

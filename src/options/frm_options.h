@@ -3,7 +3,7 @@
 
 #include "options/options_layout.h"
 #include "options/speed_slider.h"
-#include "platform/units.h"
+#include "runtime/units.h"
 
 #include <QtCore/QPointer>
 #include <QtWidgets/QMenu>

@@ -3,7 +3,7 @@
 
 #include "creature/creature.h"
 #include "main/form1.h"
-#include "platform/native_window.h"
+#include "platform/window/native_window.h"
 
 namespace orbo {
 

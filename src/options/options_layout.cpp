@@ -1,7 +1,7 @@
 // The options window's page rectangles and the texts of its About pages and labels.
 #include "options_layout.h"
 
-#include "skin/default_skin.h"
+#include "creature/default_skin.h"
 
 #include <algorithm>
 

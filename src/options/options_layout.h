@@ -1,7 +1,7 @@
 // The options window's layout and texts: page rectangles, About Skin text, credits, label breaks.
 #pragma once
 
-#include "platform/units.h"
+#include "runtime/units.h"
 #include "skin/skin_def.h"
 
 #include <QtCore/QString>

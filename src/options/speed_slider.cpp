@@ -1,7 +1,7 @@
 // The speed slider's arithmetic: placing the handle and following a drag.
 #include "speed_slider.h"
 
-#include "platform/arith.h"
+#include "runtime/arith.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The speed slider's arithmetic: handle and tube placement, dragging, the speed it gives.
 #pragma once
 
-#include "platform/desktop.h"
+#include "platform/desktop/desktop.h"
 
 #include <QtCore/QString>
 #include <QtCore/qnamespace.h>

@@ -1,7 +1,7 @@
 // The built-in pictures and Orbo's icon, compiled into the program.
 #pragma once
 
-#include "platform/picture.h"
+#include "runtime/picture.h"
 
 #include <QtGui/QIcon>
 

@@ -1,8 +1,8 @@
 // The window's shape from a background picture, built from runs of non-key pixels.
 #include "mask_region.h"
 
-#include "platform/region.h"
-#include "platform/surface.h"
+#include "runtime/region.h"
+#include "runtime/surface.h"
 
 #include <QtCore/QRect>
 

@@ -1,8 +1,8 @@
 // The window's shape from a background picture: every pixel not of the key colour.
 #pragma once
 
-#include "platform/picture.h"
-#include "platform/units.h"
+#include "runtime/picture.h"
+#include "runtime/units.h"
 
 #include <QtCore/QSize>
 #include <QtGui/QRegion>

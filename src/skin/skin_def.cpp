@@ -1,7 +1,7 @@
 // The skin record's kind texts, kind names and eye list.
 #include "skin_def.h"
 
-#include "platform/arith.h"
+#include "runtime/arith.h"
 
 namespace orbo {
 

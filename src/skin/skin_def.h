@@ -1,7 +1,7 @@
 // The skin record: SkinDef, its eyes, and the eye kinds.
 #pragma once
 
-#include "platform/picture.h"
+#include "runtime/picture.h"
 
 #include <QtCore/QString>
 

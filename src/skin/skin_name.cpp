@@ -1,7 +1,7 @@
 // Which folder names can be skins.
 #include "skin_name.h"
 
-#include "platform/files.h"
+#include "platform/system/files.h"
 
 namespace orbo {
 

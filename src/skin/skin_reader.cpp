@@ -1,9 +1,10 @@
 // The Skin.ini reader: lines parsed, then applied by section to the record.
 #include "skin_reader.h"
 
-#include "platform/arith.h"
-#include "platform/files.h"
-#include "platform/monitors.h"
+#include "platform/system/files.h"
+#include "platform/system/picture_file.h"
+#include "runtime/arith.h"
+#include "runtime/monitors.h"
 
 #include <algorithm>
 #include <map>

@@ -60,8 +60,8 @@
 // thrown for anything in the file. Pictures that no field holds at the end are let go with the
 // reading.
 
-#include "platform/picture.h"
-#include "platform/units.h"
+#include "runtime/picture.h"
+#include "runtime/units.h"
 #include "skin/skin_def.h"
 
 #include <QtCore/QByteArray>

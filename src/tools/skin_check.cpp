@@ -3,11 +3,11 @@
 #include "skin_check.h"
 
 #include "animation/motion.h"
+#include "creature/activation.h"
 #include "creature/creature.h"
-#include "platform/files.h"
-#include "platform/fixed_desktop.h"
-#include "platform/monitors.h"
-#include "skin/activation.h"
+#include "platform/desktop/fixed_desktop.h"
+#include "platform/system/files.h"
+#include "runtime/monitors.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QDir>

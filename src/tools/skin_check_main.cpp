@@ -1,5 +1,5 @@
 // orbo-skin-check: reads a skin as Orbo does and reports, or renders it.
-#include "platform/files.h"
+#include "platform/system/files.h"
 #include "tools/skin_check.h"
 
 #include <QtCore/QCoreApplication>

@@ -1,5 +1,5 @@
 // orbo-skin-import: turns eye themes of the Xfce and GNOME eyes applets into Orbo skins.
-#include "platform/files.h"
+#include "platform/system/files.h"
 #include "tools/theme_import.h"
 
 #include <QtCore/QCoreApplication>

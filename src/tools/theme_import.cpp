@@ -1,8 +1,8 @@
 // Importing an eyes applet theme: read, fitted, written as a skin, read back, moved into place.
 #include "theme_import.h"
 
-#include "platform/files.h"
-#include "platform/picture.h"
+#include "platform/system/files.h"
+#include "runtime/picture.h"
 #include "skin/skin_def.h"
 #include "skin/skin_name.h"
 #include "skin/skin_reader.h"

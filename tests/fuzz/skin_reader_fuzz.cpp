@@ -2,8 +2,8 @@
 // pictures, a subfolder, a link out of the folder and an undecodable file, so that picture
 // lines reach the loader both ways.
 
-#include "platform/creature_window.h"
-#include "skin/default_skin.h"
+#include "creature/creature_window.h"
+#include "creature/default_skin.h"
 #include "skin/skin_reader.h"
 
 #include <QtCore/QDir>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "memory_settings_store.h"
-#include "platform/settings_store.h"
+#include "platform/system/settings_store.h"
 
 #include <map>
 

@@ -1,7 +1,7 @@
 // A desktop for tests: answers what the test tells it and counts what it is asked.
 #pragma once
 
-#include "platform/fixed_desktop.h"
+#include "platform/desktop/fixed_desktop.h"
 #include "scripted_desktop.h"
 
 namespace orbo {

@@ -3,8 +3,8 @@
 #include "animation/tick.h"
 #include "scripted_desktop.h"
 
-#include "platform/desktop.h"
-#include "platform/surface.h"
+#include "platform/desktop/desktop.h"
+#include "runtime/surface.h"
 
 #include <QtGui/QImage>
 

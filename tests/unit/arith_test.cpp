@@ -1,5 +1,5 @@
 // Rounding half to even, Val and TrimSpaces.
-#include "platform/arith.h"
+#include "runtime/arith.h"
 
 #include <QtCore/QString>
 

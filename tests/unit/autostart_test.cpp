@@ -1,5 +1,5 @@
 // Start at login: the entry's Exec quoting, what names this program, the entry on disk.
-#include "platform/autostart.h"
+#include "platform/system/autostart.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

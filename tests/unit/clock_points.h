@@ -1,7 +1,7 @@
 // Points of a test's own steady clock, in milliseconds.
 #pragma once
 
-#include "platform/interval_timer.h"
+#include "runtime/interval_timer.h"
 
 #include <chrono>
 

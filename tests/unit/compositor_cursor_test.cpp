@@ -1,5 +1,5 @@
 // What a compositor's cursor report is taken for: anyone in the session can send one.
-#include "platform/compositor_cursor.h"
+#include "platform/desktop/compositor_cursor.h"
 
 #include <gtest/gtest.h>
 

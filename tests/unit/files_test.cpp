@@ -1,6 +1,6 @@
 // How names written in a skin find files, and how a skin's bytes become lines. These are the
 // path rules for every picture key and for Skin.ini; the reader's tests do not repeat them.
-#include "platform/files.h"
+#include "platform/system/files.h"
 
 #include "skin_test_support.h"
 

@@ -1,5 +1,5 @@
 // The full-screen rule: which window, which monitor.
-#include "platform/full_screen_rule.h"
+#include "platform/window/full_screen_rule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // What GNOME Shell 43 and 48 say of Orbo's extension, and what the user is told.
-#include "platform/gnome_extension.h"
+#include "platform/desktop/gnome_extension.h"
 
 #include <gtest/gtest.h>
 

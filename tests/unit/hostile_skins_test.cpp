@@ -2,10 +2,10 @@
 // that is a FIFO, pictures and texts far over any size, broken bytes. Each gives what the
 // reader's rules give (the line fails, earlier lines stay, the built-in pictures remain) and
 // never a crash, a hang or an unbounded read.
-#include "platform/desktop.h"
-#include "platform/files.h"
+#include "creature/activation.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/files.h"
 #include "scripted_desktop.h"
-#include "skin/activation.h"
 #include "skin_test_support.h"
 
 #include <QtCore/QTemporaryDir>

@@ -1,5 +1,5 @@
 // The interval schedule's deadlines on a test's own clock.
-#include "platform/interval_timer.h"
+#include "runtime/interval_timer.h"
 
 #include "clock_points.h"
 

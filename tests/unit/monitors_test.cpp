@@ -1,5 +1,5 @@
 // Monitors: scaled edges, points converted by their monitor, spans of touching monitors.
-#include "platform/monitors.h"
+#include "runtime/monitors.h"
 
 #include <QtGui/QImage>
 

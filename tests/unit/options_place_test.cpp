@@ -1,6 +1,6 @@
 // Where the options window opens beside the creature, and which monitor a window is on.
 #include "options/options_place.h"
-#include "platform/work_area.h"
+#include "platform/window/work_area.h"
 
 #include <gtest/gtest.h>
 

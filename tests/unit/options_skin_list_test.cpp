@@ -1,7 +1,7 @@
 // The skin list's names: which are listed, in what order, and which entry a name selects.
 #include "options/skin_list.h"
 
-#include "platform/files.h"
+#include "platform/system/files.h"
 #include "skin/skin_name.h"
 
 #include <QtCore/QDir>

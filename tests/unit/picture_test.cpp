@@ -1,5 +1,5 @@
 // Pictures: see-through pixels by role, size in HIMETRIC, and what the loader refuses.
-#include "platform/picture.h"
+#include "runtime/picture.h"
 
 #include <QtCore/QBuffer>
 

@@ -1,7 +1,7 @@
 // The settings file saved whole or not at all: killed writers, held locks, failing saves.
 #include "creature/mdl_general.h"
 #include "creature/settings_io.h"
-#include "platform/settings_store.h"
+#include "platform/system/settings_store.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

@@ -1,11 +1,11 @@
 // Reading the stored settings and the INI settings file they live in.
+#include "creature/activation.h"
 #include "creature/mdl_general.h"
 #include "creature/settings_io.h"
 #include "memory_settings_store.h"
-#include "platform/desktop.h"
-#include "platform/settings_store.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/settings_store.h"
 #include "scripted_desktop.h"
-#include "skin/activation.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>

@@ -1,5 +1,5 @@
 // Windows only: what an installer relies on to reach the running program.
-#include "platform/single_instance.h"
+#include "platform/system/single_instance.h"
 
 #include <QtCore/QCoreApplication>
 

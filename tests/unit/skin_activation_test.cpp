@@ -1,7 +1,7 @@
 // Skin activation: size, shape, pull-back onto the monitors, names and skins folders.
-#include "platform/files.h"
+#include "creature/activation.h"
+#include "platform/system/files.h"
 #include "scripted_desktop.h"
-#include "skin/activation.h"
 
 #include "skin_test_support.h"
 

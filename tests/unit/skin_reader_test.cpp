@@ -1,7 +1,7 @@
 // The Skin.ini reader: what each line does, where reading stops, pictures and file size.
 #include "skin/skin_reader.h"
 
-#include "skin/default_skin.h"
+#include "creature/default_skin.h"
 #include "skin_test_support.h"
 
 #include <QtCore/QTemporaryDir>

@@ -1,10 +1,10 @@
 // Helpers shared by the skin tests and the skin benchmark.
 #pragma once
 
-#include "platform/picture.h"
-#include "platform/region.h"
-#include "platform/surface.h"
-#include "platform/units.h"
+#include "runtime/picture.h"
+#include "runtime/region.h"
+#include "runtime/surface.h"
+#include "runtime/units.h"
 #include "skin/mask_region.h"
 
 #include <QtCore/QByteArray>

@@ -1,5 +1,5 @@
 // The drawing surface: masked drawing, Cls, changed pixels, clipping and rounding.
-#include "platform/surface.h"
+#include "runtime/surface.h"
 
 #include "skin_test_support.h"
 

@@ -1,7 +1,7 @@
 // Importing eyes applet themes: config lines, pupil travel, frames, refusals and origin.
 #include "tools/theme_import.h"
 
-#include "platform/picture.h"
+#include "runtime/picture.h"
 #include "skin/skin_reader.h"
 #include "skin_test_support.h"
 

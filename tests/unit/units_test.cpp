@@ -1,5 +1,5 @@
 // Units: scaling between twips, pixels and HIMETRIC, and rounding to pixel positions.
-#include "platform/units.h"
+#include "runtime/units.h"
 
 #include <gtest/gtest.h>
 

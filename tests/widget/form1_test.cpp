@@ -3,8 +3,8 @@
 #include "creature/settings_io.h"
 #include "main/form1.h"
 #include "memory_settings_store.h"
-#include "platform/desktop.h"
-#include "platform/settings_store.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/settings_store.h"
 #include "scripted_desktop.h"
 
 #include <QtTest/QTest>

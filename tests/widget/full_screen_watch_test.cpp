@@ -4,9 +4,9 @@
 
 #include "creature/creature.h"
 #include "main/form1.h"
-#include "platform/desktop.h"
-#include "platform/full_screen_watch.h"
-#include "platform/settings_store.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/settings_store.h"
+#include "platform/window/full_screen_watch.h"
 
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>

@@ -1,7 +1,7 @@
 // The GNOME Shell desktop against a stand-in for GNOME Shell and Orbo's extension on a session bus
 // of the test program's own: whom it listens to and what it answers.
-#include "platform/desktop.h"
-#include "platform/desktop_gnome.h"
+#include "platform/desktop/desktop.h"
+#include "platform/desktop/desktop_gnome.h"
 #include "scripted_desktop.h"
 
 #include <QtDBus/QDBusConnection>

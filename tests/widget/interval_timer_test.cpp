@@ -1,5 +1,5 @@
 // The interval timer on Qt's event loop: a new interval counts from the last deadline.
-#include "platform/interval_timer.h"
+#include "runtime/interval_timer.h"
 
 #include "../unit/clock_points.h"
 

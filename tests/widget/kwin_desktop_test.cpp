@@ -1,7 +1,7 @@
 // The KWin desktop against a stand-in for KWin's scripting interface on a session bus of the test
 // program's own: what it loads, whom it listens to, and what it does when KWin goes and comes back.
-#include "platform/desktop.h"
-#include "platform/desktop_kwin.h"
+#include "platform/desktop/desktop.h"
+#include "platform/desktop/desktop_kwin.h"
 #include "scripted_desktop.h"
 
 #include <QtCore/QDir>

@@ -3,6 +3,7 @@
 #include "memory_settings_store.h"
 #include "scripted_desktop.h"
 
+#include "creature/activation.h"
 #include "creature/creature.h"
 #include "creature/settings_io.h"
 #include "main/form1.h"
@@ -10,10 +11,9 @@
 #include "options/options_host.h"
 #include "options/options_layout.h"
 #include "options/shape_box.h"
-#include "platform/desktop.h"
-#include "platform/files.h"
-#include "platform/settings_store.h"
-#include "skin/activation.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/files.h"
+#include "platform/system/settings_store.h"
 
 #include <QtGui/QImage>
 #include <QtTest/QTest>

@@ -4,8 +4,8 @@
 #include "scripted_desktop.h"
 
 #include "creature/settings_io.h"
-#include "platform/desktop.h"
-#include "platform/settings_store.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/settings_store.h"
 
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QCheckBox>

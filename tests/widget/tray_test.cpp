@@ -4,8 +4,8 @@
 #include "main/form1.h"
 #include "main/tray.h"
 #include "memory_settings_store.h"
-#include "platform/settings_store.h"
-#include "platform/work_area.h"
+#include "platform/system/settings_store.h"
+#include "platform/window/work_area.h"
 #include "scripted_desktop.h"
 
 #include <QtGui/QAction>

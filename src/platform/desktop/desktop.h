@@ -1,0 +1,95 @@
+// The desktop: global cursor, mouse buttons and monitors, as the platform tells them.
+#pragma once
+
+#include "runtime/monitors.h"
+#include "runtime/units.h"
+
+#include <QtCore/QPoint>
+#include <QtCore/QSize>
+#include <QtCore/QString>
+
+#include <functional>
+#include <memory>
+
+class QObject;
+
+namespace orbo {
+
+// The three mouse buttons, valued as the button codes of mouse events (Windows calls them
+// VK_LBUTTON, VK_RBUTTON and VK_MBUTTON).
+enum class MouseButton : int { Left = 1, Right = 2, Middle = 4 };
+
+// The button code the mouse handlers take: one button's value, or the sum of those held.
+constexpr int ButtonCode(MouseButton button) {
+    return static_cast<int>(button);
+}
+inline int ButtonCode(Qt::MouseButtons buttons) {
+    return (buttons.testFlag(Qt::LeftButton) ? ButtonCode(MouseButton::Left) : 0) |
+           (buttons.testFlag(Qt::RightButton) ? ButtonCode(MouseButton::Right) : 0) |
+           (buttons.testFlag(Qt::MiddleButton) ? ButtonCode(MouseButton::Middle) : 0);
+}
+
+// What the program asks of the desktop: the global cursor and mouse buttons, the primary
+// screen's size and every monitor's place. Positions are in device-independent pixels (Qt's; the
+// window system's device pixels are converted here); one pixel is TwipsPerPixel twips.
+class Desktop {
+public:
+    Desktop();
+    virtual ~Desktop();
+    // A copy listens to nothing: the watch and the listener belong to the original.
+    Desktop(const Desktop&);
+    Desktop& operator=(const Desktop&);
+
+    virtual QPoint GetCursorPos() = 0;
+    // True while the button is held, wherever the cursor is.
+    virtual bool GetAsyncKeyState(MouseButton button) = 0;
+    virtual QSize ScreenSizePixels() const = 0;
+    virtual Units ScreenUnits() const { return {}; }
+    // The monitors, the primary first. By default one, the primary screen at 0,0.
+    virtual Monitors GetMonitors() const;
+
+    // Screen.Width and Screen.Height: the primary screen in twips.
+    float ScreenWidth() const;
+    float ScreenHeight() const;
+    // The primary monitor's top-left corner, and the box around every monitor, in twips.
+    QPointF PrimaryOrigin() const;
+    TwipsRect DesktopBox() const;
+    int TwipsPerPixelX() const { return ScreenUnits().TwipsPerPixelX; }
+    int TwipsPerPixelY() const { return ScreenUnits().TwipsPerPixelY; }
+
+    // Whether this desktop calls the input listener on every pointer motion, button press or
+    // release and screen-size change. Only then may a still program stop asking: what it cannot
+    // be told (a warped pointer) it catches up with by a slow Refresh.
+    virtual bool AnnouncesInput() const { return false; }
+    // Called on the user-interface thread when the pointer, a button or the screen may have
+    // changed.
+    void SetInputListener(std::function<void()> listener) { inputListener_ = std::move(listener); }
+    // Drops anything remembered, so the next read asks the window system.
+    virtual void Refresh() {}
+    // The creature's animation interval (ms): a source that reports the pointer need not report
+    // more often.
+    virtual void SetAnimationInterval(int) {}
+    // Whether the cursor is known wherever it is. Not so for an X11 program under a Wayland
+    // desktop that tells it nothing: XWayland sees the pointer only over X11 windows.
+    virtual bool FollowsPointerEverywhere() const { return true; }
+    // Where the user can make it follow the pointer everywhere, what to do, in plain words;
+    // empty when nothing can be done.
+    virtual QString HowToFollowEverywhere() const { return {}; }
+
+protected:
+    void InputArrived() {
+        if (inputListener_)
+            inputListener_();
+    }
+    // Announces every change of the monitors (added, removed, moved, resized, rescaled) as input.
+    void WatchScreens();
+
+private:
+    std::function<void()> inputListener_;
+    std::unique_ptr<QObject> screenWatch_;
+};
+
+// The desktop of the platform the program runs on: X11, Windows, or Qt's own view of it.
+std::unique_ptr<Desktop> MakeDesktop();
+
+} // namespace orbo

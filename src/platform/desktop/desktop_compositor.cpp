@@ -1,0 +1,64 @@
+// What the KWin and GNOME Shell desktops share: the session bus and the cursor object.
+#include "desktop_compositor.h"
+
+#include <QtCore/QFile>
+#include <QtDBus/QDBusConnectionInterface>
+#include <QtDBus/QDBusMessage>
+
+namespace orbo {
+
+using namespace Qt::StringLiterals;
+
+const QString kCursorName = u"org.orbo.Cursor"_s;
+const QString kCursorPath = u"/org/orbo/Cursor"_s;
+const QString kCursorInterface = u"org.orbo.Cursor"_s;
+
+CursorReceiver::CursorReceiver(QString member, std::function<void(const QDBusMessage&)> received)
+    : member_(std::move(member)), received_(std::move(received)) {}
+
+bool CursorReceiver::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
+    if (message.type() != QDBusMessage::MethodCallMessage || message.member() != member_ ||
+        message.interface() != kCursorInterface)
+        return false;
+    received_(message);
+    if (message.isReplyRequired())
+        connection.send(message.createReply(QVariant::fromValue(uint(interval_))));
+    return true;
+}
+
+CompositorDesktop::CompositorDesktop(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus,
+                                     const QString& member)
+    : fallback_(std::move(fallback)), bus_(bus),
+      receiver_(member, [this](const QDBusMessage& m) { Received(m); }) {
+    fallback_->SetInputListener([this] { InputArrived(); });
+    bus_.registerVirtualObject(kCursorPath, &receiver_);
+}
+
+CompositorDesktop::~CompositorDesktop() {
+    // The compositor stops reporting, or reports to the next creature in line.
+    bus_.interface()->unregisterService(kCursorName);
+    bus_.unregisterObject(kCursorPath);
+}
+
+bool CompositorDesktop::QueueForTheName() {
+    return bus_.interface()
+               ->registerService(kCursorName, QDBusConnectionInterface::QueueService,
+                                 QDBusConnectionInterface::DontAllowReplacement)
+               .value() == QDBusConnectionInterface::ServiceRegistered;
+}
+
+void CompositorDesktop::Follow(QPoint cursor, bool changed) {
+    if (cursor_ == cursor && !changed)
+        return;
+    cursor_ = cursor;
+    InputArrived();
+}
+
+void CompositorDesktop::Lost() {
+    if (!cursor_)
+        return;
+    cursor_.reset();
+    InputArrived();
+}
+
+} // namespace orbo

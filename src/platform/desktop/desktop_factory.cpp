@@ -1,0 +1,38 @@
+// Which desktop this session has: the one the program runs on is chosen once, at start.
+#include "platform/desktop/desktop.h"
+#include "platform/desktop/desktop_gnome.h"
+#include "platform/desktop/desktop_kwin.h"
+#include "platform/desktop/desktop_qt.h"
+#include "platform/desktop/desktop_windows.h"
+#include "platform/desktop/desktop_x11.h"
+
+#include <QtGui/QGuiApplication>
+
+namespace orbo {
+
+std::unique_ptr<Desktop> MakeDesktop() {
+#if defined(Q_OS_WIN)
+    return MakeWindowsDesktop();
+#else
+#if defined(ORBO_HAVE_X11)
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (auto x11 = MakeX11Desktop()) {
+#if defined(ORBO_HAVE_KWIN)
+            // Under Wayland, XWayland sees the pointer only over X11 windows; KWin, and GNOME
+            // Shell through Orbo's extension, see it all.
+            if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+                auto desktop = FollowKWin(std::move(x11));
+                if (!desktop->FollowsPointerEverywhere())
+                    desktop = FollowGnomeShell(std::move(desktop));
+                return desktop;
+            }
+#endif
+            return x11;
+        }
+    }
+#endif
+    return std::make_unique<QtDesktop>();
+#endif
+}
+
+} // namespace orbo

@@ -1,0 +1,132 @@
+// The GNOME Shell Wayland desktop: listening to Orbo's extension on the session bus.
+#include "desktop_gnome.h"
+
+#include "platform/desktop/compositor_cursor.h"
+#include "platform/desktop/desktop_compositor.h"
+#include "platform/desktop/gnome_extension.h"
+#include "platform/system/files.h"
+
+#include <QtCore/QDir>
+
+#include <QtDBus/QDBusConnectionInterface>
+#include <QtDBus/QDBusMessage>
+#include <QtDBus/QDBusServiceWatcher>
+#include <QtDBus/QDBusVariant>
+
+namespace orbo {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString kShell = u"org.gnome.Shell"_s;
+// Held by the extension while it is enabled.
+const QString kExtension = u"org.orbo.GnomeShell"_s;
+const QString kShellPath = u"/org/gnome/Shell"_s;
+const QString kExtensions = u"org.gnome.Shell.Extensions"_s;
+
+class GnomeShellDesktop : public CompositorDesktop {
+public:
+    GnomeShellDesktop(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus)
+        : CompositorDesktop(std::move(fallback), bus, u"Pointer"_s),
+          watcher_(kExtension, bus_, QDBusServiceWatcher::WatchForOwnerChange) {
+        watcher_.addWatchedService(kShell);
+        QObject::connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, &context_,
+                         [this](const QString& name, const QString&, const QString& owner) {
+                             (name == kShell ? shellOwner_ : extensionOwner_) = owner;
+                             buttons_ = 0;
+                             Lost();
+                         });
+        shellOwner_ = bus_.interface()->serviceOwner(kShell).value();
+        extensionOwner_ = bus_.interface()->serviceOwner(kExtension).value();
+        QueueForTheName();
+    }
+
+    bool GetAsyncKeyState(MouseButton button) override {
+        return Following() ? (buttons_ & ButtonCode(button)) != 0
+                           : fallback_->GetAsyncKeyState(button);
+    }
+    bool FollowsPointerEverywhere() const override { return ExtensionPresent(); }
+    // What the shell says of the extension; the plain advice when it says nothing.
+    QString HowToFollowEverywhere() const override {
+        QDBusMessage info =
+            QDBusMessage::createMethodCall(kShell, kShellPath, kExtensions, u"GetExtensionInfo"_s);
+        info << QString::fromLatin1(kGnomeShellExtension);
+        const QDBusMessage reply = bus_.call(info, QDBus::Block, kCallTimeoutMs);
+        const QVariant version = Property(u"org.gnome.Shell"_s, u"ShellVersion"_s);
+        const QVariant userExtensions = Property(kExtensions, u"UserExtensionsEnabled"_s);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1 ||
+            !version.isValid() || !userExtensions.isValid())
+            return u"In GNOME, Orbo's eyes follow the pointer everywhere once its GNOME Shell "
+                   u"extension is on. To turn it on, run:\n\n    gnome-extensions enable %1\n\nor "
+                   u"switch on \"Orbo pointer\" in the Extensions application. If Orbo was "
+                   u"installed during this session, log out and in again first: GNOME Shell looks "
+                   u"for new extensions only when it starts."_s.arg(
+                       QLatin1String(kGnomeShellExtension));
+        const auto answer = qdbus_cast<QVariantMap>(reply.arguments().front());
+        const QString shellVersion = version.toString();
+        // The form this shell loads, where the package puts it beside the program's data.
+        const QString rightForm = QDir(AppPath()).filePath(u"gnome-shell-%1/%2"_s.arg(
+            GnomeExtensionForm(shellVersion), QLatin1String(kGnomeShellExtension)));
+        return GnomeExtensionAdvice(ClassifyGnomeExtension(answer, userExtensions.toBool()), answer,
+                                    shellVersion, QDir(rightForm).exists() ? rightForm : QString());
+    }
+
+private:
+    static constexpr int kCallTimeoutMs = 2000;
+
+    QVariant Property(const QString& interface, const QString& name) const {
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            kShell, kShellPath, u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
+        get << interface << name;
+        const QDBusMessage reply = bus_.call(get, QDBus::Block, kCallTimeoutMs);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return {};
+        return qvariant_cast<QDBusVariant>(reply.arguments().front()).variant();
+    }
+
+    void Received(const QDBusMessage& message) override {
+        // Only the extension reports, from inside the shell; any other program of the session is
+        // not listened to, even one that took the extension's name.
+        if (!ExtensionPresent() || message.service() != shellOwner_)
+            return;
+        const auto pointer = ParseCompositorPointer(message.arguments());
+        if (!pointer)
+            return;
+        const auto cursor = PixelsFromCompositor(pointer->Report, fallback_->GetMonitors());
+        if (!cursor)
+            return;
+        const bool buttonsChanged = buttons_ != pointer->Buttons;
+        buttons_ = pointer->Buttons;
+        Follow(*cursor, buttonsChanged);
+    }
+
+    // The extension runs in the shell, so its name is held by the shell's own connection: a name
+    // held by another program is not the extension.
+    bool ExtensionPresent() const {
+        return !shellOwner_.isEmpty() && extensionOwner_ == shellOwner_;
+    }
+
+    QDBusServiceWatcher watcher_;
+    QString shellOwner_;
+    QString extensionOwner_;
+    int buttons_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Desktop> FollowGnomeShell(std::unique_ptr<Desktop> fallback) {
+    if (!SessionBusReachable())
+        return fallback;
+    return FollowGnomeShell(std::move(fallback), QDBusConnection::sessionBus());
+}
+
+std::unique_ptr<Desktop> FollowGnomeShell(std::unique_ptr<Desktop> fallback,
+                                          const QDBusConnection& bus) {
+    if (!bus.isConnected() || !bus.interface() ||
+        !bus.interface()->isServiceRegistered(kShell).value())
+        return fallback;
+    return std::make_unique<GnomeShellDesktop>(std::move(fallback), bus);
+}
+
+} // namespace orbo

@@ -1,0 +1,296 @@
+// The KDE Plasma Wayland desktop: loading the KWin script and taking its cursor reports.
+#include "desktop_kwin.h"
+
+#include "platform/desktop/compositor_cursor.h"
+#include "platform/desktop/desktop_compositor.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QTemporaryDir>
+#include <QtCore/QTimer>
+#include <QtDBus/QDBusConnection>
+#include <QtDBus/QDBusConnectionInterface>
+#include <QtDBus/QDBusMessage>
+#include <QtDBus/QDBusPendingCallWatcher>
+#include <QtDBus/QDBusServiceWatcher>
+
+#include <functional>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orbo {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString kKWin = u"org.kde.KWin"_s;
+const QString kScripting = u"/Scripting"_s;
+const QString kScriptingInterface = u"org.kde.kwin.Scripting"_s;
+// One name for every run, so that a start after a crash replaces the script it left loaded.
+const QString kScriptName = u"orbo-cursor"_s;
+const QString kMember = u"Moved"_s;
+// At most one report an animation interval (cursorPosChanged fires on every motion event): the
+// usual one until Orbo's first answer tells its own.
+constexpr int kReportIntervalMs = CursorReceiver::kDefaultReportInterval;
+// How often a script unloaded by someone is looked for and loaded again (KWin gone and back is
+// seen at once): seldom, as each look costs KWin as much as a few reports.
+constexpr int kCheckIntervalMs = 10000;
+constexpr int kCallTimeoutMs = 2000;
+
+// KWin spends more on an answer than on a call (it runs the script's callback), so only about one
+// report a second asks for one: Orbo's interval comes with it, and whether Orbo is still there.
+constexpr int kAnswerIntervalMs = 1000;
+// Checks the script may leave unanswered before it takes Orbo for gone or stuck (KWin calls back
+// only on an answer), and how often it then asks again, so that a crashed Orbo costs KWin's log a
+// line every few seconds at most.
+constexpr int kUnansweredChecks = 2;
+constexpr int kProbeIntervalMs = 5000;
+
+// Plasma 6 has a list of output objects (workspace.screens) and screenAt(point) gives the one under
+// the point, with its geometry; Plasma 5 numbers its outputs and has clientArea(option, point,
+// desktop), which Plasma 6 dropped. The script calls the one Orbo that loaded it, by its unique
+// name on the bus: no other program can take that name.
+QString ScriptText(const QString& service) {
+    return uR"(// Written by Orbo: tells it where the cursor is, also over Wayland windows.
+(function () {
+    var service = "%1", path = "%2", iface = "%3";
+    // Without a timer to look at the cursor later, every move is reported.
+    var timer = typeof QTimer === "function" ? new QTimer() : null;
+    if (timer) {
+        timer.singleShot = true;
+        timer.interval = %4;
+    }
+    var last = null, o = null;
+    var unanswered = 0, checkedAt = 0, probedAt = 0;
+    function output(p) {
+        if (workspace.screens !== undefined) {
+            var screen = workspace.screenAt(p);
+            return screen ? screen.geometry : null;
+        }
+        return workspace.clientArea(KWin.ScreenArea, p, workspace.currentDesktop);
+    }
+    function report() {
+        var p = workspace.cursorPos;
+        last = p.x + "," + p.y;
+        var now = Date.now();
+        var check = now - checkedAt >= %8;
+        // The output is looked up again when the cursor leaves it (its far edge is the next
+        // output's), and with each check.
+        if (check || !o || p.x < o.x || p.y < o.y || p.x >= o.x + o.width ||
+            p.y >= o.y + o.height)
+            o = output(p);
+        if (!o)
+            return;
+        if (unanswered >= %6) {
+            // Orbo is gone or stuck: asked again now and then, until it answers.
+            if (now - probedAt < %7)
+                return;
+            probedAt = now;
+            check = true;
+        }
+        if (!check) {
+            callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height);
+            return;
+        }
+        checkedAt = now;
+        ++unanswered;
+        callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height,
+                 function (interval) {
+            // Back from being gone or stuck: what it missed meanwhile is sent now.
+            var missed = unanswered >= %6;
+            unanswered = 0;
+            // Orbo answers with its animation interval: no report need come sooner.
+            if (timer && typeof interval === "number" && isFinite(interval))
+                timer.interval = Math.min(Math.max(interval, 16), 1000);
+            if (missed)
+                report();
+        });
+    }
+    // While the cursor moves the handler is off (KWin runs it on every motion event): the timer
+    // looks once an interval, and the handler comes back once the cursor rests.
+    function moved() {
+        if (!timer) {
+            report();
+            return;
+        }
+        workspace.cursorPosChanged.disconnect(moved);
+        report();
+        timer.start();
+    }
+    if (timer) {
+        timer.timeout.connect(function () {
+            var p = workspace.cursorPos;
+            if (p.x + "," + p.y !== last) {
+                report();
+                timer.start();
+            } else {
+                workspace.cursorPosChanged.connect(moved);
+            }
+        });
+    }
+    workspace.cursorPosChanged.connect(moved);
+    report();
+})();
+)"_s.arg(service, kCursorPath, kCursorInterface, QString::number(kReportIntervalMs), kMember,
+         QString::number(kUnansweredChecks), QString::number(kProbeIntervalMs),
+         QString::number(kAnswerIntervalMs));
+}
+
+// A folder to make the script's own folder in: the user's runtime folder, else the temp folder,
+// either only if no one else can remove or replace what is made in it (owned by the user or by
+// root, and not writable by others unless sticky, as /tmp is).
+QString ScriptFolderBase() {
+    for (const QString& folder : {qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath()}) {
+        struct stat info {};
+        if (folder.isEmpty() || ::stat(QFile::encodeName(folder).constData(), &info) != 0 ||
+            !S_ISDIR(info.st_mode) || (info.st_uid != ::geteuid() && info.st_uid != 0))
+            continue;
+        if ((info.st_mode & (S_IWGRP | S_IWOTH)) == 0 || (info.st_mode & S_ISVTX) != 0)
+            return folder;
+    }
+    return {};
+}
+
+class KWinDesktop : public CompositorDesktop {
+public:
+    KWinDesktop(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus,
+                std::unique_ptr<QTemporaryDir> scriptFolder, QString scriptFile)
+        : CompositorDesktop(std::move(fallback), bus, kMember),
+          scriptFolder_(std::move(scriptFolder)), scriptFile_(std::move(scriptFile)),
+          watcher_(kKWin, bus_, QDBusServiceWatcher::WatchForOwnerChange) {
+        watcher_.addWatchedService(kCursorName);
+        QObject::connect(&watcher_, &QDBusServiceWatcher::serviceOwnerChanged, &context_,
+                         [this](const QString& name, const QString&, const QString& owner) {
+                             if (name == kCursorName) {
+                                 const bool was = holder_;
+                                 holder_ = owner == bus_.baseService();
+                                 if (holder_ && !was)
+                                     Load();
+                                 return;
+                             }
+                             kwinOwner_ = owner;
+                             Lost();
+                             Load();
+                         });
+        kwinOwner_ = bus_.interface()->serviceOwner(kKWin).value();
+        holder_ = QueueForTheName();
+        check_.setInterval(kCheckIntervalMs);
+        QObject::connect(&check_, &QTimer::timeout, &context_, [this] { Check(); });
+        check_.start();
+        Load();
+    }
+    ~KWinDesktop() override {
+        check_.stop();
+        if (holder_ && !kwinOwner_.isEmpty())
+            bus_.call(ScriptingCall(u"unloadScript"_s, {kScriptName}), QDBus::Block,
+                      kCallTimeoutMs);
+    }
+
+    bool FollowsPointerEverywhere() const override { return true; }
+
+private:
+    static QDBusMessage ScriptingCall(const QString& method, const QVariantList& arguments) {
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(kKWin, kScripting, kScriptingInterface, method);
+        call.setArguments(arguments);
+        return call;
+    }
+
+    void Call(const QString& method, const QVariantList& arguments,
+              std::function<void(const QDBusMessage&)> done) {
+        auto* pending = new QDBusPendingCallWatcher(
+            bus_.asyncCall(ScriptingCall(method, arguments), kCallTimeoutMs), &context_);
+        QObject::connect(pending, &QDBusPendingCallWatcher::finished, &context_,
+                         [pending, done = std::move(done)] {
+                             done(pending->reply());
+                             pending->deleteLater();
+                         });
+    }
+
+    // Replaces any script of this name (one a crashed run left loaded), then runs it.
+    void Load() {
+        if (loading_ || !holder_ || kwinOwner_.isEmpty())
+            return;
+        loading_ = true;
+        Call(u"unloadScript"_s, {kScriptName}, [this](const QDBusMessage&) {
+            Call(u"loadScript"_s, {scriptFile_, kScriptName}, [this](const QDBusMessage& reply) {
+                const QVariantList values = reply.arguments();
+                if (reply.type() != QDBusMessage::ReplyMessage || values.isEmpty() ||
+                    values.front().toInt() < 0) {
+                    loading_ = false;
+                    return;
+                }
+                Call(u"start"_s, {}, [this](const QDBusMessage&) { loading_ = false; });
+            });
+        });
+    }
+
+    // The script is looked for now and then: someone may have unloaded it.
+    void Check() {
+        if (loading_ || !holder_ || kwinOwner_.isEmpty())
+            return;
+        Call(u"isScriptLoaded"_s, {kScriptName}, [this](const QDBusMessage& reply) {
+            const QVariantList values = reply.arguments();
+            if (reply.type() == QDBusMessage::ReplyMessage && !values.isEmpty() &&
+                values.front().toBool())
+                return;
+            Lost();
+            Load();
+        });
+    }
+
+    void Received(const QDBusMessage& message) override {
+        // Only KWin's script reports; any other program of the session is not listened to.
+        if (kwinOwner_.isEmpty() || message.service() != kwinOwner_)
+            return;
+        const auto report = ParseCompositorReport(message.arguments());
+        if (!report)
+            return;
+        if (const auto cursor = PixelsFromCompositor(*report, fallback_->GetMonitors()))
+            Follow(*cursor);
+    }
+
+    // The script's folder, made for it and removed with it.
+    std::unique_ptr<QTemporaryDir> scriptFolder_;
+    QString scriptFile_;
+    QDBusServiceWatcher watcher_;
+    QTimer check_;
+    QString kwinOwner_;
+    bool loading_ = false;
+    // Whether this program holds the name the script calls.
+    bool holder_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback) {
+    if (!SessionBusReachable())
+        return fallback;
+    return FollowKWin(std::move(fallback), QDBusConnection::sessionBus());
+}
+
+std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus) {
+    if (!bus.isConnected() || !bus.interface() ||
+        !bus.interface()->isServiceRegistered(kKWin).value())
+        return fallback;
+    // KWin reads the script from a file, in a folder of this desktop's own that no one else can
+    // write: made anew (no name to guess, nothing planted in it to follow), mode 0700.
+    const QString base = ScriptFolderBase();
+    if (base.isEmpty())
+        return fallback;
+    auto folder = std::make_unique<QTemporaryDir>(base + u"/orbo-kwin-XXXXXX"_s);
+    if (!folder->isValid())
+        return fallback;
+    const QString file = folder->filePath(u"cursor.js"_s);
+    QFile script(file);
+    const QByteArray text = ScriptText(bus.baseService()).toUtf8();
+    if (!script.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        script.write(text) != text.size() || !script.flush())
+        return fallback;
+    script.close();
+    return std::make_unique<KWinDesktop>(std::move(fallback), bus, std::move(folder), file);
+}
+
+} // namespace orbo
