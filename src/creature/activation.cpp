@@ -94,12 +94,13 @@ std::optional<SkinReadResult> ActivateSkinFolder(const SkinContext& context,
     return read;
 }
 
-void ActivateSkin(const SkinContext& context, const QString& name) {
+bool ActivateSkin(const SkinContext& context, const QString& name) {
     if (context.SkinName.toLower() == name.toLower())
-        return;
+        return false;
     context.SkinName = name;
     ActivateSkinFolder(context, IsBuiltInName(name) ? std::nullopt
                                                     : FindSkinFolder(context.SkinsFolders, name));
+    return true;
 }
 
 } // namespace orbo

@@ -25,7 +25,8 @@ struct SkinContext {
 // Switches the skin on show: nothing for the name already on show (any letter case); the
 // built-in skin for "< none >" and the empty name; otherwise the built-in skin with the named
 // skin's Skin.ini read over it, then FitWindowToBackground. Nothing a skin holds makes it fail.
-void ActivateSkin(const SkinContext& context, const QString& name);
+// Whether it activated anything.
+bool ActivateSkin(const SkinContext& context, const QString& name);
 
 // <skins folder>/<name> in the first of skinsFolders that holds name as a folder, found by its
 // exact name first, then ignoring letter case (a skin folder made on Windows may differ from the

@@ -18,19 +18,27 @@ Creature::Creature(Desktop& desktop, QStringList skinsFolders)
     surface_.Present();
     shownPlace_ = window_.Geometry.Pixels();
     monitors_ = desktop_.GetMonitors();
+    pace_.Interval = TimerInterval(general_.Speed);
+    desktop_.SetInputListener([this] { Wake(); });
 }
 
-void Creature::LoadInfo(SettingsStore& store, const std::function<void()>& switchesSet) {
+Creature::~Creature() {
+    desktop_.SetInputListener({});
+}
+
+void Creature::LoadInfo(SettingsStore& store) {
     const StoredSettings s = ReadStoredSettings(store, desktop_);
     MoveTo(s.Left, s.Top);
     general_.Blink = s.Blink;
     general_.OnTop = s.OnTop;
-    if (switchesSet)
-        switchesSet();
-    general_.Speed = s.Speed;
+    // Put on top or released before the skin shapes it: on X11 that can make the window anew.
+    if (view_)
+        view_->ShowOnTop(general_.OnTop);
+    SetSpeed(s.Speed);
     ActivateSkin(s.Skin);
     general_.HideOverFullScreen = s.HideOverFullScreen;
     general_.AllWorkspaces = s.AllWorkspaces;
+    Wake();
 }
 
 std::optional<QString> Creature::SaveInfo(SettingsStore& store) const {
@@ -39,17 +47,21 @@ std::optional<QString> Creature::SaveInfo(SettingsStore& store) const {
 
 void Creature::SetSpeed(std::uint8_t speed) {
     general_.Speed = speed;
-    Announce();
+    desktop_.SetAnimationInterval(TimerInterval(speed));
+    Wake();
+    UpdatePace();
 }
 
 void Creature::SetBlink(bool blink) {
     general_.Blink = blink;
-    Announce();
+    Wake();
 }
 
 void Creature::SetOnTop(bool onTop) {
     general_.OnTop = onTop;
-    Announce();
+    if (view_)
+        view_->ShowOnTop(onTop);
+    Wake();
 }
 
 SkinContext Creature::Context() {
@@ -58,10 +70,9 @@ SkinContext Creature::Context() {
 }
 
 void Creature::ActivateSkin(const QString& name) {
-    if (general_.SkinName.toLower() == name.toLower())
-        return;
-    orbo::ActivateSkin(Context(), name);
-    ShowActivated();
+    if (orbo::ActivateSkin(Context(), name))
+        ShowActivated();
+    Wake();
 }
 
 std::optional<SkinReadResult> Creature::ActivateSkinFolder(const QString& folder,
@@ -116,12 +127,26 @@ void Creature::DragTo(float left, float top) {
     ShowPlace();
 }
 
+void Creature::Grab(float x, float y) {
+    grab_ = QPointF(x, y);
+}
+
+void Creature::DragMove(float x, float y) {
+    if (grab_)
+        DragTo(window_.Left() + x - float(grab_->x()), window_.Top() + y - float(grab_->y()));
+}
+
+void Creature::LetGo() {
+    grab_.reset();
+    KeepOnMonitors();
+}
+
 void Creature::WindowMoved(QPoint pixels) {
     QRect place = window_.Geometry.Pixels();
     place.moveTopLeft(pixels);
     window_.Geometry.SetPixels(place);
     shownPlace_.moveTopLeft(pixels);
-    Announce();
+    Wake();
 }
 
 void Creature::KeepOnMonitors() {
@@ -164,6 +189,74 @@ bool Creature::Tick() {
 
 bool Creature::InputsChanged() {
     return ReadInputs() != lastInputs_;
+}
+
+void Creature::StartAnimation() {
+    started_ = true;
+    UpdatePace();
+}
+
+void Creature::EndAnimation() {
+    ended_ = true;
+    UpdatePace();
+}
+
+void Creature::Step() {
+    // Stop until told otherwise while a tick can only repeat the last frame; a desktop that
+    // does not announce its input is ticked on.
+    if (Tick() && desktop_.AnnouncesInput() && !idle_) {
+        idle_ = true;
+        UpdatePace();
+    }
+}
+
+void Creature::Wake() {
+    Announce();
+    if (!idle_)
+        return;
+    idle_ = false;
+    UpdatePace();
+}
+
+void Creature::SlowCheck() {
+    desktop_.Refresh();
+    if (InputsChanged())
+        Wake();
+}
+
+void Creature::SetHiddenByUser(bool hidden) {
+    hiddenByUser_ = hidden;
+    UpdateRest();
+}
+
+void Creature::SetHiddenForFullScreen(bool hidden) {
+    hiddenForFullScreen_ = hidden;
+    UpdateRest();
+}
+
+void Creature::UpdateRest() {
+    const bool rest = hiddenByUser_ || hiddenForFullScreen_;
+    if (rest == resting_ || ended_)
+        return;
+    resting_ = rest;
+    idle_ = false;
+    Announce();
+    if (view_)
+        view_->ShowResting(resting_);
+    UpdatePace();
+}
+
+void Creature::UpdatePace() {
+    Pace pace;
+    pace.Interval = TimerInterval(general_.Speed);
+    const bool runs = started_ && !ended_ && !resting_;
+    pace.Ticking = runs && !idle_;
+    pace.SlowCheck = runs && idle_;
+    if (pace == pace_)
+        return;
+    pace_ = pace;
+    if (view_)
+        view_->ShowPace(pace_);
 }
 
 Creature::TickInputs Creature::ReadInputs() {

@@ -1,4 +1,5 @@
-// The creature model: its settings, the skin on show, the window's place, shape and frame.
+// The creature model: its settings, the skin on show, the window's place, shape and frame, and
+// the pace and rest of its animation.
 #pragma once
 
 #include "creature/creature_window.h"
@@ -9,12 +10,12 @@
 #include "skin/skin_reader.h"
 
 #include <QtCore/QPoint>
+#include <QtCore/QPointF>
 #include <QtCore/QRect>
 #include <QtCore/QStringList>
 #include <QtGui/QRegion>
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 class QPainter;
@@ -24,6 +25,15 @@ namespace orbo {
 class Desktop;
 class SettingsStore;
 struct SkinContext;
+
+// How the animation's timers run: a tick every Interval milliseconds while Ticking; while the
+// creature is still, no ticks but the slow check every kSlowCheckMs instead.
+struct Pace {
+    int Interval = 100;
+    bool Ticking = false;
+    bool SlowCheck = false;
+    bool operator==(const Pace&) const = default;
+};
 
 // What shows the creature. Each activation reaches it as one place, one frame and one shape;
 // each tick as the pixels that changed, if any.
@@ -36,15 +46,28 @@ public:
     virtual void ShowFrame(const QRegion& changed) = 0;
     // Outside the shape nothing of the window shows or takes the mouse.
     virtual void ShowShape(const QRegion& shape) = 0;
+    // Above all other windows, or not: told before the stored skin shapes the window.
+    virtual void ShowOnTop(bool) {}
+    // Resting, the window is hidden; awake again, it shows where it was.
+    virtual void ShowResting(bool) {}
+    // The timers are to run at this pace from now on.
+    virtual void ShowPace(const Pace&) {}
 };
 
 // One creature, free of widgets: the settings record, the skin on show and how it is activated,
-// where the window is, and the frames the animation composes. The window, the skin checker and
-// the tests all drive it; whatever shows it is told through a CreatureView.
+// where the window is, the frames the animation composes and the pace it runs at. The window,
+// the skin checker and the tests all drive it; whatever shows it is told through a CreatureView.
 class Creature {
 public:
+    // While still, the pointer is looked at this often, for the moves nothing announces (a
+    // warped pointer).
+    static constexpr int kSlowCheckMs = 2000;
+
     // Skins are looked for by name in skinsFolders, the first that holds one wins.
     Creature(Desktop& desktop, QStringList skinsFolders);
+    ~Creature();
+    Creature(const Creature&) = delete;
+    Creature& operator=(const Creature&) = delete;
 
     // Told of every change from now on.
     void SetView(CreatureView* view) { view_ = view; }
@@ -54,19 +77,22 @@ public:
     const Units& ScaleUnits() const { return units_; }
     const DefaultSkinPictures& BuiltIn() const { return imgDefSkin_; }
 
+    // --- Storage ---
     // Reads the stored values with their defaults and applies them: the place and the switches,
-    // then (once the window has been told, through switchesSet) the speed, the stored skin and
-    // the desktop choices.
-    void LoadInfo(SettingsStore& store, const std::function<void()>& switchesSet = {});
+    // the speed, the stored skin and the desktop choices.
+    void LoadInfo(SettingsStore& store);
     // Nothing when the store kept all the values, else why not.
     std::optional<QString> SaveInfo(SettingsStore& store) const;
 
+    // --- The user's choices ---
+    // A new speed changes the pace at once (the timer interval rule).
     void SetSpeed(std::uint8_t speed);
     void SetBlink(bool blink);
     void SetOnTop(bool onTop);
     void SetHideOverFullScreen(bool hide) { general_.HideOverFullScreen = hide; }
     void SetAllWorkspaces(bool all) { general_.AllWorkspaces = all; }
 
+    // --- Activation ---
     // The skin by name, as the options window and the settings give it.
     void ActivateSkin(const QString& name);
     // The skin in a folder given by its path, as the checker does; the reading's result (none
@@ -76,11 +102,18 @@ public:
     // The built-in skin's record and background, the window not yet fitted to it.
     void ActivateDefSkin();
 
+    // --- Placement ---
     // The window's top-left corner, in twips; a value that is no pixel position is ignored.
     void MoveTo(float left, float top);
     // A drag proposes a new top-left corner (twips): the window follows inside the monitors it
     // is on, first across, then up or down from where that left it.
     void DragTo(float left, float top);
+    // The user's drag: the window grabbed at a point of its own (twips), the grabbed point
+    // following the pointer's moves (twips, from the window's corner), then let go; a drag can
+    // end between monitors where none shows the window, so letting go keeps it on one.
+    void Grab(float x, float y);
+    void DragMove(float x, float y);
+    void LetGo();
     // The window system placed the window elsewhere (pixels).
     void WindowMoved(QPoint pixels);
     // A window that shows on no monitor comes back to the nearest one.
@@ -89,16 +122,34 @@ public:
     // left over going right and down.
     void BringBack(const QRect& workArea);
 
+    // --- Pace and rest ---
+    // The animation runs from now on, until it ends for good.
+    void StartAnimation();
+    void EndAnimation();
+    // The tick timer fired: one tick, and when it shows the creature still on a desktop that
+    // announces its input, the ticks stop (idle) until something wakes it.
+    void Step();
+    // Something a tick draws from may have changed: tick again if idle.
+    void Wake();
+    // The slow check's timer fired: wakes the creature if the pointer, a button, the place or
+    // the monitors changed unannounced.
+    void SlowCheck();
+    // Hidden by the user, or for a full-screen window: resting while either holds, with no
+    // ticks and no checks.
+    void SetHiddenByUser(bool hidden);
+    void SetHiddenForFullScreen(bool hidden);
+    bool HiddenByUser() const { return hiddenByUser_; }
+    bool Resting() const { return resting_; }
+    bool Idle() const { return idle_; }
+    const Pace& CurrentPace() const { return pace_; }
+
+    // --- Animation ---
     // One animation step: the frame drawn for the cursor and buttons as they are now, and the
     // pixels that changed shown. Whether the creature is still: nothing changed, nothing it
     // draws from moved since the step before, and nothing was announced in between.
     bool Tick();
     // Something a tick draws from may have changed.
     void Announce() { announced_ = true; }
-    // Whether anything a tick draws from differs from what the last tick saw (the slow check
-    // while still).
-    bool InputsChanged();
-
     // The last composed frame.
     const QImage& Frame() const { return surface_.Image(); }
     // Draws the frame's region (pixels) with a painter of the given device pixel ratio.
@@ -121,6 +172,11 @@ private:
     void ShowActivated();
     // The place, when it changed since last shown.
     void ShowPlace();
+    // Whether anything a tick draws from differs from what the last tick saw.
+    bool InputsChanged();
+    // Rest as the two reasons say; the pace as the state says, told when it changed.
+    void UpdateRest();
+    void UpdatePace();
 
     Desktop& desktop_;
     QStringList skinsFolders_;
@@ -135,6 +191,15 @@ private:
     // The monitors the creature was last kept on.
     Monitors monitors_;
     bool announced_ = true;
+    // The drag's grab point (twips), while the window is held.
+    std::optional<QPointF> grab_;
+    bool started_ = false;
+    bool ended_ = false;
+    bool idle_ = false;
+    bool hiddenByUser_ = false;
+    bool hiddenForFullScreen_ = false;
+    bool resting_ = false;
+    Pace pace_;
 };
 
 } // namespace orbo

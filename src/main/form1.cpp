@@ -1,7 +1,6 @@
 // The creature window: shows the model, runs its timer, passes on the mouse, closes once.
 #include "form1.h"
 
-#include "animation/tick.h"
 #include "main/set_form_on_top.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/console.h"
@@ -23,10 +22,6 @@ namespace orbo {
 
 namespace {
 
-// While the animation is idle the pointer is asked for this often, for the moves nothing
-// announces (a warped pointer).
-constexpr int kIdlePollMs = 2000;
-
 // Off unless asked for (QT_LOGGING_RULES="orbo.stats.debug=true"): long runs count the ticks.
 Q_LOGGING_CATEGORY(lcStats, "orbo.stats", QtWarningMsg)
 
@@ -43,15 +38,13 @@ Form1::Form1(Creature& creature, Desktop& desktop, SettingsStore& store, QWidget
     setAutoFillBackground(false);
     resize(creature_.Window().Geometry.Pixels().size());
     creature_.SetView(this);
-    Timer1.setInterval(100);
+    Timer1.setInterval(creature_.CurrentPace().Interval);
     connect(&Timer1, &IntervalTimer::timeout, this, &Form1::Timer1_Timer);
-    idlePoll_.setInterval(kIdlePollMs);
-    connect(&idlePoll_, &QTimer::timeout, this, &Form1::IdlePoll_Timer);
-    desktop_.SetInputListener([this] { Wake(); });
+    slowCheck_.setInterval(Creature::kSlowCheckMs);
+    connect(&slowCheck_, &QTimer::timeout, this, [this] { creature_.SlowCheck(); });
 }
 
 Form1::~Form1() {
-    desktop_.SetInputListener({});
     creature_.SetView(nullptr);
 }
 
@@ -59,18 +52,13 @@ void Form1::Form_Load() {
     if (windowState() != Qt::WindowNoState)
         setWindowState(Qt::WindowNoState);
     LoadInfo();
-    Timer1.setInterval(TimerInterval(creature_.General().Speed));
-    desktop_.SetAnimationInterval(Timer1.interval());
-    Timer1.start();
+    creature_.StartAnimation();
 }
 
 void Form1::LoadInfo() {
-    // Put on top or released before the skin shapes it: on X11 that can make the window anew.
-    creature_.LoadInfo(
-        store_, [this] { SetFormOnTop(*this, creature_.Window(), creature_.General().OnTop); });
+    creature_.LoadInfo(store_);
     SetAllWorkspaces(creature_.General().AllWorkspaces);
     SetHideOverFullScreen(creature_.General().HideOverFullScreen);
-    Wake();
 }
 
 std::optional<QString> Form1::SaveInfo() {
@@ -82,8 +70,7 @@ void Form1::Form_QueryUnload() {
         return;
     unloaded_ = true;
     const auto notSaved = SaveInfo();
-    Timer1.stop();
-    idlePoll_.stop();
+    creature_.EndAnimation();
     // Settings lost are worth a line where someone may read it; a window would be in the way.
     if (notSaved) {
         UseStartingConsole();
@@ -100,7 +87,6 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::ActivateSkin(const QString& name) {
     creature_.ActivateSkin(name);
-    Wake();
 }
 
 void Form1::ActivateDefSkin() {
@@ -109,20 +95,14 @@ void Form1::ActivateDefSkin() {
 
 void Form1::SetSpeed(std::uint8_t speed) {
     creature_.SetSpeed(speed);
-    Timer1.setInterval(TimerInterval(speed));
-    desktop_.SetAnimationInterval(Timer1.interval());
-    Wake();
 }
 
 void Form1::SetOnTop(bool onTop) {
     creature_.SetOnTop(onTop);
-    SetFormOnTop(*this, creature_.Window(), onTop);
-    Wake();
 }
 
 void Form1::SetBlink(bool blink) {
     creature_.SetBlink(blink);
-    Wake();
 }
 
 void Form1::SetHideOverFullScreen(bool hide) {
@@ -146,73 +126,59 @@ void Form1::BringBack() {
 }
 
 void Form1::SetCreatureShown(bool shown) {
-    hiddenByUser_ = !shown;
-    ApplyVisibility();
+    creature_.SetHiddenByUser(!shown);
 }
 
 void Form1::SetHiddenForFullScreen(bool hidden) {
-    hiddenForFullScreen_ = hidden;
-    ApplyVisibility();
+    creature_.SetHiddenForFullScreen(hidden);
 }
 
-void Form1::ApplyVisibility() {
-    const bool rest = hiddenByUser_ || hiddenForFullScreen_;
-    if (rest == resting_ || unloaded_)
-        return;
-    resting_ = rest;
-    if (resting_) {
-        Timer1.stop();
-        idlePoll_.stop();
-        idle_ = false;
+void Form1::ShowResting(bool resting) {
+    if (resting) {
         hide();
         return;
     }
     show();
     // A window shown anew is stacked and placed on workspaces afresh, from what Qt last knew.
-    SetFormOnTop(*this, creature_.Window(), creature_.General().OnTop);
+    ShowOnTop(creature_.General().OnTop);
     if (choiceHooks_.AllWorkspaces)
         choiceHooks_.AllWorkspaces(*this, creature_.General().AllWorkspaces);
-    creature_.Announce();
-    Timer1.resume();
+}
+
+void Form1::ShowOnTop(bool onTop) {
+    SetFormOnTop(*this, creature_.Window(), onTop);
+}
+
+void Form1::ShowPace(const Pace& pace) {
+    Timer1.setInterval(pace.Interval);
+    if (!pace.Ticking)
+        Timer1.stop();
+    else if (!Timer1.isActive())
+        Timer1.resume();
+    if (!pace.SlowCheck)
+        slowCheck_.stop();
+    else if (!slowCheck_.isActive())
+        slowCheck_.start();
 }
 
 void Form1::Timer1_Timer() {
     if (++ticks_ % 1000 == 0)
         qCDebug(lcStats, "ticks %llu", static_cast<unsigned long long>(ticks_));
-    // Stop until told otherwise while a tick can only repeat the last frame.
-    if (creature_.Tick() && desktop_.AnnouncesInput()) {
-        idle_ = true;
-        Timer1.stop();
-        idlePoll_.start();
-    }
+    creature_.Step();
 }
 
 void Form1::Wake() {
-    creature_.Announce();
-    if (!idle_ || unloaded_)
-        return;
-    idle_ = false;
-    idlePoll_.stop();
-    Timer1.resume();
-}
-
-void Form1::IdlePoll_Timer() {
-    desktop_.Refresh();
-    if (creature_.InputsChanged())
-        Wake();
+    creature_.Wake();
 }
 
 void Form1::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     creature_.WindowMoved(pos());
-    Wake();
 }
 
 void Form1::Form_MouseDown(int button, float x, float y) {
     if (button == ButtonCode(MouseButton::Left)) {
-        dragging_ = true;
-        grabX_ = x;
-        grabY_ = y;
+        creature_.Grab(x, y);
     } else if (button == ButtonCode(MouseButton::Right)) {
         if (QMenu* menu = menuProvider_ ? menuProvider_() : nullptr)
             menu->exec(desktop_.GetCursorPos());
@@ -220,16 +186,12 @@ void Form1::Form_MouseDown(int button, float x, float y) {
 }
 
 void Form1::Form_MouseMove(int button, float x, float y) {
-    if (button != ButtonCode(MouseButton::Left) || !dragging_)
-        return;
-    const CreatureWindow& w = creature_.Window();
-    creature_.DragTo(w.Left() + x - grabX_, w.Top() + y - grabY_);
+    if (button == ButtonCode(MouseButton::Left))
+        creature_.DragMove(x, y);
 }
 
 void Form1::Form_MouseUp(int, float, float) {
-    dragging_ = false;
-    // Between monitors of different scales a drag can end where no monitor shows it.
-    creature_.KeepOnMonitors();
+    creature_.LetGo();
 }
 
 QPointF Form1::EventTwips(const QMouseEvent& event) const {

@@ -63,9 +63,9 @@ public:
     // Hidden, the creature stops its animation and nothing wakes it; shown again, it is where
     // it was.
     void SetCreatureShown(bool shown);
-    bool CreatureShown() const { return !hiddenByUser_; }
+    bool CreatureShown() const { return !creature_.HiddenByUser(); }
     // Hidden for now, by the user or for a full-screen window.
-    bool Resting() const { return resting_; }
+    bool Resting() const { return creature_.Resting(); }
 
     // Mouse handlers: button 1 left, 2 right, 4 middle (a sum while moving); X, Y in twips.
     void Form_MouseDown(int button, float x, float y);
@@ -81,7 +81,7 @@ public:
     int AnimationInterval() const { return Timer1.interval(); }
     bool Animating() const { return Timer1.isActive(); }
     // Whether the animation has stopped because nothing on the screen could change.
-    bool Idle() const { return idle_; }
+    bool Idle() const { return creature_.Idle(); }
     // Something that a tick draws from may have changed: tick again if the animation is idle.
     void Wake();
     // Out of the way of a full-screen window: hidden, the animation stopped until shown again.
@@ -96,14 +96,14 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    // Shown or hidden for the reasons held now.
-    void ApplyVisibility();
     // CreatureView
     void PlaceWindow(const QRect& pixels) override;
     void ShowFrame(const QRegion& changed) override;
     void ShowShape(const QRegion& shape) override;
+    void ShowOnTop(bool onTop) override;
+    void ShowResting(bool resting) override;
+    void ShowPace(const Pace& pace) override;
 
-    void IdlePoll_Timer();
     // The event's position in the window's twips, measured from where the window is now.
     QPointF EventTwips(const QMouseEvent& event) const;
 
@@ -112,20 +112,11 @@ private:
     Desktop& desktop_;
     SettingsStore& store_;
     MenuProvider menuProvider_;
-    bool dragging_ = false;
-    float grabX_ = 0;
-    float grabY_ = 0;
     bool unloaded_ = false;
-    // Hidden by the user or for a full-screen window; resting while either holds.
-    bool hiddenByUser_ = false;
     DesktopChoiceHooks choiceHooks_;
     unsigned long long ticks_ = 0;
-    // Stopped while still, with a slow poll that catches what is never announced (a warped
-    // pointer).
-    bool idle_ = false;
-    bool hiddenForFullScreen_ = false;
-    bool resting_ = false;
-    QTimer idlePoll_;
+    // While the creature is still: catches what is never announced (a warped pointer).
+    QTimer slowCheck_;
 };
 
 } // namespace orbo
