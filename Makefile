@@ -67,7 +67,7 @@ windows:
 	@scripts/install-deps --windows
 	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DORBO_BENCH=OFF -DCMAKE_UNITY_BUILD=ON \
-		-DCMAKE_UNITY_BUILD_BATCH_SIZE=16 $(CMAKE_FLAGS) >/dev/null
+		-DCMAKE_UNITY_BUILD_BATCH_SIZE=16 --log-level=WARNING $(CMAKE_FLAGS)
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target orbo_windows_packages
 
 test-windows: windows
