@@ -2,29 +2,47 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
+# What `make run` builds: the programs and the skins beside them, no tests or benchmarks.
+RUN_TARGETS = orbo orbo-skin-check orbo-skin-import orbo_skins
 
-.PHONY: all deps configure build run test bench package soak clean format windows test-windows
+.PHONY: all deps configure build run-deps run-configure run-build run test bench package soak \
+	clean format windows test-windows
 
 all: build
 
+# CMake says only what goes wrong or is left out (warnings and errors); BUILD_TESTING flips the
+# same build folder between the program alone (make run) and everything (make test).
+configure_cmd = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	-DBUILD_TESTING=$(1) --log-level=WARNING $(CMAKE_FLAGS)
+
+# The whole build: the program, its tests and benchmarks, and the tools the tests use.
 deps:
-	@scripts/install-deps
+	@scripts/install-deps --test
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@$(call configure_cmd,ON)
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	@scripts/run $(BUILD)
-
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
+# Only what building and running the creature need.
+run-deps:
+	@scripts/install-deps --run
+
+run-configure: run-deps
+	@$(call configure_cmd,OFF)
+
+run-build: run-configure
+	@cmake --build $(BUILD) -j $(JOBS) --target $(RUN_TARGETS)
+
+run: run-build
+	@scripts/run $(BUILD)
+
 bench: build
 	@scripts/bench $(BUILD)
-
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -49,7 +67,7 @@ windows:
 	@scripts/install-deps --windows
 	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DORBO_BENCH=OFF -DCMAKE_UNITY_BUILD=ON \
-		-DCMAKE_UNITY_BUILD_BATCH_SIZE=16 $(CMAKE_FLAGS) >/dev/null
+		-DCMAKE_UNITY_BUILD_BATCH_SIZE=16 --log-level=WARNING $(CMAKE_FLAGS)
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target orbo_windows_packages
 
 test-windows: windows
