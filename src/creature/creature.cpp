@@ -19,7 +19,14 @@ Creature::Creature(Desktop& desktop, QStringList skinsFolders)
     shownPlace_ = window_.Geometry.Pixels();
     monitors_ = desktop_.GetMonitors();
     pace_.Interval = TimerInterval(general_.Speed);
+    desktop_.SetAnimationInterval(pace_.Interval);
     desktop_.SetInputListener([this] { Wake(); });
+}
+
+void Creature::SetView(CreatureView* view) {
+    view_ = view;
+    if (view_)
+        view_->ShowPace(pace_);
 }
 
 Creature::~Creature() {

@@ -69,8 +69,8 @@ public:
     Creature(const Creature&) = delete;
     Creature& operator=(const Creature&) = delete;
 
-    // Told of every change from now on.
-    void SetView(CreatureView* view) { view_ = view; }
+    // Told the pace now, and every change from now on.
+    void SetView(CreatureView* view);
 
     const mdlGeneral& General() const { return general_; }
     const CreatureWindow& Window() const { return window_; }

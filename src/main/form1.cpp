@@ -24,6 +24,9 @@ namespace {
 
 // Off unless asked for (QT_LOGGING_RULES="orbo.stats.debug=true"): long runs count the ticks.
 Q_LOGGING_CATEGORY(lcStats, "orbo.stats", QtWarningMsg)
+// Off unless asked for (QT_LOGGING_RULES="orbo.pace.debug=true"): a line each time the creature
+// wakes, a tick or a slow check, to see that a still or hidden one sleeps.
+Q_LOGGING_CATEGORY(lcPace, "orbo.pace", QtWarningMsg)
 
 } // namespace
 
@@ -37,11 +40,13 @@ Form1::Form1(Creature& creature, Desktop& desktop, SettingsStore& store, QWidget
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
     resize(creature_.Window().Geometry.Pixels().size());
-    creature_.SetView(this);
-    Timer1.setInterval(creature_.CurrentPace().Interval);
     connect(&Timer1, &IntervalTimer::timeout, this, &Form1::Timer1_Timer);
     slowCheck_.setInterval(Creature::kSlowCheckMs);
-    connect(&slowCheck_, &QTimer::timeout, this, [this] { creature_.SlowCheck(); });
+    connect(&slowCheck_, &QTimer::timeout, this, [this] {
+        qCDebug(lcPace, "pace: check");
+        creature_.SlowCheck();
+    });
+    creature_.SetView(this);
 }
 
 Form1::~Form1() {
@@ -164,6 +169,7 @@ void Form1::ShowPace(const Pace& pace) {
 void Form1::Timer1_Timer() {
     if (++ticks_ % 1000 == 0)
         qCDebug(lcStats, "ticks %llu", static_cast<unsigned long long>(ticks_));
+    qCDebug(lcPace, "pace: tick");
     creature_.Step();
 }
 

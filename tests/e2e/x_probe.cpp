@@ -224,6 +224,11 @@ void XProbe::MovePointer(int x, int y) const {
     XSync(display_, False);
 }
 
+void XProbe::WarpPointer(int x, int y) const {
+    XWarpPointer(display_, None, DefaultRootWindow(display_), 0, 0, 0, 0, x, y);
+    XSync(display_, False);
+}
+
 bool XProbe::GrabPointer(bool grab) const {
     if (!grab) {
         XUngrabPointer(display_, CurrentTime);

@@ -58,6 +58,8 @@ public:
     QImage Grab(const QRect& rect) const;
 
     void MovePointer(int x, int y) const;
+    // Moves it as a program does, with no input event.
+    void WarpPointer(int x, int y) const;
     // Takes (or gives back) an active pointer grab, as a program does while it moves a window or
     // shows a menu; whether it was had.
     bool GrabPointer(bool grab) const;

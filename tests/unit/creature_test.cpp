@@ -1,11 +1,14 @@
 // The creature model: what reaches the window per activation, and where the window goes.
 #include "scripted_desktop.h"
 
+#include "animation/tick.h"
 #include "creature/creature.h"
 
 #include <QtCore/QDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace orbo {
 namespace {
@@ -24,6 +27,8 @@ struct CountingView : CreatureView {
         ++Shapes;
         Shape = shape;
     }
+    void ShowPace(const Pace& pace) override { Told = pace; }
+    void ShowResting(bool resting) override { Hidden = resting; }
     void Reset() { Places = WholeFrames = Shapes = 0; }
 
     int Places = 0;
@@ -31,7 +36,79 @@ struct CountingView : CreatureView {
     int Shapes = 0;
     QRect Place;
     QRegion Shape;
+    Pace Told;
+    bool Hidden = false;
 };
+
+// The pace the window is told as the creature starts, goes still, is woken by an announced
+// input or by the slow check that sees an unannounced one, rests while hidden for either
+// reason, changes speed and ends; and a desktop that announces nothing keeps it ticking.
+TEST(Creature, PaceThroughStillnessRestAndWaking) {
+    enum Runs { Stopped, Ticking, Checking };
+    ScriptedDesktop desk;
+    desk.Announces = true;
+    Creature creature(desk, {});
+    creature.ActivateSkin(QStringLiteral("< none >"));
+    CountingView view;
+    creature.SetView(&view);
+    // Ticks until a tick repeats the frame before it: three at most for a still pointer.
+    const auto still = [&] {
+        for (int i = 0; i < 3 && creature.CurrentPace().Ticking; ++i)
+            creature.Step();
+    };
+    const struct {
+        const char* What;
+        std::function<void()> Act;
+        Runs Expected;
+        bool Hidden;
+    } steps[] = {
+        {"loaded, not yet started", [] {}, Stopped, false},
+        {"started", [&] { creature.StartAnimation(); }, Ticking, false},
+        {"one tick after the start", [&] { creature.Step(); }, Ticking, false},
+        {"nothing moves", still, Checking, false},
+        {"slow check, nothing moved", [&] { creature.SlowCheck(); }, Checking, false},
+        {"slow check after a warp",
+         [&] {
+             desk.Cursor = {400, 5}, creature.SlowCheck();
+         },
+         Ticking, false},
+        {"a tick sees the warp", [&] { creature.Step(); }, Ticking, false},
+        {"still again", still, Checking, false},
+        {"an announced move", [&] { desk.Announce(); }, Ticking, false},
+        {"blink", [&] { still(), creature.SetBlink(false); }, Ticking, false},
+        {"on top", [&] { still(), creature.SetOnTop(true); }, Ticking, false},
+        {"a skin", [&] { still(), creature.ActivateSkin(QStringLiteral("x")); }, Ticking, false},
+        {"moved",
+         [&] {
+             still(), creature.WindowMoved({30, 40});
+         },
+         Ticking, false},
+        {"hidden by the user", [&] { creature.SetHiddenByUser(true); }, Stopped, true},
+        {"announced while hidden", [&] { desk.Announce(); }, Stopped, true},
+        {"a full-screen window too", [&] { creature.SetHiddenForFullScreen(true); }, Stopped, true},
+        {"shown by the user", [&] { creature.SetHiddenByUser(false); }, Stopped, true},
+        {"the full-screen window gone", [&] { creature.SetHiddenForFullScreen(false); }, Ticking,
+         false},
+        {"the fastest speed", [&] { creature.SetSpeed(100); }, Ticking, false},
+        {"still at the slowest", [&] { creature.SetSpeed(0), still(); }, Checking, false},
+        {"a desktop that announces nothing", [&] { desk.Announces = false, desk.Announce(); },
+         Ticking, false},
+        {"still there", [&] { still(), still(), still(); }, Ticking, false},
+        {"ended", [&] { creature.EndAnimation(); }, Stopped, false},
+        {"announced after the end", [&] { desk.Announce(); }, Stopped, false},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.What);
+        step.Act();
+        const Pace& pace = view.Told;
+        EXPECT_EQ(step.Expected == Ticking, pace.Ticking);
+        EXPECT_EQ(step.Expected == Checking, pace.SlowCheck);
+        EXPECT_EQ(step.Hidden, view.Hidden);
+        EXPECT_EQ(step.Hidden, creature.Resting());
+        EXPECT_EQ(TimerInterval(creature.General().Speed), pace.Interval);
+        EXPECT_EQ(pace.Interval, desk.AnimationInterval) << "the desktop's reports keep the pace";
+    }
+}
 
 // Each activation, to a sample skin or back to the built-in one, reaches the window as one
 // whole frame and one shape (the built-in skin first and the empty region stay inside), and as
