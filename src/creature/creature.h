@@ -148,8 +148,6 @@ public:
     // pixels that changed shown. Whether the creature is still: nothing changed, nothing it
     // draws from moved since the step before, and nothing was announced in between.
     bool Tick();
-    // Something a tick draws from may have changed.
-    void Announce() { announced_ = true; }
     // The last composed frame.
     const QImage& Frame() const { return surface_.Image(); }
     // Draws the frame's region (pixels) with a painter of the given device pixel ratio.
@@ -174,6 +172,8 @@ private:
     void ShowPlace();
     // Whether anything a tick draws from differs from what the last tick saw.
     bool InputsChanged();
+    // Something a tick draws from may have changed.
+    void Announce() { announced_ = true; }
     // Rest as the two reasons say; the pace as the state says, told when it changed.
     void UpdateRest();
     void UpdatePace();

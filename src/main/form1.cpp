@@ -127,7 +127,7 @@ void Form1::BringBack() {
     SaveInfo();
     SetCreatureShown(true);
     raise();
-    Wake();
+    creature_.Wake();
 }
 
 void Form1::SetCreatureShown(bool shown) {
@@ -171,10 +171,6 @@ void Form1::Timer1_Timer() {
         qCDebug(lcStats, "ticks %llu", static_cast<unsigned long long>(ticks_));
     qCDebug(lcPace, "pace: tick");
     creature_.Step();
-}
-
-void Form1::Wake() {
-    creature_.Wake();
 }
 
 void Form1::moveEvent(QMoveEvent* event) {

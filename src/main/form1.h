@@ -82,8 +82,6 @@ public:
     bool Animating() const { return Timer1.isActive(); }
     // Whether the animation has stopped because nothing on the screen could change.
     bool Idle() const { return creature_.Idle(); }
-    // Something that a tick draws from may have changed: tick again if the animation is idle.
-    void Wake();
     // Out of the way of a full-screen window: hidden, the animation stopped until shown again.
     void SetHiddenForFullScreen(bool hidden);
 
