@@ -84,7 +84,6 @@ public:
     const QString& AboutSkinCaption() const { return aboutSkinCaption_; }
     const QString& AboutInfoCaption() const { return aboutInfoCaption_; }
     const SpeedSliderState& Slider() const { return slider_; }
-    const SpeedSliderLayout& SliderLayout() const { return sliderLayout_; }
     // Where a control is, in twips.
     TwipsRect TwipsOf(const QWidget& control) const;
 

@@ -13,9 +13,6 @@ class ShapeBox : public QWidget {
 public:
     ShapeBox(QColor backColor, QColor borderColor, QWidget* parent);
 
-    QColor BackColor() const { return backColor_; }
-    QColor BorderColor() const { return borderColor_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
