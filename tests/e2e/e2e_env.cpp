@@ -239,16 +239,6 @@ void OrboRun::Signal(int signal) const {
         ::kill(static_cast<pid_t>(process_.processId()), signal);
 }
 
-bool WaitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!check()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
 std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
                                                             const std::function<void()>& act) {
     std::this_thread::sleep_for(std::chrono::seconds(5));
