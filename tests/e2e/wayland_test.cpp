@@ -7,7 +7,6 @@
 #include <csignal>
 #include <iostream>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace orbo::e2e {
