@@ -1,6 +1,8 @@
 // The end-to-end tests' world: starting Xvfb, the session bus and orbo, and reading back results.
 #include "e2e_env.h"
 
+#include "session_bus.h"
+
 #include <QtCore/QDebug>
 #include <QtCore/QFileInfo>
 #include <QtGui/QTransform>
@@ -33,26 +35,12 @@ struct Server {
     }
 };
 
-// A session bus of the test program's own, as a desktop session has: without one, a program that
-// links D-Bus autolaunches a bus daemon (where dbus-x11 is installed) that outlives it.
-struct SessionBus {
-    QProcess process;
-    SessionBus() {
-        process.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
-        if (!process.waitForReadyRead(20000))
-            qFatal("dbus-daemon did not start");
-        qputenv("DBUS_SESSION_BUS_ADDRESS", process.readLine().trimmed());
-    }
-    ~SessionBus() {
-        process.terminate();
-        process.waitForFinished();
-    }
-};
-
 } // namespace
 
 QString StartDisplay(QSize screen) {
-    static const SessionBus bus;
+    // Without a bus of its own, a program that links D-Bus autolaunches a bus daemon (where
+    // dbus-x11 is installed) that outlives it.
+    static const testing::SessionBus bus;
     static const Server server(screen);
     return server.display;
 }
