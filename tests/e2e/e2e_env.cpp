@@ -5,7 +5,6 @@
 
 #include <QtCore/QDebug>
 #include <QtCore/QFileInfo>
-#include <QtGui/QTransform>
 
 #include <algorithm>
 #include <csignal>
@@ -295,7 +294,7 @@ namespace {
 
 std::string CompareRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
                              QPoint cursor, const QString& name, const char* buttons, double scale,
-                             QSize screen, double magnified, std::optional<QPoint> at) {
+                             QSize screen, std::optional<QPoint> at) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
     QStringList arguments{skinFolder,
@@ -318,9 +317,7 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
     QString text;
     QImage shown;
     const bool same = WaitFor([&] {
-        // A compositor that scales X11 windows shows each of their pixels as magnified squares.
-        const QTransform magnify = QTransform::fromScale(magnified, magnified);
-        const QRect geometry = magnify.mapRect(windows.Geometry(window).value_or(QRect()));
+        const QRect geometry = windows.Geometry(window).value_or(QRect());
         shown = Probe().Grab(geometry);
         QRegion opaque;
         int count = 0;
@@ -338,8 +335,7 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
             QDebug out(&text); // writes into text when it ends
             if (geometry.size() != rendering.size() || shown.size() != rendering.size())
                 out << "window" << geometry << "rendering" << rendering.size();
-            else if (const QRegion off = magnify.map(windows.Shape(window)).xored(opaque);
-                     !off.isEmpty())
+            else if (const QRegion off = windows.Shape(window).xored(opaque); !off.isEmpty())
                 out << "the shape differs from the rendering's in" << off.boundingRect();
             else if (count > 0)
                 out << count << "pixels differ, the first" << first << "screen" << Qt::hex
@@ -360,17 +356,17 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
 
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
                              const QString& name, const char* buttons, double scale, QSize screen) {
-    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen, 1,
+    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen,
                             std::nullopt);
 }
 
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen, double scale,
+                             QPoint cursor, const QString& name, QSize screen,
                              const char* buttons) {
     // A desktop may place the window elsewhere than asked (GNOME Shell keeps it off its top bar).
     const std::optional<QRect> geometry = windows.Geometry(window);
-    return CompareRendering(windows, window, skinFolder, cursor, name, buttons, scale, screen,
-                            scale, geometry ? std::optional(geometry->topLeft()) : std::nullopt);
+    return CompareRendering(windows, window, skinFolder, cursor, name, buttons, 1, screen,
+                            geometry ? std::optional(geometry->topLeft()) : std::nullopt);
 }
 
 } // namespace orbo::e2e

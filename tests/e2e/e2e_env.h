@@ -150,10 +150,9 @@ std::string WaitForRendering(unsigned long window, const QString& skinFolder, QP
                              const QString& name, const char* buttons = "0,0,0", double scale = 1,
                              QSize screen = {});
 // The same for a window that windows knows (its place and shape), as the test's screen shows it:
-// a nested session's X server of that screen size at the screen's top-left corner, its pixels
-// magnified by scale (a compositor scaling X11 windows).
+// a nested session's X server of that screen size at the screen's top-left corner.
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen, double scale = 1,
+                             QPoint cursor, const QString& name, QSize screen,
                              const char* buttons = "0,0,0");
 
 } // namespace orbo::e2e
