@@ -1,7 +1,7 @@
 // The window's shape from a background (one scan-line pass against the one-pixel-at-a-time
 // reference) and a whole skin activation with ten eyes.
 
-#include "../tests/unit/skin_test_support.h"
+#include "../tests/support/skin_pictures.h"
 #include "creature/activation.h"
 #include "creature/creature_window.h"
 #include "creature/default_skin.h"

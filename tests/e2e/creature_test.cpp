@@ -34,43 +34,6 @@ TEST(Creature, BuiltInSkinCentred) {
     }
 }
 
-// Placement is read before the skin and pulled back only where the skin would leave the screen
-// on the right or at the bottom.
-TEST(Creature, SkinPlacementAndShape) {
-    const QImage donut = QImage(kSampleSkins + u"/Donut/donut.bmp"_s);
-    const QSize d = donut.size();
-    const QPoint corner(kScreen.width() - d.width(), kScreen.height() - d.height());
-    struct Row {
-        const char* Name;
-        const char* Skin;
-        QPoint Stored; // nothing stored when it is (-1, -1)
-        QRect Expected;
-    };
-    const Row rows[] = {
-        {"missing folder: built-in", "Nowhere", {-1, -1}, QRect(kCentre, QSize(75, 100))},
-        {"one pixel past the edges", "Donut", corner + QPoint(1, 1), QRect(corner, d)},
-        {"past the left and top edges", "Donut", {-20, -10}, QRect(QPoint(-20, -10), d)},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.Name);
-        OrboRun run;
-        ASSERT_TRUE(run.AddSampleSkin(u"Donut"_s));
-        QMap<QString, QString> settings{{u"Skin"_s, QLatin1String(row.Skin)}};
-        if (row.Stored != QPoint(-1, -1)) {
-            settings.insert(u"Left"_s, Twips(row.Stored.x()));
-            settings.insert(u"Top"_s, Twips(row.Stored.y()));
-        }
-        ASSERT_TRUE(run.WriteSettings(settings));
-        ASSERT_TRUE(run.Start());
-        EXPECT_EQ(row.Expected, run.Geometry());
-        if (row.Expected.size() == d) {
-            // The doughnut's hole lets the clicks through: it is outside the window's shape.
-            EXPECT_TRUE(Probe().Shape(run.Window()).xored(NonMagentaRegion(donut)).isEmpty());
-            EXPECT_FALSE(Probe().Shape(run.Window()).contains(QPoint(70, 70)));
-        }
-    }
-}
-
 TEST(Creature, BrokenSettingsGiveDefaults) {
     // Files of tests/e2e/settings, and a FIFO in place of the file.
     for (const char* file : {"nonsense.ini", "noise.ini", "a FIFO"}) {

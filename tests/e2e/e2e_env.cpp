@@ -1,9 +1,10 @@
 // The end-to-end tests' world: starting Xvfb, the session bus and orbo, and reading back results.
 #include "e2e_env.h"
 
+#include "session_bus.h"
+
 #include <QtCore/QDebug>
 #include <QtCore/QFileInfo>
-#include <QtGui/QTransform>
 
 #include <algorithm>
 #include <csignal>
@@ -33,26 +34,12 @@ struct Server {
     }
 };
 
-// A session bus of the test program's own, as a desktop session has: without one, a program that
-// links D-Bus autolaunches a bus daemon (where dbus-x11 is installed) that outlives it.
-struct SessionBus {
-    QProcess process;
-    SessionBus() {
-        process.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
-        if (!process.waitForReadyRead(20000))
-            qFatal("dbus-daemon did not start");
-        qputenv("DBUS_SESSION_BUS_ADDRESS", process.readLine().trimmed());
-    }
-    ~SessionBus() {
-        process.terminate();
-        process.waitForFinished();
-    }
-};
-
 } // namespace
 
 QString StartDisplay(QSize screen) {
-    static const SessionBus bus;
+    // Without a bus of its own, a program that links D-Bus autolaunches a bus daemon (where
+    // dbus-x11 is installed) that outlives it.
+    static const testing::SessionBus bus;
     static const Server server(screen);
     return server.display;
 }
@@ -239,16 +226,6 @@ void OrboRun::Signal(int signal) const {
         ::kill(static_cast<pid_t>(process_.processId()), signal);
 }
 
-bool WaitFor(const std::function<bool()>& check, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!check()) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
-}
-
 std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
                                                             const std::function<void()>& act) {
     std::this_thread::sleep_for(std::chrono::seconds(5));
@@ -317,7 +294,7 @@ namespace {
 
 std::string CompareRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
                              QPoint cursor, const QString& name, const char* buttons, double scale,
-                             QSize screen, double magnified, std::optional<QPoint> at) {
+                             QSize screen, std::optional<QPoint> at) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
     QStringList arguments{skinFolder,
@@ -340,9 +317,7 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
     QString text;
     QImage shown;
     const bool same = WaitFor([&] {
-        // A compositor that scales X11 windows shows each of their pixels as magnified squares.
-        const QTransform magnify = QTransform::fromScale(magnified, magnified);
-        const QRect geometry = magnify.mapRect(windows.Geometry(window).value_or(QRect()));
+        const QRect geometry = windows.Geometry(window).value_or(QRect());
         shown = Probe().Grab(geometry);
         QRegion opaque;
         int count = 0;
@@ -360,8 +335,7 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
             QDebug out(&text); // writes into text when it ends
             if (geometry.size() != rendering.size() || shown.size() != rendering.size())
                 out << "window" << geometry << "rendering" << rendering.size();
-            else if (const QRegion off = magnify.map(windows.Shape(window)).xored(opaque);
-                     !off.isEmpty())
+            else if (const QRegion off = windows.Shape(window).xored(opaque); !off.isEmpty())
                 out << "the shape differs from the rendering's in" << off.boundingRect();
             else if (count > 0)
                 out << count << "pixels differ, the first" << first << "screen" << Qt::hex
@@ -382,17 +356,17 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
 
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
                              const QString& name, const char* buttons, double scale, QSize screen) {
-    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen, 1,
+    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen,
                             std::nullopt);
 }
 
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen, double scale,
+                             QPoint cursor, const QString& name, QSize screen,
                              const char* buttons) {
     // A desktop may place the window elsewhere than asked (GNOME Shell keeps it off its top bar).
     const std::optional<QRect> geometry = windows.Geometry(window);
-    return CompareRendering(windows, window, skinFolder, cursor, name, buttons, scale, screen,
-                            scale, geometry ? std::optional(geometry->topLeft()) : std::nullopt);
+    return CompareRendering(windows, window, skinFolder, cursor, name, buttons, 1, screen,
+                            geometry ? std::optional(geometry->topLeft()) : std::nullopt);
 }
 
 } // namespace orbo::e2e

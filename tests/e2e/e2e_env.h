@@ -1,6 +1,7 @@
 // The end-to-end tests' world: Xvfb, a session bus, a program folder, the orbo process and probes.
 #pragma once
 
+#include "wait_for.h"
 #include "x_probe.h"
 
 #include <QtCore/QMap>
@@ -12,9 +13,6 @@
 #include <ostream>
 #include <string>
 
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 inline void PrintTo(const QPoint& p, std::ostream* os) {
     *os << p.x() << ',' << p.y();
 }
@@ -25,6 +23,7 @@ inline void PrintTo(const QRect& r, std::ostream* os) {
 namespace orbo::e2e {
 
 using namespace Qt::StringLiterals;
+using testing::WaitFor;
 
 inline constexpr QSize kScreen(1024, 768);
 inline const QString kTitle = u"ORBO"_s;
@@ -121,9 +120,6 @@ private:
     const XProbe* probe_ = nullptr;
 };
 
-// Polls check every 20 ms until it holds or the timeout passes.
-bool WaitFor(const std::function<bool()>& check,
-             std::chrono::milliseconds timeout = std::chrono::seconds(5));
 // Leaves the pointer still for 5 s, so that the creature stops drawing, then acts (moves the
 // pointer, presses a button): how long the creature took to change; nothing when it never did.
 std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
@@ -154,10 +150,9 @@ std::string WaitForRendering(unsigned long window, const QString& skinFolder, QP
                              const QString& name, const char* buttons = "0,0,0", double scale = 1,
                              QSize screen = {});
 // The same for a window that windows knows (its place and shape), as the test's screen shows it:
-// a nested session's X server of that screen size at the screen's top-left corner, its pixels
-// magnified by scale (a compositor scaling X11 windows).
+// a nested session's X server of that screen size at the screen's top-left corner.
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen, double scale = 1,
+                             QPoint cursor, const QString& name, QSize screen,
                              const char* buttons = "0,0,0");
 
 } // namespace orbo::e2e

@@ -5,25 +5,21 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <thread>
 
 namespace orbo::e2e {
 namespace {
 
 // A skin of the test's own (tests/e2e/skins) over the pictures of a few sample skins, started at
 // the screen's top-left corner, where the rendering puts the creature.
-QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples,
-                      const char* blink = "True") {
+QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples) {
     const QString folder = run.SkinsFolder() + u'/' + name;
     QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/") + name + "/."};
     for (const QString& sample : samples)
         sources.prepend(kSampleSkins + u'/' + sample + "/.");
-    const bool started = CopyInto(sources, folder) &&
-                         run.WriteSettings({{u"Left"_s, u"0"_s},
-                                            {u"Top"_s, u"0"_s},
-                                            {u"Blink"_s, QLatin1String(blink)},
-                                            {u"Skin"_s, name}}) &&
-                         run.Start();
+    const bool started =
+        CopyInto(sources, folder) &&
+        run.WriteSettings({{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, name}}) &&
+        run.Start();
     return started ? folder : QString();
 }
 
@@ -68,16 +64,6 @@ TEST(Eyes, ButtonsShowTheirLids) {
         if (row.XButton != 0)
             Probe().Button(row.XButton, false);
     }
-
-    // With Blink off no lid ever shows.
-    run.Signal(SIGTERM);
-    ASSERT_EQ(std::optional<int>(0), run.WaitExit());
-    OrboRun off;
-    ASSERT_FALSE(StartWithSkin(off, u"Lids"_s, {u"Sleepy"_s}, "False").isEmpty());
-    Probe().Button(1, true);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_EQ("", WaitForRendering(off.Window(), skin, away, u"lids-off"_s));
-    Probe().Button(1, false);
 }
 
 // Another program holding the pointer does not freeze the creature: during its pointer grab (a

@@ -44,11 +44,8 @@ TEST(Tray, StartedAfterOrboShowsTheIconThatBringsBackHidesAndShows) {
     ASSERT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == QPoint(3000, 2000); }));
     EXPECT_FALSE(EmbeddedIcon());
 
-    QProcess openbox; // env execs openbox: the process stays the one QProcess ends
-    openbox.start(u"env"_s, {u"DISPLAY="_s + Display(), u"openbox"_s, u"--sm-disable"_s});
-    ASSERT_TRUE(WaitFor([] {
-        return !Probe().Property32(Probe().Root(), "_NET_SUPPORTING_WM_CHECK").empty();
-    })) << "openbox did not start";
+    QProcess openbox;
+    ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
     QProcess tray;
     // A panel: the work area is the screen less the tray's strip.
     tray.start(u"env"_s, {u"DISPLAY="_s + Display(), kTray, u"--SetDockType"_s, u"true"_s,

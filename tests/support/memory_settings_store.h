@@ -1,7 +1,6 @@
 // A settings store in memory, for tests.
 #pragma once
 
-#include "memory_settings_store.h"
 #include "platform/system/settings_store.h"
 
 #include <map>

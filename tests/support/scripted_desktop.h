@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/desktop/fixed_desktop.h"
-#include "scripted_desktop.h"
 
 namespace orbo {
 

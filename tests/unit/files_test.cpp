@@ -2,7 +2,7 @@
 // path rules for every picture key and for Skin.ini; the reader's tests do not repeat them.
 #include "platform/system/files.h"
 
-#include "skin_test_support.h"
+#include "skin_pictures.h"
 
 #include <QtCore/QTemporaryDir>
 

@@ -1,6 +1,11 @@
 // What GNOME Shell 43 and 48 say of Orbo's extension, and what the user is told.
 #include "platform/desktop/gnome_extension.h"
 
+#include <QtCore/QFile>
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -66,6 +71,28 @@ TEST(GnomeExtension, AdviceNamesTheShellTheFormAndTheError) {
     EXPECT_TRUE(GnomeExtensionAdvice(Status::Failed, Info(3), u"43.9"_s, {})
                     .contains(u"failed in GNOME Shell 43, which says: \"boom\""_s));
 }
+
+#ifdef ORBO_GNOME_FORMS_DIR
+// The forms the build made name every GNOME from the first to the newest once, each in the form
+// that GNOME is told to install.
+TEST(GnomeExtension, FormsNameEveryVersionOnce) {
+    QList<int> versions;
+    for (const QString& form : {u"43"_s, u"45"_s}) {
+        QFile file(QStringLiteral(ORBO_GNOME_FORMS_DIR "/gnome-shell-") + form +
+                   u"/orbo-pointer@orbo.example/metadata.json"_s);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+        for (const QJsonValue v :
+             QJsonDocument::fromJson(file.readAll())["shell-version"].toArray()) {
+            EXPECT_EQ(GnomeExtensionForm(v.toString() + u".1"_s), form)
+                << v.toString().toStdString();
+            versions << v.toString().toInt();
+        }
+    }
+    ASSERT_FALSE(versions.isEmpty());
+    for (qsizetype i = 1; i < versions.size(); ++i)
+        EXPECT_EQ(versions[i - 1] + 1, versions[i]);
+}
+#endif
 
 } // namespace
 } // namespace orbo

@@ -6,7 +6,7 @@
 #include "platform/desktop/desktop.h"
 #include "platform/system/files.h"
 #include "scripted_desktop.h"
-#include "skin_test_support.h"
+#include "skin_pictures.h"
 
 #include <QtCore/QTemporaryDir>
 

@@ -3,7 +3,7 @@
 #include "platform/system/files.h"
 #include "scripted_desktop.h"
 
-#include "skin_test_support.h"
+#include "skin_pictures.h"
 
 #include <QtCore/QTemporaryDir>
 

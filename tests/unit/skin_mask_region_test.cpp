@@ -1,7 +1,7 @@
 // The window's shape from a background: exactly its non-magenta pixels, at the screen's size.
 #include "skin/mask_region.h"
 
-#include "skin_test_support.h"
+#include "skin_pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "skin/skin_reader.h"
 
 #include "creature/default_skin.h"
-#include "skin_test_support.h"
+#include "skin_pictures.h"
 
 #include <QtCore/QTemporaryDir>
 

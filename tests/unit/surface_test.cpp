@@ -1,7 +1,7 @@
 // The drawing surface: masked drawing, Cls, changed pixels, clipping and rounding.
 #include "runtime/surface.h"
 
-#include "skin_test_support.h"
+#include "skin_pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "runtime/picture.h"
 #include "skin/skin_reader.h"
-#include "skin_test_support.h"
+#include "skin_pictures.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QTemporaryDir>

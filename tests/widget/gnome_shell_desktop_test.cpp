@@ -3,13 +3,12 @@
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/desktop_gnome.h"
 #include "scripted_desktop.h"
+#include "wait_for.h"
 
 #include <QtDBus/QDBusConnection>
 #include <QtDBus/QDBusConnectionInterface>
 #include <QtDBus/QDBusMessage>
 #include <QtDBus/QDBusPendingCall>
-
-#include "compositor_test_support.h"
 
 #include <gtest/gtest.h>
 

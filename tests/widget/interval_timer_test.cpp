@@ -1,7 +1,7 @@
 // The interval timer on Qt's event loop: a new interval counts from the last deadline.
 #include "runtime/interval_timer.h"
 
-#include "../unit/clock_points.h"
+#include "clock_points.h"
 
 #include <QtTest/QSignalSpy>
 

@@ -3,6 +3,7 @@
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/desktop_kwin.h"
 #include "scripted_desktop.h"
+#include "wait_for.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -14,8 +15,6 @@
 #include <QtDBus/QDBusConnectionInterface>
 #include <QtDBus/QDBusMessage>
 #include <QtDBus/QDBusVirtualObject>
-
-#include "compositor_test_support.h"
 
 #include <gtest/gtest.h>
 

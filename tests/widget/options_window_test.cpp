@@ -168,35 +168,6 @@ TEST_F(OptionsWindowTest, OpensBesideTheCreatureAndMovesOnlyAfterIt) {
     EXPECT_TRUE(beside()) << "shown again at " << o.x() << "," << o.y();
 }
 
-// Grabbed 8 pixels into the handle, which receives the moves though the cursor has left it.
-TEST_F(OptionsWindowTest, DraggingTheHandleSetsSpeedAndTheTimer) {
-    frmOptions& o = Shown();
-    o.lblMenu_Click(3);
-    QTest::mousePress(o.imgSpeed, Qt::RightButton, {}, QPoint(8, 8));
-    QTest::mouseMove(o.imgSpeed, QPoint(8, -40));
-    QTest::mouseRelease(o.imgSpeed, Qt::RightButton, {}, QPoint(8, -40));
-    EXPECT_EQ(85, general.Speed) << "a right press dragged";
-    EXPECT_EQ(QRect(16, 18, 17, 17), o.imgSpeed->geometry()); // 273 twips is 18.2 pixels
-    QTest::mousePress(o.imgSpeed, Qt::LeftButton, {}, QPoint(8, 8));
-    struct Row {
-        int cursorY, top, speed, interval; // the handle's top in pixels
-    };
-    for (const Row& row : {Row{-32, 8, 100, 1}, Row{208, 76, 0, 501}, Row{-2, 66, 15, 426}}) {
-        SCOPED_TRACE(row.cursorY);
-        QTest::mouseMove(o.imgSpeed, QPoint(8, row.cursorY));
-        EXPECT_EQ(row.top, o.imgSpeed->y());
-        EXPECT_EQ(row.speed, general.Speed);
-        EXPECT_EQ(QString::number(row.speed), o.lblSpeedHelp[1]->text());
-        EXPECT_EQ(row.interval, form1.AnimationInterval());
-    }
-    EXPECT_EQ(66, o.imgSpeedBack[1]->height()); // down to the handle's centre
-    QTest::mouseRelease(o.imgSpeed, Qt::LeftButton, {}, QPoint(8, -2));
-    QTest::mouseMove(o.imgSpeed, QPoint(8, -300));
-    EXPECT_EQ(15, general.Speed);
-    o.mnuExit->trigger(); // closes the creature window, which saves the speed
-    EXPECT_EQ(u"15", store.GetSetting(kSettingsApp, kSettingsSection, "Speed", {}));
-}
-
 // Keys alone reach every page and move the slider; the speed reaches the creature as after a
 // drag. Ctrl+Page Down in the skin list switches pages rather than picking a skin.
 TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {

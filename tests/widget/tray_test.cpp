@@ -4,8 +4,6 @@
 #include "main/form1.h"
 #include "main/tray.h"
 #include "memory_settings_store.h"
-#include "platform/system/settings_store.h"
-#include "platform/window/work_area.h"
 #include "scripted_desktop.h"
 
 #include <QtGui/QAction>
@@ -96,19 +94,6 @@ TEST(TrayIcon, MenuItemsReadTheirStateAndDoTheirWork) {
     t.Icon.StartAtLogin->trigger();
     EXPECT_EQ(u"Start at login [ ]", t.Items()[3]);
     EXPECT_EQ(QStringList({*t.Refusal}), t.Told);
-
-    // Bring back: centred in the primary work area, that place saved at once, shown.
-    t.Form.move(-5000, -5000);
-    t.Form.SetCreatureShown(false);
-    t.Icon.BringBack->trigger();
-    const QRect area = PrimaryWorkArea();
-    const QPoint centre(area.x() + (area.width() - 75) / 2, area.y() + (area.height() - 100) / 2);
-    EXPECT_EQ(centre, t.Form.pos());
-    EXPECT_TRUE(t.Form.isVisible() && t.Form.Animating());
-    EXPECT_EQ(QString::number(centre.x() * 15),
-              t.Store.GetSetting(kSettingsApp, kSettingsSection, "Left", {}));
-    EXPECT_EQ(QString::number(centre.y() * 15),
-              t.Store.GetSetting(kSettingsApp, kSettingsSection, "Top", {}));
 }
 
 // A click on the icon hides the creature, its animation stopped and not woken by the pointer;

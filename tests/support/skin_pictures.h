@@ -1,4 +1,4 @@
-// Helpers shared by the skin tests and the skin benchmark.
+// Pictures and skin files for the skin tests.
 #pragma once
 
 #include "runtime/picture.h"
@@ -15,13 +15,9 @@
 #include <QtGui/QColor>
 #include <QtGui/QImage>
 
-#include <cstdint>
-#include <ostream>
+#include "wait_for.h"
 
-// Readable texts in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
+#include <cstdint>
 
 namespace orbo::testing {
 

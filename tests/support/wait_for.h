@@ -1,7 +1,5 @@
-// What the tests of the desktops that follow a compositor share: they run on a session bus of the
+// Waiting in tests: for a condition, and readable Qt values in failure messages.
 #pragma once
-
-// program's own (compositor_tests_main.cpp) and wait for what the bus brings.
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEventLoop>
@@ -9,9 +7,17 @@
 
 #include <chrono>
 #include <functional>
+#include <ostream>
+#include <thread>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace orbo::testing {
 
+// Polls check until it holds or the timeout passes, running the event loop (if the program has
+// one) in between.
 inline bool WaitFor(const std::function<bool()>& check,
                     std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -19,6 +25,7 @@ inline bool WaitFor(const std::function<bool()>& check,
         if (std::chrono::steady_clock::now() >= deadline)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
 }
@@ -28,6 +35,7 @@ inline void Settle(std::chrono::milliseconds time = std::chrono::milliseconds(30
     WaitFor([] { return false; }, time);
 }
 
+// The session bus the test program started for itself.
 inline QString BusAddress() {
     return qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
 }
