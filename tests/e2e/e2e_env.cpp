@@ -207,20 +207,6 @@ std::optional<int> OrboRun::WaitExit(std::chrono::milliseconds timeout) {
     return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
-long OrboRun::WakeUps() const {
-    long total = 0;
-    const QString tasks = u"/proc/%1/task"_s.arg(process_.processId());
-    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile status(tasks + u'/' + task + u"/status"_s);
-        if (!status.open(QIODevice::ReadOnly))
-            continue;
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("voluntary_ctxt_switches:"))
-                total += line.mid(line.indexOf(':') + 1).trimmed().toLong();
-    }
-    return total;
-}
-
 void OrboRun::Signal(int signal) const {
     if (process_.state() == QProcess::Running)
         ::kill(static_cast<pid_t>(process_.processId()), signal);

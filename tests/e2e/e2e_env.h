@@ -97,9 +97,6 @@ public:
     QRect Geometry() const { return Windows().Geometry(window_).value_or(QRect()); }
     const XProbe& Windows() const { return probe_ ? *probe_ : Probe(); }
     bool Alive() const { return process_.state() == QProcess::Running; }
-    // How often the program has gone to sleep so far: the voluntary context switches of all its
-    // threads, as scripts/measure-cpu counts them.
-    long WakeUps() const;
     // The exit status, or nothing when it still runs after the timeout.
     std::optional<int> WaitExit(std::chrono::milliseconds timeout = std::chrono::seconds(10));
     void Signal(int signal) const;
