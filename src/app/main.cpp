@@ -1,6 +1,7 @@
 // The program: the creature model, its window, the options window and the tray put together.
 #include "app/command_line.h"
 #include "creature/creature.h"
+#include "main/creature_menu.h"
 #include "main/form1.h"
 #if !defined(Q_OS_WIN)
 #include "main/pointer_notice.h"
@@ -60,7 +61,7 @@ int main(int argc, char* argv[]) {
     // However the program is asked to end, it ends through the creature window's close.
     orbo::WatchTerminationRequests(form, [&form] { form.close(); });
     instance.OnExit([&form] { form.close(); });
-    instance.OnBringBack([&form] { form.BringBack(); });
+    instance.OnBringBack([&form] { form.ComeForward(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form] { form.close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
                      [&form] { form.Form_QueryUnload(); });
@@ -76,20 +77,22 @@ int main(int argc, char* argv[]) {
     // A full-screen window in front already keeps it hidden.
     if (!form.Resting())
         form.show();
-    // The tray's "Options…" and "Exit" are the popup menu's own items.
+    // The tray's "&Options" and "&Exit" are the popup menu's own items.
     const auto popupItem = [&options](QAction* orbo::frmOptions::*item) {
         return [&options, item] {
             options.Menu();
             (options.Window()->*item)->trigger();
         };
     };
-    orbo::TrayHooks trayHooks;
-    trayHooks.Options = popupItem(&orbo::frmOptions::mnuOptions);
-    trayHooks.Exit = popupItem(&orbo::frmOptions::mnuExit);
     const orbo::Autostart autostart = orbo::MakeAutostart();
-    trayHooks.StartsAtLogin = [&autostart] { return autostart.Enabled(); };
-    trayHooks.SetStartAtLogin = [&autostart](bool on) { return autostart.Set(on); };
-    orbo::TrayIcon tray(form, std::move(trayHooks));
+    orbo::CreatureMenu creatureMenu(
+        form, {.Options = popupItem(&orbo::frmOptions::mnuOptions),
+               .Exit = popupItem(&orbo::frmOptions::mnuExit),
+               .StartsAtLogin = [&autostart] { return autostart.Enabled(); },
+               .SetStartAtLogin = [&autostart](bool on) { return autostart.Set(on); },
+               .TrayShown = [] { return QSystemTrayIcon::isSystemTrayAvailable(); }});
+    options.SetCreatureMenu(&creatureMenu);
+    orbo::TrayIcon tray(form, creatureMenu);
 #if !defined(Q_OS_WIN)
     orbo::TellWherePointerIsSeen(*desktop, *store);
 #endif

@@ -130,6 +130,17 @@ void Form1::BringBack() {
     creature_.Wake();
 }
 
+void Form1::ComeForward() {
+    const QPoint before = creature_.Window().Geometry.Pixels().topLeft();
+    creature_.KeepOnMonitors();
+    if (creature_.Window().Geometry.Pixels().topLeft() != before)
+        SaveInfo();
+    SetCreatureShown(true);
+    if (!Resting())
+        raise();
+    creature_.Wake();
+}
+
 void Form1::SetCreatureShown(bool shown) {
     creature_.SetHiddenByUser(!shown);
 }

@@ -60,6 +60,10 @@ public:
     // A lost creature comes back: centred in the primary monitor's work area, that place saved
     // at once, shown and raised.
     void BringBack();
+    // A second start: the creature shows where it stands and comes to the front, hidden by the
+    // user it shows, off every monitor it comes back to the nearest (that place saved). Hidden
+    // for a full-screen window, it stays hidden until that window goes.
+    void ComeForward();
     // Hidden, the creature stops its animation and nothing wakes it; shown again, it is where
     // it was.
     void SetCreatureShown(bool shown);

@@ -2,6 +2,7 @@
 #include "frm_options.h"
 
 #include "creature/mdl_general.h"
+#include "main/creature_menu.h"
 #include "main/form1.h"
 #include "options/options_place.h"
 #include "options/shape_box.h"
@@ -13,6 +14,7 @@
 #include "resources/resources.h"
 #include "runtime/surface.h"
 
+#include <QtCore/QFileInfo>
 #include <QtCore/QSignalBlocker>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
@@ -233,6 +235,29 @@ void frmOptions::BuildAboutPage() {
     SetTextColor(*lblAboutInfo, Qt::black);
     Place(*lblAboutInfo, {1560, 140, 810, 210});
     lblAboutInfo->setVisible(false);
+
+    // On the pilcrow's line, in the About Skin text's colours: the version, and the way to the
+    // licence notice.
+    lblLicence =
+        new FocusLabel(QStringLiteral("Orbo " ORBO_VERSION " \u00B7 Licence"), page, Qt::TabFocus);
+    lblLicence->setFont(Font("Arial", 8.25));
+    SetColors(*lblLicence, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
+    lblLicence->setToolTip(QStringLiteral("Version, copyright and licence"));
+    SetAutoSizedCaption(*lblLicence, lblLicence->text());
+    // Its right edge on the logo's, on the pilcrow's line.
+    const TwipsRect logo = TwipsOf(*imgAboutLogo);
+    const float width = TwipsOf(*lblLicence).Width;
+    Place(*lblLicence, {logo.Left + logo.Width - width - 60, 1180, width, 210});
+    lblLicence->installEventFilter(this);
+
+    // Over the logo in the credits' own look, large enough for its lines.
+    lblLicenceInfo = new QLabel(page);
+    lblLicenceInfo->setFont(Font("Arial", 8.25));
+    lblLicenceInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetColors(*lblLicenceInfo, OleColor(kMagentaBox, palette()), Qt::black);
+    lblLicenceInfo->setText(LabelText(LicenceText(QStringLiteral(ORBO_VERSION))));
+    lblLicenceInfo->adjustSize();
+    lblLicenceInfo->setVisible(false);
 }
 
 void frmOptions::BuildAboutSkinPage() {
@@ -306,8 +331,8 @@ void frmOptions::BuildOptionsPage() {
 
 void frmOptions::BuildPopupMenu() {
     mnuMain.setTitle(QStringLiteral("Main"));
-    mnuOptions = mnuMain.addAction(QStringLiteral("&Options"));
-    mnuExit = mnuMain.addAction(QStringLiteral("&Exit"));
+    mnuOptions = mnuMain.addAction(kOptionsText);
+    mnuExit = mnuMain.addAction(kExitText);
     connect(mnuOptions, &QAction::triggered, &handlers_, [this] { mnuOptions_Click(); });
     connect(mnuExit, &QAction::triggered, &handlers_, [this] { mnuExit_Click(); });
 }
@@ -325,7 +350,7 @@ void frmOptions::BuildKeyboard() {
         chain(lblMenu[std::size_t(entry.Index)]);
     for (QWidget* control : {static_cast<QWidget*>(lstSkins), static_cast<QWidget*>(imgSpeed),
                              static_cast<QWidget*>(chkOnTop), static_cast<QWidget*>(chkBlink),
-                             static_cast<QWidget*>(lblAbout)})
+                             static_cast<QWidget*>(lblAbout), static_cast<QWidget*>(lblLicence)})
         chain(control);
     // Shortcuts, not key handlers: the skin list would take Ctrl+Page Down as a move of its own.
     const std::array<std::pair<QList<QKeySequence>, int>, 2> steps{
@@ -345,6 +370,9 @@ void frmOptions::BuildKeyboard() {
 
 void frmOptions::Form_Load() {
     AddSkinToList();
+    WatchSkinsFolders();
+    connect(&skinsWatch_, &QFileSystemWatcher::directoryChanged, &handlers_,
+            [this] { RefreshSkinList(); });
     aboutInfoCaption_ = CreditsText(QStringLiteral(ORBO_VERSION));
     SetAutoSizedCaption(*lblAboutInfo, aboutInfoCaption_);
     PlaceSlider(slider_, sliderLayout_, general_.Speed);
@@ -353,23 +381,57 @@ void frmOptions::Form_Load() {
     chkBlink->setCheckState(general_.Blink ? Qt::Checked : Qt::Unchecked);
 }
 
-void frmOptions::AddSkinToList() {
+QStringList frmOptions::SkinFolderEntries() const {
     QList<QStringList> folders;
     for (const QString& folder : SkinsFolders())
         folders.append(Dir(folder));
+    return UnionOfSkinFolders(folders);
+}
+
+void frmOptions::AddSkinToList() {
     QStringList entries;
     for (int i = 0; i < lstSkins->count(); ++i)
         entries.append(lstSkins->item(i)->text());
-    entries = AddSkinNames(entries, UnionOfSkinFolders(folders));
-    {
-        const QSignalBlocker quiet(lstSkins);
-        lstSkins->clear();
-        lstSkins->addItems(entries);
-    }
+    entries = AddSkinNames(entries, SkinFolderEntries());
+    ShowSkinList(entries);
     // Selecting the active skin runs lstSkins_Click, which leaves the active skin alone.
     const int active = FindListEntry(entries, general_.SkinName);
     if (active >= 0)
         lstSkins->setCurrentRow(active);
+}
+
+void frmOptions::RefreshSkinList() {
+    WatchSkinsFolders();
+    const QStringList entries = AddSkinNames({}, SkinFolderEntries());
+    QStringList shown;
+    for (int i = 0; i < lstSkins->count(); ++i)
+        shown.append(lstSkins->item(i)->text());
+    if (entries == shown)
+        return;
+    const QSignalBlocker quiet(lstSkins);
+    ShowSkinList(entries);
+    lstSkins->setCurrentRow(FindListEntry(entries, general_.SkinName));
+}
+
+void frmOptions::ShowSkinList(const QStringList& entries) {
+    const QSignalBlocker quiet(lstSkins);
+    lstSkins->clear();
+    lstSkins->addItems(entries);
+}
+
+void frmOptions::WatchSkinsFolders() {
+    // A folder made later (the user's own) is watched from its parent until it is there.
+    QStringList paths;
+    for (const QString& folder : SkinsFolders()) {
+        const QFileInfo info(folder);
+        paths << (info.isDir() ? folder : info.absolutePath());
+    }
+    const QStringList watched = skinsWatch_.directories();
+    if (!watched.isEmpty())
+        skinsWatch_.removePaths(watched);
+    for (const QString& path : paths)
+        if (QFileInfo(path).isDir())
+            skinsWatch_.addPath(path);
 }
 
 void frmOptions::lstSkins_Click() {
@@ -490,6 +552,14 @@ void frmOptions::lblAbout_Click(int) {
         Place(*shpAboutTextBack, TwipsOf(*lblAboutInfo));
 }
 
+void frmOptions::lblLicence_Click() {
+    QWidget* page = picMenu[kAboutPage];
+    lblLicenceInfo->move(std::max(0, (page->width() - lblLicenceInfo->width()) / 2),
+                         std::max(0, (page->height() - lblLicenceInfo->height()) / 2));
+    lblLicenceInfo->setVisible(lblLicenceInfo->isHidden());
+    lblLicenceInfo->raise();
+}
+
 void frmOptions::chkOnTop_Click() {
     form1_.SetOnTop(chkOnTop->checkState() == Qt::Checked);
     // Putting the creature on top raises it; with no window manager to keep this window above
@@ -581,6 +651,8 @@ bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
             return QWidget::eventFilter(watched, event);
         if (watched == lblAbout)
             lblAbout_Click(0);
+        if (watched == lblLicence)
+            lblLicence_Click();
         for (int i = 0; i < int(lblMenu.size()); ++i) {
             if (watched == lblMenu[std::size_t(i)])
                 lblMenu_Click(i);
@@ -607,6 +679,8 @@ bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseButtonRelease) {
         if (watched == lblAbout && IsClick(*lblAbout, mouse))
             lblAbout_Click(0);
+        if (watched == lblLicence && IsClick(*lblLicence, mouse))
+            lblLicence_Click();
         for (int i = 0; i < int(lblMenu.size()); ++i) {
             if (watched == lblMenu[std::size_t(i)] && IsClick(*lblMenu[std::size_t(i)], mouse))
                 lblMenu_Click(i);

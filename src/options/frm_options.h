@@ -5,6 +5,7 @@
 #include "options/speed_slider.h"
 #include "runtime/units.h"
 
+#include <QtCore/QFileSystemWatcher>
 #include <QtCore/QPointer>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QWidget>
@@ -48,10 +49,15 @@ public:
     void mnuExit_Click();
 
     void AddSkinToList();
+    // The list anew from the skins folders, as they change while the window exists; the active
+    // skin stays selected.
+    void RefreshSkinList();
     void Form_Resize();
     void picMenu_Resize(int index);
     void lblMenu_Click(int index);
     void lblAbout_Click(int index);
+    // Shows or hides the version and licence notice.
+    void lblLicence_Click();
     void lstSkins_Click();
     void chkOnTop_Click();
     void chkBlink_Click();
@@ -70,6 +76,9 @@ public:
     QLabel* imgAboutLogo = nullptr;
     QLabel* lblAbout = nullptr;
     QLabel* lblAboutInfo = nullptr;
+    // The version and licence: a caption that shows or hides the notice over the logo.
+    QLabel* lblLicence = nullptr;
+    QLabel* lblLicenceInfo = nullptr;
     ShapeBox* shpAboutTextBack = nullptr;
     ShapeBox* shpSpeed = nullptr;
     ShapeBox* shpSpeedBack = nullptr;
@@ -113,6 +122,9 @@ private:
     void StepPage(int step);
     void FocusPage(int index);
     void PlaceBesideCreature();
+    QStringList SkinFolderEntries() const;
+    void ShowSkinList(const QStringList& entries);
+    void WatchSkinsFolders();
 
     const mdlGeneral& general_;
     Form1& form1_;
@@ -127,6 +139,7 @@ private:
     std::optional<QMargins> frame_;
     QPointer<QWidget> focusWhenHidden_;
     bool closed_ = false;
+    QFileSystemWatcher skinsWatch_;
     // The context of the controls' connections. Declared last, it ends first: a control that
     // signals while the window's children are destroyed reaches no handler here.
     QObject handlers_;

@@ -38,6 +38,15 @@ QString CreditsText(const QString& version) {
            kCr + QStringLiteral("Dorel Vant- Tinyclaw");
 }
 
+QString LicenceText(const QString& version) {
+    return QStringLiteral("Orbo ") + version + kCr +
+           QStringLiteral("Copyright \u00A9 2026 Orbo developers") + kCr +
+           QStringLiteral("ABSOLUTELY NO WARRANTY. Free software") + kCr +
+           QStringLiteral("under the GNU General Public License,") + kCr +
+           QStringLiteral("version 3 or later, which is at") + kCr +
+           QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html");
+}
+
 QString LabelText(const QString& caption) {
     QString text = caption;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -26,6 +26,9 @@ QString AboutSkinText(const SkinDef& skin);
 // The six lines of credits of the About page, joined by a lone carriage return.
 QString CreditsText(const QString& version);
 
+// The version, copyright, no warranty and where the licence is, joined by a lone carriage return.
+QString LicenceText(const QString& version);
+
 // A caption as a label shows it: every CR LF, lone CR and lone LF is a line break.
 QString LabelText(const QString& caption);
 

@@ -129,9 +129,19 @@ void Click(QPoint at, int button = 1);
 // Presses button at from, moves to to in steps, as a hand would, and releases it there.
 void Drag(QPoint from, QPoint to, int steps = 10, int button = 1);
 // Right-clicks at a point, waits for the popup menu (a new shown window of wmClass, any when
-// empty, that is neither the creature nor the options window) and clicks item (0 Options,
-// 1 Exit; none when -1) of a menu of that many items. Whether the menu showed.
-bool UseMenu(QPoint at, int item, const QString& wmClass = {}, int items = 2);
+// empty, that is neither the creature nor the options window) and clicks item (kMenuItems'
+// order; none when -1) of a menu of that many items. Whether the menu showed.
+enum MenuItem {
+    kOptions,
+    kExit,
+    kStartAtLogin,
+    kHideOverFullScreen,
+    kAllWorkspaces,
+    kBringBack,
+    kHide,
+    kMenuItems
+};
+bool UseMenu(QPoint at, int item, const QString& wmClass = {}, int items = kMenuItems);
 
 int CountPixels(const QImage& image, const QColor& colour);
 

@@ -1,6 +1,6 @@
 // One creature per session, and the command line: a second start hands over to the creature that
-// runs, which comes back to the middle of the primary monitor's work area; a crashed one never
-// keeps the next from starting; --help and --version need no display.
+// runs, which stays where it stands or, off every monitor, comes back to the nearest; a crashed
+// one never keeps the next from starting; --help and --version need no display.
 #include "e2e_env.h"
 
 #include <QtCore/QElapsedTimer>
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <thread>
 
 namespace orbo::e2e {
 namespace {
@@ -35,18 +36,25 @@ TEST(Session, SecondStartBringsTheFirstBack) {
         << "a crashed Orbo kept the next from starting";
     ASSERT_EQ(QPoint(0, 600), first.Geometry().topLeft());
 
-    const auto second = OrboRun().Run({});
-    ASSERT_TRUE(second) << "the second start did not end";
-    EXPECT_EQ(0, second->Status) << second->Err.toStdString();
-    // The built-in creature (75 x 100) in the middle of the screen, which has no panels here;
-    // the place is saved at once.
-    const QPoint middle((kScreen.width() - 75) / 2, (kScreen.height() - 100) / 2);
-    EXPECT_TRUE(WaitFor([&] { return first.Geometry().topLeft() == middle; }))
-        << ::testing::PrintToString(first.Geometry().topLeft());
+    // Shown, it stays where it stands; off every monitor, it comes back onto one, saved at once.
+    const auto secondStart = [] {
+        const auto second = OrboRun().Run({});
+        return second && second->Status == 0;
+    };
+    ASSERT_TRUE(secondStart()) << "the second start did not hand over";
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_EQ(QPoint(0, 600), first.Geometry().topLeft()) << "a second start moved it";
+    ASSERT_TRUE(RunOnDisplay(
+        u"xdotool"_s, {u"windowmove"_s, QString::number(first.Window()), u"3000"_s, u"2000"_s}));
+    ASSERT_TRUE(WaitFor([&] { return first.Geometry().topLeft() == QPoint(3000, 2000); }));
+    ASSERT_TRUE(secondStart());
+    QRect back;
+    EXPECT_TRUE(WaitFor([&] { return QRect(QPoint(), kScreen).contains(back = first.Geometry()); }))
+        << ::testing::PrintToString(back);
     EXPECT_TRUE(WaitFor([&] {
         const auto saved = first.ReadSettings();
-        return saved.value(u"left"_s) == Twips(middle.x()) &&
-               saved.value(u"top"_s) == Twips(middle.y());
+        return saved.value(u"left"_s) == Twips(back.x()) &&
+               saved.value(u"top"_s) == Twips(back.y());
     })) << "the place was not saved";
     EXPECT_EQ(1, CreaturesShown());
 

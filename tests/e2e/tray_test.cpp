@@ -1,7 +1,10 @@
-// The tray icon under openbox: a tray started after Orbo shows it, its menu brings back a creature
-// lost off every screen, and a click on it hides and shows the creature.
+// The creature's menus under openbox: with no tray, the creature's own menu reaches every choice
+// and a second start shows a hidden creature; a tray started after Orbo shows its icon, whose
+// menu brings back a creature lost off every screen, and a click on it hides and shows the
+// creature.
 #include "e2e_env.h"
 
+#include <QtCore/QFile>
 #include <QtCore/QProcess>
 
 #include <gtest/gtest.h>
@@ -13,6 +16,8 @@
 
 namespace orbo::e2e {
 namespace {
+
+using namespace std::chrono_literals;
 
 // An XEMBED system tray of its own process, as a panel started at login would be.
 const QString kTray = u"trayer"_s;
@@ -28,6 +33,50 @@ std::optional<QRect> EmbeddedIcon() {
                 return Probe().Geometry(window);
     }
     return std::nullopt;
+}
+
+// No tray (as on stock GNOME): each desktop choice is changed from the creature's own menu and its
+// effect shows; hidden from there, the creature comes back with a second start, where it was.
+TEST(Menu, TheCreatureReachesEveryChoiceWithNoTray) {
+    QProcess openbox;
+    ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
+    OrboRun run;
+    ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
+    ASSERT_TRUE(run.Start());
+    const QRect place = run.Geometry();
+    const QPoint on = place.topLeft() + QPoint(37, 30);
+    const auto shown = [] { return Probe().WaitMapped(kTitle, 0ms).has_value(); };
+
+    const QString entry = run.ConfigFolder() + u"/autostart/orbo.desktop"_s;
+    for (const bool atLogin : {true, false}) {
+        ASSERT_TRUE(UseMenu(on, kStartAtLogin)) << "no popup menu";
+        EXPECT_TRUE(WaitFor([&] { return QFile::exists(entry) == atLogin; })) << atLogin;
+    }
+    // Off every workspace but the one it is on, as openbox keeps it.
+    ASSERT_TRUE(UseMenu(on, kAllWorkspaces));
+    EXPECT_TRUE(WaitFor([&] {
+        return Probe().Property32(run.Window(), "_NET_WM_DESKTOP") == std::vector<unsigned long>{0};
+    })) << "still on every workspace";
+    // No longer out of the way of a full-screen window.
+    ASSERT_TRUE(UseMenu(on, kHideOverFullScreen));
+    const unsigned long film = Probe().CreatePlainWindow(QRect(500, 400, 300, 200));
+    ASSERT_TRUE(Probe().SetFullScreen(film, true));
+    std::this_thread::sleep_for(2s);
+    EXPECT_TRUE(shown()) << "hidden for a full-screen window though told not to";
+    Probe().DestroyWindow(film);
+
+    ASSERT_TRUE(UseMenu(on, kHide));
+    ASSERT_TRUE(Probe().WaitGone(kTitle, 5s)) << "not hidden";
+    const auto second = OrboRun().Run({});
+    ASSERT_TRUE(second && second->Status == 0) << "the second start did not hand over";
+    ASSERT_TRUE(Probe().WaitMapped(kTitle, 5s)) << "a second start did not show it";
+    EXPECT_EQ(place, run.Geometry());
+
+    ASSERT_TRUE(UseMenu(on, kExit));
+    ASSERT_EQ(std::optional<int>(0), run.WaitExit());
+    const auto saved = run.ReadSettings();
+    EXPECT_EQ(u"False", saved.value(u"hideoverfullscreen"_s));
+    EXPECT_EQ(u"False", saved.value(u"allworkspaces"_s));
 }
 
 // As at a login where the window manager and the panel come up after Orbo, which a viewport
@@ -69,8 +118,7 @@ TEST(Tray, StartedAfterOrboShowsTheIconThatBringsBackHidesAndShows) {
     })) << "the panel takes no room";
     EXPECT_EQ(QPoint(3000, 2000), run.Geometry().topLeft()) << "openbox moved the creature";
 
-    // "Bring back", the first of six items.
-    ASSERT_TRUE(UseMenu(icon->center(), 0, {}, 6)) << "the tray icon's menu did not show";
+    ASSERT_TRUE(UseMenu(icon->center(), kBringBack)) << "the tray icon's menu did not show";
     const QRect area{int(workArea[0]), int(workArea[1]), int(workArea[2]), int(workArea[3])};
     const QPoint centre = area.topLeft() + QPoint((area.width() - size.width()) / 2,
                                                   (area.height() - size.height()) / 2);

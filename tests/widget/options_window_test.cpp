@@ -2,6 +2,7 @@
 #include "installed_skin.h"
 #include "memory_settings_store.h"
 #include "scripted_desktop.h"
+#include "wait_for.h"
 
 #include "creature/activation.h"
 #include "creature/creature.h"
@@ -100,7 +101,8 @@ TEST_F(OptionsWindowTest, ClickingAnEntryShowsItsPageAndMarksIt) {
     EXPECT_EQ(LabelText(o.AboutSkinCaption()), o.lblAboutSkin->text());
 }
 
-TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsOnABoxOfTheirSize) {
+// The pilcrow toggles the credits; beside it, the version toggles the licence notice, whole.
+TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsTheVersionTheLicence) {
     frmOptions& o = Shown();
     QTest::mouseClick(o.lblMenu[1], Qt::LeftButton);
     EXPECT_EQ(CreditsText(QStringLiteral(ORBO_VERSION)), o.AboutInfoCaption());
@@ -113,6 +115,19 @@ TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsOnABoxOfTheirSize) {
     EXPECT_EQ(QColor(255, 0, 255), ShownAt(o, *o.shpAboutTextBack, {0, 0}));
     QTest::mouseClick(o.lblAbout, Qt::LeftButton);
     EXPECT_TRUE(o.shpAboutTextBack->isHidden());
+
+    EXPECT_TRUE(o.lblLicence->text().contains(QStringLiteral(ORBO_VERSION)));
+    QTest::mouseClick(o.lblLicence, Qt::LeftButton);
+    ASSERT_TRUE(o.lblLicenceInfo->isVisible());
+    for (const char* says : {"Copyright", "NO WARRANTY", "version 3 or later", "gpl-3.0"})
+        EXPECT_TRUE(o.lblLicenceInfo->text().contains(QLatin1String(says))) << says;
+    EXPECT_TRUE(o.picMenu[1]->rect().contains(o.lblLicenceInfo->geometry()))
+        << "cut at the page " << o.lblLicenceInfo->width() << "x" << o.lblLicenceInfo->height()
+        << " in " << o.picMenu[1]->width() << "x" << o.picMenu[1]->height();
+    EXPECT_EQ(o.lblLicenceInfo->sizeHint(), o.lblLicenceInfo->size()) << "cut";
+    o.lblLicence->setFocus();
+    QTest::keyClick(o.lblLicence, Qt::Key_Space);
+    EXPECT_TRUE(o.lblLicenceInfo->isHidden());
 }
 
 // The menu's window is made once, hidden; the Options command hides and shows it on the same
@@ -197,7 +212,7 @@ TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
         {Qt::Key_Tab, {}, 3, o.imgSpeed},
     };
     for (const Step& step : steps) {
-        SCOPED_TRACE(testing::Message() << "step " << &step - steps);
+        SCOPED_TRACE(::testing::Message() << "step " << &step - steps);
         QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
         ExpectMarked(o, step.page, kSelected);
         EXPECT_EQ(step.focus, QApplication::focusWidget());
@@ -268,6 +283,22 @@ TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
     EXPECT_EQ(skin.Name(), general.SkinName);
     EXPECT_EQ(QSize(110, 86), form1.size());
     EXPECT_EQ(u"Peeker", general.SkinDef.Name);
+
+    // The list follows its folder while the window is open; the active skin stays selected.
+    const auto listed = [&o](const QString& name) {
+        return !o.lstSkins->findItems(name, Qt::MatchExactly).isEmpty();
+    };
+    const InstalledSkin added(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Donut"));
+    EXPECT_TRUE(testing::WaitFor([&] { return listed(added.Name()); })) << "not added";
+    const QString renamed = added.Name() + QStringLiteral("-renamed");
+    ASSERT_TRUE(QDir().rename(added.Path(), added.Path() + QStringLiteral("-renamed")));
+    EXPECT_TRUE(testing::WaitFor([&] { return listed(renamed) && !listed(added.Name()); }))
+        << "not renamed";
+    ASSERT_TRUE(QDir(added.Path() + QStringLiteral("-renamed")).removeRecursively());
+    EXPECT_TRUE(testing::WaitFor([&] { return !listed(renamed); })) << "not removed";
+    ASSERT_EQ(1, o.lstSkins->selectedItems().size());
+    EXPECT_EQ(skin.Name(), o.lstSkins->selectedItems().front()->text());
+    EXPECT_EQ(skin.Name(), general.SkinName);
 }
 
 } // namespace

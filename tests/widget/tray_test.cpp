@@ -1,9 +1,11 @@
-// The tray icon: its menu's items, what each does, and the click that hides or shows the creature.
+// The creature's menus: the popup menu and the tray's say the same, each item does its work, and a
+// click on the tray icon hides or shows the creature.
 #include "creature/creature.h"
 #include "creature/settings_io.h"
 #include "main/form1.h"
 #include "main/tray.h"
 #include "memory_settings_store.h"
+#include "options/options_host.h"
 #include "scripted_desktop.h"
 
 #include <QtGui/QAction>
@@ -24,75 +26,92 @@ struct Tray {
     MemorySettingsStore Store;
     Creature Model{Desk, {}};
     Form1 Form{Model, Desk, Store};
-    int Options = 0;
+    int OptionsShown = 0;
     int Exits = 0;
     bool AtLogin = false;
     std::optional<QString> Refusal;
     QStringList Told;
-    TrayIcon Icon{Form,
-                  {.Options = [this] { ++Options; },
-                   .Exit = [this] { ++Exits; },
-                   .StartsAtLogin = [this] { return AtLogin; },
-                   .SetStartAtLogin = [this](bool on) -> std::optional<QString> {
-                       if (Refusal)
-                           return Refusal;
-                       AtLogin = on;
-                       return std::nullopt;
-                   }}};
+    bool TrayShown = true;
+    OptionsHost Options{Model, Form};
+    CreatureMenu Menus{Form,
+                       {.Options = [this] { ++OptionsShown; },
+                        .Exit = [this] { ++Exits; },
+                        .StartsAtLogin = [this] { return AtLogin; },
+                        .SetStartAtLogin = [this](bool on) -> std::optional<QString> {
+                            if (Refusal)
+                                return Refusal;
+                            AtLogin = on;
+                            return std::nullopt;
+                        },
+                        .TrayShown = [this] { return TrayShown; }}};
+    TrayIcon Icon{Form, Menus};
 
     Tray() {
-        QObject::connect(&Icon, &TrayIcon::Told, &Form,
+        QObject::connect(&Menus, &CreatureMenu::Told, &Form,
                          [this](const QString& why) { Told << why; });
+        Options.SetCreatureMenu(&Menus);
         Form.Form_Load();
         Form.show();
     }
-    // The menu as it shows: each item's text, "[x]" or "[ ]" after a check item's.
-    QStringList Items() {
-        Icon.Menu().popup(QPoint(0, 0));
+    // A menu as it shows: each item's text, "[x]" or "[ ]" after a check item's.
+    QStringList Items(QMenu& menu) {
+        menu.popup(QPoint(0, 0));
         QStringList items;
-        for (const QAction* a : Icon.Menu().actions()) {
+        for (const QAction* a : menu.actions()) {
             if (!a->isSeparator())
                 items << a->text() + (a->isCheckable() ? (a->isChecked() ? u" [x]"_s : u" [ ]"_s)
                                                        : QString());
         }
-        Icon.Menu().close();
+        menu.close();
         return items;
     }
+    QStringList Items() { return Items(Icon.Menu()); }
 };
 
-TEST(TrayIcon, MenuItemsReadTheirStateAndDoTheirWork) {
+TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     Tray t;
-    EXPECT_EQ(
-        QStringList({u"Bring back"_s, u"Options…"_s, u"Exit"_s, u"Start at login [ ]"_s,
-                     u"Hide over full-screen windows [x]"_s, u"Show on every workspace [x]"_s}),
-        t.Items());
+    const QStringList items{u"&Options"_s,
+                            u"&Exit"_s,
+                            u"Start at &login [ ]"_s,
+                            u"Hide over &full-screen windows [x]"_s,
+                            u"Show on every &workspace [x]"_s,
+                            u"&Bring back"_s,
+                            u"&Hide"_s};
+    EXPECT_EQ(items, t.Items());
+    EXPECT_EQ(items, t.Items(*t.Options.Menu()));
     // Turned on elsewhere (an installer): the menu reads it back when it next shows.
     t.AtLogin = true;
-    EXPECT_EQ(u"Start at login [x]", t.Items()[3]);
+    EXPECT_EQ(u"Start at &login [x]", t.Items()[2]);
+    // With no tray to bring it back, hiding says what will.
+    t.TrayShown = false;
+    EXPECT_EQ(u"&Hide (start Orbo again to show it)", t.Items(*t.Options.Menu()).back());
 
     std::optional<bool> allWorkspaces;
     std::optional<bool> hideOverFullScreen;
     t.Form.SetDesktopChoiceHooks({[&](QWidget&, bool on) { allWorkspaces = on; },
                                   [&](bool on) { hideOverFullScreen = on; }});
+    const CreatureMenu::Items& tray = t.Icon.Items();
     const std::pair<QAction*, std::function<bool()>> rows[] = {
-        {t.Icon.Options, [&] { return t.Options == 1; }},
-        {t.Icon.Exit, [&] { return t.Exits == 1; }},
-        {t.Icon.StartAtLogin, [&] { return !t.AtLogin && t.Items()[3] == u"Start at login [ ]"; }},
-        {t.Icon.HideOverFullScreen,
+        {tray.Options, [&] { return t.OptionsShown == 1; }},
+        {tray.Exit, [&] { return t.Exits == 1; }},
+        {tray.StartAtLogin, [&] { return !t.AtLogin && t.Items()[2] == u"Start at &login [ ]"; }},
+        {tray.HideOverFullScreen,
          [&] { return hideOverFullScreen == false && !t.Form.General().HideOverFullScreen; }},
-        {t.Icon.AllWorkspaces,
-         [&] { return allWorkspaces == false && !t.Form.General().AllWorkspaces; }}};
+        {tray.AllWorkspaces,
+         [&] { return allWorkspaces == false && !t.Form.General().AllWorkspaces; }},
+        {tray.Hide, [&] { return !t.Form.isVisible() && t.Items().back() == u"&Show"; }},
+        {tray.Hide, [&] { return t.Form.isVisible(); }}};
     for (const auto& [item, done] : rows) {
         SCOPED_TRACE(item->text().toStdString());
         t.Items(); // checks the items as the user sees them
         item->trigger();
         EXPECT_TRUE(done());
     }
-    // A place that cannot be written: the item stays unchecked and the tray says why, once.
+    // A place that cannot be written: the item stays unchecked and the menu says why, once.
     t.Refusal = u"The autostart folder is read-only"_s;
     t.Items();
-    t.Icon.StartAtLogin->trigger();
-    EXPECT_EQ(u"Start at login [ ]", t.Items()[3]);
+    tray.StartAtLogin->trigger();
+    EXPECT_EQ(u"Start at &login [ ]", t.Items()[2]);
     EXPECT_EQ(QStringList({*t.Refusal}), t.Told);
 }
 

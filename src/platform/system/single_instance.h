@@ -8,7 +8,7 @@
 namespace orbo {
 
 // One creature per user session. The first program claims the session; a later one hands over
-// to it (asks it to bring its creature back) and ends. The claim belongs to the process and dies
+// to it (asks it to show its creature) and ends. The claim belongs to the process and dies
 // with it however it ends, so a crashed Orbo never stops the next start.
 //
 // Others rely on how it is reached. Linux: the session-bus name org.orbo.Orbo, object
@@ -28,7 +28,8 @@ public:
     // with: 0 when the running one took over, 1 when it holds the session but does not answer.
     std::optional<int> Claim();
 
-    // What the first program does when asked; requests arrive through the event loop.
+    // What the first program does when asked (the bring-back request is a second start's);
+    // requests arrive through the event loop.
     void OnBringBack(std::function<void()> bringBack);
     void OnExit(std::function<void()> exit);
 

@@ -1,0 +1,71 @@
+// The creature's menu: its items, their words and what each does.
+#include "creature_menu.h"
+
+#include "creature/mdl_general.h"
+#include "main/form1.h"
+
+#include <QtGui/QAction>
+#include <QtWidgets/QMenu>
+
+namespace orbo {
+
+using namespace Qt::StringLiterals;
+
+CreatureMenu::CreatureMenu(Form1& form, MenuHooks hooks) : form_(form), hooks_(std::move(hooks)) {}
+
+QString CreatureMenu::HideText(bool shown, bool tray) {
+    if (!shown)
+        return u"&Show"_s;
+    return tray ? u"&Hide"_s : u"&Hide (start Orbo again to show it)"_s;
+}
+
+CreatureMenu::Items CreatureMenu::Fill(QMenu& menu, QAction* options, QAction* exit) {
+    Items items;
+    // The connections end with the menu's items or with this definition, whichever goes first.
+    const auto command = [this, &menu](const QString& text, const std::function<void()>& hook) {
+        QAction* item = menu.addAction(text);
+        connect(item, &QAction::triggered, this, [hook] {
+            if (hook)
+                hook();
+        });
+        return item;
+    };
+    items.Options = options ? options : command(kOptionsText, hooks_.Options);
+    items.Exit = exit ? exit : command(kExitText, hooks_.Exit);
+    items.StartAtLogin = menu.addAction(u"Start at &login"_s);
+    items.HideOverFullScreen = menu.addAction(u"Hide over &full-screen windows"_s);
+    items.AllWorkspaces = menu.addAction(u"Show on every &workspace"_s);
+    for (QAction* item : {items.StartAtLogin, items.HideOverFullScreen, items.AllWorkspaces})
+        item->setCheckable(true);
+    items.StartAtLogin->setEnabled(hooks_.StartsAtLogin && hooks_.SetStartAtLogin);
+    items.BringBack = menu.addAction(u"&Bring back"_s);
+    items.Hide = menu.addAction(HideText(true, true));
+
+    QAction* atLogin = items.StartAtLogin;
+    connect(atLogin, &QAction::triggered, this, [this, atLogin](bool on) {
+        const std::optional<QString> failed = hooks_.SetStartAtLogin(on);
+        atLogin->setChecked(hooks_.StartsAtLogin());
+        if (failed)
+            Q_EMIT Told(*failed);
+    });
+    connect(items.HideOverFullScreen, &QAction::triggered, this,
+            [this](bool on) { form_.SetHideOverFullScreen(on); });
+    connect(items.AllWorkspaces, &QAction::triggered, this,
+            [this](bool on) { form_.SetAllWorkspaces(on); });
+    connect(items.BringBack, &QAction::triggered, this, [this] { form_.BringBack(); });
+    connect(items.Hide, &QAction::triggered, this,
+            [this] { form_.SetCreatureShown(!form_.CreatureShown()); });
+    connect(&menu, &QMenu::aboutToShow, this, [this, items] { Refresh(items); });
+    Refresh(items);
+    return items;
+}
+
+void CreatureMenu::Refresh(const Items& items) {
+    // Read back each time: an installer or another tool may have changed it since.
+    items.StartAtLogin->setChecked(items.StartAtLogin->isEnabled() && hooks_.StartsAtLogin());
+    items.HideOverFullScreen->setChecked(form_.General().HideOverFullScreen);
+    items.AllWorkspaces->setChecked(form_.General().AllWorkspaces);
+    items.Hide->setText(HideText(form_.CreatureShown(), hooks_.TrayShown && hooks_.TrayShown()));
+}
+
+} // namespace orbo
