@@ -240,19 +240,26 @@ TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
     }
 }
 
-// A second orbo.exe hands over and ends: the first, still running, comes to the middle of the
-// screen.
+// A second orbo.exe hands over and ends: the first, still running, shows where it stands, also
+// after it was hidden from its menu.
 TEST(Wine, SecondStartHandsOver) {
     ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(100)}, {u"Top"_s, Twips(100)}}));
     OrboRun first;
     ASSERT_TRUE(first.Start());
     ASSERT_EQ(QPoint(100, 100), first.Geometry().topLeft());
-    const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
-    ASSERT_TRUE(second) << "the second orbo.exe did not end";
-    EXPECT_EQ(0, second->Status);
-    const QPoint middle((kScreen.width() - 75) / 2, (kScreen.height() - 100) / 2);
-    EXPECT_TRUE(WaitFor([&] { return first.Geometry().topLeft() == middle; }))
-        << ::testing::PrintToString(first.Geometry().topLeft());
+    for (const bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden ? "hidden" : "shown");
+        if (hidden) {
+            ASSERT_TRUE(UseMenu(QPoint(100, 100) + kOnCreature, kHide, kWineClass));
+            ASSERT_TRUE(Probe().WaitGone(kTitle, std::chrono::seconds(10))) << "not hidden";
+        }
+        const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
+        ASSERT_TRUE(second) << "the second orbo.exe did not end";
+        EXPECT_EQ(0, second->Status);
+        ASSERT_TRUE(Probe().WaitMapped(kTitle, std::chrono::seconds(10))) << "not shown";
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        EXPECT_EQ(QPoint(100, 100), first.Geometry().topLeft()) << "moved";
+    }
     EXPECT_TRUE(first.Alive());
 }
 
