@@ -230,6 +230,11 @@ and an uninstaller."
 It can also be switched from its tray icon's menu."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
+; Before anything goes: Orbo saves its settings as it closes, after "My settings" removed them.
+Section "-un.Close"
+    Call un.CloseOrbo
+SectionEnd
+
 ; Listed first so that the Uninstall key, removed last of all, tells that the uninstaller is done.
 Section /o "un.My settings" SecSettings
     DeleteRegKey HKCU "${SETTINGS_KEY}"
@@ -237,7 +242,6 @@ SectionEnd
 
 Section "un.Orbo" SecUnOrbo
     SectionIn RO
-    Call un.CloseOrbo
     Call un.RemoveShippedSkins
     Delete "$INSTDIR\orbo.exe"
     Delete "$INSTDIR\orbo-skin-check.exe"
