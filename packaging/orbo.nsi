@@ -235,7 +235,8 @@ Section "-un.Close"
     Call un.CloseOrbo
 SectionEnd
 
-; Listed first so that the Uninstall key, removed last of all, tells that the uninstaller is done.
+; Before the Orbo section, so that the Uninstall key, removed last of all, tells that the
+; uninstaller is done.
 Section /o "un.My settings" SecSettings
     DeleteRegKey HKCU "${SETTINGS_KEY}"
 SectionEnd
