@@ -8,6 +8,7 @@ add_custom_command(
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/package-windows ${CMAKE_BINARY_DIR} ${PROJECT_VERSION}
     DEPENDS orbo orbo-skin-check ${CMAKE_SOURCE_DIR}/scripts/package-windows
         ${CMAKE_SOURCE_DIR}/packaging/orbo.nsi ${CMAKE_SOURCE_DIR}/src/resources/icons/orbo.ico
+        ${CMAKE_SOURCE_DIR}/src/resources/icons/orbo-128.png
         ${shipped_skins}
     COMMENT "Packing ${package_name}.zip and its installer"
     VERBATIM)

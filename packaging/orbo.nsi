@@ -9,7 +9,8 @@
 ; keeps (interactively: the "My settings" box on its components page).
 ;
 ; Defines given by the packaging script: VERSION, STAGE (the zip's folder), README (the installed
-; copy's README.txt), SKINS (an include listing the shipped skin folders), ICON, OUTFILE.
+; copy's README.txt), SKINS (an include listing the shipped skin folders), ICON, WIZARD (the
+; welcome and finish pages' 164x314 picture), OUTFILE.
 ; The skin folders an upgrade replaces and the uninstaller removes are that list, fixed when the
 ; installer is built: every other folder under Skins\ is the user's.
 
@@ -49,9 +50,19 @@ VIAddVersionKey FileVersion "${VERSION}"
 VIAddVersionKey FileDescription "Orbo ${VERSION} setup"
 VIAddVersionKey LegalCopyright "GPL-3.0-or-later"
 
+; The skin folders the uninstaller left because the user added them, for its finish page.
+Var KeptSkins
+Var UnFinishText
+
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
-!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD}"
+!define MUI_WELCOMEPAGE_TEXT "Orbo is a small creature that sits on your desktop and follows the \
+mouse pointer with its eyes. Drag it anywhere; right-click it for skins and options.$\r$\n$\r$\n\
+Setup will install Orbo ${VERSION} for you alone; it needs no administrator rights.$\r$\n$\r$\n\
+Click Next to continue."
+!insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -59,8 +70,13 @@ VIAddVersionKey LegalCopyright "GPL-3.0-or-later"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Orbo now"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
+; Removing files frees space: the components page's "Space required" would say 0.0 KB.
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.ComponentsShow
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
+!define MUI_FINISHPAGE_TEXT_LARGE
+!define MUI_FINISHPAGE_TEXT "$UnFinishText"
+!insertmacro MUI_UNPAGE_FINISH
 !insertmacro MUI_LANGUAGE "English"
 
 !macro REMOVE_SKIN NAME
@@ -73,6 +89,19 @@ VIAddVersionKey LegalCopyright "GPL-3.0-or-later"
 ; Asks every running Orbo to save and exit, and waits (bounded) for each process to end. One that
 ; does not end stops the installation: its files cannot be replaced while it runs.
 Function ${UN}CloseOrbo
+    ; Named before it goes; a silent run closes it without asking.
+    FindWindow $0 "${INSTANCE_CLASS}"
+    ${If} $0 <> 0
+        !if "${UN}" == ""
+            StrCpy $1 "Setup"
+        !else
+            StrCpy $1 "The uninstaller"
+        !endif
+        MessageBox MB_OKCANCEL|MB_ICONINFORMATION "Orbo is running. $1 will close it to continue." \
+            /SD IDOK IDOK close
+        Quit
+      close:
+    ${EndIf}
     StrCpy $R9 0
     ${Do}
         FindWindow $0 "${INSTANCE_CLASS}"
@@ -194,14 +223,26 @@ Function .onInit
     ${EndIf}
 FunctionEnd
 
-; Listed first so that the Uninstall key, removed last of all, tells that the uninstaller is done.
-Section /o "un.My settings (the creature's place, skin, speed and switches)" SecSettings
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecOrbo} "The creature, its skins, a Start-menu shortcut \
+and an uninstaller."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecLogin} "Orbo starts each time you log in to Windows. \
+It can also be switched from its tray icon's menu."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+; Before anything goes: Orbo saves its settings as it closes, after "My settings" removed them.
+Section "-un.Close"
+    Call un.CloseOrbo
+SectionEnd
+
+; Before the Orbo section, so that the Uninstall key, removed last of all, tells that the
+; uninstaller is done.
+Section /o "un.My settings" SecSettings
     DeleteRegKey HKCU "${SETTINGS_KEY}"
 SectionEnd
 
-Section "un.Orbo"
+Section "un.Orbo" SecUnOrbo
     SectionIn RO
-    Call un.CloseOrbo
     Call un.RemoveShippedSkins
     Delete "$INSTDIR\orbo.exe"
     Delete "$INSTDIR\orbo-skin-check.exe"
@@ -217,8 +258,45 @@ Section "un.Orbo"
     ; Only when empty: the skin folders the user added stay.
     RMDir "$INSTDIR\Skins"
     RMDir "$INSTDIR"
+    Call un.TellKeptSkins
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
+
+; Names the folders left under Skins\, all of them the user's, in the log and on the finish page.
+Function un.TellKeptSkins
+    StrCpy $KeptSkins ""
+    FindFirst $0 $1 "$INSTDIR\Skins\*"
+    ${DoWhile} $1 != ""
+        ${If} ${FileExists} "$INSTDIR\Skins\$1\*"
+        ${AndIf} $1 != "."
+        ${AndIf} $1 != ".."
+            DetailPrint "Kept the skin folder you added: $INSTDIR\Skins\$1"
+            ${If} $KeptSkins == ""
+                StrCpy $KeptSkins $1
+            ${Else}
+                StrCpy $KeptSkins "$KeptSkins, $1"
+            ${EndIf}
+        ${EndIf}
+        FindNext $0 $1
+    ${Loop}
+    FindClose $0
+    StrCpy $UnFinishText "Orbo has been uninstalled from your computer."
+    ${If} $KeptSkins != ""
+        StrCpy $UnFinishText "$UnFinishText$\r$\n$\r$\nThe skin folders you added were kept, \
+in $INSTDIR\Skins:$\r$\n$\r$\n$KeptSkins"
+    ${EndIf}
+FunctionEnd
+
+Function un.ComponentsShow
+    ShowWindow $mui.ComponentsPage.SpaceRequired ${SW_HIDE}
+FunctionEnd
+
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecSettings} "Also forget the creature's place, skin, \
+speed and switches. Left unticked, they are kept for when Orbo is installed again."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecUnOrbo} "The programs, the skins that came with \
+Orbo, the Start-menu shortcut and the start at login. Skin folders you added stay."
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_END
 
 Function un.onInit
     ${GetParameters} $R0

@@ -366,7 +366,12 @@ TEST(Wine, InstallUpgradeUninstall) {
     const QStringList mine = {u"Skins/Mine/Skin.ini"_s, u"Skins/Mine/back.bmp"_s};
     QStringList upgraded = shipped + mine;
     upgraded.sort();
+    // Silently, a running Orbo is closed without asking.
+    QProcess running;
+    running.start(u"env"_s, {u"DISPLAY="_s + Display(), u"wine"_s, folder + u"\\orbo.exe"_s});
+    ASSERT_TRUE(Probe().WaitMapped(kTitle, std::chrono::seconds(60)));
     ASSERT_TRUE(RunWine({setup, u"/S"_s})) << "the upgrade failed";
+    EXPECT_TRUE(running.waitForFinished(30000)) << "the upgrade left Orbo running";
     EXPECT_EQ(upgraded, Files(installed));
     EXPECT_TRUE(ReadRegistry(runKey).contains(runValue)) << "the upgrade turned start at login off";
     EXPECT_EQ(settings, ReadRegistry());
