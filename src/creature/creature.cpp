@@ -45,6 +45,7 @@ void Creature::LoadInfo(SettingsStore& store) {
     ActivateSkin(s.Skin);
     general_.HideOverFullScreen = s.HideOverFullScreen;
     general_.AllWorkspaces = s.AllWorkspaces;
+    general_.ClickThrough = s.ClickThrough;
     Wake();
 }
 

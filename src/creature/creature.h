@@ -91,6 +91,7 @@ public:
     void SetOnTop(bool onTop);
     void SetHideOverFullScreen(bool hide) { general_.HideOverFullScreen = hide; }
     void SetAllWorkspaces(bool all) { general_.AllWorkspaces = all; }
+    void SetClickThrough(bool through) { general_.ClickThrough = through; }
 
     // --- Activation ---
     // The skin by name, as the options window and the settings give it.

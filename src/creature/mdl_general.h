@@ -20,6 +20,8 @@ struct mdlGeneral {
     bool HideOverFullScreen = false;
     // On every workspace, since the creature has no taskbar or pager entry to be found by.
     bool AllWorkspaces = false;
+    // The creature takes no mouse input: clicks reach the window below it.
+    bool ClickThrough = false;
     orbo::SkinDef SkinDef;
 };
 

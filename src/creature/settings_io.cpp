@@ -84,6 +84,7 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     };
     s.HideOverFullScreen = getChoice(QStringLiteral("HideOverFullScreen"));
     s.AllWorkspaces = getChoice(QStringLiteral("AllWorkspaces"));
+    s.ClickThrough = get(QStringLiteral("ClickThrough"), QString()).toLower() == u"true";
     return s;
 }
 
@@ -98,7 +99,8 @@ std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, flo
          {QStringLiteral("OnTop"), BoolText(general.OnTop)},
          {QStringLiteral("Blink"), BoolText(general.Blink)},
          {QStringLiteral("HideOverFullScreen"), BoolText(general.HideOverFullScreen)},
-         {QStringLiteral("AllWorkspaces"), BoolText(general.AllWorkspaces)}});
+         {QStringLiteral("AllWorkspaces"), BoolText(general.AllWorkspaces)},
+         {QStringLiteral("ClickThrough"), BoolText(general.ClickThrough)}});
 }
 
 } // namespace orbo

@@ -35,7 +35,9 @@ CreatureMenu::Items CreatureMenu::Fill(QMenu& menu, QAction* options, QAction* e
     items.StartAtLogin = menu.addAction(u"Start at &login"_s);
     items.HideOverFullScreen = menu.addAction(u"Hide over &full-screen windows"_s);
     items.AllWorkspaces = menu.addAction(u"Show on every &workspace"_s);
-    for (QAction* item : {items.StartAtLogin, items.HideOverFullScreen, items.AllWorkspaces})
+    items.ClickThrough = menu.addAction(u"Let &clicks through"_s);
+    for (QAction* item :
+         {items.StartAtLogin, items.HideOverFullScreen, items.AllWorkspaces, items.ClickThrough})
         item->setCheckable(true);
     items.StartAtLogin->setEnabled(hooks_.StartsAtLogin && hooks_.SetStartAtLogin);
     items.BringBack = menu.addAction(u"&Bring back"_s);
@@ -52,6 +54,8 @@ CreatureMenu::Items CreatureMenu::Fill(QMenu& menu, QAction* options, QAction* e
             [this](bool on) { form_.SetHideOverFullScreen(on); });
     connect(items.AllWorkspaces, &QAction::triggered, this,
             [this](bool on) { form_.SetAllWorkspaces(on); });
+    connect(items.ClickThrough, &QAction::triggered, this,
+            [this](bool on) { form_.SetClickThrough(on); });
     connect(items.BringBack, &QAction::triggered, this, [this] { form_.BringBack(); });
     connect(items.Hide, &QAction::triggered, this,
             [this] { form_.SetCreatureShown(!form_.CreatureShown()); });
@@ -65,6 +69,7 @@ void CreatureMenu::Refresh(const Items& items) {
     items.StartAtLogin->setChecked(items.StartAtLogin->isEnabled() && hooks_.StartsAtLogin());
     items.HideOverFullScreen->setChecked(form_.General().HideOverFullScreen);
     items.AllWorkspaces->setChecked(form_.General().AllWorkspaces);
+    items.ClickThrough->setChecked(form_.General().ClickThrough);
     items.Hide->setText(HideText(form_.CreatureShown(), hooks_.TrayShown && hooks_.TrayShown()));
 }
 

@@ -46,6 +46,7 @@ public:
         QAction* StartAtLogin = nullptr;
         QAction* HideOverFullScreen = nullptr;
         QAction* AllWorkspaces = nullptr;
+        QAction* ClickThrough = nullptr;
         QAction* BringBack = nullptr;
         QAction* Hide = nullptr;
     };

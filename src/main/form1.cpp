@@ -64,6 +64,7 @@ void Form1::LoadInfo() {
     creature_.LoadInfo(store_);
     SetAllWorkspaces(creature_.General().AllWorkspaces);
     SetHideOverFullScreen(creature_.General().HideOverFullScreen);
+    SetClickThrough(creature_.General().ClickThrough);
 }
 
 std::optional<QString> Form1::SaveInfo() {
@@ -122,6 +123,11 @@ void Form1::SetAllWorkspaces(bool all) {
         choiceHooks_.AllWorkspaces(*this, all);
 }
 
+void Form1::SetClickThrough(bool through) {
+    creature_.SetClickThrough(through);
+    LetClicksThrough(*this, through);
+}
+
 void Form1::BringBack() {
     creature_.BringBack(PrimaryWorkArea());
     SaveInfo();
@@ -136,6 +142,11 @@ void Form1::ComeForward() {
     if (creature_.Window().Geometry.Pixels().topLeft() != before)
         SaveInfo();
     SetCreatureShown(true);
+    if (General().ClickThrough) {
+        SetClickThrough(false);
+        Q_EMIT Told(QStringLiteral("Clicks reach the creature again: starting Orbo again turned "
+                                   "\"Let clicks through\" off."));
+    }
     if (!Resting())
         raise();
     creature_.Wake();

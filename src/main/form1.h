@@ -56,13 +56,16 @@ public:
     void SetDesktopChoiceHooks(DesktopChoiceHooks hooks) { choiceHooks_ = std::move(hooks); }
     void SetHideOverFullScreen(bool hide);
     void SetAllWorkspaces(bool all);
+    // Clicks reach the window below the creature, which still follows the pointer.
+    void SetClickThrough(bool through);
 
     // A lost creature comes back: centred in the primary monitor's work area, that place saved
     // at once, shown and raised.
     void BringBack();
     // A second start: the creature shows where it stands and comes to the front, hidden by the
     // user it shows, off every monitor it comes back to the nearest (that place saved). Hidden
-    // for a full-screen window, it stays hidden until that window goes.
+    // for a full-screen window, it stays hidden until that window goes. Letting clicks through,
+    // it takes them again and says so.
     void ComeForward();
     // Hidden, the creature stops its animation and nothing wakes it; shown again, it is where
     // it was.
@@ -88,6 +91,10 @@ public:
     bool Idle() const { return creature_.Idle(); }
     // Out of the way of a full-screen window: hidden, the animation stopped until shown again.
     void SetHiddenForFullScreen(bool hidden);
+
+Q_SIGNALS:
+    // Something the user should know, said once.
+    void Told(const QString& what);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

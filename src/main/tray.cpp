@@ -11,6 +11,7 @@ namespace orbo {
 TrayIcon::TrayIcon(Form1& form, CreatureMenu& menu) : form_(form), icon_(AppIcon()) {
     items_ = menu.Fill(menu_);
     connect(&menu, &CreatureMenu::Told, this, &TrayIcon::Tell);
+    connect(&form, &Form1::Told, this, &TrayIcon::Tell);
     icon_.setToolTip(QStringLiteral("Orbo: a click hides or shows the creature"));
     icon_.setContextMenu(&menu_);
     connect(&icon_, &QSystemTrayIcon::activated, this, &TrayIcon::Icon_Activated);
@@ -32,6 +33,7 @@ void TrayIcon::Tell(const QString& why) {
     // Not modal: the creature goes on while the message waits.
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Orbo"), why);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal); // a message box is born application-modal
     box->show();
 }
 

@@ -137,6 +137,7 @@ enum MenuItem {
     kStartAtLogin,
     kHideOverFullScreen,
     kAllWorkspaces,
+    kClickThrough,
     kBringBack,
     kHide,
     kMenuItems

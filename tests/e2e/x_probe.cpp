@@ -93,6 +93,15 @@ unsigned long XProbe::CreatePlainWindow(const QRect& rect) const {
     return window;
 }
 
+int XProbe::ButtonPresses(unsigned long window) const {
+    XSync(display_, False);
+    int presses = 0;
+    XEvent event;
+    while (XCheckWindowEvent(display_, window, ButtonPressMask, &event))
+        ++presses;
+    return presses;
+}
+
 unsigned long XProbe::FocusedWindow() const {
     Window focus = 0;
     int revert = 0;

@@ -52,7 +52,10 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
                              {"AllWorkspaces", "False", "false"},
                              {"HideOverFullScreen", "True", "true"},
                              {"AllWorkspaces", " False", "true"},
-                             {"AllWorkspaces", "0", "true"}});
+                             {"AllWorkspaces", "0", "true"},
+                             {"ClickThrough", kUnset, "false"},
+                             {"ClickThrough", "tRUE", "true"},
+                             {"ClickThrough", "1", "false"}});
     for (const auto& [key, text, expected] : rows) {
         SCOPED_TRACE(testing::Message() << key << "=" << (text ? text : "(none)"));
         MemorySettingsStore store;
@@ -67,6 +70,7 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
                              : k == "Left"          ? QString::number(s.Left)
                              : k == "Top"           ? QString::number(s.Top)
                              : k == "AllWorkspaces" ? QVariant(s.AllWorkspaces).toString()
+                             : k == "ClickThrough"  ? QVariant(s.ClickThrough).toString()
                                                     : QVariant(s.HideOverFullScreen).toString();
         EXPECT_EQ(QString::fromUtf8(expected), seen);
     }
@@ -85,7 +89,7 @@ TEST(IniSettingsStore, KeepsItsKeysInTheSettingGroupOfTheApplicationsFile) {
     QFile file(dir.path() + QStringLiteral("/Z Orbo.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(u"[Setting]\nLeft=15\nTop=-30\nSkin=a;b=c\nSpeed=42\nOnTop=True\nBlink=False\n"
-              u"HideOverFullScreen=False\nAllWorkspaces=True\n",
+              u"HideOverFullScreen=False\nAllWorkspaces=True\nClickThrough=False\n",
               QString::fromUtf8(file.readAll()));
     IniSettingsStore again(dir.path());
     // What each text reads as is the table's above.

@@ -75,6 +75,7 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
                             u"Start at &login [ ]"_s,
                             u"Hide over &full-screen windows [x]"_s,
                             u"Show on every &workspace [x]"_s,
+                            u"Let &clicks through [ ]"_s,
                             u"&Bring back"_s,
                             u"&Hide"_s};
     EXPECT_EQ(items, t.Items());
@@ -99,6 +100,16 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
          [&] { return hideOverFullScreen == false && !t.Form.General().HideOverFullScreen; }},
         {tray.AllWorkspaces,
          [&] { return allWorkspaces == false && !t.Form.General().AllWorkspaces; }},
+        {tray.ClickThrough,
+         [&] {
+             return t.Form.General().ClickThrough &&
+                    t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput);
+         }},
+        {tray.ClickThrough,
+         [&] {
+             return !t.Form.General().ClickThrough &&
+                    !t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput);
+         }},
         {tray.Hide, [&] { return !t.Form.isVisible() && t.Items().back() == u"&Show"; }},
         {tray.Hide, [&] { return t.Form.isVisible(); }}};
     for (const auto& [item, done] : rows) {

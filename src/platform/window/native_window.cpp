@@ -246,6 +246,15 @@ void MakeDesktopToy(QWidget& window) {
 #endif
 }
 
+void LetClicksThrough(QWidget& window, bool through) {
+    // Kept in the widget's flags too, or a window made anew would lose it; setWindowFlags itself
+    // would make it anew at once.
+    window.overrideWindowFlags(
+        window.windowFlags().setFlag(Qt::WindowTransparentForInput, through));
+    if (QWindow* handle = window.windowHandle())
+        handle->setFlag(Qt::WindowTransparentForInput, through);
+}
+
 void KeepAboveOwner(QWidget& window, QWidget& owner) {
     window.winId();
     owner.winId();

@@ -19,6 +19,11 @@ void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int he
 // toy is, and never gives it the keyboard focus. Call it before the window is first shown.
 void MakeDesktopToy(QWidget& window);
 
+// The window takes no mouse input (clicks reach what lies below) or takes it again, without being
+// made anew: the window handle's flag, which Qt turns into an empty input shape on X11 and the
+// transparent extended style on Windows.
+void LetClicksThrough(QWidget& window, bool through);
+
 // The window stays above its owner (a window of its own, not a child): Windows stacks owned
 // windows over their owner, X11 window managers keep a transient over its parent.
 void KeepAboveOwner(QWidget& window, QWidget& owner);
