@@ -113,6 +113,8 @@ private:
     void StepPage(int step);
     void FocusPage(int index);
     void PlaceBesideCreature();
+    // Stacks the shown window over its creature, in the creature's layer.
+    void KeepAboveCreature();
 
     const mdlGeneral& general_;
     Form1& form1_;
