@@ -161,6 +161,58 @@ TEST(Handling, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
     }
 }
 
+// A creature always on top that a skin change makes wider, or as large as the screen, never
+// covers the options window open beside it: the window's lower half, its page list there, shows
+// after the change what it showed before, and the window goes beside the grown creature again.
+TEST(Handling, OptionsWindowAboveACreatureGrownBySkin) {
+    struct Row {
+        const char* Name;
+        bool Openbox; // started once, for this row and those after it
+        const char* Skin;
+    };
+    const Row rows[] = {{"no window manager, Blobby", false, "Blobby"},
+                        {"no window manager, as large as the screen", false, "Wall"},
+                        {"openbox, Blobby", true, "Blobby"},
+                        {"openbox, as large as the screen", true, "Wall"}};
+    QProcess openbox;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        if (row.Openbox && openbox.state() == QProcess::NotRunning) {
+            ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
+        }
+        OrboRun run;
+        const bool wall = QString(row.Skin) == u"Wall"_s;
+        ASSERT_TRUE(wall ? MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, Qt::blue)
+                         : run.AddSampleSkin(QString(row.Skin)));
+        ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(300)}}));
+        ASSERT_TRUE(run.Start());
+        const auto window = UseMenu(run.Geometry().topLeft() + kGrab, 0)
+                                ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(10))
+                                : std::nullopt;
+        ASSERT_TRUE(window) << "the options window did not appear";
+        const auto lowerHalf = [&] {
+            const QRect at = Probe().Geometry(*window).value_or(QRect());
+            return Shows(at.topLeft(), QRect(0, 52, at.width(), 51));
+        };
+        QImage before;
+        // Painted, it shows the list's white there.
+        ASSERT_TRUE(WaitFor([&] { return CountPixels(before = lowerHalf(), Qt::white) > 5000; }));
+        // The list reads "< none >" and the skin: its first row clicked, one step down.
+        Click(Probe().Geometry(*window).value_or(QRect()).topLeft() + QPoint(kPageLeft + 45, 13));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        ASSERT_TRUE(Probe().TapKey("Down"));
+        ASSERT_TRUE(WaitFor([&] { return run.Geometry().width() > 100; }))
+            << "the skin did not change";
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(WaitFor([&] { return lowerHalf() == before; })) << "the creature covers it";
+        EXPECT_TRUE(wall || WaitFor([&] {
+                        return !Probe().Geometry(*window).value_or(QRect()).intersects(
+                            run.Geometry());
+                    }))
+            << "not beside the creature";
+    }
+}
+
 // Every ending saves the settings once, read back in their own spelling: stored as the user
 // wrote them, saved as the program keeps them.
 TEST(Handling, EndingsSaveOnce) {
