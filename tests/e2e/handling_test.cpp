@@ -80,7 +80,7 @@ TEST(Handling, OptionsKeptAfterRestart) {
     ASSERT_TRUE(run.AddSampleSkin(u"Donut"_s));
     ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(600)}, {u"Top"_s, Twips(400)}}));
     ASSERT_TRUE(run.Start());
-    const auto options = ShowOptions(run, kGrab);
+    auto options = ShowOptions(run, kGrab);
     ASSERT_TRUE(options) << "the options window did not appear";
 
     // The list (its first row clicked) reads "< none >", Blobby, Donut: two steps down is Donut.
@@ -91,6 +91,11 @@ TEST(Handling, OptionsKeptAfterRestart) {
     }
     EXPECT_TRUE(WaitFor([&] { return run.Geometry() == QRect(QPoint(600, 400), donut.size()); }))
         << "the creature did not take Donut's size";
+    // The window went beside the larger creature again.
+    options = Probe()
+                  .Geometry(Probe().WaitMapped(kOptionsTitle, {}).value_or(0))
+                  .value_or(QRect())
+                  .topLeft();
 
     ASSERT_TRUE(ShowOptionsPage(*options)) << "the Options page did not show";
     const QImage blinkBefore = Shows(*options, kBlinkIndicator);
