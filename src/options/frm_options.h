@@ -102,6 +102,8 @@ private:
     void BuildPopupMenu();
     void BuildKeyboard();
     void Form_Load();
+    // Stacks the shown window over its creature, in the creature's layer.
+    void KeepAboveCreature();
 
     void Place(QWidget& control, const TwipsRect& twips);
     // A label's text; line breaks as a label shows them. The About Skin text keeps the size its
@@ -113,8 +115,6 @@ private:
     void StepPage(int step);
     void FocusPage(int index);
     void PlaceBesideCreature();
-    // Stacks the shown window over its creature, in the creature's layer.
-    void KeepAboveCreature();
 
     const mdlGeneral& general_;
     Form1& form1_;
