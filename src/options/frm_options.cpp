@@ -9,6 +9,7 @@
 #include "options/skin_list.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/files.h"
+#include "platform/window/native_window.h"
 #include "platform/window/window_frame.h"
 #include "platform/window/work_area.h"
 #include "resources/resources.h"
@@ -439,6 +440,11 @@ void frmOptions::lstSkins_Click() {
     if (selected.isEmpty())
         return;
     form1_.ActivateSkin(selected.front()->text());
+    // A larger creature would grow over the window beside it.
+    if (isVisible()) {
+        PlaceBesideCreature();
+        KeepAboveCreature();
+    }
 }
 
 void frmOptions::resizeEvent(QResizeEvent* event) {
@@ -562,10 +568,8 @@ void frmOptions::lblLicence_Click() {
 
 void frmOptions::chkOnTop_Click() {
     form1_.SetOnTop(chkOnTop->checkState() == Qt::Checked);
-    // Putting the creature on top raises it; with no window manager to keep this window above
-    // its creature, nothing else would.
     if (isVisible())
-        raise();
+        KeepAboveCreature();
 }
 
 void frmOptions::chkBlink_Click() {
@@ -617,7 +621,7 @@ void frmOptions::mnuOptions_Click() {
     } else {
         PlaceBesideCreature();
         show();
-        raise();
+        KeepAboveCreature();
         // A window manager may activate the hidden window, and Qt then gives the focus to the
         // first control it finds; the user comes back to the control they left.
         if (focusWhenHidden_)
@@ -635,6 +639,15 @@ void frmOptions::PlaceBesideCreature() {
     const QMargins frame = frame_ ? *frame_ : FrameMargins(*this);
     MoveFrame(*this, OptionsWindowPlace(creature, size().grownBy(frame), WorkAreaFor(creature)),
               frame);
+}
+
+// A window manager keeps a window in the layer above all others over every window of the
+// ordinary layer, this one too, so while the creature is there the window joins it; within a
+// layer, and with no window manager at all, the window raised last is on top. Putting the
+// creature on top raises it.
+void frmOptions::KeepAboveCreature() {
+    SetWindowOrder(*this, general_.OnTop);
+    raise();
 }
 
 void frmOptions::mnuExit_Click() {

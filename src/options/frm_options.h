@@ -111,6 +111,8 @@ private:
     void BuildPopupMenu();
     void BuildKeyboard();
     void Form_Load();
+    // Stacks the shown window over its creature, in the creature's layer.
+    void KeepAboveCreature();
 
     void Place(QWidget& control, const TwipsRect& twips);
     // A label's text; line breaks as a label shows them. The About Skin text keeps the size its

@@ -80,7 +80,7 @@ TEST(Handling, OptionsKeptAfterRestart) {
     ASSERT_TRUE(run.AddSampleSkin(u"Donut"_s));
     ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(600)}, {u"Top"_s, Twips(400)}}));
     ASSERT_TRUE(run.Start());
-    const auto options = ShowOptions(run, kGrab);
+    auto options = ShowOptions(run, kGrab);
     ASSERT_TRUE(options) << "the options window did not appear";
 
     // The list (its first row clicked) reads "< none >", Blobby, Donut: two steps down is Donut.
@@ -91,6 +91,11 @@ TEST(Handling, OptionsKeptAfterRestart) {
     }
     EXPECT_TRUE(WaitFor([&] { return run.Geometry() == QRect(QPoint(600, 400), donut.size()); }))
         << "the creature did not take Donut's size";
+    // The window went beside the larger creature again.
+    options = Probe()
+                  .Geometry(Probe().WaitMapped(kOptionsTitle, {}).value_or(0))
+                  .value_or(QRect())
+                  .topLeft();
 
     ASSERT_TRUE(ShowOptionsPage(*options)) << "the Options page did not show";
     const QImage blinkBefore = Shows(*options, kBlinkIndicator);
@@ -158,6 +163,58 @@ TEST(Handling, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
             << "Always On Top did not change";
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         EXPECT_TRUE(WaitFor([&] { return wallShown() == 0; })) << "the creature covers it";
+    }
+}
+
+// A creature always on top that a skin change makes wider, or as large as the screen, never
+// covers the options window open beside it: the window's lower half, its page list there, shows
+// after the change what it showed before, and the window goes beside the grown creature again.
+TEST(Handling, OptionsWindowAboveACreatureGrownBySkin) {
+    struct Row {
+        const char* Name;
+        bool Openbox; // started once, for this row and those after it
+        const char* Skin;
+    };
+    const Row rows[] = {{"no window manager, Blobby", false, "Blobby"},
+                        {"no window manager, as large as the screen", false, "Wall"},
+                        {"openbox, Blobby", true, "Blobby"},
+                        {"openbox, as large as the screen", true, "Wall"}};
+    QProcess openbox;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        if (row.Openbox && openbox.state() == QProcess::NotRunning) {
+            ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
+        }
+        OrboRun run;
+        const bool wall = QString(row.Skin) == u"Wall"_s;
+        ASSERT_TRUE(wall ? MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, Qt::blue)
+                         : run.AddSampleSkin(QString(row.Skin)));
+        ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(300)}}));
+        ASSERT_TRUE(run.Start());
+        const auto window = UseMenu(run.Geometry().topLeft() + kGrab, 0)
+                                ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(10))
+                                : std::nullopt;
+        ASSERT_TRUE(window) << "the options window did not appear";
+        const auto lowerHalf = [&] {
+            const QRect at = Probe().Geometry(*window).value_or(QRect());
+            return Shows(at.topLeft(), QRect(0, 52, at.width(), 51));
+        };
+        QImage before;
+        // Painted, it shows the list's white there.
+        ASSERT_TRUE(WaitFor([&] { return CountPixels(before = lowerHalf(), Qt::white) > 5000; }));
+        // The list reads "< none >" and the skin: its first row clicked, one step down.
+        Click(Probe().Geometry(*window).value_or(QRect()).topLeft() + QPoint(kPageLeft + 45, 13));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        ASSERT_TRUE(Probe().TapKey("Down"));
+        ASSERT_TRUE(WaitFor([&] { return run.Geometry().width() > 100; }))
+            << "the skin did not change";
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(WaitFor([&] { return lowerHalf() == before; })) << "the creature covers it";
+        EXPECT_TRUE(wall || WaitFor([&] {
+                        return !Probe().Geometry(*window).value_or(QRect()).intersects(
+                            run.Geometry());
+                    }))
+            << "not beside the creature";
     }
 }
 

@@ -197,21 +197,27 @@ TEST(Wine, RegistryNamedSkin) {
     EXPECT_TRUE(Probe().Shape(run.Window()).xored(expected).isEmpty());
 }
 
-// The options window opens wholly on the screen above an always-on-top creature as large as the
-// screen (beside a smaller one is the placement rule's unit test), where it stays while Always On
-// Top is switched off and on again. Wine shows the window's inside, its frame left out.
+// The options window stays wholly on the screen above an always-on-top creature that a skin
+// change makes as large as the screen (beside a smaller one is the placement rule's unit test),
+// also while Always On Top is switched off and on again. Wine shows the window's inside, its
+// frame left out.
 TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
     const QRect screen(QPoint(0, 0), kScreen);
     const QColor wall(0x12, 0x34, 0x56);
     OrboRun run;
     ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
-    ASSERT_TRUE(WriteRegistry({{u"Skin"_s, u"Wall"_s}}));
+    ASSERT_TRUE(WriteRegistry({}));
     ASSERT_TRUE(run.Start());
-    ASSERT_TRUE(WaitFor([&] { return run.Geometry() == screen; }));
-    const auto window = UseMenu(QPoint(500, 300), 0, kWineClass)
+    const auto window = UseMenu(run.Geometry().topLeft() + kOnCreature, 0, kWineClass)
                             ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(30))
                             : std::nullopt;
     ASSERT_TRUE(window) << "the options window did not appear";
+    // The list reads "< none >" and Wall: its first row clicked, one step down.
+    Click(Probe().Geometry(*window).value_or(QRect()).topLeft() + QPoint(86, 13));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(Probe().TapKey("Down"));
+    ASSERT_TRUE(WaitFor([&] { return run.Geometry() == screen; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const QRect shown = Probe().Geometry(*window).value_or(QRect());
     EXPECT_TRUE(screen.contains(shown)) << ::testing::PrintToString(shown);
     // The pointer away: hovering changes the controls.

@@ -220,6 +220,18 @@ void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int he
     }
 #endif
     window.setGeometry(x, y, width, height);
+    SetWindowOrder(window, topMost);
+}
+
+void SetWindowOrder(QWidget& window, bool topMost) {
+#if defined(Q_OS_WIN)
+    if (NativeWindows()) {
+        ::SetWindowPos(reinterpret_cast<HWND>(window.winId()),
+                       topMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return;
+    }
+#endif
     if (!window.isVisible()) {
         // Before the window is mapped the hint travels with it; changing it later would unmap it.
         window.setWindowFlag(Qt::WindowStaysOnTopHint, topMost);

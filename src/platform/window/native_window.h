@@ -15,6 +15,10 @@ void SetWindowRgn(QWidget& window, const QRegion& region);
 // above all other windows (topMost) or releases it to the normal stacking order.
 void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int height);
 
+// The stacking half of SetWindowPos: above all other windows or back among them, keeping the
+// window's place and size.
+void SetWindowOrder(QWidget& window, bool topMost);
+
 // Keeps a top-level window out of the taskbar, the pager and the window switcher, as a desktop
 // toy is, and never gives it the keyboard focus. Call it before the window is first shown.
 void MakeDesktopToy(QWidget& window);
