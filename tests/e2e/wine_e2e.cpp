@@ -269,6 +269,39 @@ TEST(Wine, SecondStartHandsOver) {
     EXPECT_TRUE(first.Alive());
 }
 
+// "Let clicks through" as stored: the creature's window has the transparent extended style (Wine
+// hands an X click to the X window under the pointer whatever the style, so the click's passage
+// shows on X11 only), until a second orbo.exe turns it off and the creature takes clicks again.
+TEST(Wine, ClicksPassThroughTillASecondStart) {
+    ASSERT_TRUE(WriteRegistry(
+        {{u"Left"_s, Twips(100)}, {u"Top"_s, Twips(100)}, {u"ClickThrough"_s, u"True"_s}}));
+    OrboRun run;
+    ASSERT_TRUE(run.Start({{u"QT_LOGGING_RULES"_s, u"orbo.window.debug=true"_s},
+                           {u"QT_FORCE_STDERR_LOGGING"_s, u"1"_s}}));
+    // The extended style Orbo last read back from the window, as its log says.
+    const auto style = [&run] {
+        std::optional<qulonglong> last;
+        QFile log(run.ConfigFolder() + u"/orbo.log"_s);
+        if (log.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : log.readAll().split('\n'))
+                if (const auto at = line.indexOf("clicks: extended style 0x"); at >= 0)
+                    last = line.mid(at + 25).trimmed().toULongLong(nullptr, 16);
+        return last;
+    };
+    constexpr qulonglong kTransparent = 0x20; // WS_EX_TRANSPARENT
+    constexpr qulonglong kLayered = 0x80000;  // WS_EX_LAYERED, without which it is ignored
+    EXPECT_TRUE(WaitFor([&] {
+        return style() && (*style() & (kTransparent | kLayered)) == (kTransparent | kLayered);
+    })) << "no transparent style: "
+        << style().value_or(0);
+    const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
+    ASSERT_TRUE(second && second->Status == 0) << "the second orbo.exe did not hand over";
+    EXPECT_TRUE(WaitFor([&] { return style() && (*style() & kTransparent) == 0; }))
+        << "still transparent: " << style().value_or(0);
+    ASSERT_TRUE(UseMenu(QPoint(100, 100) + kOnCreature, kExit, kWineClass)) << "no popup menu";
+    ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30)));
+}
+
 // Exit from the menu, a close request and the end of the session all save the values as texts.
 TEST(Wine, EndingsSave) {
     for (const char* ending : {"Exit", "close request", "session end"}) {
@@ -290,11 +323,12 @@ TEST(Wine, EndingsSave) {
             ASSERT_TRUE(RunWine({u"wineboot"_s, u"--end-session"_s}));
         }
         ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
-        EXPECT_EQ(QStringList({u"allworkspaces REG_SZ True"_s, u"blink REG_SZ True"_s,
-                               u"hideoverfullscreen REG_SZ True"_s, u"left REG_SZ 3000"_s,
-                               u"ontop REG_SZ True"_s, u"skin REG_SZ < none >"_s,
-                               u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
-                  ReadRegistry());
+        EXPECT_EQ(
+            QStringList({u"allworkspaces REG_SZ True"_s, u"blink REG_SZ True"_s,
+                         u"clickthrough REG_SZ False"_s, u"hideoverfullscreen REG_SZ True"_s,
+                         u"left REG_SZ 3000"_s, u"ontop REG_SZ True"_s, u"skin REG_SZ < none >"_s,
+                         u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
+            ReadRegistry());
     }
 }
 
