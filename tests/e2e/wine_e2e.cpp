@@ -152,17 +152,28 @@ TEST(Wine, ScaledDisplays) {
     }
 }
 
-// The creature's shape and eyes are the scaled displays' test; here the animation's rest.
-TEST(Wine, WakesAtOnceAfterStillness) {
+// The creature's shape and eyes are the scaled displays' test; here the animation's rest, and a
+// second orbo.exe that hands over and ends: the first, still running, comes to the middle of the
+// screen.
+TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     // Away from the top-left corner, where Wine shows the tray icon in a window of its own.
     ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
-    OrboRun run;
-    ASSERT_TRUE(run.Start()) << "no ORBO window was mapped";
+    OrboRun first;
+    ASSERT_TRUE(first.Start()) << "no ORBO window was mapped";
+    ASSERT_EQ(QPoint(300, 200), first.Geometry().topLeft());
     // After a long stillness the first move is answered at once, never only by the slow poll
     // (every 2 s) of a creature that stopped drawing.
-    const auto woke = WakeAfterStillness(run, {1000, 40});
+    const auto woke = WakeAfterStillness(first, {1000, 40});
     ASSERT_TRUE(woke) << "the eyes never turned";
     EXPECT_LT(woke->count(), 500);
+
+    const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
+    ASSERT_TRUE(second) << "the second orbo.exe did not end";
+    EXPECT_EQ(0, second->Status);
+    const QPoint middle((kScreen.width() - 75) / 2, (kScreen.height() - 100) / 2);
+    EXPECT_TRUE(WaitFor([&] { return first.Geometry().topLeft() == middle; }))
+        << ::testing::PrintToString(first.Geometry().topLeft());
+    EXPECT_TRUE(first.Alive());
 }
 
 // The options window above an always-on-top creature as large as the screen. Wine shows the
@@ -174,22 +185,6 @@ TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
     ASSERT_TRUE(WriteRegistry({{u"Skin"_s, u"Wall"_s}}));
     ASSERT_TRUE(run.Start());
     ExpectOptionsAboveAWall(run, wall, kWineClass);
-}
-
-// A second orbo.exe hands over and ends: the first, still running, comes to the middle of the
-// screen.
-TEST(Wine, SecondStartHandsOver) {
-    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(100)}, {u"Top"_s, Twips(100)}}));
-    OrboRun first;
-    ASSERT_TRUE(first.Start());
-    ASSERT_EQ(QPoint(100, 100), first.Geometry().topLeft());
-    const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
-    ASSERT_TRUE(second) << "the second orbo.exe did not end";
-    EXPECT_EQ(0, second->Status);
-    const QPoint middle((kScreen.width() - 75) / 2, (kScreen.height() - 100) / 2);
-    EXPECT_TRUE(WaitFor([&] { return first.Geometry().topLeft() == middle; }))
-        << ::testing::PrintToString(first.Geometry().topLeft());
-    EXPECT_TRUE(first.Alive());
 }
 
 // The skin named in the registry is shown, its background a GIF. A close request and the end of
