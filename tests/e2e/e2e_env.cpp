@@ -6,6 +6,8 @@
 #include <QtCore/QDebug>
 #include <QtCore/QFileInfo>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
@@ -91,6 +93,52 @@ int CountPixels(const QImage& image, const QColor& colour) {
         for (int x = 0; x < image.width(); ++x)
             count += image.pixelColor(x, y) == colour ? 1 : 0;
     return count;
+}
+
+std::optional<QPoint> ShowOptions(QPoint at, const QString& wmClass) {
+    const auto window = UseMenu(at, 0, wmClass)
+                            ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(30))
+                            : std::nullopt;
+    return window ? std::optional(Probe().Geometry(*window).value_or(QRect()).topLeft())
+                  : std::nullopt;
+}
+
+QImage Shows(QPoint options, const QRect& area) {
+    Probe().MovePointer(kScreen.width() - 5, kScreen.height() - 5);
+    return Probe().Grab(area.translated(options));
+}
+
+bool ShowOptionsPage(QPoint options) {
+    Click(options + QPoint(20, 40));
+    return WaitFor(
+        [&] { return Shows(options, QRect(kPageLeft + 200, 80, 1, 1)).pixel(0, 0) == 0xFFC0C0C0; });
+}
+
+void ExpectOptionsAboveAWall(const OrboRun& run, QColor wall, const QString& wmClass) {
+    const QRect screen(QPoint(0, 0), kScreen);
+    ASSERT_TRUE(WaitFor([&] { return run.Geometry() == screen; }));
+    const auto options = ShowOptions(QPoint(500, 300), wmClass);
+    ASSERT_TRUE(options) << "the options window did not appear";
+    const QSize size(306, 103);
+    EXPECT_TRUE(screen.contains(QRect(*options, size))) << ::testing::PrintToString(*options);
+    // Until the window first paints, the screen still shows what was there before.
+    const auto uncovered = [&] {
+        return WaitFor(
+            [&] { return CountPixels(Shows(*options, QRect(QPoint(0, 0), size)), wall) == 0; },
+            std::chrono::seconds(10));
+    };
+    EXPECT_TRUE(uncovered()) << "the creature covers it";
+    ASSERT_TRUE(ShowOptionsPage(*options)) << "the Options page did not show";
+    const QRect onTopIndicator(kPageLeft + 80, 16, 14, 13);
+    for (const char* onTop : {"off", "on"}) {
+        SCOPED_TRACE(onTop);
+        const QImage before = Shows(*options, onTopIndicator);
+        Click(*options + QPoint(kPageLeft + 86, 22));
+        EXPECT_TRUE(WaitFor([&] { return Shows(*options, onTopIndicator) != before; }))
+            << "Always On Top did not change";
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        EXPECT_TRUE(uncovered()) << "the creature covers it";
+    }
 }
 
 OrboRun::OrboRun() : binary_(program_.filePath(QFileInfo(QStringLiteral(ORBO_BINARY)).fileName())) {

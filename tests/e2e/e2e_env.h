@@ -146,6 +146,19 @@ bool UseMenu(QPoint at, int item, const QString& wmClass = {}, int items = kMenu
 
 int CountPixels(const QImage& image, const QColor& colour);
 
+// The options window, inside it in pixels: the pages start right of the menu column.
+inline constexpr int kPageLeft = 41;
+// Opens the options window from the popup menu at a point of the screen; where it is.
+std::optional<QPoint> ShowOptions(QPoint at, const QString& wmClass = {});
+// What an area of the options window shows, the pointer away: hovering changes the controls.
+QImage Shows(QPoint options, const QRect& area);
+// Clicks the Options entry of the menu column; whether its page showed.
+bool ShowOptionsPage(QPoint options);
+// Over a creature as large as the screen, in wall's colour, the options window opens wholly on
+// the screen above it (beside it, where there is room, is the placement rule's test) and stays
+// above when "Always On Top" is switched off and on again, which raises the creature.
+void ExpectOptionsAboveAWall(const OrboRun& run, QColor wall, const QString& wmClass = {});
+
 // The pixels of a skin picture that are not magenta: what its window's shape must be.
 QRegion NonMagentaRegion(const QImage& image);
 

@@ -82,7 +82,9 @@ TEST(Screens, ScaledDisplays) {
 
 // Two monitors side by side, the primary on either side: the first place is the primary's
 // centre, a drag crosses from one to the other and stops only at the far edge of the pair, and a
-// place on the second monitor is kept from one run to the next.
+// place on the second monitor is kept from one run to the next. When that monitor goes away while
+// the creature runs, it comes back onto the nearest one, whole (which one, and where, and a stored
+// place no monitor shows, are the activation's unit test).
 TEST(Screens, TwoMonitorsSideBySide) {
     StartDisplay(kWide);
     for (const bool primaryLeft : {true, false}) {
@@ -106,9 +108,12 @@ TEST(Screens, TwoMonitorsSideBySide) {
         ASSERT_TRUE(Quit(run));
         ASSERT_TRUE(run.Start());
         EXPECT_EQ(QPoint(farEdge, 512), run.Geometry().topLeft()) << "not kept on that monitor";
+        ASSERT_TRUE(RunOnDisplay(u"xrandr"_s, {u"--delmonitor"_s, primaryLeft ? u"R"_s : u"L"_s}));
+        const QPoint back(primaryLeft ? 1280 - 75 : 1280, 512);
+        EXPECT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == back; }))
+            << ::testing::PrintToString(run.Geometry().topLeft());
         ASSERT_TRUE(Quit(run));
-        for (const char* name : {"L", "R"})
-            RunOnDisplay(u"xrandr"_s, {u"--delmonitor"_s, QLatin1String(name)});
+        RunOnDisplay(u"xrandr"_s, {u"--delmonitor"_s, primaryLeft ? u"L"_s : u"R"_s});
     }
 }
 
@@ -142,19 +147,6 @@ TEST(Screens, MatrixLampsOnEveryMonitor) {
         ASSERT_TRUE(Quit(run));
         EXPECT_EQ(Place(row.At).value(u"Left"_s), run.ReadSettings().value(u"left"_s));
     }
-}
-
-// A creature whose monitor goes away while it runs comes back onto the nearest monitor, whole
-// (which one, and where, and a stored place no monitor shows, are the activation's unit test).
-TEST(Screens, PlacesOffEveryMonitorComeBack) {
-    StartDisplay(kWide);
-    ASSERT_TRUE(SplitScreen(true));
-    OrboRun run;
-    ASSERT_TRUE(run.WriteSettings(Place({1900, 300})) && run.Start());
-    ASSERT_EQ(QPoint(1900, 300), run.Geometry().topLeft());
-    ASSERT_TRUE(RunOnDisplay(u"xrandr"_s, {u"--delmonitor"_s, u"R"_s}));
-    EXPECT_TRUE(WaitFor([&] { return run.Geometry().topLeft() == QPoint(1280 - 75, 300); }))
-        << ::testing::PrintToString(run.Geometry().topLeft());
 }
 
 } // namespace

@@ -91,7 +91,8 @@ const QString kWineClass = u"orbo.exe,orbo.exe"_s;
 
 // At 125, 150 and 200 % the creature is whole and cut to its outline, a drag and a right click
 // on it reach it, and it comes back where it was left: the registry keeps its place in twips of
-// device-independent pixels.
+// device-independent pixels. Turning "Always On Top" off leaves it where it is, at its size and
+// shape.
 TEST(Wine, ScaledDisplays) {
     struct Row {
         int Dpi;
@@ -124,6 +125,17 @@ TEST(Wine, ScaledDisplays) {
             WaitFor([&] { return run.Geometry().topLeft() == Device(moved, row.Scale); });
             shown = run.Geometry();
             EXPECT_EQ(Device(moved, row.Scale), shown.topLeft()) << "the drag did not move it";
+
+            const auto options = ShowOptions(Device(moved + kOnCreature, row.Scale), kWineClass);
+            ASSERT_TRUE(options) << "the options window did not appear";
+            // The Options entry of the menu column, then the check box on that page
+            // (device-independent pixels of the options window).
+            Click(*options + Device({20, 40}, row.Scale));
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            Click(*options + Device({kPageLeft + 86, 22}, row.Scale));
+            // The call that changed the stacking moved and shrank it when it took the wrong pixels.
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            EXPECT_EQ(shown, run.Geometry());
             ASSERT_TRUE(UseMenu(Device(moved + kOnCreature, row.Scale), 1, kWineClass))
                 << "no popup menu";
             ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
@@ -133,130 +145,32 @@ TEST(Wine, ScaledDisplays) {
             << stored.join(u", ").toStdString();
         EXPECT_TRUE(stored.contains(u"top REG_SZ "_s + Twips(moved.y())))
             << stored.join(u", ").toStdString();
+        EXPECT_TRUE(stored.contains(u"ontop REG_SZ False"_s)) << "Always On Top did not change";
         OrboRun again;
         ASSERT_TRUE(again.Start());
         EXPECT_EQ(shown, again.Geometry()) << "not where it was left";
     }
 }
 
-// Turning "Always On Top" off at 200 % leaves the creature where it is, at its size and shape.
-TEST(Wine, AlwaysOnTopKeepsPlaceWhenScaled) {
-    const double scale = 2;
-    const WineDpi dpi(192);
-    ASSERT_TRUE(dpi.Set());
-    const QPoint at(240, 160);
-    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(at.x())}, {u"Top"_s, Twips(at.y())}}));
-    OrboRun run;
-    ASSERT_TRUE(run.Start());
-    const QRect before = run.Geometry();
-    ASSERT_EQ(QRect(Device(at, scale), QSize(150, 200)), before);
-    ASSERT_TRUE(UseMenu(Device(at + kOnCreature, scale), 0, kWineClass)) << "no popup menu";
-    const auto options = Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(10));
-    ASSERT_TRUE(options) << "the options window did not appear";
-    const QPoint corner = Probe().Geometry(*options).value_or(QRect()).topLeft();
-    // The Options entry of the menu column, then the check box on that page (device-independent
-    // pixels of the options window).
-    Click(corner + Device({20, 40}, scale));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    Click(corner + Device({127, 22}, scale));
-    // The call that changed the stacking moved and shrank it when it took the wrong pixels.
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    EXPECT_EQ(before, run.Geometry());
-    // The box was what changed: Exit saves OnTop off.
-    ASSERT_TRUE(UseMenu(Device(at + kOnCreature, scale), 1, kWineClass)) << "no popup menu";
-    ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
-    EXPECT_TRUE(ReadRegistry().contains(u"ontop REG_SZ False"_s))
-        << ReadRegistry().join(u", ").toStdString();
-}
-
-// The creature's shape and eyes are the scaled displays' test; here the animation's rest.
-TEST(Wine, WakesAtOnceAfterStillness) {
+// The creature's shape and eyes are the scaled displays' test; here the animation's rest, and a
+// second orbo.exe that hands over and ends.
+TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     // Away from the top-left corner, where Wine shows the tray icon in a window of its own.
     ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
-    OrboRun run;
-    ASSERT_TRUE(run.Start()) << "no ORBO window was mapped";
+    OrboRun first;
+    ASSERT_TRUE(first.Start()) << "no ORBO window was mapped";
+    ASSERT_EQ(QPoint(300, 200), first.Geometry().topLeft());
     // After a long stillness the first move is answered at once, never only by the slow poll
     // (every 2 s) of a creature that stopped drawing.
-    const auto woke = WakeAfterStillness(run, {1000, 40});
+    const auto woke = WakeAfterStillness(first, {1000, 40});
     ASSERT_TRUE(woke) << "the eyes never turned";
     EXPECT_LT(woke->count(), 500);
-}
 
-// A skin named in the registry is shown, its background a GIF; the position is read too.
-TEST(Wine, RegistryNamedSkin) {
-    OrboRun run;
-    // A 40 x 30 lime block with a magenta corner, as a GIF.
-    ASSERT_TRUE(
-        CopyInto({QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Gif")}, run.SkinsFolder()));
-    ASSERT_TRUE(
-        WriteRegistry({{u"Skin"_s, u"Gif"_s}, {u"Left"_s, u"1500"_s}, {u"Top"_s, u"3000"_s}}));
-    ASSERT_TRUE(run.Start());
-    const QRegion expected = QRegion(0, 0, 40, 30).subtracted(QRegion(0, 0, 10, 10));
-    WaitFor([&] { return Probe().Shape(run.Window()).xored(expected).isEmpty(); });
-    EXPECT_EQ(QRect(100, 200, 40, 30), run.Geometry());
-    EXPECT_TRUE(Probe().Shape(run.Window()).xored(expected).isEmpty());
-}
-
-// The options window stays wholly on the screen above an always-on-top creature that a skin
-// change makes as large as the screen (beside a smaller one is the placement rule's unit test),
-// also while Always On Top is switched off and on again. Wine shows the window's inside, its
-// frame left out.
-TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
-    const QRect screen(QPoint(0, 0), kScreen);
-    const QColor wall(0x12, 0x34, 0x56);
-    OrboRun run;
-    ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
-    ASSERT_TRUE(WriteRegistry({}));
-    ASSERT_TRUE(run.Start());
-    const auto window = UseMenu(run.Geometry().topLeft() + kOnCreature, 0, kWineClass)
-                            ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(30))
-                            : std::nullopt;
-    ASSERT_TRUE(window) << "the options window did not appear";
-    // The list reads "< none >" and Wall: its first row clicked, one step down.
-    Click(Probe().Geometry(*window).value_or(QRect()).topLeft() + QPoint(86, 13));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    ASSERT_TRUE(Probe().TapKey("Down"));
-    ASSERT_TRUE(WaitFor([&] { return run.Geometry() == screen; }));
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    const QRect shown = Probe().Geometry(*window).value_or(QRect());
-    EXPECT_TRUE(screen.contains(shown)) << ::testing::PrintToString(shown);
-    // The pointer away: hovering changes the controls.
-    const auto shows = [&](const QRect& area) {
-        Probe().MovePointer(5, kScreen.height() - 5);
-        return Probe().Grab(area.translated(shown.topLeft()));
-    };
-    const auto uncovered = [&] {
-        return WaitFor(
-            [&] { return CountPixels(shows(QRect(QPoint(0, 0), shown.size())), wall) == 0; },
-            std::chrono::seconds(10));
-    };
-    EXPECT_TRUE(uncovered()) << "the creature covers it";
-    Click(shown.topLeft() + QPoint(20, 40)); // the Options entry of the menu column
-    ASSERT_TRUE(WaitFor([&] { return shows(QRect(241, 80, 1, 1)).pixel(0, 0) == 0xFFC0C0C0; }))
-        << "the Options page did not show";
-    const QRect onTopIndicator(121, 16, 14, 13);
-    for (const char* onTop : {"off", "on"}) {
-        SCOPED_TRACE(onTop);
-        const QImage before = shows(onTopIndicator);
-        Click(shown.topLeft() + QPoint(127, 22));
-        EXPECT_TRUE(WaitFor([&] { return shows(onTopIndicator) != before; }))
-            << "Always On Top did not change";
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        EXPECT_TRUE(uncovered()) << "the creature covers it";
-    }
-}
-
-// A second orbo.exe hands over and ends: the first, still running, shows where it stands, also
-// after it was hidden from its menu.
-TEST(Wine, SecondStartHandsOver) {
-    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(100)}, {u"Top"_s, Twips(100)}}));
-    OrboRun first;
-    ASSERT_TRUE(first.Start());
-    ASSERT_EQ(QPoint(100, 100), first.Geometry().topLeft());
+    // Shown, and hidden from its menu: the second start shows it where it stands.
     for (const bool hidden : {false, true}) {
         SCOPED_TRACE(hidden ? "hidden" : "shown");
         if (hidden) {
-            ASSERT_TRUE(UseMenu(QPoint(100, 100) + kOnCreature, kHide, kWineClass));
+            ASSERT_TRUE(UseMenu(QPoint(300, 200) + kOnCreature, kHide, kWineClass));
             ASSERT_TRUE(Probe().WaitGone(kTitle, std::chrono::seconds(10))) << "not hidden";
         }
         const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
@@ -264,9 +178,20 @@ TEST(Wine, SecondStartHandsOver) {
         EXPECT_EQ(0, second->Status);
         ASSERT_TRUE(Probe().WaitMapped(kTitle, std::chrono::seconds(10))) << "not shown";
         std::this_thread::sleep_for(std::chrono::seconds(1));
-        EXPECT_EQ(QPoint(100, 100), first.Geometry().topLeft()) << "moved";
+        EXPECT_EQ(QPoint(300, 200), first.Geometry().topLeft()) << "moved";
     }
     EXPECT_TRUE(first.Alive());
+}
+
+// The options window above an always-on-top creature as large as the screen. Wine shows the
+// window's inside, its frame left out.
+TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
+    const QColor wall(0x12, 0x34, 0x56);
+    OrboRun run;
+    ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
+    ASSERT_TRUE(WriteRegistry({{u"Skin"_s, u"Wall"_s}}));
+    ASSERT_TRUE(run.Start());
+    ExpectOptionsAboveAWall(run, wall, kWineClass);
 }
 
 // "Let clicks through" as stored: the creature's window has the transparent extended style (Wine
@@ -302,33 +227,33 @@ TEST(Wine, ClicksPassThroughTillASecondStart) {
     ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30)));
 }
 
-// Exit from the menu, a close request and the end of the session all save the values as texts.
-TEST(Wine, EndingsSave) {
-    for (const char* ending : {"Exit", "close request", "session end"}) {
+// The skin named in the registry is shown, its background a GIF. A close request and the end of
+// the session save the values as texts (Exit from the menu is the scaled displays' test).
+TEST(Wine, RegistryNamedSkinAndEndingsSave) {
+    // A 40 x 30 lime block with a magenta corner.
+    const QRegion gif = QRegion(0, 0, 40, 30).subtracted(QRegion(0, 0, 10, 10));
+    for (const char* ending : {"close request", "session end"}) {
         SCOPED_TRACE(ending);
         ASSERT_TRUE(WriteRegistry({{u"Left"_s, u"3000"_s},
                                    {u"Top"_s, u"1500"_s},
                                    {u"Speed"_s, u"150"_s},
-                                   {u"Blink"_s, u"TRUE"_s}}));
+                                   {u"Blink"_s, u"TRUE"_s},
+                                   {u"Skin"_s, u"Gif"_s}}));
         OrboRun run;
+        ASSERT_TRUE(
+            CopyInto({QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Gif")}, run.SkinsFolder()));
         ASSERT_TRUE(run.Start());
-        EXPECT_EQ(QPoint(200, 100), run.Geometry().topLeft());
-        if (ending[0] == 'E') {
-            ASSERT_TRUE(UseMenu(QPoint(200 + 37, 100 + 40), 1, u"orbo.exe,orbo.exe"_s))
-                << "no popup menu";
-        } else if (ending[0] == 'c') {
-            ASSERT_TRUE(Probe().SendDeleteWindow(run.Window()));
-        } else {
-            // WM_QUERYENDSESSION and WM_ENDSESSION to every program, as at log-off.
-            ASSERT_TRUE(RunWine({u"wineboot"_s, u"--end-session"_s}));
-        }
+        EXPECT_TRUE(WaitFor([&] { return Probe().Shape(run.Window()).xored(gif).isEmpty(); }));
+        EXPECT_EQ(QRect(200, 100, 40, 30), run.Geometry());
+        // Else WM_QUERYENDSESSION and WM_ENDSESSION to every program, as at log-off.
+        ASSERT_TRUE(ending[0] == 'c' ? Probe().SendDeleteWindow(run.Window())
+                                     : RunWine({u"wineboot"_s, u"--end-session"_s}).has_value());
         ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
-        EXPECT_EQ(
-            QStringList({u"allworkspaces REG_SZ True"_s, u"blink REG_SZ True"_s,
-                         u"clickthrough REG_SZ False"_s, u"hideoverfullscreen REG_SZ True"_s,
-                         u"left REG_SZ 3000"_s, u"ontop REG_SZ True"_s, u"skin REG_SZ < none >"_s,
-                         u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
-            ReadRegistry());
+        EXPECT_EQ(QStringList({u"allworkspaces REG_SZ True"_s, u"blink REG_SZ True"_s,
+                               u"clickthrough REG_SZ False"_s, u"hideoverfullscreen REG_SZ True"_s,
+                               u"left REG_SZ 3000"_s, u"ontop REG_SZ True"_s, u"skin REG_SZ Gif"_s,
+                               u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
+                  ReadRegistry());
     }
 }
 

@@ -255,18 +255,12 @@ void XProbe::Button(int button, bool press) const {
     XSync(display_, False);
 }
 
-bool XProbe::TapKey(const char* keysymName, const char* modifierName) const {
+bool XProbe::TapKey(const char* keysymName) const {
     const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
-    const KeyCode modifier =
-        modifierName ? XKeysymToKeycode(display_, XStringToKeysym(modifierName)) : 0;
-    if (code == 0 || (modifierName && modifier == 0))
+    if (code == 0)
         return false;
-    if (modifier)
-        XTestFakeKeyEvent(display_, modifier, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
-    if (modifier)
-        XTestFakeKeyEvent(display_, modifier, False, CurrentTime);
     XSync(display_, False);
     return true;
 }

@@ -66,9 +66,8 @@ public:
     // shows a menu; whether it was had.
     bool GrabPointer(bool grab) const;
     void Button(int button, bool press) const;
-    // Presses and releases a key by its keysym name ("Down", "Escape"), with a modifier key held
-    // ("Control_L") when one is named.
-    bool TapKey(const char* keysymName, const char* modifierName = nullptr) const;
+    // Presses and releases a key by its keysym name ("Down", "Escape").
+    bool TapKey(const char* keysymName) const;
     // Asks the window to close as a window manager would.
     bool SendDeleteWindow(unsigned long window) const;
 

@@ -135,27 +135,32 @@ private:
     QByteArray scriptText_;
 };
 
+// XWayland's view: one monitor, the pointer at cursor.
+std::unique_ptr<ScriptedDesktop> Fallback(QPoint cursor) {
+    auto scripted = std::make_unique<ScriptedDesktop>();
+    scripted->Cursor = cursor;
+    scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
+    scripted->Announces = true;
+    return scripted;
+}
+
 class KWinDesktopTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(kwin_.Appear());
-        auto scripted = std::make_unique<ScriptedDesktop>();
-        scripted->Cursor = {5, 5};
-        scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
-        scripted->Announces = true;
-        fallback_ = scripted.get();
-        fallback = std::move(scripted);
-    }
+    void SetUp() override { ASSERT_TRUE(kwin_.Appear()); }
 
+    // The desktop, once the script it loaded has told it the pointer is at 100,150.
     std::unique_ptr<Desktop> Follow() {
         auto desktop = FollowKWin(std::move(fallback));
         desktop->SetInputListener([this] { ++wakes; });
+        EXPECT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+        kwin_.Report({100, 150, 0, 0, 1200, 900});
+        EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
         return desktop;
     }
 
     FakeKWin kwin_{BusAddress()};
-    std::unique_ptr<Desktop> fallback;
-    ScriptedDesktop* fallback_ = nullptr;
+    std::unique_ptr<ScriptedDesktop> fallback = Fallback({5, 5});
+    ScriptedDesktop* fallback_ = fallback.get();
     int wakes = 0;
 };
 
@@ -163,9 +168,7 @@ protected:
 // makes sense, however many come.
 TEST_F(KWinDesktopTest, IgnoresOthersAndNonsense) {
     const auto desktop = Follow();
-    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
-    kwin_.Report({100, 150, 0, 0, 1200, 900});
-    ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+    ASSERT_FALSE(HasFailure());
 
     QDBusConnection other = QDBusConnection::connectToBus(BusAddress(), u"other"_s);
     for (int i = 0; i < 2000; ++i)
@@ -188,9 +191,7 @@ TEST_F(KWinDesktopTest, IgnoresOthersAndNonsense) {
 // KWin restarted: the fallback meanwhile, the script again when KWin is back.
 TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
     const auto desktop = Follow();
-    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
-    kwin_.Report({100, 150, 0, 0, 1200, 900});
-    ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+    ASSERT_FALSE(HasFailure());
 
     const int wakesBefore = wakes;
     kwin_.Unload(); // KWin's scripts go with it
@@ -210,16 +211,13 @@ TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
 // Two creatures: the first follows KWin, the second XWayland until the first ends.
 TEST_F(KWinDesktopTest, OneCreatureAtATimeFollowsKWin) {
     auto first = Follow();
-    ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
-    auto scripted = std::make_unique<ScriptedDesktop>();
-    scripted->Cursor = {9, 9};
-    scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
+    ASSERT_FALSE(HasFailure());
     const QDBusConnection other = QDBusConnection::connectToBus(BusAddress(), u"second"_s);
-    auto second = FollowKWin(std::move(scripted), other);
+    auto second = FollowKWin(Fallback({9, 9}), other);
     const int loads = kwin_.Loads();
 
-    kwin_.Report({100, 150, 0, 0, 1200, 900});
-    ASSERT_TRUE(WaitFor([&] { return first->GetCursorPos() == QPoint(100, 150); }));
+    kwin_.Report({300, 350, 0, 0, 1200, 900});
+    ASSERT_TRUE(WaitFor([&] { return first->GetCursorPos() == QPoint(300, 350); }));
     EXPECT_EQ(second->GetCursorPos(), QPoint(9, 9));
     EXPECT_EQ(kwin_.Loads(), loads) << "the second left the first's script alone";
 
@@ -263,9 +261,7 @@ TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
         ASSERT_TRUE(!row.link || QFile::link(runtime, named));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(named));
 
-        auto scripted = std::make_unique<ScriptedDesktop>();
-        scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
-        auto desktop = FollowKWin(std::move(scripted));
+        auto desktop = FollowKWin(Fallback({5, 5}));
         ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
         const QFileInfo file(kwin_.ScriptFile());
         const QString folder = file.absolutePath();
