@@ -83,6 +83,8 @@ struct ReaderRow {
 };
 
 const QByteArray kLong(kMaxSkinLineLength - 8, 'x'); // "comment=" and this: a line at the limit
+// A NUL byte is a character like any other: kept in a value, no line end.
+const char kNuls[] = "[info]\nname=A\0B\n\0\0\ncreator=C";
 const QString kBuiltIn = QStringLiteral("Ally McOrbo|Quillon");
 const QString kEye1 = QStringLiteral("150,795 480x510 f0 'auto  ' 17x16");
 
@@ -103,6 +105,8 @@ const ReaderRow kReaderRows[] = {
     {"BlankBeforeEquals", "[info]\nname =A\ncreator=B", 0, Info, "Ally McOrbo|B"},
     {"OnlySpacesTrimmed", "[info]\nname=  A  \ncreator=\tB", 0, Info, "A|\tB"},
     {"EmptyValue", "[info]\nname=", 0, Info, "|Quillon"},
+    {"NulBytes", QByteArray(kNuls, sizeof kNuls - 1), 3, Info,
+     QStringLiteral("A") + QChar(0) + "B|Quillon"},
     {"KeyOfAnotherSection", "[info]\neyes=0\nback=gone.bmp", 0, Info, kBuiltIn},
     {"NoEquals", "[info]\nname=A\njunk\ncreator=B", 3, Info, "A|Quillon"},
     // The line length, counted after trimming; a comment line of any length is blank.
