@@ -74,7 +74,6 @@ TEST_F(ActivationTest, EdgesArePulledBackAndNothingIsLeftOffEveryMonitor) {
         QPoint Before;
         QPoint After;
     } rows[] = {
-        {"EdgesExactlyOnScreen", {1024, 768}, {}, {949, 668}, {949, 668}},
         {"OnePixelOutRight", {1024, 768}, {}, {950, 10}, {949, 10}},
         {"OnePixelOutBottom", {1024, 768}, {}, {10, 669}, {10, 668}},
         {"LeftAndTopOutStay", {1024, 768}, {}, {-20, -30}, {-20, -30}},
