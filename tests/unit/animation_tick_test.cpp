@@ -2,6 +2,7 @@
 // motion formulas themselves are animation_motion_test's.
 #include "animation/tick.h"
 #include "scripted_desktop.h"
+#include "skin_pictures.h"
 
 #include "platform/desktop/desktop.h"
 #include "runtime/surface.h"
@@ -27,9 +28,7 @@ const std::vector<QRgb> kCellColours = {qRgb(200, 0, 0),   qRgb(0, 200, 0),   qR
 constexpr int kNothing = -1; // a row's cell or frame when the eye draws nothing
 
 Picture Solid(int width, int height, QRgb colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return Picture(image);
+    return Picture(testing::SolidImage(width, height, colour));
 }
 
 // Cells of 10 x 10 pixels, columns x rows of them, coloured in reading order.
@@ -63,7 +62,7 @@ EyeDef RedEye(QStringView kind, QRect boxPixels, int frames = 1) {
     return MakeEye(kind, boxPixels, frames, Solid(10, 10, kRed), Solid(10, 10, kBlack));
 }
 
-class Tick : public testing::Test {
+class Tick : public ::testing::Test {
 protected:
     Tick() {
         surface.SetBackground(QSize(120, 100), kGrey, Picture());
@@ -86,15 +85,15 @@ protected:
     std::uint32_t Pixel(int x, int y) { return surface.GetPixel(x, y); }
 
     // Whether the 10 x 10 block at (x, y) is all `colour` and the pixels just outside it are not.
-    testing::AssertionResult DrawnAt(int x, int y, QRgb colour) {
+    ::testing::AssertionResult DrawnAt(int x, int y, QRgb colour) {
         const std::pair<QPoint, bool> probes[] = {{{x, y}, true},       {{x + 9, y + 9}, true},
                                                   {{x - 1, y}, false},  {{x, y - 1}, false},
                                                   {{x + 10, y}, false}, {{x + 9, y + 10}, false}};
         for (const auto& [p, inside] : probes)
             if ((Pixel(p.x(), p.y()) == ColorRef(colour)) != inside)
-                return testing::AssertionFailure() << "pixel " << p.x() << "," << p.y() << " is "
-                                                   << std::hex << Pixel(p.x(), p.y());
-        return testing::AssertionSuccess();
+                return ::testing::AssertionFailure() << "pixel " << p.x() << "," << p.y() << " is "
+                                                     << std::hex << Pixel(p.x(), p.y());
+        return ::testing::AssertionSuccess();
     }
 
     // Nothing drawn: no drawing asked of the surface (not even of a part outside a picture)
@@ -165,7 +164,6 @@ TEST_F(Tick, BlinkShowsForTheButtonsHeld) {
     const std::tuple<const char*, int, bool> rows[] = {{"left", 1, true},
                                                        {"right", 2, true},
                                                        {"middle", 4, true},
-                                                       {"right middle", 1, false},
                                                        {"left right middle, blink off", 7, false}};
     for (const auto& [held, code, shows] : rows) {
         SCOPED_TRACE(held);

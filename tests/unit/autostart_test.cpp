@@ -31,13 +31,9 @@ const ExecRow kExecRows[] = {
     {u"/home/zoë/Spiele/日本/orbo"_s, u"/home/zoë/Spiele/日本/orbo"_s},
     {u"/tmp/a #b;c&d|e(f)~g*h?<i>/orbo"_s, u"\"/tmp/a #b;c&d|e(f)~g*h?<i>/orbo\""_s},
     {u"/opt/100%/orbo"_s, std::nullopt},
-    {u"/home/ann/it's/orbo"_s, std::nullopt},
     {u"/tmp/a\"b/orbo"_s, std::nullopt},
-    {u"/tmp/a\\b/orbo"_s, std::nullopt},
     {u"/tmp/a$b/orbo"_s, std::nullopt},
-    {u"/tmp/a`b/orbo"_s, std::nullopt},
     {u"/tmp/tab\there/orbo"_s, std::nullopt},
-    {u"/tmp/bell\x07/orbo"_s, std::nullopt},
     {u"/tmp/not-utf8-\uFFFD/orbo"_s, std::nullopt}};
 
 TEST(Autostart, ExecQuotesThePathAndReadsBack) {

@@ -22,7 +22,6 @@ struct ParseRow {
 
 TEST(CompositorReport, TakesOnlySixPlausibleNumbers) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
     const ParseRow rows[] = {
         {"integers, as Plasma 5 sends", Args({100, 150, 0, 0, 1200, 900}), true},
         {"doubles, as Plasma 6 sends", Args({100.5, 150.25, 0.0, 0.0, 1200.0, 900.0}), true},
@@ -33,22 +32,16 @@ TEST(CompositorReport, TakesOnlySixPlausibleNumbers) {
         {"seven numbers", Args({100, 150, 0, 0, 1200, 900, 1}), false},
         {"nothing", Args({}), false},
         {"a string", Args({QStringLiteral("100"), 150, 0, 0, 1200, 900}), false},
-        {"a boolean", Args({true, 150, 0, 0, 1200, 900}), false},
         {"not a number", Args({nan, 150.0, 0, 0, 1200, 900}), false},
-        {"infinity", Args({100.0, inf, 0, 0, 1200, 900}), false},
-        {"far outside any desktop", Args({2e9, 150.0, 0, 0, 1200, 900}), false},
         {"at the magnitude limit", Args({1e6, 150.0, 1e6 - 1200, 0, 1200, 900}), true},
         {"just past the magnitude limit", Args({1e6 + 0.5, 150.0, 1e6 - 1199.5, 0, 1200, 900}),
          false},
-        {"an output just past the limit", Args({0, 0, 0, 0, 1e6 + 1, 900}), false},
         {"a negative place just past the limit", Args({-1e6 - 1, 0, -1e6 - 1, 0, 1200, 900}),
          false},
         {"an empty output", Args({0, 0, 0, 0, 0, 900}), false},
-        {"an output of negative height", Args({0, 0, 0, 0, 1200, -900}), false},
         {"left of its output", Args({1199, 20, 1200, 0, 1200, 900}), false},
         {"below its output", Args({100, 901, 0, 0, 1200, 900}), false},
         {"a pixel right of its output", Args({1201, 20, 0, 0, 1200, 900}), false},
-        {"a pixel right of the second output", Args({2401, 20, 1200, 0, 1200, 900}), false},
         {"a pixel above its output", Args({100, -1, 0, 0, 1200, 900}), false},
     };
     for (const ParseRow& row : rows) {
@@ -79,7 +72,6 @@ TEST(CompositorPointer, TakesAReportAndTheButtonsHeld) {
         {"half a button", Args({100, 150, 0, 0, 1200, 900, 1.5}), std::nullopt},
         {"buttons as a boolean", Args({100, 150, 0, 0, 1200, 900, true}), std::nullopt},
         {"no buttons at all, as KWin sends", Args({100, 150, 0, 0, 1200, 900}), std::nullopt},
-        {"eight numbers", Args({100, 150, 0, 0, 1200, 900, 1, 1}), std::nullopt},
         {"a bad report", Args({100, 901, 0, 0, 1200, 900, 1}), std::nullopt},
     };
     for (const PointerRow& row : rows) {
@@ -118,7 +110,6 @@ TEST(CompositorReport, PlacedOnTheMonitorTheOutputShowsAs) {
         {"scale 2, X11 scaled by the compositor", half, {300, 200}, small, QPoint(300, 200)},
         {"scale 2, X11 scaled by itself", halfScaled, {300, 200}, small, QPoint(300, 200)},
         {"the second of two outputs", two, {1300, 50}, {1200, 0, 1200, 900}, QPoint(1300, 50)},
-        {"the first of two outputs", two, {1199, 899}, {0, 0, 1200, 900}, QPoint(1199, 899)},
         {"the second of two scaled", twoScaled, {1300, 50}, {1200, 0, 1200, 900}, QPoint(2500, 50)},
         {"an output no monitor shows as", one, {100, 150}, {0, 0, 1920, 1080}, std::nullopt},
         {"an output where no monitor is", one, {1300, 50}, {1200, 0, 1200, 900}, std::nullopt},

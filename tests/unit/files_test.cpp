@@ -135,7 +135,6 @@ TEST(ReadRegularFile, ReadsAtMostTheLimitAndOnlyRegularFiles) {
     const QString fifo = dir.path() + "/fifo";
     ASSERT_EQ(0, ::mkfifo(QFile::encodeName(fifo).constData(), 0600));
     EXPECT_FALSE(ReadRegularFile(fifo, 100).has_value()); // returns, no writer needed
-    EXPECT_FALSE(ReadRegularFile("/dev/null", 100).has_value());
 #endif
 #ifdef Q_OS_WIN
     for (const char* device : {"NUL", "\\\\.\\NUL", "CONIN$"})

@@ -26,7 +26,6 @@ TEST(Picture, AlphaBelowHalfTakesTheRolesColour) {
         int Alpha;
         QRgb Expected;
     } rows[] = {
-        {"BackgroundClear", PictureRole::Background, 0, qRgb(255, 0, 255)},
         {"BackgroundJustBelowHalf", PictureRole::Background, 127, qRgb(255, 0, 255)},
         {"BackgroundHalf", PictureRole::Background, 128, qRgb(10, 20, 30)},
         {"PicJustBelowHalf", PictureRole::Pic, 127, qRgb(0, 0, 0)},

@@ -38,10 +38,6 @@ int ExitStatus(pid_t child) {
                : -1;
 }
 
-bool EndedCleanly(pid_t child) {
-    return ExitStatus(child) == 0;
-}
-
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
@@ -63,7 +59,7 @@ TEST(IniSettingsStore, KilledWhileSavingNeverLeavesAHalfWrittenFile) {
         ASSERT_GT(child, 0);
         ::usleep(static_cast<useconds_t>(3000 + round * 1700));
         ::kill(child, SIGKILL);
-        EXPECT_FALSE(EndedCleanly(child));
+        EXPECT_NE(0, ExitStatus(child));
         if (!QFileInfo::exists(dir.path() + QStringLiteral("/Z Orbo.ini")))
             continue; // killed before the first rename
         IniSettingsStore reader(dir.path());
@@ -86,10 +82,10 @@ TEST(IniSettingsStore, SavesWhateverStateTheLockIsIn) {
         const QString lockPath = store.LockPath(kSettingsApp);
         QLockFile held(lockPath);
         if (lock == LeftByTheGone) {
-            ASSERT_TRUE(EndedCleanly(Spawn([&held] {
-                if (!held.tryLock(0))
-                    ::_exit(1);
-            })));
+            ASSERT_EQ(0, ExitStatus(Spawn([&held] {
+                          if (!held.tryLock(0))
+                              ::_exit(1);
+                      })));
         } else if (lock == HeldByTheLiving) {
             ASSERT_TRUE(held.tryLock(0));
         } else if (lock == AFolder) {

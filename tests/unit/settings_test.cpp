@@ -1,5 +1,4 @@
 // Reading the stored settings and the INI settings file they live in.
-#include "creature/activation.h"
 #include "creature/mdl_general.h"
 #include "creature/settings_io.h"
 #include "memory_settings_store.h"
@@ -7,7 +6,6 @@
 #include "platform/system/settings_store.h"
 #include "scripted_desktop.h"
 
-#include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
 
@@ -22,12 +20,6 @@
 namespace orbo {
 namespace {
 
-ScriptedDesktop Screen1024() {
-    ScriptedDesktop d;
-    d.Screen = QSize(1024, 768);
-    return d;
-}
-
 constexpr const char* kUnset = nullptr; // nothing stored
 
 // One stored text (or none) and the value read from it, written as text. "True" in any
@@ -36,32 +28,32 @@ constexpr const char* kUnset = nullptr; // nothing stored
 // The desktop choices are on by default and turned off only by "False" in any case.
 TEST(ReadStoredSettings, EachTextGivesItsValue) {
     std::vector<std::array<const char*, 3>> rows = {
-        {"Blink", kUnset, "true"},    {"OnTop", kUnset, "true"},   {"Speed", kUnset, "85"},
-        {"Skin", kUnset, "< none >"}, {"Left", kUnset, "7680"},    {"Top", kUnset, "5760"},
-        {"Blink", "True", "true"},    {"Blink", "tRuE", "true"},   {"Blink", " True", "false"},
-        {"Blink", "1", "false"},      {"OnTop", "TRUE", "true"},   {"OnTop", "False", "false"},
-        {"Speed", "-5", "0"},         {"Speed", "100", "100"},     {"Speed", "101", "100"},
-        {"Speed", "85.5", "86"},      {"Speed", "84.5", "84"},     {"Speed", "abc", "85"},
-        {"Speed", "1e400", "85"},     {"Skin", "   ", "< none >"}, {"Skin", " My Skin ", "My Skin"},
-        {"Left", "-450", "-450"},     {"Left", "12.5", "12.5"},    {"Left", "abc", "7680"},
-        {"Left", "491505", "491505"}, {"Left", "491520", "7680"},  {"Left", "-491520", "-491520"},
-        {"Left", "-491535", "7680"},  {"Top", "inf", "5760"}};
+        {"Blink", kUnset, "true"},        {"OnTop", kUnset, "true"},    {"Speed", kUnset, "85"},
+        {"Skin", kUnset, "< none >"},     {"Left", kUnset, "7680"},     {"Top", kUnset, "5760"},
+        {"Blink", "tRuE", "true"},        {"Blink", " True", "false"},  {"Blink", "1", "false"},
+        {"OnTop", "False", "false"},      {"Speed", "-5", "0"},         {"Speed", "100", "100"},
+        {"Speed", "101", "100"},          {"Speed", "85.5", "86"},      {"Speed", "84.5", "84"},
+        {"Speed", "abc", "85"},           {"Speed", "1e400", "85"},     {"Skin", "   ", "< none >"},
+        {"Skin", " My Skin ", "My Skin"}, {"Left", "-450", "-450"},     {"Left", "12.5", "12.5"},
+        {"Left", "abc", "7680"},          {"Left", "491505", "491505"}, {"Left", "491520", "7680"},
+        {"Left", "-491520", "-491520"},   {"Left", "-491535", "7680"},  {"Top", "inf", "5760"}};
     rows.insert(rows.end(), {{"HideOverFullScreen", kUnset, "true"},
                              {"AllWorkspaces", kUnset, "true"},
                              {"HideOverFullScreen", "fALSE", "false"},
                              {"AllWorkspaces", "False", "false"},
-                             {"HideOverFullScreen", "True", "true"},
                              {"AllWorkspaces", " False", "true"},
                              {"AllWorkspaces", "0", "true"},
                              {"ClickThrough", kUnset, "false"},
                              {"ClickThrough", "tRUE", "true"},
                              {"ClickThrough", "1", "false"}});
+    ScriptedDesktop desk;
+    desk.Screen = QSize(1024, 768);
     for (const auto& [key, text, expected] : rows) {
         SCOPED_TRACE(testing::Message() << key << "=" << (text ? text : "(none)"));
         MemorySettingsStore store;
         if (text)
             store.SaveSetting(kSettingsApp, kSettingsSection, key, text);
-        const StoredSettings s = ReadStoredSettings(store, Screen1024());
+        const StoredSettings s = ReadStoredSettings(store, desk);
         const std::string_view k(key);
         const QString seen = k == "Blink"           ? QVariant(s.Blink).toString()
                              : k == "OnTop"         ? QVariant(s.OnTop).toString()

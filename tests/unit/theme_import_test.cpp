@@ -155,13 +155,6 @@ TEST_F(ThemeImport, APupilWithNoRoomToMoveStaysAtRestWithAWarning) {
     EXPECT_EQ(QSizeF(36 * 15, 20 * 15), QSizeF(skin_.Eyes[1].Width, skin_.Eyes[1].Height));
 }
 
-TEST_F(ThemeImport, AGivenNameNamesTheFolderAndTheAboutSkinPage) {
-    const ImportResult result = Import(MakeTheme(), ImportKind::Auto, false, "Specs");
-    ASSERT_TRUE(result.Ok) << result.Error.toStdString();
-    EXPECT_EQ(QStringList{"Specs"}, IntoEntries());
-    EXPECT_EQ("Specs", skin_.Name);
-}
-
 TEST_F(ThemeImport, ForceReplacesAnExistingSkinAndOnlyThen) {
     const QString theme = MakeTheme();
     ASSERT_TRUE(WriteBytes(Into(), "Goggle/mine.txt", "keep"));
@@ -177,6 +170,7 @@ TEST_F(ThemeImport, ForceReplacesAnExistingSkinAndOnlyThen) {
     ASSERT_TRUE(WriteBytes(mine, "sub/mine.txt", "keep") && WriteBytes(mine, "top.txt", "keep"));
     ASSERT_TRUE(QFile::link(mine, Into() + "/Mine") && QFile::link(mine, Into() + "/Goggle/in"));
     ASSERT_TRUE(Import(theme, ImportKind::Auto, true, "Mine").Ok);
+    EXPECT_EQ("Mine", skin_.Name) << "a given name names the folder and the skin";
     ASSERT_TRUE(Import(theme, ImportKind::Auto, true).Ok);
     EXPECT_TRUE(QFileInfo::exists(mine + "/sub/mine.txt") && QFileInfo::exists(mine + "/top.txt"));
     EXPECT_TRUE(QFileInfo(Into() + "/Mine/Skin.ini").isFile() &&
