@@ -5,7 +5,6 @@
 #include "runtime/monitors.h"
 
 #include <QtCore/QEvent>
-#include <QtCore/QLoggingCategory>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
 #include <QtGui/QWindow>
@@ -27,8 +26,6 @@
 #endif
 
 namespace orbo {
-
-Q_LOGGING_CATEGORY(lcWindow, "orbo.window", QtWarningMsg)
 
 namespace {
 
@@ -268,12 +265,6 @@ void LetClicksThrough(QWidget& window, bool through) {
         window.windowFlags().setFlag(Qt::WindowTransparentForInput, through));
     if (QWindow* handle = window.windowHandle())
         handle->setFlag(Qt::WindowTransparentForInput, through);
-#if defined(Q_OS_WIN)
-    if (NativeWindows() && window.windowHandle()) {
-        const auto style = ::GetWindowLongPtrW(reinterpret_cast<HWND>(window.winId()), GWL_EXSTYLE);
-        qCDebug(lcWindow, "clicks: extended style 0x%llx", static_cast<unsigned long long>(style));
-    }
-#endif
 }
 
 void KeepAboveOwner(QWidget& window, QWidget& owner) {
