@@ -91,6 +91,9 @@ public:
     void SetOnTop(bool onTop);
     void SetHideOverFullScreen(bool hide) { general_.HideOverFullScreen = hide; }
     void SetAllWorkspaces(bool all) { general_.AllWorkspaces = all; }
+    // The creature shown at this size (percent, one of kSizeChoices; any other is ignored): the
+    // window grows or shrinks from its top-left corner and is kept on the monitors.
+    void SetSize(int percent);
 
     // --- Activation ---
     // The skin by name, as the options window and the settings give it.

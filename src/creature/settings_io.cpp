@@ -84,6 +84,9 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     };
     s.HideOverFullScreen = getChoice(QStringLiteral("HideOverFullScreen"));
     s.AllWorkspaces = getChoice(QStringLiteral("AllWorkspaces"));
+    bool sized = false;
+    const int size = get(QStringLiteral("Size"), QStringLiteral("100")).trimmed().toInt(&sized);
+    s.Size = sized && IsSizeChoice(size) ? size : 100;
     return s;
 }
 
@@ -98,7 +101,8 @@ std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, flo
          {QStringLiteral("OnTop"), BoolText(general.OnTop)},
          {QStringLiteral("Blink"), BoolText(general.Blink)},
          {QStringLiteral("HideOverFullScreen"), BoolText(general.HideOverFullScreen)},
-         {QStringLiteral("AllWorkspaces"), BoolText(general.AllWorkspaces)}});
+         {QStringLiteral("AllWorkspaces"), BoolText(general.AllWorkspaces)},
+         {QStringLiteral("Size"), QString::number(general.Size)}});
 }
 
 } // namespace orbo

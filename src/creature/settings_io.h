@@ -27,18 +27,20 @@ struct StoredSettings {
     QString Skin;
     bool HideOverFullScreen = true;
     bool AllWorkspaces = true;
+    int Size = 100;
 };
 
 // Reads the store, with the defaults for missing keys: the window's top-left corner at the
 // screen's centre, blinking and always-on-top on, kDefaultSpeed, the built-in skin, hiding over
 // full-screen windows and showing on every workspace. A position or speed that is no number (or
 // no usable pixel position) gives that key's default. Blink and OnTop are on exactly when their
-// text is "true" in any letter case; the desktop choices are off exactly when it is "false".
+// text is "true" in any letter case; the desktop choices are off exactly when it is "false". The
+// size is its whole percentage when that is one of kSizeChoices, else 100.
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
 
 // Saves the keys as one set, in the order Left, Top, Skin, Speed, OnTop, Blink,
-// HideOverFullScreen, AllWorkspaces. Nothing when the store kept them, else why not (the store's
-// reason).
+// HideOverFullScreen, AllWorkspaces, Size. Nothing when the store kept them, else why not (the
+// store's reason).
 std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, float top,
                                            const mdlGeneral& general);
 

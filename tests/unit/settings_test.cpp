@@ -33,7 +33,8 @@ constexpr const char* kUnset = nullptr; // nothing stored
 // One stored text (or none) and the value read from it, written as text. "True" in any
 // case is true; speeds are limited and rounded half to even; skin names are trimmed, blank is the
 // built-in skin; positions outside 16-bit pixels, and texts that are no number, give the default.
-// The desktop choices are on by default and turned off only by "False" in any case.
+// The desktop choices are on by default and turned off only by "False" in any case. A size is
+// one of the choices, else 100.
 TEST(ReadStoredSettings, EachTextGivesItsValue) {
     std::vector<std::array<const char*, 3>> rows = {
         {"Blink", kUnset, "true"},    {"OnTop", kUnset, "true"},   {"Speed", kUnset, "85"},
@@ -52,7 +53,13 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
                              {"AllWorkspaces", "False", "false"},
                              {"HideOverFullScreen", "True", "true"},
                              {"AllWorkspaces", " False", "true"},
-                             {"AllWorkspaces", "0", "true"}});
+                             {"AllWorkspaces", "0", "true"},
+                             {"Size", kUnset, "100"},
+                             {"Size", "50", "50"},
+                             {"Size", " 300 ", "300"},
+                             {"Size", "120", "100"},
+                             {"Size", "2e2", "100"},
+                             {"Size", "big", "100"}});
     for (const auto& [key, text, expected] : rows) {
         SCOPED_TRACE(testing::Message() << key << "=" << (text ? text : "(none)"));
         MemorySettingsStore store;
@@ -67,6 +74,7 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
                              : k == "Left"          ? QString::number(s.Left)
                              : k == "Top"           ? QString::number(s.Top)
                              : k == "AllWorkspaces" ? QVariant(s.AllWorkspaces).toString()
+                             : k == "Size"          ? QString::number(s.Size)
                                                     : QVariant(s.HideOverFullScreen).toString();
         EXPECT_EQ(QString::fromUtf8(expected), seen);
     }
@@ -81,11 +89,12 @@ TEST(IniSettingsStore, KeepsItsKeysInTheSettingGroupOfTheApplicationsFile) {
     general.Speed = 42;
     general.OnTop = true;
     general.AllWorkspaces = true;
+    general.Size = 150;
     WriteStoredSettings(store, 15, -30, general);
     QFile file(dir.path() + QStringLiteral("/Z Orbo.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(u"[Setting]\nLeft=15\nTop=-30\nSkin=a;b=c\nSpeed=42\nOnTop=True\nBlink=False\n"
-              u"HideOverFullScreen=False\nAllWorkspaces=True\n",
+              u"HideOverFullScreen=False\nAllWorkspaces=True\nSize=150\n",
               QString::fromUtf8(file.readAll()));
     IniSettingsStore again(dir.path());
     // What each text reads as is the table's above.
