@@ -76,7 +76,8 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
                             u"Hide over &full-screen windows [x]"_s,
                             u"Show on every &workspace [x]"_s,
                             u"&Bring back"_s,
-                            u"&Hide"_s};
+                            u"&Hide"_s,
+                            u"Si&ze"_s};
     EXPECT_EQ(items, t.Items());
     EXPECT_EQ(items, t.Items(*t.Options.Menu()));
     // Turned on elsewhere (an installer): the menu reads it back when it next shows.
@@ -84,7 +85,7 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     EXPECT_EQ(u"Start at &login [x]", t.Items()[2]);
     // With no tray to bring it back, hiding says what will.
     t.TrayShown = false;
-    EXPECT_EQ(u"&Hide (start Orbo again to show it)", t.Items(*t.Options.Menu()).back());
+    EXPECT_EQ(u"&Hide (start Orbo again to show it)", t.Items(*t.Options.Menu())[6]);
 
     std::optional<bool> allWorkspaces;
     std::optional<bool> hideOverFullScreen;
@@ -99,8 +100,16 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
          [&] { return hideOverFullScreen == false && !t.Form.General().HideOverFullScreen; }},
         {tray.AllWorkspaces,
          [&] { return allWorkspaces == false && !t.Form.General().AllWorkspaces; }},
-        {tray.Hide, [&] { return !t.Form.isVisible() && t.Items().back() == u"&Show"; }},
-        {tray.Hide, [&] { return t.Form.isVisible(); }}};
+        {tray.Hide, [&] { return !t.Form.isVisible() && t.Items()[6] == u"&Show"; }},
+        {tray.Hide, [&] { return t.Form.isVisible(); }},
+        {tray.Size->actions()[4],
+         [&] {
+             return t.Form.size() == QSize(150, 200) &&
+                    t.Items(*tray.Size) ==
+                        QStringList({u"50 % [ ]"_s, u"75 % [ ]"_s, u"100 % [ ]"_s, u"150 % [ ]"_s,
+                                     u"200 % [x]"_s, u"300 % [ ]"_s});
+         }},
+        {tray.Size->actions()[0], [&] { return t.Form.size() == QSize(38, 50); }}};
     for (const auto& [item, done] : rows) {
         SCOPED_TRACE(item->text().toStdString());
         t.Items(); // checks the items as the user sees them
