@@ -2,6 +2,8 @@
 // skin for the same pointer and buttons.
 #include "e2e_env.h"
 
+#include <QtCore/QDir>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -40,6 +42,39 @@ TEST(Eyes, FollowThePointer) {
     const auto woke = WakeAfterStillness(run, {1023, 60});
     ASSERT_TRUE(woke) << "the eyes never turned";
     EXPECT_LT(woke->count(), 500);
+}
+
+// At half and at double size the window shows what orbo-skin-check renders at that size, its
+// shape included, for the built-in creature and for one with every moving eye kind; place and
+// size are kept across a restart.
+TEST(Eyes, ShowAtTheChosenSize) {
+    const QPoint place(300, 200);
+    const QPoint cursor(1000, 60);
+    for (const char* skin : {"", "Kinds"})
+        for (const int size : {50, 200}) {
+            const QString name = u"size-%1-%2"_s.arg(skin).arg(size);
+            SCOPED_TRACE(name.toStdString());
+            OrboRun run;
+            QString folder = run.SkinsFolder() + u'/' + skin;
+            QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Kinds/.")};
+            for (const char* sample : {"Donut", "Compass", "Radar", "Peeker", "Gridlock"})
+                sources.prepend(kSampleSkins + u'/' + sample + "/.");
+            ASSERT_TRUE(*skin == 0 ? QDir().mkpath(folder) : CopyInto(sources, folder));
+            ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(place.x())},
+                                           {u"Top"_s, Twips(place.y())},
+                                           {u"Skin"_s, *skin ? skin : "< none >"},
+                                           {u"Size"_s, QString::number(size)}}) &&
+                        run.Start());
+            Probe().MovePointer(cursor.x(), cursor.y());
+            EXPECT_EQ("", WaitForRendering(run.Window(), folder, cursor, name, "0,0,0", 1, {}, size,
+                                           place));
+            const QRect shown = run.Geometry();
+            run.Signal(SIGTERM);
+            ASSERT_EQ(std::optional<int>(0), run.WaitExit());
+            EXPECT_EQ(QString::number(size), run.ReadSettings().value(u"size"_s));
+            ASSERT_TRUE(run.Start());
+            EXPECT_EQ(shown, run.Geometry());
+        }
 }
 
 // Three lids, one for each button: X11 numbers the middle button 2 and the right one 3.
