@@ -11,24 +11,27 @@
 namespace orbo::e2e {
 namespace {
 
+const QStringList kKindsSamples{u"Donut"_s, u"Compass"_s, u"Radar"_s, u"Peeker"_s, u"Gridlock"_s};
+
 // A skin of the test's own (tests/e2e/skins) over the pictures of a few sample skins, started at
-// the screen's top-left corner, where the rendering puts the creature.
-QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples) {
+// the screen's top-left corner, where the rendering puts the creature, unless settings say
+// otherwise. No name: the built-in creature, and its folder one without a Skin.ini.
+QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples,
+                      const QMap<QString, QString>& settings = {}) {
     const QString folder = run.SkinsFolder() + u'/' + name;
     QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/") + name + "/."};
     for (const QString& sample : samples)
         sources.prepend(kSampleSkins + u'/' + sample + "/.");
-    const bool started =
-        CopyInto(sources, folder) &&
-        run.WriteSettings({{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, name}}) &&
-        run.Start();
+    QMap<QString, QString> values{{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, name}};
+    values.insert(settings);
+    const bool started = (name.isEmpty() ? QDir().mkpath(folder) : CopyInto(sources, folder)) &&
+                         run.WriteSettings(values) && run.Start();
     return started ? folder : QString();
 }
 
 TEST(Eyes, FollowThePointer) {
     OrboRun run;
-    const QString skin = StartWithSkin(
-        run, u"Kinds"_s, {u"Donut"_s, u"Compass"_s, u"Radar"_s, u"Peeker"_s, u"Gridlock"_s});
+    const QString skin = StartWithSkin(run, u"Kinds"_s, kKindsSamples);
     ASSERT_FALSE(skin.isEmpty());
     for (const QPoint cursor : {QPoint(1000, 60), QPoint(300, 700), QPoint(70, 300)}) {
         const QString name = u"eyes-%1-%2"_s.arg(cursor.x()).arg(cursor.y());
@@ -55,16 +58,11 @@ TEST(Eyes, ShowAtTheChosenSize) {
             const QString name = u"size-%1-%2"_s.arg(skin).arg(size);
             SCOPED_TRACE(name.toStdString());
             OrboRun run;
-            QString folder = run.SkinsFolder() + u'/' + skin;
-            QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Kinds/.")};
-            for (const char* sample : {"Donut", "Compass", "Radar", "Peeker", "Gridlock"})
-                sources.prepend(kSampleSkins + u'/' + sample + "/.");
-            ASSERT_TRUE(*skin == 0 ? QDir().mkpath(folder) : CopyInto(sources, folder));
-            ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(place.x())},
-                                           {u"Top"_s, Twips(place.y())},
-                                           {u"Skin"_s, *skin ? skin : "< none >"},
-                                           {u"Size"_s, QString::number(size)}}) &&
-                        run.Start());
+            const QString folder = StartWithSkin(run, skin, kKindsSamples,
+                                                 {{u"Left"_s, Twips(place.x())},
+                                                  {u"Top"_s, Twips(place.y())},
+                                                  {u"Size"_s, QString::number(size)}});
+            ASSERT_FALSE(folder.isEmpty());
             Probe().MovePointer(cursor.x(), cursor.y());
             EXPECT_EQ("", WaitForRendering(run.Window(), folder, cursor, name, "0,0,0", 1, {}, size,
                                            place));
@@ -110,8 +108,7 @@ TEST(Eyes, FollowWhileAnotherProgramHoldsThePointer) {
         return woke && woke->count() < 500;
     };
     OrboRun eyes;
-    const QString kinds = StartWithSkin(
-        eyes, u"Kinds"_s, {u"Donut"_s, u"Compass"_s, u"Radar"_s, u"Peeker"_s, u"Gridlock"_s});
+    const QString kinds = StartWithSkin(eyes, u"Kinds"_s, kKindsSamples);
     ASSERT_FALSE(kinds.isEmpty());
     ASSERT_TRUE(Probe().GrabPointer(true));
     EXPECT_TRUE(answered(eyes, [] { Probe().MovePointer(1000, 60); }));
