@@ -139,6 +139,7 @@ enum MenuItem {
     kAllWorkspaces,
     kBringBack,
     kHide,
+    kSize,
     kMenuItems
 };
 bool UseMenu(QPoint at, int item, const QString& wmClass = {}, int items = kMenuItems);
