@@ -17,8 +17,8 @@ constexpr bool IsSizeChoice(int percent) {
     return std::find(kSizeChoices.begin(), kSizeChoices.end(), percent) != kSizeChoices.end();
 }
 
-// The program-wide state: the four settings, the two desktop choices and the record of the skin
-// on show. The creature model owns it; the options window and the tray read it.
+// The program-wide state: the four settings, the two desktop choices, the size and the record of
+// the skin on show. The creature model owns it; the options window and the tray read it.
 struct mdlGeneral {
     QString SkinName;
     std::uint8_t Speed = 0;
