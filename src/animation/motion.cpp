@@ -60,8 +60,9 @@ std::optional<QPoint> GetAutoPosition(const TravelBox& box, const MotionInput& i
     const double Y = box.Y;
     const double W = box.Width;
     const double H = box.Height;
-    const double cy = static_cast<double>(in.WindowTop) + Y + H / 2;
-    const double cx = static_cast<double>(in.WindowLeft) + X + W / 2;
+    // At size 1 the plain sum, bit for bit.
+    const double cy = (static_cast<double>(in.WindowTop) / in.Size + Y + H / 2) * in.Size;
+    const double cx = (static_cast<double>(in.WindowLeft) / in.Size + X + W / 2) * in.Size;
 
     const float theta = WestAngle(cx, cy, *px, *py);
     const auto a = static_cast<float>(theta * std::numbers::pi / 180.0);

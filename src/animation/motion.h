@@ -36,12 +36,14 @@ struct ScreenTwips {
 };
 
 // What "auto" reads besides the eye: the cursor (screen pixels), the creature window's top-left
-// corner (screen twips) and the screen.
+// corner (screen twips), the screen, and how many times as large the window shows its picture
+// (the box's centre on the screen moves with it; its reach, measured on the screen, does not).
 struct MotionInput {
     QPoint Cursor;
     float WindowLeft = 0;
     float WindowTop = 0;
     ScreenTwips Screen;
+    double Size = 1;
 };
 
 // The direction from (x, y) to the cursor in degrees, clockwise on the screen from the west:

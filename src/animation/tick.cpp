@@ -23,6 +23,13 @@ struct Eyes {
     float WindowTop;
     Surface& Out;
     ScreenTwips Screen; // the box around every monitor
+    float Size = 1;     // window pixels per picture pixel
+
+    // Where a point of the picture (window twips) lies on the screen (twips), the picture shown
+    // Size times as large from the window's corner; at size 1 the plain sum, bit for bit.
+    float OnScreen(float window, float offset, float half) const {
+        return (window / Size + offset + half) * Size;
+    }
 
     const Units& U() const { return Screen.ScaleUnits; }
 
@@ -47,8 +54,9 @@ struct Eyes {
         const float fw = size->Width / static_cast<float>(eye.Frames);
         const float h = size->Height;
         const float x =
-            U().ScaleX(WindowLeft + eye.X + fw / 2, ScaleUnit::Twips, ScaleUnit::Pixels);
-        const float y = U().ScaleY(WindowTop + eye.Y + h / 2, ScaleUnit::Twips, ScaleUnit::Pixels);
+            U().ScaleX(OnScreen(WindowLeft, eye.X, fw / 2), ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float y =
+            U().ScaleY(OnScreen(WindowTop, eye.Y, h / 2), ScaleUnit::Twips, ScaleUnit::Pixels);
         const auto k = GetFrameIndex(eye.Frames, x, y, Desk.GetCursorPos());
         if (!k)
             return;
@@ -66,7 +74,7 @@ struct Eyes {
         const auto h = RoundToInt32(eye.Height - size->Height);
         if (!x || !y || !w || !h)
             return;
-        const MotionInput in{Desk.GetCursorPos(), WindowLeft, WindowTop, Screen};
+        const MotionInput in{Desk.GetCursorPos(), WindowLeft, WindowTop, Screen, Size};
         const auto p = GetAutoPosition(TravelBox{*x, *y, *w, *h}, in);
         if (!p)
             return;
@@ -124,9 +132,9 @@ struct Eyes {
         const float fw = size->Width / static_cast<float>(eye.Frames);
         const float h = size->Height;
         const auto x = RoundToInt32(
-            U().ScaleX(WindowLeft + eye.X + fw / 2, ScaleUnit::Twips, ScaleUnit::Pixels));
+            U().ScaleX(OnScreen(WindowLeft, eye.X, fw / 2), ScaleUnit::Twips, ScaleUnit::Pixels));
         const auto y = RoundToInt32(
-            U().ScaleY(WindowTop + eye.Y + h / 2, ScaleUnit::Twips, ScaleUnit::Pixels));
+            U().ScaleY(OnScreen(WindowTop, eye.Y, h / 2), ScaleUnit::Twips, ScaleUnit::Pixels));
         if (!x || !y)
             return;
         const auto j = GetDistanceIndex(QPoint(*x, *y), eye.Frames, Desk.GetCursorPos(), Screen);
@@ -165,14 +173,15 @@ struct Eyes {
 } // namespace
 
 void RunTick(const SkinDef& skin, bool blink, Desktop& desktop, float windowLeft, float windowTop,
-             Surface& surface) {
+             Surface& surface, float size) {
     surface.Cls();
     const auto& eyes = skin.Eyes;
     const int upper = std::min(skin.EyesUBound(), kMaxEyes);
     const Units units = desktop.ScreenUnits();
     const TwipsRect box = desktop.DesktopBox();
     Eyes drawer{blink,     desktop, windowLeft,
-                windowTop, surface, ScreenTwips{box.Width, box.Height, units, box.Left, box.Top}};
+                windowTop, surface, ScreenTwips{box.Width, box.Height, units, box.Left, box.Top},
+                size};
     for (int i = 1; i <= upper; ++i)
         drawer.Draw(eyes[static_cast<size_t>(i)]);
 }

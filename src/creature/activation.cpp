@@ -54,7 +54,13 @@ void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Un
         const float h = back.SizeInTwips(units).Height;
         if (window.Height() != h)
             window.SetHeight(h);
+        window.Canvas = window.Geometry.Pixels().size();
     }
+    // At another size the window is the picture scaled by the display's edge rule.
+    if (!back.IsEmpty() || window.Size != 1)
+        window.Geometry.SetPixels(
+            QRect(window.Geometry.Pixels().topLeft(),
+                  DeviceRect(QRect(QPoint(), window.Canvas), window.Size).size()));
     // Pulled back where the right or bottom edge would stick out past the monitors the window is
     // on; then, if it shows on none at all, brought back.
     const Monitors monitors = desk.GetMonitors();
@@ -69,7 +75,7 @@ void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Un
         window.SetTop(top);
     KeepOnMonitors(window, desk);
     window.SetWindowRgn(BuildEmptyRegion());
-    window.SetWindowRgn(BuildMaskRegion(back, kMagenta, units));
+    window.SetWindowRgn(DeviceRegion(BuildMaskRegion(back, kMagenta, units), window.Size));
 }
 
 void KeepOnMonitors(CreatureWindow& window, const Desktop& desk) {
@@ -88,7 +94,9 @@ std::optional<SkinReadResult> ActivateSkinFolder(const SkinContext& context,
     std::optional<SkinReadResult> read;
     if (folder)
         read = ReadSkinFolder(
-            *folder, SkinTarget{context.Skin, units, LargestScale(context.Desk.GetMonitors())},
+            *folder,
+            SkinTarget{context.Skin, units,
+                       LargestScale(context.Desk.GetMonitors()) * context.Window.Size},
             context.Window, observer);
     FitWindowToBackground(context.Window, context.Desk, units);
     return read;

@@ -49,9 +49,9 @@ std::optional<SkinReadResult> ReadSkinFolder(const QString& folder, const SkinTa
 // since the window may be dragged onto any of them; at least 1.
 qreal LargestScale(const Monitors& monitors);
 
-// The window takes its background picture's size, is pulled back onto the monitors it is on at
-// the right and the bottom (and brought back when it shows on none), and is cut to the
-// background's non-magenta pixels.
+// The window takes its background picture's size (shown at the window's Size), is pulled back onto
+// the monitors it is on at the right and the bottom (and brought back when it shows on none), and
+// is cut to the background's non-magenta pixels, scaled alike.
 void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Units& units);
 // Brings a window that shows on no monitor back onto the nearest one, whole where it fits; one
 // that shows in part stays where it is.

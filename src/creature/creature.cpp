@@ -14,7 +14,7 @@ Creature::Creature(Desktop& desktop, QStringList skinsFolders)
       imgDefSkin_(DefaultSkinPictures::Load()), window_(units_), surface_(units_) {
     // The size at design time; every skin activation replaces it.
     window_.Geometry.SetPixels(QRect(0, 0, 75, 100));
-    surface_.SetBackground(window_.Geometry.Pixels().size(), kMagenta, window_.Background);
+    surface_.SetBackground(window_.Canvas, kMagenta, window_.Background);
     surface_.Present();
     shownPlace_ = window_.Geometry.Pixels();
     monitors_ = desktop_.GetMonitors();
@@ -42,6 +42,9 @@ void Creature::LoadInfo(SettingsStore& store) {
     if (view_)
         view_->ShowOnTop(general_.OnTop);
     SetSpeed(s.Speed);
+    // Sized before the skin fits the window, so that it is fitted and kept on screen once.
+    general_.Size = s.Size;
+    window_.Size = s.Size / 100.0;
     ActivateSkin(s.Skin);
     general_.HideOverFullScreen = s.HideOverFullScreen;
     general_.AllWorkspaces = s.AllWorkspaces;
@@ -72,6 +75,22 @@ void Creature::SetOnTop(bool onTop) {
     Wake();
 }
 
+void Creature::SetSize(int percent) {
+    if (!IsSizeChoice(percent) || percent == general_.Size)
+        return;
+    // A size at which the background's frames would pass the pictures' budget is refused, as a
+    // picture that would is when the skin is read.
+    const QSize back = window_.Picture().Image().size();
+    const qreal scale = LargestScale(desktop_.GetMonitors()) * percent / 100.0;
+    if (qint64(back.width()) * back.height() + SurfacePixels(back, scale) > kMaxSkinPixels)
+        return;
+    general_.Size = percent;
+    window_.Size = percent / 100.0;
+    FitWindowToBackground(window_, desktop_, units_);
+    ShowActivated();
+    Wake();
+}
+
 SkinContext Creature::Context() {
     return SkinContext{general_.SkinDef, general_.SkinName, window_,
                        desktop_,         imgDefSkin_,       skinsFolders_};
@@ -96,7 +115,7 @@ void Creature::ActivateDefSkin() {
 }
 
 void Creature::ShowActivated() {
-    surface_.SetBackground(window_.Geometry.Pixels().size(), kMagenta, window_.Background);
+    surface_.SetBackground(window_.Canvas, kMagenta, window_.Background);
     // The new background shows at once, with the eyes as last drawn, not at the next tick.
     surface_.Present();
     Announce();
@@ -177,10 +196,11 @@ void Creature::BringBack(const QRect& workArea) {
 }
 
 bool Creature::Tick() {
-    RunTick(general_.SkinDef, general_.Blink, desktop_, window_.Left(), window_.Top(), surface_);
+    RunTick(general_.SkinDef, general_.Blink, desktop_, window_.Left(), window_.Top(), surface_,
+            static_cast<float>(window_.Size));
     const QRegion changed = surface_.Present();
     if (!changed.isEmpty() && view_)
-        view_->ShowFrame(changed);
+        view_->ShowFrame(DeviceRegion(changed, window_.Size));
     // A tick draws the same frame from the same inputs, so once one changed nothing and nothing
     // moved since the one before, ticking on would only repeat it.
     const TickInputs inputs = ReadInputs();
@@ -277,7 +297,7 @@ Creature::TickInputs Creature::ReadInputs() {
 }
 
 void Creature::Paint(QPainter& painter, const QRegion& region, qreal ratio) {
-    surface_.Draw(painter, region, ratio);
+    surface_.Draw(painter, region, ratio, window_.Size);
 }
 
 } // namespace orbo

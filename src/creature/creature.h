@@ -92,6 +92,10 @@ public:
     void SetHideOverFullScreen(bool hide) { general_.HideOverFullScreen = hide; }
     void SetAllWorkspaces(bool all) { general_.AllWorkspaces = all; }
     void SetClickThrough(bool through) { general_.ClickThrough = through; }
+    // The creature shown at this size (percent, one of kSizeChoices; any other is ignored, and so
+    // is one whose frames would take the skin past its pictures' budget): the window grows or
+    // shrinks from its top-left corner and is kept on the monitors.
+    void SetSize(int percent);
 
     // --- Activation ---
     // The skin by name, as the options window and the settings give it.

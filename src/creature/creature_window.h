@@ -60,6 +60,10 @@ public:
     PixelGeometry Geometry;
     orbo::Picture Background;
     QRegion Region;
+    // The size the user chose: the frame is composed at the picture's own pixels (Canvas) and
+    // the window shows it Size times as large, its geometry and shape included.
+    qreal Size = 1;
+    QSize Canvas{75, 100};
 };
 
 } // namespace orbo

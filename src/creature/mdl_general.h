@@ -5,12 +5,20 @@
 
 #include <QtCore/QString>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace orbo {
 
-// The program-wide state: the four settings, the two desktop choices and the record of the skin
-// on show. The creature model owns it; the options window and the tray read it.
+// The sizes the creature can be shown at, percent of its picture, on top of the display's scale.
+inline constexpr std::array<int, 6> kSizeChoices{50, 75, 100, 150, 200, 300};
+constexpr bool IsSizeChoice(int percent) {
+    return std::find(kSizeChoices.begin(), kSizeChoices.end(), percent) != kSizeChoices.end();
+}
+
+// The program-wide state: the four settings, the two desktop choices, the size and the record of
+// the skin on show. The creature model owns it; the options window and the tray read it.
 struct mdlGeneral {
     QString SkinName;
     std::uint8_t Speed = 0;
@@ -22,6 +30,8 @@ struct mdlGeneral {
     bool AllWorkspaces = false;
     // The creature takes no mouse input: clicks reach the window below it.
     bool ClickThrough = false;
+    // The size shown, percent (one of kSizeChoices).
+    int Size = 100;
     orbo::SkinDef SkinDef;
 };
 

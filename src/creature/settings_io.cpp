@@ -85,6 +85,9 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     s.HideOverFullScreen = getChoice(QStringLiteral("HideOverFullScreen"));
     s.AllWorkspaces = getChoice(QStringLiteral("AllWorkspaces"));
     s.ClickThrough = get(QStringLiteral("ClickThrough"), QString()).toLower() == u"true";
+    bool sized = false;
+    const int size = get(QStringLiteral("Size"), QStringLiteral("100")).trimmed().toInt(&sized);
+    s.Size = sized && IsSizeChoice(size) ? size : 100;
     return s;
 }
 
@@ -100,7 +103,8 @@ std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, flo
          {QStringLiteral("Blink"), BoolText(general.Blink)},
          {QStringLiteral("HideOverFullScreen"), BoolText(general.HideOverFullScreen)},
          {QStringLiteral("AllWorkspaces"), BoolText(general.AllWorkspaces)},
-         {QStringLiteral("ClickThrough"), BoolText(general.ClickThrough)}});
+         {QStringLiteral("ClickThrough"), BoolText(general.ClickThrough)},
+         {QStringLiteral("Size"), QString::number(general.Size)}});
 }
 
 } // namespace orbo

@@ -28,6 +28,7 @@ struct StoredSettings {
     bool HideOverFullScreen = true;
     bool AllWorkspaces = true;
     bool ClickThrough = false;
+    int Size = 100;
 };
 
 // Reads the store, with the defaults for missing keys: the window's top-left corner at the
@@ -36,12 +37,12 @@ struct StoredSettings {
 // no usable pixel position) gives that key's default. Blink and OnTop are on exactly when their
 // text is "true" in any letter case; the desktop choices are off exactly when it is "false";
 // clicks pass through exactly when ClickThrough is "true", so that a damaged value leaves the
-// creature reachable.
+// creature reachable. The size is its whole percentage when that is one of kSizeChoices, else 100.
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
 
 // Saves the keys as one set, in the order Left, Top, Skin, Speed, OnTop, Blink,
-// HideOverFullScreen, AllWorkspaces, ClickThrough. Nothing when the store kept them, else why not
-// (the store's reason).
+// HideOverFullScreen, AllWorkspaces, ClickThrough, Size. Nothing when the store kept them, else
+// why not (the store's reason).
 std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, float top,
                                            const mdlGeneral& general);
 

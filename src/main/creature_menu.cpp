@@ -5,6 +5,7 @@
 #include "main/form1.h"
 
 #include <QtGui/QAction>
+#include <QtGui/QActionGroup>
 #include <QtWidgets/QMenu>
 
 namespace orbo {
@@ -42,6 +43,15 @@ CreatureMenu::Items CreatureMenu::Fill(QMenu& menu, QAction* options, QAction* e
     items.StartAtLogin->setEnabled(hooks_.StartsAtLogin && hooks_.SetStartAtLogin);
     items.BringBack = menu.addAction(u"&Bring back"_s);
     items.Hide = menu.addAction(HideText(true, true));
+    items.Size = menu.addMenu(u"Si&ze"_s);
+    auto* sizes = new QActionGroup(items.Size);
+    for (const int percent : kSizeChoices) {
+        QAction* item = items.Size->addAction(u"%1 %"_s.arg(percent));
+        item->setCheckable(true);
+        item->setData(percent);
+        sizes->addAction(item);
+        connect(item, &QAction::triggered, this, [this, percent] { form_.SetSize(percent); });
+    }
 
     QAction* atLogin = items.StartAtLogin;
     connect(atLogin, &QAction::triggered, this, [this, atLogin](bool on) {
@@ -71,6 +81,8 @@ void CreatureMenu::Refresh(const Items& items) {
     items.AllWorkspaces->setChecked(form_.General().AllWorkspaces);
     items.ClickThrough->setChecked(form_.General().ClickThrough);
     items.Hide->setText(HideText(form_.CreatureShown(), hooks_.TrayShown && hooks_.TrayShown()));
+    for (QAction* size : items.Size->actions())
+        size->setChecked(size->data().toInt() == form_.General().Size);
 }
 
 } // namespace orbo

@@ -49,6 +49,8 @@ public:
         QAction* ClickThrough = nullptr;
         QAction* BringBack = nullptr;
         QAction* Hide = nullptr;
+        // The sizes, one radio item each, in the order of kSizeChoices.
+        QMenu* Size = nullptr;
     };
     // Adds the items to a menu: options and exit when the menu holds its own (the popup menu),
     // made here otherwise, then the rest. Each time the menu shows, the check items read the

@@ -111,6 +111,10 @@ void Form1::SetBlink(bool blink) {
     creature_.SetBlink(blink);
 }
 
+void Form1::SetSize(int percent) {
+    creature_.SetSize(percent);
+}
+
 void Form1::SetHideOverFullScreen(bool hide) {
     creature_.SetHideOverFullScreen(hide);
     if (choiceHooks_.HideOverFullScreen)

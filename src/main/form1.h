@@ -44,6 +44,8 @@ public:
     // A new OnTop: the window is put above all others or released at once.
     void SetOnTop(bool onTop);
     void SetBlink(bool blink);
+    // The creature shown at this size (percent of its picture).
+    void SetSize(int percent);
     const Units& ScaleUnits() const { return creature_.ScaleUnits(); }
     const mdlGeneral& General() const { return creature_.General(); }
 

@@ -122,33 +122,54 @@ QRegion Surface::Present() {
     appliedPictures_ = pendingPictures_;
     backgroundChanged_ = false;
     changed = changed.intersected(QRect(QPoint(0, 0), size_));
-    if (!device_.isNull())
-        deviceStale_ += changed;
+    if (!sized_.Image.isNull())
+        sized_.Stale += changed;
+    else if (!device_.Image.isNull())
+        device_.Stale += changed;
     return changed;
 }
 
-void Surface::Draw(QPainter& painter, const QRegion& region, qreal ratio) {
+QImage& Surface::ScaledCopy::Update(const QImage& source, qreal ratio) {
+    const QSize size(DeviceEdge(source.width(), ratio), DeviceEdge(source.height(), ratio));
+    if (Image.size() != size || Ratio != ratio) {
+        Image = DeviceImage(source, ratio);
+        Ratio = ratio;
+    } else {
+        for (const QRect& r : Stale)
+            ScaleInto(Image, source, r, ratio);
+    }
+    Stale = QRegion();
+    return Image;
+}
+
+void Surface::Draw(QPainter& painter, const QRegion& region, qreal ratio, qreal size) {
+    if (size != drawnSize_) {
+        sized_ = {};
+        device_ = {};
+        drawnSize_ = size;
+    }
+    const QImage* frame = &buffer_;
+    if (size != 1) {
+        // What changes on the frame changes on the window in the scaled rectangles.
+        if (!device_.Image.isNull())
+            device_.Stale += DeviceRegion(sized_.Stale, size);
+        QImage& sized = sized_.Update(buffer_, size);
+        // Window pixels, as a painter of ratio 1 draws them.
+        sized.setDevicePixelRatio(1);
+        frame = &sized;
+    }
     if (ratio == 1) {
         // Unscaled, the frame is drawn as it is; a scaled copy kept from another screen goes.
-        device_ = QImage();
-        deviceStale_ = QRegion();
+        device_ = {};
         for (const QRect& r : region)
-            painter.drawImage(r.topLeft(), buffer_, r);
+            painter.drawImage(r.topLeft(), *frame, r);
         return;
     }
-    const QSize deviceSize(DeviceEdge(size_.width(), ratio), DeviceEdge(size_.height(), ratio));
-    if (device_.size() != deviceSize || device_.devicePixelRatio() != ratio) {
-        device_ = DeviceImage(buffer_, ratio);
-    } else {
-        for (const QRect& r : deviceStale_)
-            ScaleInto(device_, buffer_, r, ratio);
-    }
-    deviceStale_ = QRegion();
+    const QImage& device = device_.Update(*frame, ratio);
     for (const QRect& r : region) {
         const QRect d = DeviceRect(r, ratio);
         painter.drawImage(
-            QRectF(d.x() / ratio, d.y() / ratio, d.width() / ratio, d.height() / ratio), device_,
-            d);
+            QRectF(d.x() / ratio, d.y() / ratio, d.width() / ratio, d.height() / ratio), device, d);
     }
 }
 

@@ -51,10 +51,11 @@ public:
     QRegion Present();
     // The presented frame.
     const QImage& Image() const { return buffer_; }
-    // Draws the presented frame's region (pixels) with a painter of the given device pixel
-    // ratio: on a scaled display each pixel covers whole device pixels, by the rule the window's
-    // shape is scaled with, so picture and outline meet exactly.
-    void Draw(QPainter& painter, const QRegion& region, qreal ratio);
+    // Draws the presented frame's region (window pixels) with a painter of the given device
+    // pixel ratio, the frame shown `size` times as large: each frame pixel covers whole window
+    // pixels and each of those whole device pixels, by the rule the window's shape is scaled
+    // with, so picture and outline meet exactly at any size on any display.
+    void Draw(QPainter& painter, const QRegion& region, qreal ratio, qreal size = 1);
 
     // One drawing call, as collected.
     struct Op {
@@ -79,9 +80,17 @@ private:
     std::vector<Picture> pendingPictures_; // keeps the pictures of pending_ alive
     std::vector<Op> applied_;
     std::vector<Picture> appliedPictures_;
-    // The frame at the display's scale, and what changed on the frame since it was scaled.
-    QImage device_;
-    QRegion deviceStale_;
+    // A scaled copy of a picture, and what changed on the picture since it was scaled.
+    struct ScaledCopy {
+        QImage Image;
+        qreal Ratio = 1;
+        QRegion Stale;
+        QImage& Update(const QImage& source, qreal ratio);
+    };
+    // The frame at the size shown, that at the display's scale, and the size they were made for.
+    ScaledCopy sized_;
+    ScaledCopy device_;
+    qreal drawnSize_ = 1;
 };
 
 // 0x00BBGGRR colour value of an RGB pixel.

@@ -93,15 +93,6 @@ struct Step {
     QString Path;
 };
 
-// What the window keeps of a background besides the picture: the background Cls restores and
-// the frame, then at the display's scale the scaled copy and the window system's backing store
-// (at scale 1 there is no copy; counted all the same).
-qint64 SurfacePixels(QSize size, qreal scale) {
-    const qint64 device =
-        qint64(DeviceEdge(size.width(), scale)) * DeviceEdge(size.height(), scale);
-    return 2 * qint64(size.width()) * size.height() + 2 * device;
-}
-
 // The pictures of one reading: each file decoded once per role and shared, all of them counted
 // against the budget.
 class SkinPictures {
@@ -335,6 +326,15 @@ QByteArray WholeLines(QByteArray bytes) {
 }
 
 } // namespace
+
+// What the window keeps of a background besides the picture: the background Cls restores and
+// the frame, then at the display's scale the scaled copy and the window system's backing store
+// (at scale 1 there is no copy; counted all the same).
+qint64 SurfacePixels(QSize size, qreal scale) {
+    const qint64 device =
+        qint64(DeviceEdge(size.width(), scale)) * DeviceEdge(size.height(), scale);
+    return 2 * qint64(size.width()) * size.height() + 2 * device;
+}
 
 QString SkinLineStatusText(SkinLineStatus status) {
     switch (status) {

@@ -78,6 +78,11 @@ inline constexpr qsizetype kMaxSkinLineLength = 64 * 1024;
 // 256 MiB of RGB32 pixels: a background as large as a 4K screen at scale 2 takes a fifth of it.
 inline constexpr qint64 kMaxSkinPixels = 64LL * 1024 * 1024;
 
+// What the window keeps of a background of this many pixels besides the picture when it is drawn
+// at scale device pixels per pixel: the background Cls restores, the frame, the scaled copy and
+// the window system's backing store.
+qint64 SurfacePixels(QSize size, qreal scale);
+
 // Where the file's values go: the record, with the screen's units for the eye boxes, and the
 // budget of the pictures.
 struct SkinTarget {

@@ -48,6 +48,7 @@ struct CheckedCreature {
     explicit CheckedCreature(const SkinCheckRequest& request)
         : Desk(DesktopFor(request)), Model(Desk, {}) {
         Model.SetBlink(kBlink);
+        Model.SetSize(request.Size);
         Read = Model.ActivateSkinFolder(request.Folder,
                                         [this](const SkinLineOutcome& o) { Lines.push_back(o); });
         if (request.At) {
@@ -472,10 +473,12 @@ std::vector<QString> SkinWarnings(const Creature& creature) {
     return warnings;
 }
 
-// One tick's frame at the display's scale, transparent outside the window's shape.
+// One tick's frame at the size shown and the display's scale, transparent outside the window's
+// shape.
 QImage Render(Creature& creature, double scale) {
     creature.Tick();
-    QImage out = DeviceImage(creature.Frame(), scale).convertToFormat(QImage::Format_ARGB32);
+    const QImage sized = DeviceImage(creature.Frame(), creature.Window().Size);
+    QImage out = DeviceImage(sized, scale).convertToFormat(QImage::Format_ARGB32);
     out.setDevicePixelRatio(1);
     const QRegion outside =
         QRegion(out.rect()).subtracted(DeviceRegion(creature.Window().Region, scale));

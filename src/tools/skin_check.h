@@ -25,6 +25,8 @@ struct SkinCheckRequest {
     // The display's scale: the rendering is drawn at this many device pixels per pixel, as the
     // creature is on a scaled display (cursor and screen stay in unscaled pixels).
     double Scale = 1;
+    // The size the user chose, percent of the picture, on top of the display's scale.
+    int Size = 100;
     // The report in the program's own terms (field names, twips, kinds as stored) rather than
     // in plain words and pixels.
     bool Exact = false;

@@ -1,4 +1,5 @@
 // orbo-skin-check: reads a skin as Orbo does and reports, or renders it.
+#include "creature/mdl_general.h"
 #include "platform/system/files.h"
 #include "tools/skin_check.h"
 
@@ -12,11 +13,12 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: orbo-skin-check FOLDER|NAME [--exact] [--render OUT.png --cursor X,Y "
-    "[--screen W,H] [--buttons L,R,M] [--scale S] [--at X,Y]]\n"
+    "[--screen W,H] [--buttons L,R,M] [--scale S] [--size PERCENT] [--at X,Y]]\n"
     "       orbo-skin-check --help\n"
     "Reads FOLDER/Skin.ini as Orbo does and tells what every line did. A NAME that is no\n"
     "folder here is looked for in the skins folders, as Orbo looks for a skin by name.\n"
     "--exact gives the values as Orbo stores them (field names, twips, padded kinds).\n"
+    "--size renders at 50, 75, 100, 150, 200 or 300 % of the picture, on top of --scale.\n"
     "Exit status: 0 the whole file was read, 1 reading stopped at a failure or there was no\n"
     "Skin.ini, 2 bad usage.\n";
 
@@ -70,6 +72,11 @@ int main(int argc, char* argv[]) {
             bool ok = false;
             request.Scale = args[++i].toDouble(&ok);
             if (!ok || !(request.Scale >= 0.5 && request.Scale <= 8))
+                return Usage();
+        } else if (a == u"--size" && hasValue) {
+            bool ok = false;
+            request.Size = args[++i].toInt(&ok);
+            if (!ok || !orbo::IsSizeChoice(request.Size))
                 return Usage();
         } else if (a == u"--buttons" && hasValue) {
             const QStringList b = args[++i].split(u',');

@@ -328,7 +328,7 @@ namespace {
 
 std::string CompareRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
                              QPoint cursor, const QString& name, const char* buttons, double scale,
-                             QSize screen, std::optional<QPoint> at) {
+                             QSize screen, std::optional<QPoint> at, int size = 100) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
     QStringList arguments{skinFolder,
@@ -344,6 +344,8 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
         arguments << u"--screen"_s << u"%1,%2"_s.arg(screen.width()).arg(screen.height());
     if (at)
         arguments << u"--at"_s << u"%1,%2"_s.arg(at->x()).arg(at->y());
+    if (size != 100)
+        arguments << u"--size"_s << QString::number(size);
     QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY), arguments);
     const QImage rendering = QImage(file).convertToFormat(QImage::Format_ARGB32);
     if (rendering.isNull())
@@ -389,9 +391,10 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
 } // namespace
 
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
-                             const QString& name, const char* buttons, double scale, QSize screen) {
-    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen,
-                            std::nullopt);
+                             const QString& name, const char* buttons, double scale, QSize screen,
+                             int size, std::optional<QPoint> at) {
+    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen, at,
+                            size);
 }
 
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,

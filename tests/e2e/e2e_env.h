@@ -140,6 +140,7 @@ enum MenuItem {
     kClickThrough,
     kBringBack,
     kHide,
+    kSize,
     kMenuItems
 };
 bool UseMenu(QPoint at, int item, const QString& wmClass = {}, int items = kMenuItems);
@@ -169,7 +170,8 @@ QRegion NonMagentaRegion(const QImage& image);
 // saves both pictures where failing tests leave them.
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
                              const QString& name, const char* buttons = "0,0,0", double scale = 1,
-                             QSize screen = {});
+                             QSize screen = {}, int size = 100,
+                             std::optional<QPoint> at = std::nullopt);
 // The same for a window that windows knows (its place and shape), as the test's screen shows it:
 // a nested session's X server of that screen size at the screen's top-left corner.
 std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,

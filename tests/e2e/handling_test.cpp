@@ -96,7 +96,8 @@ TEST(Handling, OptionsKeptAfterRestart) {
                                        {u"ontop"_s, u"True"_s},
                                        {u"hideoverfullscreen"_s, u"True"_s},
                                        {u"allworkspaces"_s, u"True"_s},
-                                       {u"clickthrough"_s, u"False"_s}};
+                                       {u"clickthrough"_s, u"False"_s},
+                                       {u"size"_s, u"100"_s}};
     EXPECT_EQ(saved, run.ReadSettings());
 
     // The same folders again: the creature and the Options page as the first run left them.
@@ -206,7 +207,8 @@ TEST(Handling, EndingsSaveOnce) {
                                               {u"skin"_s, u"Blobby"_s},
                                               {u"hideoverfullscreen"_s, u"True"_s},
                                               {u"allworkspaces"_s, u"True"_s},
-                                              {u"clickthrough"_s, u"False"_s}};
+                                              {u"clickthrough"_s, u"False"_s},
+                                              {u"size"_s, u"100"_s}};
         EXPECT_EQ(expected, run.ReadSettings());
         // No temporary file of an unfinished save is left beside the settings.
         EXPECT_EQ(QStringList({u"Z Orbo.ini"_s, u"orbo.log"_s}),

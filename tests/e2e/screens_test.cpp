@@ -46,10 +46,13 @@ TEST(Screens, ScaledDisplays) {
         QMap<QString, QString> Environment;
         const char* XftDpi; // for xrdb, when the scale comes from there
         double Scale;
+        int Size = 100; // the size chosen on top of the scale
     };
     const Row rows[] = {
         {"QT_SCALE_FACTOR=2", {{u"QT_SCALE_FACTOR"_s, u"2"_s}}, nullptr, 2},
         {"QT_SCALE_FACTOR=1.25", {{u"QT_SCALE_FACTOR"_s, u"1.25"_s}}, nullptr, 1.25},
+        // Before the Xft.dpi row, whose resource stays on the display.
+        {"QT_SCALE_FACTOR=1.25, 150 %", {{u"QT_SCALE_FACTOR"_s, u"1.25"_s}}, nullptr, 1.25, 150},
         {"Xft.dpi 144", {}, "Xft.dpi: 144\n", 1.5}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -67,8 +70,10 @@ TEST(Screens, ScaledDisplays) {
         EXPECT_EQ(saved, first.ReadSettings());
 
         OrboRun shown;
-        ASSERT_TRUE(shown.AddSampleSkin(u"Donut"_s) &&
-                    shown.WriteSettings(Place({0, 0}, u"Donut"_s)) && shown.Start(row.Environment));
+        QMap<QString, QString> settings = Place({0, 0}, u"Donut"_s);
+        settings.insert(u"Size"_s, QString::number(row.Size));
+        ASSERT_TRUE(shown.AddSampleSkin(u"Donut"_s) && shown.WriteSettings(settings) &&
+                    shown.Start(row.Environment));
         // Qt's screen in device-independent pixels, and the pointer there.
         const QSize screen(qRound(kScreen.width() / row.Scale),
                            qRound(kScreen.height() / row.Scale));
@@ -76,7 +81,8 @@ TEST(Screens, ScaledDisplays) {
         Probe().MovePointer(pointer.x(), pointer.y());
         const QPoint cursor(qRound(pointer.x() / row.Scale), qRound(pointer.y() / row.Scale));
         EXPECT_EQ("", WaitForRendering(shown.Window(), shown.SkinsFolder() + u"/Donut"_s, cursor,
-                                       u"scaled-%1"_s.arg(row.Scale), "0,0,0", row.Scale, screen));
+                                       u"scaled-%1-%2"_s.arg(row.Scale).arg(row.Size), "0,0,0",
+                                       row.Scale, screen, row.Size));
     }
 }
 

@@ -74,7 +74,7 @@ TEST(Session, SecondStartBringsTheFirstBack) {
         RunOnDisplay(u"dbus-send"_s, {u"--session"_s, u"--print-reply"_s, u"--dest=org.orbo.Orbo"_s,
                                       u"/org/orbo/Orbo"_s, u"org.orbo.Orbo.Exit"_s}));
     EXPECT_EQ(std::optional<int>(0), first.WaitExit());
-    EXPECT_EQ(9, first.ReadSettings().size()); // the six values and the three desktop choices
+    EXPECT_EQ(10, first.ReadSettings().size()); // the six values, the three choices, the size
 }
 
 TEST(Session, HelpAndVersionNeedNoDisplay) {

@@ -10,8 +10,8 @@ namespace {
 const ScreenTwips kOneToOneScreen{1000, 750, Units{1, 1}};
 
 MotionInput AtCursor(QPoint cursor, float left = 0, float top = 0,
-                     const ScreenTwips& screen = kOneToOneScreen) {
-    return MotionInput{cursor, left, top, screen};
+                     const ScreenTwips& screen = kOneToOneScreen, double size = 1) {
+    return MotionInput{cursor, left, top, screen, size};
 }
 
 // Box X 0, Y 0, Width 200, Height 100: the centre of the travel is (100, 50).
@@ -23,6 +23,7 @@ TEST(GetAutoPosition, WorkedExamples) {
         QPoint cursor;
         QPoint expected;
         QPointF window = {}; // its left and top
+        double size = 1;     // the picture shown this many times as large
     };
     const Row rows[] = {
         {"on the centre", {100, 50}, {100, 50}},
@@ -39,12 +40,17 @@ TEST(GetAutoPosition, WorkedExamples) {
         {"a screen width left", {-900, 50}, {0, 50}},
         {"a screen height up", {100, -700}, {100, 0}},
         {"on a second monitor", {2100, 50}, {223, 50}}, // 100 + 100 x 2 ^ 0.3 = 223.1
+        // Shown twice as large, the centre stands at (200, 100) on the screen; the reach is the
+        // screen's still.
+        {"on the centre of a doubled window", {200, 100}, {100, 50}, {}, 2},
+        {"a tenth right of a doubled moved window", {800, 100}, {150, 50}, {500, 0}, 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(row.expected,
-                  GetAutoPosition(kExampleBox, AtCursor(row.cursor, float(row.window.x()),
-                                                        float(row.window.y()))));
+                  GetAutoPosition(kExampleBox,
+                                  AtCursor(row.cursor, float(row.window.x()), float(row.window.y()),
+                                           kOneToOneScreen, row.size)));
     }
 }
 

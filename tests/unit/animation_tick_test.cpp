@@ -78,7 +78,7 @@ protected:
 
     // One firing of the timer: the tick, then the frame presented. The pixels that changed.
     QRegion Fire() {
-        RunTick(skin, blink, desktop, windowLeft, windowTop, surface);
+        RunTick(skin, blink, desktop, windowLeft, windowTop, surface, size);
         return surface.Present();
     }
 
@@ -113,6 +113,7 @@ protected:
     ScriptedDesktop desktop;
     Surface surface{Units{kTwipsPerPixel, kTwipsPerPixel}};
     float windowLeft = 0;
+    float size = 1;
     float windowTop = 0;
 };
 
@@ -236,7 +237,8 @@ TEST_F(Tick, EachKindDrawsItsPartInItsPlace) {
         QPoint cursor;
         int windowLeft; // pixels
         QPoint at;
-        int cell; // in reading order
+        int cell;       // in reading order
+        float size = 1; // the picture shown this many times as large
     };
     const Row rows[] = {
         {"up-left", u"frames", {20, 20, 0, 0}, 4, 1, {0, 0}, 0, {20, 20}, 0},
@@ -255,7 +257,22 @@ TEST_F(Tick, EachKindDrawsItsPartInItsPlace) {
         {"matrix, a column past", u"matrix", {20, 20, 3, 2}, 3, 2, {1200, 100}, 0, {}, kNothing},
         {"matrix, a row past", u"matrix", {20, 20, 3, 2}, 3, 2, {100, 900}, 0, {}, kNothing},
         {"matrix, left of it", u"matrix", {20, 20, 3, 2}, 3, 2, {-1, 100}, 0, {}, kNothing},
-        {"matrix, above it", u"matrix", {20, 20, 3, 2}, 3, 2, {100, -5}, 0, {}, kNothing}};
+        {"matrix, above it", u"matrix", {20, 20, 3, 2}, 3, 2, {100, -5}, 0, {}, kNothing},
+        // Twice as large, the centre stands at (50, 50) on the screen; the reach, the screen's
+        // mapping and the place in the picture stay.
+        {"up-left when doubled", u"frames", {20, 20, 0, 0}, 4, 1, {40, 30}, 0, {20, 20}, 0, 2},
+        {"near when doubled", u"distan", {20, 20, 0, 0}, 4, 1, {470, 50}, 0, {20, 20}, 0, 2},
+        {"rect, far corner, doubled",
+         u"rect",
+         {20, 20, 50, 30},
+         1,
+         1,
+         {1199, 899},
+         0,
+         {60, 40},
+         0,
+         2},
+        {"matrix, last, doubled", u"matrix", {20, 20, 3, 2}, 3, 2, {1100, 899}, 0, {20, 20}, 5, 2}};
     desktop.Screen = QSize(1200, 900);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -263,6 +280,7 @@ TEST_F(Tick, EachKindDrawsItsPartInItsPlace) {
                          Solid(10 * row.columns, 10 * row.rows, kBlack))});
         desktop.Cursor = row.cursor;
         windowLeft = Twips(row.windowLeft);
+        size = row.size;
         Fire();
         if (row.cell == kNothing)
             EXPECT_TRUE(OnlyBackground());

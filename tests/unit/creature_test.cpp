@@ -1,10 +1,12 @@
 // The creature model: what reaches the window per activation, and where the window goes.
 #include "scripted_desktop.h"
+#include "skin_pictures.h"
 
 #include "animation/tick.h"
 #include "creature/creature.h"
 
 #include <QtCore/QDir>
+#include <QtCore/QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -144,23 +146,56 @@ TEST(Creature, OneActivationShowsOneFrameAndOneShape) {
 TEST(Creature, BringBackCentresInTheWorkArea) {
     const struct {
         QRect Area;
-        QPoint Expected; // for the built-in skin's 75 x 100 pixels
+        QPoint Expected; // for the built-in skin's 75 x 100 pixels at this size
+        int Size = 100;
+        QSize Shown = {75, 100};
     } rows[] = {{{0, 0, 1024, 768}, {474, 334}},
                 {{-1280, 30, 1280, 994}, {-678, 477}},
-                {{10, 20, 70, 95}, {7, 17}}};
+                {{10, 20, 70, 95}, {7, 17}},
+                {{0, 0, 1024, 768}, {437, 284}, 200, {150, 200}}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.Expected));
+        SCOPED_TRACE(::testing::PrintToString(row.Expected));
         ScriptedDesktop desk;
         Creature creature(desk, {});
         creature.ActivateSkin(QStringLiteral("< none >"));
+        creature.SetSize(row.Size);
         creature.MoveTo(-30000, 90000);
         CountingView view;
         creature.SetView(&view);
         creature.BringBack(row.Area);
-        EXPECT_EQ(QRect(row.Expected, QSize(75, 100)), creature.Window().Geometry.Pixels());
+        EXPECT_EQ(QRect(row.Expected, row.Shown), creature.Window().Geometry.Pixels());
         EXPECT_EQ(1, view.Places);
         EXPECT_EQ(creature.Window().Geometry.Pixels(), view.Place);
     }
+}
+
+// At a size, a drag holds the window's real edges at the screen's, and a larger size pulls it
+// back from the right and bottom edges as a larger skin would.
+TEST(Creature, DragAndPullBackGoByTheSizeShown) {
+    ScriptedDesktop desk;
+    desk.Screen = QSize(1024, 768);
+    Creature creature(desk, {});
+    creature.ActivateSkin(QStringLiteral("< none >"));
+    creature.SetSize(200);
+    creature.DragTo(20000, 9000);
+    EXPECT_EQ(QRect(874, 568, 150, 200), creature.Window().Geometry.Pixels());
+    creature.SetSize(300);
+    EXPECT_EQ(QRect(799, 468, 225, 300), creature.Window().Geometry.Pixels());
+
+    // A background of 2000 x 1700 fits the pictures' budget at double size, not at triple: that
+    // size is refused, as a picture that would pass the budget is.
+    QTemporaryDir skins;
+    QImage huge = testing::SolidImage(2000, 1700, Qt::green);
+    ASSERT_TRUE(testing::WriteBytes(skins.path(), QStringLiteral("Huge/Skin.ini"),
+                                    "[setting]\nback=back.png\n") &&
+                huge.save(skins.filePath(QStringLiteral("Huge/back.png"))));
+    Creature big(desk, {skins.path()});
+    big.ActivateSkin(QStringLiteral("Huge"));
+    ASSERT_EQ(QSize(2000, 1700), big.Window().Geometry.Pixels().size());
+    big.SetSize(300);
+    EXPECT_EQ(QSize(2000, 1700), big.Window().Geometry.Pixels().size()) << "over the budget";
+    big.SetSize(200);
+    EXPECT_EQ(QSize(4000, 3400), big.Window().Geometry.Pixels().size());
 }
 
 } // namespace

@@ -25,7 +25,8 @@ constexpr const char* kUnset = nullptr; // nothing stored
 // One stored text (or none) and the value read from it, written as text. "True" in any
 // case is true; speeds are limited and rounded half to even; skin names are trimmed, blank is the
 // built-in skin; positions outside 16-bit pixels, and texts that are no number, give the default.
-// The desktop choices are on by default and turned off only by "False" in any case.
+// The desktop choices are on by default and turned off only by "False" in any case. A size is
+// one of the choices, else 100.
 TEST(ReadStoredSettings, EachTextGivesItsValue) {
     std::vector<std::array<const char*, 3>> rows = {
         {"Blink", kUnset, "true"},        {"OnTop", kUnset, "true"},    {"Speed", kUnset, "85"},
@@ -45,7 +46,13 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
                              {"AllWorkspaces", "0", "true"},
                              {"ClickThrough", kUnset, "false"},
                              {"ClickThrough", "tRUE", "true"},
-                             {"ClickThrough", "1", "false"}});
+                             {"ClickThrough", "1", "false"},
+                             {"Size", kUnset, "100"},
+                             {"Size", "50", "50"},
+                             {"Size", " 300 ", "300"},
+                             {"Size", "120", "100"},
+                             {"Size", "2e2", "100"},
+                             {"Size", "big", "100"}});
     ScriptedDesktop desk;
     desk.Screen = QSize(1024, 768);
     for (const auto& [key, text, expected] : rows) {
@@ -63,6 +70,7 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
                              : k == "Top"           ? QString::number(s.Top)
                              : k == "AllWorkspaces" ? QVariant(s.AllWorkspaces).toString()
                              : k == "ClickThrough"  ? QVariant(s.ClickThrough).toString()
+                             : k == "Size"          ? QString::number(s.Size)
                                                     : QVariant(s.HideOverFullScreen).toString();
         EXPECT_EQ(QString::fromUtf8(expected), seen);
     }
@@ -77,11 +85,12 @@ TEST(IniSettingsStore, KeepsItsKeysInTheSettingGroupOfTheApplicationsFile) {
     general.Speed = 42;
     general.OnTop = true;
     general.AllWorkspaces = true;
+    general.Size = 150;
     WriteStoredSettings(store, 15, -30, general);
     QFile file(dir.path() + QStringLiteral("/Z Orbo.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(u"[Setting]\nLeft=15\nTop=-30\nSkin=a;b=c\nSpeed=42\nOnTop=True\nBlink=False\n"
-              u"HideOverFullScreen=False\nAllWorkspaces=True\nClickThrough=False\n",
+              u"HideOverFullScreen=False\nAllWorkspaces=True\nClickThrough=False\nSize=150\n",
               QString::fromUtf8(file.readAll()));
     IniSettingsStore again(dir.path());
     // What each text reads as is the table's above.

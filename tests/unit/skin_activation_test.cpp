@@ -60,6 +60,21 @@ TEST_F(ActivationTest, WindowTakesTheBackgroundsSizeAndShape) {
     MakeSkin("Half", SolidImage(40, 30, Qt::blue), "[eye1]\npic=gone.bmp");
     Activate("Half");
     EXPECT_EQ(QSize(40, 30), Pixels().size());
+    // At another size each picture pixel covers the window pixels between its scaled edges.
+    const struct {
+        qreal Size;
+        QSize Shown;
+        QRect Hole;
+    } sizes[] = {{2, {400, 100}, {8, 8, 2, 2}}, {0.5, {100, 25}, {2, 2, 1, 1}}};
+    for (const auto& row : sizes) {
+        SCOPED_TRACE(row.Size);
+        window_.Size = row.Size;
+        skinName_.clear();
+        Activate("Holed");
+        EXPECT_EQ(row.Shown, Pixels().size());
+        EXPECT_TRUE(
+            SamePixels(QRegion(QRect(QPoint(), row.Shown)).subtracted(row.Hole), window_.Region));
+    }
 }
 
 // Only the right and bottom edges are pulled back, to those of the monitors the window is on; a
@@ -73,6 +88,8 @@ TEST_F(ActivationTest, EdgesArePulledBackAndNothingIsLeftOffEveryMonitor) {
         std::vector<QRect> Monitors; // the primary first; Screen alone when empty
         QPoint Before;
         QPoint After;
+        qreal Size = 1; // the picture shown this many times as large, and the window's size
+        QSize Shown = {75, 100};
     } rows[] = {
         {"OnePixelOutRight", {1024, 768}, {}, {950, 10}, {949, 10}},
         {"OnePixelOutBottom", {1024, 768}, {}, {10, 669}, {10, 668}},
@@ -87,6 +104,9 @@ TEST_F(ActivationTest, EdgesArePulledBackAndNothingIsLeftOffEveryMonitor) {
         {"LeftOfThePrimaryIsAPlace", {}, {primary, {-1280, 0, 1280, 1024}}, {-600, 10}, {-600, 10}},
         {"ShorterMonitorsBottom", {}, {primary, {1280, 0, 1024, 768}}, {2000, 700}, {2000, 668}},
         {"OnAMonitorThatIsGone", {}, {primary}, {1900, 300}, {1205, 300}},
+        {"HalfSizeOutRight", {1024, 768}, {}, {1000, 10}, {986, 10}, 0.5, {38, 50}},
+        {"OneAndAHalfOnTheEdges", {1024, 768}, {}, {949, 668}, {911, 618}, 1.5, {113, 150}},
+        {"TripleSizeFarOffComesBack", {1024, 768}, {}, {5000, 5000}, {799, 468}, 3, {225, 300}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -96,8 +116,9 @@ TEST_F(ActivationTest, EdgesArePulledBackAndNothingIsLeftOffEveryMonitor) {
         for (const QRect& m : row.Monitors)
             desk_.MonitorList.push_back({m, 1});
         window_.Geometry.SetPixels(QRect(row.Before, QSize(10, 10)));
+        window_.Size = row.Size;
         Activate(kNoSkin);
-        EXPECT_EQ(QRect(row.After, QSize(75, 100)), Pixels());
+        EXPECT_EQ(QRect(row.After, row.Shown), Pixels());
     }
 }
 

@@ -1,7 +1,10 @@
 // The drawing surface: masked drawing, Cls, changed pixels, clipping and rounding.
 #include "runtime/surface.h"
 
+#include "runtime/monitors.h"
 #include "skin_pictures.h"
+
+#include <QtGui/QPainter>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +120,35 @@ TEST_F(SurfaceTest, PositionsAndSizesRoundToWholePixels) {
     EXPECT_EQ(kGrey | ColorRef(kRed), surface.GetPixel(29, 9));
     EXPECT_EQ(kGrey, surface.GetPixel(30, 9));
     EXPECT_EQ(kGrey, surface.GetPixel(29, 10));
+}
+
+// Shown at a size on a display of a scale, an eye drawn after the first drawing reaches the
+// window through both scalings: the window ends as the whole frame scaled afresh, pixel for pixel.
+TEST_F(SurfaceTest, ChangesReachTheWindowAtEverySizeAndScale) {
+    for (const qreal size : {2.0, 0.5, 1.5})
+        for (const qreal ratio : {1.0, 1.25}) {
+            SCOPED_TRACE(::testing::Message() << size << " " << ratio);
+            surface.SetBackground(QSize(40, 30), kGrey, Picture());
+            surface.Cls();
+            surface.Present();
+            const QRect shown(QPoint(), DeviceRect(QRect(0, 0, 40, 30), size).size());
+            QImage window(DeviceRect(shown, ratio).size(), QImage::Format_RGB32);
+            window.fill(Qt::white);
+            window.setDevicePixelRatio(ratio);
+            QPainter painter(&window);
+            surface.Draw(painter, shown, ratio, size);
+            QImage eye(3, 3, QImage::Format_RGB32);
+            for (int i = 0; i < 9; ++i)
+                eye.setPixel(i % 3, i / 3, qRgb(i * 20, 0, 255 - i * 20));
+            Paint(Picture(eye), 11, 7, RasterOp::And);
+            surface.Draw(painter, DeviceRegion(surface.Present(), size), ratio, size);
+            painter.end();
+            const QImage expected = DeviceImage(DeviceImage(surface.Image(), size), ratio);
+            ASSERT_EQ(expected.size(), window.size());
+            for (int y = 0; y < window.height(); ++y)
+                for (int x = 0; x < window.width(); ++x)
+                    ASSERT_EQ(expected.pixel(x, y), window.pixel(x, y)) << x << "," << y;
+        }
 }
 
 } // namespace

@@ -77,7 +77,8 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
                             u"Show on every &workspace [x]"_s,
                             u"Let &clicks through [ ]"_s,
                             u"&Bring back"_s,
-                            u"&Hide"_s};
+                            u"&Hide"_s,
+                            u"Si&ze"_s};
     EXPECT_EQ(items, t.Items());
     EXPECT_EQ(items, t.Items(*t.Options.Menu()));
     // Turned on elsewhere (an installer): the menu reads it back when it next shows.
@@ -85,7 +86,7 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     EXPECT_EQ(u"Start at &login [x]", t.Items()[2]);
     // With no tray to bring it back, hiding says what will.
     t.TrayShown = false;
-    EXPECT_EQ(u"&Hide (start Orbo again to show it)", t.Items(*t.Options.Menu()).back());
+    EXPECT_EQ(u"&Hide (start Orbo again to show it)", t.Items(*t.Options.Menu())[7]);
 
     std::optional<bool> allWorkspaces;
     std::optional<bool> hideOverFullScreen;
@@ -110,8 +111,16 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
              return !t.Form.General().ClickThrough &&
                     !t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput);
          }},
-        {tray.Hide, [&] { return !t.Form.isVisible() && t.Items().back() == u"&Show"; }},
-        {tray.Hide, [&] { return t.Form.isVisible(); }}};
+        {tray.Hide, [&] { return !t.Form.isVisible() && t.Items()[7] == u"&Show"; }},
+        {tray.Hide, [&] { return t.Form.isVisible(); }},
+        {tray.Size->actions()[4],
+         [&] {
+             return t.Form.size() == QSize(150, 200) &&
+                    t.Items(*tray.Size) ==
+                        QStringList({u"50 % [ ]"_s, u"75 % [ ]"_s, u"100 % [ ]"_s, u"150 % [ ]"_s,
+                                     u"200 % [x]"_s, u"300 % [ ]"_s});
+         }},
+        {tray.Size->actions()[0], [&] { return t.Form.size() == QSize(38, 50); }}};
     for (const auto& [item, done] : rows) {
         SCOPED_TRACE(item->text().toStdString());
         t.Items(); // checks the items as the user sees them
