@@ -560,6 +560,23 @@ void frmOptions::lblAbout_Click(int) {
 
 void frmOptions::lblLicence_Click() {
     QWidget* page = picMenu[kAboutPage];
+    // Whole on the page whatever font the system gives: wrapped to the page's width when wider,
+    // and smaller until it fits.
+    const QSize room = page->size() - QSize(4, 4);
+    QFont font = lblLicenceInfo->font();
+    for (qreal points = 8.25; points >= 5; points -= 0.75) {
+        font.setPointSizeF(points);
+        lblLicenceInfo->setFont(font);
+        lblLicenceInfo->setWordWrap(false);
+        QSize size = lblLicenceInfo->sizeHint();
+        if (size.width() > room.width()) {
+            lblLicenceInfo->setWordWrap(true);
+            size = QSize(room.width(), lblLicenceInfo->heightForWidth(room.width()));
+        }
+        lblLicenceInfo->resize(size);
+        if (size.height() <= room.height())
+            break;
+    }
     lblLicenceInfo->move(std::max(0, (page->width() - lblLicenceInfo->width()) / 2),
                          std::max(0, (page->height() - lblLicenceInfo->height()) / 2));
     lblLicenceInfo->setVisible(lblLicenceInfo->isHidden());
