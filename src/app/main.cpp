@@ -3,6 +3,7 @@
 #include "creature/creature.h"
 #include "main/creature_menu.h"
 #include "main/form1.h"
+#include "main/hot_key.h"
 #if !defined(Q_OS_WIN)
 #include "main/pointer_notice.h"
 #endif
@@ -93,6 +94,7 @@ int main(int argc, char* argv[]) {
                .TrayShown = [] { return QSystemTrayIcon::isSystemTrayAvailable(); }});
     options.SetCreatureMenu(&creatureMenu);
     orbo::TrayIcon tray(form, creatureMenu);
+    orbo::ListenForHotKey(*desktop, form);
 #if !defined(Q_OS_WIN)
     orbo::TellWherePointerIsSeen(*desktop, *store);
 #endif

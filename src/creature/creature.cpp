@@ -49,6 +49,7 @@ void Creature::LoadInfo(SettingsStore& store) {
     general_.HideOverFullScreen = s.HideOverFullScreen;
     general_.AllWorkspaces = s.AllWorkspaces;
     general_.ClickThrough = s.ClickThrough;
+    general_.HotKey = s.HotKey;
     Wake();
 }
 

@@ -32,6 +32,8 @@ struct mdlGeneral {
     bool ClickThrough = false;
     // The size shown, percent (one of kSizeChoices).
     int Size = 100;
+    // The key that hides and shows the creature, as stored ("Ctrl+Alt+O"; empty for none).
+    QString HotKey;
     orbo::SkinDef SkinDef;
 };
 

@@ -8,6 +8,7 @@
 #include "skin/skin_name.h"
 
 #include <QtCore/QLocale>
+#include <QtGui/QKeySequence>
 
 #include <algorithm>
 #include <cmath>
@@ -53,6 +54,22 @@ bool UserLocaleTextToSingle(const QString& text, float& value) {
     return true;
 }
 
+std::optional<QKeyCombination> HotKeyFromText(const QString& text) {
+    const QKeySequence sequence = QKeySequence::fromString(text.trimmed());
+    if (sequence.count() != 1)
+        return {};
+    const QKeyCombination key = sequence[0];
+    const Qt::Key code = key.key();
+    const bool modifierAlone = code == Qt::Key_Shift || code == Qt::Key_Control ||
+                               code == Qt::Key_Alt || code == Qt::Key_Meta;
+    const bool held =
+        (key.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (code == Qt::Key_unknown || modifierAlone ||
+        !(held || (code >= Qt::Key_F1 && code <= Qt::Key_F35)))
+        return {};
+    return key;
+}
+
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) {
     StoredSettings s;
     const auto get = [&store](const QString& key, const QString& fallback) {
@@ -88,6 +105,7 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     bool sized = false;
     const int size = get(QStringLiteral("Size"), QStringLiteral("100")).trimmed().toInt(&sized);
     s.Size = sized && IsSizeChoice(size) ? size : 100;
+    s.HotKey = get(QStringLiteral("HotKey"), kDefaultHotKey);
     return s;
 }
 
@@ -104,7 +122,8 @@ std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, flo
          {QStringLiteral("HideOverFullScreen"), BoolText(general.HideOverFullScreen)},
          {QStringLiteral("AllWorkspaces"), BoolText(general.AllWorkspaces)},
          {QStringLiteral("ClickThrough"), BoolText(general.ClickThrough)},
-         {QStringLiteral("Size"), QString::number(general.Size)}});
+         {QStringLiteral("Size"), QString::number(general.Size)},
+         {QStringLiteral("HotKey"), general.HotKey}});
 }
 
 } // namespace orbo

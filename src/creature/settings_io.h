@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QtCore/QString>
+#include <QtCore/QKeyCombination>
 
 #include <cstdint>
 #include <optional>
@@ -16,6 +17,8 @@ inline const QString kSettingsApp = QStringLiteral("Z Orbo");
 inline const QString kSettingsSection = QStringLiteral("Setting");
 // The speed of a first start, and of a stored speed that is no number.
 inline constexpr std::uint8_t kDefaultSpeed = 85;
+// The key that hides and shows the creature until the user stores another (or none).
+inline const QString kDefaultHotKey = QStringLiteral("Ctrl+Alt+O");
 
 // The stored values as LoadInfo applies them: the six, then the desktop choices.
 struct StoredSettings {
@@ -29,6 +32,8 @@ struct StoredSettings {
     bool AllWorkspaces = true;
     bool ClickThrough = false;
     int Size = 100;
+    // The key that hides and shows the creature, as stored: read when it is listened for.
+    QString HotKey = kDefaultHotKey;
 };
 
 // Reads the store, with the defaults for missing keys: the window's top-left corner at the
@@ -38,13 +43,19 @@ struct StoredSettings {
 // text is "true" in any letter case; the desktop choices are off exactly when it is "false";
 // clicks pass through exactly when ClickThrough is "true", so that a damaged value leaves the
 // creature reachable. The size is its whole percentage when that is one of kSizeChoices, else 100.
+// The hot key's text is kept as stored, so that one this program cannot use is not lost.
 StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
 
 // Saves the keys as one set, in the order Left, Top, Skin, Speed, OnTop, Blink,
-// HideOverFullScreen, AllWorkspaces, ClickThrough, Size. Nothing when the store kept them, else
-// why not (the store's reason).
+// HideOverFullScreen, AllWorkspaces, ClickThrough, Size, HotKey. Nothing when the store kept them,
+// else why not (the store's reason).
 std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, float top,
                                            const mdlGeneral& general);
+
+// The key a stored HotKey text names ("Ctrl+Alt+O", any letter case): one key with Ctrl, Alt or
+// Meta, or a function key alone, since a plain key would be taken from the user's typing.
+// Nothing for a text that names no such key.
+std::optional<QKeyCombination> HotKeyFromText(const QString& text);
 
 // The decimal text of a single-precision number in the user's locale; whole numbers have no
 // decimal point. And the reverse: the user's locale first, then the C locale.

@@ -183,6 +183,25 @@ TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     EXPECT_TRUE(first.Alive());
 }
 
+// The hot key hides and shows the creature. Wine hears the keyboard only while one of its windows
+// has it (it grabs no key of the X server): the options window has it here, under openbox.
+TEST(Wine, HotKeyHidesAndShowsTheCreature) {
+    QProcess openbox;
+    ASSERT_TRUE(StartOpenbox(openbox));
+    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
+    OrboRun run;
+    ASSERT_TRUE(run.Start());
+    const auto options = ShowOptions(QPoint(300, 200) + kOnCreature, kWineClass);
+    ASSERT_TRUE(options) << "the options window did not appear";
+    Click(*options + QPoint(150, 60));
+    for (const bool shown : {false, true}) {
+        ASSERT_TRUE(Probe().TapKey("o", {"Control_L", "Alt_L"}));
+        EXPECT_TRUE(shown ? Probe().WaitMapped(kTitle, std::chrono::seconds(10)).has_value()
+                          : Probe().WaitGone(kTitle, std::chrono::seconds(10)))
+            << (shown ? "not shown" : "not hidden");
+    }
+}
+
 // The options window above an always-on-top creature as large as the screen. Wine shows the
 // window's inside, its frame left out.
 TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {

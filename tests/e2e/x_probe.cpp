@@ -1,6 +1,8 @@
 // XProbe: window search, XGetImage, shape rectangles and XTest input.
 #include "x_probe.h"
 
+#include <algorithm>
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -255,14 +257,38 @@ void XProbe::Button(int button, bool press) const {
     XSync(display_, False);
 }
 
-bool XProbe::TapKey(const char* keysymName) const {
-    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
-    if (code == 0)
+bool XProbe::TapKey(const char* keysymName, const std::vector<const char*>& held) const {
+    std::vector<KeyCode> codes;
+    for (const char* name : held)
+        codes.push_back(XKeysymToKeycode(display_, XStringToKeysym(name)));
+    codes.push_back(XKeysymToKeycode(display_, XStringToKeysym(keysymName)));
+    if (std::count(codes.begin(), codes.end(), 0) > 0)
         return false;
-    XTestFakeKeyEvent(display_, code, True, CurrentTime);
-    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    for (const KeyCode code : codes)
+        XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    for (auto code = codes.rbegin(); code != codes.rend(); ++code)
+        XTestFakeKeyEvent(display_, *code, False, CurrentTime);
     XSync(display_, False);
     return true;
+}
+
+namespace {
+int refusals = 0;
+int CountRefusal(Display*, XErrorEvent*) {
+    ++refusals;
+    return 0;
+}
+} // namespace
+
+bool XProbe::GrabKey(const char* keysymName, unsigned int modifiers) const {
+    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
+    refusals = 0;
+    const auto previous = XSetErrorHandler(CountRefusal);
+    XGrabKey(display_, code, modifiers, DefaultRootWindow(display_), False, GrabModeAsync,
+             GrabModeAsync);
+    XSync(display_, False);
+    XSetErrorHandler(previous);
+    return code != 0 && refusals == 0;
 }
 
 bool XProbe::SendDeleteWindow(unsigned long window) const {

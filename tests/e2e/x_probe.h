@@ -66,8 +66,12 @@ public:
     // shows a menu; whether it was had.
     bool GrabPointer(bool grab) const;
     void Button(int button, bool press) const;
-    // Presses and releases a key by its keysym name ("Down", "Escape").
-    bool TapKey(const char* keysymName) const;
+    // Presses and releases a key by its keysym name ("Down", "Escape"), the held keys
+    // ("Control_L") pressed before it and released after.
+    bool TapKey(const char* keysymName, const std::vector<const char*>& held = {}) const;
+    // Holds a key with these X modifiers (ControlMask 4, Mod1Mask 8) for this client, as a
+    // program with a global shortcut does; whether it was had.
+    bool GrabKey(const char* keysymName, unsigned int modifiers) const;
     // Asks the window to close as a window manager would.
     bool SendDeleteWindow(unsigned long window) const;
 

@@ -22,6 +22,13 @@ public:
     bool FollowsPointerEverywhere() const override { return Everywhere; }
     QString HowToFollowEverywhere() const override { return Advice; }
     void SetAnimationInterval(int milliseconds) override { AnimationInterval = milliseconds; }
+    bool ListensForKeys() const override { return Keys; }
+    std::optional<QString> ListenForKey(QKeyCombination key,
+                                        std::function<void()> pressed) override {
+        HeldKey = key;
+        KeyPressed = std::move(pressed);
+        return KeyRefusal;
+    }
     // What a real desktop does when the pointer moves.
     void Announce() { InputArrived(); }
 
@@ -33,6 +40,10 @@ public:
     QString Advice;
     int CursorReads = 0;
     int AnimationInterval = 0; // as the creature last told it
+    bool Keys = true;
+    std::optional<QString> KeyRefusal; // what ListenForKey answers
+    QKeyCombination HeldKey;           // as last asked for
+    std::function<void()> KeyPressed;
 };
 
 } // namespace orbo

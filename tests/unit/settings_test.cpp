@@ -52,7 +52,9 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
                              {"Size", " 300 ", "300"},
                              {"Size", "120", "100"},
                              {"Size", "2e2", "100"},
-                             {"Size", "big", "100"}});
+                             {"Size", "big", "100"},
+                             {"HotKey", kUnset, "Ctrl+Alt+O"},
+                             {"HotKey", " shift+f9", " shift+f9"}});
     ScriptedDesktop desk;
     desk.Screen = QSize(1024, 768);
     for (const auto& [key, text, expected] : rows) {
@@ -71,8 +73,28 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
                              : k == "AllWorkspaces" ? QVariant(s.AllWorkspaces).toString()
                              : k == "ClickThrough"  ? QVariant(s.ClickThrough).toString()
                              : k == "Size"          ? QString::number(s.Size)
+                             : k == "HotKey"        ? s.HotKey
                                                     : QVariant(s.HideOverFullScreen).toString();
         EXPECT_EQ(QString::fromUtf8(expected), seen);
+    }
+}
+
+// A hot key needs Ctrl, Alt or Meta, or is a function key: a plain key would be taken from typing.
+TEST(HotKeyFromText, NamesOneKeyHeldWithAModifier) {
+    const std::vector<std::pair<const char*, QKeyCombination>> rows = {
+        {"Ctrl+Alt+O", Qt::CTRL | Qt::ALT | Qt::Key_O},
+        {" ctrl+alt+o ", Qt::CTRL | Qt::ALT | Qt::Key_O},
+        {"Meta+Shift+1", Qt::META | Qt::SHIFT | Qt::Key_1},
+        {"F9", QKeyCombination(Qt::Key_F9)},
+        {"O", {}},
+        {"Shift+O", {}},
+        {"Ctrl+Alt", {}},
+        {"Ctrl+Alt+O, Ctrl+X", {}},
+        {"Ctrl+Alt+Nokey", {}},
+        {"", {}}};
+    for (const auto& [text, expected] : rows) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(expected, HotKeyFromText(QString::fromUtf8(text)).value_or(QKeyCombination()));
     }
 }
 
@@ -86,11 +108,13 @@ TEST(IniSettingsStore, KeepsItsKeysInTheSettingGroupOfTheApplicationsFile) {
     general.OnTop = true;
     general.AllWorkspaces = true;
     general.Size = 150;
+    general.HotKey = QStringLiteral("Meta+F1");
     WriteStoredSettings(store, 15, -30, general);
     QFile file(dir.path() + QStringLiteral("/Z Orbo.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(u"[Setting]\nLeft=15\nTop=-30\nSkin=a;b=c\nSpeed=42\nOnTop=True\nBlink=False\n"
-              u"HideOverFullScreen=False\nAllWorkspaces=True\nClickThrough=False\nSize=150\n",
+              u"HideOverFullScreen=False\nAllWorkspaces=True\nClickThrough=False\nSize=150\n"
+              u"HotKey=Meta+F1\n",
               QString::fromUtf8(file.readAll()));
     IniSettingsStore again(dir.path());
     // What each text reads as is the table's above.

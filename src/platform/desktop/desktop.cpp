@@ -58,6 +58,12 @@ void Desktop::WatchScreens() {
     }
 }
 
+std::optional<QString> Desktop::ListenForKey(QKeyCombination, std::function<void()> pressed) {
+    if (!pressed)
+        return {};
+    return QStringLiteral("this desktop lets no program listen for a key everywhere");
+}
+
 float Desktop::ScreenWidth() const {
     return static_cast<float>(ScreenSizePixels().width()) * static_cast<float>(TwipsPerPixelX());
 }

@@ -7,9 +7,11 @@
 #include <QtCore/QPoint>
 #include <QtCore/QSize>
 #include <QtCore/QString>
+#include <QtCore/QKeyCombination>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QObject;
 
@@ -75,6 +77,13 @@ public:
     // Where the user can make it follow the pointer everywhere, what to do, in plain words;
     // empty when nothing can be done.
     virtual QString HowToFollowEverywhere() const { return {}; }
+
+    // Whether a key can be listened for everywhere on this desktop.
+    virtual bool ListensForKeys() const { return false; }
+    // Calls `pressed` on the user-interface thread whenever the key is pressed, whichever program
+    // has the keyboard; a later call replaces the key, and an empty `pressed` lets it go. Nothing
+    // when the key is the program's now, else why not, in words that follow "cannot be used: ".
+    virtual std::optional<QString> ListenForKey(QKeyCombination key, std::function<void()> pressed);
 
 protected:
     void InputArrived() {

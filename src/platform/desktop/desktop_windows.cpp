@@ -6,9 +6,48 @@
 
 #include <windows.h>
 
+#include <array>
+#include <utility>
+
 namespace orbo {
 
 namespace {
+
+// The virtual-key code of a key Qt names; 0 for one without.
+UINT VirtualKeyOf(Qt::Key key) {
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return VK_F1 + (key - Qt::Key_F1);
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<UINT>(key);
+    // Punctuation lies where the keyboard's layout puts it.
+    if (key > Qt::Key_Space && key <= Qt::Key_AsciiTilde) {
+        const SHORT scan = ::VkKeyScanW(static_cast<wchar_t>(key));
+        return scan == -1 ? 0 : LOBYTE(scan);
+    }
+    static constexpr std::array<std::pair<Qt::Key, UINT>, 17> kNamed{{
+        {Qt::Key_Space, VK_SPACE},
+        {Qt::Key_Escape, VK_ESCAPE},
+        {Qt::Key_Tab, VK_TAB},
+        {Qt::Key_Backspace, VK_BACK},
+        {Qt::Key_Return, VK_RETURN},
+        {Qt::Key_Insert, VK_INSERT},
+        {Qt::Key_Delete, VK_DELETE},
+        {Qt::Key_Pause, VK_PAUSE},
+        {Qt::Key_Print, VK_SNAPSHOT},
+        {Qt::Key_Home, VK_HOME},
+        {Qt::Key_End, VK_END},
+        {Qt::Key_Left, VK_LEFT},
+        {Qt::Key_Up, VK_UP},
+        {Qt::Key_Right, VK_RIGHT},
+        {Qt::Key_Down, VK_DOWN},
+        {Qt::Key_PageUp, VK_PRIOR},
+        {Qt::Key_PageDown, VK_NEXT},
+    }};
+    for (const auto& [named, code] : kNamed)
+        if (named == key)
+            return code;
+    return 0;
+}
 
 // Raw mouse input arrives at a message-only window of our own, also while another program is
 // in front (RIDEV_INPUTSINK), so a still creature can stop asking for the cursor.
@@ -38,6 +77,8 @@ public:
     ~WindowsDesktop() override {
         if (!window_)
             return;
+        if (pressed_)
+            ::UnregisterHotKey(window_, kHotKeyId);
         if (registered_) {
             RAWINPUTDEVICE mouse{};
             mouse.usUsagePage = 0x01;
@@ -66,8 +107,36 @@ public:
     Monitors GetMonitors() const override { return CurrentMonitors(); }
     bool AnnouncesInput() const override { return announcing_; }
 
+    bool ListensForKeys() const override { return window_ != nullptr; }
+    std::optional<QString> ListenForKey(QKeyCombination key,
+                                        std::function<void()> pressed) override {
+        if (pressed_ && window_)
+            ::UnregisterHotKey(window_, kHotKeyId);
+        pressed_ = nullptr;
+        if (!pressed)
+            return {};
+        const UINT code = VirtualKeyOf(key.key());
+        if (!window_ || !code)
+            return QStringLiteral("this keyboard has no such key");
+        const Qt::KeyboardModifiers mods = key.keyboardModifiers();
+        // Held down, the key counts once.
+        const UINT state = MOD_NOREPEAT | (mods.testFlag(Qt::ShiftModifier) ? MOD_SHIFT : 0) |
+                           (mods.testFlag(Qt::ControlModifier) ? MOD_CONTROL : 0) |
+                           (mods.testFlag(Qt::AltModifier) ? MOD_ALT : 0) |
+                           (mods.testFlag(Qt::MetaModifier) ? MOD_WIN : 0);
+        if (!::RegisterHotKey(window_, kHotKeyId, state, code)) {
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_HOTKEY_ALREADY_REGISTERED)
+                return QStringLiteral("another program already uses it");
+            return QStringLiteral("Windows refused it (error %1)").arg(error);
+        }
+        pressed_ = std::move(pressed);
+        return {};
+    }
+
 private:
     static constexpr const wchar_t* kClassName = L"OrboRawInput";
+    static constexpr int kHotKeyId = 1;
 
     // Under Wine no raw input reached this window while the pointer moved over other windows
     // (the creature woke only by its slow poll), so there it keeps ticking as it always did.
@@ -77,10 +146,12 @@ private:
     }
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INPUT) {
-            if (auto* self =
-                    reinterpret_cast<WindowsDesktop*>(::GetWindowLongPtrW(window, GWLP_USERDATA)))
-                self->InputArrived();
+        auto* self = reinterpret_cast<WindowsDesktop*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self && message == WM_INPUT)
+            self->InputArrived();
+        if (self && message == WM_HOTKEY && wParam == kHotKeyId && self->pressed_) {
+            self->pressed_();
+            return 0;
         }
         // WM_INPUT too: the system frees the input's data there.
         return ::DefWindowProcW(window, message, wParam, lParam);
@@ -89,6 +160,7 @@ private:
     HWND window_ = nullptr;
     bool registered_ = false;
     bool announcing_ = false;
+    std::function<void()> pressed_;
 };
 
 } // namespace

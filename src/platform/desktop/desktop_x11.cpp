@@ -5,12 +5,16 @@
 
 #include <QtCore/QObject>
 #include <QtCore/QSocketNotifier>
+#include <QtCore/QTimer>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
 
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
+#include <X11/keysym.h>
 
+#include <array>
 #include <chrono>
 
 namespace orbo {
@@ -22,6 +26,48 @@ using Clock = std::chrono::steady_clock;
 // While ticking, a warped pointer (which sends no raw event) is caught up with at the latest
 // after this long; while still, the program's own slow poll calls Refresh.
 constexpr auto kPollInterval = std::chrono::milliseconds(400);
+
+// The X key symbol of a key Qt names; 0 for one without.
+KeySym KeySymOf(Qt::Key key) {
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
+        return XK_F1 + (key - Qt::Key_F1);
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return XK_a + (key - Qt::Key_A);
+    // The other printable Latin-1 keys share their codes with their key symbols.
+    if (key > Qt::Key_Space && key <= Qt::Key_AsciiTilde)
+        return static_cast<KeySym>(key);
+    static constexpr std::array<std::pair<Qt::Key, KeySym>, 17> kNamed{{
+        {Qt::Key_Space, XK_space},
+        {Qt::Key_Escape, XK_Escape},
+        {Qt::Key_Tab, XK_Tab},
+        {Qt::Key_Backspace, XK_BackSpace},
+        {Qt::Key_Return, XK_Return},
+        {Qt::Key_Insert, XK_Insert},
+        {Qt::Key_Delete, XK_Delete},
+        {Qt::Key_Pause, XK_Pause},
+        {Qt::Key_Print, XK_Print},
+        {Qt::Key_Home, XK_Home},
+        {Qt::Key_End, XK_End},
+        {Qt::Key_Left, XK_Left},
+        {Qt::Key_Up, XK_Up},
+        {Qt::Key_Right, XK_Right},
+        {Qt::Key_Down, XK_Down},
+        {Qt::Key_PageUp, XK_Prior},
+        {Qt::Key_PageDown, XK_Next},
+    }};
+    for (const auto& [named, sym] : kNamed)
+        if (named == key)
+            return sym;
+    return 0;
+}
+
+// A grab's refusal arrives as an error; Xlib reports errors through one handler per process.
+int grabRefusals = 0;
+int CountGrabRefusal(Display*, XErrorEvent* error) {
+    if (error->error_code == BadAccess)
+        ++grabRefusals;
+    return 0;
+}
 
 class X11Desktop : public Desktop {
 public:
@@ -44,16 +90,18 @@ public:
             XIEventMask mask{XIAllMasterDevices, sizeof bits, bits};
             XISelectEvents(display_, root_, &mask, 1);
             XFlush(display_);
-            notifier_ = std::make_unique<QSocketNotifier>(ConnectionNumber(display_),
-                                                          QSocketNotifier::Read);
-            QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
-                             [this] { Drain(); });
             watching_ = true;
             WatchScreens();
         }
+        // Raw input and the hot key's presses arrive here.
+        notifier_ =
+            std::make_unique<QSocketNotifier>(ConnectionNumber(display_), QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                         [this] { Drain(); });
     }
     ~X11Desktop() override {
         notifier_.reset();
+        ReleaseKey();
         XCloseDisplay(display_);
     }
 
@@ -84,7 +132,92 @@ public:
     bool FollowsPointerEverywhere() const override { return !onWayland_; }
     void Refresh() override { stale_ = true; }
 
+    // Under Wayland, XWayland hears the keyboard only while an X11 window has it.
+    bool ListensForKeys() const override { return !onWayland_; }
+    std::optional<QString> ListenForKey(QKeyCombination key,
+                                        std::function<void()> pressed) override {
+        ReleaseKey();
+        if (!pressed)
+            return {};
+        const KeySym sym = KeySymOf(key.key());
+        const KeyCode code = sym ? XKeysymToKeycode(display_, sym) : 0;
+        if (!code)
+            return QStringLiteral("this keyboard has no such key");
+        const Qt::KeyboardModifiers mods = key.keyboardModifiers();
+        const unsigned int state = (mods.testFlag(Qt::ShiftModifier) ? ShiftMask : 0) |
+                                   (mods.testFlag(Qt::ControlModifier) ? ControlMask : 0) |
+                                   (mods.testFlag(Qt::AltModifier) ? Mod1Mask : 0) |
+                                   (mods.testFlag(Qt::MetaModifier) ? Mod4Mask : 0);
+        locks_ = LockMask | NumLockMask();
+        // A key arrives with the lock keys' state added: it is held under each of their variants.
+        grabRefusals = 0;
+        const auto previous = XSetErrorHandler(CountGrabRefusal);
+        for (const unsigned int locks : LockVariants())
+            XGrabKey(display_, code, state | locks, root_, False, GrabModeAsync, GrabModeAsync);
+        XSync(display_, False);
+        XSetErrorHandler(previous);
+        keyCode_ = code;
+        keyState_ = state;
+        if (grabRefusals > 0) {
+            ReleaseKey();
+            return QStringLiteral("another program already uses it");
+        }
+        // Held down, the key repeats as presses alone, which are told apart from a new press.
+        XkbSetDetectableAutoRepeat(display_, True, nullptr);
+        pressed_ = std::move(pressed);
+        return {};
+    }
+
 private:
+    std::array<unsigned int, 4> LockVariants() const {
+        const unsigned int numLock = locks_ & ~static_cast<unsigned int>(LockMask);
+        return {0, LockMask, numLock, LockMask | numLock};
+    }
+
+    // The modifier Num Lock sets, which differs between keyboard maps.
+    unsigned int NumLockMask() const {
+        XModifierKeymap* map = XGetModifierMapping(display_);
+        if (!map)
+            return 0;
+        const KeyCode numLock = XKeysymToKeycode(display_, XK_Num_Lock);
+        unsigned int mask = 0;
+        for (int modifier = 0; numLock && modifier < 8; ++modifier)
+            for (int i = 0; i < map->max_keypermod; ++i)
+                if (map->modifiermap[modifier * map->max_keypermod + i] == numLock)
+                    mask = 1u << modifier;
+        XFreeModifiermap(map);
+        return mask;
+    }
+
+    void ReleaseKey() {
+        if (keyCode_) {
+            for (const unsigned int locks : LockVariants())
+                XUngrabKey(display_, keyCode_, keyState_ | locks, root_);
+            XFlush(display_);
+        }
+        keyCode_ = 0;
+        keyDown_ = false;
+        pressed_ = nullptr;
+    }
+
+    // A press of the held key, once however long it is held.
+    void KeyEvent(const XKeyEvent& event) {
+        if (!pressed_ || event.keycode != keyCode_ || (event.state & ~locks_) != keyState_) {
+            if (event.type == KeyRelease && event.keycode == keyCode_)
+                keyDown_ = false;
+            return;
+        }
+        if (event.type == KeyRelease) {
+            keyDown_ = false;
+            return;
+        }
+        if (keyDown_)
+            return;
+        keyDown_ = true;
+        // Not from inside a cursor query, which a tick may be making.
+        QTimer::singleShot(0, notifier_.get(), pressed_);
+    }
+
     void Drain() {
         // Reads what arrived; every raw event means the pointer or a button may have changed.
         bool input = false;
@@ -93,6 +226,8 @@ private:
             XNextEvent(display_, &event);
             if (event.type == GenericEvent && event.xcookie.extension == xiOpcode_)
                 input = true;
+            else if (event.type == KeyPress || event.type == KeyRelease)
+                KeyEvent(event.xkey);
         }
         if (input) {
             stale_ = true;
@@ -138,6 +273,12 @@ private:
     Clock::time_point queried_{};
     QPoint cursor_;
     unsigned int mask_ = 0;
+    // The hot key: its code, its modifiers, the lock modifiers it is also held under.
+    KeyCode keyCode_ = 0;
+    unsigned int keyState_ = 0;
+    unsigned int locks_ = LockMask;
+    bool keyDown_ = false;
+    std::function<void()> pressed_;
 };
 
 } // namespace

@@ -1,0 +1,40 @@
+// The hot key: the stored key listened for, its failures told.
+#include "hot_key.h"
+
+#include "creature/settings_io.h"
+#include "main/form1.h"
+#include "platform/desktop/desktop.h"
+
+#include <QtGui/QKeySequence>
+
+#include <cstdio>
+
+namespace orbo {
+
+void ListenForHotKey(Desktop& desktop, Form1& form) {
+    const QString text = form.General().HotKey.trimmed();
+    if (text.isEmpty())
+        return;
+    const auto key = HotKeyFromText(text);
+    if (!key) {
+        Q_EMIT form.Told(QStringLiteral("\"%1\", the HotKey in Orbo's settings, is no key Orbo can "
+                                        "listen for: name one key with Ctrl, Alt or Meta, such as "
+                                        "\"%2\".")
+                             .arg(text, kDefaultHotKey));
+        return;
+    }
+    const QString name = QKeySequence(*key).toString(QKeySequence::NativeText);
+    if (!desktop.ListensForKeys()) {
+        std::fprintf(stderr, "orbo: %s does not hide and show Orbo on this desktop\n",
+                     name.toLocal8Bit().constData());
+        return;
+    }
+    const auto why =
+        desktop.ListenForKey(*key, [&form] { form.SetCreatureShown(!form.CreatureShown()); });
+    if (why)
+        Q_EMIT form.Told(QStringLiteral("%1 cannot hide and show Orbo: %2. Another key can be set "
+                                        "as HotKey in Orbo's settings.")
+                             .arg(name, *why));
+}
+
+} // namespace orbo

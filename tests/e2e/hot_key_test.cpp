@@ -1,0 +1,48 @@
+// The hot key hides and shows the creature whichever window has the keyboard, the lock keys on or
+// off; a key another program holds is said, and the creature works on.
+#include "e2e_env.h"
+
+#include <gtest/gtest.h>
+
+namespace orbo::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+bool PressHotKey() {
+    return Probe().TapKey("o", {"Control_L", "Alt_L"});
+}
+
+TEST(HotKey, HidesAndShowsTheCreatureWhereverTheKeyboardIs) {
+    OrboRun run;
+    ASSERT_TRUE(run.Start());
+    const unsigned long editor = Probe().CreatePlainWindow(QRect(10, 10, 200, 100));
+    ASSERT_TRUE(RunOnDisplay(u"xdotool"_s, {u"windowfocus"_s, QString::number(editor)}));
+    ASSERT_EQ(editor, Probe().FocusedWindow());
+    // Num Lock on, then Caps Lock too: each changes the state the key arrives with.
+    for (const char* lock : {"", "Num_Lock", "Caps_Lock"}) {
+        SCOPED_TRACE(lock);
+        ASSERT_TRUE(!*lock || Probe().TapKey(lock));
+        ASSERT_TRUE(PressHotKey());
+        ASSERT_TRUE(Probe().WaitGone(kTitle, 5s)) << "not hidden";
+        ASSERT_TRUE(PressHotKey());
+        ASSERT_TRUE(Probe().WaitMapped(kTitle, 5s)) << "not shown";
+    }
+    Probe().TapKey("Num_Lock");
+    Probe().TapKey("Caps_Lock");
+    EXPECT_EQ(editor, Probe().FocusedWindow()) << "the hot key took the keyboard";
+}
+
+TEST(HotKey, AKeyAnotherProgramHoldsIsSaidAndTheCreatureWorksOn) {
+    XProbe other(Display());
+    ASSERT_TRUE(other.GrabKey("o", 4 | 8)); // Ctrl+Alt
+    OrboRun run;
+    // Away from the middle of the screen, where the message shows.
+    ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(40)}, {u"Top"_s, Twips(500)}}) && run.Start());
+    EXPECT_TRUE(Probe().WaitMapped(u"Orbo"_s, 5s)) << "the taken key was not said";
+    ASSERT_TRUE(UseMenu(run.Geometry().center(), kHide));
+    EXPECT_TRUE(Probe().WaitGone(kTitle, 5s)) << "the creature's menu no longer works";
+}
+
+} // namespace
+} // namespace orbo::e2e

@@ -1,0 +1,89 @@
+// The hot key: the stored key listened for, each press hiding or showing the creature, and what
+// the user is told when the key cannot be had.
+#include "creature/creature.h"
+#include "creature/settings_io.h"
+#include "main/form1.h"
+#include "main/hot_key.h"
+#include "memory_settings_store.h"
+#include "platform/desktop/desktop.h"
+#include "scripted_desktop.h"
+
+#include <QtTest/QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
+namespace orbo {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct Row {
+    const char* Stored; // nullptr: nothing stored
+    bool Listens;       // whether the desktop lets a program listen for keys
+    std::optional<QString> Refusal;
+    QKeyCombination Held;
+    QString Told;
+};
+
+TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
+    const QKeyCombination ctrlAltO = Qt::CTRL | Qt::ALT | Qt::Key_O;
+    const std::vector<Row> rows = {
+        {nullptr, true, {}, ctrlAltO, {}},
+        {"Meta+F2", true, {}, Qt::META | Qt::Key_F2, {}},
+        {"", true, {}, {}, {}},
+        {"Ctrl+Alt+O", false, {}, {}, {}},
+        {"Ctrl+Alt+O", true, u"another program already uses it"_s, ctrlAltO,
+         u"Ctrl+Alt+O cannot hide and show Orbo: another program already uses it. Another key can "
+         u"be set as HotKey in Orbo's settings."_s},
+        {"O",
+         true,
+         {},
+         {},
+         u"\"O\", the HotKey in Orbo's settings, is no key Orbo can listen for: name one key with "
+         u"Ctrl, Alt or Meta, such as \"Ctrl+Alt+O\"."_s}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Stored ? row.Stored : "(none)");
+        ScriptedDesktop desk;
+        desk.Keys = row.Listens;
+        desk.KeyRefusal = row.Refusal;
+        MemorySettingsStore store;
+        if (row.Stored)
+            store.SaveSetting(kSettingsApp, kSettingsSection, u"HotKey"_s, row.Stored);
+        Creature creature(desk, {});
+        Form1 form(creature, desk, store);
+        QSignalSpy told(&form, &Form1::Told);
+        form.Form_Load();
+        ListenForHotKey(desk, form);
+        EXPECT_EQ(row.Held, desk.HeldKey);
+        EXPECT_EQ(row.Told.isEmpty() ? 0 : 1, told.count());
+        if (!told.isEmpty()) {
+            EXPECT_EQ(row.Told, told.front().front().toString());
+        }
+        if (desk.KeyPressed && !row.Refusal) {
+            desk.KeyPressed();
+            EXPECT_FALSE(form.CreatureShown());
+            desk.KeyPressed();
+            EXPECT_TRUE(form.CreatureShown());
+        }
+    }
+}
+
+#if defined(Q_OS_WIN)
+// Windows refuses a key another program registered; the reason is said in plain words.
+TEST(ListenForHotKey, WindowsSaysWhenAnotherProgramHoldsTheKey) {
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'O'));
+    const auto desktop = MakeDesktop();
+    ASSERT_TRUE(desktop->ListensForKeys());
+    EXPECT_EQ(u"another program already uses it"_s,
+              desktop->ListenForKey(Qt::CTRL | Qt::ALT | Qt::Key_O, [] {}).value_or(QString()));
+    ::UnregisterHotKey(nullptr, 7);
+    EXPECT_EQ(std::nullopt, desktop->ListenForKey(Qt::CTRL | Qt::ALT | Qt::Key_O, [] {}));
+}
+#endif
+
+} // namespace
+} // namespace orbo
