@@ -10,6 +10,8 @@ const LISTENER = 'org.orbo.Cursor';
 const PATH = '/org/orbo/Cursor';
 const INTERFACE = 'org.orbo.Cursor';
 const MEMBER = 'Pointer';
+// Called on each press of Orbo's hot key, which Orbo names in its answers.
+const KEY_MEMBER = 'KeyPressed';
 // At most one report an animation interval of Orbo's: it answers each report with its own, this
 // until the first answer. Never more than one a display frame, nor fewer than one a second.
 const INTERVAL_MS = 76;
@@ -28,6 +30,9 @@ class PointerReporter {
     constructor() {
         this._ownId = 0;
         this._watchId = 0;
+        this._accelerator = '';
+        this._action = 0;
+        this._activatedId = 0;
         this._reset();
     }
 
@@ -95,6 +100,7 @@ class PointerReporter {
     }
 
     _stop() {
+        this._releaseKey();
         this._unschedule();
         this._cancellable?.cancel();
         if (this._idleId)
@@ -146,8 +152,50 @@ class PointerReporter {
         this._timerId = 0;
     }
 
-    // Orbo's answer: its animation interval, in milliseconds.
-    _answered(interval) {
+    // Holds Orbo's hot key for it, a GTK accelerator ('<Control><Alt>o'; '' for none), until
+    // Orbo names another or goes.
+    _holdKey(accelerator) {
+        if (typeof accelerator !== 'string' || accelerator === this._accelerator)
+            return;
+        this._releaseKey();
+        this._accelerator = accelerator;
+        if (!accelerator)
+            return;
+        const action = global.display.grab_accelerator(accelerator, Meta.KeyBindingFlags.NONE);
+        if (action === Meta.KeyBindingAction.NONE) {
+            console.warn(`Orbo pointer: ${accelerator} is taken; it does not hide and show Orbo`);
+            return;
+        }
+        this._action = action;
+        Main.wm.allowKeybinding(Meta.external_binding_name_for_action(action),
+            Shell.ActionMode.ALL);
+        this._activatedId = global.display.connect('accelerator-activated', (display, pressed) => {
+            if (pressed === this._action)
+                this._guard(() => this._keyPressed());
+        });
+    }
+
+    _releaseKey() {
+        if (this._activatedId)
+            global.display.disconnect(this._activatedId);
+        if (this._action) {
+            Main.wm.allowKeybinding(Meta.external_binding_name_for_action(this._action),
+                Shell.ActionMode.NONE);
+            global.display.ungrab_accelerator(this._action);
+        }
+        this._accelerator = '';
+        this._action = 0;
+        this._activatedId = 0;
+    }
+
+    _keyPressed() {
+        this._connection?.call(this._listener, PATH, INTERFACE, KEY_MEMBER, null, null,
+            Gio.DBusCallFlags.NO_AUTO_START, CALL_TIMEOUT_MS, null, null);
+    }
+
+    // Orbo's answer: its animation interval, in milliseconds, and its hot key.
+    _answered(interval, accelerator) {
+        this._holdKey(accelerator);
         if (this._failed) {
             this._failed = false;
             console.log(`Orbo pointer: ${this._listener} answers again`);
@@ -210,14 +258,14 @@ class PointerReporter {
                 if (this._calling === call)
                     this._calling = 0;
                 this._guard(() => {
-                    let interval;
+                    let interval, accelerator;
                     try {
-                        [interval] = connection.call_finish(result).deep_unpack();
+                        [interval, accelerator] = connection.call_finish(result).deep_unpack();
                     } catch (e) {
                         this._failedToAnswer(e);
                         return;
                     }
-                    this._answered(interval);
+                    this._answered(interval, accelerator);
                 });
             });
     }

@@ -81,8 +81,9 @@ TEST_F(GnomeShellDesktopTest, AnswersWithTheAnimationInterval) {
         const QDBusPendingCall answer = shell.Report({100 + interval, 150, 0, 0, 1200, 900, 0});
         ASSERT_TRUE(WaitFor([&] { return answer.isFinished(); }));
         const QVariantList values = answer.reply().arguments();
-        ASSERT_EQ(values.size(), 1);
+        ASSERT_EQ(values.size(), 2);
         EXPECT_EQ(values.front(), QVariant::fromValue(uint(interval)));
+        EXPECT_EQ(values.back(), QString()); // no hot key asked for
     }
 }
 

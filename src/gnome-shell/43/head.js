@@ -2,5 +2,6 @@
 /* exported init */
 'use strict';
 
-const {Clutter, Gio, GLib} = imports.gi;
+const {Clutter, Gio, GLib, Meta, Shell} = imports.gi;
+const Main = imports.ui.main;
 

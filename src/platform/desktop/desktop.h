@@ -4,10 +4,10 @@
 #include "runtime/monitors.h"
 #include "runtime/units.h"
 
+#include <QtCore/QKeyCombination>
 #include <QtCore/QPoint>
 #include <QtCore/QSize>
 #include <QtCore/QString>
-#include <QtCore/QKeyCombination>
 
 #include <functional>
 #include <memory>

@@ -12,24 +12,31 @@ using namespace Qt::StringLiterals;
 const QString kCursorName = u"org.orbo.Cursor"_s;
 const QString kCursorPath = u"/org/orbo/Cursor"_s;
 const QString kCursorInterface = u"org.orbo.Cursor"_s;
+const QString kKeyPressedMember = u"KeyPressed"_s;
 
-CursorReceiver::CursorReceiver(QString member, std::function<void(const QDBusMessage&)> received)
-    : member_(std::move(member)), received_(std::move(received)) {}
+CursorReceiver::CursorReceiver(QString member, std::function<void(const QDBusMessage&)> received,
+                               std::function<void(const QDBusMessage&)> keyPressed)
+    : member_(std::move(member)), received_(std::move(received)),
+      keyPressed_(std::move(keyPressed)) {}
 
 bool CursorReceiver::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
-    if (message.type() != QDBusMessage::MethodCallMessage || message.member() != member_ ||
-        message.interface() != kCursorInterface)
+    const bool key = message.member() == kKeyPressedMember;
+    if (message.type() != QDBusMessage::MethodCallMessage ||
+        (message.member() != member_ && !key) || message.interface() != kCursorInterface)
         return false;
-    received_(message);
+    (key ? keyPressed_ : received_)(message);
     if (message.isReplyRequired())
-        connection.send(message.createReply(QVariant::fromValue(uint(interval_))));
+        connection.send(
+            message.createReply(QVariantList{QVariant::fromValue(uint(interval_)), accelerator_}));
     return true;
 }
 
 CompositorDesktop::CompositorDesktop(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus,
                                      const QString& member)
     : fallback_(std::move(fallback)), bus_(bus),
-      receiver_(member, [this](const QDBusMessage& m) { Received(m); }) {
+      receiver_(
+          member, [this](const QDBusMessage& m) { Received(m); },
+          [this](const QDBusMessage& m) { KeyPressed(m); }) {
     fallback_->SetInputListener([this] { InputArrived(); });
     bus_.registerVirtualObject(kCursorPath, &receiver_);
 }

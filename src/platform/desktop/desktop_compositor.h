@@ -19,18 +19,24 @@ namespace orbo {
 
 // Takes the calls of one member of the cursor object and answers each (the compositor's side
 // waits for the answer) with the animation interval in milliseconds, as an unsigned 32-bit
-// number: the reports need not come more often.
+// number (the reports need not come more often), and the hot key as a GTK accelerator ("" for
+// none), which the compositor's side holds for the program. Calls of kKeyPressedMember go to
+// `keyPressed`.
 class CursorReceiver : public QDBusVirtualObject {
 public:
-    CursorReceiver(QString member, std::function<void(const QDBusMessage&)> received);
+    CursorReceiver(QString member, std::function<void(const QDBusMessage&)> received,
+                   std::function<void(const QDBusMessage&)> keyPressed);
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
     QString introspect(const QString&) const override { return {}; }
     void SetInterval(int milliseconds) { interval_ = milliseconds; }
+    void SetAccelerator(QString accelerator) { accelerator_ = std::move(accelerator); }
 
 private:
     QString member_;
     std::function<void(const QDBusMessage&)> received_;
+    std::function<void(const QDBusMessage&)> keyPressed_;
     int interval_ = kDefaultReportInterval;
+    QString accelerator_;
 
 public:
     // Until the creature says otherwise: its interval at the usual speed.
@@ -64,12 +70,16 @@ protected:
     bool QueueForTheName();
     // A report, not yet checked.
     virtual void Received(const QDBusMessage& message) = 0;
+    // A press of the hot key, as the compositor's side tells it; not yet checked.
+    virtual void KeyPressed(const QDBusMessage&) {}
     // A checked place, device-independent pixels; the creature is woken when it changed (or
     // when `changed` says something else did).
     void Follow(QPoint cursor, bool changed = false);
     // Until the compositor reports again, the fallback tells where the pointer is.
     void Lost();
     bool Following() const { return cursor_.has_value(); }
+    // The hot key the compositor's side is asked to hold, as a GTK accelerator ("" for none).
+    void SetAccelerator(QString accelerator) { receiver_.SetAccelerator(std::move(accelerator)); }
 
     std::unique_ptr<Desktop> fallback_;
     QDBusConnection bus_;
@@ -85,5 +95,7 @@ private:
 extern const QString kCursorName;
 extern const QString kCursorPath;
 extern const QString kCursorInterface;
+// The member the compositor's side calls when the hot key is pressed.
+extern const QString kKeyPressedMember;
 
 } // namespace orbo

@@ -3,6 +3,7 @@
 
 #include "platform/desktop/compositor_cursor.h"
 #include "platform/desktop/desktop_compositor.h"
+#include "platform/desktop/desktop_x11.h"
 #include "platform/desktop/gnome_extension.h"
 #include "platform/system/files.h"
 
@@ -72,8 +73,26 @@ public:
                                     shellVersion, QDir(rightForm).exists() ? rightForm : QString());
     }
 
+    // The extension holds the key while it reports to this program: it learns the key from the
+    // answers to its reports, and calls back on each press.
+    bool ListensForKeys() const override { return true; }
+    std::optional<QString> ListenForKey(QKeyCombination key,
+                                        std::function<void()> pressed) override {
+        pressed_ = std::move(pressed);
+        const QString accelerator = pressed_ ? GtkAccelerator(key) : QString();
+        if (pressed_ && accelerator.isEmpty())
+            return QStringLiteral("this keyboard has no such key");
+        SetAccelerator(accelerator);
+        return {};
+    }
+
 private:
     static constexpr int kCallTimeoutMs = 2000;
+
+    void KeyPressed(const QDBusMessage& message) override {
+        if (pressed_ && ExtensionPresent() && message.service() == shellOwner_)
+            pressed_();
+    }
 
     QVariant Property(const QString& interface, const QString& name) const {
         QDBusMessage get = QDBusMessage::createMethodCall(
@@ -111,6 +130,7 @@ private:
     QString shellOwner_;
     QString extensionOwner_;
     int buttons_ = 0;
+    std::function<void()> pressed_;
 };
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QtDBus/QDBusMessage>
 #include <QtDBus/QDBusPendingCallWatcher>
 #include <QtDBus/QDBusServiceWatcher>
+#include <QtGui/QKeySequence>
 
 #include <functional>
 
@@ -48,11 +49,16 @@ constexpr int kAnswerIntervalMs = 1000;
 constexpr int kUnansweredChecks = 2;
 constexpr int kProbeIntervalMs = 5000;
 
+// Text for inside a script's double quotes.
+QString JsString(QString text) {
+    return text.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
+}
+
 // Plasma 6 has a list of output objects (workspace.screens) and screenAt(point) gives the one under
 // the point, with its geometry; Plasma 5 numbers its outputs and has clientArea(option, point,
 // desktop), which Plasma 6 dropped. The script calls the one Orbo that loaded it, by its unique
 // name on the bus: no other program can take that name.
-QString ScriptText(const QString& service) {
+QString ScriptText(const QString& service, const QString& key) {
     return uR"(// Written by Orbo: tells it where the cursor is, also over Wayland windows.
 (function () {
     var service = "%1", path = "%2", iface = "%3";
@@ -132,10 +138,25 @@ QString ScriptText(const QString& service) {
     }
     workspace.cursorPosChanged.connect(moved);
     report();
+    // The hot key, a shortcut of KWin's own: KDE's shortcut settings list it under KWin.
+    var key = "%9";
+    if (key && typeof registerShortcut === "function") {
+        registerShortcut("Orbo: hide or show", "Orbo: Hide or show the creature", key,
+                         function () { callDBus(service, path, iface, "%10"); });
+    }
 })();
 )"_s.arg(service, kCursorPath, kCursorInterface, QString::number(kReportIntervalMs), kMember,
          QString::number(kUnansweredChecks), QString::number(kProbeIntervalMs),
-         QString::number(kAnswerIntervalMs));
+         QString::number(kAnswerIntervalMs), JsString(key), kKeyPressedMember);
+}
+
+// Writes the script, which calls service, to file; whether it was written whole.
+bool WriteScript(const QString& file, const QString& service, const QString& key,
+                 QIODevice::OpenMode mode) {
+    QFile script(file);
+    const QByteArray text = ScriptText(service, key).toUtf8();
+    return script.open(QIODevice::WriteOnly | mode) && script.write(text) == text.size() &&
+           script.flush();
 }
 
 // A folder to make the script's own folder in: the user's runtime folder, else the temp folder,
@@ -190,6 +211,20 @@ public:
 
     bool FollowsPointerEverywhere() const override { return true; }
 
+    // The script registers the key with KWin, which calls back on each press.
+    bool ListensForKeys() const override { return true; }
+    std::optional<QString> ListenForKey(QKeyCombination key,
+                                        std::function<void()> pressed) override {
+        pressed_ = std::move(pressed);
+        const QString text =
+            pressed_ ? QKeySequence(key).toString(QKeySequence::PortableText) : QString();
+        if (!WriteScript(scriptFile_, bus_.baseService(), text, QIODevice::Truncate))
+            return QStringLiteral("KWin's script could not be written");
+        reload_ = true;
+        Load();
+        return {};
+    }
+
 private:
     static QDBusMessage ScriptingCall(const QString& method, const QVariantList& arguments) {
         QDBusMessage call =
@@ -209,21 +244,29 @@ private:
                          });
     }
 
-    // Replaces any script of this name (one a crashed run left loaded), then runs it.
+    // Replaces any script of this name (one a crashed run left loaded), then runs it; once more
+    // when the script changed meanwhile.
     void Load() {
         if (loading_ || !holder_ || kwinOwner_.isEmpty())
             return;
         loading_ = true;
-        Call(u"unloadScript"_s, {kScriptName}, [this](const QDBusMessage&) {
-            Call(u"loadScript"_s, {scriptFile_, kScriptName}, [this](const QDBusMessage& reply) {
-                const QVariantList values = reply.arguments();
-                if (reply.type() != QDBusMessage::ReplyMessage || values.isEmpty() ||
-                    values.front().toInt() < 0) {
-                    loading_ = false;
-                    return;
-                }
-                Call(u"start"_s, {}, [this](const QDBusMessage&) { loading_ = false; });
-            });
+        reload_ = false;
+        const auto loaded = [this] {
+            loading_ = false;
+            if (reload_)
+                Load();
+        };
+        Call(u"unloadScript"_s, {kScriptName}, [this, loaded](const QDBusMessage&) {
+            Call(u"loadScript"_s, {scriptFile_, kScriptName},
+                 [this, loaded](const QDBusMessage& reply) {
+                     const QVariantList values = reply.arguments();
+                     if (reply.type() != QDBusMessage::ReplyMessage || values.isEmpty() ||
+                         values.front().toInt() < 0) {
+                         loaded();
+                         return;
+                     }
+                     Call(u"start"_s, {}, [loaded](const QDBusMessage&) { loaded(); });
+                 });
         });
     }
 
@@ -252,6 +295,11 @@ private:
             Follow(*cursor);
     }
 
+    void KeyPressed(const QDBusMessage& message) override {
+        if (pressed_ && !kwinOwner_.isEmpty() && message.service() == kwinOwner_)
+            pressed_();
+    }
+
     // The script's folder, made for it and removed with it.
     std::unique_ptr<QTemporaryDir> scriptFolder_;
     QString scriptFile_;
@@ -259,6 +307,8 @@ private:
     QTimer check_;
     QString kwinOwner_;
     bool loading_ = false;
+    bool reload_ = false;
+    std::function<void()> pressed_;
     // Whether this program holds the name the script calls.
     bool holder_ = false;
 };
@@ -284,12 +334,8 @@ std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback, const QDB
     if (!folder->isValid())
         return fallback;
     const QString file = folder->filePath(u"cursor.js"_s);
-    QFile script(file);
-    const QByteArray text = ScriptText(bus.baseService()).toUtf8();
-    if (!script.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        script.write(text) != text.size() || !script.flush())
+    if (!WriteScript(file, bus.baseService(), {}, QIODevice::NewOnly))
         return fallback;
-    script.close();
     return std::make_unique<KWinDesktop>(std::move(fallback), bus, std::move(folder), file);
 }
 

@@ -283,6 +283,19 @@ private:
 
 } // namespace
 
+QString GtkAccelerator(QKeyCombination key) {
+    const char* name = XKeysymToString(KeySymOf(key.key()));
+    if (!name || KeySymOf(key.key()) == 0)
+        return {};
+    const Qt::KeyboardModifiers mods = key.keyboardModifiers();
+    return QStringLiteral("%1%2%3%4%5")
+        .arg(mods.testFlag(Qt::ShiftModifier) ? QStringLiteral("<Shift>") : QString(),
+             mods.testFlag(Qt::ControlModifier) ? QStringLiteral("<Control>") : QString(),
+             mods.testFlag(Qt::AltModifier) ? QStringLiteral("<Alt>") : QString(),
+             mods.testFlag(Qt::MetaModifier) ? QStringLiteral("<Super>") : QString(),
+             QString::fromLatin1(name));
+}
+
 std::unique_ptr<Desktop> MakeX11Desktop() {
     Display* display = XOpenDisplay(nullptr);
     if (!display)

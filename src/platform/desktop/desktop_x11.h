@@ -13,6 +13,9 @@ namespace orbo {
 // announces), after Refresh, or when 400 ms have passed (a warped pointer sends no raw event).
 // Null when no display can be opened.
 std::unique_ptr<Desktop> MakeX11Desktop();
+// The key as a GTK accelerator, its key by its X key symbol's name ("<Control><Alt>o"); empty for
+// a key X has no symbol for.
+QString GtkAccelerator(QKeyCombination key);
 #endif
 
 } // namespace orbo
