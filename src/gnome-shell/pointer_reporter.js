@@ -10,8 +10,10 @@ const LISTENER = 'org.orbo.Cursor';
 const PATH = '/org/orbo/Cursor';
 const INTERFACE = 'org.orbo.Cursor';
 const MEMBER = 'Pointer';
-// Called on each press of Orbo's hot key, which Orbo names in its answers.
+// Called on each press of Orbo's hot key, which Orbo names in its answers, and when the key is
+// the shell's already.
 const KEY_MEMBER = 'KeyPressed';
+const KEY_TAKEN_MEMBER = 'KeyTaken';
 // At most one report an animation interval of Orbo's: it answers each report with its own, this
 // until the first answer. Never more than one a display frame, nor fewer than one a second.
 const INTERVAL_MS = 76;
@@ -163,7 +165,7 @@ class PointerReporter {
             return;
         const action = global.display.grab_accelerator(accelerator, Meta.KeyBindingFlags.NONE);
         if (action === Meta.KeyBindingAction.NONE) {
-            console.warn(`Orbo pointer: ${accelerator} is taken; it does not hide and show Orbo`);
+            this._tell(KEY_TAKEN_MEMBER);
             return;
         }
         this._action = action;
@@ -171,7 +173,7 @@ class PointerReporter {
             Shell.ActionMode.ALL);
         this._activatedId = global.display.connect('accelerator-activated', (display, pressed) => {
             if (pressed === this._action)
-                this._guard(() => this._keyPressed());
+                this._guard(() => this._tell(KEY_MEMBER));
         });
     }
 
@@ -188,8 +190,8 @@ class PointerReporter {
         this._activatedId = 0;
     }
 
-    _keyPressed() {
-        this._connection?.call(this._listener, PATH, INTERFACE, KEY_MEMBER, null, null,
+    _tell(member) {
+        this._connection?.call(this._listener, PATH, INTERFACE, member, null, null,
             Gio.DBusCallFlags.NO_AUTO_START, CALL_TIMEOUT_MS, null, null);
     }
 

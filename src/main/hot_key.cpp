@@ -8,6 +8,8 @@
 #include <QtGui/QKeySequence>
 
 #include <cstdio>
+#include <memory>
+#include <utility>
 
 namespace orbo {
 
@@ -29,12 +31,19 @@ void ListenForHotKey(Desktop& desktop, Form1& form) {
                      name.toLocal8Bit().constData());
         return;
     }
-    const auto why =
-        desktop.ListenForKey(*key, [&form] { form.SetCreatureShown(!form.CreatureShown()); });
-    if (why)
+    // Said once, whether the desktop refuses the key now or finds it taken later.
+    auto said = std::make_shared<bool>(false);
+    const auto refused = [&form, name, said](const QString& why) {
+        if (std::exchange(*said, true))
+            return;
         Q_EMIT form.Told(QStringLiteral("%1 cannot hide and show Orbo: %2. Another key can be set "
                                         "as HotKey in Orbo's settings.")
-                             .arg(name, *why));
+                             .arg(name, why));
+    };
+    desktop.SetKeyRefusalListener(refused);
+    if (const auto why =
+            desktop.ListenForKey(*key, [&form] { form.SetCreatureShown(!form.CreatureShown()); }))
+        refused(*why);
 }
 
 } // namespace orbo

@@ -29,6 +29,8 @@ public:
         KeyPressed = std::move(pressed);
         return KeyRefusal;
     }
+    // What a desktop does that finds the key taken only after it was asked for.
+    void RefuseKeyLater(const QString& why) { KeyRefused(why); }
     // What a real desktop does when the pointer moves.
     void Announce() { InputArrived(); }
 

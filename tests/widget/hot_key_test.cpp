@@ -25,6 +25,7 @@ struct Row {
     const char* Stored; // nullptr: nothing stored
     bool Listens;       // whether the desktop lets a program listen for keys
     std::optional<QString> Refusal;
+    std::optional<QString> Later; // found taken later, twice
     QKeyCombination Held;
     QString Told;
 };
@@ -32,21 +33,30 @@ struct Row {
 TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
     const QKeyCombination ctrlAltO = Qt::CTRL | Qt::ALT | Qt::Key_O;
     const std::vector<Row> rows = {
-        {nullptr, true, {}, ctrlAltO, {}},
-        {"Meta+F2", true, {}, Qt::META | Qt::Key_F2, {}},
-        {"", true, {}, {}, {}},
-        {"Ctrl+Alt+O", false, {}, {}, {}},
-        {"Ctrl+Alt+O", true, u"another program already uses it"_s, ctrlAltO,
+        {nullptr, true, {}, {}, ctrlAltO, {}},
+        {"Meta+F2", true, {}, {}, Qt::META | Qt::Key_F2, {}},
+        {"", true, {}, {}, {}, {}},
+        {"Ctrl+Alt+O", false, {}, {}, {}, {}},
+        {"Ctrl+Alt+O", true, u"another program already uses it"_s, u"again"_s, ctrlAltO,
          u"Ctrl+Alt+O cannot hide and show Orbo: another program already uses it. Another key can "
          u"be set as HotKey in Orbo's settings."_s},
+        {"Ctrl+Alt+O",
+         true,
+         {},
+         u"the shell has it"_s,
+         ctrlAltO,
+         u"Ctrl+Alt+O cannot hide and show Orbo: the shell has it. Another key can be set as "
+         u"HotKey in Orbo's settings."_s},
         {"O",
          true,
+         {},
          {},
          {},
          u"\"O\", the HotKey in Orbo's settings, is no key Orbo can listen for: name one key with "
          u"Ctrl, Alt or Meta, such as \"Ctrl+Alt+O\"."_s}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Stored ? row.Stored : "(none)");
+        SCOPED_TRACE(row.Later.value_or(u"-"_s).toStdString());
         ScriptedDesktop desk;
         desk.Keys = row.Listens;
         desk.KeyRefusal = row.Refusal;
@@ -58,12 +68,14 @@ TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
         QSignalSpy told(&form, &Form1::Told);
         form.Form_Load();
         ListenForHotKey(desk, form);
+        for (int i = 0; row.Later && i < 2; ++i)
+            desk.RefuseKeyLater(*row.Later);
         EXPECT_EQ(row.Held, desk.HeldKey);
         EXPECT_EQ(row.Told.isEmpty() ? 0 : 1, told.count());
         if (!told.isEmpty()) {
             EXPECT_EQ(row.Told, told.front().front().toString());
         }
-        if (desk.KeyPressed && !row.Refusal) {
+        if (desk.KeyPressed && !row.Refusal && !row.Later) {
             desk.KeyPressed();
             EXPECT_FALSE(form.CreatureShown());
             desk.KeyPressed();

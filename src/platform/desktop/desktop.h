@@ -84,17 +84,26 @@ public:
     // has the keyboard; a later call replaces the key, and an empty `pressed` lets it go. Nothing
     // when the key is the program's now, else why not, in words that follow "cannot be used: ".
     virtual std::optional<QString> ListenForKey(QKeyCombination key, std::function<void()> pressed);
+    // Told why not when the key is found taken later, where the desktop learns it only then.
+    void SetKeyRefusalListener(std::function<void(const QString& why)> listener) {
+        keyRefusalListener_ = std::move(listener);
+    }
 
 protected:
     void InputArrived() {
         if (inputListener_)
             inputListener_();
     }
+    void KeyRefused(const QString& why) {
+        if (keyRefusalListener_)
+            keyRefusalListener_(why);
+    }
     // Announces every change of the monitors (added, removed, moved, resized, rescaled) as input.
     void WatchScreens();
 
 private:
     std::function<void()> inputListener_;
+    std::function<void(const QString&)> keyRefusalListener_;
     std::unique_ptr<QObject> screenWatch_;
 };
 

@@ -13,18 +13,18 @@ const QString kCursorName = u"org.orbo.Cursor"_s;
 const QString kCursorPath = u"/org/orbo/Cursor"_s;
 const QString kCursorInterface = u"org.orbo.Cursor"_s;
 const QString kKeyPressedMember = u"KeyPressed"_s;
+const QString kKeyTakenMember = u"KeyTaken"_s;
 
 CursorReceiver::CursorReceiver(QString member, std::function<void(const QDBusMessage&)> received,
-                               std::function<void(const QDBusMessage&)> keyPressed)
-    : member_(std::move(member)), received_(std::move(received)),
-      keyPressed_(std::move(keyPressed)) {}
+                               std::function<void(const QDBusMessage&)> keyCall)
+    : member_(std::move(member)), received_(std::move(received)), keyCall_(std::move(keyCall)) {}
 
 bool CursorReceiver::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
-    const bool key = message.member() == kKeyPressedMember;
+    const bool key = message.member() == kKeyPressedMember || message.member() == kKeyTakenMember;
     if (message.type() != QDBusMessage::MethodCallMessage ||
         (message.member() != member_ && !key) || message.interface() != kCursorInterface)
         return false;
-    (key ? keyPressed_ : received_)(message);
+    (key ? keyCall_ : received_)(message);
     if (message.isReplyRequired())
         connection.send(
             message.createReply(QVariantList{QVariant::fromValue(uint(interval_)), accelerator_}));
@@ -36,7 +36,7 @@ CompositorDesktop::CompositorDesktop(std::unique_ptr<Desktop> fallback, const QD
     : fallback_(std::move(fallback)), bus_(bus),
       receiver_(
           member, [this](const QDBusMessage& m) { Received(m); },
-          [this](const QDBusMessage& m) { KeyPressed(m); }) {
+          [this](const QDBusMessage& m) { KeyCall(m); }) {
     fallback_->SetInputListener([this] { InputArrived(); });
     bus_.registerVirtualObject(kCursorPath, &receiver_);
 }

@@ -20,12 +20,12 @@ namespace orbo {
 // Takes the calls of one member of the cursor object and answers each (the compositor's side
 // waits for the answer) with the animation interval in milliseconds, as an unsigned 32-bit
 // number (the reports need not come more often), and the hot key as a GTK accelerator ("" for
-// none), which the compositor's side holds for the program. Calls of kKeyPressedMember go to
-// `keyPressed`.
+// none), which the compositor's side holds for the program. Calls of kKeyPressedMember and
+// kKeyTakenMember go to `keyCall`.
 class CursorReceiver : public QDBusVirtualObject {
 public:
     CursorReceiver(QString member, std::function<void(const QDBusMessage&)> received,
-                   std::function<void(const QDBusMessage&)> keyPressed);
+                   std::function<void(const QDBusMessage&)> keyCall);
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
     QString introspect(const QString&) const override { return {}; }
     void SetInterval(int milliseconds) { interval_ = milliseconds; }
@@ -34,7 +34,7 @@ public:
 private:
     QString member_;
     std::function<void(const QDBusMessage&)> received_;
-    std::function<void(const QDBusMessage&)> keyPressed_;
+    std::function<void(const QDBusMessage&)> keyCall_;
     int interval_ = kDefaultReportInterval;
     QString accelerator_;
 
@@ -70,8 +70,8 @@ protected:
     bool QueueForTheName();
     // A report, not yet checked.
     virtual void Received(const QDBusMessage& message) = 0;
-    // A press of the hot key, as the compositor's side tells it; not yet checked.
-    virtual void KeyPressed(const QDBusMessage&) {}
+    // A press of the hot key, or its refusal, as the compositor's side tells it; not yet checked.
+    virtual void KeyCall(const QDBusMessage&) {}
     // A checked place, device-independent pixels; the creature is woken when it changed (or
     // when `changed` says something else did).
     void Follow(QPoint cursor, bool changed = false);
@@ -95,7 +95,8 @@ private:
 extern const QString kCursorName;
 extern const QString kCursorPath;
 extern const QString kCursorInterface;
-// The member the compositor's side calls when the hot key is pressed.
+// The members the compositor's side calls when the hot key is pressed, and when it is taken.
 extern const QString kKeyPressedMember;
+extern const QString kKeyTakenMember;
 
 } // namespace orbo

@@ -89,8 +89,12 @@ public:
 private:
     static constexpr int kCallTimeoutMs = 2000;
 
-    void KeyPressed(const QDBusMessage& message) override {
-        if (pressed_ && ExtensionPresent() && message.service() == shellOwner_)
+    void KeyCall(const QDBusMessage& message) override {
+        if (!pressed_ || !ExtensionPresent() || message.service() != shellOwner_)
+            return;
+        if (message.member() == kKeyTakenMember)
+            KeyRefused(QStringLiteral("GNOME Shell has it for something else"));
+        else
             pressed_();
     }
 

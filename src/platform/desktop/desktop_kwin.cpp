@@ -295,8 +295,9 @@ private:
             Follow(*cursor);
     }
 
-    void KeyPressed(const QDBusMessage& message) override {
-        if (pressed_ && !kwinOwner_.isEmpty() && message.service() == kwinOwner_)
+    void KeyCall(const QDBusMessage& message) override {
+        if (pressed_ && !kwinOwner_.isEmpty() && message.service() == kwinOwner_ &&
+            message.member() == kKeyPressedMember)
             pressed_();
     }
 
