@@ -165,6 +165,7 @@ TEST(Handling, DesktopToyUnderOpenbox) {
     QProcess openbox;
     ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
     OrboRun run;
+    ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, Qt::blue));
     ASSERT_TRUE(run.Start());
     const QStringList states = Probe().AtomNames(run.Window(), "_NET_WM_STATE");
     for (const char* state :
@@ -209,6 +210,20 @@ TEST(Handling, DesktopToyUnderOpenbox) {
     // options window's own test).
     const unsigned long window = Probe().WaitMapped(kOptionsTitle, {}).value_or(0);
     EXPECT_TRUE(WaitFor([&] { return Probe().FocusedWindow() == window; }));
+
+    // A skin as large as the screen chosen there: the creature, above all other windows, keeps
+    // the options window above it (its lower half, the skin list, shows what it showed).
+    const auto lowerHalf = [&] {
+        return Shows(Probe().Geometry(window).value_or(QRect()).topLeft(), QRect(0, 52, 306, 51));
+    };
+    const QImage listShown = lowerHalf();
+    // The list reads "< none >" and Wall: its first row clicked, one step down.
+    Click(Probe().Geometry(window).value_or(QRect()).topLeft() + QPoint(kPageLeft + 45, 13));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(Probe().TapKey("Down"));
+    ASSERT_TRUE(WaitFor([&] { return run.Geometry().size() == kScreen; })) << "no wall";
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(WaitFor([&] { return lowerHalf() == listShown; })) << "the creature covers it";
 
     // Another workspace shown: the window typed in stays behind, the creature comes along.
     const auto shown = [](unsigned long window) {
