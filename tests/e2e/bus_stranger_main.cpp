@@ -1,12 +1,8 @@
 // A program of the session that is not Orbo, on the session bus (DBUS_SESSION_BUS_ADDRESS):
-//   listen NAME         takes NAME and Orbo's cursor object, and prints a line for each call to it;
-//   report NAME X Y     takes NAME, then reports the pointer at X,Y (output 0,0,1200,900, no
-//                       button) to the holder of Orbo's cursor name, ten times a second.
-// It prints "ready" and its unique name once it holds NAME, and runs until it is ended.
+// "listen NAME" takes NAME and Orbo's cursor object, and prints a line for each call to it. It
+// prints "ready" and its unique name once it holds NAME, and runs until it is ended.
 #include <QtCore/QCoreApplication>
-#include <QtCore/QTimer>
 #include <QtDBus/QDBusConnection>
-#include <QtDBus/QDBusConnectionInterface>
 #include <QtDBus/QDBusMessage>
 #include <QtDBus/QDBusVirtualObject>
 
@@ -33,9 +29,8 @@ public:
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString mode = args.value(1);
-    if (args.size() < 3 || (mode == u"report"_s && args.size() < 5)) {
-        std::fprintf(stderr, "usage: orbo-bus-stranger listen NAME | report NAME X Y\n");
+    if (args.size() != 3 || args[1] != u"listen"_s) {
+        std::fprintf(stderr, "usage: orbo-bus-stranger listen NAME\n");
         return 2;
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -44,20 +39,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     Listener listener;
-    QTimer timer;
-    if (mode == u"listen"_s) {
-        bus.registerVirtualObject(u"/org/orbo/Cursor"_s, &listener);
-    } else {
-        const int x = args[3].toInt(), y = args[4].toInt();
-        QObject::connect(&timer, &QTimer::timeout, &timer, [&bus, x, y] {
-            const QString orbo = bus.interface()->serviceOwner(u"org.orbo.Cursor"_s).value();
-            QDBusMessage call = QDBusMessage::createMethodCall(orbo, u"/org/orbo/Cursor"_s,
-                                                               u"org.orbo.Cursor"_s, u"Pointer"_s);
-            call << x << y << 0 << 0 << 1200 << 900 << 0;
-            bus.send(call);
-        });
-        timer.start(100);
-    }
+    bus.registerVirtualObject(u"/org/orbo/Cursor"_s, &listener);
     std::printf("ready %s\n", qPrintable(bus.baseService()));
     std::fflush(stdout);
     return QCoreApplication::exec();

@@ -87,14 +87,6 @@ bool MakePlainSkin(const QString& folder, QSize size, QColor colour) {
            ini.open(QIODevice::WriteOnly) && ini.write("[setting]\nback=back.bmp\neyes=0\n") > 0;
 }
 
-int CountPixels(const QImage& image, const QColor& colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour ? 1 : 0;
-    return count;
-}
-
 std::optional<QPoint> ShowOptions(QPoint at, const QString& wmClass) {
     const auto window = UseMenu(at, 0, wmClass)
                             ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(30))
@@ -124,7 +116,14 @@ void ExpectOptionsAboveAWall(const OrboRun& run, QColor wall, const QString& wmC
     // Until the window first paints, the screen still shows what was there before.
     const auto uncovered = [&] {
         return WaitFor(
-            [&] { return CountPixels(Shows(*options, QRect(QPoint(0, 0), size)), wall) == 0; },
+            [&] {
+                const QImage shown = Shows(*options, QRect(QPoint(0, 0), size));
+                for (int y = 0; y < shown.height(); ++y)
+                    for (int x = 0; x < shown.width(); ++x)
+                        if (shown.pixelColor(x, y) == wall)
+                            return false;
+                return true;
+            },
             std::chrono::seconds(10));
     };
     EXPECT_TRUE(uncovered()) << "the creature covers it";
@@ -278,9 +277,10 @@ void Click(QPoint at, int button) {
     Probe().Button(button, false);
 }
 
-void Drag(QPoint from, QPoint to, int steps, int button) {
+void Drag(QPoint from, QPoint to) {
+    const int steps = 10;
     Probe().MovePointer(from.x(), from.y());
-    Probe().Button(button, true);
+    Probe().Button(1, true);
     for (int i = 1; i <= steps; ++i) {
         const QPoint p = from + (to - from) * i / steps;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -288,10 +288,10 @@ void Drag(QPoint from, QPoint to, int steps, int button) {
     }
     // Let the last motion arrive before the release ends the drag.
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    Probe().Button(button, false);
+    Probe().Button(1, false);
 }
 
-bool UseMenu(QPoint at, int item, const QString& wmClass, int items) {
+bool UseMenu(QPoint at, int item, const QString& wmClass) {
     const auto before = Probe().ShownWindows();
     Click(at, 3);
     QRect menu;
@@ -307,7 +307,7 @@ bool UseMenu(QPoint at, int item, const QString& wmClass, int items) {
     if (shown && item >= 0) {
         // Items of about equal height; the menu highlights on motion: a moment before the click.
         const QPoint p(menu.center().x(),
-                       menu.top() + menu.height() * (2 * item + 1) / (2 * items));
+                       menu.top() + menu.height() * (2 * item + 1) / (2 * kMenuItems));
         Probe().MovePointer(p.x(), p.y());
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
         Click(p);
@@ -324,11 +324,9 @@ QRegion NonMagentaRegion(const QImage& image) {
     return region;
 }
 
-namespace {
-
-std::string CompareRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, const char* buttons, double scale,
-                             QSize screen, std::optional<QPoint> at, int size = 100) {
+std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
+                             const QString& name, const char* buttons, double scale, QSize screen,
+                             int size, std::optional<QPoint> at, const XProbe& windows) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
     QStringList arguments{skinFolder,
@@ -386,24 +384,6 @@ std::string CompareRendering(const XProbe& windows, unsigned long window, const 
     shown.save(folder + u'/' + name + ".png");
     rendering.save(folder + u'/' + name + "-expected.png");
     return text.toStdString();
-}
-
-} // namespace
-
-std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
-                             const QString& name, const char* buttons, double scale, QSize screen,
-                             int size, std::optional<QPoint> at) {
-    return CompareRendering(Probe(), window, skinFolder, cursor, name, buttons, scale, screen, at,
-                            size);
-}
-
-std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen,
-                             const char* buttons) {
-    // A desktop may place the window elsewhere than asked (GNOME Shell keeps it off its top bar).
-    const std::optional<QRect> geometry = windows.Geometry(window);
-    return CompareRendering(windows, window, skinFolder, cursor, name, buttons, 1, screen,
-                            geometry ? std::optional(geometry->topLeft()) : std::nullopt);
 }
 
 } // namespace orbo::e2e

@@ -126,11 +126,11 @@ inline std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun
 }
 
 void Click(QPoint at, int button = 1);
-// Presses button at from, moves to to in steps, as a hand would, and releases it there.
-void Drag(QPoint from, QPoint to, int steps = 10, int button = 1);
+// Presses the left button at from, moves to to in steps, as a hand would, and releases it there.
+void Drag(QPoint from, QPoint to);
 // Right-clicks at a point, waits for the popup menu (a new shown window of wmClass, any when
 // empty, that is neither the creature nor the options window) and clicks item (kMenuItems'
-// order; none when -1) of a menu of that many items. Whether the menu showed.
+// order; none when -1). Whether the menu showed.
 enum MenuItem {
     kOptions,
     kExit,
@@ -143,9 +143,7 @@ enum MenuItem {
     kSize,
     kMenuItems
 };
-bool UseMenu(QPoint at, int item, const QString& wmClass = {}, int items = kMenuItems);
-
-int CountPixels(const QImage& image, const QColor& colour);
+bool UseMenu(QPoint at, int item, const QString& wmClass = {});
 
 // The options window, inside it in pixels: the pages start right of the menu column.
 inline constexpr int kPageLeft = 41;
@@ -164,18 +162,16 @@ void ExpectOptionsAboveAWall(const OrboRun& run, QColor wall, const QString& wmC
 QRegion NonMagentaRegion(const QImage& image);
 
 // How the window differs (size, shape, pixels) from orbo-skin-check's rendering of a skin folder
-// for a cursor and the buttons held ("1,0,0" is the left one), the creature at the screen's
-// top-left corner, on a display of that scale and screen size (the checker's own when empty);
-// empty when it shows exactly that. Polls, since the window redraws on its next tick; on failure
-// saves both pictures where failing tests leave them.
+// for a cursor and the buttons held ("1,0,0" is the left one), the creature at a point (the
+// screen's top-left corner when none), on a display of that scale and screen size (the checker's
+// own when empty); empty when it shows exactly that. The window is one that windows knows (its
+// place and shape), as the test's screen shows it: a nested session's X server lies at its
+// top-left corner. Polls, since the window redraws on its next tick; on failure saves both
+// pictures where failing tests leave them.
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
                              const QString& name, const char* buttons = "0,0,0", double scale = 1,
                              QSize screen = {}, int size = 100,
-                             std::optional<QPoint> at = std::nullopt);
-// The same for a window that windows knows (its place and shape), as the test's screen shows it:
-// a nested session's X server of that screen size at the screen's top-left corner.
-std::string WaitForRendering(const XProbe& windows, unsigned long window, const QString& skinFolder,
-                             QPoint cursor, const QString& name, QSize screen,
-                             const char* buttons = "0,0,0");
+                             std::optional<QPoint> at = std::nullopt,
+                             const XProbe& windows = Probe());
 
 } // namespace orbo::e2e

@@ -2,11 +2,7 @@
 // skin for the same pointer and buttons.
 #include "e2e_env.h"
 
-#include <QtCore/QDir>
-
 #include <gtest/gtest.h>
-
-#include <csignal>
 
 namespace orbo::e2e {
 namespace {
@@ -14,18 +10,16 @@ namespace {
 const QStringList kKindsSamples{u"Donut"_s, u"Compass"_s, u"Radar"_s, u"Peeker"_s, u"Gridlock"_s};
 
 // A skin of the test's own (tests/e2e/skins) over the pictures of a few sample skins, started at
-// the screen's top-left corner, where the rendering puts the creature, unless settings say
-// otherwise. No name: the built-in creature, and its folder one without a Skin.ini.
-QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples,
-                      const QMap<QString, QString>& settings = {}) {
+// the screen's top-left corner, where the rendering puts the creature.
+QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples) {
     const QString folder = run.SkinsFolder() + u'/' + name;
     QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/") + name + "/."};
     for (const QString& sample : samples)
         sources.prepend(kSampleSkins + u'/' + sample + "/.");
-    QMap<QString, QString> values{{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, name}};
-    values.insert(settings);
-    const bool started = (name.isEmpty() ? QDir().mkpath(folder) : CopyInto(sources, folder)) &&
-                         run.WriteSettings(values) && run.Start();
+    const bool started =
+        CopyInto(sources, folder) &&
+        run.WriteSettings({{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, name}}) &&
+        run.Start();
     return started ? folder : QString();
 }
 
@@ -51,34 +45,6 @@ TEST(Eyes, FollowThePointer) {
     EXPECT_TRUE(AnsweredAtOnce(run, [] { Probe().MovePointer(1023, 60); }));
     EXPECT_EQ("", WaitForRendering(run.Window(), skin, {1023, 60}, u"grab-eyes"_s));
     Probe().GrabPointer(false);
-}
-
-// At half and at double size the window shows what orbo-skin-check renders at that size, its
-// shape included, for the built-in creature and for one with every moving eye kind; place and
-// size are kept across a restart.
-TEST(Eyes, ShowAtTheChosenSize) {
-    const QPoint place(300, 200);
-    const QPoint cursor(1000, 60);
-    for (const char* skin : {"", "Kinds"})
-        for (const int size : {50, 200}) {
-            const QString name = u"size-%1-%2"_s.arg(skin).arg(size);
-            SCOPED_TRACE(name.toStdString());
-            OrboRun run;
-            const QString folder = StartWithSkin(run, skin, kKindsSamples,
-                                                 {{u"Left"_s, Twips(place.x())},
-                                                  {u"Top"_s, Twips(place.y())},
-                                                  {u"Size"_s, QString::number(size)}});
-            ASSERT_FALSE(folder.isEmpty());
-            Probe().MovePointer(cursor.x(), cursor.y());
-            EXPECT_EQ("", WaitForRendering(run.Window(), folder, cursor, name, "0,0,0", 1, {}, size,
-                                           place));
-            const QRect shown = run.Geometry();
-            run.Signal(SIGTERM);
-            ASSERT_EQ(std::optional<int>(0), run.WaitExit());
-            EXPECT_EQ(QString::number(size), run.ReadSettings().value(u"size"_s));
-            ASSERT_TRUE(run.Start());
-            EXPECT_EQ(shown, run.Geometry());
-        }
 }
 
 // Three lids, one for each button: X11 numbers the middle button 2 and the right one 3. Pressed in

@@ -1,4 +1,4 @@
-// Rest: a still creature sleeps but for a slow check that catches a warped pointer; under openbox,
+// Rest, under openbox: a still creature sleeps but for a slow check that catches a warped pointer;
 // a window asked to be full-screen on the creature's monitor hides the creature and stops its
 // animation until it leaves full-screen or goes.
 #include "e2e_env.h"
@@ -30,7 +30,9 @@ Wakes CountWakes(const OrboRun& run) {
 }
 const QMap<QString, QString> kPaceLog{{u"QT_LOGGING_RULES"_s, u"orbo.pace.debug=true"_s}};
 
-TEST(Rest, AStillCreatureSleepsTillThePointerMovesEvenUnannounced) {
+TEST(Rest, StillOrUnderAFullScreenWindowTheCreatureSleeps) {
+    QProcess openbox;
+    ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
     OrboRun run;
     ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
     ASSERT_TRUE(run.Start(kPaceLog));
@@ -53,19 +55,12 @@ TEST(Rest, AStillCreatureSleepsTillThePointerMovesEvenUnannounced) {
     EXPECT_GE(still.Checks - before.Checks, 3) << "a still creature stopped looking";
 
     // A program moves the pointer: no input event, so only the slow check sees it.
-    const QImage eyes = Probe().Grab(place);
+    const QImage unwarped = Probe().Grab(place);
     Probe().WarpPointer(0, 0);
-    EXPECT_TRUE(WaitFor([&] { return Probe().Grab(place) != eyes; }, 4s))
+    EXPECT_TRUE(WaitFor([&] { return Probe().Grab(place) != unwarped; }, 4s))
         << "the eyes did not follow a warped pointer";
-}
 
-TEST(FullScreen, CreatureStepsAsideAndComesBackInPlace) {
-    QProcess openbox;
-    ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
-    OrboRun run;
-    ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
-    ASSERT_TRUE(run.Start(kPaceLog));
-    const QRect place = run.Geometry();
+    // The creature steps aside for a full-screen window and comes back in place.
     const auto shown = [] { return Probe().WaitMapped(kTitle, 0ms).has_value(); };
     const auto hidden = [&] { return !shown(); };
 
@@ -85,10 +80,10 @@ TEST(FullScreen, CreatureStepsAsideAndComesBackInPlace) {
     ASSERT_TRUE(Probe().SetFullScreen(film, true));
     ASSERT_TRUE(WaitFor(hidden)) << "still shown over the full-screen window";
     // A hidden creature has nothing to do: no tick, no slow check.
-    const Wakes before = CountWakes(run);
+    const Wakes shownWakes = CountWakes(run);
     std::this_thread::sleep_for(10s);
     const Wakes hiddenWakes = CountWakes(run);
-    EXPECT_EQ(before.Ticks + before.Checks, hiddenWakes.Ticks + hiddenWakes.Checks)
+    EXPECT_EQ(shownWakes.Ticks + shownWakes.Checks, hiddenWakes.Ticks + hiddenWakes.Checks)
         << "the hidden creature kept waking";
 
     ASSERT_TRUE(Probe().SetFullScreen(film, false));

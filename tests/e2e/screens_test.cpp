@@ -37,9 +37,9 @@ bool SplitScreen(bool primaryLeft) {
            RunOnDisplay(u"xrandr"_s, QStringList{u"--setmonitor"_s} + second);
 }
 
-// At 125 %, 150 % and 200 %, whichever way the scale is asked for, the creature starts at the
-// screen's centre and comes back there, and shows its skin cut exactly to its outline, pixel for
-// pixel as orbo-skin-check renders it at that scale.
+// At 125 %, 150 % and 200 %, whichever way the scale is asked for, and at half and double the
+// creature's size, the creature starts at the screen's centre and comes back there at that size,
+// and shows its skin cut exactly to its outline, pixel for pixel as orbo-skin-check renders it.
 TEST(Screens, ScaledDisplays) {
     struct Row {
         const char* Name;
@@ -53,12 +53,15 @@ TEST(Screens, ScaledDisplays) {
         {"QT_SCALE_FACTOR=1.25", {{u"QT_SCALE_FACTOR"_s, u"1.25"_s}}, nullptr, 1.25},
         // Before the Xft.dpi row, whose resource stays on the display.
         {"QT_SCALE_FACTOR=1.25, 150 %", {{u"QT_SCALE_FACTOR"_s, u"1.25"_s}}, nullptr, 1.25, 150},
+        {"50 %", {}, nullptr, 1, 50},
+        {"200 %", {}, nullptr, 1, 200},
         {"Xft.dpi 144", {}, "Xft.dpi: 144\n", 1.5}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         ASSERT_TRUE(!row.XftDpi || RunOnDisplay(u"xrdb"_s, {u"-merge"_s}, row.XftDpi));
         OrboRun first;
-        ASSERT_TRUE(first.Start(row.Environment));
+        const QMap<QString, QString> size{{u"Size"_s, QString::number(row.Size)}};
+        ASSERT_TRUE(first.WriteSettings(size) && first.Start(row.Environment));
         const QRect place = first.Geometry();
         EXPECT_LE(std::abs(place.x() - kScreen.width() / 2), 1) << "not at the centre";
         EXPECT_LE(std::abs(place.y() - kScreen.height() / 2), 1) << "not at the centre";
@@ -71,7 +74,7 @@ TEST(Screens, ScaledDisplays) {
 
         OrboRun shown;
         QMap<QString, QString> settings = Place({0, 0}, u"Donut"_s);
-        settings.insert(u"Size"_s, QString::number(row.Size));
+        settings.insert(size);
         ASSERT_TRUE(shown.AddSampleSkin(u"Donut"_s) && shown.WriteSettings(settings) &&
                     shown.Start(row.Environment));
         // Qt's screen in device-independent pixels, and the pointer there.
