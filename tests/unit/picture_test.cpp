@@ -1,4 +1,4 @@
-// Pictures: see-through pixels by role, size in HIMETRIC, and what the loader refuses.
+// Pictures: see-through pixels by role, and what the loader refuses.
 #include "runtime/picture.h"
 
 #include <QtCore/QBuffer>
@@ -41,13 +41,6 @@ TEST(Picture, AlphaBelowHalfTakesTheRolesColour) {
         EXPECT_EQ(row.Expected, picture->Image().pixel(0, 0));
         EXPECT_FALSE(picture->Image().hasAlphaChannel());
     }
-}
-
-TEST(Picture, SizeIsReportedInWholeHimetric) {
-    const Picture p(QImage(75, 100, QImage::Format_RGB32));
-    EXPECT_EQ(1984, p.WidthHimetric());  // 75 x 2540 / 96 = 1984.375
-    EXPECT_EQ(2646, p.HeightHimetric()); // 2645.83...
-    EXPECT_EQ(0, Picture().WidthHimetric());
 }
 
 TEST(Picture, SideLimitIsInclusive) {
