@@ -3,6 +3,8 @@
 
 #include "platform/desktop/fixed_desktop.h"
 
+#include <memory>
+
 namespace orbo {
 
 class ScriptedDesktop : public FixedDesktop {
@@ -47,5 +49,13 @@ public:
     QKeyCombination HeldKey;           // as last asked for
     std::function<void()> KeyPressed;
 };
+
+// XWayland's view under a compositor's desktop: one 1200 x 900 monitor, the pointer at cursor.
+inline std::unique_ptr<ScriptedDesktop> XWaylandView(QPoint cursor) {
+    auto view = std::make_unique<ScriptedDesktop>();
+    view->Cursor = cursor;
+    view->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
+    return view;
+}
 
 } // namespace orbo

@@ -1,6 +1,7 @@
 // Pictures and skin files for the skin tests.
 #pragma once
 
+#include "creature/default_skin.h"
 #include "runtime/picture.h"
 #include "runtime/region.h"
 #include "runtime/surface.h"
@@ -45,6 +46,12 @@ inline QRegion BuildMaskRegionByPixel(const Picture& picture, std::uint32_t tran
         }
     }
     return result;
+}
+
+// The built-in skin's pictures, loaded once.
+inline const DefaultSkinPictures& BuiltInPictures() {
+    static const DefaultSkinPictures pictures = DefaultSkinPictures::Load();
+    return pictures;
 }
 
 inline bool SamePixels(const QRegion& a, const QRegion& b) {

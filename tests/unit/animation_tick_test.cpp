@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -162,23 +161,18 @@ TEST_F(Tick, HigherIndexIsOnTop) {
 // Each button reaches the code's own bit (the codes' full table is motion's); blink off shows
 // no eye whatever is held.
 TEST_F(Tick, BlinkShowsForTheButtonsHeld) {
-    const std::tuple<const char*, int, bool> rows[] = {{"left", 1, true},
-                                                       {"right", 2, true},
-                                                       {"middle", 4, true},
-                                                       {"left right middle, blink off", 7, false}};
-    for (const auto& [held, code, shows] : rows) {
-        SCOPED_TRACE(held);
-        const std::string_view h(held);
-        blink = !h.ends_with("off");
-        desktop.Left = h.starts_with("left");
-        desktop.Right = h.find("right") != h.npos;
-        desktop.Middle = h.find("middle") != h.npos;
+    // The code, the left, right and middle buttons held, blink on.
+    const std::tuple<int, bool, bool, bool, bool> rows[] = {{1, true, false, false, true},
+                                                            {2, false, true, false, true},
+                                                            {4, false, false, true, true},
+                                                            {7, true, true, true, false}};
+    for (const auto& [code, left, right, middle, on] : rows) {
+        SCOPED_TRACE(code);
+        std::tie(desktop.Left, desktop.Right, desktop.Middle, blink) =
+            std::tie(left, right, middle, on);
         SetEyes({RedEye(u"blink", {20, 20, 0, 0}, code)});
         Fire();
-        if (shows)
-            EXPECT_TRUE(DrawnAt(20, 20, kRed));
-        else
-            EXPECT_TRUE(OnlyBackground());
+        EXPECT_TRUE(on ? DrawnAt(20, 20, kRed) : ::testing::AssertionResult(OnlyBackground()));
     }
 }
 
@@ -262,16 +256,7 @@ TEST_F(Tick, EachKindDrawsItsPartInItsPlace) {
         // mapping and the place in the picture stay.
         {"up-left when doubled", u"frames", {20, 20, 0, 0}, 4, 1, {40, 30}, 0, {20, 20}, 0, 2},
         {"near when doubled", u"distan", {20, 20, 0, 0}, 4, 1, {470, 50}, 0, {20, 20}, 0, 2},
-        {"rect, far corner, doubled",
-         u"rect",
-         {20, 20, 50, 30},
-         1,
-         1,
-         {1199, 899},
-         0,
-         {60, 40},
-         0,
-         2},
+        {"rect, corner, doubled", u"rect", {20, 20, 50, 30}, 1, 1, {1199, 899}, 0, {60, 40}, 0, 2},
         {"matrix, last, doubled", u"matrix", {20, 20, 3, 2}, 3, 2, {1100, 899}, 0, {20, 20}, 5, 2}};
     desktop.Screen = QSize(1200, 900);
     for (const Row& row : rows) {

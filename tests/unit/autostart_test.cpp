@@ -157,15 +157,12 @@ TEST(Autostart, RunValueWrittenAndRemoved) {
     EXPECT_EQ(std::nullopt, autostart.Set(false)) << "nothing to remove";
 }
 #else
-// Each path's entry as GLib and systemd take it: `gio launch` runs the program, and systemd's
-// autostart generator makes a unit that systemd accepts and that names it. A path they would not
-// start is refused with the reason and reads as off.
-TEST(Autostart, EntryStartsUnderGLibAndSystemd) {
+// Each path's entry as a desktop takes it: `gio launch` runs the program. A path a desktop would
+// not start is refused with the reason and reads as off (which paths those are is the table's).
+TEST(Autostart, EntryStartsUnderGLib) {
     const QString gio = QStandardPaths::findExecutable(u"gio"_s);
-    const QString analyze = QStandardPaths::findExecutable(u"systemd-analyze"_s);
-    const QString generator = u"/usr/lib/systemd/user-generators/systemd-xdg-autostart-generator"_s;
-    if (gio.isEmpty() || analyze.isEmpty() || !QFileInfo(generator).isExecutable())
-        GTEST_SKIP() << "needs gio (libglib2.0-bin) and systemd";
+    if (gio.isEmpty())
+        GTEST_SKIP() << "needs gio (libglib2.0-bin)";
     for (const ExecRow& row : kExecRows) {
         SCOPED_TRACE(row.Program.toStdString());
         const QTemporaryDir dir;
@@ -192,25 +189,6 @@ TEST(Autostart, EntryStartsUnderGLibAndSystemd) {
         for (int i = 0; i < 100 && !QFile::exists(program + u".ran"_s); ++i)
             QThread::msleep(100);
         EXPECT_TRUE(QFile::exists(program + u".ran"_s)) << "gio launch did not run it";
-        // The user's autostart folder only; units go to the third folder named.
-        auto env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"XDG_CONFIG_HOME"_s, dir.filePath(u"config"_s));
-        env.insert(u"XDG_CONFIG_DIRS"_s, dir.filePath(u"none"_s));
-        run.setProcessEnvironment(env);
-        const QString units = dir.filePath(u"units"_s);
-        QDir().mkpath(units);
-        run.start(generator, {units, units, units});
-        ASSERT_TRUE(run.waitForFinished() && run.exitCode() == 0);
-        QFile unit(units + u"/app-orbo@autostart.service"_s);
-        ASSERT_TRUE(unit.open(QIODevice::ReadOnly))
-            << "no unit: " << run.readAllStandardError().data();
-        const QString text = QString::fromUtf8(unit.readAll());
-        EXPECT_TRUE(text.contains(u"\nExecStart=:%1\n"_s.arg(program)) ||
-                    text.contains(u"\nExecStart=:\"%1\"\n"_s.arg(program)))
-            << text.toStdString();
-        run.start(analyze, {u"verify"_s, u"--man=no"_s, unit.fileName()});
-        EXPECT_TRUE(run.waitForFinished() && run.exitCode() == 0)
-            << run.readAllStandardError().data();
     }
 }
 

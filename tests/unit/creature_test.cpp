@@ -69,10 +69,7 @@ TEST(Creature, PaceThroughStillnessRestAndWaking) {
         {"one tick after the start", [&] { creature.Step(); }, Ticking, false},
         {"nothing moves", still, Checking, false},
         {"slow check, nothing moved", [&] { creature.SlowCheck(); }, Checking, false},
-        {"slow check after a warp",
-         [&] {
-             desk.Cursor = {400, 5}, creature.SlowCheck();
-         },
+        {"slow check after a warp", [&] { desk.Cursor = QPoint(400, 5), creature.SlowCheck(); },
          Ticking, false},
         {"a tick sees the warp", [&] { creature.Step(); }, Ticking, false},
         {"still again", still, Checking, false},
@@ -80,11 +77,7 @@ TEST(Creature, PaceThroughStillnessRestAndWaking) {
         {"blink", [&] { still(), creature.SetBlink(false); }, Ticking, false},
         {"on top", [&] { still(), creature.SetOnTop(true); }, Ticking, false},
         {"a skin", [&] { still(), creature.ActivateSkin(QStringLiteral("x")); }, Ticking, false},
-        {"moved",
-         [&] {
-             still(), creature.WindowMoved({30, 40});
-         },
-         Ticking, false},
+        {"moved", [&] { still(), creature.WindowMoved(QPoint(30, 40)); }, Ticking, false},
         {"hidden by the user", [&] { creature.SetHiddenByUser(true); }, Stopped, true},
         {"announced while hidden", [&] { desk.Announce(); }, Stopped, true},
         {"a full-screen window too", [&] { creature.SetHiddenForFullScreen(true); }, Stopped, true},

@@ -12,6 +12,7 @@
 namespace orbo {
 namespace {
 
+using testing::BuiltInPictures;
 using testing::SamePixels;
 using testing::SolidImage;
 using testing::WriteBmp;
@@ -21,11 +22,6 @@ const QRgb kM = qRgb(255, 0, 255);
 
 class ActivationTest : public ::testing::Test {
 protected:
-    static const DefaultSkinPictures& Pictures() {
-        static const DefaultSkinPictures pictures = DefaultSkinPictures::Load();
-        return pictures;
-    }
-
     // A skin of the given background and further Skin.ini lines in the shipped Skins folder.
     void MakeSkin(const QString& folder, const QImage& back, const QByteArray& more = {}) {
         const QString root = app_.path() + "/Skins/" + folder;
@@ -34,7 +30,7 @@ protected:
     }
 
     void Activate(const QString& name) {
-        ActivateSkin(SkinContext{skin_, skinName_, window_, desk_, Pictures(),
+        ActivateSkin(SkinContext{skin_, skinName_, window_, desk_, BuiltInPictures(),
                                  SkinsFolders(app_.path(), user_)},
                      name);
     }
@@ -166,7 +162,7 @@ TEST_F(ActivationTest, MissingOrOutsideFolderKeepsTheBuiltInSkin) {
         EXPECT_EQ(name, skinName_);
         EXPECT_EQ("Ally McOrbo", skin_.Name);
         EXPECT_TRUE(
-            SamePixels(BuildMaskRegion(Pictures().imgDefSkin[0], kMagenta), window_.Region));
+            SamePixels(BuildMaskRegion(BuiltInPictures().imgDefSkin[0], kMagenta), window_.Region));
     }
 }
 
@@ -185,9 +181,9 @@ TEST_F(ActivationTest, EveryActivationStartsFromTheBuiltInSkin) {
     ASSERT_EQ(2, skin_.EyesUBound());
     EXPECT_EQ(KindText(), skin_.Eyes[0].Kind);
     EXPECT_EQ(0, skin_.Eyes[0].Frames);
-    EXPECT_TRUE(skin_.Eyes[1].Pic.SameAs(Pictures().imgDefSkin[1]));
-    EXPECT_TRUE(skin_.Eyes[2].Mask.SameAs(Pictures().imgDefSkin[4]));
-    EXPECT_TRUE(window_.Background.SameAs(Pictures().imgDefSkin[0]));
+    EXPECT_TRUE(skin_.Eyes[1].Pic.SameAs(BuiltInPictures().imgDefSkin[1]));
+    EXPECT_TRUE(skin_.Eyes[2].Mask.SameAs(BuiltInPictures().imgDefSkin[4]));
+    EXPECT_TRUE(window_.Background.SameAs(BuiltInPictures().imgDefSkin[0]));
 }
 
 } // namespace

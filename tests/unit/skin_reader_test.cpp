@@ -1,7 +1,6 @@
 // The Skin.ini reader: what each line does, where reading stops, pictures and file size.
 #include "skin/skin_reader.h"
 
-#include "creature/default_skin.h"
 #include "skin_pictures.h"
 
 #include <QtCore/QTemporaryDir>
@@ -17,11 +16,6 @@ using testing::SolidImage;
 using testing::WriteBmp;
 using testing::WriteBytes;
 
-const DefaultSkinPictures& BuiltIn() {
-    static const DefaultSkinPictures pictures = DefaultSkinPictures::Load();
-    return pictures;
-}
-
 // A skin folder with a few pictures, and the built-in skin in the record.
 class ReaderFixture {
 public:
@@ -31,7 +25,7 @@ public:
         WriteBmp(root_, "eye.bmp", SolidImage(9, 8, Qt::green));
         WriteBmp(root_, "sub/Pic.BMP", SolidImage(5, 4, Qt::red));
         WriteBytes(root_, "junk.bmp", "BM not really a bitmap");
-        ActivateDefSkin(skin_, window_, units_, BuiltIn());
+        ActivateDefSkin(skin_, window_, units_, testing::BuiltInPictures());
     }
 
     QTemporaryDir dir_;

@@ -1,11 +1,7 @@
 // The creature window: start-up, and the timers run at the pace the creature sets.
-#include "creature/creature.h"
 #include "creature/settings_io.h"
-#include "main/form1.h"
-#include "memory_settings_store.h"
-#include "platform/desktop/desktop.h"
 #include "platform/system/settings_store.h"
-#include "scripted_desktop.h"
+#include "running_creature.h"
 
 #include <QtTest/QTest>
 
@@ -14,15 +10,8 @@
 namespace orbo {
 namespace {
 
-struct Running {
-    ScriptedDesktop Desk;
-    MemorySettingsStore Store;
-    Creature Model{Desk, {}};
-    Form1 Form{Model, Desk, Store};
-};
-
 TEST(Form1, StartsRestoredAtTheScreensCentreTickingAtTheStoredSpeed) {
-    Running c;
+    testing::RunningCreature c;
     c.Store.SaveSetting(kSettingsApp, kSettingsSection, "Speed", "0");
     c.Form.setWindowState(Qt::WindowMinimized);
     c.Form.Form_Load();
@@ -40,7 +29,7 @@ TEST(Form1, StartsRestoredAtTheScreensCentreTickingAtTheStoredSpeed) {
 // The timers run as the creature says: stopped while it is still, running again when an
 // announced move wakes it, and the eyes follow.
 TEST(Form1, TimersRunAsTheCreatureSays) {
-    Running c;
+    testing::RunningCreature c;
     c.Desk.Announces = true;
     c.Form.Form_Load();
     c.Form.show();

@@ -1,11 +1,6 @@
 // Hidden for a full-screen window, the creature rests until the window goes.
-#include "memory_settings_store.h"
-#include "scripted_desktop.h"
+#include "running_creature.h"
 
-#include "creature/creature.h"
-#include "main/form1.h"
-#include "platform/desktop/desktop.h"
-#include "platform/system/settings_store.h"
 #include "platform/window/full_screen_watch.h"
 
 #include <QtGui/QGuiApplication>
@@ -27,10 +22,8 @@ public:
 // that cannot announce the pointer (where a shown creature ticks for ever); turned off, the watch
 // brings it back where it was, ticking, and hides it no more.
 TEST(FullScreenWatch, HidesTheCreatureUntilTurnedOff) {
-    ScriptedDesktop desktop;
-    MemorySettingsStore store;
-    Creature creature(desktop, {});
-    Form1 form(creature, desktop, store);
+    testing::RunningCreature c;
+    Form1& form = c.Form;
     form.Form_Load();
     form.show();
     ToldWatch watch([&form] { return form.geometry(); });
@@ -42,7 +35,7 @@ TEST(FullScreenWatch, HidesTheCreatureUntilTurnedOff) {
     watch.Report(film);
     ASSERT_TRUE(watch.Hides());
     EXPECT_FALSE(form.isVisible());
-    desktop.Announce();
+    c.Desk.Announce();
     form.SetSpeed(60);
     form.SetBlink(false);
     EXPECT_FALSE(form.Animating()) << "woken while hidden";

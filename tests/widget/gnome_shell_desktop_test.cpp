@@ -61,11 +61,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(shell.Appear());
         ASSERT_TRUE(shell.EnableExtension());
-        auto scripted = std::make_unique<ScriptedDesktop>();
-        scripted->Cursor = {5, 5};
-        scripted->Left = true; // XWayland's view
-        scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
-        desktop = FollowGnomeShell(std::move(scripted));
+        auto view = XWaylandView({5, 5});
+        view->Left = true;
+        desktop = FollowGnomeShell(std::move(view));
     }
 
     FakeShell shell;
@@ -139,10 +137,7 @@ TEST(GnomeShellDesktop, TrustsOnlyTheShellsOwnConnection) {
     ASSERT_TRUE(shell.Appear());
     Sender stranger(u"stranger"_s);
     ASSERT_TRUE(stranger.Own(u"org.orbo.GnomeShell"_s));
-    auto scripted = std::make_unique<ScriptedDesktop>();
-    scripted->Cursor = {5, 5};
-    scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
-    auto desktop = FollowGnomeShell(std::move(scripted));
+    auto desktop = FollowGnomeShell(XWaylandView({5, 5}));
     EXPECT_FALSE(desktop->FollowsPointerEverywhere());
     const QDBusPendingCall answer = stranger.Report({100, 150, 0, 0, 1200, 900, 1});
     ASSERT_TRUE(WaitFor([&] { return answer.isFinished(); }));

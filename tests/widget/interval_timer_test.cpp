@@ -1,4 +1,5 @@
-// The interval timer on Qt's event loop: a new interval counts from the last deadline.
+// The interval timer's Qt side (the deadlines are the unit test's): a new interval re-arms the
+// running timer from the last deadline, and a late firing aims the next at the one it missed.
 #include "runtime/interval_timer.h"
 
 #include "clock_points.h"
@@ -10,9 +11,7 @@
 namespace orbo {
 namespace {
 
-// The Qt timer over the schedule, on a clock the test moves: a new interval re-arms it from
-// the last deadline, and a late firing aims the next one at the deadline it missed.
-TEST(IntervalTimer, ANewIntervalCountsFromTheLastDeadline) {
+TEST(IntervalTimer, ANewIntervalRearmsFromTheLastDeadline) {
     IntervalSchedule::Clock::time_point now = At(0);
     IntervalTimer timer(nullptr, [&now] { return now; });
     timer.setInterval(100);

@@ -64,23 +64,17 @@ public:
         const QMutexLocker lock(&mutex_);
         scripts_.erase(kScriptName);
     }
-    bool Running() {
+    // Whether the script runs, the loads so far, and the file of the last one with its text then.
+    struct State {
+        bool Running;
+        int Loads;
+        QString ScriptFile;
+        QByteArray ScriptText;
+    };
+    State Now() {
         const QMutexLocker lock(&mutex_);
         const auto it = scripts_.find(kScriptName);
-        return it != scripts_.end() && it->second;
-    }
-    int Loads() {
-        const QMutexLocker lock(&mutex_);
-        return loads_;
-    }
-    // The file of the last script loaded, and its text then.
-    QString ScriptFile() {
-        const QMutexLocker lock(&mutex_);
-        return scriptFile_;
-    }
-    QByteArray ScriptText() {
-        const QMutexLocker lock(&mutex_);
-        return scriptText_;
+        return {it != scripts_.end() && it->second, loads_, scriptFile_, scriptText_};
     }
     // What the script sends, from KWin's own connection.
     void Report(const QVariantList& arguments) { Send(bus_, arguments); }
@@ -135,15 +129,6 @@ private:
     QByteArray scriptText_;
 };
 
-// XWayland's view: one monitor, the pointer at cursor.
-std::unique_ptr<ScriptedDesktop> Fallback(QPoint cursor) {
-    auto scripted = std::make_unique<ScriptedDesktop>();
-    scripted->Cursor = cursor;
-    scripted->MonitorList = {{QRect(0, 0, 1200, 900), 1}};
-    scripted->Announces = true;
-    return scripted;
-}
-
 class KWinDesktopTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(kwin_.Appear()); }
@@ -152,14 +137,14 @@ protected:
     std::unique_ptr<Desktop> Follow() {
         auto desktop = FollowKWin(std::move(fallback));
         desktop->SetInputListener([this] { ++wakes; });
-        EXPECT_TRUE(WaitFor([&] { return kwin_.Running(); }));
+        EXPECT_TRUE(WaitFor([&] { return kwin_.Now().Running; }));
         kwin_.Report({100, 150, 0, 0, 1200, 900});
         EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
         return desktop;
     }
 
     FakeKWin kwin_{BusAddress()};
-    std::unique_ptr<ScriptedDesktop> fallback = Fallback({5, 5});
+    std::unique_ptr<ScriptedDesktop> fallback = XWaylandView({5, 5});
     ScriptedDesktop* fallback_ = fallback.get();
     int wakes = 0;
 };
@@ -201,9 +186,9 @@ TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
     fallback_->Cursor = {6, 7};
     EXPECT_EQ(desktop->GetCursorPos(), QPoint(6, 7));
 
-    const int loads = kwin_.Loads();
+    const int loads = kwin_.Now().Loads;
     ASSERT_TRUE(kwin_.Appear());
-    ASSERT_TRUE(WaitFor([&] { return kwin_.Loads() > loads && kwin_.Running(); }));
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Now().Loads > loads && kwin_.Now().Running; }));
     kwin_.Report({400, 450, 0, 0, 1200, 900});
     EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(400, 450); }));
 }
@@ -213,16 +198,16 @@ TEST_F(KWinDesktopTest, OneCreatureAtATimeFollowsKWin) {
     auto first = Follow();
     ASSERT_FALSE(HasFailure());
     const QDBusConnection other = QDBusConnection::connectToBus(BusAddress(), u"second"_s);
-    auto second = FollowKWin(Fallback({9, 9}), other);
-    const int loads = kwin_.Loads();
+    auto second = FollowKWin(XWaylandView({9, 9}), other);
+    const int loads = kwin_.Now().Loads;
 
     kwin_.Report({300, 350, 0, 0, 1200, 900});
     ASSERT_TRUE(WaitFor([&] { return first->GetCursorPos() == QPoint(300, 350); }));
     EXPECT_EQ(second->GetCursorPos(), QPoint(9, 9));
-    EXPECT_EQ(kwin_.Loads(), loads) << "the second left the first's script alone";
+    EXPECT_EQ(kwin_.Now().Loads, loads) << "the second left the first's script alone";
 
     first.reset();
-    ASSERT_TRUE(WaitFor([&] { return kwin_.Loads() > loads && kwin_.Running(); }));
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Now().Loads > loads && kwin_.Now().Running; }));
     kwin_.Report({200, 250, 0, 0, 1200, 900});
     EXPECT_TRUE(WaitFor([&] { return second->GetCursorPos() == QPoint(200, 250); }));
     second.reset();
@@ -261,9 +246,10 @@ TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
         ASSERT_TRUE(!row.link || QFile::link(runtime, named));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(named));
 
-        auto desktop = FollowKWin(Fallback({5, 5}));
-        ASSERT_TRUE(WaitFor([&] { return kwin_.Running(); }));
-        const QFileInfo file(kwin_.ScriptFile());
+        auto desktop = FollowKWin(XWaylandView({5, 5}));
+        ASSERT_TRUE(WaitFor([&] { return kwin_.Now().Running; }));
+        const FakeKWin::State state = kwin_.Now();
+        const QFileInfo file(state.ScriptFile);
         const QString folder = file.absolutePath();
         EXPECT_EQ(QFileInfo(folder).path(), row.used ? named : temp.path());
         EXPECT_EQ(QDir(runtime).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(),
@@ -274,9 +260,9 @@ TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
         EXPECT_EQ(info.st_mode & 07777, 0700u);
         EXPECT_EQ(info.st_uid, ::geteuid());
         EXPECT_FALSE(file.isSymLink());
-        EXPECT_TRUE(kwin_.ScriptText().contains(
+        EXPECT_TRUE(state.ScriptText.contains(
             u"var service = \"%1\""_s.arg(QDBusConnection::sessionBus().baseService()).toUtf8()))
-            << kwin_.ScriptText().left(400).toStdString();
+            << state.ScriptText.left(400).toStdString();
 
         desktop.reset();
         EXPECT_FALSE(QFileInfo::exists(folder)) << "the script's folder left behind";

@@ -1,12 +1,9 @@
 // The creature's menus: the popup menu and the tray's say the same, each item does its work, and a
 // click on the tray icon hides or shows the creature.
-#include "creature/creature.h"
 #include "creature/settings_io.h"
-#include "main/form1.h"
 #include "main/tray.h"
-#include "memory_settings_store.h"
 #include "options/options_host.h"
-#include "scripted_desktop.h"
+#include "running_creature.h"
 
 #include <QtGui/QAction>
 #include <QtTest/QTest>
@@ -21,11 +18,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-struct Tray {
-    ScriptedDesktop Desk;
-    MemorySettingsStore Store;
-    Creature Model{Desk, {}};
-    Form1 Form{Model, Desk, Store};
+struct Tray : testing::RunningCreature {
     int OptionsShown = 0;
     int Exits = 0;
     bool AtLogin = false;
