@@ -169,6 +169,17 @@ std::chrono::milliseconds TimeToFollow(const XProbe& windows, OrboRun& run, cons
     return followed - check;
 }
 
+// Ctrl+Alt+O typed into the session hides the creature, and typed again shows it: the session
+// holds the key for the program.
+void ExpectHotKeyHidesAndShows(const XProbe& windows) {
+    for (const bool shown : {false, true}) {
+        ASSERT_TRUE(Probe().TapKey("o", {"Control_L", "Alt_L"}));
+        EXPECT_TRUE(shown ? windows.WaitMapped(kTitle, std::chrono::seconds(5)).has_value()
+                          : windows.WaitGone(kTitle, std::chrono::seconds(5)))
+            << (shown ? "not shown" : "not hidden");
+    }
+}
+
 // A session nested in the test's display; the program started in it.
 class Wayland : public ::testing::Test {
 protected:
@@ -211,6 +222,7 @@ TEST_F(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
     const auto woke = WakeAfterStillness(run, {1100, 400});
     ASSERT_TRUE(woke) << "the eyes never turned";
     EXPECT_LT(woke->count(), 500);
+    ExpectHotKeyHidesAndShows(*windows);
 
     // Someone unloads the script: the program loads it again.
     ASSERT_EQ(Scripting(u"unloadScript"_s, {u"string:orbo-cursor"_s}), u"true"_s);
@@ -358,6 +370,7 @@ TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
     const auto woke = WakeAfterStillness(run, {1000, 400});
     ASSERT_TRUE(woke) << "the eyes never turned";
     EXPECT_LT(woke->count(), 500);
+    ExpectHotKeyHidesAndShows(*windows);
 
     // While the pointer is still the extension sends nothing; a move is sent.
     reports.Count();
