@@ -1,12 +1,9 @@
 // The hot key: the stored key listened for, each press hiding or showing the creature, and what
 // the user is told when the key cannot be had.
-#include "creature/creature.h"
 #include "creature/settings_io.h"
-#include "main/form1.h"
 #include "main/hot_key.h"
-#include "memory_settings_store.h"
 #include "platform/desktop/desktop.h"
-#include "scripted_desktop.h"
+#include "running_creature.h"
 
 #include <QtTest/QSignalSpy>
 
@@ -57,14 +54,12 @@ TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Stored ? row.Stored : "(none)");
         SCOPED_TRACE(row.Later.value_or(u"-"_s).toStdString());
-        ScriptedDesktop desk;
+        testing::RunningCreature c;
+        auto& [desk, store, model, form] = c;
         desk.Keys = row.Listens;
         desk.KeyRefusal = row.Refusal;
-        MemorySettingsStore store;
         if (row.Stored)
             store.SaveSetting(kSettingsApp, kSettingsSection, u"HotKey"_s, row.Stored);
-        Creature creature(desk, {});
-        Form1 form(creature, desk, store);
         QSignalSpy told(&form, &Form1::Told);
         form.Form_Load();
         ListenForHotKey(desk, form);
