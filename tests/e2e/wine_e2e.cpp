@@ -153,10 +153,14 @@ TEST(Wine, ScaledDisplays) {
 }
 
 // The creature's shape and eyes are the scaled displays' test; here the animation's rest, and a
-// second orbo.exe that hands over and ends.
+// second orbo.exe that hands over and ends. "Let clicks through" as stored: a right click on the
+// creature opens no menu (Wine hands the X click to the window below only within Wine, so its
+// passage to an X window shows on X11 alone), until a second orbo.exe turns it off and the
+// creature takes clicks again.
 TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     // Away from the top-left corner, where Wine shows the tray icon in a window of its own.
-    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
+    ASSERT_TRUE(WriteRegistry(
+        {{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}, {u"ClickThrough"_s, u"True"_s}}));
     OrboRun first;
     ASSERT_TRUE(first.Start()) << "no ORBO window was mapped";
     ASSERT_EQ(QPoint(300, 200), first.Geometry().topLeft());
@@ -165,12 +169,15 @@ TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     const auto woke = WakeAfterStillness(first, {1000, 40});
     ASSERT_TRUE(woke) << "the eyes never turned";
     EXPECT_LT(woke->count(), 500);
+    EXPECT_FALSE(UseMenu(QPoint(300, 200) + kOnCreature, -1, kWineClass))
+        << "the creature took the click";
 
     // Shown, and hidden from its menu: the second start shows it where it stands.
     for (const bool hidden : {false, true}) {
         SCOPED_TRACE(hidden ? "hidden" : "shown");
         if (hidden) {
-            ASSERT_TRUE(UseMenu(QPoint(300, 200) + kOnCreature, kHide, kWineClass));
+            ASSERT_TRUE(UseMenu(QPoint(300, 200) + kOnCreature, kHide, kWineClass))
+                << "no popup menu after the second start";
             ASSERT_TRUE(Probe().WaitGone(kTitle, std::chrono::seconds(10))) << "not hidden";
         }
         const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
@@ -183,51 +190,24 @@ TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     EXPECT_TRUE(first.Alive());
 }
 
-// The hot key hides and shows the creature. Wine hears the keyboard only while one of its windows
-// has it (it grabs no key of the X server): the options window has it here, under openbox.
+// The options window above an always-on-top creature as large as the screen. Then the hot key
+// hides and shows the creature. Wine hears the keyboard only while one of its windows has it (it
+// grabs no key of the X server): the options window, clicked in, has it here, under openbox.
 TEST(Wine, HotKeyHidesAndShowsTheCreature) {
     QProcess openbox;
     ASSERT_TRUE(StartOpenbox(openbox));
-    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
-    OrboRun run;
-    ASSERT_TRUE(run.Start());
-    const auto options = ShowOptions(QPoint(300, 200) + kOnCreature, kWineClass);
-    ASSERT_TRUE(options) << "the options window did not appear";
-    Click(*options + QPoint(150, 60));
-    for (const bool shown : {false, true}) {
-        ASSERT_TRUE(Probe().TapKey("o", {"Control_L", "Alt_L"}));
-        EXPECT_TRUE(shown ? Probe().WaitMapped(kTitle, std::chrono::seconds(10)).has_value()
-                          : Probe().WaitGone(kTitle, std::chrono::seconds(10)))
-            << (shown ? "not shown" : "not hidden");
-    }
-}
-
-// The options window above an always-on-top creature as large as the screen. Wine shows the
-// window's inside, its frame left out.
-TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
     const QColor wall(0x12, 0x34, 0x56);
     OrboRun run;
     ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
     ASSERT_TRUE(WriteRegistry({{u"Skin"_s, u"Wall"_s}}));
     ASSERT_TRUE(run.Start());
     ExpectOptionsAboveAWall(run, wall, kWineClass);
-}
-
-// "Let clicks through" as stored: a right click on the creature opens no menu (Wine hands the X
-// click to the window below only within Wine, so its passage to an X window shows on X11 alone),
-// until a second orbo.exe turns it off and the creature takes clicks again.
-TEST(Wine, ClicksPassThroughTillASecondStart) {
-    ASSERT_TRUE(WriteRegistry(
-        {{u"Left"_s, Twips(100)}, {u"Top"_s, Twips(100)}, {u"ClickThrough"_s, u"True"_s}}));
-    OrboRun run;
-    ASSERT_TRUE(run.Start());
-    const QPoint on = QPoint(100, 100) + kOnCreature;
-    EXPECT_FALSE(UseMenu(on, -1, kWineClass)) << "the creature took the click";
-    const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
-    ASSERT_TRUE(second && second->Status == 0) << "the second orbo.exe did not hand over";
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    ASSERT_TRUE(UseMenu(on, kExit, kWineClass)) << "no popup menu after the second start";
-    ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30)));
+    for (const bool shown : {false, true}) {
+        ASSERT_TRUE(Probe().TapKey("o", {"Control_L", "Alt_L"}));
+        EXPECT_TRUE(shown ? Probe().WaitMapped(kTitle, std::chrono::seconds(10)).has_value()
+                          : Probe().WaitGone(kTitle, std::chrono::seconds(10)))
+            << (shown ? "not shown" : "not hidden");
+    }
 }
 
 // The skin named in the registry is shown, its background a GIF. A close request and the end of
