@@ -190,24 +190,34 @@ TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     EXPECT_TRUE(first.Alive());
 }
 
-// The options window above an always-on-top creature as large as the screen. Then the hot key
-// hides and shows the creature. Wine hears the keyboard only while one of its windows has it (it
-// grabs no key of the X server): the options window, clicked in, has it here, under openbox.
+// The hot key hides and shows the creature. Wine hears the keyboard only while one of its windows
+// has it (it grabs no key of the X server): the options window has it here, under openbox.
 TEST(Wine, HotKeyHidesAndShowsTheCreature) {
     QProcess openbox;
     ASSERT_TRUE(StartOpenbox(openbox));
-    const QColor wall(0x12, 0x34, 0x56);
+    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
     OrboRun run;
-    ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
-    ASSERT_TRUE(WriteRegistry({{u"Skin"_s, u"Wall"_s}}));
     ASSERT_TRUE(run.Start());
-    ExpectOptionsAboveAWall(run, wall, kWineClass);
+    const auto options = ShowOptions(QPoint(300, 200) + kOnCreature, kWineClass);
+    ASSERT_TRUE(options) << "the options window did not appear";
+    Click(*options + QPoint(150, 60));
     for (const bool shown : {false, true}) {
         ASSERT_TRUE(Probe().TapKey("o", {"Control_L", "Alt_L"}));
         EXPECT_TRUE(shown ? Probe().WaitMapped(kTitle, std::chrono::seconds(10)).has_value()
                           : Probe().WaitGone(kTitle, std::chrono::seconds(10)))
             << (shown ? "not shown" : "not hidden");
     }
+}
+
+// The options window above an always-on-top creature as large as the screen. Wine shows the
+// window's inside, its frame left out.
+TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
+    const QColor wall(0x12, 0x34, 0x56);
+    OrboRun run;
+    ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
+    ASSERT_TRUE(WriteRegistry({{u"Skin"_s, u"Wall"_s}}));
+    ASSERT_TRUE(run.Start());
+    ExpectOptionsAboveAWall(run, wall, kWineClass);
 }
 
 // The skin named in the registry is shown, its background a GIF. A close request and the end of
@@ -234,8 +244,9 @@ TEST(Wine, RegistryNamedSkinAndEndingsSave) {
         ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
         EXPECT_EQ(QStringList({u"allworkspaces REG_SZ True"_s, u"blink REG_SZ True"_s,
                                u"clickthrough REG_SZ False"_s, u"hideoverfullscreen REG_SZ True"_s,
-                               u"left REG_SZ 3000"_s, u"ontop REG_SZ True"_s, u"size REG_SZ 100"_s,
-                               u"skin REG_SZ Gif"_s, u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
+                               u"hotkey REG_SZ Ctrl+Alt+O"_s, u"left REG_SZ 3000"_s,
+                               u"ontop REG_SZ True"_s, u"size REG_SZ 100"_s, u"skin REG_SZ Gif"_s,
+                               u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
                   ReadRegistry());
     }
 }
