@@ -1,6 +1,7 @@
 // One creature per session, and the command line: a second start hands over to the creature that
-// runs, which stays where it stands or, off every monitor, comes back to the nearest; a crashed
-// one never keeps the next from starting; --help and --version need no display.
+// runs, which stays where it stands and takes clicks again or, off every monitor, comes back to
+// the nearest; a crashed one never keeps the next from starting; --help and --version need no
+// display.
 #include "e2e_env.h"
 
 #include <QtCore/QElapsedTimer>
@@ -31,19 +32,52 @@ TEST(Session, SecondStartBringsTheFirstBack) {
         crashed.Signal(SIGKILL);
         ASSERT_EQ(std::optional<int>(-1), crashed.WaitExit());
     }
+    const unsigned long below = Probe().CreatePlainWindow(QRect(0, 500, 300, 268));
     OrboRun first;
     ASSERT_TRUE(first.WriteSettings(atTheEdge) && first.Start())
         << "a crashed Orbo kept the next from starting";
     ASSERT_EQ(QPoint(0, 600), first.Geometry().topLeft());
 
-    // Shown, it stays where it stands; off every monitor, it comes back onto one, saved at once.
+    // "Let clicks through": a click on the creature reaches the window below while the eyes go
+    // on following the pointer; kept across a restart.
+    const QPoint on(37, 630);
+    const auto clickReachesBelow = [&] {
+        Probe().ButtonPresses(below);
+        Click(on);
+        return Probe().ButtonPresses(below) > 0;
+    };
+    EXPECT_FALSE(clickReachesBelow()) << "the creature let a click through";
+    ASSERT_TRUE(UseMenu(on, kClickThrough)) << "no popup menu";
+    EXPECT_TRUE(WaitFor(clickReachesBelow)) << "the click did not reach the window below";
+    const QImage eyes = Probe().Grab(first.Geometry());
+    Probe().MovePointer(1000, 0);
+    EXPECT_TRUE(WaitFor([&] { return Probe().Grab(first.Geometry()) != eyes; }))
+        << "the eyes stopped following";
+    // What an installer asks of it: to end as Exit ends it, saving its settings.
+    const auto exit = [&] {
+        return RunOnDisplay(u"dbus-send"_s,
+                            {u"--session"_s, u"--print-reply"_s, u"--dest=org.orbo.Orbo"_s,
+                             u"/org/orbo/Orbo"_s, u"org.orbo.Orbo.Exit"_s}) &&
+               first.WaitExit() == std::optional<int>(0);
+    };
+    ASSERT_TRUE(exit());
+    EXPECT_EQ(11, first.ReadSettings().size()); // six values, three choices, size, hot key
+    EXPECT_EQ(u"True", first.ReadSettings().value(u"clickthrough"_s));
+    ASSERT_TRUE(first.Start());
+    EXPECT_TRUE(WaitFor(clickReachesBelow)) << "not kept across a restart";
+
+    // Shown, it stays where it stands, and takes clicks again, which it says; off every monitor,
+    // it comes back onto one, saved at once.
     const auto secondStart = [] {
         const auto second = OrboRun().Run({});
         return second && second->Status == 0;
     };
     ASSERT_TRUE(secondStart()) << "the second start did not hand over";
+    EXPECT_TRUE(Probe().WaitMapped(u"Orbo"_s, std::chrono::seconds(5)))
+        << "nothing said clicks reach it again";
     std::this_thread::sleep_for(std::chrono::seconds(1));
     EXPECT_EQ(QPoint(0, 600), first.Geometry().topLeft()) << "a second start moved it";
+    EXPECT_FALSE(clickReachesBelow()) << "clicks still pass through after a second start";
     ASSERT_TRUE(RunOnDisplay(
         u"xdotool"_s, {u"windowmove"_s, QString::number(first.Window()), u"3000"_s, u"2000"_s}));
     ASSERT_TRUE(WaitFor([&] { return first.Geometry().topLeft() == QPoint(3000, 2000); }));
@@ -69,12 +103,8 @@ TEST(Session, SecondStartBringsTheFirstBack) {
     EXPECT_EQ(QDBusMessage::ReplyMessage, bus.call(bringBack, QDBus::Block, 60000).type());
     EXPECT_LT(answer.elapsed(), 1000) << "the next start waited behind the flood";
 
-    // What an installer asks of it: to end as Exit ends it, saving its settings.
-    ASSERT_TRUE(
-        RunOnDisplay(u"dbus-send"_s, {u"--session"_s, u"--print-reply"_s, u"--dest=org.orbo.Orbo"_s,
-                                      u"/org/orbo/Orbo"_s, u"org.orbo.Orbo.Exit"_s}));
-    EXPECT_EQ(std::optional<int>(0), first.WaitExit());
-    EXPECT_EQ(10, first.ReadSettings().size()); // the six values, the three choices, the size
+    ASSERT_TRUE(exit());
+    EXPECT_EQ(u"False", first.ReadSettings().value(u"clickthrough"_s));
 }
 
 TEST(Session, HelpAndVersionNeedNoDisplay) {

@@ -79,43 +79,6 @@ TEST(Menu, TheCreatureReachesEveryChoiceWithNoTray) {
     EXPECT_EQ(u"False", saved.value(u"allworkspaces"_s));
 }
 
-// "Let clicks through": a click on the creature reaches the window below while the eyes go on
-// following the pointer; kept across a restart; a second start turns it off and says so.
-TEST(Menu, ClicksPassThroughTillASecondStart) {
-    const unsigned long below = Probe().CreatePlainWindow(QRect(250, 150, 300, 300));
-    OrboRun run;
-    ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(300)}, {u"Top"_s, Twips(200)}}));
-    ASSERT_TRUE(run.Start());
-    const QPoint on = run.Geometry().topLeft() + QPoint(37, 30);
-    const auto clickReachesBelow = [&] {
-        Probe().ButtonPresses(below);
-        Click(on);
-        return Probe().ButtonPresses(below) > 0;
-    };
-    EXPECT_FALSE(clickReachesBelow()) << "the creature let a click through";
-    ASSERT_TRUE(UseMenu(on, kClickThrough)) << "no popup menu";
-    EXPECT_TRUE(WaitFor(clickReachesBelow)) << "the click did not reach the window below";
-    const QImage eyes = Probe().Grab(run.Geometry());
-    Probe().MovePointer(0, 0);
-    EXPECT_TRUE(WaitFor([&] { return Probe().Grab(run.Geometry()) != eyes; }))
-        << "the eyes stopped following";
-
-    ASSERT_TRUE(
-        RunOnDisplay(u"dbus-send"_s, {u"--session"_s, u"--print-reply"_s, u"--dest=org.orbo.Orbo"_s,
-                                      u"/org/orbo/Orbo"_s, u"org.orbo.Orbo.Exit"_s}));
-    ASSERT_EQ(std::optional<int>(0), run.WaitExit());
-    EXPECT_EQ(u"True", run.ReadSettings().value(u"clickthrough"_s));
-    ASSERT_TRUE(run.Start());
-    EXPECT_TRUE(WaitFor(clickReachesBelow)) << "not kept across a restart";
-
-    const auto second = OrboRun().Run({});
-    ASSERT_TRUE(second && second->Status == 0) << "the second start did not hand over";
-    EXPECT_TRUE(Probe().WaitMapped(u"Orbo"_s, 5s)) << "nothing said clicks reach it again";
-    ASSERT_TRUE(UseMenu(on, kExit)) << "the creature takes no clicks after a second start";
-    ASSERT_EQ(std::optional<int>(0), run.WaitExit());
-    EXPECT_EQ(u"False", run.ReadSettings().value(u"clickthrough"_s));
-}
-
 // As at a login where the window manager and the panel come up after Orbo, which a viewport
 // switch or a lost monitor had left off every screen: the tray shows Orbo's icon, its menu's
 // "Bring back" centres the creature in the work area and saves that place at once, and a click
