@@ -116,7 +116,8 @@ protected:
     float windowTop = 0;
 };
 
-// The kind is matched trimmed of spaces and in any case; "distance" is cut to "distan".
+// The kind is matched trimmed of spaces and in any case; "distance" is cut to "distan". Eye 0,
+// eyes past the count and an unnamed eye are never drawn; of two eyes the later one is on top.
 TEST_F(Tick, KindPicksTheDrawing) {
     const std::pair<const char*, bool> rows[] = {
         {"frames", true}, {"Direct", true}, {" auto ", true},   {"  rect", true},
@@ -130,9 +131,7 @@ TEST_F(Tick, KindPicksTheDrawing) {
         Fire();
         EXPECT_EQ(drawn ? ColorRef(kRed) : kGrey, Pixel(20, 20));
     }
-}
-
-TEST_F(Tick, EyesZeroAndBeyondTheCountAreNeverDrawn) {
+    skin = SkinDef();
     Fire(); // Eyes was never allocated
     EXPECT_TRUE(OnlyBackground());
     skin.ReDimEyes(0);
@@ -144,9 +143,7 @@ TEST_F(Tick, EyesZeroAndBeyondTheCountAreNeverDrawn) {
     SetEyes({unnamed});
     Fire();
     EXPECT_TRUE(OnlyBackground());
-}
 
-TEST_F(Tick, HigherIndexIsOnTop) {
     const EyeDef red = RedEye(u"rect", {20, 20, 10, 10});
     const EyeDef blue =
         MakeEye(u"rect", {25, 25, 10, 10}, 0, Solid(10, 10, kBlue), Solid(10, 10, kBlack));

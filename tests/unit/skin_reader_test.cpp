@@ -108,7 +108,6 @@ const ReaderRow kReaderRows[] = {
     {"LinePastLimit", "[info]\ncomment=" + kLong + "x\ncreator=B", 2, Info, kBuiltIn},
     {"LongComment", "[info]\n;" + kLong + kLong + "\ncreator=B", 0, Info, "Ally McOrbo|B"},
     // The eye count.
-    {"EyesAreEmpty", "[setting]\neyes=1", 0, Eye1, "0,0 0x0 f0 '' none"},
     {"Eyes256", "[setting]\neyes=256", 0, Eyes, "255"},
     {"EyesHalfUp", "[setting]\neyes=3.5", 0, Eyes, "4"},
     {"EyesNoNumber", "[setting]\neyes=abc", 0, Eyes, "0"},

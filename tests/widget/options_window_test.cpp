@@ -164,26 +164,6 @@ TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh)
     EXPECT_FALSE(o->picMenu[3]->isVisibleTo(o)) << "not on the Skins page";
 }
 
-// Beside the creature when first shown; shown again, where the user left it while the creature
-// stayed put, and beside the creature anew once it moved.
-TEST_F(OptionsWindowTest, OpensBesideTheCreatureAndMovesOnlyAfterIt) {
-    const auto beside = [this] {
-        const QRect shown = options->frameGeometry();
-        const QRect creature = form1.frameGeometry();
-        return !shown.intersects(creature) && shown.adjusted(-1, -1, 1, 1).intersects(creature);
-    };
-    frmOptions& o = Shown();
-    EXPECT_TRUE(beside()) << "first shown at " << o.x() << "," << o.y();
-    o.move(10, 20);
-    o.mnuOptions_Click();
-    o.mnuOptions_Click();
-    EXPECT_EQ(QPoint(10, 20), o.pos());
-    o.mnuOptions_Click();
-    form1.move(form1.pos() + QPoint(-40, 30));
-    o.mnuOptions_Click();
-    EXPECT_TRUE(beside()) << "shown again at " << o.x() << "," << o.y();
-}
-
 // Keys alone reach every page and move the slider; the speed reaches the creature as after a
 // drag. Ctrl+Page Down in the skin list switches pages rather than picking a skin.
 TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
@@ -241,20 +221,6 @@ TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
     EXPECT_NE(focused, o.imgSpeed->grab().toImage()) << "the focus was not shown on the handle";
     o.mnuExit->trigger();
     EXPECT_EQ(u"99", store.GetSetting(kSettingsApp, kSettingsSection, "Speed", {}));
-}
-
-TEST_F(OptionsWindowTest, TheBoxesFollowAndSwitchTheSettings) {
-    frmOptions& o = Shown();
-    o.lblMenu_Click(3);
-    EXPECT_EQ(Qt::Checked, o.chkOnTop->checkState()); // no stored settings: on
-    EXPECT_EQ(Qt::Checked, o.chkBlink->checkState());
-    QTest::mouseClick(o.chkOnTop, Qt::LeftButton);
-    EXPECT_FALSE(general.OnTop);
-    EXPECT_FALSE(form1.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QTest::mouseClick(o.chkBlink, Qt::LeftButton);
-    EXPECT_FALSE(general.Blink);
-    o.chkOnTop->setCheckState(Qt::PartiallyChecked); // a greyed box counts as unchecked
-    EXPECT_FALSE(general.OnTop);
 }
 
 TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {

@@ -1,5 +1,5 @@
-// The creature's menus: the popup menu and the tray's say the same, each item does its work, and a
-// click on the tray icon hides or shows the creature.
+// The creature's menus: the popup menu and the tray's say the same, and the tray's items reach
+// the creature.
 #include "creature/settings_io.h"
 #include "main/tray.h"
 #include "options/options_host.h"
@@ -74,6 +74,12 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
                             u"Si&ze"_s};
     EXPECT_EQ(items, t.Items());
     EXPECT_EQ(items, t.Items(*t.Options.Menu()));
+    // A place that cannot be written: the item stays unchecked and the menu says why, once.
+    t.Refusal = u"The autostart folder is read-only"_s;
+    t.Items();
+    t.Icon.Items().StartAtLogin->trigger();
+    EXPECT_EQ(u"Start at &login [ ]", t.Items()[2]);
+    EXPECT_EQ(QStringList({*t.Refusal}), t.Told);
     // Turned on elsewhere (an installer): the menu reads it back when it next shows.
     t.AtLogin = true;
     EXPECT_EQ(u"Start at &login [x]", t.Items()[2]);
@@ -81,19 +87,11 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     t.TrayShown = false;
     EXPECT_EQ(u"&Hide (start Orbo again to show it)", t.Items(*t.Options.Menu())[7]);
 
-    std::optional<bool> allWorkspaces;
-    std::optional<bool> hideOverFullScreen;
-    t.Form.SetDesktopChoiceHooks({[&](QWidget&, bool on) { allWorkspaces = on; },
-                                  [&](bool on) { hideOverFullScreen = on; }});
+    // What the desktop choices and hiding do is the end-to-end menu test's.
     const CreatureMenu::Items& tray = t.Icon.Items();
     const std::pair<QAction*, std::function<bool()>> rows[] = {
         {tray.Options, [&] { return t.OptionsShown == 1; }},
         {tray.Exit, [&] { return t.Exits == 1; }},
-        {tray.StartAtLogin, [&] { return !t.AtLogin && t.Items()[2] == u"Start at &login [ ]"; }},
-        {tray.HideOverFullScreen,
-         [&] { return hideOverFullScreen == false && !t.Form.General().HideOverFullScreen; }},
-        {tray.AllWorkspaces,
-         [&] { return allWorkspaces == false && !t.Form.General().AllWorkspaces; }},
         {tray.ClickThrough,
          [&] {
              return t.Form.General().ClickThrough &&
@@ -104,8 +102,6 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
              return !t.Form.General().ClickThrough &&
                     !t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput);
          }},
-        {tray.Hide, [&] { return !t.Form.isVisible() && t.Items()[7] == u"&Show"; }},
-        {tray.Hide, [&] { return t.Form.isVisible(); }},
         {tray.Size->actions()[4],
          [&] {
              return t.Form.size() == QSize(150, 200) &&
@@ -120,33 +116,6 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
         item->trigger();
         EXPECT_TRUE(done());
     }
-    // A place that cannot be written: the item stays unchecked and the menu says why, once.
-    t.Refusal = u"The autostart folder is read-only"_s;
-    t.Items();
-    tray.StartAtLogin->trigger();
-    EXPECT_EQ(u"Start at &login [ ]", t.Items()[2]);
-    EXPECT_EQ(QStringList({*t.Refusal}), t.Told);
-}
-
-// A click on the icon hides the creature, its animation stopped and not woken by the pointer;
-// the next shows it where it was, animating. Other activations leave it alone.
-TEST(TrayIcon, ClickHidesOrShowsTheCreature) {
-    Tray t;
-    const QPoint place = t.Form.pos();
-    const auto click = [&t](QSystemTrayIcon::ActivationReason reason) {
-        Q_EMIT t.Icon.Icon().activated(reason);
-    };
-    click(QSystemTrayIcon::Trigger);
-    EXPECT_FALSE(t.Form.isVisible());
-    t.Desk.Announce();
-    EXPECT_FALSE(t.Form.Animating());
-    click(QSystemTrayIcon::Context);
-    click(QSystemTrayIcon::MiddleClick);
-    EXPECT_FALSE(t.Form.isVisible());
-    click(QSystemTrayIcon::Trigger);
-    EXPECT_TRUE(t.Form.isVisible());
-    EXPECT_TRUE(t.Form.Animating());
-    EXPECT_EQ(place, t.Form.pos());
 }
 
 } // namespace
