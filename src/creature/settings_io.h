@@ -1,8 +1,8 @@
 // The six stored settings: reading them with their defaults, saving them as one set, number texts.
 #pragma once
 
-#include <QtCore/QString>
 #include <QtCore/QKeyCombination>
+#include <QtCore/QString>
 
 #include <cstdint>
 #include <optional>
