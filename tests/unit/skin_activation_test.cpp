@@ -118,6 +118,20 @@ TEST_F(ActivationTest, EdgesArePulledBackAndNothingIsLeftOffEveryMonitor) {
     }
 }
 
+TEST_F(ActivationTest, BuiltInNamesNeverTouchTheDisk) {
+    // Folders that would be read if these names were looked up.
+    MakeSkin("< none >", SolidImage(40, 30, Qt::blue), "[info]\nname=From disk");
+    MakeSkin("< NONE >", SolidImage(40, 30, Qt::blue), "[info]\nname=From disk");
+    for (const char* name : {"< none >", "< NONE >", ""}) {
+        SCOPED_TRACE(name);
+        skinName_ = "Something";
+        Activate(name);
+        EXPECT_EQ(name, skinName_);
+        EXPECT_EQ("Ally McOrbo", skin_.Name);
+        EXPECT_EQ(QSize(75, 100), Pixels().size());
+    }
+}
+
 // Shipped skins: Both, Shipped, File; the user's: Both (as "BOTH"), Own, and a plain file "File".
 // Folders are found in any letter case and the name is kept as asked.
 TEST_F(ActivationTest, TheUsersOwnSkinWinsOnANameInBoth) {
@@ -138,18 +152,12 @@ TEST_F(ActivationTest, TheUsersOwnSkinWinsOnANameInBoth) {
     }
 }
 
-// The built-in skin's names never touch the disk; a folder missing or outside the Skins folders
-// gives the built-in skin too, and each keeps the name asked.
-TEST_F(ActivationTest, BuiltInNamesAndMissingOrOutsideFoldersGiveTheBuiltInSkin) {
-    // Folders that would be read if these names were looked up.
-    MakeSkin("< none >", SolidImage(40, 30, Qt::blue), "[info]\nname=From disk");
-    MakeSkin("< NONE >", SolidImage(40, 30, Qt::blue), "[info]\nname=From disk");
+// A folder missing or outside the Skins folders: the built-in skin, under the name asked.
+TEST_F(ActivationTest, MissingOrOutsideFolderKeepsTheBuiltInSkin) {
     ASSERT_TRUE(WriteBytes(app_.path(), "Skin.ini", "[info]\nname=Evil"));
     ASSERT_TRUE(WriteBytes(app_.path(), "evil/Skin.ini", "[info]\nname=Evil"));
-    for (const char* name :
-         {"< none >", "< NONE >", "", "Nowhere", "../evil", "..", "../Skins/.."}) {
+    for (const char* name : {"Nowhere", "../evil", "..", "../Skins/.."}) {
         SCOPED_TRACE(name);
-        skinName_ = "Something";
         Activate(name);
         EXPECT_EQ(name, skinName_);
         EXPECT_EQ("Ally McOrbo", skin_.Name);
