@@ -63,7 +63,11 @@ TEST(Menu, TheCreatureReachesEveryChoiceWithNoTray) {
     ASSERT_TRUE(Probe().SetFullScreen(film, true));
     std::this_thread::sleep_for(2s);
     EXPECT_TRUE(shown()) << "hidden for a full-screen window though told not to";
+    // Its frame, over the whole screen, goes a moment after it: the next click must reach the
+    // creature.
+    const unsigned long frame = Probe().Parent(film);
     Probe().DestroyWindow(film);
+    ASSERT_TRUE(WaitFor([&] { return !Probe().Geometry(frame); })) << "the frame stayed";
 
     ASSERT_TRUE(UseMenu(on, kHide));
     ASSERT_TRUE(Probe().WaitGone(kTitle, 5s)) << "not hidden";
