@@ -82,7 +82,8 @@ public:
     virtual bool ListensForKeys() const { return false; }
     // Calls `pressed` on the user-interface thread whenever the key is pressed, whichever program
     // has the keyboard; a later call replaces the key, and an empty `pressed` lets it go. Nothing
-    // when the key is the program's now, else why not, in words that follow "cannot be used: ".
+    // when the key is the program's now, else why not, in words that follow "cannot hide and show
+    // Orbo: ".
     virtual std::optional<QString> ListenForKey(QKeyCombination key, std::function<void()> pressed);
     // Told why not when the key is found taken later, where the desktop learns it only then.
     void SetKeyRefusalListener(std::function<void(const QString& why)> listener) {

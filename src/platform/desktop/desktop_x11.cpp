@@ -200,9 +200,14 @@ private:
         pressed_ = nullptr;
     }
 
+    // The keyboard modifiers of an event's state; its mouse buttons are no part of the key.
+    static constexpr unsigned int kModifierBits =
+        ShiftMask | LockMask | ControlMask | Mod1Mask | Mod2Mask | Mod3Mask | Mod4Mask | Mod5Mask;
+
     // A press of the held key, once however long it is held.
     void KeyEvent(const XKeyEvent& event) {
-        if (!pressed_ || event.keycode != keyCode_ || (event.state & ~locks_) != keyState_) {
+        if (!pressed_ || event.keycode != keyCode_ ||
+            (event.state & kModifierBits & ~locks_) != keyState_) {
             if (event.type == KeyRelease && event.keycode == keyCode_)
                 keyDown_ = false;
             return;
