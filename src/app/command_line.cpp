@@ -5,10 +5,12 @@
 #include "platform/system/console.h"
 #include "platform/system/files.h"
 #include "platform/system/settings_store.h"
+#include "resources/resources.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -20,6 +22,10 @@ namespace {
 
 bool Is(const char* argument, const char* shortForm, const char* longForm) {
     return std::strcmp(argument, shortForm) == 0 || std::strcmp(argument, longForm) == 0;
+}
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orbo::CommandLine", text);
 }
 
 void Print(std::FILE* stream, const QString& text) {
@@ -37,21 +43,31 @@ QString VersionText() {
 QString HelpText() {
     QString skins;
     const QStringList folders = SkinsFolders();
+    const QString first = Tr(QT_TRANSLATE_NOOP("orbo::CommandLine", "  Skins:     %1"));
+    // The later folders line up under the first, however long the label is in this language.
+    const QString later = QString(std::max<qsizetype>(first.indexOf(u"%1"_s), 0), u' ') + u"%1"_s;
     for (qsizetype i = 0; i < folders.size(); ++i) {
         const bool own = i == 0 && folders.size() > 1;
-        skins += (i == 0 ? u"  Skins:     "_s : u"             "_s) +
-                 QDir::toNativeSeparators(folders[i]) + (own ? u" (your own)\n"_s : u"\n"_s);
+        const QString folder = QDir::toNativeSeparators(folders[i]);
+        const QString line = i == 0 ? first : later;
+        skins +=
+            line.arg(own ? Tr(QT_TRANSLATE_NOOP("orbo::CommandLine", "%1 (your own)")).arg(folder)
+                         : folder) +
+            u'\n';
     }
-    return u"Usage: orbo [--help | --version]\n"
-           "Shows a creature whose eyes follow the mouse. Drag it with the left mouse button;\n"
-           "a right click on it opens its menu. Started again while it runs, Orbo brings the\n"
-           "running creature back to the middle of the screen.\n"
-           "\n"
-           "  -h, --help     show this help and exit\n"
-           "  -v, --version  show the version and exit\n"
-           "\n"
-           "  Settings:  %1\n"_s.arg(
-               QDir::toNativeSeparators(SettingsLocation(kSettingsApp, kSettingsSection))) +
+    return Tr(QT_TRANSLATE_NOOP("orbo::CommandLine",
+                                "Usage: orbo [--help | --version]\n"
+                                "Shows a creature whose eyes follow the mouse. Drag it with the "
+                                "left mouse button;\n"
+                                "a right click on it opens its menu. Started again while it runs, "
+                                "Orbo brings the\n"
+                                "running creature back to the middle of the screen.\n"
+                                "\n"
+                                "  -h, --help     show this help and exit\n"
+                                "  -v, --version  show the version and exit\n"
+                                "\n"
+                                "  Settings:  %1\n"))
+               .arg(QDir::toNativeSeparators(SettingsLocation(kSettingsApp, kSettingsSection))) +
            skins;
 }
 
@@ -60,6 +76,7 @@ std::optional<int> AnswerHelpOrVersion(int argc, char* argv[]) {
         if (Is(argv[i], "-h", "--help")) {
             // The program's folder, where its shipped skins are, is known once this exists.
             const QCoreApplication core(argc, argv);
+            InstallTranslations();
             Print(stdout, HelpText());
             return 0;
         }
@@ -74,8 +91,10 @@ std::optional<int> AnswerHelpOrVersion(int argc, char* argv[]) {
 std::optional<int> RefuseOtherArguments(const QStringList& arguments) {
     if (arguments.size() < 2)
         return std::nullopt;
-    Print(stderr,
-          u"orbo: unknown argument \"%1\" (orbo --help lists the options)\n"_s.arg(arguments[1]));
+    Print(stderr, Tr(QT_TRANSLATE_NOOP("orbo::CommandLine",
+                                       "orbo: unknown argument \"%1\" (orbo --help lists the "
+                                       "options)\n"))
+                      .arg(arguments[1]));
     return 2;
 }
 

@@ -18,6 +18,7 @@
 #include "platform/system/termination.h"
 #include "platform/window/full_screen_watch.h"
 #include "platform/window/workspaces.h"
+#include "resources/resources.h"
 
 #include <QtGui/QAction>
 #include <QtWidgets/QApplication>
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("orbo"));
     QApplication::setApplicationVersion(QStringLiteral(ORBO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
+    orbo::InstallTranslations();
     if (const auto status = orbo::RefuseOtherArguments(QCoreApplication::arguments()))
         return *status;
     // One creature per session: a later start hands over to the first one and ends.

@@ -12,12 +12,20 @@ namespace orbo {
 
 using namespace Qt::StringLiterals;
 
+QString OptionsText() {
+    return CreatureMenu::tr("&Options");
+}
+
+QString ExitText() {
+    return CreatureMenu::tr("&Exit");
+}
+
 CreatureMenu::CreatureMenu(Form1& form, MenuHooks hooks) : form_(form), hooks_(std::move(hooks)) {}
 
 QString CreatureMenu::HideText(bool shown, bool tray) {
     if (!shown)
-        return u"&Show"_s;
-    return tray ? u"&Hide"_s : u"&Hide (start Orbo again to show it)"_s;
+        return tr("&Show");
+    return tray ? tr("&Hide") : tr("&Hide (start Orbo again to show it)");
 }
 
 CreatureMenu::Items CreatureMenu::Fill(QMenu& menu, QAction* options, QAction* exit) {
@@ -31,22 +39,22 @@ CreatureMenu::Items CreatureMenu::Fill(QMenu& menu, QAction* options, QAction* e
         });
         return item;
     };
-    items.Options = options ? options : command(kOptionsText, hooks_.Options);
-    items.Exit = exit ? exit : command(kExitText, hooks_.Exit);
-    items.StartAtLogin = menu.addAction(u"Start at &login"_s);
-    items.HideOverFullScreen = menu.addAction(u"Hide over &full-screen windows"_s);
-    items.AllWorkspaces = menu.addAction(u"Show on every &workspace"_s);
-    items.ClickThrough = menu.addAction(u"Let &clicks through"_s);
+    items.Options = options ? options : command(OptionsText(), hooks_.Options);
+    items.Exit = exit ? exit : command(ExitText(), hooks_.Exit);
+    items.StartAtLogin = menu.addAction(tr("Start at &login"));
+    items.HideOverFullScreen = menu.addAction(tr("Hide over &full-screen windows"));
+    items.AllWorkspaces = menu.addAction(tr("Show on every &workspace"));
+    items.ClickThrough = menu.addAction(tr("Let &clicks through"));
     for (QAction* item :
          {items.StartAtLogin, items.HideOverFullScreen, items.AllWorkspaces, items.ClickThrough})
         item->setCheckable(true);
     items.StartAtLogin->setEnabled(hooks_.StartsAtLogin && hooks_.SetStartAtLogin);
-    items.BringBack = menu.addAction(u"&Bring back"_s);
+    items.BringBack = menu.addAction(tr("&Bring back"));
     items.Hide = menu.addAction(HideText(true, true));
-    items.Size = menu.addMenu(u"Si&ze"_s);
+    items.Size = menu.addMenu(tr("Si&ze"));
     auto* sizes = new QActionGroup(items.Size);
     for (const int percent : kSizeChoices) {
-        QAction* item = items.Size->addAction(u"%1 %"_s.arg(percent));
+        QAction* item = items.Size->addAction(tr("%1 %").arg(percent));
         item->setCheckable(true);
         item->setData(percent);
         sizes->addAction(item);

@@ -14,9 +14,9 @@ namespace orbo {
 
 class Form1;
 
-// The popup menu's own two commands.
-inline const QString kOptionsText = QStringLiteral("&Options");
-inline const QString kExitText = QStringLiteral("&Exit");
+// The popup menu's own two commands, in the user's language.
+QString OptionsText();
+QString ExitText();
 
 // What the menu reaches outside the creature window.
 struct MenuHooks {

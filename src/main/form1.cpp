@@ -80,8 +80,8 @@ void Form1::Form_QueryUnload() {
     // Settings lost are worth a line where someone may read it; a window would be in the way.
     if (notSaved) {
         UseStartingConsole();
-        std::fprintf(stderr, "orbo: the settings were not saved: %s\n",
-                     notSaved->toLocal8Bit().constData());
+        const QString line = tr("orbo: the settings were not saved: %1").arg(*notSaved);
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     }
     QCoreApplication::exit(notSaved ? 1 : 0);
 }
@@ -148,8 +148,8 @@ void Form1::ComeForward() {
     SetCreatureShown(true);
     if (General().ClickThrough) {
         SetClickThrough(false);
-        Q_EMIT Told(QStringLiteral("Clicks reach the creature again: starting Orbo again turned "
-                                   "\"Let clicks through\" off."));
+        Q_EMIT Told(tr("Clicks reach the creature again: starting Orbo again turned "
+                       "\"Let clicks through\" off."));
     }
     if (!Resting())
         raise();

@@ -5,6 +5,7 @@
 #include "main/form1.h"
 #include "platform/desktop/desktop.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtGui/QKeySequence>
 
 #include <cstdio>
@@ -13,22 +14,32 @@
 
 namespace orbo {
 
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orbo::HotKey", text);
+}
+
+} // namespace
+
 void ListenForHotKey(Desktop& desktop, Form1& form) {
     const QString text = form.General().HotKey.trimmed();
     if (text.isEmpty())
         return;
     const auto key = HotKeyFromText(text);
     if (!key) {
-        Q_EMIT form.Told(QStringLiteral("\"%1\", the HotKey in Orbo's settings, is no key Orbo can "
-                                        "listen for: name one key with Ctrl, Alt or Meta, such as "
-                                        "\"%2\".")
-                             .arg(text, kDefaultHotKey));
+        Q_EMIT form.Told(
+            Tr(QT_TRANSLATE_NOOP("orbo::HotKey", "\"%1\", the HotKey in Orbo's settings, is no key "
+                                                 "Orbo can listen for: name one key with Ctrl, Alt "
+                                                 "or Meta, such as \"%2\"."))
+                .arg(text, kDefaultHotKey));
         return;
     }
     const QString name = QKeySequence(*key).toString(QKeySequence::NativeText);
     if (!desktop.ListensForKeys()) {
-        std::fprintf(stderr, "orbo: %s does not hide and show Orbo on this desktop\n",
-                     name.toLocal8Bit().constData());
+        const QString line = Tr(QT_TRANSLATE_NOOP(
+            "orbo::HotKey", "orbo: %1 does not hide and show Orbo on this desktop"));
+        std::fprintf(stderr, "%s\n", line.arg(name).toLocal8Bit().constData());
         return;
     }
     // Said once, whether the desktop refuses the key now or finds it taken later.
@@ -36,8 +47,9 @@ void ListenForHotKey(Desktop& desktop, Form1& form) {
     const auto refused = [&form, name, said](const QString& why) {
         if (std::exchange(*said, true))
             return;
-        Q_EMIT form.Told(QStringLiteral("%1 cannot hide and show Orbo: %2. Another key can be set "
-                                        "as HotKey in Orbo's settings.")
+        Q_EMIT form.Told(Tr(QT_TRANSLATE_NOOP("orbo::HotKey",
+                                              "%1 cannot hide and show Orbo: %2. Another key can "
+                                              "be set as HotKey in Orbo's settings."))
                              .arg(name, why));
     };
     desktop.SetKeyRefusalListener(refused);

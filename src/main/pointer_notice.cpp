@@ -5,6 +5,7 @@
 #include "platform/desktop/desktop.h"
 #include "platform/system/settings_store.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QMessageBox>
 
@@ -15,6 +16,10 @@ namespace orbo {
 namespace {
 
 const QString kNoticeKey = QStringLiteral("PointerNotice");
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orbo::PointerNotice", text);
+}
 
 } // namespace
 
@@ -28,21 +33,29 @@ QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store
     if (!ShouldTellWherePointerIsSeen(desktop, store))
         return nullptr;
     QString text =
-        QStringLiteral("On this desktop Orbo's eyes follow the mouse pointer only while it is "
-                       "over Orbo or another X11 program's window: the desktop tells Orbo "
-                       "nothing of the pointer elsewhere.\n\n");
+        Tr(QT_TRANSLATE_NOOP(
+            "orbo::PointerNotice",
+            "On this desktop Orbo's eyes follow the mouse pointer only while it is over Orbo or "
+            "another X11 program's window: the desktop tells Orbo nothing of the pointer "
+            "elsewhere.")) +
+        QStringLiteral("\n\n");
     const QString advice = desktop.HowToFollowEverywhere();
-    text += advice.isEmpty() ? QStringLiteral("In an X11 session, in KDE Plasma, and in GNOME with "
-                                              "Orbo's extension, they follow it everywhere.")
-                             : advice;
+    text += advice.isEmpty()
+                ? Tr(QT_TRANSLATE_NOOP("orbo::PointerNotice",
+                                       "In an X11 session, in KDE Plasma, and in GNOME "
+                                       "with Orbo's extension, they follow it "
+                                       "everywhere."))
+                : advice;
     // In the session's log too, where the advice outlives the box.
     std::fprintf(stderr, "orbo: %s\n", text.toLocal8Bit().constData());
     auto* box =
-        new QMessageBox(QMessageBox::Information, QStringLiteral("Orbo - Where the eyes look"),
+        new QMessageBox(QMessageBox::Information,
+                        Tr(QT_TRANSLATE_NOOP("orbo::PointerNotice", "Orbo - Where the eyes look")),
                         text, QMessageBox::Ok, parent, Qt::Dialog);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
-    auto* never = new QCheckBox(QStringLiteral("Do not tell me again"), box);
+    auto* never =
+        new QCheckBox(Tr(QT_TRANSLATE_NOOP("orbo::PointerNotice", "Do not tell me again")), box);
     box->setCheckBox(never);
     QObject::connect(box, &QMessageBox::finished, box, [&store, never] {
         if (never->isChecked())

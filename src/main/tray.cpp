@@ -12,7 +12,7 @@ TrayIcon::TrayIcon(Form1& form, CreatureMenu& menu) : form_(form), icon_(AppIcon
     items_ = menu.Fill(menu_);
     connect(&menu, &CreatureMenu::Told, this, &TrayIcon::Tell);
     connect(&form, &Form1::Told, this, &TrayIcon::Tell);
-    icon_.setToolTip(QStringLiteral("Orbo: a click hides or shows the creature"));
+    icon_.setToolTip(tr("Orbo: a click hides or shows the creature"));
     icon_.setContextMenu(&menu_);
     connect(&icon_, &QSystemTrayIcon::activated, this, &TrayIcon::Icon_Activated);
     // Shown even with no tray yet: on X11, Qt embeds the icon in any tray that announces itself

@@ -14,6 +14,7 @@
 #include "platform/window/work_area.h"
 #include "resources/resources.h"
 #include "runtime/surface.h"
+#include "skin/skin_name.h"
 
 #include <QtCore/QFileInfo>
 #include <QtCore/QSignalBlocker>
@@ -62,15 +63,16 @@ QColor OleColor(std::uint32_t value, const QPalette& palette) {
 // Which menu entry sits where, top to bottom: index, caption, top, height (twips).
 struct MenuEntry {
     int Index;
-    const char16_t* Caption;
+    const char* Caption;
     float Top;
     float Height;
 };
 constexpr float kMenuWidth = 615;
-constexpr std::array<MenuEntry, 4> kMenuEntries{{{0, u"Skins", 240, 255},
-                                                 {3, u"Options", 480, 255},
-                                                 {1, u"About", 720, 255},
-                                                 {2, u" About Skin", 960, 405}}};
+constexpr std::array<MenuEntry, 4> kMenuEntries{
+    {{0, QT_TRANSLATE_NOOP("orbo::frmOptions", "Skins"), 240, 255},
+     {3, QT_TRANSLATE_NOOP("orbo::frmOptions", "Options"), 480, 255},
+     {1, QT_TRANSLATE_NOOP("orbo::frmOptions", "About"), 720, 255},
+     {2, QT_TRANSLATE_NOOP("orbo::frmOptions", " About Skin"), 960, 405}}};
 
 constexpr int kSkinsPage = 0;
 constexpr int kAboutPage = 1;
@@ -158,7 +160,7 @@ frmOptions::frmOptions(const mdlGeneral& general, Form1& form1)
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       general_(general), form1_(form1), units_(form1.ScaleUnits()) {
-    setWindowTitle(QStringLiteral("Orbo - Options"));
+    setWindowTitle(tr("Orbo - Options"));
     setWindowIcon(AppIcon());
 
     // Pages first so that the menu column's labels and the pages never overlap in stacking.
@@ -184,7 +186,7 @@ frmOptions::frmOptions(const mdlGeneral& general, Form1& form1)
 
 void frmOptions::BuildMenuColumn() {
     for (const MenuEntry& entry : kMenuEntries) {
-        auto* label = new FocusLabel(QString::fromUtf16(entry.Caption), this, Qt::TabFocus);
+        auto* label = new FocusLabel(tr(entry.Caption), this, Qt::TabFocus);
         label->setFont(Font("Arial", 8.25));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);
@@ -220,7 +222,7 @@ void frmOptions::BuildAboutPage() {
     lblAbout = new FocusLabel(QStringLiteral("\u00B6"), page, Qt::TabFocus);
     lblAbout->setFont(Font("Times New Roman", 11.25));
     SetTextColor(*lblAbout, OleColor(kPageColor, palette()));
-    lblAbout->setToolTip(QStringLiteral("Click Me"));
+    lblAbout->setToolTip(tr("Click Me"));
     Place(*lblAbout, {140, 1160, 105, 255});
     SetAutoSizedCaption(*lblAbout, lblAbout->text());
     lblAbout->installEventFilter(this);
@@ -239,11 +241,11 @@ void frmOptions::BuildAboutPage() {
 
     // On the pilcrow's line, in the About Skin text's colours: the version, and the way to the
     // licence notice.
-    lblLicence =
-        new FocusLabel(QStringLiteral("Orbo " ORBO_VERSION " \u00B7 Licence"), page, Qt::TabFocus);
+    lblLicence = new FocusLabel(tr("Orbo %1 · Licence").arg(QStringLiteral(ORBO_VERSION)), page,
+                                Qt::TabFocus);
     lblLicence->setFont(Font("Arial", 8.25));
     SetColors(*lblLicence, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
-    lblLicence->setToolTip(QStringLiteral("Version, copyright and licence"));
+    lblLicence->setToolTip(tr("Version, copyright and licence"));
     SetAutoSizedCaption(*lblLicence, lblLicence->text());
     // Its right edge on the logo's, on the pilcrow's line.
     const TwipsRect logo = TwipsOf(*imgAboutLogo);
@@ -262,7 +264,7 @@ void frmOptions::BuildAboutPage() {
 }
 
 void frmOptions::BuildAboutSkinPage() {
-    lblAboutSkin = new QLabel(QStringLiteral("About Skin"), picMenu[kAboutSkinPage]);
+    lblAboutSkin = new QLabel(tr("About Skin"), picMenu[kAboutSkinPage]);
     lblAboutSkin->setFont(Font("Times New Roman", 9));
     lblAboutSkin->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblAboutSkin->setWordWrap(true);
@@ -309,7 +311,7 @@ void frmOptions::BuildOptionsPage() {
     lblSpeedHelp[1]->setFont(Font("Times New Roman", 9, true));
     lblSpeedHelp[1]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Place(*lblSpeedHelp[1], {705, 770, 180, 225});
-    lblSpeedHelp[0] = new QLabel(QStringLiteral("Speed"), page);
+    lblSpeedHelp[0] = new QLabel(tr("Speed"), page);
     lblSpeedHelp[0]->setFont(Font("Times New Roman", 8.25));
     Place(*lblSpeedHelp[0], {600, 600, 390, 210});
     for (QLabel* label : lblSpeedHelp) {
@@ -317,10 +319,10 @@ void frmOptions::BuildOptionsPage() {
         SetAutoSizedCaption(*label, label->text());
     }
 
-    chkOnTop = new QCheckBox(QStringLiteral("Always On Top"), page);
+    chkOnTop = new QCheckBox(tr("Always On Top"), page);
     SetColors(*chkOnTop, OleColor(kPanelGrey, palette()), palette().color(QPalette::WindowText));
     Place(*chkOnTop, {1200, 240, 1455, 195});
-    chkBlink = new QCheckBox(QStringLiteral("Allow Blink"), page);
+    chkBlink = new QCheckBox(tr("Allow Blink"), page);
     SetColors(*chkBlink, OleColor(kButtonFace, palette()), palette().color(QPalette::WindowText));
     Place(*chkBlink, {1200, 480, 1095, 195});
     for (QCheckBox* box : {chkOnTop, chkBlink})
@@ -332,8 +334,8 @@ void frmOptions::BuildOptionsPage() {
 
 void frmOptions::BuildPopupMenu() {
     mnuMain.setTitle(QStringLiteral("Main"));
-    mnuOptions = mnuMain.addAction(kOptionsText);
-    mnuExit = mnuMain.addAction(kExitText);
+    mnuOptions = mnuMain.addAction(OptionsText());
+    mnuExit = mnuMain.addAction(ExitText());
     connect(mnuOptions, &QAction::triggered, &handlers_, [this] { mnuOptions_Click(); });
     connect(mnuExit, &QAction::triggered, &handlers_, [this] { mnuExit_Click(); });
 }
@@ -390,9 +392,7 @@ QStringList frmOptions::SkinFolderEntries() const {
 }
 
 void frmOptions::AddSkinToList() {
-    QStringList entries;
-    for (int i = 0; i < lstSkins->count(); ++i)
-        entries.append(lstSkins->item(i)->text());
+    QStringList entries = SkinListEntries();
     entries = AddSkinNames(entries, SkinFolderEntries());
     ShowSkinList(entries);
     // Selecting the active skin runs lstSkins_Click, which leaves the active skin alone.
@@ -404,10 +404,7 @@ void frmOptions::AddSkinToList() {
 void frmOptions::RefreshSkinList() {
     WatchSkinsFolders();
     const QStringList entries = AddSkinNames({}, SkinFolderEntries());
-    QStringList shown;
-    for (int i = 0; i < lstSkins->count(); ++i)
-        shown.append(lstSkins->item(i)->text());
-    if (entries == shown)
+    if (entries == SkinListEntries())
         return;
     const QSignalBlocker quiet(lstSkins);
     ShowSkinList(entries);
@@ -417,7 +414,18 @@ void frmOptions::RefreshSkinList() {
 void frmOptions::ShowSkinList(const QStringList& entries) {
     const QSignalBlocker quiet(lstSkins);
     lstSkins->clear();
-    lstSkins->addItems(entries);
+    // The built-in skin's entry shows in the user's language; the name it stands for stays.
+    for (const QString& name : entries) {
+        auto* item = new QListWidgetItem(name == kNoSkin ? tr("< none >") : name, lstSkins);
+        item->setData(Qt::UserRole, name);
+    }
+}
+
+QStringList frmOptions::SkinListEntries() const {
+    QStringList entries;
+    for (int i = 0; i < lstSkins->count(); ++i)
+        entries.append(lstSkins->item(i)->data(Qt::UserRole).toString());
+    return entries;
 }
 
 void frmOptions::WatchSkinsFolders() {
@@ -439,7 +447,7 @@ void frmOptions::lstSkins_Click() {
     const QList<QListWidgetItem*> selected = lstSkins->selectedItems();
     if (selected.isEmpty())
         return;
-    form1_.ActivateSkin(selected.front()->text());
+    form1_.ActivateSkin(selected.front()->data(Qt::UserRole).toString());
     // A larger creature would grow over the window beside it.
     if (isVisible()) {
         PlaceBesideCreature();

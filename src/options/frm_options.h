@@ -126,6 +126,7 @@ private:
     void PlaceBesideCreature();
     QStringList SkinFolderEntries() const;
     void ShowSkinList(const QStringList& entries);
+    QStringList SkinListEntries() const;
     void WatchSkinsFolders();
 
     const mdlGeneral& general_;

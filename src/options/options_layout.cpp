@@ -3,6 +3,8 @@
 
 #include "creature/default_skin.h"
 
+#include <QtCore/QCoreApplication>
+
 #include <algorithm>
 
 namespace orbo {
@@ -10,6 +12,10 @@ namespace orbo {
 namespace {
 
 constexpr QChar kCr = u'\r';
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orbo::frmOptions", text);
+}
 
 float NotNegative(float value) {
     return std::max(value, 0.0f);
@@ -27,24 +33,26 @@ TwipsRect PageFillRect(float pageScaleWidth, float pageScaleHeight) {
 }
 
 QString AboutSkinText(const SkinDef& skin) {
-    return QStringLiteral("'") + skin.Name + QStringLiteral("'") + QStringLiteral(" by ") +
-           skin.Creator + QStringLiteral(", ") + skin.Date + kCr + skin.Email + kCr +
-           skin.HomePage + kCr + skin.Comment;
+    return Tr(QT_TRANSLATE_NOOP("orbo::frmOptions", "'%1' by %2, %3"))
+               .arg(skin.Name, skin.Creator, skin.Date) +
+           kCr + skin.Email + kCr + skin.HomePage + kCr + skin.Comment;
 }
 
 QString CreditsText(const QString& version) {
-    return QStringLiteral("Orbo ") + version + kCr + QStringLiteral("by Quillon") + kCr +
-           kDefaultSkinEmail + kCr + kDefaultSkinHomePage + kCr + QStringLiteral("Thanks To:") +
+    return QStringLiteral("Orbo ") + version + kCr +
+           Tr(QT_TRANSLATE_NOOP("orbo::frmOptions", "by Quillon")) + kCr + kDefaultSkinEmail + kCr +
+           kDefaultSkinHomePage + kCr + Tr(QT_TRANSLATE_NOOP("orbo::frmOptions", "Thanks To:")) +
            kCr + QStringLiteral("Dorel Vant- Tinyclaw");
 }
 
 QString LicenceText(const QString& version) {
+    // One text, so that a translation breaks its own lines to fit the box.
     return QStringLiteral("Orbo ") + version + kCr +
-           QStringLiteral("Copyright \u00A9 2026 Orbo developers") + kCr +
-           QStringLiteral("ABSOLUTELY NO WARRANTY. Free software") + kCr +
-           QStringLiteral("under the GNU General Public License,") + kCr +
-           QStringLiteral("version 3 or later, which is at") + kCr +
-           QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html");
+           Tr(QT_TRANSLATE_NOOP("orbo::frmOptions", "Copyright © 2026 Orbo developers\n"
+                                                    "ABSOLUTELY NO WARRANTY. Free software\n"
+                                                    "under the GNU General Public License,\n"
+                                                    "version 3 or later, which is at")) +
+           kCr + QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html");
 }
 
 QString LabelText(const QString& caption) {

@@ -3,6 +3,7 @@
 
 #include "runtime/picture.h"
 
+#include <QtCore/QLocale>
 #include <QtGui/QIcon>
 
 namespace orbo {
@@ -15,5 +16,10 @@ Picture ResourcePicture(const char* name, PictureRole role);
 
 // Orbo's icon, for the frames, taskbars and window switchers that show one.
 QIcon AppIcon();
+
+// Shows the application's texts in the first of the locale's interface languages that Orbo has a
+// catalogue for (the system's: on Windows the user's display language), Qt's own with them.
+// Call once the application object exists.
+void InstallTranslations(const QLocale& locale = QLocale::system());
 
 } // namespace orbo

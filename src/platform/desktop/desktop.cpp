@@ -1,6 +1,7 @@
 // The Desktop base: what every desktop answers the same way.
 #include "desktop.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QObject>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
@@ -61,7 +62,8 @@ void Desktop::WatchScreens() {
 std::optional<QString> Desktop::ListenForKey(QKeyCombination, std::function<void()> pressed) {
     if (!pressed)
         return {};
-    return QStringLiteral("this desktop lets no program listen for a key everywhere");
+    return QCoreApplication::translate("orbo::Desktop",
+                                       "this desktop lets no program listen for a key everywhere");
 }
 
 float Desktop::ScreenWidth() const {

@@ -7,6 +7,7 @@
 #include "platform/desktop/gnome_extension.h"
 #include "platform/system/files.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 
 #include <QtDBus/QDBusConnectionInterface>
@@ -58,12 +59,14 @@ public:
         const QVariant userExtensions = Property(kExtensions, u"UserExtensionsEnabled"_s);
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1 ||
             !version.isValid() || !userExtensions.isValid())
-            return u"In GNOME, Orbo's eyes follow the pointer everywhere once its GNOME Shell "
-                   u"extension is on. To turn it on, run:\n\n    gnome-extensions enable %1\n\nor "
-                   u"switch on \"Orbo pointer\" in the Extensions application. If Orbo was "
-                   u"installed during this session, log out and in again first: GNOME Shell looks "
-                   u"for new extensions only when it starts."_s.arg(
-                       QLatin1String(kGnomeShellExtension));
+            return QCoreApplication::translate(
+                       "orbo::GnomeExtension",
+                       "In GNOME, Orbo's eyes follow the pointer everywhere once its GNOME Shell "
+                       "extension is on. To turn it on, run:\n\n    gnome-extensions enable "
+                       "%1\n\nor switch on \"Orbo pointer\" in the Extensions application. If "
+                       "Orbo was installed during this session, log out and in again first: GNOME "
+                       "Shell looks for new extensions only when it starts.")
+                .arg(QLatin1String(kGnomeShellExtension));
         const auto answer = qdbus_cast<QVariantMap>(reply.arguments().front());
         const QString shellVersion = version.toString();
         // The form this shell loads, where the package puts it beside the program's data.
@@ -81,7 +84,7 @@ public:
         pressed_ = std::move(pressed);
         const QString accelerator = pressed_ ? GtkAccelerator(key) : QString();
         if (pressed_ && accelerator.isEmpty())
-            return QStringLiteral("this keyboard has no such key");
+            return QCoreApplication::translate("orbo::Desktop", "this keyboard has no such key");
         SetAccelerator(accelerator);
         return {};
     }
@@ -93,7 +96,8 @@ private:
         if (!pressed_ || !ExtensionPresent() || message.service() != shellOwner_)
             return;
         if (message.member() == kKeyTakenMember)
-            KeyRefused(QStringLiteral("GNOME Shell has it for something else"));
+            KeyRefused(QCoreApplication::translate("orbo::Desktop",
+                                                   "GNOME Shell has it for something else"));
         else
             pressed_();
     }

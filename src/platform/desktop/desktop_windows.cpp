@@ -4,6 +4,8 @@
 #include "platform/desktop/desktop_qt.h"
 #include "runtime/monitors.h"
 
+#include <QtCore/QCoreApplication>
+
 #include <windows.h>
 
 #include <array>
@@ -117,7 +119,7 @@ public:
             return {};
         const UINT code = VirtualKeyOf(key.key());
         if (!window_ || !code)
-            return QStringLiteral("this keyboard has no such key");
+            return QCoreApplication::translate("orbo::Desktop", "this keyboard has no such key");
         const Qt::KeyboardModifiers mods = key.keyboardModifiers();
         // Held down, the key counts once.
         const UINT state = MOD_NOREPEAT | (mods.testFlag(Qt::ShiftModifier) ? MOD_SHIFT : 0) |
@@ -127,8 +129,10 @@ public:
         if (!::RegisterHotKey(window_, kHotKeyId, state, code)) {
             const DWORD error = ::GetLastError();
             if (error == ERROR_HOTKEY_ALREADY_REGISTERED)
-                return QStringLiteral("another program already uses it");
-            return QStringLiteral("Windows refused it (error %1)").arg(error);
+                return QCoreApplication::translate("orbo::Desktop",
+                                                   "another program already uses it");
+            return QCoreApplication::translate("orbo::Desktop", "Windows refused it (error %1)")
+                .arg(error);
         }
         pressed_ = std::move(pressed);
         return {};

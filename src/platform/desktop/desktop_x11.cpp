@@ -3,6 +3,7 @@
 
 #include "platform/desktop/desktop_qt.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QObject>
 #include <QtCore/QSocketNotifier>
 #include <QtCore/QTimer>
@@ -142,7 +143,7 @@ public:
         const KeySym sym = KeySymOf(key.key());
         const KeyCode code = sym ? XKeysymToKeycode(display_, sym) : 0;
         if (!code)
-            return QStringLiteral("this keyboard has no such key");
+            return QCoreApplication::translate("orbo::Desktop", "this keyboard has no such key");
         const Qt::KeyboardModifiers mods = key.keyboardModifiers();
         const unsigned int state = (mods.testFlag(Qt::ShiftModifier) ? ShiftMask : 0) |
                                    (mods.testFlag(Qt::ControlModifier) ? ControlMask : 0) |
@@ -160,7 +161,7 @@ public:
         keyState_ = state;
         if (grabRefusals > 0) {
             ReleaseKey();
-            return QStringLiteral("another program already uses it");
+            return QCoreApplication::translate("orbo::Desktop", "another program already uses it");
         }
         // Held down, the key repeats as presses alone, which are told apart from a new press.
         XkbSetDetectableAutoRepeat(display_, True, nullptr);

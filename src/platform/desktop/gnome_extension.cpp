@@ -1,6 +1,8 @@
 // What GNOME Shell says of Orbo's extension, and what the user is told to do about it.
 #include "gnome_extension.h"
 
+#include <QtCore/QCoreApplication>
+
 namespace orbo {
 
 namespace {
@@ -18,12 +20,16 @@ QString Major(const QString& shellVersion) {
 
 QString Install(const QString& shellVersion, const QString& rightForm) {
     if (rightForm.isEmpty())
-        return u"No form of it for GNOME %1 came with this Orbo."_s.arg(Major(shellVersion));
-    return u"To install the form made for GNOME %1 for yourself, run:\n\n"
-           u"    mkdir -p ~/.local/share/gnome-shell/extensions\n"
-           u"    cp -r %2 ~/.local/share/gnome-shell/extensions/\n\n"
-           u"then log out and in again, and run:\n\n    gnome-extensions enable %3"_s.arg(
-               Major(shellVersion), rightForm, kUuid);
+        return QCoreApplication::translate("orbo::GnomeExtension",
+                                           "No form of it for GNOME %1 came with this Orbo.")
+            .arg(Major(shellVersion));
+    return QCoreApplication::translate(
+               "orbo::GnomeExtension",
+               "To install the form made for GNOME %1 for yourself, run:\n\n"
+               "    mkdir -p ~/.local/share/gnome-shell/extensions\n"
+               "    cp -r %2 ~/.local/share/gnome-shell/extensions/\n\n"
+               "then log out and in again, and run:\n\n    gnome-extensions enable %3")
+        .arg(Major(shellVersion), rightForm, kUuid);
 }
 
 } // namespace
@@ -49,37 +55,54 @@ QString GnomeExtensionForm(const QString& shellVersion) {
 
 QString GnomeExtensionAdvice(GnomeExtensionStatus status, const QVariantMap& info,
                              const QString& shellVersion, const QString& rightForm) {
-    const QString shell = u"GNOME Shell %1"_s.arg(Major(shellVersion));
+    const QString shell = QCoreApplication::translate("orbo::GnomeExtension", "GNOME Shell %1")
+                              .arg(Major(shellVersion));
     switch (status) {
     case GnomeExtensionStatus::Missing:
-        return u"Orbo's GNOME Shell extension makes the eyes follow the pointer everywhere, but "
-               u"%1 does not know it. If Orbo was installed during this session, log out and in "
-               u"again: GNOME Shell looks for new extensions only when it starts.\n\n%2"_s.arg(
-                   shell, Install(shellVersion, rightForm));
+        return QCoreApplication::translate(
+                   "orbo::GnomeExtension",
+                   "Orbo's GNOME Shell extension makes the eyes follow the pointer everywhere, but "
+                   "%1 does not know it. If Orbo was installed during this session, log out and in "
+                   "again: GNOME Shell looks for new extensions only when it starts.\n\n%2")
+            .arg(shell, Install(shellVersion, rightForm));
     case GnomeExtensionStatus::OutOfDate:
-        return u"%1 does not load Orbo's extension in %2: that copy is made for another version "
-               u"of GNOME.\n\n%3"_s.arg(shell, info.value(u"path"_s).toString(),
-                                        Install(shellVersion, rightForm));
+        return QCoreApplication::translate(
+                   "orbo::GnomeExtension",
+                   "%1 does not load Orbo's extension in %2: that copy is made for another version "
+                   "of GNOME.\n\n%3")
+            .arg(shell, info.value(u"path"_s).toString(), Install(shellVersion, rightForm));
     case GnomeExtensionStatus::Failed:
-        return u"Orbo's GNOME Shell extension failed in %1, which says: \"%2\". Reinstalling Orbo "
-               u"and logging out and in again may mend it."_s.arg(
-                   shell, info.value(u"error"_s).toString());
+        return QCoreApplication::translate("orbo::GnomeExtension",
+                                           "Orbo's GNOME Shell extension failed in %1, which says: "
+                                           "\"%2\". Reinstalling Orbo "
+                                           "and logging out and in again may mend it.")
+            .arg(shell, info.value(u"error"_s).toString());
     case GnomeExtensionStatus::UserExtensionsOff:
-        return u"Extensions are switched off in GNOME (the setting disable-user-extensions), "
-               u"Orbo's "
-               u"among them. To switch them on, and Orbo's, run:\n\n"
-               u"    gsettings set org.gnome.shell disable-user-extensions false\n"
-               u"    gnome-extensions enable %1"_s.arg(kUuid);
+        return QCoreApplication::translate(
+                   "orbo::GnomeExtension",
+                   "Extensions are switched off in GNOME (the setting disable-user-extensions), "
+                   "Orbo's "
+                   "among them. To switch them on, and Orbo's, run:\n\n"
+                   "    gsettings set org.gnome.shell disable-user-extensions false\n"
+                   "    gnome-extensions enable %1")
+            .arg(kUuid);
     case GnomeExtensionStatus::Off:
-        return u"Orbo's GNOME Shell extension, which makes the eyes follow the pointer everywhere, "
-               u"is switched off. To switch it on, run:\n\n    gnome-extensions enable %1\n\nor "
-               u"switch on \"Orbo pointer\" in the Extensions application."_s.arg(kUuid);
+        return QCoreApplication::translate(
+                   "orbo::GnomeExtension",
+                   "Orbo's GNOME Shell extension, which makes the eyes follow the pointer "
+                   "everywhere, "
+                   "is switched off. To switch it on, run:\n\n    gnome-extensions enable %1\n\nor "
+                   "switch on \"Orbo pointer\" in the Extensions application.")
+            .arg(kUuid);
     case GnomeExtensionStatus::On:
         break;
     }
-    return u"%1 runs Orbo's extension, but the extension has not made itself known to Orbo. "
-           u"Switching it off and on again may help:\n\n    gnome-extensions disable %2\n"
-           u"    gnome-extensions enable %2"_s.arg(shell, kUuid);
+    return QCoreApplication::translate(
+               "orbo::GnomeExtension",
+               "%1 runs Orbo's extension, but the extension has not made itself known to Orbo. "
+               "Switching it off and on again may help:\n\n    gnome-extensions disable %2\n"
+               "    gnome-extensions enable %2")
+        .arg(shell, kUuid);
 }
 
 } // namespace orbo

@@ -97,9 +97,9 @@ std::optional<QString> EntryValue(const QString& text, QLatin1StringView key) {
 std::optional<QString> ExecRefusal(const QString& program) {
     for (const QChar c : program) {
         if (c == QChar::ReplacementCharacter)
-            return u"a name that is not UTF-8"_s;
+            return QCoreApplication::translate("orbo::Autostart", "a name that is not UTF-8");
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return u"a control character"_s;
+            return QCoreApplication::translate("orbo::Autostart", "a control character");
         if (kRefused.contains(c))
             return u"\"%1\""_s.arg(c);
     }
@@ -199,7 +199,8 @@ QString SystemMessage(LSTATUS code) {
                          FORMAT_MESSAGE_IGNORE_INSERTS,
                      nullptr, DWORD(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     const QString message =
-        text ? QString::fromWCharArray(text).trimmed() : u"error %1"_s.arg(code);
+        text ? QString::fromWCharArray(text).trimmed()
+             : QCoreApplication::translate("orbo::Autostart", "error %1").arg(code);
     ::LocalFree(text);
     return message;
 }
@@ -266,14 +267,17 @@ std::optional<QString> Autostart::Set(bool on) const {
     const QString where = u"HKEY_CURRENT_USER\\"_s + QString::fromWCharArray(kRunKey);
     if (!on) {
         if (const LSTATUS status = DeleteValue(kRunKey); status != ERROR_SUCCESS)
-            return u"Orbo could not remove its value from %1: %2"_s.arg(where,
-                                                                        SystemMessage(status));
+            return QCoreApplication::translate("orbo::Autostart",
+                                               "Orbo could not remove its value from %1: %2")
+                .arg(where, SystemMessage(status));
         DeleteValue(kApprovedKey); // without its Run value it means nothing
         return std::nullopt;
     }
     // A switch the user turned off elsewhere would keep the entry from running.
     if (const LSTATUS status = DeleteValue(kApprovedKey); status != ERROR_SUCCESS)
-        return u"Orbo could not enable its start at login: %1"_s.arg(SystemMessage(status));
+        return QCoreApplication::translate("orbo::Autostart",
+                                           "Orbo could not enable its start at login: %1")
+            .arg(SystemMessage(status));
     HKEY handle = nullptr;
     LSTATUS status = ::RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE,
                                        nullptr, &handle, nullptr);
@@ -285,7 +289,9 @@ std::optional<QString> Autostart::Set(bool on) const {
         ::RegCloseKey(handle);
     }
     if (status != ERROR_SUCCESS)
-        return u"Orbo could not write its value in %1: %2"_s.arg(where, SystemMessage(status));
+        return QCoreApplication::translate("orbo::Autostart",
+                                           "Orbo could not write its value in %1: %2")
+            .arg(where, SystemMessage(status));
     return std::nullopt;
 }
 
@@ -303,19 +309,25 @@ std::optional<QString> Autostart::Set(bool on) const {
         if (!QFileInfo(EntryPath()).isSymLink() && !entry.exists())
             return std::nullopt;
         if (!entry.remove())
-            return u"Orbo could not remove %1: %2"_s.arg(path, entry.errorString());
+            return QCoreApplication::translate("orbo::Autostart", "Orbo could not remove %1: %2")
+                .arg(path, entry.errorString());
         return std::nullopt;
     }
     if (const auto holds = ExecRefusal(program_))
-        return u"Orbo cannot start at login from %1: desktops do not start a program whose path "
-               "holds %2; move Orbo to a folder whose path has none."_s.arg(program_, *holds);
+        return QCoreApplication::translate(
+                   "orbo::Autostart", "Orbo cannot start at login from %1: desktops do not start a "
+                                      "program whose path holds %2; move Orbo to a folder "
+                                      "whose path has none.")
+            .arg(program_, *holds);
     if (!QDir().mkpath(folder_))
-        return u"Orbo could not make the folder %1"_s.arg(QDir::toNativeSeparators(folder_));
+        return QCoreApplication::translate("orbo::Autostart", "Orbo could not make the folder %1")
+            .arg(QDir::toNativeSeparators(folder_));
     // Written whole under another name and renamed over the entry: never half an entry.
     QSaveFile entry(EntryPath());
     const QByteArray text = AutostartEntry(program_).toUtf8();
     if (!entry.open(QIODevice::WriteOnly) || entry.write(text) != text.size() || !entry.commit())
-        return u"Orbo could not write %1: %2"_s.arg(path, entry.errorString());
+        return QCoreApplication::translate("orbo::Autostart", "Orbo could not write %1: %2")
+            .arg(path, entry.errorString());
     return std::nullopt;
 }
 

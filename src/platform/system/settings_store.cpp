@@ -3,6 +3,7 @@
 
 #include "platform/system/files.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtCore/QLockFile>
@@ -115,7 +116,8 @@ std::optional<QString> IniSettingsStore::SaveSettings(const QString& application
     };
     auto read = ReadLines(path);
     if (!read)
-        return failed(QStringLiteral("it cannot be read whole, so it is not written over"));
+        return failed(QCoreApplication::translate(
+            "orbo::SettingsStore", "it cannot be read whole, so it is not written over"));
     QStringList& lines = *read;
     for (const auto& [key, value] : values) {
         const QString entry = key + u'=' + OneLine(value);

@@ -1,0 +1,389 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+    <context>
+        <name>orbo::Autostart</name>
+        <message>
+            <source>a name that is not UTF-8</source>
+            <translation>un nombre que no es UTF-8</translation>
+        </message>
+        <message>
+            <source>a control character</source>
+            <translation>un carácter de control</translation>
+        </message>
+        <message>
+            <source>error %1</source>
+            <translation>error %1</translation>
+        </message>
+        <message>
+            <source>Orbo could not remove its value from %1: %2</source>
+            <translation>Orbo no pudo quitar su valor de %1: %2</translation>
+        </message>
+        <message>
+            <source>Orbo could not enable its start at login: %1</source>
+            <translation>Orbo no pudo activar su inicio al iniciar sesión: %1</translation>
+        </message>
+        <message>
+            <source>Orbo could not write its value in %1: %2</source>
+            <translation>Orbo no pudo escribir su valor en %1: %2</translation>
+        </message>
+        <message>
+            <source>Orbo could not remove %1: %2</source>
+            <translation>Orbo no pudo eliminar %1: %2</translation>
+        </message>
+        <message>
+            <source>Orbo cannot start at login from %1: desktops do not start a program whose path holds %2; move Orbo to a folder whose path has none.</source>
+            <translation>Orbo no puede iniciarse al iniciar sesión desde %1: los escritorios no inician un programa cuya ruta contiene %2. Mueva Orbo a una carpeta cuya ruta no lo contenga.</translation>
+        </message>
+        <message>
+            <source>Orbo could not make the folder %1</source>
+            <translation>Orbo no pudo crear la carpeta %1</translation>
+        </message>
+        <message>
+            <source>Orbo could not write %1: %2</source>
+            <translation>Orbo no pudo escribir %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::CommandLine</name>
+        <message>
+            <source>  Skins:     %1</source>
+            <translation>  Skins:          %1</translation>
+        </message>
+        <message>
+            <source>%1 (your own)</source>
+            <translation>%1 (los suyos)</translation>
+        </message>
+        <message>
+            <source>Usage: orbo [--help | --version]
+Shows a creature whose eyes follow the mouse. Drag it with the left mouse button;
+a right click on it opens its menu. Started again while it runs, Orbo brings the
+running creature back to the middle of the screen.
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+  Settings:  %1
+</source>
+            <translation>Uso: orbo [--help | --version]
+Muestra una criatura cuyos ojos siguen al ratón. Arrástrela con el botón izquierdo;
+un clic derecho sobre ella abre su menú. Iniciado de nuevo mientras funciona, Orbo
+devuelve la criatura al centro de la pantalla.
+
+  -h, --help     muestra esta ayuda y termina
+  -v, --version  muestra la versión y termina
+
+  Ajustes:        %1
+</translation>
+        </message>
+        <message>
+            <source>orbo: unknown argument "%1" (orbo --help lists the options)
+</source>
+            <translation>orbo: argumento desconocido «%1» (orbo --help enumera las opciones)
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::CreatureMenu</name>
+        <message>
+            <source>&amp;Options</source>
+            <translation>&amp;Opciones</translation>
+        </message>
+        <message>
+            <source>&amp;Exit</source>
+            <translation>&amp;Salir</translation>
+        </message>
+        <message>
+            <source>&amp;Show</source>
+            <translation>&amp;Mostrar</translation>
+        </message>
+        <message>
+            <source>&amp;Hide</source>
+            <translation>&amp;Ocultar</translation>
+        </message>
+        <message>
+            <source>&amp;Hide (start Orbo again to show it)</source>
+            <translation>&amp;Ocultar (inicie Orbo de nuevo para mostrarla)</translation>
+        </message>
+        <message>
+            <source>Start at &amp;login</source>
+            <translation>Iniciar al iniciar &amp;sesión</translation>
+        </message>
+        <message>
+            <source>Hide over &amp;full-screen windows</source>
+            <translation>Ocultar sobre ventanas a pantalla &amp;completa</translation>
+        </message>
+        <message>
+            <source>Show on every &amp;workspace</source>
+            <translation>Mostrar en cada espacio de &amp;trabajo</translation>
+        </message>
+        <message>
+            <source>Let &amp;clicks through</source>
+            <translation>Dejar pasar los &amp;clics</translation>
+        </message>
+        <message>
+            <source>&amp;Bring back</source>
+            <translation>&amp;Traer de vuelta</translation>
+        </message>
+        <message>
+            <source>Si&amp;ze</source>
+            <translation>Tama&amp;ño</translation>
+        </message>
+        <message>
+            <source>%1 %</source>
+            <translation>%1 %</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::Desktop</name>
+        <message>
+            <source>this desktop lets no program listen for a key everywhere</source>
+            <translation>este escritorio no deja a ningún programa escuchar una tecla en todas partes</translation>
+        </message>
+        <message>
+            <source>this keyboard has no such key</source>
+            <translation>este teclado no tiene esa tecla</translation>
+        </message>
+        <message>
+            <source>GNOME Shell has it for something else</source>
+            <translation>GNOME Shell la usa para otra cosa</translation>
+        </message>
+        <message>
+            <source>another program already uses it</source>
+            <translation>otro programa ya la usa</translation>
+        </message>
+        <message>
+            <source>Windows refused it (error %1)</source>
+            <translation>Windows la rechazó (error %1)</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::Form1</name>
+        <message>
+            <source>orbo: the settings were not saved: %1</source>
+            <translation>orbo: los ajustes no se guardaron: %1</translation>
+        </message>
+        <message>
+            <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
+            <translation>Los clics vuelven a llegar a la criatura: iniciar Orbo de nuevo desactivó «Dejar pasar los clics».</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::GnomeExtension</name>
+        <message>
+            <source>In GNOME, Orbo's eyes follow the pointer everywhere once its GNOME Shell extension is on. To turn it on, run:
+
+    gnome-extensions enable %1
+
+or switch on "Orbo pointer" in the Extensions application. If Orbo was installed during this session, log out and in again first: GNOME Shell looks for new extensions only when it starts.</source>
+            <translation>En GNOME, los ojos de Orbo siguen al puntero en todas partes cuando su extensión de GNOME Shell está activada. Para activarla, ejecute:
+
+    gnome-extensions enable %1
+
+o active «Orbo pointer» en la aplicación Extensiones. Si Orbo se instaló durante esta sesión, cierre la sesión y vuelva a entrar primero: GNOME Shell solo busca extensiones nuevas al arrancar.</translation>
+        </message>
+        <message>
+            <source>No form of it for GNOME %1 came with this Orbo.</source>
+            <translation>Este Orbo no trae ninguna versión para GNOME %1.</translation>
+        </message>
+        <message>
+            <source>To install the form made for GNOME %1 for yourself, run:
+
+    mkdir -p ~/.local/share/gnome-shell/extensions
+    cp -r %2 ~/.local/share/gnome-shell/extensions/
+
+then log out and in again, and run:
+
+    gnome-extensions enable %3</source>
+            <translation>Para instalar para usted la versión hecha para GNOME %1, ejecute:
+
+    mkdir -p ~/.local/share/gnome-shell/extensions
+    cp -r %2 ~/.local/share/gnome-shell/extensions/
+
+luego cierre la sesión, vuelva a entrar y ejecute:
+
+    gnome-extensions enable %3</translation>
+        </message>
+        <message>
+            <source>GNOME Shell %1</source>
+            <translation>GNOME Shell %1</translation>
+        </message>
+        <message>
+            <source>Orbo's GNOME Shell extension makes the eyes follow the pointer everywhere, but %1 does not know it. If Orbo was installed during this session, log out and in again: GNOME Shell looks for new extensions only when it starts.
+
+%2</source>
+            <translation>La extensión de GNOME Shell de Orbo hace que los ojos sigan al puntero en todas partes, pero %1 no la conoce. Si Orbo se instaló durante esta sesión, cierre la sesión y vuelva a entrar: GNOME Shell solo busca extensiones nuevas al arrancar.
+
+%2</translation>
+        </message>
+        <message>
+            <source>%1 does not load Orbo's extension in %2: that copy is made for another version of GNOME.
+
+%3</source>
+            <translation>%1 no carga la extensión de Orbo en %2: esa copia está hecha para otra versión de GNOME.
+
+%3</translation>
+        </message>
+        <message>
+            <source>Orbo's GNOME Shell extension failed in %1, which says: "%2". Reinstalling Orbo and logging out and in again may mend it.</source>
+            <translation>La extensión de GNOME Shell de Orbo falló en %1, que dice: «%2». Reinstalar Orbo y cerrar y volver a abrir la sesión puede arreglarlo.</translation>
+        </message>
+        <message>
+            <source>Extensions are switched off in GNOME (the setting disable-user-extensions), Orbo's among them. To switch them on, and Orbo's, run:
+
+    gsettings set org.gnome.shell disable-user-extensions false
+    gnome-extensions enable %1</source>
+            <translation>Las extensiones están desactivadas en GNOME (el ajuste disable-user-extensions), la de Orbo entre ellas. Para activarlas, y la de Orbo, ejecute:
+
+    gsettings set org.gnome.shell disable-user-extensions false
+    gnome-extensions enable %1</translation>
+        </message>
+        <message>
+            <source>Orbo's GNOME Shell extension, which makes the eyes follow the pointer everywhere, is switched off. To switch it on, run:
+
+    gnome-extensions enable %1
+
+or switch on "Orbo pointer" in the Extensions application.</source>
+            <translation>La extensión de GNOME Shell de Orbo, que hace que los ojos sigan al puntero en todas partes, está desactivada. Para activarla, ejecute:
+
+    gnome-extensions enable %1
+
+o active «Orbo pointer» en la aplicación Extensiones.</translation>
+        </message>
+        <message>
+            <source>%1 runs Orbo's extension, but the extension has not made itself known to Orbo. Switching it off and on again may help:
+
+    gnome-extensions disable %2
+    gnome-extensions enable %2</source>
+            <translation>%1 ejecuta la extensión de Orbo, pero la extensión no se ha dado a conocer a Orbo. Desactivarla y activarla de nuevo puede ayudar:
+
+    gnome-extensions disable %2
+    gnome-extensions enable %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::HotKey</name>
+        <message>
+            <source>"%1", the HotKey in Orbo's settings, is no key Orbo can listen for: name one key with Ctrl, Alt or Meta, such as "%2".</source>
+            <translation>«%1», el HotKey de los ajustes de Orbo, no es una tecla que Orbo pueda escuchar: indique una tecla con Ctrl, Alt o Meta, como «%2».</translation>
+        </message>
+        <message>
+            <source>orbo: %1 does not hide and show Orbo on this desktop</source>
+            <translation>orbo: %1 no oculta ni muestra Orbo en este escritorio</translation>
+        </message>
+        <message>
+            <source>%1 cannot hide and show Orbo: %2. Another key can be set as HotKey in Orbo's settings.</source>
+            <translation>%1 no puede ocultar y mostrar Orbo: %2. Se puede poner otra tecla como HotKey en los ajustes de Orbo.</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::PointerNotice</name>
+        <message>
+            <source>On this desktop Orbo's eyes follow the mouse pointer only while it is over Orbo or another X11 program's window: the desktop tells Orbo nothing of the pointer elsewhere.</source>
+            <translation>En este escritorio los ojos de Orbo siguen al puntero del ratón solo mientras está sobre Orbo o sobre la ventana de otro programa X11: el escritorio no le dice nada a Orbo del puntero en otros sitios.</translation>
+        </message>
+        <message>
+            <source>In an X11 session, in KDE Plasma, and in GNOME with Orbo's extension, they follow it everywhere.</source>
+            <translation>En una sesión X11, en KDE Plasma y en GNOME con la extensión de Orbo, lo siguen en todas partes.</translation>
+        </message>
+        <message>
+            <source>Orbo - Where the eyes look</source>
+            <translation>Orbo - Adónde miran los ojos</translation>
+        </message>
+        <message>
+            <source>Do not tell me again</source>
+            <translation>No volver a avisarme</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::SettingsStore</name>
+        <message>
+            <source>it cannot be read whole, so it is not written over</source>
+            <translation>no se puede leer entero, así que no se sobrescribe</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::TrayIcon</name>
+        <message>
+            <source>Orbo: a click hides or shows the creature</source>
+            <translation>Orbo: un clic oculta o muestra la criatura</translation>
+        </message>
+    </context>
+    <context>
+        <name>orbo::frmOptions</name>
+        <message>
+            <source>Skins</source>
+            <translation>Skins</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>Opciones</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Acerca</translation>
+        </message>
+        <message>
+            <source> About Skin</source>
+            <translation> Acerca del skin</translation>
+        </message>
+        <message>
+            <source>Orbo - Options</source>
+            <translation>Orbo - Opciones</translation>
+        </message>
+        <message>
+            <source>Click Me</source>
+            <translation>Haz clic</translation>
+        </message>
+        <message>
+            <source>Orbo %1 · Licence</source>
+            <translation>Orbo %1 · Licencia</translation>
+        </message>
+        <message>
+            <source>Version, copyright and licence</source>
+            <translation>Versión, derechos de autor y licencia</translation>
+        </message>
+        <message>
+            <source>About Skin</source>
+            <translation>Acerca del skin</translation>
+        </message>
+        <message>
+            <source>Speed</source>
+            <translation>Velocidad</translation>
+        </message>
+        <message>
+            <source>Always On Top</source>
+            <translation>Siempre delante</translation>
+        </message>
+        <message>
+            <source>Allow Blink</source>
+            <translation>Permitir parpadeo</translation>
+        </message>
+        <message>
+            <source>&lt; none &gt;</source>
+            <translation>&lt; ninguno &gt;</translation>
+        </message>
+        <message>
+            <source>'%1' by %2, %3</source>
+            <translation>«%1» de %2, %3</translation>
+        </message>
+        <message>
+            <source>by Quillon</source>
+            <translation>de Quillon</translation>
+        </message>
+        <message>
+            <source>Thanks To:</source>
+            <translation>Gracias a:</translation>
+        </message>
+        <message>
+            <source>Copyright © 2026 Orbo developers
+ABSOLUTELY NO WARRANTY. Free software
+under the GNU General Public License,
+version 3 or later, which is at</source>
+            <translation>Copyright © 2026 los desarrolladores de Orbo
+SIN NINGUNA GARANTÍA. Software libre
+bajo la Licencia Pública General de GNU,
+versión 3 o posterior, que está en</translation>
+        </message>
+    </context>
+</TS>
