@@ -17,8 +17,7 @@ namespace orbo {
 
 namespace {
 
-QLocale UserLocale() {
-    QLocale locale = QLocale::system();
+QLocale UserLocale(QLocale locale) {
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     return locale;
 }
@@ -39,15 +38,18 @@ float PositionOr(const QString& text, float fallback, const Units& units, bool h
 
 } // namespace
 
-QString UserLocaleSingleText(float value) {
-    return UserLocale().toString(static_cast<double>(value), 'g', 7);
+QString UserLocaleSingleText(float value, const QLocale& user) {
+    return UserLocale(user).toString(static_cast<double>(value), 'g', 7);
 }
 
-bool UserLocaleTextToSingle(const QString& text, float& value) {
+bool UserLocaleTextToSingle(const QString& text, float& value, const QLocale& user) {
     bool ok = false;
-    float parsed = UserLocale().toFloat(text, &ok);
+    float parsed = UserLocale(user).toFloat(text, &ok);
     if (!ok)
         parsed = QLocale::c().toFloat(text, &ok);
+    // Written with no group separators, a comma can only be another locale's decimal point.
+    if (!ok && text.count(u',') == 1 && !text.contains(u'.'))
+        parsed = QLocale::c().toFloat(QString(text).replace(u',', u'.'), &ok);
     if (!ok || !std::isfinite(parsed))
         return false;
     value = parsed;

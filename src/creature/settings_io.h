@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QtCore/QKeyCombination>
+#include <QtCore/QLocale>
 #include <QtCore/QString>
 
 #include <cstdint>
@@ -58,8 +59,10 @@ std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, flo
 std::optional<QKeyCombination> HotKeyFromText(const QString& text);
 
 // The decimal text of a single-precision number in the user's locale; whole numbers have no
-// decimal point. And the reverse: the user's locale first, then the C locale.
-QString UserLocaleSingleText(float value);
-bool UserLocaleTextToSingle(const QString& text, float& value);
+// decimal point. And the reverse: the user's locale first, then the C locale, then a decimal
+// comma, so that a file written under one language's numbers reads the same under another's.
+QString UserLocaleSingleText(float value, const QLocale& user = QLocale::system());
+bool UserLocaleTextToSingle(const QString& text, float& value,
+                            const QLocale& user = QLocale::system());
 
 } // namespace orbo

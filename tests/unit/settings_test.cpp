@@ -79,6 +79,25 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
     }
 }
 
+// A position written under one language's numbers reads back the same under another's: the
+// settings file stays when the user changes language.
+TEST(UserLocaleSingleText, ReadsBackUnderEveryLanguage) {
+    const std::array<QLocale, 5> locales{QLocale::c(), QLocale(QLocale::English),
+                                         QLocale(QLocale::German), QLocale(QLocale::French),
+                                         QLocale(QLocale::Spanish)};
+    for (const float value : {7680.0f, -450.0f, 12.5f, 8571.429f, -1234.567f}) {
+        for (const QLocale& writer : locales) {
+            for (const QLocale& reader : locales) {
+                const QString text = UserLocaleSingleText(value, writer);
+                float read = 0;
+                EXPECT_TRUE(UserLocaleTextToSingle(text, read, reader) && read == value)
+                    << text.toStdString() << " from " << writer.name().toStdString() << " in "
+                    << reader.name().toStdString();
+            }
+        }
+    }
+}
+
 // A hot key needs Ctrl, Alt or Meta, or is a function key: a plain key would be taken from typing.
 TEST(HotKeyFromText, NamesOneKeyHeldWithAModifier) {
     const std::vector<std::pair<const char*, QKeyCombination>> rows = {
