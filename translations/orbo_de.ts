@@ -317,7 +317,7 @@ oder schalten Sie „Orbo pointer“ in der Anwendung Erweiterungen ein.</transl
         </message>
         <message>
             <source>Options</source>
-            <translation>Optionen</translation>
+            <translation>Extras</translation>
         </message>
         <message>
             <source>About</source>
@@ -353,11 +353,11 @@ oder schalten Sie „Orbo pointer“ in der Anwendung Erweiterungen ein.</transl
         </message>
         <message>
             <source>Always On Top</source>
-            <translation>Immer im Vordergrund</translation>
+            <translation>Immer oben</translation>
         </message>
         <message>
             <source>Allow Blink</source>
-            <translation>Blinzeln erlauben</translation>
+            <translation>Blinzeln</translation>
         </message>
         <message>
             <source>&lt; none &gt;</source>

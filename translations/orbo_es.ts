@@ -317,7 +317,7 @@ o active «Orbo pointer» en la aplicación Extensiones.</translation>
         </message>
         <message>
             <source>Options</source>
-            <translation>Opciones</translation>
+            <translation>Ajustes</translation>
         </message>
         <message>
             <source>About</source>
@@ -353,11 +353,11 @@ o active «Orbo pointer» en la aplicación Extensiones.</translation>
         </message>
         <message>
             <source>Always On Top</source>
-            <translation>Siempre delante</translation>
+            <translation>Al frente</translation>
         </message>
         <message>
             <source>Allow Blink</source>
-            <translation>Permitir parpadeo</translation>
+            <translation>Parpadeo</translation>
         </message>
         <message>
             <source>&lt; none &gt;</source>

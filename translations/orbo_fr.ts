@@ -321,11 +321,11 @@ ou activez « Orbo pointer » dans l’application Extensions.</translation>
         </message>
         <message>
             <source>About</source>
-            <translation>À propos</translation>
+            <translation>Infos</translation>
         </message>
         <message>
             <source> About Skin</source>
-            <translation> À propos du skin</translation>
+            <translation> Infos du skin</translation>
         </message>
         <message>
             <source>Orbo - Options</source>
@@ -353,11 +353,11 @@ ou activez « Orbo pointer » dans l’application Extensions.</translation>
         </message>
         <message>
             <source>Always On Top</source>
-            <translation>Toujours devant</translation>
+            <translation>Premier plan</translation>
         </message>
         <message>
             <source>Allow Blink</source>
-            <translation>Clignement permis</translation>
+            <translation>Cligner</translation>
         </message>
         <message>
             <source>&lt; none &gt;</source>

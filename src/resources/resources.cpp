@@ -1,18 +1,19 @@
-// The built-in pictures and Orbo's icon, read from the compiled-in resources.
+// The built-in pictures, translations and Orbo's icon, read from the compiled-in resources.
 #include "resources.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QtGlobal>
 
 // Resources in a static library must be pulled in by name, from the global namespace.
-static void InitPictures() {
+static void InitBuiltIns() {
     Q_INIT_RESOURCE(orbo_pictures);
+    Q_INIT_RESOURCE(orbo_translations);
 }
 
 namespace orbo {
 
 void InitResources() {
-    InitPictures();
+    InitBuiltIns();
 }
 
 Picture ResourcePicture(const char* name, PictureRole role) {

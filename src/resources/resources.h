@@ -8,7 +8,7 @@
 
 namespace orbo {
 
-// Makes the built-in pictures reachable under ":/"; any number of calls.
+// Makes the built-in pictures and translations reachable under ":/"; any number of calls.
 void InitResources();
 
 // A built-in picture (a ":/" name), prepared for its role; empty when there is none.

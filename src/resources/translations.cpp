@@ -6,14 +6,10 @@
 #include <QtCore/QLocale>
 #include <QtCore/QTranslator>
 
-static void InitTranslations() {
-    Q_INIT_RESOURCE(orbo_translations);
-}
-
 namespace orbo {
 
 void InstallTranslations(const QLocale& locale) {
-    InitTranslations();
+    InitResources();
     auto* own = new QTranslator(QCoreApplication::instance());
     // English is the source: a language without a catalogue keeps it.
     if (!own->load(locale, QStringLiteral("orbo"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {

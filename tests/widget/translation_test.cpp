@@ -1,0 +1,212 @@
+// Orbo in the user's language: every text a person reads is translated into each shipped
+// language, and the options window's fixed layout still shows each text whole.
+#include "creature/default_skin.h"
+#include "creature/settings_io.h"
+#include "main/hot_key.h"
+#include "main/tray.h"
+#include "options/frm_options.h"
+#include "options/options_host.h"
+#include "resources/resources.h"
+#include "running_creature.h"
+#ifndef Q_OS_WIN
+#include "main/pointer_notice.h"
+#endif
+
+#include <QtCore/QLibraryInfo>
+#include <QtCore/QRegularExpression>
+#include <QtCore/QTranslator>
+#include <QtTest/QTest>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QMessageBox>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace orbo {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QStringList kShipped{u"de"_s, u"fr"_s, u"es"_s};
+
+// Marks each text that every shipped catalogue translates as [[source]]; Qt's own texts count when
+// Qt's catalogue has them. A text shown unmarked never went through translation, or a catalogue
+// lacks it.
+class PseudoTranslator : public QTranslator {
+public:
+    PseudoTranslator() {
+        InitResources();
+        for (const QString& language : kShipped) {
+            shipped_.push_back(std::make_unique<QTranslator>());
+            EXPECT_TRUE(shipped_.back()->load(u"orbo_"_s + language, u":/i18n"_s))
+                << language.toStdString();
+        }
+        EXPECT_TRUE(qt_.load(u"qtbase_de"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        const bool ours = std::all_of(shipped_.begin(), shipped_.end(), [&](const auto& t) {
+            return !t->translate(context, source, disambiguation, n).isEmpty();
+        });
+        if (ours || !qt_.translate(context, source, disambiguation, n).isEmpty())
+            return u"[["_s + QString::fromUtf8(source) + u"]]"_s;
+        return {};
+    }
+
+private:
+    std::vector<std::unique_ptr<QTranslator>> shipped_;
+    QTranslator qt_;
+};
+
+// What a person reads on a window, its controls, menus and lists.
+QStringList Texts(QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    QList<QWidget*> widgets = window.findChildren<QWidget*>();
+    widgets.append(&window);
+    for (QWidget* w : widgets) {
+        texts << w->toolTip();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << button->text();
+        if (auto* list = qobject_cast<QListWidget*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->item(i)->text();
+        if (auto* menu = qobject_cast<QMenu*>(w))
+            for (const QAction* item : menu->actions())
+                texts << item->text();
+    }
+    return texts;
+}
+
+// The words left once the translated parts and the names no language changes are taken out.
+QString Untranslated(QString text) {
+    static const QRegularExpression marked(u"\\[\\[((?!\\[\\[|\\]\\]).)*\\]\\]"_s,
+                                           QRegularExpression::DotMatchesEverythingOption);
+    while (text.contains(marked))
+        text.remove(marked);
+    for (const QString& name :
+         {u"Ally McOrbo"_s, u"Orbo"_s, u"Quillon"_s, kDefaultSkinEmail, kDefaultSkinHomePage,
+          u"Dorel Vant- Tinyclaw"_s, u"https://www.gnu.org/licenses/gpl-3.0.html"_s})
+        text.remove(name);
+    return text.contains(QRegularExpression(u"\\p{L}\\p{L}"_s)) ? text : QString();
+}
+
+// The creature with its menus, tray and options window, each page shown, and its notices.
+TEST(Translation, EveryTextAPersonReadsIsTranslated) {
+    PseudoTranslator pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    {
+        testing::RunningCreature c;
+        c.Store.SaveSetting(kSettingsApp, kSettingsSection, u"HotKey"_s, u"Q"_s);
+        OptionsHost options(c.Model, c.Form);
+        MenuHooks hooks;
+        hooks.TrayShown = [] { return false; };
+        CreatureMenu menu(c.Form, hooks);
+        options.SetCreatureMenu(&menu);
+        TrayIcon tray(c.Form, menu);
+        QStringList told;
+        QObject::connect(&c.Form, &Form1::Told, &c.Form, [&told](const QString& t) { told << t; });
+        c.Form.Form_Load();
+        ListenForHotKey(c.Desk, c.Form);
+        c.Form.SetClickThrough(true);
+        c.Form.ComeForward();
+        ASSERT_EQ(2, told.size());
+
+        QStringList texts = told + Texts(*options.Menu()) + Texts(tray.Menu());
+        texts << tray.Icon().toolTip();
+        frmOptions& o = *options.Window();
+        o.show();
+        for (int page = 0; page < 4; ++page) {
+            QTest::mouseClick(o.lblMenu[std::size_t(page)], Qt::LeftButton);
+            texts += Texts(o);
+        }
+#ifndef Q_OS_WIN
+        c.Desk.Everywhere = false;
+        std::unique_ptr<QMessageBox> notice(TellWherePointerIsSeen(c.Desk, c.Store));
+        ASSERT_TRUE(notice);
+        texts += Texts(*notice);
+#endif
+        QApplication::closeAllWindows();
+        for (const QString& text : texts)
+            EXPECT_EQ(QString(), Untranslated(text)) << text.toStdString();
+    }
+    QCoreApplication::removeTranslator(&pseudo);
+}
+
+// Each language's texts show whole in the options window's fixed layout: on their one line,
+// within their lines where they wrap, inside their page. The English texts set the measure: a
+// translation may need no more room than the control has or the English text needs.
+TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
+    struct Needs {
+        int Width, Height, Word;
+    };
+    std::vector<Needs> english;
+    for (const QString& language : QStringList{u"en"_s} + kShipped) {
+        SCOPED_TRACE(language.toStdString());
+        QTranslator catalogue;
+        if (language != u"en") {
+            InitResources();
+            ASSERT_TRUE(catalogue.load(u"orbo_"_s + language, u":/i18n"_s));
+            QCoreApplication::installTranslator(&catalogue);
+        }
+        {
+            testing::RunningCreature c;
+            c.Form.Form_Load();
+            OptionsHost options(c.Model, c.Form);
+            options.Menu();
+            frmOptions& o = *options.Window();
+            o.show();
+            std::size_t seen = 0;
+            const auto expectWhole = [&] {
+                for (QWidget* w : o.findChildren<QWidget*>()) {
+                    auto* label = qobject_cast<QLabel*>(w);
+                    auto* box = qobject_cast<QAbstractButton*>(w);
+                    const QString text = label ? label->text() : box ? box->text() : QString();
+                    if (text.isEmpty() || !w->isVisibleTo(&o))
+                        continue;
+                    const bool wraps = label && label->wordWrap();
+                    Needs needs{wraps ? 0 : w->sizeHint().width(),
+                                wraps ? label->heightForWidth(w->width()) : w->sizeHint().height(),
+                                0};
+                    for (const QString& word : text.split(QRegularExpression(u"\\s+"_s)))
+                        needs.Word = std::max(needs.Word, w->fontMetrics().horizontalAdvance(word));
+                    if (language == u"en") {
+                        english.push_back(needs);
+                        continue;
+                    }
+                    ASSERT_LT(seen, english.size());
+                    const Needs& measure = english[seen++];
+                    EXPECT_TRUE(needs.Width <= std::max(w->width(), measure.Width) &&
+                                needs.Height <= std::max(w->height(), measure.Height) &&
+                                needs.Word <= std::max(w->contentsRect().width(), measure.Word) &&
+                                w->parentWidget()->rect().contains(w->geometry()))
+                        << text.toStdString() << ": needs " << needs.Width << "x" << needs.Height
+                        << ", its widest word " << needs.Word << ", has " << w->width() << "x"
+                        << w->height() << ", English needs " << measure.Width << "x"
+                        << measure.Height << " and " << measure.Word;
+                }
+            };
+            for (std::size_t page = 0; page < 4; ++page) {
+                QTest::mouseClick(o.lblMenu[page], Qt::LeftButton);
+                expectWhole();
+            }
+            QTest::mouseClick(o.lblMenu[1], Qt::LeftButton);
+            for (QLabel* shows : {o.lblAbout, o.lblAbout, o.lblLicence}) {
+                QTest::mouseClick(shows, Qt::LeftButton);
+                expectWhole();
+            }
+        }
+        QCoreApplication::removeTranslator(&catalogue);
+    }
+}
+
+} // namespace
+} // namespace orbo
