@@ -181,8 +181,11 @@ QProcessEnvironment OrboRun::Environment(const QMap<QString, QString>& changes) 
     const bool wine = binary_.endsWith(QLatin1String(".exe"));
     const QString own = Display(); // starts the session bus the environment names
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"WAYLAND_DISPLAY", "SESSION_MANAGER", "QT_QPA_PLATFORM"})
+    for (const char* name : {"WAYLAND_DISPLAY", "SESSION_MANAGER", "QT_QPA_PLATFORM", "LANGUAGE",
+                             "LC_ALL", "LC_MESSAGES"})
         env.remove(QLatin1String(name));
+    // Orbo's English texts, whatever the language of the machine the tests run on.
+    env.insert(u"LANG"_s, u"C.UTF-8"_s);
     env.insert(u"DISPLAY"_s, display_.isEmpty() ? own : display_);
     env.insert(u"XDG_CONFIG_HOME"_s, config_.path());
     env.insert(u"XDG_DATA_HOME"_s, data_.path());

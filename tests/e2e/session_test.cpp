@@ -117,20 +117,27 @@ TEST(Session, HelpAndVersionNeedNoDisplay) {
         int Status;
         QStringList Out; // all of them in the output, which is empty when there are none
         QString Err;
-    } rows[] = {{"--version", {u"--version"_s}, false, 0, {version}, {}},
-                {"-v after another", {u"-x"_s, u"-v"_s}, false, 0, {version}, {}},
-                {"--help",
-                 {u"--help"_s},
-                 false,
-                 0,
-                 {u"--version"_s, run.SettingsFile(), run.SkinsFolder()},
-                 {}},
-                {"an unknown option", {u"--bogus"_s}, true, 2, {}, u"\"--bogus\""_s}};
+        QString Language;
+    } rows[] = {
+        {"--version", {u"--version"_s}, false, 0, {version}, {}, {}},
+        {"-v after another", {u"-x"_s, u"-v"_s}, false, 0, {version}, {}, {}},
+        {"--help",
+         {u"--help"_s},
+         false,
+         0,
+         {u"--version"_s, run.SettingsFile(), run.SkinsFolder()},
+         {},
+         {}},
+        {"--help in German", {u"--help"_s}, false, 0, {u"Aufruf: orbo"_s}, {}, u"de_DE"_s},
+        {"an unknown option", {u"--bogus"_s}, true, 2, {}, u"\"--bogus\""_s, {}},
+        {"in Spanish", {u"--bogus"_s}, true, 2, {}, u"desconocido «--bogus»"_s, u"es_ES"_s}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Name);
         QMap<QString, QString> environment;
         if (!row.Display)
             environment.insert(u"DISPLAY"_s, {});
+        if (!row.Language.isEmpty())
+            environment.insert(u"LANG"_s, row.Language + u".UTF-8"_s);
         const auto ended = run.Run(row.Arguments, environment);
         ASSERT_TRUE(ended) << "still running";
         EXPECT_EQ(row.Status, ended->Status);
