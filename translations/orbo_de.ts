@@ -95,19 +95,19 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
         </message>
         <message>
             <source>&amp;Show</source>
-            <translation>&amp;Zeigen</translation>
+            <translation>&amp;Einblenden</translation>
         </message>
         <message>
             <source>&amp;Hide</source>
-            <translation>&amp;Verbergen</translation>
+            <translation>&amp;Ausblenden</translation>
         </message>
         <message>
             <source>&amp;Hide (start Orbo again to show it)</source>
-            <translation>&amp;Verbergen (Orbo erneut starten, um es zu zeigen)</translation>
+            <translation>&amp;Ausblenden (Orbo erneut starten, um es zu zeigen)</translation>
         </message>
         <message>
             <source>Start at &amp;login</source>
-            <translation>Bei der &amp;Anmeldung starten</translation>
+            <translation>Bei der Anmeldung &amp;starten</translation>
         </message>
         <message>
             <source>Hide over &amp;full-screen windows</source>
@@ -115,7 +115,7 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
         </message>
         <message>
             <source>Show on every &amp;workspace</source>
-            <translation>Auf jeder &amp;Arbeitsfläche zeigen</translation>
+            <translation>Auf jeder Arbeits&amp;fläche zeigen</translation>
         </message>
         <message>
             <source>Let &amp;clicks through</source>

@@ -99,15 +99,15 @@ devuelve la criatura al centro de la pantalla.
         </message>
         <message>
             <source>&amp;Hide</source>
-            <translation>&amp;Ocultar</translation>
+            <translation>Oc&amp;ultar</translation>
         </message>
         <message>
             <source>&amp;Hide (start Orbo again to show it)</source>
-            <translation>&amp;Ocultar (inicie Orbo de nuevo para mostrarla)</translation>
+            <translation>Oc&amp;ultar (inicie Orbo de nuevo para mostrarla)</translation>
         </message>
         <message>
             <source>Start at &amp;login</source>
-            <translation>Iniciar al iniciar &amp;sesión</translation>
+            <translation>&amp;Iniciar con la sesión</translation>
         </message>
         <message>
             <source>Hide over &amp;full-screen windows</source>
@@ -115,11 +115,11 @@ devuelve la criatura al centro de la pantalla.
         </message>
         <message>
             <source>Show on every &amp;workspace</source>
-            <translation>Mostrar en cada espacio de &amp;trabajo</translation>
+            <translation>Mostrar en cada espacio de tra&amp;bajo</translation>
         </message>
         <message>
             <source>Let &amp;clicks through</source>
-            <translation>Dejar pasar los &amp;clics</translation>
+            <translation>Dejar pasar los c&amp;lics</translation>
         </message>
         <message>
             <source>&amp;Bring back</source>

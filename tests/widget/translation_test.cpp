@@ -161,7 +161,15 @@ TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
             testing::RunningCreature c;
             c.Form.Form_Load();
             OptionsHost options(c.Model, c.Form);
-            options.Menu();
+            CreatureMenu menu(c.Form, MenuHooks());
+            options.SetCreatureMenu(&menu);
+            // Each item of the menu keeps a key of its own.
+            QStringList keys;
+            for (const QAction* item : options.Menu()->actions()) {
+                const QString key = QKeySequence::mnemonic(item->text()).toString();
+                EXPECT_FALSE(key.isEmpty() || keys.contains(key)) << item->text().toStdString();
+                keys << key;
+            }
             frmOptions& o = *options.Window();
             o.show();
             std::size_t seen = 0;
