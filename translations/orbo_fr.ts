@@ -325,7 +325,7 @@ ou activez « Orbo pointer » dans l’application Extensions.</translation>
         </message>
         <message>
             <source> About Skin</source>
-            <translation> Infos du skin</translation>
+            <translation> Infos skin</translation>
         </message>
         <message>
             <source>Orbo - Options</source>

@@ -30,8 +30,7 @@ QString Tr(const char* text) {
 
 void Print(std::FILE* stream, const QString& text) {
     UseStartingConsole();
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+    PrintText(stream, text);
 }
 
 } // namespace

@@ -80,8 +80,7 @@ void Form1::Form_QueryUnload() {
     // Settings lost are worth a line where someone may read it; a window would be in the way.
     if (notSaved) {
         UseStartingConsole();
-        const QString line = tr("orbo: the settings were not saved: %1").arg(*notSaved);
-        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        PrintText(stderr, tr("orbo: the settings were not saved: %1").arg(*notSaved) + u'\n');
     }
     QCoreApplication::exit(notSaved ? 1 : 0);
 }

@@ -6,12 +6,14 @@
 #include "main/tray.h"
 #include "options/frm_options.h"
 #include "options/options_host.h"
+#include "platform/system/files.h"
 #include "resources/resources.h"
 #include "running_creature.h"
 #ifndef Q_OS_WIN
 #include "main/pointer_notice.h"
 #endif
 
+#include <QtCore/QDir>
 #include <QtCore/QLibraryInfo>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QTranslator>
@@ -47,7 +49,9 @@ public:
             EXPECT_TRUE(shipped_.back()->load(u"orbo_"_s + language, u":/i18n"_s))
                 << language.toStdString();
         }
-        EXPECT_TRUE(qt_.load(u"qtbase_de"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+        // The system's, or on Windows the program's own copy.
+        EXPECT_TRUE(qt_.load(u"qtbase_de"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+                    qt_.load(u"qtbase_de"_s, u":/i18n"_s));
     }
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* source, const char* disambiguation,
@@ -92,9 +96,17 @@ QString Untranslated(QString text) {
                                            QRegularExpression::DotMatchesEverythingOption);
     while (text.contains(marked))
         text.remove(marked);
-    for (const QString& name :
-         {u"Ally McOrbo"_s, u"Orbo"_s, u"Quillon"_s, kDefaultSkinEmail, kDefaultSkinHomePage,
-          u"Dorel Vant- Tinyclaw"_s, u"https://www.gnu.org/licenses/gpl-3.0.html"_s})
+    QStringList names{u"Ally McOrbo"_s,
+                      u"Orbo"_s,
+                      u"Quillon"_s,
+                      kDefaultSkinEmail,
+                      kDefaultSkinHomePage,
+                      u"Dorel Vant- Tinyclaw"_s,
+                      u"https://www.gnu.org/licenses/gpl-3.0.html"_s};
+    // Skins' names are their own, shown as they are.
+    for (const QString& folder : SkinsFolders())
+        names += QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& name : names)
         text.remove(name);
     return text.contains(QRegularExpression(u"\\p{L}\\p{L}"_s)) ? text : QString();
 }
@@ -145,6 +157,9 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
 // within their lines where they wrap, inside their page. The English texts set the measure: a
 // translation may need no more room than the control has or the English text needs.
 TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "measured where the options window's fonts have Arial's metrics (Liberation)";
+#endif
     struct Needs {
         int Width, Height, Word;
     };
@@ -184,7 +199,8 @@ TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
                     Needs needs{wraps ? 0 : w->sizeHint().width(),
                                 wraps ? label->heightForWidth(w->width()) : w->sizeHint().height(),
                                 0};
-                    for (const QString& word : text.split(QRegularExpression(u"\\s+"_s)))
+                    for (const QString& word :
+                         wraps ? text.split(QRegularExpression(u"\\s+"_s)) : QStringList())
                         needs.Word = std::max(needs.Word, w->fontMetrics().horizontalAdvance(word));
                     if (language == u"en") {
                         english.push_back(needs);

@@ -4,9 +4,8 @@
 #include <QtCore/QtGlobal>
 
 #if defined(Q_OS_WIN)
+#include <io.h>
 #include <windows.h>
-
-#include <cstdio>
 #endif
 
 namespace orbo {
@@ -21,6 +20,21 @@ void UseStartingConsole() {
         std::freopen("CONOUT$", "w", stderr);
     }
 #endif
+}
+
+void PrintText(std::FILE* stream, const QString& text) {
+    std::fflush(stream);
+#if defined(Q_OS_WIN)
+    const auto console = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)));
+    DWORD mode = 0;
+    if (console != INVALID_HANDLE_VALUE && ::GetConsoleMode(console, &mode)) {
+        DWORD written = 0;
+        ::WriteConsoleW(console, text.utf16(), DWORD(text.size()), &written, nullptr);
+        return;
+    }
+#endif
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
 }
 
 } // namespace orbo
