@@ -50,16 +50,16 @@ QString Display() {
     return StartDisplay(kScreen);
 }
 
-bool RunOnDisplay(const QString& program, const QStringList& arguments, const QByteArray& input) {
-    QProcess client;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"DISPLAY"_s, Display());
-    client.setProcessEnvironment(env);
-    client.start(program, arguments);
-    client.write(input);
-    client.closeWriteChannel();
-    return client.waitForFinished(10000) && client.exitStatus() == QProcess::NormalExit &&
-           client.exitCode() == 0;
+std::optional<QString> RunToEnd(const QString& program, const QStringList& arguments,
+                                const QByteArray& input) {
+    QProcess process;
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
 XProbe& Probe() {
@@ -72,6 +72,11 @@ bool StartOpenbox(QProcess& openbox) {
     openbox.start(u"env"_s, {u"DISPLAY="_s + Display(), u"openbox"_s, u"--sm-disable"_s});
     return WaitFor(
         [] { return !Probe().Property32(Probe().Root(), "_NET_SUPPORTING_WM_CHECK").empty(); });
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool CopyInto(const QStringList& sources, const QString& folder) {
@@ -117,12 +122,7 @@ void ExpectOptionsAboveAWall(const OrboRun& run, QColor wall, const QString& wmC
     const auto uncovered = [&] {
         return WaitFor(
             [&] {
-                const QImage shown = Shows(*options, QRect(QPoint(0, 0), size));
-                for (int y = 0; y < shown.height(); ++y)
-                    for (int x = 0; x < shown.width(); ++x)
-                        if (shown.pixelColor(x, y) == wall)
-                            return false;
-                return true;
+                return PixelsOf(Shows(*options, QRect(QPoint(0, 0), size)), wall.rgb()).isEmpty();
             },
             std::chrono::seconds(10));
     };
@@ -160,13 +160,12 @@ bool OrboRun::WriteSettings(const QMap<QString, QString>& values) {
 
 QMap<QString, QString> OrboRun::ReadSettings() const {
     QMap<QString, QString> values;
-    QFile file(SettingsFile());
     bool inSetting = false;
     // A FIFO in its place would block the read; the program keeps lines it cannot read (QSettings
     // would give up on them).
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(SettingsFile()).isFile())
         return values;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
+    for (const QByteArray& raw : Contents(SettingsFile()).split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         const qsizetype eq = line.indexOf(u'=');
         if (line.startsWith(u'['))
@@ -262,6 +261,19 @@ void OrboRun::Signal(int signal) const {
         ::kill(static_cast<pid_t>(process_.processId()), signal);
 }
 
+QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples,
+                      const QMap<QString, QString>& environment) {
+    const QString folder = run.SkinsFolder() + u'/' + name;
+    QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/") + name + "/."};
+    for (const QString& sample : samples)
+        sources.prepend(kSampleSkins + u'/' + sample + "/.");
+    const bool started =
+        CopyInto(sources, folder) &&
+        run.WriteSettings({{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, name}}) &&
+        run.Start(environment);
+    return started ? folder : QString();
+}
+
 std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
                                                             const std::function<void()>& act) {
     std::this_thread::sleep_for(std::chrono::seconds(5));
@@ -318,11 +330,11 @@ bool UseMenu(QPoint at, int item, const QString& wmClass) {
     return shown;
 }
 
-QRegion NonMagentaRegion(const QImage& image) {
+QRegion PixelsOf(const QImage& image, QRgb colour) {
     QRegion region;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFF00FF)
+            if (((image.pixel(x, y) ^ colour) & 0xFFFFFF) == 0)
                 region += QRect(x, y, 1, 1);
     return region;
 }

@@ -33,10 +33,15 @@ inline const QString kOptionsTitle = u"Orbo - Options"_s;
 // test that wants another screen size starts it before anything else uses the display.
 QString StartDisplay(QSize screen);
 QString Display();
-// Runs an X client (xrandr, xrdb) on the test's display, input on its standard input; whether
-// it succeeded.
-bool RunOnDisplay(const QString& program, const QStringList& arguments,
-                  const QByteArray& input = {});
+// Runs a program to its end, input on its standard input: what it wrote, when it succeeded.
+std::optional<QString> RunToEnd(const QString& program, const QStringList& arguments,
+                                const QByteArray& input = {});
+// Runs an X client (xrandr, xrdb) on the test's display; whether it succeeded.
+inline bool RunOnDisplay(const QString& program, const QStringList& arguments,
+                         const QByteArray& input = {}) {
+    return RunToEnd(u"env"_s, QStringList{u"DISPLAY="_s + Display(), program} + arguments, input)
+        .has_value();
+}
 XProbe& Probe();
 // Starts openbox on the test's display and waits until it manages windows.
 bool StartOpenbox(QProcess& openbox);
@@ -46,10 +51,21 @@ inline QString Twips(int pixels) {
     return QString::number(pixels * 15);
 }
 inline const QString kSampleSkins = QStringLiteral(ORBO_SOURCE_DIR "/Skins");
+// A file's bytes; none when it cannot be read.
+QByteArray Contents(const QString& path);
 // cp -r into a folder, made when missing.
 bool CopyInto(const QStringList& sources, const QString& folder);
 // A skin folder holding a picture of one colour and no eyes.
 bool MakePlainSkin(const QString& folder, QSize size, QColor colour);
+
+class OrboRun;
+// A skin of the test's own (tests/e2e/skins) over the pictures of a few sample skins, started
+// with these variables of the environment at the screen's top-left corner, where the rendering
+// puts the creature: its folder, none when it did not start.
+inline const QStringList kKindsSamples{u"Donut"_s, u"Compass"_s, u"Radar"_s, u"Peeker"_s,
+                                       u"Gridlock"_s};
+QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples,
+                      const QMap<QString, QString>& environment = {});
 
 // One run of the program from a folder of its own (a copy of the binary beside Skins/) with
 // settings and data folders of its own; orbo.exe runs under Wine.
@@ -124,6 +140,11 @@ std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
 inline std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run, QPoint to) {
     return WakeAfterStillness(run, [to] { Probe().MovePointer(to.x(), to.y()); });
 }
+// Answered at once, not by the slow poll (every 2 s) of a creature that stopped drawing.
+inline bool AnsweredAtOnce(const OrboRun& run, const std::function<void()>& act) {
+    const auto woke = WakeAfterStillness(run, act);
+    return woke && woke->count() < 500;
+}
 
 void Click(QPoint at, int button = 1);
 // Presses the left button at from, moves to to in steps, as a hand would, and releases it there.
@@ -158,8 +179,8 @@ bool ShowOptionsPage(QPoint options);
 // above when "Always On Top" is switched off and on again, which raises the creature.
 void ExpectOptionsAboveAWall(const OrboRun& run, QColor wall, const QString& wmClass = {});
 
-// The pixels of a skin picture that are not magenta: what its window's shape must be.
-QRegion NonMagentaRegion(const QImage& image);
+// The pixels of an image in a colour (a skin picture's magenta ones are its see-through part).
+QRegion PixelsOf(const QImage& image, QRgb colour);
 
 // How the window differs (size, shape, pixels) from orbo-skin-check's rendering of a skin folder
 // for a cursor and the buttons held ("1,0,0" is the left one), the creature at a point (the

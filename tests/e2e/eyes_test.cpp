@@ -7,28 +7,6 @@
 namespace orbo::e2e {
 namespace {
 
-const QStringList kKindsSamples{u"Donut"_s, u"Compass"_s, u"Radar"_s, u"Peeker"_s, u"Gridlock"_s};
-
-// A skin of the test's own (tests/e2e/skins) over the pictures of a few sample skins, started at
-// the screen's top-left corner, where the rendering puts the creature.
-QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples) {
-    const QString folder = run.SkinsFolder() + u'/' + name;
-    QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/") + name + "/."};
-    for (const QString& sample : samples)
-        sources.prepend(kSampleSkins + u'/' + sample + "/.");
-    const bool started =
-        CopyInto(sources, folder) &&
-        run.WriteSettings({{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, name}}) &&
-        run.Start();
-    return started ? folder : QString();
-}
-
-// Answered at once, not by the slow poll (every 2 s) of a creature that stopped drawing.
-bool AnsweredAtOnce(const OrboRun& run, const std::function<void()>& act) {
-    const auto woke = WakeAfterStillness(run, act);
-    return woke && woke->count() < 500;
-}
-
 // The eyes follow the pointer, also while another program holds it (a window being moved, a menu
 // open): the first move after a long stillness is answered by the pointer's own event.
 TEST(Eyes, FollowThePointer) {

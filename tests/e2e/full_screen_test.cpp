@@ -20,12 +20,10 @@ struct Wakes {
 };
 Wakes CountWakes(const OrboRun& run) {
     Wakes wakes;
-    QFile log(run.ConfigFolder() + u"/orbo.log"_s);
-    if (log.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : log.readAll().split('\n')) {
-            wakes.Ticks += line.endsWith("pace: tick");
-            wakes.Checks += line.endsWith("pace: check");
-        }
+    for (const QByteArray& line : Contents(run.ConfigFolder() + u"/orbo.log"_s).split('\n')) {
+        wakes.Ticks += line.endsWith("pace: tick");
+        wakes.Checks += line.endsWith("pace: check");
+    }
     return wakes;
 }
 const QMap<QString, QString> kPaceLog{{u"QT_LOGGING_RULES"_s, u"orbo.pace.debug=true"_s}};

@@ -138,10 +138,7 @@ TEST(Handling, FullDiskKeepsTheSettingsFile) {
         SCOPED_TRACE(limit);
         OrboRun run;
         ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(200)}, {u"Top"_s, Twips(100)}}));
-        QFile file(run.SettingsFile());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
-        file.close();
+        const QByteArray before = Contents(run.SettingsFile());
         run.LimitFileSize(limit);
         ASSERT_TRUE(run.Start());
         Drag(QPoint(200, 100) + kGrab, QPoint(400, 300) + kGrab);
@@ -151,8 +148,7 @@ TEST(Handling, FullDiskKeepsTheSettingsFile) {
         const QString said = run.Output();
         EXPECT_EQ(1, said.count(run.SettingsFile() + u": File too large\n"_s))
             << said.toStdString();
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(before.toStdString(), file.readAll().toStdString());
+        EXPECT_EQ(before.toStdString(), Contents(run.SettingsFile()).toStdString());
         EXPECT_EQ(QStringList({u"Z Orbo.ini"_s}),
                   QDir(run.ConfigFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name));
     }
