@@ -25,6 +25,9 @@ using testing::WaitFor;
 using namespace Qt::StringLiterals;
 
 const QString kCursorName = u"org.orbo.Cursor"_s;
+const QString kShell = u"org.gnome.Shell"_s;
+// Held by Orbo's extension while it is on.
+const QString kExtension = u"org.orbo.GnomeShell"_s;
 
 // A connection of its own that sends the extension's reports to whoever holds Orbo's name.
 class Sender {
@@ -48,25 +51,17 @@ private:
     QDBusConnection bus_;
 };
 
-// GNOME Shell: the extension runs inside it and calls from its connection.
-class FakeShell : public Sender {
-public:
-    FakeShell() : Sender(u"fake-shell"_s) {}
-    bool Appear() { return Own(u"org.gnome.Shell"_s); }
-    bool EnableExtension() { return Own(u"org.orbo.GnomeShell"_s); }
-};
-
 class GnomeShellDesktopTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(shell.Appear());
-        ASSERT_TRUE(shell.EnableExtension());
+        ASSERT_TRUE(shell.Own(kShell) && shell.Own(kExtension));
         auto view = XWaylandView({5, 5});
         view->Left = true;
         desktop = FollowGnomeShell(std::move(view));
     }
 
-    FakeShell shell;
+    // GNOME Shell: the extension runs inside it and calls from its connection.
+    Sender shell{u"fake-shell"_s};
     std::unique_ptr<Desktop> desktop;
 };
 
@@ -114,7 +109,7 @@ TEST_F(GnomeShellDesktopTest, IgnoresOthersAndNonsense) {
 // The extension turned off, or the shell gone: its last report and buttons are dropped at once,
 // and the fallback tells them; never merely because no report came.
 TEST_F(GnomeShellDesktopTest, DropsTheLastReportWhenTheLinkGoes) {
-    for (const QString& name : {u"org.orbo.GnomeShell"_s, u"org.gnome.Shell"_s}) {
+    for (const QString& name : {kExtension, kShell}) {
         SCOPED_TRACE(name.toStdString());
         shell.Report({100, 150, 0, 0, 1200, 900, 0});
         ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
@@ -133,10 +128,10 @@ TEST_F(GnomeShellDesktopTest, DropsTheLastReportWhenTheLinkGoes) {
 // extension on. Reports from another connection than the shell's are not taken even while the
 // extension is on.
 TEST(GnomeShellDesktop, TrustsOnlyTheShellsOwnConnection) {
-    FakeShell shell;
-    ASSERT_TRUE(shell.Appear());
+    Sender shell(u"fake-shell"_s);
+    ASSERT_TRUE(shell.Own(kShell));
     Sender stranger(u"stranger"_s);
-    ASSERT_TRUE(stranger.Own(u"org.orbo.GnomeShell"_s));
+    ASSERT_TRUE(stranger.Own(kExtension));
     auto desktop = FollowGnomeShell(XWaylandView({5, 5}));
     EXPECT_FALSE(desktop->FollowsPointerEverywhere());
     const QDBusPendingCall answer = stranger.Report({100, 150, 0, 0, 1200, 900, 1});
