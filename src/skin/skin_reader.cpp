@@ -6,6 +6,8 @@
 #include "runtime/arith.h"
 #include "runtime/monitors.h"
 
+#include <QtCore/QCoreApplication>
+
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -339,31 +341,32 @@ qint64 SurfacePixels(QSize size, qreal scale) {
 QString SkinLineStatusText(SkinLineStatus status) {
     switch (status) {
     case SkinLineStatus::Blank:
-        return QStringLiteral("blank or comment");
+        return QCoreApplication::translate("orbo::SkinReader", "blank or comment");
     case SkinLineStatus::Section:
-        return QStringLiteral("section");
+        return QCoreApplication::translate("orbo::SkinReader", "section");
     case SkinLineStatus::Applied:
-        return QStringLiteral("applied");
+        return QCoreApplication::translate("orbo::SkinReader", "applied");
     case SkinLineStatus::UnusedSection:
-        return QStringLiteral("skipped: section not used");
+        return QCoreApplication::translate("orbo::SkinReader", "skipped: section not used");
     case SkinLineStatus::EyeOutOfRange:
-        return QStringLiteral("skipped: eye index out of range");
+        return QCoreApplication::translate("orbo::SkinReader", "skipped: eye index out of range");
     case SkinLineStatus::UnknownKey:
-        return QStringLiteral("skipped: unknown key");
+        return QCoreApplication::translate("orbo::SkinReader", "skipped: unknown key");
     case SkinLineStatus::LineTooLong:
-        return QStringLiteral("failed: line too long");
+        return QCoreApplication::translate("orbo::SkinReader", "failed: line too long");
     case SkinLineStatus::LoneBracket:
-        return QStringLiteral("failed: header \"[\"");
+        return QCoreApplication::translate("orbo::SkinReader", "failed: header \"[\"");
     case SkinLineStatus::NoEquals:
-        return QStringLiteral("failed: key line without \"=\"");
+        return QCoreApplication::translate("orbo::SkinReader", "failed: key line without \"=\"");
     case SkinLineStatus::PictureNotLoaded:
-        return QStringLiteral("failed: picture not loaded");
+        return QCoreApplication::translate("orbo::SkinReader", "failed: picture not loaded");
     case SkinLineStatus::FramesOutOfRange:
-        return QStringLiteral("failed: number outside 0-255");
+        return QCoreApplication::translate("orbo::SkinReader", "failed: number outside 0-255");
     case SkinLineStatus::PairWithoutComma:
-        return QStringLiteral("failed: pair without \",\"");
+        return QCoreApplication::translate("orbo::SkinReader", "failed: pair without \",\"");
     case SkinLineStatus::OverBudget:
-        return QStringLiteral("failed: the skin's pictures too large in all");
+        return QCoreApplication::translate("orbo::SkinReader",
+                                           "failed: the skin's pictures too large in all");
     }
     return {};
 }

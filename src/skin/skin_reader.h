@@ -137,7 +137,7 @@ enum class SkinLineStatus {
 constexpr bool IsFailure(SkinLineStatus status) {
     return status >= SkinLineStatus::LineTooLong;
 }
-// A short English name of the status, for tools that list outcomes.
+// A short name of the status in the user's language, for tools that list outcomes.
 QString SkinLineStatusText(SkinLineStatus status);
 
 // What one line did, for a tool that checks a skin.

@@ -10,6 +10,7 @@
 #include "runtime/monitors.h"
 #include "skin/skin_reader.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtCore/QTextStream>
@@ -22,6 +23,11 @@
 namespace orbo {
 
 namespace {
+
+// The report in the user's language; Skin.ini's keys, values and paths stay as written.
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orbo::SkinCheck", text);
+}
 
 // The checker draws as the creature does with Blink on, so "blink" eyes show for the buttons.
 constexpr bool kBlink = true;
@@ -76,7 +82,8 @@ bool NeverSet(const KindText& kind) {
 }
 
 QString KindForDisplay(const KindText& kind) {
-    return NeverSet(kind) ? QStringLiteral("(none)") : Quoted(kind.ToString());
+    return NeverSet(kind) ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "(none)"))
+                          : Quoted(kind.ToString());
 }
 
 qint64 PixelCount(const QRegion& region) {
@@ -178,11 +185,12 @@ QString FringeWarning(const Fringe& fringe) {
     for (const QPoint& p : fringe.First)
         at << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
     if (fringe.Count > static_cast<qint64>(fringe.First.size()))
-        at << QStringLiteral("and %1 more").arg(fringe.Count - qint64(fringe.First.size()));
-    return QStringLiteral(
-               "pink fringe: %1 pixels at the outline are nearly magenta but not exactly "
-               "(255,0,255), so they stay in the window:\n"
-               "    at %2; draw the outline without anti-aliasing")
+        at << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "and %1 more"))
+                  .arg(fringe.Count - qint64(fringe.First.size()));
+    return Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                "pink fringe: %1 pixels at the outline are nearly magenta but not "
+                                "exactly (255,0,255), so they stay in the window:\n"
+                                "    at %2; draw the outline without anti-aliasing"))
         .arg(fringe.Count)
         .arg(at.join(u' '));
 }
@@ -194,18 +202,39 @@ int EyeOfField(const QString& field) {
 
 // Which buttons show a "blink" eye of button code m, in words.
 QString ButtonsText(int m) {
+    // By the buttons that show it: left 1, right 2, middle 4.
+    static const char* const kShows[] = {
+        QT_TRANSLATE_NOOP("orbo::SkinCheck", "shows for no button"),
+        QT_TRANSLATE_NOOP("orbo::SkinCheck", "shows while the left button is held"),
+        QT_TRANSLATE_NOOP("orbo::SkinCheck", "shows while the right button is held"),
+        QT_TRANSLATE_NOOP("orbo::SkinCheck", "shows while the left or right button is held"),
+        QT_TRANSLATE_NOOP("orbo::SkinCheck", "shows while the middle button is held"),
+        QT_TRANSLATE_NOOP("orbo::SkinCheck", "shows while the left or middle button is held"),
+        QT_TRANSLATE_NOOP("orbo::SkinCheck", "shows while the right or middle button is held"),
+        QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                          "shows while the left or right or middle button is held"),
+    };
     const auto code = static_cast<std::uint8_t>(m);
-    QStringList held;
-    if (BlinkShows(code, true, false, false))
-        held << QStringLiteral("left");
-    if (BlinkShows(code, false, true, false))
-        held << QStringLiteral("right");
-    if (BlinkShows(code, false, false, true))
-        held << QStringLiteral("middle");
-    if (held.isEmpty())
-        return QStringLiteral("shows for no button");
-    return QStringLiteral("shows while the ") + held.join(QStringLiteral(" or ")) +
-           QStringLiteral(" button is held");
+    const int held = (BlinkShows(code, true, false, false) ? 1 : 0) |
+                     (BlinkShows(code, false, true, false) ? 2 : 0) |
+                     (BlinkShows(code, false, false, true) ? 4 : 0);
+    return Tr(kShows[held]);
+}
+
+// An info line in words, by its key; the texts follow kSkinInfoKeys.
+QString InfoText(const QString& key, const QString& value) {
+    static const std::pair<const char16_t*, const char*> kLabels[] = {
+        {u"name", QT_TRANSLATE_NOOP("orbo::SkinCheck", "name: %1")},
+        {u"email", QT_TRANSLATE_NOOP("orbo::SkinCheck", "e-mail: %1")},
+        {u"homepage", QT_TRANSLATE_NOOP("orbo::SkinCheck", "home page: %1")},
+        {u"creator", QT_TRANSLATE_NOOP("orbo::SkinCheck", "creator: %1")},
+        {u"date", QT_TRANSLATE_NOOP("orbo::SkinCheck", "date: %1")},
+        {u"comment", QT_TRANSLATE_NOOP("orbo::SkinCheck", "comment: %1")},
+    };
+    for (const auto& [k, label] : kLabels)
+        if (key == QStringView(k))
+            return Tr(label).arg(value);
+    return key + QStringLiteral(": ") + value;
 }
 
 // What an applied line did, in a skin author's words: pixels, not the twips they are stored as.
@@ -214,53 +243,66 @@ QString DescribeApplied(const SkinLineOutcome& o, const Creature& creature) {
     const auto readAs = [&o](const QString& made) {
         return QString(o.Value).remove(u' ') == made
                    ? QString()
-                   : QStringLiteral(" (%1 read as %2)").arg(Quoted(o.Value), made);
+                   : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", " (%1 read as %2)"))
+                         .arg(Quoted(o.Value), made);
     };
-    if (o.SectionKind == SkinSectionKind::Info) {
-        const QString label = o.Key == u"email"      ? QStringLiteral("e-mail")
-                              : o.Key == u"homepage" ? QStringLiteral("home page")
-                                                     : o.Key;
-        return label + QStringLiteral(": ") + o.Value;
-    }
+    if (o.SectionKind == SkinSectionKind::Info)
+        return InfoText(o.Key, o.Value);
     if (o.SectionKind == SkinSectionKind::Setting) {
         if (o.Key == u"back")
-            return QStringLiteral("background picture ") + o.Value;
+            return Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "background picture %1")).arg(o.Value);
         const int eyes = o.Stored.toInt();
         if (eyes == 0)
-            return QStringLiteral("no eyes: the background alone") + readAs(o.Stored);
-        return (eyes == 1
-                    ? QStringLiteral("1 eye, empty until its section fills it")
-                    : QStringLiteral("%1 eyes, empty until their sections fill them").arg(eyes)) +
+            return Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "no eyes: the background alone")) +
+                   readAs(o.Stored);
+        return (eyes == 1 ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                                 "1 eye, empty until its section fills it"))
+                          : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                                 "%1 eyes, empty until their sections fill them"))
+                                .arg(eyes)) +
                readAs(o.Stored);
     }
-    const int index = EyeOfField(o.Field);
-    const QString eye = QStringLiteral("eye %1: ").arg(index);
+    const QString index = QString::number(EyeOfField(o.Field));
+    // The eye's number first and the skin's text last: .arg must not read a "%" in the text.
+    const auto eye = [&index](const char* text, const auto&... values) {
+        return Tr(text).arg(index, values...);
+    };
     if (o.Key == u"xy" || o.Key == u"size") {
         const Units& units = creature.ScaleUnits();
         const QString x = Px(units.ExactPixelsX(o.Stored.section(u',', 0, 0).toDouble()));
         const QString y = Px(units.ExactPixelsY(o.Stored.section(u',', 1, 1).toDouble()));
         const QString suffix = readAs(x + u',' + y);
         if (o.Key == u"xy")
-            return eye + QStringLiteral("box at %1,%2").arg(x, y) + suffix;
+            return eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: box at %2,%3"), x, y) + suffix;
         const SkinDef& s = creature.General().SkinDef;
-        if (index <= s.EyesUBound() &&
-            ClassifyKind(s.Eyes[static_cast<size_t>(index)].Kind) == EyeKind::Matrix)
-            return eye + QStringLiteral("grid of %1 columns x %2 rows").arg(x, y) + suffix;
-        return eye + QStringLiteral("box %1 x %2 pixels").arg(x, y) + suffix;
+        const int i = EyeOfField(o.Field);
+        if (i <= s.EyesUBound() &&
+            ClassifyKind(s.Eyes[static_cast<size_t>(i)].Kind) == EyeKind::Matrix)
+            return eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: grid of %2 columns x %3 rows"),
+                       x, y) +
+                   suffix;
+        return eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: box %2 x %3 pixels"), x, y) +
+               suffix;
     }
     if (o.Key == u"type") {
         const QString kind = o.Stored.trimmed();
-        return eye + QStringLiteral("kind ") + kind +
+        return eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: kind %2"), kind) +
                (o.Value.trimmed().compare(kind, Qt::CaseInsensitive) == 0
                     ? QString()
-                    : QStringLiteral(" (only the first six letters of %1 count)")
+                    : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                           " (only the first six letters of %1 count)"))
                           .arg(Quoted(o.Value)));
     }
     if (o.Key == u"frames")
-        return eye + QStringLiteral("%1 frames").arg(o.Stored) + readAs(o.Stored);
+        return eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: %2 frames"), o.Stored) +
+               readAs(o.Stored);
     if (o.Key == u"onbutton")
-        return eye + ButtonsText(o.Stored.toInt()) + readAs(o.Stored);
-    return eye + (o.Key == u"pic" ? QStringLiteral("picture ") : QStringLiteral("mask ")) + o.Value;
+        return eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: %2"),
+                   ButtonsText(o.Stored.toInt())) +
+               readAs(o.Stored);
+    return o.Key == u"pic"
+               ? eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: picture %2"), o.Value)
+               : eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: mask %2"), o.Value);
 }
 
 // What a line did, in words, for the line-by-line listing.
@@ -273,37 +315,42 @@ QString Describe(const SkinLineOutcome& o) {
     case SkinLineStatus::Section:
         return SkinLineStatusText(o.Status) + u' ' + Quoted(o.Section) +
                (o.SectionKind == SkinSectionKind::Other
-                    ? QStringLiteral(" (not used: its lines are skipped)")
+                    ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", " (not used: its lines are skipped)"))
                     : QString());
-    case SkinLineStatus::Applied:
+    case SkinLineStatus::Applied: {
         // The value as stored (rounded, in twips, padded) where that differs from the text.
         if (o.Stored.isEmpty() || o.Stored == o.Value)
             return o.Field + QStringLiteral(" = ") + o.Value;
-        return o.Field + QStringLiteral(" = ") + o.Value + QStringLiteral("  (stored as ") +
-               (o.Stored != o.Stored.trimmed() ? Quoted(o.Stored) : o.Stored) +
-               (o.Field.endsWith(u"X,Y") || o.Field.endsWith(u"Width,Height")
-                    ? QStringLiteral(" twips)")
-                    : QStringLiteral(")"));
+        const QString stored = o.Stored != o.Stored.trimmed() ? Quoted(o.Stored) : o.Stored;
+        return (o.Field.endsWith(u"X,Y") || o.Field.endsWith(u"Width,Height")
+                    ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "%1 = %2  (stored as %3 twips)"))
+                    : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "%1 = %2  (stored as %3)")))
+            .arg(o.Field, o.Value, stored);
+    }
     case SkinLineStatus::UnknownKey:
         return SkinLineStatusText(o.Status) + u' ' + Quoted(o.Key) +
-               (o.Key.endsWith(u' ') ? QStringLiteral(" (blank before \"=\")") : QString());
+               (o.Key.endsWith(u' ')
+                    ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", " (blank before \"=\")"))
+                    : QString());
     case SkinLineStatus::PictureNotLoaded: {
-        QString text = SkinLineStatusText(o.Status) + QStringLiteral(": ") + o.Path +
-                       QStringLiteral(" -- reading stops here");
+        QString text = Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "%1: %2 -- reading stops here"))
+                           .arg(SkinLineStatusText(o.Status), o.Path);
         const QStringList near = NearNames(o.Path);
         if (!near.isEmpty())
-            text += QStringLiteral("\n          did you mean ") +
-                    near.join(QStringLiteral(" or ")) + u'?';
+            text += Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "\n          did you mean %1?"))
+                        .arg(near.join(Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", " or "))));
         return text;
     }
     case SkinLineStatus::OverBudget:
-        return SkinLineStatusText(o.Status) + QStringLiteral(": ") + o.Path +
-               QStringLiteral(" -- reading stops here\n          the pictures of one skin may "
-                              "take %1 MiB in all; its background counts five times, more on "
-                              "a scaled display")
-                   .arg(kMaxSkinPixels * 4 / (1024 * 1024));
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                    "%1: %2 -- reading stops here\n          the pictures of one "
+                                    "skin may take %3 MiB in all; its background counts five "
+                                    "times, more on a scaled display"))
+            .arg(SkinLineStatusText(o.Status), o.Path,
+                 QString::number(kMaxSkinPixels * 4 / (1024 * 1024)));
     default:
-        return SkinLineStatusText(o.Status) + QStringLiteral(" -- reading stops here");
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "%1 -- reading stops here"))
+            .arg(SkinLineStatusText(o.Status));
     }
 }
 
@@ -313,7 +360,8 @@ QString Listed(const SkinLineOutcome& o, const Creature& creature, bool exact) {
     if (!exact && o.Status == SkinLineStatus::Applied)
         return DescribeApplied(o, creature);
     if (!exact && o.Status == SkinLineStatus::EyeOutOfRange)
-        return QStringLiteral("skipped: no such eye (\"eyes=\" says how many there are)");
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                    "skipped: no such eye (\"eyes=\" says how many there are)"));
     return Describe(o);
 }
 
@@ -344,8 +392,9 @@ std::vector<QString> LineWarnings(const std::vector<SkinLineOutcome>& lines) {
             for (const auto& [header, count] : eyeLinesBefore)
                 if (count > 0)
                     warnings.push_back(
-                        QStringLiteral("line %1: eye section before \"eyes\" (line %2), "
-                                       "which throws its values away")
+                        Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                             "line %1: eye section before \"eyes\" (line %2), "
+                                             "which throws its values away"))
                             .arg(header)
                             .arg(o.Line));
             eyeLinesBefore.clear();
@@ -359,21 +408,26 @@ std::vector<QString> LineWarnings(const std::vector<SkinLineOutcome>& lines) {
         if (!infoSet.contains(QString::fromUtf16(info.Key)))
             unset << QString::fromUtf16(info.Key);
     if (!unset.isEmpty())
-        warnings.push_back(QStringLiteral("info not set (About Skin shows the built-in skin's): ") +
-                           unset.join(QStringLiteral(", ")));
+        warnings.push_back(
+            Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                 "info not set (About Skin shows the built-in skin's): %1"))
+                .arg(unset.join(QStringLiteral(", "))));
     return warnings;
 }
 
 // How far the reading got.
 void ReadingOutcome(QTextStream& out, const std::optional<SkinReadResult>& read) {
     if (!read)
-        out << "No Skin.ini there (or it is not a regular file): the built-in skin is shown.\n";
+        out << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "No Skin.ini there (or it is not a regular "
+                                                       "file): the built-in skin is shown.\n"));
     else if (read->Failed())
-        out << "Reading stopped at line " << read->FailedLine << " ("
-            << SkinLineStatusText(read->Failure)
-            << "). Lines before it stay applied; later lines are not read.\n";
+        out << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                    "Reading stopped at line %1 (%2). Lines before it stay "
+                                    "applied; later lines are not read.\n"))
+                   .arg(QString::number(read->FailedLine), SkinLineStatusText(read->Failure));
     else
-        out << "The whole file was read (" << read->LinesRead << " lines).\n";
+        out << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "The whole file was read (%1 lines).\n"))
+                   .arg(read->LinesRead);
 }
 
 // An eye in a skin author's words: "eye 1 (auto): box at 10,53, 32 x 34 pixels, ...".
@@ -383,24 +437,28 @@ QString PlainEye(int i, const EyeDef& e, const Units& units) {
     const QString y = Px(units.ExactPixelsY(e.Y));
     const QString w = Px(units.ExactPixelsX(e.Width));
     const QString h = Px(units.ExactPixelsY(e.Height));
-    QString text =
-        QStringLiteral("eye %1 (%2): ")
-            .arg(i)
-            .arg(NeverSet(e.Kind) ? QStringLiteral("no type") : e.Kind.ToString().trimmed());
+    QString text = Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1 (%2): "))
+                       .arg(QString::number(i),
+                            NeverSet(e.Kind) ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "no type"))
+                                             : e.Kind.ToString().trimmed());
     if (kind == EyeKind::Matrix)
-        text += QStringLiteral("at %1,%2, a grid of %3 columns x %4 rows").arg(x, y, w, h);
+        text += Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "at %1,%2, a grid of %3 columns x %4 rows"))
+                    .arg(x, y, w, h);
     else if (kind == EyeKind::Blink)
-        text += QStringLiteral("at %1,%2").arg(x, y);
+        text += Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "at %1,%2")).arg(x, y);
     else
-        text += QStringLiteral("box at %1,%2, %3 x %4 pixels").arg(x, y, w, h);
+        text += Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "box at %1,%2, %3 x %4 pixels"))
+                    .arg(x, y, w, h);
     if (kind == EyeKind::Frames || kind == EyeKind::Distan)
-        text += QStringLiteral(", %1 frames").arg(e.Frames);
+        text += Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", ", %1 frames")).arg(e.Frames);
     else if (kind == EyeKind::Blink)
         text += QStringLiteral(", ") + ButtonsText(e.Frames);
-    text += e.Pic.IsEmpty() ? QStringLiteral(", no picture")
-                            : QStringLiteral(", picture ") + SizeText(e.Pic.Image().size());
-    text += e.Mask.IsEmpty() ? QStringLiteral(", no mask")
-                             : QStringLiteral(", mask ") + SizeText(e.Mask.Image().size());
+    text += e.Pic.IsEmpty() ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", ", no picture"))
+                            : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", ", picture %1"))
+                                  .arg(SizeText(e.Pic.Image().size()));
+    text += e.Mask.IsEmpty() ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", ", no mask"))
+                             : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", ", mask %1"))
+                                   .arg(SizeText(e.Mask.Image().size()));
     return text;
 }
 
@@ -408,32 +466,43 @@ void Summarise(QTextStream& out, const Creature& creature, bool exact) {
     const SkinDef& s = creature.General().SkinDef;
     const CreatureWindow& window = creature.Window();
     const Units& units = creature.ScaleUnits();
-    out << "\nSummary\n";
-    out << "  Name:      " << s.Name << "\n  Creator:   " << s.Creator
-        << "\n  E-mail:    " << s.Email << "\n  Home page: " << s.HomePage
-        << "\n  Date:      " << s.Date << "\n  Comment:   " << s.Comment << "\n";
+    out << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "\nSummary\n"
+                                                   "  Name:      %1\n"
+                                                   "  Creator:   %2\n"
+                                                   "  E-mail:    %3\n"
+                                                   "  Home page: %4\n"
+                                                   "  Date:      %5\n"
+                                                   "  Comment:   %6\n"))
+               .arg(s.Name, s.Creator, s.Email, s.HomePage, s.Date, s.Comment);
     const Picture& back = window.Background;
     const bool builtIn = back.SameAs(creature.BuiltIn().imgDefSkin[0]);
-    out << "  Background: " << SizeText(back.Image().size()) << " pixels"
-        << (builtIn ? " (the built-in one)" : "") << "\n";
-    out << "  Window:     " << SizeText(window.Geometry.Pixels().size()) << " pixels\n";
-    out << "  Shape:      " << PixelCount(window.Region) << " pixels\n";
-    out << "  Eyes:       " << s.EyesUBound() << (exact ? " (element 0 is never drawn)" : "")
-        << "\n";
+    out << (builtIn ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                           "  Background: %1 pixels (the built-in one)\n"))
+                    : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "  Background: %1 pixels\n")))
+               .arg(SizeText(back.Image().size()));
+    out << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "  Window:     %1 pixels\n"
+                                                   "  Shape:      %2 pixels\n"))
+               .arg(SizeText(window.Geometry.Pixels().size()),
+                    QString::number(PixelCount(window.Region)));
+    out << (exact ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                         "  Eyes:       %1 (element 0 is never drawn)\n"))
+                  : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "  Eyes:       %1\n")))
+               .arg(s.EyesUBound());
     for (int i = 1; i <= s.EyesUBound() && i <= kMaxEyes; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
         if (!exact) {
             out << "    " << PlainEye(i, e, units) << "\n";
             continue;
         }
-        out << "    eye " << i << ": kind " << KindForDisplay(e.Kind) << ", box "
-            << Px(units.ExactPixelsX(e.X)) << "," << Px(units.ExactPixelsY(e.Y)) << " size "
-            << Px(units.ExactPixelsX(e.Width)) << "x" << Px(units.ExactPixelsY(e.Height))
-            << " px, frames/buttons " << e.Frames << ", pic "
-            << (e.Pic.IsEmpty() ? QStringLiteral("none") : SizeText(e.Pic.Image().size()))
-            << ", mask "
-            << (e.Mask.IsEmpty() ? QStringLiteral("none") : SizeText(e.Mask.Image().size()))
-            << "\n";
+        const QString none = Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "none"));
+        out << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                    "    eye %1: kind %2, box %3,%4 size %5x%6 px, frames/buttons "
+                                    "%7, pic %8, mask %9\n"))
+                   .arg(QString::number(i), KindForDisplay(e.Kind), Px(units.ExactPixelsX(e.X)),
+                        Px(units.ExactPixelsY(e.Y)), Px(units.ExactPixelsX(e.Width)),
+                        Px(units.ExactPixelsY(e.Height)), QString::number(e.Frames),
+                        e.Pic.IsEmpty() ? none : SizeText(e.Pic.Image().size()),
+                        e.Mask.IsEmpty() ? none : SizeText(e.Mask.Image().size()));
     }
 }
 
@@ -446,28 +515,31 @@ std::vector<QString> SkinWarnings(const Creature& creature) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
         const EyeKind kind = ClassifyKind(e.Kind);
         if (NeverSet(e.Kind))
-            warnings.push_back(QStringLiteral("eye %1 has no type: it is never drawn").arg(i));
+            warnings.push_back(
+                Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1 has no type: it is never drawn"))
+                    .arg(i));
         else if (kind == EyeKind::None)
-            warnings.push_back(QStringLiteral("eye %1: kind %2 is not one the animation knows; "
-                                              "it is never drawn")
-                                   .arg(i)
-                                   .arg(Quoted(e.Kind.ToString().trimmed())));
+            warnings.push_back(
+                Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: kind %2 is not one the animation "
+                                                        "knows; it is never drawn"))
+                    .arg(QString::number(i), Quoted(e.Kind.ToString().trimmed())));
         const bool boxIsSize = kind == EyeKind::Auto || kind == EyeKind::Rect;
         if (boxIsSize && !e.Pic.IsEmpty()) {
             const TwipsSize picture = e.Pic.SizeInTwips(units);
             if (picture.Width > e.Width || picture.Height > e.Height)
-                warnings.push_back(QStringLiteral("eye %1: its picture (%2 pixels) is larger than "
-                                                  "its box (%3 x %4 pixels)")
-                                       .arg(i)
-                                       .arg(SizeText(e.Pic.Image().size()))
-                                       .arg(Px(units.ExactPixelsX(e.Width)))
-                                       .arg(Px(units.ExactPixelsY(e.Height))));
+                warnings.push_back(Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                                        "eye %1: its picture (%2 pixels) is larger "
+                                                        "than its box (%3 x %4 pixels)"))
+                                       .arg(QString::number(i), SizeText(e.Pic.Image().size()),
+                                            Px(units.ExactPixelsX(e.Width)),
+                                            Px(units.ExactPixelsY(e.Height))));
         }
     }
     const Picture& back = creature.Window().Background;
     if (!back.IsEmpty() && !HasMagenta(back.Image()))
-        warnings.push_back(QStringLiteral("the background has no magenta (255,0,255) pixel: the "
-                                          "window is a plain rectangle"));
+        warnings.push_back(Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                                "the background has no magenta (255,0,255) pixel: "
+                                                "the window is a plain rectangle")));
     if (const Fringe fringe = FindFringe(back.Image()); fringe.Count > 0)
         warnings.push_back(FringeWarning(fringe));
     return warnings;
@@ -501,7 +573,7 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
     SkinCheckResult result;
     QString report;
     QTextStream out(&report);
-    out << "Skin.ini of " << request.Folder << "\n";
+    out << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "Skin.ini of %1\n")).arg(request.Folder);
     Echo(out, checked.Lines, checked.Model, request.Exact);
     ReadingOutcome(out, checked.Read);
     result.WholeFileRead = checked.Read && !checked.Read->Failed();
@@ -510,7 +582,7 @@ SkinCheckResult CheckSkin(const SkinCheckRequest& request) {
     for (QString& w : SkinWarnings(checked.Model))
         warnings.push_back(std::move(w));
     if (!warnings.empty()) {
-        out << "\nWarnings\n";
+        out << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "\nWarnings\n"));
         for (const QString& w : warnings)
             out << "  " << w << "\n";
     }

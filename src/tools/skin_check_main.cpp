@@ -1,6 +1,7 @@
 // orbo-skin-check: reads a skin as Orbo does and reports, or renders it.
 #include "creature/mdl_general.h"
 #include "platform/system/files.h"
+#include "resources/resources.h"
 #include "tools/skin_check.h"
 
 #include <QtCore/QCoreApplication>
@@ -11,7 +12,16 @@
 
 namespace {
 
-constexpr const char* kUsage =
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orbo::SkinCheck", text);
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "orbo::SkinCheck",
     "usage: orbo-skin-check FOLDER|NAME [--exact] [--render OUT.png --cursor X,Y "
     "[--screen W,H] [--buttons L,R,M] [--scale S] [--size PERCENT] [--at X,Y]]\n"
     "       orbo-skin-check --help\n"
@@ -20,15 +30,15 @@ constexpr const char* kUsage =
     "--exact gives the values as Orbo stores them (field names, twips, padded kinds).\n"
     "--size renders at 50, 75, 100, 150, 200 or 300 % of the picture, on top of --scale.\n"
     "Exit status: 0 the whole file was read, 1 reading stopped at a failure or there was no\n"
-    "Skin.ini, 2 bad usage.\n";
+    "Skin.ini, 2 bad usage.\n");
 
 int Usage() {
-    std::fputs(kUsage, stderr);
+    Print(stderr, Tr(kUsage));
     return 2;
 }
 
 int Help() {
-    std::fputs(kUsage, stdout);
+    Print(stdout, Tr(kUsage));
     return 0;
 }
 
@@ -48,6 +58,7 @@ bool ParsePair(const QString& text, int& a, int& b) {
 int main(int argc, char* argv[]) {
     // Pictures need Qt's image types and plugins, but no display.
     QCoreApplication app(argc, argv);
+    orbo::InstallTranslations();
     const QStringList args = QCoreApplication::arguments().mid(1);
     orbo::SkinCheckRequest request;
     QString renderTo;
@@ -95,21 +106,27 @@ int main(int argc, char* argv[]) {
         return Usage();
     const orbo::SkinLocation where = orbo::LocateSkin(request.Folder, orbo::SkinsFolders());
     if (!where.Folder) {
-        std::printf("No skin \"%s\" found. Tried:\n", request.Folder.toUtf8().constData());
+        Print(stdout, Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "No skin \"%1\" found. Tried:\n"))
+                          .arg(request.Folder));
         for (const QString& path : where.Tried)
             std::printf("  %s\n", path.toUtf8().constData());
-        std::puts("Orbo shows the built-in skin for a name it does not find.");
+        Print(stdout, Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
+                                           "Orbo shows the built-in skin for a name it does not "
+                                           "find.\n")));
         return 1;
     }
     request.Folder = *where.Folder;
     const orbo::SkinCheckResult result = orbo::CheckSkin(request);
-    std::fputs(result.Report.toUtf8().constData(), stdout);
+    Print(stdout, result.Report);
     if (!renderTo.isEmpty()) {
         if (!result.Rendering.save(renderTo, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", renderTo.toUtf8().constData());
+            Print(stderr,
+                  Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "cannot write %1\n")).arg(renderTo));
             return 2;
         }
-        std::printf("\nRendering written to %s\n", renderTo.toUtf8().constData());
+        Print(
+            stdout,
+            Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "\nRendering written to %1\n")).arg(renderTo));
     }
     return result.WholeFileRead ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // orbo-skin-import: turns eye themes of the Xfce and GNOME eyes applets into Orbo skins.
 #include "platform/system/files.h"
+#include "resources/resources.h"
 #include "tools/theme_import.h"
 
 #include <QtCore/QCoreApplication>
@@ -10,15 +11,23 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: orbo-skin-import THEME_FOLDER... [--into FOLDER] [--name NAME] "
-    "[--kind auto|frames] [--force]\n"
-    "Turns eye themes of the Xfce and GNOME eyes applets into Orbo skins, by default in the\n"
-    "user's own skins folder (%s).\n"
-    "Exit status: 0 every theme imported, 1 some theme refused, 2 bad usage.\n";
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orbo::SkinImport", text);
+}
 
 int Usage() {
-    std::fprintf(stderr, kUsage, orbo::UserSkinsFolder().toLocal8Bit().constData());
+    const QString usage =
+        Tr(QT_TRANSLATE_NOOP(
+               "orbo::SkinImport",
+               "usage: orbo-skin-import THEME_FOLDER... [--into FOLDER] [--name NAME] "
+               "[--kind auto|frames] [--force]\n"
+               "Turns eye themes of the Xfce and GNOME eyes applets into Orbo skins, "
+               "by default in the\n"
+               "user's own skins folder (%1).\n"
+               "Exit status: 0 every theme imported, 1 some theme refused, 2 bad "
+               "usage.\n"))
+            .arg(orbo::UserSkinsFolder());
+    std::fputs(usage.toLocal8Bit().constData(), stderr);
     return 2;
 }
 
@@ -31,6 +40,7 @@ void Say(const QString& text) {
 int main(int argc, char* argv[]) {
     // Pictures need Qt's image plugins, but no display.
     QCoreApplication app(argc, argv);
+    orbo::InstallTranslations();
     const QStringList args = QCoreApplication::arguments().mid(1);
     orbo::ImportRequest request;
     request.Into = orbo::UserSkinsFolder();
@@ -65,11 +75,13 @@ int main(int argc, char* argv[]) {
     if (themes.isEmpty())
         return Usage();
     if (!request.Name.isEmpty() && themes.size() > 1) {
-        Say(QStringLiteral("--name names one skin: give one theme folder with it"));
+        Say(Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                 "--name names one skin: give one theme folder with it")));
         return 2;
     }
     if (request.Into.isEmpty()) {
-        Say(QStringLiteral("this system has no folder of the user's own skins: give --into"));
+        Say(Tr(QT_TRANSLATE_NOOP(
+            "orbo::SkinImport", "this system has no folder of the user's own skins: give --into")));
         return 2;
     }
     int refused = 0;
@@ -78,7 +90,7 @@ int main(int argc, char* argv[]) {
         request.Origin = orbo::FindThemeOrigin(theme, orbo::DpkgOwner);
         const orbo::ImportResult result = orbo::ImportTheme(request);
         for (const QString& warning : result.Warnings)
-            Say(QStringLiteral("warning: ") + warning);
+            Say(Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "warning: %1")).arg(warning));
         if (result.Ok) {
             std::printf("%s -> %s\n", theme.toLocal8Bit().constData(),
                         result.SkinFolder.toLocal8Bit().constData());

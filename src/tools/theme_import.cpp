@@ -8,6 +8,7 @@
 #include "skin/skin_reader.h"
 
 #include <QtCore/QBuffer>
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDate>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -27,6 +28,11 @@
 namespace orbo {
 
 namespace {
+
+// Why a theme is refused, in the user's language; the skin's own files stay in English.
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orbo::SkinImport", text);
+}
 
 constexpr qint64 kMaxConfigBytes = 64 * 1024;
 constexpr qint64 kMaxThemePictureBytes = 64 * 1024 * 1024;
@@ -189,13 +195,17 @@ std::optional<QString> ReadBack(const QString& folder, int eyes) {
     SkinDef skin;
     const auto read = ReadSkinFile(folder, SkinTarget{skin, Units{}});
     if (!read)
-        return QStringLiteral("the written Skin.ini cannot be read back");
+        return Tr(
+            QT_TRANSLATE_NOOP("orbo::SkinImport", "the written Skin.ini cannot be read back"));
     if (read->Failed())
-        return QStringLiteral("reading the written Skin.ini stopped at line %1 (%2)")
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                    "reading the written Skin.ini stopped at line %1 (%2)"))
             .arg(read->FailedLine)
             .arg(SkinLineStatusText(read->Failure));
     if (skin.EyesUBound() != eyes || !read->Background || read->Background->IsEmpty())
-        return QStringLiteral("the written skin does not read back as %1 eyes over a background")
+        return Tr(QT_TRANSLATE_NOOP(
+                      "orbo::SkinImport",
+                      "the written skin does not read back as %1 eyes over a background"))
             .arg(eyes);
     return std::nullopt;
 }
@@ -412,33 +422,42 @@ std::optional<QString> ReadTheme(const QString& folder, Theme& theme) {
     const auto configBytes =
         configPath ? ReadRegularFile(*configPath, kMaxConfigBytes) : std::nullopt;
     if (!QFileInfo(folder).isDir() || !configBytes)
-        return QStringLiteral("not a theme folder (it has no readable file \"config\")");
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                    "not a theme folder (it has no readable file \"config\")"));
     const ThemeConfig config = ParseThemeConfig(*configBytes);
     if (!config.EyePixmap && !config.PupilPixmap && !config.NumEyes && !config.WallThickness)
-        return QStringLiteral("not a theme folder (its \"config\" names no eyes)");
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                    "not a theme folder (its \"config\" names no eyes)"));
     if (!config.WallThickness)
-        return QStringLiteral("\"config\" gives no number for wall-thickness");
+        return Tr(
+            QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" gives no number for wall-thickness"));
     if (!config.NumEyes)
-        return QStringLiteral("\"config\" gives no number for num-eyes");
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" gives no number for num-eyes"));
     if (*config.NumEyes < 1 || *config.NumEyes > kMaxEyes)
-        return QStringLiteral("num-eyes is %1, not 1 to %2").arg(*config.NumEyes).arg(kMaxEyes);
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "num-eyes is %1, not 1 to %2"))
+            .arg(*config.NumEyes)
+            .arg(kMaxEyes);
     const auto picture = [&](const std::optional<QString>& file) {
         return file ? LoadThemePicture(folder, *file) : std::nullopt;
     };
     const auto eye = picture(config.EyePixmap);
     if (!eye)
-        return config.EyePixmap ? QStringLiteral("eye picture \"%1\" is missing or cannot be read")
-                                      .arg(*config.EyePixmap)
-                                : QStringLiteral("\"config\" names no eye-pixmap");
+        return config.EyePixmap
+                   ? Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                          "eye picture \"%1\" is missing or cannot be read"))
+                         .arg(*config.EyePixmap)
+                   : Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" names no eye-pixmap"));
     const auto pupil = picture(config.PupilPixmap);
     if (!pupil)
         return config.PupilPixmap
-                   ? QStringLiteral("pupil picture \"%1\" is missing or cannot be read")
+                   ? Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                          "pupil picture \"%1\" is missing or cannot be read"))
                          .arg(*config.PupilPixmap)
-                   : QStringLiteral("\"config\" names no pupil-pixmap");
+                   : Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" names no pupil-pixmap"));
     theme = {*eye, *pupil, static_cast<int>(*config.NumEyes), *config.WallThickness};
     if (static_cast<qint64>(theme.Eye.width()) * theme.Eyes > kMaxPictureSide)
-        return QStringLiteral("%1 eyes of %2 pixels make a background wider than %3 pixels")
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                    "%1 eyes of %2 pixels make a background wider than %3 pixels"))
             .arg(theme.Eyes)
             .arg(theme.Eye.width())
             .arg(kMaxPictureSide);
@@ -463,8 +482,9 @@ PupilTravel FitPupil(const Theme& theme, std::optional<QString>& warning) {
     PupilTravel fit;
     fit.Travel = QSize(room(eye.width(), pupil.width()), room(eye.height(), pupil.height()));
     if (fit.Travel.width() < 0 || fit.Travel.height() < 0) {
-        warning = QStringLiteral("a %1 x %2 pupil in a %3 x %4 eye with walls of %5 has no room to "
-                                 "move: it stays at rest")
+        warning = Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                       "a %1 x %2 pupil in a %3 x %4 eye with walls of %5 has no "
+                                       "room to move: it stays at rest"))
                       .arg(pupil.width())
                       .arg(pupil.height())
                       .arg(eye.width())
@@ -489,12 +509,14 @@ struct Destination {
 std::optional<QString> FindDestination(const ImportRequest& request, const QString& name,
                                        Destination& to) {
     if (!ValidSkinName(name))
-        return QStringLiteral("\"%1\" cannot name a skin folder").arg(name);
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "\"%1\" cannot name a skin folder"))
+            .arg(name);
     if (request.Into.isEmpty())
-        return QStringLiteral("no skins folder to import into");
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "no skins folder to import into"));
     to.Into = QDir(request.Into).absolutePath();
     if (!QDir().mkpath(to.Into))
-        return QStringLiteral("cannot make the skins folder %1").arg(to.Into);
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot make the skins folder %1"))
+            .arg(to.Into);
     to.Target = QDir(to.Into).absoluteFilePath(name);
     to.Replace = Exists(to.Target);
     return std::nullopt;
@@ -510,7 +532,8 @@ std::optional<QString> PlacePupils(ImportKind kind, const PupilTravel& fit,
     }
     const int frames = FrameCount(fit.Travel, fit.Box.width());
     if (frames < kMinFrames)
-        return QStringLiteral("%1 frames of %2 pixels make a strip wider than %3 pixels")
+        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                    "%1 frames of %2 pixels make a strip wider than %3 pixels"))
             .arg(kMinFrames)
             .arg(fit.Box.width())
             .arg(kMaxPictureSide);
@@ -594,7 +617,9 @@ ImportResult ImportTheme(const ImportRequest& request) {
         return refuse(*why);
     if (to.Replace && !request.Force) {
         result.Error =
-            to.Target + QStringLiteral(" already exists: not replaced (--force replaces it)");
+            Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                 "%1 already exists: not replaced (--force replaces it)"))
+                .arg(to.Target);
         return result;
     }
 
@@ -606,7 +631,8 @@ ImportResult ImportTheme(const ImportRequest& request) {
 
     QTemporaryDir work(to.Into + QStringLiteral("/.orbo-import-XXXXXX"));
     if (!work.isValid())
-        return refuse(QStringLiteral("cannot write into %1").arg(to.Into));
+        return refuse(
+            Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot write into %1")).arg(to.Into));
     const QString out = work.path();
     // A temporary folder is private; a skin is for everybody who may read the skins folder.
     QFile::setPermissions(out, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
@@ -615,11 +641,14 @@ ImportResult ImportTheme(const ImportRequest& request) {
     const QByteArray ini =
         SkinIni(request, themeName, name, theme, fit, static_cast<int>(at.size())).toUtf8();
     if (!WriteSkin(out, theme, pupils, request.Kind, ini))
-        return refuse(QStringLiteral("cannot write the skin into %1").arg(out));
+        return refuse(
+            Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot write the skin into %1")).arg(out));
     if (const auto wrong = ReadBack(out, theme.Eyes))
         return refuse(*wrong);
     if (!MoveIntoPlace(out, to.Into, to.Target, to.Replace))
-        return refuse(QStringLiteral("cannot move the skin into place as %1").arg(to.Target));
+        return refuse(
+            Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot move the skin into place as %1"))
+                .arg(to.Target));
     result.Ok = true;
     result.SkinFolder = to.Target;
     return result;
