@@ -5,7 +5,8 @@
 # A fixture with a folder "Skins" runs a copy of the checker with that folder beside it, as an
 # installed program has, and with the user's skins folder in the work folder, so that a skin
 # looked up by name is found among the fixture's skins alone. The work and fixture folders show
-# in the output as WORK and FIXTURES.
+# in the output as WORK and FIXTURES. A fixture's "language" file names the language it is
+# reported in (as LANGUAGE and LC_ALL); the others run in English.
 # Usage: cmake -DCHECKER=... -DFIXTURES=... -DCASE=... -DWORK=... [-DEMULATOR=wine]
 # -P run_case.cmake
 set(args ${CASE})
@@ -13,6 +14,16 @@ if(EXISTS ${FIXTURES}/${CASE}/args)
     file(STRINGS ${FIXTURES}/${CASE}/args args)
 endif()
 set(checker ${CHECKER})
+# The report in English whatever the developer's locale, or in the fixture's "language".
+unset(ENV{LANGUAGE})
+unset(ENV{LC_MESSAGES})
+unset(ENV{LANG})
+set(ENV{LC_ALL} C.UTF-8)
+if(EXISTS ${FIXTURES}/${CASE}/language)
+    file(STRINGS ${FIXTURES}/${CASE}/language language)
+    set(ENV{LANGUAGE} ${language})
+    set(ENV{LC_ALL} ${language})
+endif()
 if(IS_DIRECTORY ${FIXTURES}/${CASE}/Skins)
     set(bin ${WORK}/${CASE}/bin)
     file(REMOVE_RECURSE ${WORK}/${CASE})
