@@ -30,7 +30,7 @@ namespace orbo {
 namespace {
 
 // Why a theme is refused, in the user's language; the skin's own files stay in English.
-QString Tr(const char* text) {
+QString ImportText(const char* text) {
     return QCoreApplication::translate("orbo::SkinImport", text);
 }
 
@@ -195,17 +195,17 @@ std::optional<QString> ReadBack(const QString& folder, int eyes) {
     SkinDef skin;
     const auto read = ReadSkinFile(folder, SkinTarget{skin, Units{}});
     if (!read)
-        return Tr(
+        return ImportText(
             QT_TRANSLATE_NOOP("orbo::SkinImport", "the written Skin.ini cannot be read back"));
     if (read->Failed())
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                    "reading the written Skin.ini stopped at line %1 (%2)"))
+        return ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                            "reading the written Skin.ini stopped at line %1 (%2)"))
             .arg(read->FailedLine)
             .arg(SkinLineStatusText(read->Failure));
     if (skin.EyesUBound() != eyes || !read->Background || read->Background->IsEmpty())
-        return Tr(QT_TRANSLATE_NOOP(
-                      "orbo::SkinImport",
-                      "the written skin does not read back as %1 eyes over a background"))
+        return ImportText(QT_TRANSLATE_NOOP(
+                              "orbo::SkinImport",
+                              "the written skin does not read back as %1 eyes over a background"))
             .arg(eyes);
     return std::nullopt;
 }
@@ -422,19 +422,20 @@ std::optional<QString> ReadTheme(const QString& folder, Theme& theme) {
     const auto configBytes =
         configPath ? ReadRegularFile(*configPath, kMaxConfigBytes) : std::nullopt;
     if (!QFileInfo(folder).isDir() || !configBytes)
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                    "not a theme folder (it has no readable file \"config\")"));
+        return ImportText(QT_TRANSLATE_NOOP(
+            "orbo::SkinImport", "not a theme folder (it has no readable file \"config\")"));
     const ThemeConfig config = ParseThemeConfig(*configBytes);
     if (!config.EyePixmap && !config.PupilPixmap && !config.NumEyes && !config.WallThickness)
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                    "not a theme folder (its \"config\" names no eyes)"));
+        return ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                            "not a theme folder (its \"config\" names no eyes)"));
     if (!config.WallThickness)
-        return Tr(
+        return ImportText(
             QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" gives no number for wall-thickness"));
     if (!config.NumEyes)
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" gives no number for num-eyes"));
+        return ImportText(
+            QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" gives no number for num-eyes"));
     if (*config.NumEyes < 1 || *config.NumEyes > kMaxEyes)
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "num-eyes is %1, not 1 to %2"))
+        return ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport", "num-eyes is %1, not 1 to %2"))
             .arg(*config.NumEyes)
             .arg(kMaxEyes);
     const auto picture = [&](const std::optional<QString>& file) {
@@ -442,22 +443,26 @@ std::optional<QString> ReadTheme(const QString& folder, Theme& theme) {
     };
     const auto eye = picture(config.EyePixmap);
     if (!eye)
-        return config.EyePixmap
-                   ? Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                          "eye picture \"%1\" is missing or cannot be read"))
-                         .arg(*config.EyePixmap)
-                   : Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" names no eye-pixmap"));
+        return config.EyePixmap ? ImportText(QT_TRANSLATE_NOOP(
+                                                 "orbo::SkinImport",
+                                                 "eye picture \"%1\" is missing or cannot be read"))
+                                      .arg(*config.EyePixmap)
+                                : ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                                               "\"config\" names no eye-pixmap"));
     const auto pupil = picture(config.PupilPixmap);
     if (!pupil)
         return config.PupilPixmap
-                   ? Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                          "pupil picture \"%1\" is missing or cannot be read"))
+                   ? ImportText(
+                         QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                           "pupil picture \"%1\" is missing or cannot be read"))
                          .arg(*config.PupilPixmap)
-                   : Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" names no pupil-pixmap"));
+                   : ImportText(
+                         QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" names no pupil-pixmap"));
     theme = {*eye, *pupil, static_cast<int>(*config.NumEyes), *config.WallThickness};
     if (static_cast<qint64>(theme.Eye.width()) * theme.Eyes > kMaxPictureSide)
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                    "%1 eyes of %2 pixels make a background wider than %3 pixels"))
+        return ImportText(
+                   QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                     "%1 eyes of %2 pixels make a background wider than %3 pixels"))
             .arg(theme.Eyes)
             .arg(theme.Eye.width())
             .arg(kMaxPictureSide);
@@ -482,14 +487,15 @@ PupilTravel FitPupil(const Theme& theme, std::optional<QString>& warning) {
     PupilTravel fit;
     fit.Travel = QSize(room(eye.width(), pupil.width()), room(eye.height(), pupil.height()));
     if (fit.Travel.width() < 0 || fit.Travel.height() < 0) {
-        warning = Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                       "a %1 x %2 pupil in a %3 x %4 eye with walls of %5 has no "
-                                       "room to move: it stays at rest"))
-                      .arg(pupil.width())
-                      .arg(pupil.height())
-                      .arg(eye.width())
-                      .arg(eye.height())
-                      .arg(theme.Wall);
+        warning =
+            ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                         "a %1 x %2 pupil in a %3 x %4 eye with walls of %5 has no "
+                                         "room to move: it stays at rest"))
+                .arg(pupil.width())
+                .arg(pupil.height())
+                .arg(eye.width())
+                .arg(eye.height())
+                .arg(theme.Wall);
         fit.Travel = QSize(0, 0);
     }
     fit.Box = pupil + fit.Travel;
@@ -509,13 +515,13 @@ struct Destination {
 std::optional<QString> FindDestination(const ImportRequest& request, const QString& name,
                                        Destination& to) {
     if (!ValidSkinName(name))
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "\"%1\" cannot name a skin folder"))
+        return ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport", "\"%1\" cannot name a skin folder"))
             .arg(name);
     if (request.Into.isEmpty())
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "no skins folder to import into"));
+        return ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport", "no skins folder to import into"));
     to.Into = QDir(request.Into).absolutePath();
     if (!QDir().mkpath(to.Into))
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot make the skins folder %1"))
+        return ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot make the skins folder %1"))
             .arg(to.Into);
     to.Target = QDir(to.Into).absoluteFilePath(name);
     to.Replace = Exists(to.Target);
@@ -532,8 +538,9 @@ std::optional<QString> PlacePupils(ImportKind kind, const PupilTravel& fit,
     }
     const int frames = FrameCount(fit.Travel, fit.Box.width());
     if (frames < kMinFrames)
-        return Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                    "%1 frames of %2 pixels make a strip wider than %3 pixels"))
+        return ImportText(
+                   QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                     "%1 frames of %2 pixels make a strip wider than %3 pixels"))
             .arg(kMinFrames)
             .arg(fit.Box.width())
             .arg(kMaxPictureSide);
@@ -617,8 +624,8 @@ ImportResult ImportTheme(const ImportRequest& request) {
         return refuse(*why);
     if (to.Replace && !request.Force) {
         result.Error =
-            Tr(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                 "%1 already exists: not replaced (--force replaces it)"))
+            ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                         "%1 already exists: not replaced (--force replaces it)"))
                 .arg(to.Target);
         return result;
     }
@@ -632,7 +639,7 @@ ImportResult ImportTheme(const ImportRequest& request) {
     QTemporaryDir work(to.Into + QStringLiteral("/.orbo-import-XXXXXX"));
     if (!work.isValid())
         return refuse(
-            Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot write into %1")).arg(to.Into));
+            ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot write into %1")).arg(to.Into));
     const QString out = work.path();
     // A temporary folder is private; a skin is for everybody who may read the skins folder.
     QFile::setPermissions(out, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
@@ -642,13 +649,14 @@ ImportResult ImportTheme(const ImportRequest& request) {
         SkinIni(request, themeName, name, theme, fit, static_cast<int>(at.size())).toUtf8();
     if (!WriteSkin(out, theme, pupils, request.Kind, ini))
         return refuse(
-            Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot write the skin into %1")).arg(out));
+            ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot write the skin into %1"))
+                .arg(out));
     if (const auto wrong = ReadBack(out, theme.Eyes))
         return refuse(*wrong);
     if (!MoveIntoPlace(out, to.Into, to.Target, to.Replace))
-        return refuse(
-            Tr(QT_TRANSLATE_NOOP("orbo::SkinImport", "cannot move the skin into place as %1"))
-                .arg(to.Target));
+        return refuse(ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport",
+                                                   "cannot move the skin into place as %1"))
+                          .arg(to.Target));
     result.Ok = true;
     result.SkinFolder = to.Target;
     return result;
