@@ -7,7 +7,8 @@ add_custom_command(
     OUTPUT ${CMAKE_BINARY_DIR}/${package_name}.zip ${CMAKE_BINARY_DIR}/${package_name}-setup.exe
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/package-windows ${CMAKE_BINARY_DIR} ${PROJECT_VERSION}
     DEPENDS orbo orbo-skin-check ${CMAKE_SOURCE_DIR}/scripts/package-windows
-        ${CMAKE_SOURCE_DIR}/packaging/orbo.nsi ${CMAKE_SOURCE_DIR}/src/resources/icons/orbo.ico
+        ${CMAKE_SOURCE_DIR}/packaging/orbo.nsi ${CMAKE_SOURCE_DIR}/packaging/orbo-texts.nsh
+        ${CMAKE_SOURCE_DIR}/src/resources/icons/orbo.ico
         ${CMAKE_SOURCE_DIR}/src/resources/icons/orbo-128.png
         ${shipped_skins}
     COMMENT "Packing ${package_name}.zip and its installer"

@@ -58,16 +58,13 @@ Var UnFinishText
 !define MUI_UNICON "${ICON}"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD}"
 !define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD}"
-!define MUI_WELCOMEPAGE_TEXT "Orbo is a small creature that sits on your desktop and follows the \
-mouse pointer with its eyes. Drag it anywhere; right-click it for skins and options.$\r$\n$\r$\n\
-Setup will install Orbo ${VERSION} for you alone; it needs no administrator rights.$\r$\n$\r$\n\
-Click Next to continue."
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN "$INSTDIR\orbo.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Start Orbo now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(FinishRunText)"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 ; Removing files frees space: the components page's "Space required" would say 0.0 KB.
@@ -77,7 +74,13 @@ Click Next to continue."
 !define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_TEXT "$UnFinishText"
 !insertmacro MUI_UNPAGE_FINISH
+; English first: the language where Windows shows none of the others. NSIS picks the one of the
+; Windows display language by itself, for the installer and the uninstaller alike.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!include /CHARSET=UTF8 "${__FILEDIR__}/orbo-texts.nsh"
 
 !macro REMOVE_SKIN NAME
     RMDir /r "$INSTDIR\Skins\${NAME}"
@@ -93,12 +96,11 @@ Function ${UN}CloseOrbo
     FindWindow $0 "${INSTANCE_CLASS}"
     ${If} $0 <> 0
         !if "${UN}" == ""
-            StrCpy $1 "Setup"
+            StrCpy $1 "$(RunningSetupText)"
         !else
-            StrCpy $1 "The uninstaller"
+            StrCpy $1 "$(RunningUninstallText)"
         !endif
-        MessageBox MB_OKCANCEL|MB_ICONINFORMATION "Orbo is running. $1 will close it to continue." \
-            /SD IDOK IDOK close
+        MessageBox MB_OKCANCEL|MB_ICONINFORMATION "$1" /SD IDOK IDOK close
         Quit
       close:
     ${EndIf}
@@ -114,15 +116,13 @@ Function ${UN}CloseOrbo
                 SetErrorLevel 2
                 Quit
             ${EndIf}
-            MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-                "Orbo is still running. Close it (right-click it, then Exit) and click Retry." \
-                IDRETRY retry
+            MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(StillRunningText)" IDRETRY retry
             Quit
           retry:
             StrCpy $R9 0
             ${Continue}
         ${EndIf}
-        DetailPrint "Closing the running Orbo"
+        DetailPrint "$(ClosingText)"
         System::Call 'user32::GetWindowThreadProcessId(p r0, *i 0 r1) i'
         System::Call 'kernel32::OpenProcess(i 0x00100000, i 0, i r1) p .r2'
         SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
@@ -178,7 +178,7 @@ Section "Orbo" SecOrbo
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Orbo.lnk" "$INSTDIR\orbo.exe" "" "$INSTDIR\orbo.exe" 0 \
-        SW_SHOWNORMAL "" "A creature whose eyes follow the mouse"
+        SW_SHOWNORMAL "" "$(ShortcutText)"
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Orbo"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -193,7 +193,7 @@ Section "Orbo" SecOrbo
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section /o "Start Orbo when I log in" SecLogin
+Section /o "$(LoginSectionText)" SecLogin
     WriteRegStr HKCU "${RUN_KEY}" "Orbo" '"$INSTDIR\orbo.exe"'
 SectionEnd
 
@@ -224,10 +224,8 @@ Function .onInit
 FunctionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecOrbo} "The creature, its skins, a Start-menu shortcut \
-and an uninstaller."
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecLogin} "Orbo starts each time you log in to Windows. \
-It can also be switched from its tray icon's menu."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecOrbo} "$(OrboSectionHelp)"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecLogin} "$(LoginSectionHelp)"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 ; Before anything goes: Orbo saves its settings as it closes, after "My settings" removed them.
@@ -237,7 +235,7 @@ SectionEnd
 
 ; Before the Orbo section, so that the Uninstall key, removed last of all, tells that the
 ; uninstaller is done.
-Section /o "un.My settings" SecSettings
+Section /o "un.$(SettingsSectionText)" SecSettings
     DeleteRegKey HKCU "${SETTINGS_KEY}"
 SectionEnd
 
@@ -270,7 +268,7 @@ Function un.TellKeptSkins
         ${If} ${FileExists} "$INSTDIR\Skins\$1\*"
         ${AndIf} $1 != "."
         ${AndIf} $1 != ".."
-            DetailPrint "Kept the skin folder you added: $INSTDIR\Skins\$1"
+            DetailPrint "$(KeptSkinText)"
             ${If} $KeptSkins == ""
                 StrCpy $KeptSkins $1
             ${Else}
@@ -280,10 +278,9 @@ Function un.TellKeptSkins
         FindNext $0 $1
     ${Loop}
     FindClose $0
-    StrCpy $UnFinishText "Orbo has been uninstalled from your computer."
+    StrCpy $UnFinishText "$(UninstalledText)"
     ${If} $KeptSkins != ""
-        StrCpy $UnFinishText "$UnFinishText$\r$\n$\r$\nThe skin folders you added were kept, \
-in $INSTDIR\Skins:$\r$\n$\r$\n$KeptSkins"
+        StrCpy $UnFinishText "$UnFinishText$\r$\n$\r$\n$(KeptSkinsText)$\r$\n$\r$\n$KeptSkins"
     ${EndIf}
 FunctionEnd
 
@@ -292,10 +289,8 @@ Function un.ComponentsShow
 FunctionEnd
 
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecSettings} "Also forget the creature's place, skin, \
-speed and switches. Left unticked, they are kept for when Orbo is installed again."
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecUnOrbo} "The programs, the skins that came with \
-Orbo, the Start-menu shortcut and the start at login. Skin folders you added stay."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecSettings} "$(SettingsSectionHelp)"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecUnOrbo} "$(UnOrboSectionHelp)"
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_END
 
 Function un.onInit
