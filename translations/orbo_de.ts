@@ -303,6 +303,61 @@ oder schalten Sie „Orbo pointer“ in der Anwendung Erweiterungen ein.</transl
         </message>
     </context>
     <context>
+        <name>orbo::SkinReader</name>
+        <message>
+            <source>blank or comment</source>
+            <translation>leer oder Kommentar</translation>
+        </message>
+        <message>
+            <source>section</source>
+            <translation>Abschnitt</translation>
+        </message>
+        <message>
+            <source>applied</source>
+            <translation>angewandt</translation>
+        </message>
+        <message>
+            <source>skipped: section not used</source>
+            <translation>übersprungen: Abschnitt nicht verwendet</translation>
+        </message>
+        <message>
+            <source>skipped: eye index out of range</source>
+            <translation>übersprungen: Augennummer außerhalb des Bereichs</translation>
+        </message>
+        <message>
+            <source>skipped: unknown key</source>
+            <translation>übersprungen: unbekannter Schlüssel</translation>
+        </message>
+        <message>
+            <source>failed: line too long</source>
+            <translation>Fehler: Zeile zu lang</translation>
+        </message>
+        <message>
+            <source>failed: header &quot;[&quot;</source>
+            <translation>Fehler: Kopfzeile „[“</translation>
+        </message>
+        <message>
+            <source>failed: key line without &quot;=&quot;</source>
+            <translation>Fehler: Schlüsselzeile ohne „=“</translation>
+        </message>
+        <message>
+            <source>failed: picture not loaded</source>
+            <translation>Fehler: Bild nicht geladen</translation>
+        </message>
+        <message>
+            <source>failed: number outside 0-255</source>
+            <translation>Fehler: Zahl außerhalb von 0–255</translation>
+        </message>
+        <message>
+            <source>failed: pair without &quot;,&quot;</source>
+            <translation>Fehler: Paar ohne „,“</translation>
+        </message>
+        <message>
+            <source>failed: the skin&apos;s pictures too large in all</source>
+            <translation>Fehler: Die Bilder des Skins sind zusammen zu groß</translation>
+        </message>
+    </context>
+    <context>
         <name>orbo::TrayIcon</name>
         <message>
             <source>Orbo: a click hides or shows the creature</source>

@@ -303,6 +303,61 @@ o active «Orbo pointer» en la aplicación Extensiones.</translation>
         </message>
     </context>
     <context>
+        <name>orbo::SkinReader</name>
+        <message>
+            <source>blank or comment</source>
+            <translation>vacía o comentario</translation>
+        </message>
+        <message>
+            <source>section</source>
+            <translation>sección</translation>
+        </message>
+        <message>
+            <source>applied</source>
+            <translation>aplicada</translation>
+        </message>
+        <message>
+            <source>skipped: section not used</source>
+            <translation>omitida: sección no usada</translation>
+        </message>
+        <message>
+            <source>skipped: eye index out of range</source>
+            <translation>omitida: número de ojo fuera de rango</translation>
+        </message>
+        <message>
+            <source>skipped: unknown key</source>
+            <translation>omitida: clave desconocida</translation>
+        </message>
+        <message>
+            <source>failed: line too long</source>
+            <translation>fallo: línea demasiado larga</translation>
+        </message>
+        <message>
+            <source>failed: header &quot;[&quot;</source>
+            <translation>fallo: cabecera «[»</translation>
+        </message>
+        <message>
+            <source>failed: key line without &quot;=&quot;</source>
+            <translation>fallo: línea de clave sin «=»</translation>
+        </message>
+        <message>
+            <source>failed: picture not loaded</source>
+            <translation>fallo: imagen no cargada</translation>
+        </message>
+        <message>
+            <source>failed: number outside 0-255</source>
+            <translation>fallo: número fuera de 0-255</translation>
+        </message>
+        <message>
+            <source>failed: pair without &quot;,&quot;</source>
+            <translation>fallo: par sin «,»</translation>
+        </message>
+        <message>
+            <source>failed: the skin&apos;s pictures too large in all</source>
+            <translation>fallo: las imágenes del skin son demasiado grandes en total</translation>
+        </message>
+    </context>
+    <context>
         <name>orbo::TrayIcon</name>
         <message>
             <source>Orbo: a click hides or shows the creature</source>

@@ -303,6 +303,61 @@ ou activez « Orbo pointer » dans l’application Extensions.</translation>
         </message>
     </context>
     <context>
+        <name>orbo::SkinReader</name>
+        <message>
+            <source>blank or comment</source>
+            <translation>vide ou commentaire</translation>
+        </message>
+        <message>
+            <source>section</source>
+            <translation>section</translation>
+        </message>
+        <message>
+            <source>applied</source>
+            <translation>appliquée</translation>
+        </message>
+        <message>
+            <source>skipped: section not used</source>
+            <translation>ignorée : section inutilisée</translation>
+        </message>
+        <message>
+            <source>skipped: eye index out of range</source>
+            <translation>ignorée : numéro d’œil hors limites</translation>
+        </message>
+        <message>
+            <source>skipped: unknown key</source>
+            <translation>ignorée : clé inconnue</translation>
+        </message>
+        <message>
+            <source>failed: line too long</source>
+            <translation>échec : ligne trop longue</translation>
+        </message>
+        <message>
+            <source>failed: header &quot;[&quot;</source>
+            <translation>échec : en-tête « [ »</translation>
+        </message>
+        <message>
+            <source>failed: key line without &quot;=&quot;</source>
+            <translation>échec : ligne de clé sans « = »</translation>
+        </message>
+        <message>
+            <source>failed: picture not loaded</source>
+            <translation>échec : image non chargée</translation>
+        </message>
+        <message>
+            <source>failed: number outside 0-255</source>
+            <translation>échec : nombre hors de 0 à 255</translation>
+        </message>
+        <message>
+            <source>failed: pair without &quot;,&quot;</source>
+            <translation>échec : paire sans « , »</translation>
+        </message>
+        <message>
+            <source>failed: the skin&apos;s pictures too large in all</source>
+            <translation>échec : images du skin trop grandes au total</translation>
+        </message>
+    </context>
+    <context>
         <name>orbo::TrayIcon</name>
         <message>
             <source>Orbo: a click hides or shows the creature</source>
