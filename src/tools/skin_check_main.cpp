@@ -1,5 +1,6 @@
 // orbo-skin-check: reads a skin as Orbo does and reports, or renders it.
 #include "creature/mdl_general.h"
+#include "platform/system/console.h"
 #include "platform/system/files.h"
 #include "resources/resources.h"
 #include "tools/skin_check.h"
@@ -16,8 +17,9 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("orbo::SkinCheck", text);
 }
 
+// UTF-8 into files and pipes, whatever the system's code page: reports are compared and kept.
 void Print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toUtf8().constData(), stream);
+    orbo::PrintText(stream, text, true);
 }
 
 constexpr const char* kUsage = QT_TRANSLATE_NOOP(

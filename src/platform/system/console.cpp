@@ -22,7 +22,7 @@ void UseStartingConsole() {
 #endif
 }
 
-void PrintText(std::FILE* stream, const QString& text) {
+void PrintText(std::FILE* stream, const QString& text, bool utf8) {
     std::fflush(stream);
 #if defined(Q_OS_WIN)
     const auto console = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)));
@@ -33,7 +33,7 @@ void PrintText(std::FILE* stream, const QString& text) {
         return;
     }
 #endif
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs((utf8 ? text.toUtf8() : text.toLocal8Bit()).constData(), stream);
     std::fflush(stream);
 }
 

@@ -14,7 +14,7 @@ void UseStartingConsole();
 
 // Writes text to standard output or standard error so that every letter shows: to a Windows
 // console as its own characters (the console's code page is not the program's), elsewhere in the
-// locale's encoding.
-void PrintText(std::FILE* stream, const QString& text);
+// locale's encoding, or in UTF-8 when asked.
+void PrintText(std::FILE* stream, const QString& text, bool utf8 = false);
 
 } // namespace orbo
