@@ -158,6 +158,21 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
         </message>
     </context>
     <context>
+        <name>orbo::Display</name>
+        <message>
+            <source>no X display (DISPLAY is not set); under Wayland Orbo needs XWayland</source>
+            <translation>kein X-Display (DISPLAY ist nicht gesetzt); unter Wayland braucht Orbo XWayland</translation>
+        </message>
+        <message>
+            <source>no display (DISPLAY is not set)</source>
+            <translation>kein Display (DISPLAY ist nicht gesetzt)</translation>
+        </message>
+        <message>
+            <source>cannot open display "%1"</source>
+            <translation>Display „%1“ lässt sich nicht öffnen</translation>
+        </message>
+    </context>
+    <context>
         <name>orbo::Form1</name>
         <message>
             <source>orbo: the settings were not saved: %1</source>
@@ -333,11 +348,11 @@ oder schalten Sie „Orbo pointer“ in der Anwendung Erweiterungen ein.</transl
             <translation>Fehler: Zeile zu lang</translation>
         </message>
         <message>
-            <source>failed: header &quot;[&quot;</source>
+            <source>failed: header "["</source>
             <translation>Fehler: Kopfzeile „[“</translation>
         </message>
         <message>
-            <source>failed: key line without &quot;=&quot;</source>
+            <source>failed: key line without "="</source>
             <translation>Fehler: Schlüsselzeile ohne „=“</translation>
         </message>
         <message>
@@ -349,11 +364,11 @@ oder schalten Sie „Orbo pointer“ in der Anwendung Erweiterungen ein.</transl
             <translation>Fehler: Zahl außerhalb von 0–255</translation>
         </message>
         <message>
-            <source>failed: pair without &quot;,&quot;</source>
+            <source>failed: pair without ","</source>
             <translation>Fehler: Paar ohne „,“</translation>
         </message>
         <message>
-            <source>failed: the skin&apos;s pictures too large in all</source>
+            <source>failed: the skin's pictures too large in all</source>
             <translation>Fehler: Die Bilder des Skins sind zusammen zu groß</translation>
         </message>
     </context>

@@ -158,6 +158,21 @@ devuelve la criatura al centro de la pantalla.
         </message>
     </context>
     <context>
+        <name>orbo::Display</name>
+        <message>
+            <source>no X display (DISPLAY is not set); under Wayland Orbo needs XWayland</source>
+            <translation>no hay pantalla X (DISPLAY no está definido); en Wayland Orbo necesita XWayland</translation>
+        </message>
+        <message>
+            <source>no display (DISPLAY is not set)</source>
+            <translation>no hay pantalla (DISPLAY no está definido)</translation>
+        </message>
+        <message>
+            <source>cannot open display "%1"</source>
+            <translation>no se puede abrir la pantalla «%1»</translation>
+        </message>
+    </context>
+    <context>
         <name>orbo::Form1</name>
         <message>
             <source>orbo: the settings were not saved: %1</source>
@@ -333,11 +348,11 @@ o active «Orbo pointer» en la aplicación Extensiones.</translation>
             <translation>fallo: línea demasiado larga</translation>
         </message>
         <message>
-            <source>failed: header &quot;[&quot;</source>
+            <source>failed: header "["</source>
             <translation>fallo: cabecera «[»</translation>
         </message>
         <message>
-            <source>failed: key line without &quot;=&quot;</source>
+            <source>failed: key line without "="</source>
             <translation>fallo: línea de clave sin «=»</translation>
         </message>
         <message>
@@ -349,11 +364,11 @@ o active «Orbo pointer» en la aplicación Extensiones.</translation>
             <translation>fallo: número fuera de 0-255</translation>
         </message>
         <message>
-            <source>failed: pair without &quot;,&quot;</source>
+            <source>failed: pair without ","</source>
             <translation>fallo: par sin «,»</translation>
         </message>
         <message>
-            <source>failed: the skin&apos;s pictures too large in all</source>
+            <source>failed: the skin's pictures too large in all</source>
             <translation>fallo: las imágenes del skin son demasiado grandes en total</translation>
         </message>
     </context>

@@ -158,6 +158,21 @@ Orbo ramène la créature au milieu de l’écran.
         </message>
     </context>
     <context>
+        <name>orbo::Display</name>
+        <message>
+            <source>no X display (DISPLAY is not set); under Wayland Orbo needs XWayland</source>
+            <translation>pas d’écran X (DISPLAY n’est pas défini) ; sous Wayland, Orbo a besoin de XWayland</translation>
+        </message>
+        <message>
+            <source>no display (DISPLAY is not set)</source>
+            <translation>pas d’écran (DISPLAY n’est pas défini)</translation>
+        </message>
+        <message>
+            <source>cannot open display "%1"</source>
+            <translation>impossible d’ouvrir l’écran « %1 »</translation>
+        </message>
+    </context>
+    <context>
         <name>orbo::Form1</name>
         <message>
             <source>orbo: the settings were not saved: %1</source>
@@ -333,11 +348,11 @@ ou activez « Orbo pointer » dans l’application Extensions.</translation>
             <translation>échec : ligne trop longue</translation>
         </message>
         <message>
-            <source>failed: header &quot;[&quot;</source>
+            <source>failed: header "["</source>
             <translation>échec : en-tête « [ »</translation>
         </message>
         <message>
-            <source>failed: key line without &quot;=&quot;</source>
+            <source>failed: key line without "="</source>
             <translation>échec : ligne de clé sans « = »</translation>
         </message>
         <message>
@@ -349,11 +364,11 @@ ou activez « Orbo pointer » dans l’application Extensions.</translation>
             <translation>échec : nombre hors de 0 à 255</translation>
         </message>
         <message>
-            <source>failed: pair without &quot;,&quot;</source>
+            <source>failed: pair without ","</source>
             <translation>échec : paire sans « , »</translation>
         </message>
         <message>
-            <source>failed: the skin&apos;s pictures too large in all</source>
+            <source>failed: the skin's pictures too large in all</source>
             <translation>échec : images du skin trop grandes au total</translation>
         </message>
     </context>

@@ -12,6 +12,7 @@
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/display.h"
 #include "platform/system/autostart.h"
+#include "platform/system/console.h"
 #include "platform/system/files.h"
 #include "platform/system/settings_store.h"
 #include "platform/system/single_instance.h"
@@ -23,8 +24,6 @@
 #include <QtGui/QAction>
 #include <QtWidgets/QApplication>
 
-#include <cstdio>
-
 int main(int argc, char* argv[]) {
     if (const auto status = orbo::AnswerHelpOrVersion(argc, argv))
         return *status;
@@ -35,8 +34,12 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "xcb");
 #endif
     // Qt aborts when its platform cannot start; say why in one line and fail instead.
-    if (const auto problem = orbo::UnreachableDisplay(argc, argv)) {
-        std::fprintf(stderr, "orbo: %s\n", problem->toLocal8Bit().constData());
+    if (orbo::UnreachableDisplay(argc, argv)) {
+        // Told in the user's language: an application object that needs no display loads it.
+        const QCoreApplication core(argc, argv);
+        orbo::InstallTranslations();
+        const auto problem = orbo::UnreachableDisplay(argc, argv).value_or(QString());
+        orbo::PrintText(stderr, QStringLiteral("orbo: ") + problem + u'\n');
         return 1;
     }
     QApplication app(argc, argv);

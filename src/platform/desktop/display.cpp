@@ -2,6 +2,7 @@
 #include "display.h"
 
 #include <QtCore/QByteArray>
+#include <QtCore/QCoreApplication>
 #include <QtCore/QtGlobal>
 
 #include <cstring>
@@ -37,13 +38,15 @@ std::optional<QString> UnreachableDisplay(int argc, char* argv[]) {
     const QByteArray name = qgetenv("DISPLAY");
     if (name.isEmpty()) {
         if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return QStringLiteral("no X display (DISPLAY is not set); under Wayland Orbo "
-                                  "needs XWayland");
-        return QStringLiteral("no display (DISPLAY is not set)");
+            return QCoreApplication::translate("orbo::Display",
+                                               "no X display (DISPLAY is not set); under "
+                                               "Wayland Orbo needs XWayland");
+        return QCoreApplication::translate("orbo::Display", "no display (DISPLAY is not set)");
     }
     Display* display = XOpenDisplay(name.constData());
     if (!display)
-        return QStringLiteral("cannot open display \"%1\"").arg(QString::fromLocal8Bit(name));
+        return QCoreApplication::translate("orbo::Display", "cannot open display \"%1\"")
+            .arg(QString::fromLocal8Bit(name));
     XCloseDisplay(display);
     return std::nullopt;
 #else
