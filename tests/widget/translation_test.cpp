@@ -11,6 +11,7 @@
 #include "running_creature.h"
 #ifndef Q_OS_WIN
 #include "main/pointer_notice.h"
+#include "platform/desktop/gnome_extension.h"
 #endif
 
 #include <QtCore/QDir>
@@ -36,8 +37,11 @@ namespace {
 using namespace Qt::StringLiterals;
 
 const QStringList kShipped{u"de"_s, u"fr"_s, u"es"_s};
+// What GNOME Shell's answers give the advice to say.
+const QString kShippedForm = u"/usr/share/orbo/gnome-shell-45"_s;
+const QString kShellError = u"TypeError"_s;
 
-// Marks each text that every shipped catalogue translates as [[source]]; Qt's own texts count when
+// Marks each text that every shipped catalogue translates as ⟦source⟧; Qt's own texts count when
 // Qt's catalogue has them. A text shown unmarked never went through translation, or a catalogue
 // lacks it.
 class PseudoTranslator : public QTranslator {
@@ -59,8 +63,12 @@ public:
         const bool ours = std::all_of(shipped_.begin(), shipped_.end(), [&](const auto& t) {
             return !t->translate(context, source, disambiguation, n).isEmpty();
         });
-        if (ours || !qt_.translate(context, source, disambiguation, n).isEmpty())
-            return u"[["_s + QString::fromUtf8(source) + u"]]"_s;
+        if (ours || !qt_.translate(context, source, disambiguation, n).isEmpty()) {
+            // What fills %1, %2... stays outside: a text given there is checked where it is made.
+            static const QRegularExpression placeholder(u"(%\\d+)"_s);
+            return u'\u27E6' +
+                   QString::fromUtf8(source).replace(placeholder, u"\u27E7\\1\u27E6"_s) + u'\u27E7';
+        }
         return {};
     }
 
@@ -92,11 +100,15 @@ QStringList Texts(QWidget& window) {
 
 // The words left once the translated parts and the names no language changes are taken out.
 QString Untranslated(QString text) {
-    static const QRegularExpression marked(u"\\[\\[((?!\\[\\[|\\]\\]).)*\\]\\]"_s,
-                                           QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression marked(u"\u27E6[^\u27E6\u27E7]*\u27E7"_s);
     while (text.contains(marked))
         text.remove(marked);
-    QStringList names{u"Ally McOrbo"_s,
+    // Names, and what the user types or runs as it is: the extension's id, a stored key.
+    QStringList names{u"orbo-pointer@orbo.example"_s,
+                      kDefaultHotKey,
+                      kShippedForm,
+                      kShellError,
+                      u"Ally McOrbo"_s,
                       u"Orbo"_s,
                       u"Quillon"_s,
                       kDefaultSkinEmail,
@@ -145,6 +157,11 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
         std::unique_ptr<QMessageBox> notice(TellWherePointerIsSeen(c.Desk, c.Store));
         ASSERT_TRUE(notice);
         texts += Texts(*notice);
+        // GNOME's advice, which that notice holds there: every state, with and without a form.
+        for (int status = 0; status <= int(GnomeExtensionStatus::On); ++status)
+            for (const QString& form : {QString(), kShippedForm})
+                texts << GnomeExtensionAdvice(GnomeExtensionStatus(status),
+                                              {{u"error"_s, kShellError}}, u"48.1"_s, form);
 #endif
         QApplication::closeAllWindows();
         for (const QString& text : texts)
