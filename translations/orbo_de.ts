@@ -156,6 +156,10 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
             <source>Windows refused it (error %1)</source>
             <translation>Windows hat sie abgelehnt (Fehler %1)</translation>
         </message>
+        <message>
+            <source>Orbo: Hide or show the creature</source>
+            <translation>Orbo: Das Wesen ausblenden oder einblenden</translation>
+        </message>
     </context>
     <context>
         <name>orbo::Display</name>

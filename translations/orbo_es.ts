@@ -156,6 +156,10 @@ devuelve la criatura al centro de la pantalla.
             <source>Windows refused it (error %1)</source>
             <translation>Windows la rechazó (error %1)</translation>
         </message>
+        <message>
+            <source>Orbo: Hide or show the creature</source>
+            <translation>Orbo: ocultar o mostrar la criatura</translation>
+        </message>
     </context>
     <context>
         <name>orbo::Display</name>

@@ -156,6 +156,10 @@ Orbo ramène la créature au milieu de l’écran.
             <source>Windows refused it (error %1)</source>
             <translation>Windows l’a refusée (erreur %1)</translation>
         </message>
+        <message>
+            <source>Orbo: Hide or show the creature</source>
+            <translation>Orbo : masquer ou afficher la créature</translation>
+        </message>
     </context>
     <context>
         <name>orbo::Display</name>

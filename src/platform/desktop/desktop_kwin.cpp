@@ -4,6 +4,7 @@
 #include "platform/desktop/compositor_cursor.h"
 #include "platform/desktop/desktop_compositor.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
@@ -138,16 +139,18 @@ QString ScriptText(const QString& service, const QString& key) {
     }
     workspace.cursorPosChanged.connect(moved);
     report();
-    // The hot key, a shortcut of KWin's own: KDE's shortcut settings list it under KWin.
+    // The hot key, a shortcut of KWin's own: KDE's shortcut settings list it under KWin, by its
+    // text in the user's language.
     var key = "%9";
     if (key && typeof registerShortcut === "function") {
-        registerShortcut("Orbo: hide or show", "Orbo: Hide or show the creature", key,
+        registerShortcut("Orbo: hide or show", "%11", key,
                          function () { callDBus(service, path, iface, "%10"); });
     }
 })();
 )"_s.arg(service, kCursorPath, kCursorInterface, QString::number(kReportIntervalMs), kMember,
          QString::number(kUnansweredChecks), QString::number(kProbeIntervalMs),
-         QString::number(kAnswerIntervalMs), JsString(key), kKeyPressedMember);
+         QString::number(kAnswerIntervalMs), JsString(key), kKeyPressedMember,
+         JsString(QCoreApplication::translate("orbo::Desktop", "Orbo: Hide or show the creature")));
 }
 
 // Writes the script, which calls service, to file; whether it was written whole.
