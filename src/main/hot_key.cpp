@@ -4,6 +4,7 @@
 #include "creature/settings_io.h"
 #include "main/form1.h"
 #include "platform/desktop/desktop.h"
+#include "platform/system/console.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtGui/QKeySequence>
@@ -39,7 +40,7 @@ void ListenForHotKey(Desktop& desktop, Form1& form) {
     if (!desktop.ListensForKeys()) {
         const QString line = Tr(QT_TRANSLATE_NOOP(
             "orbo::HotKey", "orbo: %1 does not hide and show Orbo on this desktop"));
-        std::fprintf(stderr, "%s\n", line.arg(name).toLocal8Bit().constData());
+        PrintText(stderr, line.arg(name) + u'\n');
         return;
     }
     // Said once, whether the desktop refuses the key now or finds it taken later.
