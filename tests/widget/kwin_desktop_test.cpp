@@ -1,5 +1,4 @@
-// The KWin desktop against a stand-in for KWin's scripting interface on a session bus of the test
-// program's own: what it loads, whom it listens to, and what it does when KWin goes and comes back.
+// The KWin desktop against a stand-in KWin on a bus of its own: what it loads and hears.
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/desktop_kwin.h"
 #include "scripted_desktop.h"
@@ -39,9 +38,7 @@ const QString kScriptName = u"orbo-cursor"_s;
 // The name the script calls, held by one program at a time.
 const QString kCursorName = u"org.orbo.Cursor"_s;
 
-// KWin's /Scripting as far as the desktop uses it: scripts by name, loading a name that is loaded
-// fails, start() runs what is loaded. It answers on a thread of its own, as KWin would from its
-// own process, so that the desktop's blocking calls get their answer.
+// KWin's /Scripting as far as it is used, answering on a thread of its own as KWin would.
 class FakeKWin : public QDBusVirtualObject {
 public:
     explicit FakeKWin(const QString& address)
@@ -149,8 +146,7 @@ protected:
     int wakes = 0;
 };
 
-// Any program of the session can call; only KWin is listened to, and only with a report that
-// makes sense, however many come.
+// Only KWin is listened to, and only with a report that makes sense, however many come.
 TEST_F(KWinDesktopTest, IgnoresOthersAndNonsense) {
     const auto desktop = Follow();
     ASSERT_FALSE(HasFailure());
@@ -193,27 +189,6 @@ TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
     EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(400, 450); }));
 }
 
-// Two creatures: the first follows KWin, the second XWayland until the first ends.
-TEST_F(KWinDesktopTest, OneCreatureAtATimeFollowsKWin) {
-    auto first = Follow();
-    ASSERT_FALSE(HasFailure());
-    const QDBusConnection other = QDBusConnection::connectToBus(BusAddress(), u"second"_s);
-    auto second = FollowKWin(XWaylandView({9, 9}), other);
-    const int loads = kwin_.Now().Loads;
-
-    kwin_.Report({300, 350, 0, 0, 1200, 900});
-    ASSERT_TRUE(WaitFor([&] { return first->GetCursorPos() == QPoint(300, 350); }));
-    EXPECT_EQ(second->GetCursorPos(), QPoint(9, 9));
-    EXPECT_EQ(kwin_.Now().Loads, loads) << "the second left the first's script alone";
-
-    first.reset();
-    ASSERT_TRUE(WaitFor([&] { return kwin_.Now().Loads > loads && kwin_.Now().Running; }));
-    kwin_.Report({200, 250, 0, 0, 1200, 900});
-    EXPECT_TRUE(WaitFor([&] { return second->GetCursorPos() == QPoint(200, 250); }));
-    second.reset();
-    QDBusConnection::disconnectFromBus(u"second"_s);
-}
-
 struct RuntimeFolderRow {
     const char* name;
     mode_t mode;
@@ -221,9 +196,8 @@ struct RuntimeFolderRow {
     bool used; // the script's folder made in it, else in the temp folder
 };
 
-// The script file KWin reads lies in a folder made for it, mode 0700, in the runtime folder only
-// when no one else can replace what is made there; the script calls this program's own unique
-// name, which no other program can hold.
+// The script lies in a folder of its own (0700), in the runtime folder only when no one else can
+// replace what is made there; it calls this program's unique name, which no other can hold.
 TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
     const RuntimeFolderRow rows[] = {
         {"the user's own", 0700, false, true},
