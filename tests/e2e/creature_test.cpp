@@ -1,5 +1,4 @@
-// Where the creature appears, with which shape, from which skin and settings; and what happens
-// with no display at all.
+// Where the creature appears, with which shape and skin; and with no display at all.
 #include "e2e_env.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +11,8 @@ namespace {
 
 const QPoint kCentre(kScreen.width() / 2, kScreen.height() / 2);
 
-// In a Wayland session (whose compositor is missing here) the program asks for XWayland, also
-// when the session's socket is left to its default name. Broken settings (files of
-// tests/e2e/settings, and a FIFO in place of the file) give the defaults, saved at the end.
+// In a Wayland session (no compositor here) the program asks for XWayland, also under the
+// socket's default name. Broken settings (tests/e2e/settings, a FIFO) give the defaults, saved.
 TEST(Creature, BuiltInSkinCentred) {
     struct Row {
         QString Socket;

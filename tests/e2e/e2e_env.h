@@ -29,8 +29,7 @@ inline constexpr QSize kScreen(1024, 768);
 inline const QString kTitle = u"ORBO"_s;
 inline const QString kOptionsTitle = u"Orbo - Options"_s;
 
-// The test program's own Xvfb (so that ctest -j never shares a display) and a probe on it. A
-// test that wants another screen size starts it before anything else uses the display.
+// The test program's own Xvfb (ctest -j shares none) and a probe on it; resize it first.
 QString StartDisplay(QSize screen);
 QString Display();
 // Runs a program to its end, input on its standard input: what it wrote, when it succeeded.
@@ -59,16 +58,14 @@ bool CopyInto(const QStringList& sources, const QString& folder);
 bool MakePlainSkin(const QString& folder, QSize size, QColor colour);
 
 class OrboRun;
-// A skin of the test's own (tests/e2e/skins) over the pictures of a few sample skins, started
-// with these variables of the environment at the screen's top-left corner, where the rendering
-// puts the creature: its folder, none when it did not start.
+// A skin of tests/e2e/skins over sample pictures, started at the top-left corner with this
+// environment: its folder, none when it did not start.
 inline const QStringList kKindsSamples{u"Donut"_s, u"Compass"_s, u"Radar"_s, u"Peeker"_s,
                                        u"Gridlock"_s};
 QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples,
                       const QMap<QString, QString>& environment = {});
 
-// One run of the program from a folder of its own (a copy of the binary beside Skins/) with
-// settings and data folders of its own; orbo.exe runs under Wine.
+// One run from a folder of its own (the binary beside Skins/, own settings; Wine for .exe).
 class OrboRun {
 public:
     OrboRun();
@@ -133,8 +130,7 @@ private:
     const XProbe* probe_ = nullptr;
 };
 
-// Leaves the pointer still for 5 s, so that the creature stops drawing, then acts (moves the
-// pointer, presses a button): how long the creature took to change; nothing when it never did.
+// The pointer still for 5 s (the creature stops drawing), then `act`: how long until it changed.
 std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
                                                             const std::function<void()>& act);
 inline std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run, QPoint to) {
@@ -149,9 +145,8 @@ inline bool AnsweredAtOnce(const OrboRun& run, const std::function<void()>& act)
 void Click(QPoint at, int button = 1);
 // Presses the left button at from, moves to to in steps, as a hand would, and releases it there.
 void Drag(QPoint from, QPoint to);
-// Right-clicks at a point, waits for the popup menu (a new shown window of wmClass, any when
-// empty, that is neither the creature nor the options window) and clicks item (kMenuItems'
-// order; none when -1). Whether the menu showed.
+// Right-clicks, waits for a new menu window (of wmClass when given) and clicks item (kMenuItems'
+// order; none when -1): whether the menu showed.
 enum MenuItem {
     kOptions,
     kExit,
@@ -174,21 +169,16 @@ std::optional<QPoint> ShowOptions(QPoint at, const QString& wmClass = {});
 QImage Shows(QPoint options, const QRect& area);
 // Clicks the Options entry of the menu column; whether its page showed.
 bool ShowOptionsPage(QPoint options);
-// Over a creature as large as the screen, in wall's colour, the options window opens wholly on
-// the screen above it (beside it, where there is room, is the placement rule's test) and stays
-// above when "Always On Top" is switched off and on again, which raises the creature.
+// Over a screen-sized creature of wall's colour the options window opens on the screen above
+// it, and stays above when "Always On Top" is switched off and on again.
 void ExpectOptionsAboveAWall(const OrboRun& run, QColor wall, const QString& wmClass = {});
 
 // The pixels of an image in a colour (a skin picture's magenta ones are its see-through part).
 QRegion PixelsOf(const QImage& image, QRgb colour);
 
-// How the window differs (size, shape, pixels) from orbo-skin-check's rendering of a skin folder
-// for a cursor and the buttons held ("1,0,0" is the left one), the creature at a point (the
-// screen's top-left corner when none), on a display of that scale and screen size (the checker's
-// own when empty); empty when it shows exactly that. The window is one that windows knows (its
-// place and shape), as the test's screen shows it: a nested session's X server lies at its
-// top-left corner. Polls, since the window redraws on its next tick; on failure saves both
-// pictures where failing tests leave them.
+// How the window differs from orbo-skin-check's rendering of a skin for a cursor and buttons
+// ("1,0,0": left), at `at` (top-left by default), scale and screen (the checker's when empty);
+// empty when it matches. Polls; on failure saves both pictures beside the failing tests.
 std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
                              const QString& name, const char* buttons = "0,0,0", double scale = 1,
                              QSize screen = {}, int size = 100,

@@ -1,5 +1,4 @@
-// What the eyes show on a real X server, compared with orbo-skin-check's rendering of the same
-// skin for the same pointer and buttons.
+// The eyes on a real X server against orbo-skin-check's rendering of the same skin and pointer.
 #include "e2e_env.h"
 
 #include <gtest/gtest.h>

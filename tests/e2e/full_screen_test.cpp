@@ -1,6 +1,4 @@
-// Rest, under openbox: a still creature sleeps but for a slow check that catches a warped pointer;
-// a window asked to be full-screen on the creature's monitor hides the creature and stops its
-// animation until it leaves full-screen or goes.
+// Rest under openbox: a still creature sleeps; a full-screen window on its monitor hides it.
 #include "e2e_env.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +10,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// What the creature itself has done so far, from its log: the ticks and the slow checks. Counted
-// from the program's own doings, a loaded machine does not change them.
+// The ticks and slow checks the creature's log counts: its own doings, whatever the load.
 struct Wakes {
     int Ticks = 0;
     int Checks = 0;

@@ -1,5 +1,4 @@
-// The creature handled the way a user does: dragged, its popup menu and options window used,
-// ended by signals and close requests, and living beside other windows under openbox.
+// The creature handled as a user does: dragged, its menu and options used, ended, under openbox.
 #include "e2e_env.h"
 
 #include <gtest/gtest.h>
@@ -85,8 +84,7 @@ TEST(Handling, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
     ExpectOptionsAboveAWall(run, wall);
 }
 
-// Every ending saves the settings once, read back in their own spelling: stored as the user
-// wrote them, saved as the program keeps them.
+// Every ending saves once: stored as the user wrote them, saved as the program keeps them.
 TEST(Handling, EndingsSaveOnce) {
     struct Row {
         const char* Name;
@@ -154,10 +152,8 @@ TEST(Handling, FullDiskKeepsTheSettingsFile) {
     }
 }
 
-// Under a real window manager the creature is a desktop toy: no taskbar or pager entry, always
-// on top, on every workspace, and clicking or dragging it leaves the keyboard focus where the
-// user is typing. The options window, framed by the window manager, goes beside the creature
-// with its frame.
+// Under a window manager: no taskbar or pager entry, on top, on every workspace, the focus left
+// where the user types; the options window, framed, goes beside the creature with its frame.
 TEST(Handling, DesktopToyUnderOpenbox) {
     QProcess openbox;
     ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";

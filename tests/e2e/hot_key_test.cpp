@@ -1,5 +1,4 @@
-// The hot key hides and shows the creature whichever window has the keyboard, the lock keys on or
-// off; a key another program holds is said, and the creature works on.
+// The hot key hides and shows the creature wherever the keyboard is; a key held elsewhere is said.
 #include "e2e_env.h"
 
 #include <gtest/gtest.h>

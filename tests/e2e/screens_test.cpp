@@ -1,5 +1,4 @@
-// The creature on the displays people have: scaled ones, several monitors side by side, and
-// stored places that no monitor shows.
+// Scaled displays, monitors side by side, and stored places that no monitor shows.
 #include "e2e_env.h"
 
 #include <gtest/gtest.h>
@@ -37,9 +36,8 @@ bool SplitScreen(bool primaryLeft) {
            RunOnDisplay(u"xrandr"_s, QStringList{u"--setmonitor"_s} + second);
 }
 
-// At 125 %, 150 % and 200 %, whichever way the scale is asked for, and at half and double the
-// creature's size, the creature starts at the screen's centre and comes back there at that size,
-// and shows its skin cut exactly to its outline, pixel for pixel as orbo-skin-check renders it.
+// At each scale and size the creature starts at the centre, comes back there, and shows its
+// skin cut to its outline, pixel for pixel as orbo-skin-check renders it.
 TEST(Screens, ScaledDisplays) {
     struct Row {
         const char* Name;
@@ -89,11 +87,8 @@ TEST(Screens, ScaledDisplays) {
     }
 }
 
-// Two monitors side by side, the primary on either side: the first place is the primary's
-// centre, a drag crosses from one to the other and stops only at the far edge of the pair, and a
-// place on the second monitor is kept from one run to the next. When that monitor goes away while
-// the creature runs, it comes back onto the nearest one, whole (which one, and where, and a stored
-// place no monitor shows, are the activation's unit test).
+// The first place is the primary's centre; a drag crosses the seam and stops at the pair's far
+// edge; the place is kept; a monitor that goes brings the creature onto the nearest, whole.
 TEST(Screens, TwoMonitorsSideBySide) {
     StartDisplay(kWide);
     for (const bool primaryLeft : {true, false}) {

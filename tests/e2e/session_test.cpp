@@ -1,7 +1,4 @@
-// One creature per session, and the command line: a second start hands over to the creature that
-// runs, which stays where it stands and takes clicks again or, off every monitor, comes back to
-// the nearest; a crashed one never keeps the next from starting; --help and --version need no
-// display.
+// One creature per session, and the command line.
 #include "e2e_env.h"
 
 #include <QtCore/QElapsedTimer>

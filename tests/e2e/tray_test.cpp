@@ -1,7 +1,4 @@
-// The creature's menus under openbox: with no tray, the creature's own menu reaches every choice
-// and a second start shows a hidden creature; a tray started after Orbo shows its icon, whose
-// menu brings back a creature lost off every screen, and a click on it hides and shows the
-// creature.
+// The creature's own menu and the tray's, under openbox.
 #include "e2e_env.h"
 
 #include <QtCore/QFile>
@@ -83,10 +80,8 @@ TEST(Menu, TheCreatureReachesEveryChoiceWithNoTray) {
     EXPECT_EQ(u"False", saved.value(u"allworkspaces"_s));
 }
 
-// As at a login where the window manager and the panel come up after Orbo, which a viewport
-// switch or a lost monitor had left off every screen: the tray shows Orbo's icon, its menu's
-// "Bring back" centres the creature in the work area and saves that place at once, and a click
-// on the icon hides the creature, the next shows it there again.
+// A window manager and panel that start after Orbo, the creature off every screen: the icon's
+// "Bring back" centres and saves it; clicks on the icon hide and show it.
 TEST(Tray, StartedAfterOrboShowsTheIconThatBringsBackHidesAndShows) {
     OrboRun run;
     ASSERT_TRUE(run.Start());

@@ -14,8 +14,7 @@ namespace {
 
 constexpr QSize kSession(1200, 900);
 
-// tests/e2e/nested-wayland on the test's display: a Wayland session ("kwin" or "gnome") and its
-// environment.
+// tests/e2e/nested-wayland's session ("kwin" or "gnome") on the test's display.
 class NestedSession {
 public:
     NestedSession(const QString& kind, const QStringList& options) {
@@ -60,8 +59,7 @@ private:
 
 const QString kNoticeTitle = u"Orbo - Where the eyes look"_s;
 
-// A call to KWin's scripting interface about Orbo's script: its reply's value ("true"), or
-// nothing.
+// A call to KWin's scripting about Orbo's script: its reply's value, or nothing.
 std::optional<QString> Scripting(const QString& method) {
     const auto reply =
         RunToEnd(u"dbus-send"_s,
@@ -113,8 +111,7 @@ std::string Rendering(const XProbe& windows, const OrboRun& run, const QString& 
                             windows);
 }
 
-// The pointer moved to each place on the screen, the eyes look at it, over the Wayland window if
-// `native`.
+// The eyes look at the pointer at each place (over the Wayland window if `native`).
 void ExpectFollows(const XProbe& windows, OrboRun& run, const QString& skin, const QString& name,
                    const std::vector<QPoint>& shown, bool native = false) {
     for (const QPoint p : shown) {
@@ -152,8 +149,7 @@ std::chrono::milliseconds TimeToFollow(const XProbe& windows, OrboRun& run, cons
     return followed - check;
 }
 
-// Ctrl+Alt+O typed into the session hides the creature, and typed again shows it: the session
-// holds the key for the program.
+// Ctrl+Alt+O typed into the session hides the creature, typed again shows it.
 void ExpectHotKeyHidesAndShows(const XProbe& windows) {
     for (const bool shown : {false, true}) {
         ASSERT_TRUE(Probe().TapKey("o", {"Control_L", "Alt_L"}));
@@ -288,11 +284,8 @@ private:
     QProcess monitor_;
 };
 
-// GNOME Shell runs no code a program hands it: Orbo's own extension tells it where the pointer
-// is and which buttons are held, over the shell's own surfaces and native Wayland windows too.
-// With the extension only installed, the user is told how to turn it on and the eyes follow the
-// pointer as XWayland sees it; turned on while the program runs, the eyes follow it everywhere,
-// and turned off again, as XWayland sees it once more.
+// Orbo's own extension tells where the pointer is and which buttons are held, over the shell's
+// surfaces and Wayland windows; off, the user is told how to turn it on and XWayland's is used.
 TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
     // The form of the extension this GNOME Shell loads, installed but not enabled.
     ASSERT_NO_FATAL_FAILURE(

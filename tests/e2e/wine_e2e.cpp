@@ -1,6 +1,5 @@
-// orbo.exe under Wine on Xvfb: Wine turns the window region into the X window's shape and keeps
-// the settings in its registry, read back with Wine's own reg tool. The Wine prefix is the one
-// WINEPREFIX names (made once per run by scripts/test-windows). Also the installer.
+// orbo.exe under Wine on Xvfb (the window region becomes the X shape; settings in Wine's
+// registry, prefix from WINEPREFIX), and the installer.
 #include "e2e_env.h"
 
 #include <QtCore/QDirIterator>
@@ -16,8 +15,7 @@ namespace {
 
 const QString kKey = u"HKCU\\Software\\VB and VBA Program Settings\\Z Orbo\\Setting"_s;
 
-// Runs a program under Wine; its output, or nothing when it failed. Wine's menu builder is kept
-// from turning a Start-menu shortcut into a desktop entry in the real home folder.
+// A program run under Wine: its output, or nothing; no desktop entries in the real home.
 std::optional<QString> RunWine(const QStringList& args) {
     QProcess wine;
     wine.start(u"env"_s,
@@ -39,8 +37,7 @@ bool WriteRegistry(const QMap<QString, QString>& values) {
     return true;
 }
 
-// The values under a key (the settings key when none is named) as "name type data" lines, names
-// lower-cased; none when there is no such key.
+// A key's values (the settings key's by default) as sorted "name type data" lines.
 QStringList ReadRegistry(const QString& key = kKey) {
     const auto out = RunWine({u"reg"_s, u"query"_s, key});
     static const QRegularExpression line(u"^\\s+(\\S+)\\s+(REG_\\w+)\\s*(.*?)\\r?$"_s,
@@ -54,10 +51,8 @@ QStringList ReadRegistry(const QString& key = kKey) {
     return values;
 }
 
-// The display scale of the programs Wine starts from now on, each reading it as it starts:
-// LogPixels of the user's desktop settings, which Wine reads before the machine's
-// (HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts). The value is
-// removed again at the end, as a new prefix has none: the other tests run at 96 dpi.
+// The scale of programs Wine starts from now on (the user's LogPixels, read before the machine's);
+// removed at the end, so the other tests run at 96 dpi.
 class WineDpi {
 public:
     explicit WineDpi(int dpi)
@@ -74,8 +69,7 @@ private:
     bool set_;
 };
 
-// Where a point in device-independent pixels lies in device pixels at this scale (the points
-// used here all fall on whole device pixels).
+// A point of device-independent pixels in device pixels (all used here are whole).
 QPoint Device(QPoint pixels, double scale) {
     return (QPointF(pixels) * scale).toPoint();
 }
@@ -89,10 +83,8 @@ QSize ScreenPixels(double scale) {
 constexpr QPoint kOnCreature(37, 40);
 const QString kWineClass = u"orbo.exe,orbo.exe"_s;
 
-// At 125, 150 and 200 % the creature is whole and cut to its outline, a drag and a right click
-// on it reach it, and it comes back where it was left: the registry keeps its place in twips of
-// device-independent pixels. Turning "Always On Top" off leaves it where it is, at its size and
-// shape.
+// At each scale the creature is whole and cut to its outline, takes a drag and a right click,
+// and comes back where it was left; "Always On Top" turned off leaves it as it is.
 TEST(Wine, ScaledDisplays) {
     struct Row {
         int Dpi;
@@ -152,11 +144,8 @@ TEST(Wine, ScaledDisplays) {
     }
 }
 
-// The creature's shape and eyes are the scaled displays' test; here the animation's rest, and a
-// second orbo.exe that hands over and ends. "Let clicks through" as stored: a right click on the
-// creature opens no menu (Wine hands the X click to the window below only within Wine, so its
-// passage to an X window shows on X11 alone), until a second orbo.exe turns it off and the
-// creature takes clicks again.
+// The animation's rest, and a second orbo.exe that hands over. Clicks let through as stored: a
+// right click opens no menu till a second start turns it off (passage to X shows on X11 only).
 TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     // Away from the top-left corner, where Wine shows the tray icon in a window of its own.
     ASSERT_TRUE(WriteRegistry(
@@ -190,8 +179,7 @@ TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     EXPECT_TRUE(first.Alive());
 }
 
-// The hot key hides and shows the creature. Wine hears the keyboard only while one of its windows
-// has it (it grabs no key of the X server): the options window has it here, under openbox.
+// The hot key. Wine hears keys only while one of its windows has the keyboard: the options.
 TEST(Wine, HotKeyHidesAndShowsTheCreature) {
     QProcess openbox;
     ASSERT_TRUE(StartOpenbox(openbox));
@@ -209,8 +197,7 @@ TEST(Wine, HotKeyHidesAndShowsTheCreature) {
     }
 }
 
-// The options window above an always-on-top creature as large as the screen. Wine shows the
-// window's inside, its frame left out.
+// The options window above a creature as large as the screen (Wine shows it frameless).
 TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
     const QColor wall(0x12, 0x34, 0x56);
     OrboRun run;
@@ -220,8 +207,7 @@ TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
     ExpectOptionsAboveAWall(run, wall, kWineClass);
 }
 
-// The skin named in the registry is shown, its background a GIF. A close request and the end of
-// the session save the values as texts (Exit from the menu is the scaled displays' test).
+// The registry's skin (a GIF) shows; a close request and the session's end save texts.
 TEST(Wine, RegistryNamedSkinAndEndingsSave) {
     // A 40 x 30 lime block with a magenta corner.
     const QRegion gif = QRegion(0, 0, 40, 30).subtracted(QRegion(0, 0, 10, 10));
@@ -270,13 +256,9 @@ QStringList Files(const QString& folder) {
     return files;
 }
 
-// The installer, silently, as one user without administrator rights: the zip's files with the
-// uninstaller, a Start-menu shortcut, the Uninstall and Run values; orbo.exe started from there
-// keeps its settings; an upgrade over it keeps the start at login, the settings and the skin
-// folder the user added; the uninstaller leaves only those two, and the settings too when asked.
-// A damaged list of skins that 1.0.0 left, its line naming the Skins folder or the installation
-// once Windows drops trailing blanks and dots, makes neither an upgrade nor the uninstaller remove
-// more than the shipped skins.
+// The installer, silent, for one user: files, shortcut, Uninstall and Run values; an upgrade
+// keeps start at login, settings and the user's skin; the uninstaller leaves only those, the
+// settings too when asked. A damaged 1.0.0 list of skins never makes either remove more.
 TEST(Wine, InstallUpgradeUninstall) {
     const QString setup = QStringLiteral(ORBO_WINDOWS_SETUP);
     const QString uninstallKey =

@@ -15,8 +15,7 @@ struct _XDisplay;
 
 namespace orbo {
 
-// Finds windows on a live X server, reads back what they show and drives the pointer and
-// keyboard the way a user would (XTest), for end-to-end tests and scripts.
+// Finds windows on an X server, reads what they show, and drives pointer and keys (XTest).
 class XProbe {
 public:
     // Connects to displayName, or to $DISPLAY when it is empty.

@@ -1,5 +1,4 @@
-// orbo-xprobe: finds windows on an X server and reads back what they show, for the scripts that
-// run orbo on a virtual display (demo, soak, measure-cpu, deb-smoke...); xdotool moves the pointer.
+// orbo-xprobe: finds windows on an X server and reads back what they show, for the scripts.
 #include "x_probe.h"
 
 #include <chrono>

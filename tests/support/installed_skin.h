@@ -8,8 +8,7 @@
 
 namespace orbo {
 
-// A copy of a skin folder beside the test program, where the creature window looks for skins,
-// under a name of its own; removed afterwards.
+// A skin folder copied beside the test program under a name of its own; removed afterwards.
 class InstalledSkin {
 public:
     explicit InstalledSkin(const QString& source)

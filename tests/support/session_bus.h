@@ -1,5 +1,4 @@
-// A session bus of the test program's own, as a desktop session has, named in
-// DBUS_SESSION_BUS_ADDRESS while it runs.
+// A session bus of the test program's own, named in DBUS_SESSION_BUS_ADDRESS while it runs.
 #pragma once
 
 #include <QtCore/QProcess>

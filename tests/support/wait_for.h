@@ -16,8 +16,7 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace orbo::testing {
 
-// Polls check until it holds or the timeout passes, running the event loop (if the program has
-// one) in between.
+// Polls check until it holds or the timeout passes, running any event loop in between.
 inline bool WaitFor(const std::function<bool()>& check,
                     std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;

@@ -1,5 +1,4 @@
-// The compositor desktops' tests: a session bus and a runtime folder (where the KWin desktop
-// writes its script) of the program's own, named before anything asks for one.
+// The compositor desktops' tests, on a session bus and runtime folder of their own.
 #include "session_bus.h"
 
 #include <QtCore/QCoreApplication>

@@ -26,8 +26,7 @@ TEST(Form1, StartsRestoredAtTheScreensCentreTickingAtTheStoredSpeed) {
     EXPECT_EQ(76, c.Desk.AnimationInterval);
 }
 
-// The timers run as the creature says: stopped while it is still, running again when an
-// announced move wakes it, and the eyes follow.
+// The timers run as the creature says: stopped while still, woken by an announced move.
 TEST(Form1, TimersRunAsTheCreatureSays) {
     testing::RunningCreature c;
     c.Desk.Announces = true;

@@ -18,9 +18,8 @@ public:
     using FullScreenWatch::Report;
 };
 
-// Hidden for a full-screen window, nothing wakes the creature's animation, not even on a desktop
-// that cannot announce the pointer (where a shown creature ticks for ever); turned off, the watch
-// brings it back where it was, ticking, and hides it no more.
+// Hidden for a full-screen window nothing wakes the animation, even where the pointer is not
+// announced; turned off, the watch brings it back, ticking, and hides it no more.
 TEST(FullScreenWatch, HidesTheCreatureUntilTurnedOff) {
     testing::RunningCreature c;
     Form1& form = c.Form;

@@ -1,5 +1,4 @@
-// The GNOME Shell desktop against a stand-in for GNOME Shell and Orbo's extension on a session bus
-// of the test program's own: whom it listens to and what it answers.
+// The GNOME Shell desktop against a stand-in shell on a bus of its own: whom it hears, its answers.
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/desktop_gnome.h"
 #include "scripted_desktop.h"
@@ -65,8 +64,7 @@ protected:
     std::unique_ptr<Desktop> desktop;
 };
 
-// Each report is answered with the creature's animation interval, which the extension (and the
-// KWin script) take as the least time to the next report.
+// Each report is answered with the animation interval, the least time to the next report.
 TEST_F(GnomeShellDesktopTest, AnswersWithTheAnimationInterval) {
     for (const int interval : {76, 501, 1}) {
         SCOPED_TRACE(interval);
@@ -80,8 +78,7 @@ TEST_F(GnomeShellDesktopTest, AnswersWithTheAnimationInterval) {
     }
 }
 
-// Any program of the session can call; only the extension in the shell is listened to, and only
-// with a report that makes sense.
+// Only the extension in the shell is listened to, and only with a report that makes sense.
 TEST_F(GnomeShellDesktopTest, IgnoresOthersAndNonsense) {
     shell.Report({100, 150, 0, 0, 1200, 900, 0});
     ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
@@ -106,8 +103,8 @@ TEST_F(GnomeShellDesktopTest, IgnoresOthersAndNonsense) {
         << "still listening after the flood";
 }
 
-// The extension turned off, or the shell gone: its last report and buttons are dropped at once,
-// and the fallback tells them; never merely because no report came.
+// The extension off or the shell gone: its last report and buttons dropped at once, never
+// merely because no report came.
 TEST_F(GnomeShellDesktopTest, DropsTheLastReportWhenTheLinkGoes) {
     for (const QString& name : {kExtension, kShell}) {
         SCOPED_TRACE(name.toStdString());
@@ -123,10 +120,8 @@ TEST_F(GnomeShellDesktopTest, DropsTheLastReportWhenTheLinkGoes) {
     }
 }
 
-// The extension's name taken by another program while the extension is off: that program is not
-// the extension, its reports are not listened to, and the user is still told how to turn the
-// extension on. Reports from another connection than the shell's are not taken even while the
-// extension is on.
+// A stranger holding the extension's name is not the extension, and while it does not even
+// the shell's connection is heard; the user is still told how to turn the extension on.
 TEST(GnomeShellDesktop, TrustsOnlyTheShellsOwnConnection) {
     Sender shell(u"fake-shell"_s);
     ASSERT_TRUE(shell.Own(kShell));

@@ -1,5 +1,4 @@
-// The hot key: the stored key listened for, each press hiding or showing the creature, and what
-// the user is told when the key cannot be had.
+// The hot key: the stored key heard, each press hiding or showing, a key not had said.
 #include "creature/settings_io.h"
 #include "main/hot_key.h"
 #include "platform/desktop/desktop.h"

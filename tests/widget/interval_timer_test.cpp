@@ -1,5 +1,5 @@
-// The interval timer's Qt side (the deadlines are the unit test's): a new interval re-arms the
-// running timer from the last deadline, and a late firing aims the next at the one it missed.
+// The interval timer's Qt side: a new interval re-arms from the last deadline, a late firing
+// aims at the one it missed.
 #include "runtime/interval_timer.h"
 
 #include "clock_points.h"

@@ -131,8 +131,7 @@ TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsTheVersionTheLicence) {
     EXPECT_TRUE(o.lblLicenceInfo->isHidden());
 }
 
-// The menu's window is made once, hidden; the Options command hides and shows it on the same
-// page; closed, it is gone and the next one starts from the settings as they are then.
+// Made once, hidden; Options toggles it on the same page; closed, the next starts afresh.
 TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh) {
     OptionsHost host(creature, form1);
     QMenu* menu = host.Menu();
@@ -164,8 +163,7 @@ TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh)
     EXPECT_FALSE(o->picMenu[3]->isVisibleTo(o)) << "not on the Skins page";
 }
 
-// Keys alone reach every page and move the slider; the speed reaches the creature as after a
-// drag. Ctrl+Page Down in the skin list switches pages rather than picking a skin.
+// Keys alone reach every page and move the slider (Ctrl+Page Down in the list too).
 TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
     frmOptions& o = Shown();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&o));

@@ -26,9 +26,8 @@ struct Row {
     const char* shown; // nullptr: not told
 };
 
-// Told only where the pointer is hidden. A desktop where the user can do something about it (GNOME
-// Shell with Orbo's extension off) says what; any other says where the eyes would follow the
-// pointer everywhere.
+// Told only where the pointer is hidden: what to do where the user can (GNOME Shell with the
+// extension off), else where the eyes would follow everywhere.
 TEST(PointerNotice, ToldOnlyWhereThePointerIsHidden) {
     const Row rows[] = {
         {"X11, or KWin telling", true, nullptr, "", nullptr},
@@ -59,8 +58,7 @@ TEST(PointerNotice, ToldOnlyWhereThePointerIsHidden) {
     }
 }
 
-// Ticking the box and closing the notice is the way not to be told again; closing it alone is
-// not.
+// Only ticking the box and closing the notice stops it for good.
 TEST(PointerNotice, DismissedForGoodOnlyWhenTicked) {
     for (const bool tick : {false, true}) {
         SCOPED_TRACE(tick ? "ticked" : "not ticked");

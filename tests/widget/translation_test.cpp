@@ -1,5 +1,4 @@
-// Orbo in the user's language: every text a person reads is translated into each shipped
-// language, and the options window's fixed layout still shows each text whole.
+// Every text translated in each shipped language, and shown whole in the fixed layout.
 #include "creature/default_skin.h"
 #include "creature/settings_io.h"
 #include "main/hot_key.h"
@@ -41,9 +40,8 @@ const QStringList kShipped{u"de"_s, u"fr"_s, u"es"_s};
 const QString kShippedForm = u"/usr/share/orbo/gnome-shell-45"_s;
 const QString kShellError = u"TypeError"_s;
 
-// Marks each text that every shipped catalogue translates as ⟦source⟧; Qt's own texts count when
-// Qt's catalogue has them. A text shown unmarked never went through translation, or a catalogue
-// lacks it.
+// Marks as ⟦source⟧ each text every catalogue (or Qt's, for Qt's texts) translates: an unmarked
+// text skipped translation or lacks an entry.
 class PseudoTranslator : public QTranslator {
 public:
     PseudoTranslator() {
@@ -170,9 +168,8 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
     QCoreApplication::removeTranslator(&pseudo);
 }
 
-// Each language's texts show whole in the options window's fixed layout: on their one line,
-// within their lines where they wrap, inside their page. The English texts set the measure: a
-// translation may need no more room than the control has or the English text needs.
+// Each language's texts show whole, inside their page, needing no more room than the control
+// has or the English text needs.
 TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
 #ifdef Q_OS_WIN
     GTEST_SKIP() << "measured where the options window's fonts have Arial's metrics (Liberation)";

@@ -1,5 +1,4 @@
-// The creature's menus: the popup menu and the tray's say the same, and the tray's items reach
-// the creature.
+// The popup menu and the tray's say the same, and the tray's items reach the creature.
 #include "creature/settings_io.h"
 #include "main/tray.h"
 #include "options/options_host.h"
