@@ -233,7 +233,6 @@ TEST_F(Tick, EachKindDrawsItsPartInItsPlace) {
     };
     const Row rows[] = {
         {"up-left", u"frames", {20, 20, 0, 0}, 4, 1, {0, 0}, 0, {20, 20}, 0},
-        {"down-right", u"frames", {20, 20, 0, 0}, 4, 1, {100, 100}, 0, {20, 20}, 2},
         {"up-left of a moved window", u"frames", {20, 20, 0, 0}, 4, 1, {200, 20}, 300, {20, 20}, 0},
         // The strip measures 150.24 twips high: its centre is at y 25.008, not rounded.
         {"just above the centre", u"frames", {20, 20, 0, 0}, 4, 1, {500, 25}, 0, {20, 20}, 1},

@@ -157,9 +157,8 @@ TEST(Autostart, RunValueWrittenAndRemoved) {
     EXPECT_EQ(std::nullopt, autostart.Set(false)) << "nothing to remove";
 }
 #else
-// Each path's entry is written, and taken as a desktop takes it: `gio launch` runs the program;
-// turned off, it is removed. A path a desktop would not start is refused with the reason and
-// reads as off (which paths those are is the table's).
+// Each path's entry is written and `gio launch` runs it; turned off, it is removed. A path no
+// desktop would start is refused with the reason and reads as off.
 TEST(Autostart, EntryStartsUnderGLib) {
     const QString gio = QStandardPaths::findExecutable(u"gio"_s);
     if (gio.isEmpty())

@@ -42,9 +42,8 @@ struct CountingView : CreatureView {
     bool Hidden = false;
 };
 
-// The pace the window is told as the creature starts, goes still, is woken by an announced
-// input or by the slow check that sees an unannounced one, rests while hidden for either
-// reason, changes speed and ends; and a desktop that announces nothing keeps it ticking.
+// The pace the window is told as the creature starts, goes still, is woken, rests while hidden,
+// changes speed and ends; a desktop that announces nothing keeps it ticking.
 TEST(Creature, PaceThroughStillnessRestAndWaking) {
     enum Runs { Stopped, Ticking, Checking };
     ScriptedDesktop desk;

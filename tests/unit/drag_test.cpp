@@ -6,9 +6,8 @@
 namespace orbo {
 namespace {
 
-// A window 1125 twips wide on a screen of 15360: it follows inside, stops flush at either edge,
-// and is left where it is when it already lies flush. The same holds on a span of monitors that
-// starts left of 0 (a monitor left of the primary on Windows).
+// A window 1125 twips wide on a screen of 15360, also on a span starting left of 0: it follows
+// inside, stops flush at either edge, and stays put when it already lies flush.
 TEST(DragAxis, FollowsInsideAndHoldsAtTheEdges) {
     struct Row {
         const char* name;

@@ -14,32 +14,22 @@ const QRect kPrimary = kMonitors[0].Pixels;
 const QRect kSecond = kMonitors[1].Pixels;
 
 TEST(FullScreenRule, HidesOnlyForAnotherProgramsFullScreenWindowOnTheCreaturesMonitor) {
+    const QRect onPrimary(300, 200, 75, 100), onSecond(1500, 300, 75, 100);
     const struct {
         const char* Name;
         std::optional<ActiveWindow> Active;
         QRect Creature;
         bool Hides;
     } rows[] = {
-        {"no active window", std::nullopt, {300, 200, 75, 100}, false},
-        {"full-screen on the same monitor",
-         ActiveWindow{kPrimary, true},
-         {300, 200, 75, 100},
-         true},
-        {"full-screen on the other monitor",
-         ActiveWindow{kSecond, true},
-         {300, 200, 75, 100},
-         false},
-        {"the creature on the second monitor",
-         ActiveWindow{kSecond, true},
-         {1500, 300, 75, 100},
-         true},
-        {"as large but not full-screen", ActiveWindow{kPrimary, false}, {300, 200, 75, 100}, false},
-        {"Orbo's own window", ActiveWindow{kPrimary, true, true}, {300, 200, 75, 100}, false},
-        // A full-screen window on one monitor that reaches onto the next (a window manager's
-        // rounding) is on the one it covers.
-        {"full-screen reaching over",
-         ActiveWindow{kSecond.adjusted(-2, 0, 0, 0), true},
-         {1500, 300, 75, 100},
+        {"no active window", std::nullopt, onPrimary, false},
+        {"full-screen on the same monitor", ActiveWindow{kPrimary, true}, onPrimary, true},
+        {"full-screen on the other monitor", ActiveWindow{kSecond, true}, onPrimary, false},
+        {"the creature on the second monitor", ActiveWindow{kSecond, true}, onSecond, true},
+        {"as large but not full-screen", ActiveWindow{kPrimary, false}, onPrimary, false},
+        {"Orbo's own window", ActiveWindow{kPrimary, true, true}, onPrimary, false},
+        // A full-screen window reaching onto the next monitor (a window manager's rounding) is
+        // on the one it covers.
+        {"full-screen reaching over", ActiveWindow{kSecond.adjusted(-2, 0, 0, 0), true}, onSecond,
          true},
         {"the creature on no monitor", ActiveWindow{kPrimary, true}, {3000, 2000, 75, 100}, false},
     };

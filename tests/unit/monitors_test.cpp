@@ -28,10 +28,8 @@ QImage Speckled(int width, int height) {
     return image;
 }
 
-// At any scale the scaled picture's non-magenta pixels are exactly the scaled outline, and the
-// picture is as large as the window system makes a window of its size (round(size x ratio)):
-// nothing pink at the edge, nothing cut off, nothing of the desktop showing inside. A part of the
-// picture scaled on its own lands exactly where the whole picture's scaling put it.
+// At any scale the picture's non-magenta pixels are exactly the scaled outline, at the size the
+// window system makes its window; a part scaled on its own lands where the whole one's did.
 TEST(DeviceScaling, PictureAndOutlineMeetAtEveryScale) {
     const QImage picture = Speckled(23, 17);
     for (const double ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0, 0.75}) {

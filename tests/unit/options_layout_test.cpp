@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orbo {
 namespace {
 
@@ -30,12 +32,8 @@ TEST(PageRect, PagesAndTheirFillingControl) {
 SkinDef Info(QString name, QString creator, QString date, QString email, QString home,
              QString comment) {
     SkinDef s;
-    s.Name = std::move(name);
-    s.Creator = std::move(creator);
-    s.Date = std::move(date);
-    s.Email = std::move(email);
-    s.HomePage = std::move(home);
-    s.Comment = std::move(comment);
+    std::tie(s.Name, s.Creator, s.Date, s.Email, s.HomePage, s.Comment) =
+        std::tie(name, creator, date, email, home, comment);
     return s;
 }
 

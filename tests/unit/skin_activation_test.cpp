@@ -74,8 +74,7 @@ TEST_F(ActivationTest, WindowTakesTheBackgroundsSizeAndShape) {
 }
 
 // Only the right and bottom edges are pulled back, to those of the monitors the window is on; a
-// window that sticks out on the left or at the top stays, unless no part of it shows on any
-// monitor: then it comes back onto the nearest one, whole.
+// window on no monitor at all comes back onto the nearest one, whole.
 TEST_F(ActivationTest, EdgesArePulledBackAndNothingIsLeftOffEveryMonitor) {
     const QRect primary(0, 0, 1280, 1024);
     const struct {
@@ -100,7 +99,6 @@ TEST_F(ActivationTest, EdgesArePulledBackAndNothingIsLeftOffEveryMonitor) {
         {"LeftOfThePrimaryIsAPlace", {}, {primary, {-1280, 0, 1280, 1024}}, {-600, 10}, {-600, 10}},
         {"ShorterMonitorsBottom", {}, {primary, {1280, 0, 1024, 768}}, {2000, 700}, {2000, 668}},
         {"OnAMonitorThatIsGone", {}, {primary}, {1900, 300}, {1205, 300}},
-        {"HalfSizeOutRight", {1024, 768}, {}, {1000, 10}, {986, 10}, 0.5, {38, 50}},
         {"OneAndAHalfOnTheEdges", {1024, 768}, {}, {949, 668}, {911, 618}, 1.5, {113, 150}},
         {"TripleSizeFarOffComesBack", {1024, 768}, {}, {5000, 5000}, {799, 468}, 3, {225, 300}},
     };
@@ -177,7 +175,6 @@ TEST_F(ActivationTest, EveryActivationStartsFromTheBuiltInSkin) {
     Activate("B");
     EXPECT_EQ("Ally McOrbo|B|18/2/0|",
               skin_.Name + u'|' + skin_.Creator + u'|' + skin_.Date + u'|' + skin_.Comment);
-    EXPECT_FALSE(skin_.Email.isEmpty() || skin_.HomePage.isEmpty());
     ASSERT_EQ(2, skin_.EyesUBound());
     EXPECT_EQ(KindText(), skin_.Eyes[0].Kind);
     EXPECT_EQ(0, skin_.Eyes[0].Frames);
