@@ -111,35 +111,6 @@ bool ShowOptionsPage(QPoint options) {
         [&] { return Shows(options, QRect(kPageLeft + 200, 80, 1, 1)).pixel(0, 0) == 0xFFC0C0C0; });
 }
 
-void ExpectOptionsAboveAWall(const OrboRun& run, QColor wall, const QString& wmClass) {
-    const QRect screen(QPoint(0, 0), kScreen);
-    ASSERT_TRUE(WaitFor([&] { return run.Geometry() == screen; }));
-    const auto options = ShowOptions(QPoint(500, 300), wmClass);
-    ASSERT_TRUE(options) << "the options window did not appear";
-    const QSize size(306, 103);
-    EXPECT_TRUE(screen.contains(QRect(*options, size))) << ::testing::PrintToString(*options);
-    // Until the window first paints, the screen still shows what was there before.
-    const auto uncovered = [&] {
-        return WaitFor(
-            [&] {
-                return PixelsOf(Shows(*options, QRect(QPoint(0, 0), size)), wall.rgb()).isEmpty();
-            },
-            std::chrono::seconds(10));
-    };
-    EXPECT_TRUE(uncovered()) << "the creature covers it";
-    ASSERT_TRUE(ShowOptionsPage(*options)) << "the Options page did not show";
-    const QRect onTopIndicator(kPageLeft + 80, 16, 14, 13);
-    for (const char* onTop : {"off", "on"}) {
-        SCOPED_TRACE(onTop);
-        const QImage before = Shows(*options, onTopIndicator);
-        Click(*options + QPoint(kPageLeft + 86, 22));
-        EXPECT_TRUE(WaitFor([&] { return Shows(*options, onTopIndicator) != before; }))
-            << "Always On Top did not change";
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        EXPECT_TRUE(uncovered()) << "the creature covers it";
-    }
-}
-
 OrboRun::OrboRun() : binary_(program_.filePath(QFileInfo(QStringLiteral(ORBO_BINARY)).fileName())) {
     QFile::copy(QStringLiteral(ORBO_BINARY), binary_);
     QDir(program_.path()).mkdir(u"Skins"_s);

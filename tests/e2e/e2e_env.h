@@ -169,9 +169,6 @@ std::optional<QPoint> ShowOptions(QPoint at, const QString& wmClass = {});
 QImage Shows(QPoint options, const QRect& area);
 // Clicks the Options entry of the menu column; whether its page showed.
 bool ShowOptionsPage(QPoint options);
-// Over a screen-sized creature of wall's colour the options window opens on the screen above
-// it, and stays above when "Always On Top" is switched off and on again.
-void ExpectOptionsAboveAWall(const OrboRun& run, QColor wall, const QString& wmClass = {});
 
 // The pixels of an image in a colour (a skin picture's magenta ones are its see-through part).
 QRegion PixelsOf(const QImage& image, QRgb colour);

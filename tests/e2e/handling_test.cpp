@@ -75,15 +75,6 @@ TEST(Handling, OptionsKeptAfterRestart) {
         << "the slider is not where it was left";
 }
 
-TEST(Handling, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
-    const QColor wall(0x12, 0x34, 0x56);
-    OrboRun run;
-    ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
-    ASSERT_TRUE(run.WriteSettings({{u"Skin"_s, u"Wall"_s}}));
-    ASSERT_TRUE(run.Start());
-    ExpectOptionsAboveAWall(run, wall);
-}
-
 // Every ending saves once: stored as the user wrote them, saved as the program keeps them.
 TEST(Handling, EndingsSaveOnce) {
     struct Row {

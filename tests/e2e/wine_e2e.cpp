@@ -197,14 +197,37 @@ TEST(Wine, HotKeyHidesAndShowsTheCreature) {
     }
 }
 
-// The options window above a creature as large as the screen (Wine shows it frameless).
+// The options window opens above a creature as large as the screen (Wine shows it frameless),
+// and stays above when "Always On Top" is switched off and on again.
 TEST(Wine, OptionsWindowAboveACreatureAsLargeAsTheScreen) {
     const QColor wall(0x12, 0x34, 0x56);
     OrboRun run;
     ASSERT_TRUE(MakePlainSkin(run.SkinsFolder() + u"/Wall"_s, kScreen, wall));
     ASSERT_TRUE(WriteRegistry({{u"Skin"_s, u"Wall"_s}}));
     ASSERT_TRUE(run.Start());
-    ExpectOptionsAboveAWall(run, wall, kWineClass);
+    const QRect screen(QPoint(0, 0), kScreen);
+    ASSERT_TRUE(WaitFor([&] { return run.Geometry() == screen; }));
+    const auto options = ShowOptions(QPoint(500, 300), kWineClass);
+    ASSERT_TRUE(options) << "the options window did not appear";
+    const QRect shown(*options, QSize(306, 103));
+    EXPECT_TRUE(screen.contains(shown)) << ::testing::PrintToString(*options);
+    // Until the window first paints, the screen still shows what was there before.
+    const auto uncovered = [&] {
+        return WaitFor([&] { return PixelsOf(Probe().Grab(shown), wall.rgb()).isEmpty(); },
+                       std::chrono::seconds(10));
+    };
+    EXPECT_TRUE(uncovered()) << "the creature covers it";
+    ASSERT_TRUE(ShowOptionsPage(*options)) << "the Options page did not show";
+    const QRect onTopIndicator(kPageLeft + 80, 16, 14, 13);
+    for (const char* onTop : {"off", "on"}) {
+        SCOPED_TRACE(onTop);
+        const QImage before = Shows(*options, onTopIndicator);
+        Click(*options + QPoint(kPageLeft + 86, 22));
+        EXPECT_TRUE(WaitFor([&] { return Shows(*options, onTopIndicator) != before; }))
+            << "Always On Top did not change";
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        EXPECT_TRUE(uncovered()) << "the creature covers it";
+    }
 }
 
 // The registry's skin (a GIF) shows; a close request and the session's end save texts.
