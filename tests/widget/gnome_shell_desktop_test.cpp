@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <limits>
 
 namespace orbo {
 namespace {
@@ -78,22 +77,14 @@ TEST_F(GnomeShellDesktopTest, AnswersWithTheAnimationInterval) {
     }
 }
 
-// Only the extension in the shell is listened to, and only with a report that makes sense.
-TEST_F(GnomeShellDesktopTest, IgnoresOthersAndNonsense) {
+// Only the extension in the shell is listened to, however many others call.
+TEST_F(GnomeShellDesktopTest, IgnoresOthers) {
     shell.Report({100, 150, 0, 0, 1200, 900, 0});
     ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
 
     Sender other(u"other"_s);
     for (int i = 0; i < 500; ++i)
         other.Report({400 + i % 100, 400, 0, 0, 1200, 900, 1});
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    // Refused as a pointer (the rules and their other rows: compositor_cursor_test.cpp), or on
-    // no monitor.
-    const QVariantList nonsense[] = {{nan, 500.0, 0, 0, 1200, 900, 1},
-                                     {500, 500, 0, 0, 1920, 1080, 1}};
-    for (int i = 0; i < 100; ++i)
-        for (const QVariantList& arguments : nonsense)
-            shell.Report(arguments);
     Settle(std::chrono::milliseconds(1000));
     EXPECT_EQ(desktop->GetCursorPos(), QPoint(100, 150));
     EXPECT_FALSE(desktop->GetAsyncKeyState(MouseButton::Left)) << "the extension's buttons";
