@@ -1,4 +1,4 @@
-// Where the creature appears, with which shape and skin; and with no display at all.
+// Where the creature appears, with which shape, from which skin and settings.
 #include "e2e_env.h"
 
 #include <gtest/gtest.h>
@@ -49,30 +49,6 @@ TEST(Creature, BuiltInSkinCentred) {
         EXPECT_EQ(11, saved.size());
         EXPECT_EQ(Twips(kCentre.x()), saved.value(u"left"_s));
         EXPECT_EQ(Twips(kCentre.y()), saved.value(u"top"_s));
-    }
-}
-
-TEST(Creature, NoDisplayOneLine) {
-    struct Row {
-        const char* Name;
-        const char* Variable; // set to Value, the others of the display unset
-        const char* Value;
-    };
-    for (const Row& row : {Row{"no DISPLAY", nullptr, nullptr},
-                           Row{"a DISPLAY no server answers", "DISPLAY", ":7391"},
-                           Row{"Wayland without XWayland", "WAYLAND_DISPLAY", "wayland-orbo-none"},
-                           Row{"xcb asked for, no DISPLAY", "QT_QPA_PLATFORM", "xcb"}}) {
-        SCOPED_TRACE(row.Name);
-        QMap<QString, QString> environment{
-            {u"DISPLAY"_s, {}}, {u"QT_QPA_PLATFORM"_s, {}}, {u"XDG_SESSION_TYPE"_s, {}}};
-        if (row.Variable != nullptr)
-            environment.insert(QLatin1String(row.Variable), QLatin1String(row.Value));
-        const auto ended = OrboRun().Run({}, environment);
-        ASSERT_TRUE(ended) << "still running";
-        EXPECT_EQ(1, ended->Status);
-        EXPECT_EQ(1, ended->Err.count(u'\n')) << ended->Err.toStdString();
-        EXPECT_TRUE(ended->Err.endsWith(u'\n') && ended->Err.contains(u"display"_s))
-            << ended->Err.toStdString();
     }
 }
 
