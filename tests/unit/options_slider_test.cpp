@@ -61,24 +61,6 @@ TEST(SliderDrag, SpeedNeverPassesOneHundred) {
     }
 }
 
-// The right and middle buttons start no drag, and end one while leaving the pressed picture.
-TEST(SliderDrag, OtherButtonsStartNoDragAndEndOne) {
-    for (const MouseButton button : {MouseButton::Right, MouseButton::Middle}) {
-        SCOPED_TRACE(ButtonCode(button));
-        SpeedSliderState s;
-        PlaceSlider(s, {}, 85);
-        SliderMouseDown(s, ButtonCode(button), 120);
-        EXPECT_FALSE(s.Pressed);
-        EXPECT_FALSE(SliderMouseMove(s, {}, -600));
-        EXPECT_EQ(273, s.HandleTop);
-        SliderMouseDown(s, ButtonCode(MouseButton::Left), 120);
-        SliderMouseDown(s, ButtonCode(button), 120);
-        EXPECT_TRUE(s.Pressed);
-        EXPECT_FALSE(SliderMouseMove(s, {}, -600));
-        EXPECT_EQ(85, s.Speed);
-    }
-}
-
 // Keys move the handle to the place of the next speed; grabbing it there and moving nothing
 // reads the same speed, so the drag agrees. Single precision puts many of those places a hair
 // above their speed (2 among them), where the drag would read one faster: every step is a row.

@@ -207,40 +207,5 @@ TEST_F(ThemeImport, RefusalsSayWhyAndWriteNothing) {
     }
 }
 
-TEST(ThemeOrigin, CreatorAndLicenceFromThePackageFolder) {
-    const struct {
-        const char* Theme;     // below the temporary root
-        const char* Copyright; // below the root, nullptr for none
-        const char* Creator;
-        const char* Licence; // part of the comment
-    } rows[] = {
-        {"/usr/share/gnome-applets/geyes/Eye", "usr/share/doc/gnome-applets-data/copyright",
-         "GNOME eyes applet", "licence GPL-2+, copyright 1999 Eye Maker and others"},
-        {"/usr/share/xfce4/eyes/themes/Eye", "usr/share/doc/xfce4-eyes-plugin/copyright",
-         "Xfce eyes panel plugin", "licence GPL-3+, copyright 2020 All"},
-        {"/home/me/Eye", nullptr, "unknown", "licence unknown"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.Theme);
-        QTemporaryDir root;
-        ASSERT_TRUE(QDir().mkpath(root.path() + row.Theme));
-        if (row.Copyright) {
-            ASSERT_TRUE(WriteBytes(
-                root.path(), row.Copyright,
-                "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n\n"
-                "Files: *\nCopyright: 2020 All\nLicense: GPL-3+\n\n"
-                "Files: gnome-applets/geyes/*\nCopyright: 1999 Eye Maker,\n 2003 Other\n"
-                "License: GPL-2+\n This program is free.\n\n"
-                "Files: gnome-applets/battery/*\nLicense: MIT\n"));
-        }
-        const ThemeOrigin origin =
-            FindThemeOrigin(root.path() + row.Theme, [](const QString&) { return QString(); });
-        EXPECT_EQ(row.Creator, origin.Creator);
-        EXPECT_TRUE(origin.Comment.startsWith("Imported from " + root.path()))
-            << origin.Comment.toStdString();
-        EXPECT_TRUE(origin.Comment.contains(row.Licence)) << origin.Comment.toStdString();
-    }
-}
-
 } // namespace
 } // namespace orbo

@@ -1,6 +1,4 @@
-// The creature window: start-up, and the timers run at the pace the creature sets.
-#include "creature/settings_io.h"
-#include "platform/system/settings_store.h"
+// The creature window's timers run at the pace the creature sets.
 #include "running_creature.h"
 
 #include <QtTest/QTest>
@@ -9,22 +7,6 @@
 
 namespace orbo {
 namespace {
-
-TEST(Form1, StartsRestoredAtTheScreensCentreTickingAtTheStoredSpeed) {
-    testing::RunningCreature c;
-    c.Store.SaveSetting(kSettingsApp, kSettingsSection, "Speed", "0");
-    c.Form.setWindowState(Qt::WindowMinimized);
-    c.Form.Form_Load();
-    EXPECT_EQ(Qt::WindowNoState, c.Form.windowState());
-    EXPECT_EQ(QPoint(512, 384), c.Form.pos()); // top-left corner at the screen's centre
-    EXPECT_EQ(QSize(75, 100), c.Form.size());
-    EXPECT_EQ(501, c.Form.AnimationInterval());
-    EXPECT_TRUE(c.Form.Animating());
-    // The desktop knows the pace too: a compositor need not report the pointer more often.
-    EXPECT_EQ(501, c.Desk.AnimationInterval);
-    c.Form.SetSpeed(85);
-    EXPECT_EQ(76, c.Desk.AnimationInterval);
-}
 
 // The timers run as the creature says: stopped while still, woken by an announced move.
 TEST(Form1, TimersRunAsTheCreatureSays) {
