@@ -29,7 +29,8 @@ inline constexpr QSize kScreen(1024, 768);
 inline const QString kTitle = u"ORBO"_s;
 inline const QString kOptionsTitle = u"Orbo - Options"_s;
 
-// The test program's own Xvfb (ctest -j shares none) and a probe on it; resize it first.
+// The test program's own Xvfb (ctest -j shares none) and a probe on it. A test that wants
+// another screen size starts it before anything else uses the display.
 QString StartDisplay(QSize screen);
 QString Display();
 // Runs a program to its end, input on its standard input: what it wrote, when it succeeded.

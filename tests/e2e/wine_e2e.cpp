@@ -144,8 +144,8 @@ TEST(Wine, ScaledDisplays) {
     }
 }
 
-// The animation's rest, and a second orbo.exe that hands over. Clicks let through as stored: a
-// right click opens no menu till a second start turns it off (passage to X shows on X11 only).
+// The animation's rest; a second orbo.exe hands over. Clicks let through as stored: a right click
+// opens no menu till a second start turns it off (Wine passes clicks on to its own windows only).
 TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     // Away from the top-left corner, where Wine shows the tray icon in a window of its own.
     ASSERT_TRUE(WriteRegistry(
@@ -179,7 +179,7 @@ TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     EXPECT_TRUE(first.Alive());
 }
 
-// The hot key. Wine hears keys only while one of its windows has the keyboard: the options.
+// The hot key; Wine hears keys only while its own window has the keyboard (here the options).
 TEST(Wine, HotKeyHidesAndShowsTheCreature) {
     QProcess openbox;
     ASSERT_TRUE(StartOpenbox(openbox));

@@ -111,8 +111,8 @@ TEST_F(GnomeShellDesktopTest, DropsTheLastReportWhenTheLinkGoes) {
     }
 }
 
-// A stranger holding the extension's name is not the extension, and while it does not even
-// the shell's connection is heard; the user is still told how to turn the extension on.
+// A stranger holding the extension's name is not the extension, and while it holds the name not
+// even the shell's connection is heard; the user is still told how to turn the extension on.
 TEST(GnomeShellDesktop, TrustsOnlyTheShellsOwnConnection) {
     Sender shell(u"fake-shell"_s);
     ASSERT_TRUE(shell.Own(kShell));
