@@ -27,12 +27,16 @@ std::optional<QString> RunWine(const QStringList& args) {
     return QString::fromLocal8Bit(wine.readAllStandardOutput());
 }
 
-// Replaces the settings key's values with these texts.
+// Replaces the settings key's values with these texts. Right after a test's orbo.exe was killed,
+// Wine's reg has failed at once: each value is tried again for a while.
 bool WriteRegistry(const QMap<QString, QString>& values) {
     RunWine({u"reg"_s, u"delete"_s, kKey, u"/f"_s});
     for (auto it = values.begin(); it != values.end(); ++it)
-        if (!RunWine({u"reg"_s, u"add"_s, kKey, u"/v"_s, it.key(), u"/t"_s, u"REG_SZ"_s, u"/d"_s,
-                      it.value(), u"/f"_s}))
+        if (!WaitFor([&] {
+                return RunWine({u"reg"_s, u"add"_s, kKey, u"/v"_s, it.key(), u"/t"_s, u"REG_SZ"_s,
+                                u"/d"_s, it.value(), u"/f"_s})
+                    .has_value();
+            }))
             return false;
     return true;
 }
