@@ -146,11 +146,7 @@ private:
 std::unique_ptr<Desktop> FollowGnomeShell(std::unique_ptr<Desktop> fallback) {
     if (!SessionBusReachable())
         return fallback;
-    return FollowGnomeShell(std::move(fallback), QDBusConnection::sessionBus());
-}
-
-std::unique_ptr<Desktop> FollowGnomeShell(std::unique_ptr<Desktop> fallback,
-                                          const QDBusConnection& bus) {
+    const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface() ||
         !bus.interface()->isServiceRegistered(kShell).value())
         return fallback;

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-class QDBusConnection;
-
 namespace orbo {
 
 #if defined(ORBO_HAVE_KWIN)
@@ -23,9 +21,6 @@ inline constexpr const char* kGnomeShellExtension = "orbo-pointer@orbo.example";
 // the shell gone), come from the fallback; an extension enabled again is listened to again.
 // The fallback itself when no GNOME Shell is on the session bus.
 std::unique_ptr<Desktop> FollowGnomeShell(std::unique_ptr<Desktop> fallback);
-// The same on a given bus connection.
-std::unique_ptr<Desktop> FollowGnomeShell(std::unique_ptr<Desktop> fallback,
-                                          const QDBusConnection& bus);
 #endif
 
 } // namespace orbo

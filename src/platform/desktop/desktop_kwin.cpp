@@ -322,10 +322,7 @@ private:
 std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback) {
     if (!SessionBusReachable())
         return fallback;
-    return FollowKWin(std::move(fallback), QDBusConnection::sessionBus());
-}
-
-std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus) {
+    const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface() ||
         !bus.interface()->isServiceRegistered(kKWin).value())
         return fallback;

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-class QDBusConnection;
-
 namespace orbo {
 
 #if defined(ORBO_HAVE_KWIN)
@@ -20,8 +18,6 @@ namespace orbo {
 // ends. Of several programs on one bus, the first to start follows KWin, the others XWayland until
 // it ends. The fallback itself when no KWin is on the session bus.
 std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback);
-// The same on a given bus connection.
-std::unique_ptr<Desktop> FollowKWin(std::unique_ptr<Desktop> fallback, const QDBusConnection& bus);
 #endif
 
 } // namespace orbo
