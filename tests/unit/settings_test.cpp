@@ -7,6 +7,7 @@
 #include "scripted_desktop.h"
 
 #include <QtCore/QFile>
+#include <QtCore/QRegularExpression>
 #include <QtCore/QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -76,19 +77,30 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
 // A position written under one language's numbers reads back the same under another's: the
 // settings file stays when the user changes language.
 TEST(UserLocaleSingleText, ReadsBackUnderEveryLanguage) {
-    const std::array<QLocale, 5> locales{QLocale::c(), QLocale(QLocale::English),
-                                         QLocale(QLocale::German), QLocale(QLocale::French),
-                                         QLocale(QLocale::Spanish)};
+    std::vector<QLocale> locales;
+    for (const char* name : {"C", "en", "de", "fr", "es", "ar_EG", "fa_IR"})
+        locales.emplace_back(QString::fromLatin1(name));
     for (const float value : {7680.0f, -450.0f, 12.5f, 8571.429f, -1234.567f}) {
         for (const QLocale& writer : locales) {
+            const QString text = UserLocaleSingleText(value, writer);
+            EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[^-0-9.,\u066B]"))))
+                << text.toStdString() << " from " << writer.name().toStdString();
             for (const QLocale& reader : locales) {
-                const QString text = UserLocaleSingleText(value, writer);
                 float read = 0;
                 EXPECT_TRUE(UserLocaleTextToSingle(text, read, reader) && read == value)
                     << text.toStdString() << " from " << writer.name().toStdString() << " in "
                     << reader.name().toStdString();
             }
         }
+    }
+    // What earlier versions wrote under Arabic and Persian numbers reads back too.
+    const std::pair<const char*, float> rows[] = {
+        {"٣٠٠٧٫٥", 3007.5f}, {"۳۰۰۰", 3000}, {"\u061C-٤٥٠", -450}, {"\u200E−۱٬۲۰۰", -1200}};
+    for (const auto& [text, expected] : rows) {
+        float read = 0;
+        EXPECT_TRUE(UserLocaleTextToSingle(QString::fromUtf8(text), read, QLocale::c()) &&
+                    read == expected)
+            << expected;
     }
 }
 
@@ -104,6 +116,9 @@ TEST(HotKeyFromText, NamesOneKeyHeldWithAModifier) {
         {"Ctrl+Alt", {}},
         {"Ctrl+Alt+O, Ctrl+X", {}},
         {"Ctrl+Alt+Nokey", {}},
+        {"Ctrl+Alt+!", Qt::CTRL | Qt::ALT | Qt::Key_Exclam},
+        {"Ctrl+Alt+\u00E9", Qt::CTRL | Qt::ALT | Qt::Key_Eacute},
+        {"Ctrl+Alt+\u0131", {}}, // the dotless i, which Qt would read as I
         {"", {}}};
     for (const auto& [text, expected] : rows) {
         SCOPED_TRACE(text);
