@@ -21,6 +21,12 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("orbo::HotKey", text);
 }
 
+// A stored value quoted back to the user, cut short: a message must fit on the screen.
+QString Quoted(const QString& text) {
+    constexpr qsizetype kLongest = 40;
+    return text.size() <= kLongest ? text : text.left(kLongest) + u'\u2026';
+}
+
 } // namespace
 
 void ListenForHotKey(Desktop& desktop, Form1& form) {
@@ -33,7 +39,7 @@ void ListenForHotKey(Desktop& desktop, Form1& form) {
             Tr(QT_TRANSLATE_NOOP("orbo::HotKey", "\"%1\", the HotKey in Orbo's settings, is no key "
                                                  "Orbo can listen for: name one key with Ctrl, Alt "
                                                  "or Meta, such as \"%2\"."))
-                .arg(text, kDefaultHotKey));
+                .arg(Quoted(text), kDefaultHotKey));
         return;
     }
     const QString name = QKeySequence(*key).toString(QKeySequence::NativeText);

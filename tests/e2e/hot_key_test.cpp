@@ -32,6 +32,30 @@ TEST(HotKey, HidesAndShowsTheCreatureWhereverTheKeyboardIs) {
     EXPECT_EQ(editor, Probe().FocusedWindow()) << "the hot key took the keyboard";
 }
 
+// A key is held as it is typed: "!" with Shift, a Latin-1 letter where the keyboard has it; and
+// named in the user's language too, as Orbo's messages name it.
+TEST(HotKey, AKeyIsHeldAsItIsTyped) {
+    ASSERT_TRUE(RunOnDisplay(u"xmodmap"_s, {u"-e"_s, u"keycode 49 = eacute Eacute"_s}));
+    const struct {
+        const char* Stored;
+        const char* Key;
+        std::vector<const char*> Other, Held;
+    } rows[] = {
+        {"Ctrl+Alt+!", "1", {"Control_L", "Alt_L"}, {"Control_L", "Alt_L", "Shift_L"}},
+        {"Ctrl+Alt+\u00E9", "eacute", {"Control_L", "Alt_L", "Shift_L"}, {"Control_L", "Alt_L"}},
+        {"Strg+Alt+O", "o", {"Control_L"}, {"Control_L", "Alt_L"}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Stored);
+        OrboRun run;
+        ASSERT_TRUE(run.WriteSettings({{u"HotKey"_s, QString::fromUtf8(row.Stored)}}) &&
+                    run.Start({{u"LANG"_s, u"de_DE.UTF-8"_s}}));
+        ASSERT_TRUE(Probe().TapKey(row.Key, row.Other));
+        EXPECT_FALSE(Probe().WaitGone(kTitle, 1s)) << "another key hid it";
+        ASSERT_TRUE(Probe().TapKey(row.Key, row.Held));
+        EXPECT_TRUE(Probe().WaitGone(kTitle, 5s)) << "not hidden";
+    }
+}
+
 TEST(HotKey, AKeyAnotherProgramHoldsIsSaidAndTheCreatureWorksOn) {
     XProbe other(Display());
     ASSERT_TRUE(other.GrabKey("o", 4 | 8)); // Ctrl+Alt

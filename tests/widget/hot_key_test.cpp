@@ -27,6 +27,8 @@ struct Row {
 };
 
 TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
+    // Quoted back cut short: the message must fit on the screen.
+    static const std::string kLong = "Ctrl+Alt+" + std::string(100000, 'x');
     const QKeyCombination ctrlAltO = Qt::CTRL | Qt::ALT | Qt::Key_O;
     const std::vector<Row> rows = {
         {nullptr, true, {}, {}, ctrlAltO, {}},
@@ -36,7 +38,8 @@ TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
         {"Ctrl+Alt+O", true, u"another program already uses it"_s, u"again"_s, ctrlAltO,
          u"Ctrl+Alt+O cannot hide and show Orbo: another program already uses it."_s},
         {"Ctrl+Alt+O", true, {}, u"the shell has it"_s, ctrlAltO, u"Orbo: the shell has it."_s},
-        {"O", true, {}, {}, {}, u"\"O\", the HotKey in Orbo's settings, is no key"_s}};
+        {"O", true, {}, {}, {}, u"\"O\", the HotKey in Orbo's settings, is no key"_s},
+        {kLong.c_str(), true, {}, {}, {}, u"Ctrl+Alt+"_s + QString(31, u'x') + u"\u2026\""_s}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Stored ? row.Stored : "(none)");
         SCOPED_TRACE(row.Later.value_or(u"-"_s).toStdString());

@@ -15,16 +15,27 @@ namespace orbo {
 
 namespace {
 
-// The virtual-key code of a key Qt names; 0 for one without.
-UINT VirtualKeyOf(Qt::Key key) {
+// A key as Windows registers it: its virtual-key code (0 for none) and whether it is typed with
+// Shift ("!" on most layouts) or only with AltGr, which a hot key cannot hold.
+struct VirtualKey {
+    UINT Code = 0;
+    bool Shift = false;
+    bool AltGr = false;
+};
+
+VirtualKey VirtualKeyOf(Qt::Key key) {
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return VK_F1 + (key - Qt::Key_F1);
+        return {static_cast<UINT>(VK_F1 + (key - Qt::Key_F1))};
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return static_cast<UINT>(key);
-    // Punctuation lies where the keyboard's layout puts it.
-    if (key > Qt::Key_Space && key <= Qt::Key_AsciiTilde) {
-        const SHORT scan = ::VkKeyScanW(static_cast<wchar_t>(key));
-        return scan == -1 ? 0 : LOBYTE(scan);
+        return {static_cast<UINT>(key)};
+    // Punctuation and Latin-1 letters lie where the keyboard's layout puts them; a letter is
+    // looked up by its small form, the one its key types alone.
+    if ((key > Qt::Key_Space && key <= Qt::Key_AsciiTilde) ||
+        (key > Qt::Key_nobreakspace && key <= Qt::Key_ydiaeresis)) {
+        const SHORT scan = ::VkKeyScanW(QChar(static_cast<char16_t>(key)).toLower().unicode());
+        if (scan == -1)
+            return {};
+        return {LOBYTE(scan), (HIBYTE(scan) & 1) != 0, (HIBYTE(scan) & 6) != 0};
     }
     static constexpr std::array<std::pair<Qt::Key, UINT>, 17> kNamed{{
         {Qt::Key_Space, VK_SPACE},
@@ -47,8 +58,8 @@ UINT VirtualKeyOf(Qt::Key key) {
     }};
     for (const auto& [named, code] : kNamed)
         if (named == key)
-            return code;
-    return 0;
+            return {code};
+    return {};
 }
 
 // Raw mouse input arrives at a message-only window of our own, also while another program is
@@ -117,16 +128,20 @@ public:
         pressed_ = nullptr;
         if (!pressed)
             return {};
-        const UINT code = VirtualKeyOf(key.key());
-        if (!window_ || !code)
+        const VirtualKey code = VirtualKeyOf(key.key());
+        if (!window_ || !code.Code)
             return QCoreApplication::translate("orbo::Desktop", "this keyboard has no such key");
+        if (code.AltGr)
+            return QCoreApplication::translate(
+                "orbo::Desktop", "this keyboard types it only with AltGr or another layout");
         const Qt::KeyboardModifiers mods = key.keyboardModifiers();
         // Held down, the key counts once.
-        const UINT state = MOD_NOREPEAT | (mods.testFlag(Qt::ShiftModifier) ? MOD_SHIFT : 0) |
+        const UINT state = MOD_NOREPEAT |
+                           (code.Shift || mods.testFlag(Qt::ShiftModifier) ? MOD_SHIFT : 0) |
                            (mods.testFlag(Qt::ControlModifier) ? MOD_CONTROL : 0) |
                            (mods.testFlag(Qt::AltModifier) ? MOD_ALT : 0) |
                            (mods.testFlag(Qt::MetaModifier) ? MOD_WIN : 0);
-        if (!::RegisterHotKey(window_, kHotKeyId, state, code)) {
+        if (!::RegisterHotKey(window_, kHotKeyId, state, code.Code)) {
             const DWORD error = ::GetLastError();
             if (error == ERROR_HOTKEY_ALREADY_REGISTERED)
                 return QCoreApplication::translate("orbo::Desktop",

@@ -32,11 +32,11 @@ constexpr auto kPollInterval = std::chrono::milliseconds(400);
 KeySym KeySymOf(Qt::Key key) {
     if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
         return XK_F1 + (key - Qt::Key_F1);
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return XK_a + (key - Qt::Key_A);
-    // The other printable Latin-1 keys share their codes with their key symbols.
-    if (key > Qt::Key_Space && key <= Qt::Key_AsciiTilde)
-        return static_cast<KeySym>(key);
+    // Printable Latin-1 keys share their codes with their key symbols; a letter's key is named
+    // by its small letter, the one it types alone.
+    if ((key > Qt::Key_Space && key <= Qt::Key_AsciiTilde) ||
+        (key > Qt::Key_nobreakspace && key <= Qt::Key_ydiaeresis))
+        return QChar(static_cast<char16_t>(key)).toLower().unicode();
     static constexpr std::array<std::pair<Qt::Key, KeySym>, 17> kNamed{{
         {Qt::Key_Space, XK_space},
         {Qt::Key_Escape, XK_Escape},
@@ -144,8 +144,16 @@ public:
         const KeyCode code = sym ? XKeysymToKeycode(display_, sym) : 0;
         if (!code)
             return QCoreApplication::translate("orbo::Desktop", "this keyboard has no such key");
+        // A key typed with Shift ("!" on most keyboards) is held with Shift, as it is typed.
+        unsigned int typedWith = 0;
+        if (XkbKeycodeToKeysym(display_, code, 0, 0) != sym) {
+            if (XkbKeycodeToKeysym(display_, code, 0, 1) != sym)
+                return QCoreApplication::translate(
+                    "orbo::Desktop", "this keyboard types it only with AltGr or another layout");
+            typedWith = ShiftMask;
+        }
         const Qt::KeyboardModifiers mods = key.keyboardModifiers();
-        const unsigned int state = (mods.testFlag(Qt::ShiftModifier) ? ShiftMask : 0) |
+        const unsigned int state = typedWith | (mods.testFlag(Qt::ShiftModifier) ? ShiftMask : 0) |
                                    (mods.testFlag(Qt::ControlModifier) ? ControlMask : 0) |
                                    (mods.testFlag(Qt::AltModifier) ? Mod1Mask : 0) |
                                    (mods.testFlag(Qt::MetaModifier) ? Mod4Mask : 0);
