@@ -160,6 +160,10 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
             <source>Orbo: Hide or show the creature</source>
             <translation>Orbo: Das Wesen ausblenden oder einblenden</translation>
         </message>
+        <message>
+            <source>this keyboard types it only with AltGr or another layout</source>
+            <translation>diese Tastatur tippt sie nur mit AltGr oder einer anderen Belegung</translation>
+        </message>
     </context>
     <context>
         <name>orbo::Display</name>
@@ -185,6 +189,10 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
         <message>
             <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
             <translation>Klicks erreichen das Wesen wieder: Der erneute Start von Orbo hat „Klicks durchlassen“ ausgeschaltet.</translation>
+        </message>
+        <message>
+            <source>"Let clicks through" stays off: with no session bus, starting Orbo again could not turn it off.</source>
+            <translation>„Klicks durchlassen“ bleibt aus: Ohne Sitzungsbus könnte ein erneuter Start von Orbo es nicht ausschalten.</translation>
         </message>
     </context>
     <context>

@@ -160,6 +160,10 @@ devuelve la criatura al centro de la pantalla.
             <source>Orbo: Hide or show the creature</source>
             <translation>Orbo: ocultar o mostrar la criatura</translation>
         </message>
+        <message>
+            <source>this keyboard types it only with AltGr or another layout</source>
+            <translation>este teclado solo la escribe con AltGr u otra distribución</translation>
+        </message>
     </context>
     <context>
         <name>orbo::Display</name>
@@ -185,6 +189,10 @@ devuelve la criatura al centro de la pantalla.
         <message>
             <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
             <translation>Los clics vuelven a llegar a la criatura: iniciar Orbo de nuevo desactivó «Dejar pasar los clics».</translation>
+        </message>
+        <message>
+            <source>"Let clicks through" stays off: with no session bus, starting Orbo again could not turn it off.</source>
+            <translation>«Dejar pasar los clics» sigue desactivado: sin bus de sesión, iniciar Orbo de nuevo no podría desactivarlo.</translation>
         </message>
     </context>
     <context>

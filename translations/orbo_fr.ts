@@ -160,6 +160,10 @@ Orbo ramène la créature au milieu de l’écran.
             <source>Orbo: Hide or show the creature</source>
             <translation>Orbo : masquer ou afficher la créature</translation>
         </message>
+        <message>
+            <source>this keyboard types it only with AltGr or another layout</source>
+            <translation>ce clavier ne la tape qu’avec AltGr ou une autre disposition</translation>
+        </message>
     </context>
     <context>
         <name>orbo::Display</name>
@@ -185,6 +189,10 @@ Orbo ramène la créature au milieu de l’écran.
         <message>
             <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
             <translation>Les clics atteignent de nouveau la créature : relancer Orbo a désactivé « Laisser passer les clics ».</translation>
+        </message>
+        <message>
+            <source>"Let clicks through" stays off: with no session bus, starting Orbo again could not turn it off.</source>
+            <translation>« Laisser passer les clics » reste désactivé : sans bus de session, relancer Orbo ne pourrait pas le désactiver.</translation>
         </message>
     </context>
     <context>

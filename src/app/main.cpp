@@ -14,6 +14,7 @@
 #include "platform/system/autostart.h"
 #include "platform/system/console.h"
 #include "platform/system/files.h"
+#include "platform/system/session_bus.h"
 #include "platform/system/settings_store.h"
 #include "platform/system/single_instance.h"
 #include "platform/system/termination.h"
@@ -24,6 +25,23 @@
 #include <QtGui/QAction>
 #include <QtWidgets/QApplication>
 
+#include <cstdlib>
+
+namespace {
+
+// Qt's messages as Qt prints them, but a fatal one (a platform that does not start) ends the
+// program with Orbo's own line and status rather than an abort.
+void EndOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        orbo::PrintText(stderr, qFormatLogMessage(type, context, message) + u'\n');
+        return;
+    }
+    orbo::PrintText(stderr, QStringLiteral("orbo: ") + message.trimmed() + u'\n');
+    std::_Exit(1);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     if (const auto status = orbo::AnswerHelpOrVersion(argc, argv))
         return *status;
@@ -33,16 +51,24 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 #endif
+    // No program of ours asks for a bus daemon to be started where the session has none.
+    orbo::KeepOffAbsentSessionBus();
     // Qt aborts when its platform cannot start; say why in one line and fail instead.
-    if (orbo::UnreachableDisplay(argc, argv)) {
+    orbo::DisplayCheck display(argc, argv);
+    if (display.Problem()) {
         // Told in the user's language: an application object that needs no display loads it.
         const QCoreApplication core(argc, argv);
         orbo::InstallTranslations();
-        const auto problem = orbo::UnreachableDisplay(argc, argv).value_or(QString());
-        orbo::PrintText(stderr, QStringLiteral("orbo: ") + problem + u'\n');
+        orbo::PrintText(stderr,
+                        QStringLiteral("orbo: ") + display.Problem().value_or(QString()) + u'\n');
         return 1;
     }
+    // Should the display still fail Qt (it went away since), Qt's own reason ends the program
+    // with a status rather than an abort.
+    const QtMessageHandler previous = qInstallMessageHandler(EndOnFatalMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    display.Release();
     QApplication::setApplicationName(QStringLiteral("orbo"));
     QApplication::setApplicationVersion(QStringLiteral(ORBO_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -80,6 +106,9 @@ int main(int argc, char* argv[]) {
         {orbo::SetOnAllWorkspaces, [&fullScreen](bool on) { fullScreen->SetEnabled(on); }});
 
     form.Form_Load();
+    // Where a later start cannot reach this one, nothing but a tray turns click-through off.
+    if (!instance.Reachable())
+        form.StartWithClicksTaken();
     // A full-screen window in front already keeps it hidden.
     if (!form.Resting())
         form.show();

@@ -131,6 +131,19 @@ void Form1::SetClickThrough(bool through) {
     LetClicksThrough(*this, through);
 }
 
+void Form1::StartWithClicksTaken() {
+    if (!General().ClickThrough)
+        return;
+    SetClickThrough(false);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            Q_EMIT Told(tr("\"Let clicks through\" stays off: with no session bus, starting Orbo "
+                           "again could not turn it off."));
+        },
+        Qt::QueuedConnection);
+}
+
 void Form1::BringBack() {
     creature_.BringBack(PrimaryWorkArea());
     SaveInfo();

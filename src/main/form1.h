@@ -60,6 +60,10 @@ public:
     void SetAllWorkspaces(bool all);
     // Clicks reach the window below the creature, which still follows the pointer.
     void SetClickThrough(bool through);
+    // For a start that a later one cannot reach (no session bus), since only a later start turns
+    // "Let clicks through" off where there is no tray: the creature takes clicks, and says so
+    // once from the event loop, when whoever tells the user listens.
+    void StartWithClicksTaken();
 
     // A lost creature comes back: centred in the primary monitor's work area, that place saved
     // at once, shown and raised.

@@ -211,12 +211,14 @@ bool OrboRun::Start(const QMap<QString, QString>& environment) {
     // belongs to another process).
     return WaitFor(
         [&] {
-            const auto window = Windows().WaitMapped(kTitle, std::chrono::milliseconds(0));
-            const auto pid = window ? Windows().Property32(*window, "_NET_WM_PID")
-                                    : std::vector<unsigned long>();
-            window_ = window.value_or(0);
-            return window &&
-                   (wine || (!pid.empty() && pid.front() == unsigned(process_.processId())));
+            for (const unsigned long window : Windows().ShownWindows()) {
+                const auto pid = Windows().Property32(window, "_NET_WM_PID");
+                window_ = window;
+                if (Windows().Title(window) == kTitle &&
+                    (wine || (!pid.empty() && pid.front() == unsigned(process_.processId()))))
+                    return true;
+            }
+            return false;
         },
         std::chrono::seconds(wine ? 60 : 20));
 }

@@ -2,6 +2,8 @@
 #include "e2e_env.h"
 
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QFileInfo>
+#include <QtCore/QStandardPaths>
 #include <QtDBus/QDBusConnection>
 #include <QtDBus/QDBusMessage>
 
@@ -104,6 +106,29 @@ TEST(Session, SecondStartBringsTheFirstBack) {
     EXPECT_EQ(u"False", first.ReadSettings().value(u"clickthrough"_s));
 }
 
+// With no session bus Orbo starts no bus daemon; and as a second start cannot reach the first to
+// turn "Let clicks through" off, no start lets clicks through.
+TEST(Session, NoSessionBusLaunchesNoDaemonAndLetsNoClicksThrough) {
+    // Else nothing could launch a daemon, and the test could not fail.
+    ASSERT_FALSE(QStandardPaths::findExecutable(u"dbus-launch"_s).isEmpty());
+    ASSERT_FALSE(Display().isEmpty());
+    QTemporaryDir home, runtime;
+    const QMap<QString, QString> noBus{{u"DBUS_SESSION_BUS_ADDRESS"_s, {}},
+                                       {u"XDG_RUNTIME_DIR"_s, runtime.path()},
+                                       {u"HOME"_s, home.path()}};
+    const unsigned long below = Probe().CreatePlainWindow(QRect(QPoint(), kScreen));
+    OrboRun runs[2];
+    for (OrboRun& run : runs) {
+        // Above the middle of the screen, where the message shows.
+        const QMap<QString, QString> stored{{u"ClickThrough"_s, u"True"_s}, {u"Top"_s, Twips(100)}};
+        ASSERT_TRUE(run.WriteSettings(stored) && run.Start(noBus));
+        Probe().ButtonPresses(below);
+        Click(run.Geometry().center());
+        EXPECT_EQ(0, Probe().ButtonPresses(below)) << "the click passed through";
+    }
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(u".dbus"_s))) << "a bus daemon was launched";
+}
+
 // --help and --version need no display; with none, or none that answers, one line says so.
 TEST(Session, HelpAndVersionNeedNoDisplay) {
     const OrboRun run;
@@ -125,6 +150,8 @@ TEST(Session, HelpAndVersionNeedNoDisplay) {
         {"in Spanish", {u"--bogus"_s}, 2, {}, u"desconocido «--bogus»"_s, "LANG=es_ES.UTF-8", true},
         {"no DISPLAY", {}, 1, {}, u"display"_s},
         {"a DISPLAY no server answers", {}, 1, {}, u"display"_s, "DISPLAY=:7391"},
+        {"-display", {u"-display"_s, u":7391"_s}, 1, {}, u"open display \":7391"_s, nullptr, true},
+        {"a platform that fails Qt", {}, 1, {}, u"orbo: "_s, "QT_QPA_PLATFORM=none", true},
         {"Wayland without XWayland", {}, 1, {}, u"display"_s, "WAYLAND_DISPLAY=wayland-orbo-none"},
         {"xcb asked for, no DISPLAY", {}, 1, {}, u"display"_s, "QT_QPA_PLATFORM=xcb"}};
     for (const auto& row : rows) {

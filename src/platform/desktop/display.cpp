@@ -5,55 +5,83 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QtGlobal>
 
-#include <cstring>
-
 #if defined(ORBO_HAVE_X11)
 #include <X11/Xlib.h>
 #endif
 
 namespace orbo {
 
-#if defined(ORBO_HAVE_X11)
 namespace {
 
-// The platform named on the command line or in QT_QPA_PLATFORM, without its options.
-QByteArray ChosenPlatform(int argc, char* argv[]) {
-    QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+// The value of a Qt option on the command line (-name value, or --name value); the last one
+// counts, as it does for Qt.
+[[maybe_unused]] QByteArray OptionValue(int argc, char* argv[], const QByteArray& name,
+                                        QByteArray value) {
     for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0)
-            chosen = argv[i + 1];
+        QByteArray argument = argv[i];
+        if (argument.startsWith("--"))
+            argument.remove(0, 1);
+        if (argument == '-' + name)
+            value = argv[++i];
     }
-    const qsizetype options = chosen.indexOf(':');
-    return (options < 0 ? chosen : chosen.left(options)).trimmed();
+    return value;
+}
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("orbo::Display", text);
 }
 
 } // namespace
-#endif
 
-std::optional<QString> UnreachableDisplay(int argc, char* argv[]) {
+DisplayCheck::DisplayCheck(int argc, char* argv[]) {
 #if defined(ORBO_HAVE_X11)
-    const QByteArray platform = ChosenPlatform(argc, argv);
+    QByteArray platform = OptionValue(argc, argv, "platform", qgetenv("QT_QPA_PLATFORM"));
+    if (const qsizetype options = platform.indexOf(':'); options >= 0)
+        platform.truncate(options);
+    platform = platform.trimmed();
     if (!platform.isEmpty() && platform != "xcb")
-        return std::nullopt;
-    const QByteArray name = qgetenv("DISPLAY");
+        return;
+    const QByteArray name = OptionValue(argc, argv, "display", qgetenv("DISPLAY"));
+    name_ = QString::fromLocal8Bit(name);
     if (name.isEmpty()) {
-        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return QCoreApplication::translate("orbo::Display",
-                                               "no X display (DISPLAY is not set); under "
-                                               "Wayland Orbo needs XWayland");
-        return QCoreApplication::translate("orbo::Display", "no display (DISPLAY is not set)");
+        trouble_ = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? Trouble::NoDisplay
+                                                                  : Trouble::NoXWayland;
+        return;
     }
-    Display* display = XOpenDisplay(name.constData());
-    if (!display)
-        return QCoreApplication::translate("orbo::Display", "cannot open display \"%1\"")
-            .arg(QString::fromLocal8Bit(name));
-    XCloseDisplay(display);
-    return std::nullopt;
+    connection_ = XOpenDisplay(name.constData());
+    if (!connection_)
+        trouble_ = Trouble::Unanswered;
 #else
     Q_UNUSED(argc);
     Q_UNUSED(argv);
-    return std::nullopt;
 #endif
+}
+
+DisplayCheck::~DisplayCheck() {
+    Release();
+}
+
+void DisplayCheck::Release() {
+#if defined(ORBO_HAVE_X11)
+    if (connection_)
+        XCloseDisplay(static_cast<Display*>(connection_));
+#endif
+    connection_ = nullptr;
+}
+
+std::optional<QString> DisplayCheck::Problem() const {
+    switch (trouble_) {
+    case Trouble::Nothing:
+        return std::nullopt;
+    case Trouble::NoXWayland:
+        return Tr(QT_TRANSLATE_NOOP("orbo::Display", "no X display (DISPLAY is not set); under "
+                                                     "Wayland Orbo needs XWayland"));
+    case Trouble::NoDisplay:
+        return Tr(QT_TRANSLATE_NOOP("orbo::Display", "no display (DISPLAY is not set)"));
+    case Trouble::Unanswered:
+        break;
+    }
+    return Tr(QT_TRANSLATE_NOOP("orbo::Display", "cannot open display \"%1\"")).arg(name_);
 }
 
 } // namespace orbo

@@ -8,10 +8,25 @@ using namespace Qt::StringLiterals;
 
 namespace orbo {
 
+namespace {
+
+// An address the bus library refuses at once, where its default would launch a daemon.
+constexpr char kNoBus[] = "disabled:";
+
+} // namespace
+
 bool SessionBusReachable() {
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"))
+        return qgetenv("DBUS_SESSION_BUS_ADDRESS") != kNoBus;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") ||
-           (!runtime.isEmpty() && QFile::exists(runtime + u"/bus"_s));
+    return !runtime.isEmpty() && QFile::exists(runtime + u"/bus"_s);
+}
+
+void KeepOffAbsentSessionBus() {
+#if !defined(Q_OS_WIN)
+    if (!SessionBusReachable())
+        qputenv("DBUS_SESSION_BUS_ADDRESS", kNoBus);
+#endif
 }
 
 } // namespace orbo

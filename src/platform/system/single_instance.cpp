@@ -139,6 +139,7 @@ struct SingleInstance::Impl {
         return 1;
     }
 
+    bool Reachable() const { return bus.has_value(); }
     void OnBringBack(std::function<void()> action) { object.BringBack.action = std::move(action); }
     void OnExit(std::function<void()> action) { object.Exit.action = std::move(action); }
 };
@@ -231,6 +232,7 @@ struct SingleInstance::Impl {
         return 1;
     }
 
+    bool Reachable() const { return window != nullptr; }
     void OnBringBack(std::function<void()> action) { bringBack.action = std::move(action); }
     void OnExit(std::function<void()> action) { exit.action = std::move(action); }
 };
@@ -240,6 +242,7 @@ struct SingleInstance::Impl {
 // Nowhere to look for another creature: every start runs.
 struct SingleInstance::Impl {
     std::optional<int> Claim() { return std::nullopt; }
+    bool Reachable() const { return false; }
     void OnBringBack(std::function<void()>) {}
     void OnExit(std::function<void()>) {}
 };
@@ -251,6 +254,10 @@ SingleInstance::~SingleInstance() = default;
 
 std::optional<int> SingleInstance::Claim() {
     return impl_->Claim();
+}
+
+bool SingleInstance::Reachable() const {
+    return impl_->Reachable();
 }
 
 void SingleInstance::OnBringBack(std::function<void()> bringBack) {

@@ -27,6 +27,9 @@ public:
     // is the session's creature (or there is no session to ask); otherwise the exit status to end
     // with: 0 when the running one took over, 1 when it holds the session but does not answer.
     std::optional<int> Claim();
+    // After a claim: whether a later start in this session reaches this program. Not so where
+    // there is nothing to ask (no session bus), where every start runs.
+    bool Reachable() const;
 
     // What the first program does when asked (the bring-back request is a second start's);
     // requests arrive through the event loop.
