@@ -429,12 +429,11 @@ QStringList frmOptions::SkinListEntries() const {
 }
 
 void frmOptions::WatchSkinsFolders() {
-    // A folder made later (the user's own) is watched from its parent until it is there.
+    // A folder made later (the user's own) is watched from the nearest one above until it is there.
     QStringList paths;
-    for (const QString& folder : SkinsFolders()) {
-        const QFileInfo info(folder);
-        paths << (info.isDir() ? folder : info.absolutePath());
-    }
+    for (const QString& folder : SkinsFolders())
+        paths << WatchedFolderFor(folder);
+    paths.removeDuplicates();
     const QStringList watched = skinsWatch_.directories();
     if (!watched.isEmpty())
         skinsWatch_.removePaths(watched);

@@ -3,6 +3,9 @@
 
 #include "skin/skin_name.h"
 
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+
 #include <algorithm>
 
 namespace orbo {
@@ -50,6 +53,17 @@ int FindListEntry(const QStringList& list, const QString& text) {
             return static_cast<int>(i);
     }
     return -1;
+}
+
+QString WatchedFolderFor(const QString& skinsFolder) {
+    QString folder = QDir::cleanPath(QFileInfo(skinsFolder).absoluteFilePath());
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    return folder;
 }
 
 } // namespace orbo

@@ -20,4 +20,8 @@ QStringList AddSkinNames(QStringList list, const QStringList& folderEntries);
 // case, or -1 when none does.
 int FindListEntry(const QStringList& list, const QString& text);
 
+// The folder to watch for a skins folder: itself, or while it is missing the nearest folder
+// above it that is there, however far up, so that making it (mkdir -p) is seen.
+QString WatchedFolderFor(const QString& skinsFolder);
+
 } // namespace orbo

@@ -266,5 +266,26 @@ TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
     EXPECT_EQ(skin.Name(), general.SkinName);
 }
 
+#ifndef Q_OS_WIN
+// A new user's first skin shows, however many of the folders above the own skins folder were
+// missing when the window opened, and again when they are made anew.
+TEST_F(OptionsWindowTest, TheListFollowsAnOwnSkinsFolderMadeLater) {
+    QTemporaryDir data;
+    const QByteArray before = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    frmOptions& o = Shown();
+    const auto listed = [&o] {
+        return !o.lstSkins->findItems(QStringLiteral("AAA-first"), Qt::MatchExactly).isEmpty();
+    };
+    for (int again = 0; again < 2; ++again) {
+        ASSERT_TRUE(QDir().mkpath(data.filePath(QStringLiteral("orbo/Skins/AAA-first"))));
+        EXPECT_TRUE(testing::WaitFor(listed)) << again;
+        ASSERT_TRUE(QDir(data.filePath(QStringLiteral("orbo"))).removeRecursively());
+        EXPECT_TRUE(testing::WaitFor([&] { return !listed(); })) << again;
+    }
+    qputenv("XDG_DATA_HOME", before);
+}
+#endif
+
 } // namespace
 } // namespace orbo
