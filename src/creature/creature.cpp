@@ -42,10 +42,13 @@ void Creature::LoadInfo(SettingsStore& store) {
     if (view_)
         view_->ShowOnTop(general_.OnTop);
     SetSpeed(s.Speed);
-    // Sized before the skin fits the window, so that it is fitted and kept on screen once.
-    general_.Size = s.Size;
-    window_.Size = s.Size / 100.0;
+    // The skin first, at its own size, then the stored size by the menu's rule: a size past the
+    // pictures' budget is refused for this run, the skin kept and the stored size left as it is.
+    general_.Size = 100;
+    window_.Size = 1.0;
     ActivateSkin(s.Skin);
+    if (!ApplySize(s.Size))
+        storedSize_ = s.Size;
     general_.HideOverFullScreen = s.HideOverFullScreen;
     general_.AllWorkspaces = s.AllWorkspaces;
     general_.ClickThrough = s.ClickThrough;
@@ -54,7 +57,9 @@ void Creature::LoadInfo(SettingsStore& store) {
 }
 
 std::optional<QString> Creature::SaveInfo(SettingsStore& store) const {
-    return WriteStoredSettings(store, window_.Left(), window_.Top(), general_);
+    mdlGeneral stored = general_;
+    stored.Size = storedSize_.value_or(general_.Size);
+    return WriteStoredSettings(store, window_.Left(), window_.Top(), stored);
 }
 
 void Creature::SetSpeed(std::uint8_t speed) {
@@ -77,19 +82,27 @@ void Creature::SetOnTop(bool onTop) {
 }
 
 void Creature::SetSize(int percent) {
-    if (!IsSizeChoice(percent) || percent == general_.Size)
-        return;
+    if (percent == general_.Size || ApplySize(percent))
+        storedSize_.reset();
+}
+
+bool Creature::ApplySize(int percent) {
+    if (percent == general_.Size)
+        return true;
+    if (!IsSizeChoice(percent))
+        return false;
     // A size at which the background's frames would pass the pictures' budget is refused, as a
     // picture that would is when the skin is read.
     const QSize back = window_.Picture().Image().size();
     const qreal scale = LargestScale(desktop_.GetMonitors()) * percent / 100.0;
     if (qint64(back.width()) * back.height() + SurfacePixels(back, scale) > kMaxSkinPixels)
-        return;
+        return false;
     general_.Size = percent;
     window_.Size = percent / 100.0;
     FitWindowToBackground(window_, desktop_, units_);
     ShowActivated();
     Wake();
+    return true;
 }
 
 SkinContext Creature::Context() {

@@ -94,7 +94,8 @@ public:
     void SetClickThrough(bool through) { general_.ClickThrough = through; }
     // The creature shown at this size (percent, one of kSizeChoices; any other is ignored, and so
     // is one whose frames would take the skin past its pictures' budget): the window grows or
-    // shrinks from its top-left corner and is kept on the monitors.
+    // shrinks from its top-left corner and is kept on the monitors. A stored size refused at
+    // start is stored again until the user picks a size.
     void SetSize(int percent);
 
     // --- Activation ---
@@ -182,6 +183,8 @@ private:
     // Rest as the two reasons say; the pace as the state says, told when it changed.
     void UpdateRest();
     void UpdatePace();
+    // SetSize's rule; whether the creature now shows at that size.
+    bool ApplySize(int percent);
 
     Desktop& desktop_;
     QStringList skinsFolders_;
@@ -205,6 +208,8 @@ private:
     bool hiddenForFullScreen_ = false;
     bool resting_ = false;
     Pace pace_;
+    // The stored size this run could not show, written back as it was.
+    std::optional<int> storedSize_;
 };
 
 } // namespace orbo

@@ -4,6 +4,8 @@
 
 #include "animation/tick.h"
 #include "creature/creature.h"
+#include "creature/settings_io.h"
+#include "memory_settings_store.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QTemporaryDir>
@@ -188,6 +190,18 @@ TEST(Creature, DragAndPullBackGoByTheSizeShown) {
     EXPECT_EQ(QSize(2000, 1700), big.Window().Geometry.Pixels().size()) << "over the budget";
     big.SetSize(200);
     EXPECT_EQ(QSize(4000, 3400), big.Window().Geometry.Pixels().size());
+
+    // At start the same rule: the skin kept, the size refused for the run and stored as it was.
+    MemorySettingsStore store;
+    store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("Skin"),
+                      QStringLiteral("Huge"));
+    store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("Size"),
+                      QStringLiteral("300"));
+    Creature started(desk, {skins.path()});
+    started.LoadInfo(store);
+    EXPECT_EQ(QSize(2000, 1700), started.Window().Geometry.Pixels().size());
+    ASSERT_EQ(std::nullopt, started.SaveInfo(store));
+    EXPECT_EQ(u"300", store.GetSetting(kSettingsApp, kSettingsSection, QStringLiteral("Size"), {}));
 }
 
 } // namespace
