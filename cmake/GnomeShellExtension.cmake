@@ -5,7 +5,7 @@
 set(ORBO_GNOME_UUID orbo-pointer@orbo.example)
 set(ORBO_GNOME_FORMS 43 45)
 set(ORBO_GNOME_VERSIONS_43 43 44)
-set(ORBO_GNOME_VERSIONS_45 45 46 47 48 49 50)
+set(ORBO_GNOME_VERSIONS_45 45 46 47 48 49 50 51)
 
 function(orbo_gnome_extension_form form)
     set(src ${CMAKE_SOURCE_DIR}/src/gnome-shell)

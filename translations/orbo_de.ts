@@ -214,6 +214,18 @@ oder schalten Sie „Orbo pointer“ in der Anwendung Erweiterungen ein. Wurde O
             <translation>Mit diesem Orbo kam keine Fassung für GNOME %1.</translation>
         </message>
         <message>
+            <source>This Orbo's extension was made for GNOME up to %1, and this is GNOME %2. To have GNOME load it all the same, run:
+
+    gsettings set org.gnome.shell disable-extension-version-validation true
+
+then log out and in again. GNOME then loads every extension, whatever version it was made for: one that does not fit this GNOME may fail or misbehave, Orbo's among them. A newer Orbo may bring a form made for GNOME %2.</source>
+            <translation>Die Erweiterung dieses Orbo wurde für GNOME bis %1 gemacht, und dies ist GNOME %2. Damit GNOME sie trotzdem lädt, führen Sie aus:
+
+    gsettings set org.gnome.shell disable-extension-version-validation true
+
+und melden Sie sich dann ab und wieder an. GNOME lädt dann jede Erweiterung, gleich für welche Version sie gemacht wurde: Eine, die nicht zu diesem GNOME passt, kann versagen oder sich falsch verhalten, auch die von Orbo. Ein neueres Orbo bringt vielleicht eine Form für GNOME %2 mit.</translation>
+        </message>
+        <message>
             <source>To install the form made for GNOME %1 for yourself, run:
 
     mkdir -p ~/.local/share/gnome-shell/extensions

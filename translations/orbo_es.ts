@@ -214,6 +214,18 @@ o active «Orbo pointer» en la aplicación Extensiones. Si Orbo se instaló dur
             <translation>Este Orbo no trae ninguna versión para GNOME %1.</translation>
         </message>
         <message>
+            <source>This Orbo's extension was made for GNOME up to %1, and this is GNOME %2. To have GNOME load it all the same, run:
+
+    gsettings set org.gnome.shell disable-extension-version-validation true
+
+then log out and in again. GNOME then loads every extension, whatever version it was made for: one that does not fit this GNOME may fail or misbehave, Orbo's among them. A newer Orbo may bring a form made for GNOME %2.</source>
+            <translation>La extensión de este Orbo se hizo para GNOME hasta %1, y este es GNOME %2. Para que GNOME la cargue de todos modos, ejecute:
+
+    gsettings set org.gnome.shell disable-extension-version-validation true
+
+y luego cierre la sesión y vuelva a entrar. GNOME carga entonces todas las extensiones, sea cual sea la versión para la que se hicieron: una que no encaje con este GNOME puede fallar o comportarse mal, también la de Orbo. Un Orbo más reciente quizá traiga una forma hecha para GNOME %2.</translation>
+        </message>
+        <message>
             <source>To install the form made for GNOME %1 for yourself, run:
 
     mkdir -p ~/.local/share/gnome-shell/extensions

@@ -214,6 +214,18 @@ ou activez « Orbo pointer » dans l’application Extensions. Si Orbo a été i
             <translation>Aucune version pour GNOME %1 n’est fournie avec cet Orbo.</translation>
         </message>
         <message>
+            <source>This Orbo's extension was made for GNOME up to %1, and this is GNOME %2. To have GNOME load it all the same, run:
+
+    gsettings set org.gnome.shell disable-extension-version-validation true
+
+then log out and in again. GNOME then loads every extension, whatever version it was made for: one that does not fit this GNOME may fail or misbehave, Orbo's among them. A newer Orbo may bring a form made for GNOME %2.</source>
+            <translation>L’extension de cet Orbo a été faite pour GNOME jusqu’à %1, et ceci est GNOME %2. Pour que GNOME la charge quand même, exécutez :
+
+    gsettings set org.gnome.shell disable-extension-version-validation true
+
+puis déconnectez-vous et reconnectez-vous. GNOME charge alors toutes les extensions, quelle que soit la version pour laquelle elles ont été faites : une extension qui ne convient pas à ce GNOME peut échouer ou mal se comporter, celle d’Orbo comprise. Un Orbo plus récent apportera peut-être une forme faite pour GNOME %2.</translation>
+        </message>
+        <message>
             <source>To install the form made for GNOME %1 for yourself, run:
 
     mkdir -p ~/.local/share/gnome-shell/extensions

@@ -159,11 +159,13 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
         std::unique_ptr<QMessageBox> notice(TellWherePointerIsSeen(c.Desk, c.Store));
         ASSERT_TRUE(notice);
         texts += Texts(*notice);
-        // GNOME's advice, which that notice holds there: every state, with and without a form.
+        // GNOME's advice, which that notice holds there: every state, with a form, none, or a
+        // shell newer than every form.
         for (int status = 0; status <= int(GnomeExtensionStatus::On); ++status)
-            for (const QString& form : {QString(), kShippedForm})
-                texts << GnomeExtensionAdvice(GnomeExtensionStatus(status),
-                                              {{u"error"_s, kShellError}}, u"48.1"_s, form);
+            for (const char* shell : {"44.1", "48.1", "52.1"})
+                texts << GnomeExtensionAdvice(
+                    GnomeExtensionStatus(status), {{u"error"_s, kShellError}},
+                    QString::fromLatin1(shell), {{kShippedForm, {u"45"_s, u"51"_s}}});
 #endif
         QApplication::closeAllWindows();
         for (const QString& text : texts)

@@ -9,7 +9,10 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonValue>
 
+#include <QtDBus/QDBusArgument>
 #include <QtDBus/QDBusConnectionInterface>
 #include <QtDBus/QDBusMessage>
 #include <QtDBus/QDBusServiceWatcher>
@@ -67,13 +70,13 @@ public:
                        "Orbo was installed during this session, log out and in again first: GNOME "
                        "Shell looks for new extensions only when it starts.")
                 .arg(QLatin1String(kGnomeShellExtension));
-        const auto answer = qdbus_cast<QVariantMap>(reply.arguments().front());
-        const QString shellVersion = version.toString();
-        // The form this shell loads, where the package puts it beside the program's data.
-        const QString rightForm = QDir(AppPath()).filePath(u"gnome-shell-%1/%2"_s.arg(
-            GnomeExtensionForm(shellVersion), QLatin1String(kGnomeShellExtension)));
+        auto answer = qdbus_cast<QVariantMap>(reply.arguments().front());
+        // The installed copy's list of versions arrives as the bus's own array.
+        const QVariant listed = answer.value(u"shell-version"_s);
+        if (listed.canConvert<QDBusArgument>())
+            answer.insert(u"shell-version"_s, qdbus_cast<QStringList>(listed));
         return GnomeExtensionAdvice(ClassifyGnomeExtension(answer, userExtensions.toBool()), answer,
-                                    shellVersion, QDir(rightForm).exists() ? rightForm : QString());
+                                    version.toString(), ShippedForms());
     }
 
     // The extension holds the key while it reports to this program: it learns the key from the
@@ -100,6 +103,22 @@ private:
                                                    "GNOME Shell has it for something else"));
         else
             pressed_();
+    }
+
+    // The forms where the package puts them beside the program's data, with the versions each
+    // one's metadata.json lists.
+    static GnomeExtensionForms ShippedForms() {
+        GnomeExtensionForms forms;
+        const QDir data(AppPath());
+        for (const QString& name : data.entryList({u"gnome-shell-*"_s}, QDir::Dirs)) {
+            const QString folder = data.filePath(name + u'/' + QLatin1String(kGnomeShellExtension));
+            const auto metadata = ReadRegularFile(folder + u"/metadata.json"_s, 64 * 1024);
+            if (!metadata)
+                continue;
+            const QJsonValue versions = QJsonDocument::fromJson(*metadata)[u"shell-version"_s];
+            forms.insert(folder, versions.toVariant().toStringList());
+        }
+        return forms;
     }
 
     QVariant Property(const QString& interface, const QString& name) const {

@@ -3,6 +3,8 @@
 
 #include <QtCore/QCoreApplication>
 
+#include <algorithm>
+
 namespace orbo {
 
 namespace {
@@ -18,18 +20,40 @@ QString Major(const QString& shellVersion) {
     return shellVersion.section(u'.', 0, 0);
 }
 
-QString Install(const QString& shellVersion, const QString& rightForm) {
-    if (rightForm.isEmpty())
-        return QCoreApplication::translate("orbo::GnomeExtension",
-                                           "No form of it for GNOME %1 came with this Orbo.")
-            .arg(Major(shellVersion));
-    return QCoreApplication::translate(
-               "orbo::GnomeExtension",
-               "To install the form made for GNOME %1 for yourself, run:\n\n"
-               "    mkdir -p ~/.local/share/gnome-shell/extensions\n"
-               "    cp -r %2 ~/.local/share/gnome-shell/extensions/\n\n"
-               "then log out and in again, and run:\n\n    gnome-extensions enable %3")
-        .arg(Major(shellVersion), rightForm, kUuid);
+// The newest major version any list names; 0 when none names one.
+int NewestListed(const QVariantMap& info, const GnomeExtensionForms& forms) {
+    QList<QStringList> lists = forms.values();
+    lists << info.value(u"shell-version"_s).toStringList();
+    int newest = 0;
+    for (const QStringList& list : lists)
+        for (const QString& version : list)
+            newest = std::max(newest, Major(version).toInt());
+    return newest;
+}
+
+QString Install(const QString& shellVersion, const QString& rightForm, int newest) {
+    if (!rightForm.isEmpty())
+        return QCoreApplication::translate(
+                   "orbo::GnomeExtension",
+                   "To install the form made for GNOME %1 for yourself, run:\n\n"
+                   "    mkdir -p ~/.local/share/gnome-shell/extensions\n"
+                   "    cp -r %2 ~/.local/share/gnome-shell/extensions/\n\n"
+                   "then log out and in again, and run:\n\n    gnome-extensions enable %3")
+            .arg(Major(shellVersion), rightForm, kUuid);
+    // A shell newer than every form loads none, whatever is copied where.
+    if (newest > 0 && Major(shellVersion).toInt() > newest)
+        return QCoreApplication::translate(
+                   "orbo::GnomeExtension",
+                   "This Orbo's extension was made for GNOME up to %1, and this is GNOME %2. To "
+                   "have GNOME load it all the same, run:\n\n"
+                   "    gsettings set org.gnome.shell disable-extension-version-validation true\n\n"
+                   "then log out and in again. GNOME then loads every extension, whatever version "
+                   "it was made for: one that does not fit this GNOME may fail or misbehave, "
+                   "Orbo's among them. A newer Orbo may bring a form made for GNOME %2.")
+            .arg(QString::number(newest), Major(shellVersion));
+    return QCoreApplication::translate("orbo::GnomeExtension",
+                                       "No form of it for GNOME %1 came with this Orbo.")
+        .arg(Major(shellVersion));
 }
 
 } // namespace
@@ -49,12 +73,18 @@ GnomeExtensionStatus ClassifyGnomeExtension(const QVariantMap& info, bool userEx
     return on ? GnomeExtensionStatus::On : GnomeExtensionStatus::Off;
 }
 
-QString GnomeExtensionForm(const QString& shellVersion) {
-    return Major(shellVersion).toInt() >= 45 ? u"45"_s : u"43"_s;
+QString GnomeExtensionFormFor(const QString& shellVersion, const GnomeExtensionForms& forms) {
+    for (auto form = forms.begin(); form != forms.end(); ++form)
+        for (const QString& listed : form.value())
+            if (Major(listed) == Major(shellVersion))
+                return form.key();
+    return {};
 }
 
 QString GnomeExtensionAdvice(GnomeExtensionStatus status, const QVariantMap& info,
-                             const QString& shellVersion, const QString& rightForm) {
+                             const QString& shellVersion, const GnomeExtensionForms& forms) {
+    const QString install = Install(shellVersion, GnomeExtensionFormFor(shellVersion, forms),
+                                    NewestListed(info, forms));
     const QString shell = QCoreApplication::translate("orbo::GnomeExtension", "GNOME Shell %1")
                               .arg(Major(shellVersion));
     switch (status) {
@@ -64,13 +94,13 @@ QString GnomeExtensionAdvice(GnomeExtensionStatus status, const QVariantMap& inf
                    "Orbo's GNOME Shell extension makes the eyes follow the pointer everywhere, but "
                    "%1 does not know it. If Orbo was installed during this session, log out and in "
                    "again: GNOME Shell looks for new extensions only when it starts.\n\n%2")
-            .arg(shell, Install(shellVersion, rightForm));
+            .arg(shell, install);
     case GnomeExtensionStatus::OutOfDate:
         return QCoreApplication::translate(
                    "orbo::GnomeExtension",
                    "%1 does not load Orbo's extension in %2: that copy is made for another version "
                    "of GNOME.\n\n%3")
-            .arg(shell, info.value(u"path"_s).toString(), Install(shellVersion, rightForm));
+            .arg(shell, info.value(u"path"_s).toString(), install);
     case GnomeExtensionStatus::Failed:
         return QCoreApplication::translate("orbo::GnomeExtension",
                                            "Orbo's GNOME Shell extension failed in %1, which says: "

@@ -1,7 +1,9 @@
 // What GNOME Shell says of Orbo's extension, and what the user is told to do about it.
 #pragma once
 
+#include <QtCore/QMap>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtCore/QVariantMap>
 
 namespace orbo {
@@ -22,13 +24,18 @@ enum class GnomeExtensionStatus {
 // also "enabled", whatever the state (1 active, 2 inactive, 7 and 8 between them).
 GnomeExtensionStatus ClassifyGnomeExtension(const QVariantMap& info, bool userExtensionsEnabled);
 
-// The form of the extension a GNOME Shell of this version ("43.9") loads: "43" for 43 and 44,
-// "45" for 45 and later.
-QString GnomeExtensionForm(const QString& shellVersion);
+// The forms of the extension shipped with Orbo: each form's folder, and the GNOME versions its
+// metadata.json lists ("shell-version"), which are the only ones GNOME Shell loads it in.
+using GnomeExtensionForms = QMap<QString, QStringList>;
 
-// What the user is told: the status in plain words and what to do. rightForm is the folder of
-// the form this shell loads, shipped with Orbo (empty when there is none).
+// The folder of the shipped form whose list names this shell's major version ("48.7": 48);
+// empty when none does.
+QString GnomeExtensionFormFor(const QString& shellVersion, const GnomeExtensionForms& forms);
+
+// What the user is told: the status in plain words and what to do, with the form to copy where
+// one lists this shell. A shell newer than every list (the shipped forms' and the installed
+// copy's, GetExtensionInfo's "shell-version") is told so, and how to load it all the same.
 QString GnomeExtensionAdvice(GnomeExtensionStatus status, const QVariantMap& info,
-                             const QString& shellVersion, const QString& rightForm);
+                             const QString& shellVersion, const GnomeExtensionForms& forms);
 
 } // namespace orbo
