@@ -50,6 +50,11 @@ int main(int argc, char* argv[]) {
     // also where a Wayland session is found by its socket's default name alone.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // Qt's own XInput2 handling crashes on some device changes (Qt 6.11 under GNOME 50, when a
+    // remote desktop session starts). The window needs no touch, tablet or smooth scrolling from
+    // it, and the pointer is read on a connection of the program's own.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_XI2"))
+        qputenv("QT_XCB_NO_XI2", "1");
 #endif
     // No program of ours asks for a bus daemon to be started where the session has none.
     orbo::KeepOffAbsentSessionBus();
