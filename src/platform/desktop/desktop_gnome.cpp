@@ -71,10 +71,17 @@ public:
                        "Shell looks for new extensions only when it starts.")
                 .arg(QLatin1String(kGnomeShellExtension));
         auto answer = qdbus_cast<QVariantMap>(reply.arguments().front());
-        // The installed copy's list of versions arrives as the bus's own array.
-        const QVariant listed = answer.value(u"shell-version"_s);
-        if (listed.canConvert<QDBusArgument>())
-            answer.insert(u"shell-version"_s, qdbus_cast<QStringList>(listed));
+        // The installed copy's list of versions arrives as the bus's own array of variants.
+        if (const QVariant listed = answer.value(u"shell-version"_s);
+            listed.canConvert<QDBusArgument>()) {
+            QStringList versions;
+            for (const QVariant& version : qdbus_cast<QVariantList>(listed))
+                versions << (version.canConvert<QDBusVariant>()
+                                 ? qvariant_cast<QDBusVariant>(version).variant()
+                                 : version)
+                                .toString();
+            answer.insert(u"shell-version"_s, versions);
+        }
         return GnomeExtensionAdvice(ClassifyGnomeExtension(answer, userExtensions.toBool()), answer,
                                     version.toString(), ShippedForms());
     }
