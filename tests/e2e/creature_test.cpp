@@ -33,7 +33,7 @@ TEST(Creature, BuiltInSkinCentred) {
             << "no window on the X server: did reading the settings block?";
         // No desktop there tells where the pointer is: the user is told where the eyes follow it.
         EXPECT_TRUE(row.Socket.isEmpty() ||
-                    Probe().WaitMapped(u"Orbo - Where the eyes look"_s, std::chrono::seconds(10)));
+                    Probe().WaitMapped(u"Orbo - Where the eyes look"_s, std::chrono::seconds(30)));
         // Qt falls back to X after failing with Wayland: only its log tells that it tried.
         EXPECT_FALSE(Contents(run.ConfigFolder() + u"/orbo.log"_s).contains("wayland"))
             << "Wayland was tried before X";

@@ -187,7 +187,7 @@ TEST(Handling, DesktopToyUnderOpenbox) {
     };
     showBeside(QPoint(900, 300));
     ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, 0) &&
-                Probe().WaitGone(kOptionsTitle, std::chrono::seconds(5)));
+                Probe().WaitGone(kOptionsTitle, std::chrono::seconds(30)));
     showBeside(QPoint(400, 300));
 
     // The options window, opened by the user, takes the focus (what the keys then do is the

@@ -23,9 +23,9 @@ TEST(HotKey, HidesAndShowsTheCreatureWhereverTheKeyboardIs) {
         SCOPED_TRACE(lock);
         ASSERT_TRUE(!*lock || Probe().TapKey(lock));
         ASSERT_TRUE(PressHotKey());
-        ASSERT_TRUE(Probe().WaitGone(kTitle, 5s)) << "not hidden";
+        ASSERT_TRUE(Probe().WaitGone(kTitle, 30s)) << "not hidden";
         ASSERT_TRUE(PressHotKey());
-        ASSERT_TRUE(Probe().WaitMapped(kTitle, 5s)) << "not shown";
+        ASSERT_TRUE(Probe().WaitMapped(kTitle, 30s)) << "not shown";
     }
     Probe().TapKey("Num_Lock");
     Probe().TapKey("Caps_Lock");
@@ -52,7 +52,7 @@ TEST(HotKey, AKeyIsHeldAsItIsTyped) {
         ASSERT_TRUE(Probe().TapKey(row.Key, row.Other));
         EXPECT_FALSE(Probe().WaitGone(kTitle, 1s)) << "another key hid it";
         ASSERT_TRUE(Probe().TapKey(row.Key, row.Held));
-        EXPECT_TRUE(Probe().WaitGone(kTitle, 5s)) << "not hidden";
+        EXPECT_TRUE(Probe().WaitGone(kTitle, 30s)) << "not hidden";
     }
 }
 
@@ -62,9 +62,9 @@ TEST(HotKey, AKeyAnotherProgramHoldsIsSaidAndTheCreatureWorksOn) {
     OrboRun run;
     // Away from the middle of the screen, where the message shows.
     ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(40)}, {u"Top"_s, Twips(500)}}) && run.Start());
-    EXPECT_TRUE(Probe().WaitMapped(u"Orbo"_s, 5s)) << "the taken key was not said";
+    EXPECT_TRUE(Probe().WaitMapped(u"Orbo"_s, 30s)) << "the taken key was not said";
     ASSERT_TRUE(UseMenu(run.Geometry().center(), kHide));
-    EXPECT_TRUE(Probe().WaitGone(kTitle, 5s)) << "the creature's menu no longer works";
+    EXPECT_TRUE(Probe().WaitGone(kTitle, 30s)) << "the creature's menu no longer works";
 }
 
 } // namespace

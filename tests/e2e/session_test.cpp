@@ -72,7 +72,7 @@ TEST(Session, SecondStartBringsTheFirstBack) {
         return second && second->Status == 0;
     };
     ASSERT_TRUE(secondStart()) << "the second start did not hand over";
-    EXPECT_TRUE(Probe().WaitMapped(u"Orbo"_s, std::chrono::seconds(5)))
+    EXPECT_TRUE(Probe().WaitMapped(u"Orbo"_s, std::chrono::seconds(30)))
         << "nothing said clicks reach it again";
     std::this_thread::sleep_for(std::chrono::seconds(1));
     EXPECT_EQ(QPoint(0, 600), first.Geometry().topLeft()) << "a second start moved it";

@@ -67,10 +67,10 @@ TEST(Menu, TheCreatureReachesEveryChoiceWithNoTray) {
     ASSERT_TRUE(WaitFor([&] { return !Probe().Geometry(frame); })) << "the frame stayed";
 
     ASSERT_TRUE(UseMenu(on, kHide));
-    ASSERT_TRUE(Probe().WaitGone(kTitle, 5s)) << "not hidden";
+    ASSERT_TRUE(Probe().WaitGone(kTitle, 30s)) << "not hidden";
     const auto second = OrboRun().Run({});
     ASSERT_TRUE(second && second->Status == 0) << "the second start did not hand over";
-    ASSERT_TRUE(Probe().WaitMapped(kTitle, 5s)) << "a second start did not show it";
+    ASSERT_TRUE(Probe().WaitMapped(kTitle, 30s)) << "a second start did not show it";
     EXPECT_EQ(place, run.Geometry());
 
     ASSERT_TRUE(UseMenu(on, kExit));
@@ -133,11 +133,11 @@ TEST(Tray, StartedAfterOrboShowsTheIconThatBringsBackHidesAndShows) {
     })) << "the place was not saved";
 
     Click(icon->center());
-    EXPECT_TRUE(Probe().WaitGone(kTitle, std::chrono::seconds(5))) << "not hidden";
+    EXPECT_TRUE(Probe().WaitGone(kTitle, std::chrono::seconds(30))) << "not hidden";
     // Further apart than a double click, which is no second click.
     std::this_thread::sleep_for(std::chrono::milliseconds(600));
     Click(icon->center());
-    ASSERT_TRUE(Probe().WaitMapped(kTitle, std::chrono::seconds(5))) << "not shown again";
+    ASSERT_TRUE(Probe().WaitMapped(kTitle, std::chrono::seconds(30))) << "not shown again";
     EXPECT_TRUE(WaitFor([&] { return run.Geometry() == QRect(centre, size); }))
         << "shown at " << ::testing::PrintToString(run.Geometry());
     EXPECT_TRUE(WaitFor([&] {

@@ -153,8 +153,8 @@ std::chrono::milliseconds TimeToFollow(const XProbe& windows, OrboRun& run, cons
 void ExpectHotKeyHidesAndShows(const XProbe& windows) {
     for (const bool shown : {false, true}) {
         ASSERT_TRUE(Probe().TapKey("o", {"Control_L", "Alt_L"}));
-        EXPECT_TRUE(shown ? windows.WaitMapped(kTitle, std::chrono::seconds(5)).has_value()
-                          : windows.WaitGone(kTitle, std::chrono::seconds(5)))
+        EXPECT_TRUE(shown ? windows.WaitMapped(kTitle, std::chrono::seconds(30)).has_value()
+                          : windows.WaitGone(kTitle, std::chrono::seconds(30)))
             << (shown ? "not shown" : "not hidden");
     }
 }
@@ -293,7 +293,7 @@ TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
                           u"--extension-off"_s, GnomeForm()}));
     PointerReports reports(*session);
     ASSERT_NO_FATAL_FAILURE(Start());
-    const auto notice = windows->WaitMapped(kNoticeTitle, std::chrono::seconds(10));
+    const auto notice = windows->WaitMapped(kNoticeTitle, std::chrono::seconds(30));
     ASSERT_TRUE(notice) << "the user was not told";
     // The notice's text is in the program's log too.
     const QString said = QString::fromLocal8Bit(Contents(run.ConfigFolder() + u"/orbo.log"_s));

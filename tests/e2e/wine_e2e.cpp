@@ -171,12 +171,12 @@ TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
         if (hidden) {
             ASSERT_TRUE(UseMenu(QPoint(300, 200) + kOnCreature, kHide, kWineClass))
                 << "no popup menu after the second start";
-            ASSERT_TRUE(Probe().WaitGone(kTitle, std::chrono::seconds(10))) << "not hidden";
+            ASSERT_TRUE(Probe().WaitGone(kTitle, std::chrono::seconds(30))) << "not hidden";
         }
         const auto second = OrboRun().Run({}, {}, std::chrono::seconds(60));
         ASSERT_TRUE(second) << "the second orbo.exe did not end";
         EXPECT_EQ(0, second->Status);
-        ASSERT_TRUE(Probe().WaitMapped(kTitle, std::chrono::seconds(10))) << "not shown";
+        ASSERT_TRUE(Probe().WaitMapped(kTitle, std::chrono::seconds(30))) << "not shown";
         std::this_thread::sleep_for(std::chrono::seconds(1));
         EXPECT_EQ(QPoint(300, 200), first.Geometry().topLeft()) << "moved";
     }
@@ -195,8 +195,8 @@ TEST(Wine, HotKeyHidesAndShowsTheCreature) {
     Click(*options + QPoint(150, 60));
     for (const bool shown : {false, true}) {
         ASSERT_TRUE(Probe().TapKey("o", {"Control_L", "Alt_L"}));
-        EXPECT_TRUE(shown ? Probe().WaitMapped(kTitle, std::chrono::seconds(10)).has_value()
-                          : Probe().WaitGone(kTitle, std::chrono::seconds(10)))
+        EXPECT_TRUE(shown ? Probe().WaitMapped(kTitle, std::chrono::seconds(30)).has_value()
+                          : Probe().WaitGone(kTitle, std::chrono::seconds(30)))
             << (shown ? "not shown" : "not hidden");
     }
 }

@@ -16,9 +16,10 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace orbo::testing {
 
-// Polls check until it holds or the timeout passes, running any event loop in between.
+// Polls check until it holds or the timeout passes, running any event loop in between. The timeout
+// is long: what holds returns at once, and a busy machine may take its time.
 inline bool WaitFor(const std::function<bool()>& check,
-                    std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+                    std::chrono::milliseconds timeout = std::chrono::seconds(20)) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!check()) {
         if (std::chrono::steady_clock::now() >= deadline)
