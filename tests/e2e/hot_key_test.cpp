@@ -32,8 +32,7 @@ TEST(HotKey, HidesAndShowsTheCreatureWhereverTheKeyboardIs) {
     EXPECT_EQ(editor, Probe().FocusedWindow()) << "the hot key took the keyboard";
 }
 
-// A key is held as it is typed: "!" with Shift, a Latin-1 letter where the keyboard has it; and
-// named in the user's language too, as Orbo's messages name it.
+// A key is held as typed ("!" with Shift, a Latin-1 letter) and named in the user's language.
 TEST(HotKey, AKeyIsHeldAsItIsTyped) {
     ASSERT_TRUE(RunOnDisplay(u"xmodmap"_s, {u"-e"_s, u"keycode 49 = eacute Eacute"_s}));
     const struct {

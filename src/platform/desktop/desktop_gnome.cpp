@@ -9,6 +9,7 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
+#include <QtCore/QFileInfo>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonValue>
 
@@ -71,17 +72,23 @@ public:
                        "Shell looks for new extensions only when it starts.")
                 .arg(QLatin1String(kGnomeShellExtension));
         auto answer = qdbus_cast<QVariantMap>(reply.arguments().front());
-        // The installed copy's list of versions arrives as the bus's own array of variants.
+        // The installed copy's list of versions arrives as the bus's own array: of strings from
+        // GNOME Shell 43, of variants from later ones.
         if (const QVariant listed = answer.value(u"shell-version"_s);
             listed.canConvert<QDBusArgument>()) {
+            const auto array = qvariant_cast<QDBusArgument>(listed);
             QStringList versions;
-            for (const QVariant& version : qdbus_cast<QVariantList>(listed))
-                versions << (version.canConvert<QDBusVariant>()
-                                 ? qvariant_cast<QDBusVariant>(version).variant()
-                                 : version)
-                                .toString();
+            if (array.currentSignature() == u"as"_s)
+                versions = qdbus_cast<QStringList>(array);
+            for (const QVariant& version : array.currentSignature() == u"av"_s
+                                               ? qdbus_cast<QVariantList>(array)
+                                               : QVariantList())
+                versions << qvariant_cast<QDBusVariant>(version).variant().toString();
             answer.insert(u"shell-version"_s, versions);
         }
+        // GNOME Shell 43 leaves the list out: the copy's own metadata.json has it.
+        if (!answer.contains(u"shell-version"_s))
+            answer.insert(u"shell-version"_s, ListedVersions(answer.value(u"path"_s).toString()));
         return GnomeExtensionAdvice(ClassifyGnomeExtension(answer, userExtensions.toBool()), answer,
                                     version.toString(), ShippedForms());
     }
@@ -119,13 +126,18 @@ private:
         const QDir data(AppPath());
         for (const QString& name : data.entryList({u"gnome-shell-*"_s}, QDir::Dirs)) {
             const QString folder = data.filePath(name + u'/' + QLatin1String(kGnomeShellExtension));
-            const auto metadata = ReadRegularFile(folder + u"/metadata.json"_s, 64 * 1024);
-            if (!metadata)
-                continue;
-            const QJsonValue versions = QJsonDocument::fromJson(*metadata)[u"shell-version"_s];
-            forms.insert(folder, versions.toVariant().toStringList());
+            if (QFileInfo::exists(folder + u"/metadata.json"_s))
+                forms.insert(folder, ListedVersions(folder));
         }
         return forms;
+    }
+
+    // The versions an extension's metadata.json in that folder lists; none when it is not there.
+    static QStringList ListedVersions(const QString& folder) {
+        const auto metadata = ReadRegularFile(folder + u"/metadata.json"_s, 64 * 1024);
+        if (!metadata)
+            return {};
+        return QJsonDocument::fromJson(*metadata)[u"shell-version"_s].toVariant().toStringList();
     }
 
     QVariant Property(const QString& interface, const QString& name) const {
