@@ -72,18 +72,15 @@ public:
                        "Shell looks for new extensions only when it starts.")
                 .arg(QLatin1String(kGnomeShellExtension));
         auto answer = qdbus_cast<QVariantMap>(reply.arguments().front());
-        // The installed copy's list of versions arrives as the bus's own array: of strings from
-        // GNOME Shell 43, of variants from later ones.
+        // The installed copy's list of versions arrives as the bus's own array of variants.
         if (const QVariant listed = answer.value(u"shell-version"_s);
             listed.canConvert<QDBusArgument>()) {
-            const auto array = qvariant_cast<QDBusArgument>(listed);
             QStringList versions;
-            if (array.currentSignature() == u"as"_s)
-                versions = qdbus_cast<QStringList>(array);
-            for (const QVariant& version : array.currentSignature() == u"av"_s
-                                               ? qdbus_cast<QVariantList>(array)
-                                               : QVariantList())
-                versions << qvariant_cast<QDBusVariant>(version).variant().toString();
+            for (const QVariant& version : qdbus_cast<QVariantList>(listed))
+                versions << (version.canConvert<QDBusVariant>()
+                                 ? qvariant_cast<QDBusVariant>(version).variant()
+                                 : version)
+                                .toString();
             answer.insert(u"shell-version"_s, versions);
         }
         // GNOME Shell 43 leaves the list out: the copy's own metadata.json has it.
