@@ -82,7 +82,7 @@ void Creature::SetOnTop(bool onTop) {
 }
 
 void Creature::SetSize(int percent) {
-    if (percent == general_.Size || ApplySize(percent))
+    if (ApplySize(percent))
         storedSize_.reset();
 }
 
