@@ -247,13 +247,19 @@ QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samp
     return started ? folder : QString();
 }
 
+QImage Shows(const XProbe& windows, unsigned long window) {
+    if (windows.Headless())
+        return windows.GrabWindow(window);
+    return Probe().Grab(windows.Geometry(window).value_or(QRect()));
+}
+
 std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
                                                             const std::function<void()>& act) {
     std::this_thread::sleep_for(std::chrono::seconds(5));
-    const QImage still = Probe().Grab(run.Geometry());
+    const QImage still = Shows(run.Windows(), run.Window());
     const auto moved = std::chrono::steady_clock::now();
     act();
-    if (!WaitFor([&] { return Probe().Grab(run.Geometry()) != still; }))
+    if (!WaitFor([&] { return Shows(run.Windows(), run.Window()) != still; }))
         return std::nullopt;
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
                                                                  moved);
@@ -340,7 +346,7 @@ std::string WaitForRendering(unsigned long window, const QString& skinFolder, QP
     QImage shown;
     const bool same = WaitFor([&] {
         const QRect geometry = windows.Geometry(window).value_or(QRect());
-        shown = Probe().Grab(geometry);
+        shown = Shows(windows, window);
         QRegion opaque;
         int count = 0;
         QPoint first;

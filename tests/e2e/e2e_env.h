@@ -131,6 +131,8 @@ private:
     const XProbe* probe_ = nullptr;
 };
 
+// What a window shows on the test's screen; on none (a headless session), what it holds.
+QImage Shows(const XProbe& windows, unsigned long window);
 // The pointer still for 5 s (the creature stops drawing), then `act`: how long until it changed.
 std::optional<std::chrono::milliseconds> WakeAfterStillness(const OrboRun& run,
                                                             const std::function<void()>& act);

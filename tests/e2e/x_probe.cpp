@@ -1,6 +1,10 @@
 // XProbe: window search, XGetImage, shape rectangles and XTest input.
 #include "x_probe.h"
 
+#include <QtDBus/QDBusConnection>
+#include <QtDBus/QDBusMessage>
+#include <QtDBus/QDBusObjectPath>
+
 #include <algorithm>
 
 #include <X11/Xatom.h>
@@ -13,11 +17,58 @@
 
 namespace orbo {
 
+using namespace Qt::StringLiterals;
+
+// Mutter's RemoteDesktop: input into the session as a remote desktop client gives it. The session
+// belongs to the connection that made it.
+class RemoteDesktop {
+public:
+    explicit RemoteDesktop(const QString& address)
+        : bus_(QDBusConnection::connectToBus(address, u"orbo-remote-desktop"_s)) {
+        const QDBusMessage made = bus_.call(QDBusMessage::createMethodCall(
+            kService, u"/org/gnome/Mutter/RemoteDesktop"_s, kService, u"CreateSession"_s));
+        if (made.type() == QDBusMessage::ReplyMessage && !made.arguments().isEmpty())
+            session_ = qvariant_cast<QDBusObjectPath>(made.arguments().front()).path();
+        started_ = !session_.isEmpty() && Call(u"Start"_s, {});
+    }
+    ~RemoteDesktop() {
+        Call(u"Stop"_s, {});
+        QDBusConnection::disconnectFromBus(u"orbo-remote-desktop"_s);
+    }
+    bool Started() const { return started_; }
+    bool Call(const QString& method, const QVariantList& arguments) {
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(kService, session_, kService + u".Session"_s, method);
+        call.setArguments(arguments);
+        return bus_.call(call).type() == QDBusMessage::ReplyMessage;
+    }
+    // Relative motion needs no screen cast: into the bottom-left corner, where the monitor's edges
+    // stop it, then on to the place.
+    void Move(int x, int y, int height) {
+        Call(u"NotifyPointerMotionRelative"_s, {-100000.0, 100000.0});
+        Call(u"NotifyPointerMotionRelative"_s, {double(x), double(y - (height - 1))});
+    }
+
+private:
+    const QString kService = u"org.gnome.Mutter.RemoteDesktop"_s;
+    QDBusConnection bus_;
+    QString session_;
+    bool started_ = false;
+};
+
 XProbe::XProbe(const QString& displayName) {
     // A window that vanished under the probe must not end it: Xlib's default handler exits.
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     const QByteArray name = displayName.toLocal8Bit();
     display_ = XOpenDisplay(name.isEmpty() ? nullptr : name.constData());
+}
+
+bool XProbe::DriveThroughRemoteDesktop(const QString& busAddress) {
+    remote_.reset();
+    if (busAddress.isEmpty())
+        return false;
+    remote_ = std::make_unique<RemoteDesktop>(busAddress);
+    return remote_->Started();
 }
 
 XProbe::~XProbe() {
@@ -230,7 +281,23 @@ QImage XProbe::Grab(const QRect& rect) const {
     return result;
 }
 
+QImage XProbe::GrabWindow(unsigned long window) const {
+    const QRect r(QPoint(), Geometry(window).value_or(QRect()).size());
+    XImage* image = r.isEmpty() ? nullptr
+                                : XGetImage(display_, window, 0, 0, unsigned(r.width()),
+                                            unsigned(r.height()), AllPlanes, ZPixmap);
+    if (image == nullptr)
+        return {};
+    const QImage result = QImage(reinterpret_cast<const uchar*>(image->data), r.width(), r.height(),
+                                 image->bytes_per_line, QImage::Format_RGB32)
+                              .copy();
+    XDestroyImage(image);
+    return result;
+}
+
 void XProbe::MovePointer(int x, int y) const {
+    if (remote_)
+        return remote_->Move(x, y, ScreenSize().height());
     XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
     XSync(display_, False);
 }
@@ -252,12 +319,29 @@ bool XProbe::GrabPointer(bool grab) const {
 }
 
 void XProbe::Button(int button, bool press) const {
+    // Linux's codes: BTN_LEFT, BTN_MIDDLE, BTN_RIGHT.
+    if (remote_) {
+        remote_->Call(u"NotifyPointerButton"_s, {button == 1   ? 0x110
+                                                 : button == 2 ? 0x112
+                                                               : 0x111,
+                                                 press});
+        return;
+    }
     XTestFakeButtonEvent(display_, static_cast<unsigned>(button), press ? True : False,
                          CurrentTime);
     XSync(display_, False);
 }
 
 bool XProbe::TapKey(const char* keysymName, const std::vector<const char*>& held) const {
+    if (remote_) {
+        std::vector<const char*> keys = held;
+        keys.push_back(keysymName);
+        for (const bool down : {true, false})
+            for (std::size_t i = 0; i < keys.size(); ++i)
+                remote_->Call(u"NotifyKeyboardKeysym"_s,
+                              {uint(XStringToKeysym(keys[down ? i : keys.size() - 1 - i])), down});
+        return true;
+    }
     std::vector<KeyCode> codes;
     for (const char* name : held)
         codes.push_back(XKeysymToKeycode(display_, XStringToKeysym(name)));

@@ -8,12 +8,15 @@
 #include <QtGui/QRegion>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <vector>
 
 struct _XDisplay;
 
 namespace orbo {
+
+class RemoteDesktop;
 
 // Finds windows on an X server, reads what they show, and drives pointer and keys (XTest).
 class XProbe {
@@ -57,6 +60,16 @@ public:
     QRegion Shape(unsigned long window) const;
     // What the screen shows in rect, clipped to the screen.
     QImage Grab(const QRect& rect) const;
+    // What the window itself holds, for an X server whose windows show on no screen of its own
+    // (the XWayland of a headless session), marked so.
+    QImage GrabWindow(unsigned long window) const;
+    void SetHeadless() { headless_ = true; }
+    bool Headless() const { return headless_; }
+
+    // A headless GNOME Shell hears no XTest: from now on the pointer and keys go through its
+    // RemoteDesktop on that session bus, in one session this probe keeps, on a monitor of this
+    // probe's screen size. Whether it started. No address: XTest again.
+    bool DriveThroughRemoteDesktop(const QString& busAddress);
 
     void MovePointer(int x, int y) const;
     // Moves it as a program does, with no input event.
@@ -78,6 +91,8 @@ private:
     QByteArray Property(unsigned long window, const char* name, int* format = nullptr) const;
 
     _XDisplay* display_ = nullptr;
+    bool headless_ = false;
+    std::unique_ptr<RemoteDesktop> remote_;
 };
 
 } // namespace orbo
