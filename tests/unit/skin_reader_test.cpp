@@ -122,7 +122,7 @@ const ReaderRow kReaderRows[] = {
     {"NegativeIndexSkipped", "[eye-1]\nno equals", 0, Eye0, "0,0 0x0 f0 '' none"},
     {"IndexHalfToEven", "[eye1.5]\nframes=7", 0, Eye2, "645,930 330x330 f7 'auto  ' 7x7"},
     {"IndexJustPastLastSkipped", "[eye2.5]\nframes=7", 0, Eye2, "645,930 330x330 f0 'auto  ' 7x7"},
-    // Frames and onbutton share one byte (its range and rounding are arith_test's).
+    // Frames and onbutton share one byte (its range and rounding are units_test's).
     {"OnbuttonIsFrames", "[eye1]\nframes=3\nonbutton=5", 0, Eye1,
      "150,795 480x510 f5 'auto  ' 17x16"},
     {"Frames256Fails", "[eye1]\nframes=9\nframes=255.5", 3, Eye1,
