@@ -63,6 +63,9 @@ inline QImage SolidImage(int width, int height, QColor colour) {
     image.fill(colour);
     return image;
 }
+inline Picture Solid(int width, int height, QColor colour) {
+    return Picture(SolidImage(width, height, colour));
+}
 
 // Writes a file (creating its folders) under root; returns false when that did not work.
 inline bool WriteBytes(const QString& root, const QString& relative, const QByteArray& bytes) {

@@ -12,15 +12,12 @@ namespace orbo {
 namespace {
 
 using testing::SamePixels;
+using testing::Solid;
 
 constexpr std::uint32_t kGrey = 0x00808080;
 constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
-
-Picture Solid(int width, int height, QRgb colour) {
-    return Picture(testing::SolidImage(width, height, colour));
-}
 
 class SurfaceTest : public ::testing::Test {
 protected:
