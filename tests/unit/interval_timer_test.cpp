@@ -1,8 +1,6 @@
 // The interval schedule's deadlines on a test's own clock.
 #include "runtime/interval_timer.h"
 
-#include "clock_points.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,6 +10,14 @@ namespace {
 
 using std::chrono::milliseconds;
 using Clock = IntervalSchedule::Clock;
+
+// Points of the test's own steady clock, in milliseconds from its epoch.
+Clock::time_point At(int ms) {
+    return Clock::time_point(milliseconds(ms));
+}
+long long Ms(Clock::time_point t) {
+    return std::chrono::duration_cast<milliseconds>(t.time_since_epoch()).count();
+}
 
 // A 100 ms schedule started at 0 gets a new interval: the next firing is due one new interval
 // after the last firing's deadline, at once when that moment has passed.

@@ -1,5 +1,4 @@
 // The options window on Qt's offscreen platform: pages, credits, slider, toggles, skin list.
-#include "installed_skin.h"
 #include "memory_settings_store.h"
 #include "scripted_desktop.h"
 #include "wait_for.h"
@@ -16,6 +15,7 @@
 #include "platform/system/files.h"
 #include "platform/system/settings_store.h"
 
+#include <QtCore/QUuid>
 #include <QtGui/QImage>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -31,6 +31,26 @@ namespace {
 const QColor kPage(191, 255, 0);
 const QColor kSelected(199, 255, 0);
 const QColor kInk(253, 0, 177);
+
+// A skin folder copied beside the test program under a name of its own; removed afterwards.
+class InstalledSkin {
+public:
+    explicit InstalledSkin(const QString& source)
+        : name_(QStringLiteral("test-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
+          path_(QCoreApplication::applicationDirPath() + QStringLiteral("/Skins/") + name_) {
+        QDir().mkpath(path_);
+        const QDir from(source);
+        for (const QString& f : from.entryList(QDir::Files))
+            QFile::copy(from.filePath(f), path_ + u'/' + f);
+    }
+    ~InstalledSkin() { QDir(path_).removeRecursively(); }
+    const QString& Name() const { return name_; }
+    const QString& Path() const { return path_; }
+
+private:
+    QString name_;
+    QString path_;
+};
 
 class OptionsWindowTest : public ::testing::Test {
 protected:
