@@ -1,4 +1,5 @@
-// The popup menu and the tray's say the same, and the tray's items reach the creature.
+// The creature window's timers run at the pace the creature sets; the popup menu and the tray's
+// say the same, and the tray's items reach the creature.
 #include "creature/settings_io.h"
 #include "main/tray.h"
 #include "options/options_host.h"
@@ -7,13 +8,32 @@
 #include <QtGui/QAction>
 #include <QtTest/QTest>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <optional>
 
-#include <gtest/gtest.h>
-
 namespace orbo {
 namespace {
+
+// The timers run as the creature says: stopped while still, woken by an announced move.
+TEST(Form1, TimersRunAsTheCreatureSays) {
+    testing::RunningCreature c;
+    c.Desk.Announces = true;
+    c.Form.Form_Load();
+    c.Form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&c.Form));
+    for (int i = 0; i < 3 && !c.Form.Idle(); ++i)
+        c.Form.Timer1_Timer();
+    ASSERT_TRUE(c.Form.Idle());
+    EXPECT_FALSE(c.Form.Animating());
+    c.Desk.Cursor = QPoint(900, 100);
+    c.Desk.Announce();
+    EXPECT_TRUE(c.Form.Animating());
+    const QImage still = c.Form.Frame();
+    c.Form.Timer1_Timer();
+    EXPECT_NE(c.Form.Frame(), still) << "the eyes did not follow the announced move";
+}
 
 using namespace Qt::StringLiterals;
 
@@ -88,19 +108,15 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
 
     // What the desktop choices and hiding do is the end-to-end menu test's.
     const CreatureMenu::Items& tray = t.Icon.Items();
+    const auto clicksThrough = [&t](bool on) {
+        return t.Form.General().ClickThrough == on &&
+               t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput) == on;
+    };
     const std::pair<QAction*, std::function<bool()>> rows[] = {
         {tray.Options, [&] { return t.OptionsShown == 1; }},
         {tray.Exit, [&] { return t.Exits == 1; }},
-        {tray.ClickThrough,
-         [&] {
-             return t.Form.General().ClickThrough &&
-                    t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput);
-         }},
-        {tray.ClickThrough,
-         [&] {
-             return !t.Form.General().ClickThrough &&
-                    !t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput);
-         }},
+        {tray.ClickThrough, [&] { return clicksThrough(true); }},
+        {tray.ClickThrough, [&] { return clicksThrough(false); }},
         {tray.Size->actions()[4],
          [&] {
              return t.Form.size() == QSize(150, 200) &&
