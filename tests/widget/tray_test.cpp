@@ -1,24 +1,34 @@
 // The creature window: its timers run at the pace the creature sets; the popup menu and the
 // tray's say the same, and the tray's items reach the creature; the hot key is heard, each press
-// hiding or showing it, and a key not had is said.
+// hiding or showing it, and a key not had is said; and where the desktop hides the pointer, the
+// notice that the eyes follow it only over X11 windows.
 #include "creature/settings_io.h"
 #include "main/hot_key.h"
 #include "main/tray.h"
+#include "memory_settings_store.h"
 #include "options/options_host.h"
 #include "platform/desktop/desktop.h"
+#include "platform/system/settings_store.h"
 #include "running_creature.h"
+#include "scripted_desktop.h"
 
 #include <QtGui/QAction>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QMessageBox>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
+#else
+#include "main/pointer_notice.h"
 #endif
 
 namespace orbo {
@@ -90,15 +100,11 @@ struct Tray : testing::RunningCreature {
 
 TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     Tray t;
-    const QStringList items{u"&Options"_s,
-                            u"&Exit"_s,
-                            u"Start at &login [ ]"_s,
-                            u"Hide over &full-screen windows [x]"_s,
-                            u"Show on every &workspace [x]"_s,
-                            u"Let &clicks through [ ]"_s,
-                            u"&Bring back"_s,
-                            u"&Hide"_s,
-                            u"Si&ze"_s};
+    const QStringList items = QStringList()
+                              << u"&Options"_s << u"&Exit"_s << u"Start at &login [ ]"_s
+                              << u"Hide over &full-screen windows [x]"_s
+                              << u"Show on every &workspace [x]"_s << u"Let &clicks through [ ]"_s
+                              << u"&Bring back"_s << u"&Hide"_s << u"Si&ze"_s;
     EXPECT_EQ(items, t.Items());
     EXPECT_EQ(items, t.Items(*t.Options.Menu()));
     // A place that cannot be written: the item stays unchecked and the menu says why, once.
@@ -203,6 +209,66 @@ TEST(ListenForHotKey, WindowsSaysWhenAnotherProgramHoldsTheKey) {
               desktop->ListenForKey(Qt::CTRL | Qt::ALT | Qt::Key_O, [] {}).value_or(QString()));
     ::UnregisterHotKey(nullptr, 7);
     EXPECT_EQ(std::nullopt, desktop->ListenForKey(Qt::CTRL | Qt::ALT | Qt::Key_O, [] {}));
+}
+#endif
+
+#ifndef Q_OS_WIN
+struct NoticeRow {
+    const char* name;
+    bool everywhere;
+    const char* stored; // nullptr: nothing stored
+    const char* advice;
+    const char* shown; // nullptr: not told
+};
+
+// Told only where the pointer is hidden: what to do where the user can (GNOME Shell with the
+// extension off), else where the eyes would follow everywhere.
+TEST(PointerNotice, ToldOnlyWhereThePointerIsHidden) {
+    const NoticeRow rows[] = {
+        {"X11, or KWin telling", true, nullptr, "", nullptr},
+        {"X11, the notice never dismissed", true, "True", "", nullptr},
+        {"another Wayland desktop", false, nullptr, "", "In an X11 session"},
+        {"an extension to turn on", false, nullptr, "Run: gnome-extensions enable x@y",
+         "gnome-extensions enable x@y"},
+        {"another Wayland desktop, asked to tell", false, "True", "", "In an X11 session"},
+        {"another Wayland desktop, told not to tell", false, "False", "", nullptr},
+        {"another Wayland desktop, told not to tell in other letters", false, "false", "", nullptr},
+    };
+    for (const NoticeRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedDesktop desktop;
+        desktop.Everywhere = row.everywhere;
+        desktop.Advice = QLatin1String(row.advice);
+        MemorySettingsStore store;
+        if (row.stored)
+            store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("PointerNotice"),
+                              QLatin1String(row.stored));
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(desktop, store), row.shown != nullptr);
+        const std::unique_ptr<QMessageBox> box(TellWherePointerIsSeen(desktop, store));
+        ASSERT_EQ(box != nullptr, row.shown != nullptr);
+        if (!box)
+            continue;
+        EXPECT_TRUE(box->text().contains(QLatin1String(row.shown))) << box->text().toStdString();
+        EXPECT_TRUE(box->text().contains(QLatin1String("only while it is over Orbo")));
+    }
+}
+
+// Only ticking the box and closing the notice stops it for good.
+TEST(PointerNotice, DismissedForGoodOnlyWhenTicked) {
+    for (const bool tick : {false, true}) {
+        SCOPED_TRACE(tick ? "ticked" : "not ticked");
+        ScriptedDesktop desktop;
+        desktop.Everywhere = false;
+        MemorySettingsStore store;
+        QMessageBox* box = TellWherePointerIsSeen(desktop, store);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->isVisible());
+        ASSERT_NE(box->checkBox(), nullptr);
+        box->checkBox()->setChecked(tick);
+        box->button(QMessageBox::Ok)->click();
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(desktop, store), !tick);
+        EXPECT_EQ(TellWherePointerIsSeen(desktop, store) == nullptr, tick);
+    }
 }
 #endif
 
