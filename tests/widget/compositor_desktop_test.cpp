@@ -100,12 +100,7 @@ public:
             scriptFile_ = args.value(0).toString();
             QFile file(scriptFile_);
             scriptText_ = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-            if (scripts_.count(name)) {
-                reply << -1;
-            } else {
-                scripts_[name] = false;
-                reply << loads_;
-            }
+            reply << (scripts_.emplace(name, false).second ? loads_ : -1); // -1: already loaded
         } else if (message.member() == u"unloadScript"_s) {
             reply << (scripts_.erase(name) > 0);
         } else if (message.member() == u"isScriptLoaded"_s) {
