@@ -16,8 +16,6 @@
 #include <QtGui/QColor>
 #include <QtGui/QImage>
 
-#include "wait_for.h"
-
 #include <cstdint>
 
 namespace orbo::testing {

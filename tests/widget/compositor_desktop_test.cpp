@@ -4,8 +4,10 @@
 #include "platform/desktop/desktop_gnome.h"
 #include "platform/desktop/desktop_kwin.h"
 #include "scripted_desktop.h"
+#include "session_bus.h"
 #include "wait_for.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -348,3 +350,13 @@ TEST(GnomeShellDesktop, TrustsOnlyTheShellsOwnConnection) {
 
 } // namespace
 } // namespace orbo
+
+// On a session bus and runtime folder of the program's own.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    const QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const orbo::testing::SessionBus bus;
+    return RUN_ALL_TESTS();
+}
