@@ -29,14 +29,13 @@ MotionInput AtCursor(QPoint cursor, float left = 0, float top = 0,
 const TravelBox kExampleBox{0, 0, 200, 100};
 
 TEST(GetAutoPosition, WorkedExamples) {
-    struct Row {
+    const struct Row {
         const char* name;
         QPoint cursor;
         QPoint expected;
         QPointF window = {}; // its left and top
         double size = 1;     // the picture shown this many times as large
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"on the centre", {100, 50}, {100, 50}},
         {"a tenth right of a moved window", {700, 50}, {150, 50}, {500, 0}},
         {"a tenth below a moved window", {600, 425}, {100, 75}, {500, 300}},
@@ -84,13 +83,12 @@ TEST(GetAutoPosition, FailsWithoutAScreenOrBeyond32Bits) {
 
 // From an eye centre at (100, 100); the west is 0 degrees, angles turn clockwise.
 TEST(GetFrameIndex, PicksTheFrameOfTheDirection) {
-    struct Row {
+    const struct Row {
         const char* name;
         QPoint cursor;
         std::int16_t frames;
         std::int16_t expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"right, a little up", {200, 80}, 8, 4},  {"left, a little down", {0, 120}, 8, 8},
         {"straight left: 0", {0, 100}, 8, 1},     {"diagonal: 45 starts a frame", {0, 0}, 8, 2},
         {"straight up: 90", {100, 0}, 8, 3},      {"straight right: 180", {200, 100}, 8, 5},
@@ -111,13 +109,12 @@ TEST(GetFrameIndex, PicksTheFrameOfTheDirection) {
 const ScreenTwips k1280Screen{1280 * 15, 1024 * 15, Units{15, 15}};
 
 TEST(GetDistanceIndex, SpreadsFramesOverTheDistance) {
-    struct Row {
+    const struct Row {
         QPoint centre;
         QPoint cursor;
         std::uint8_t frames;
         std::uint8_t expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {{0, 0}, {0, 0}, 5, 0},          {{0, 0}, {356, 0}, 5, 0},
         {{0, 0}, {357, 0}, 5, 1},        {{0, 0}, {300, 400}, 5, 1},
         {{0, 0}, {1426, 0}, 5, 3},       {{0, 0}, {1427, 0}, 5, 4}, // either side of M
@@ -143,12 +140,11 @@ TEST(GetMatrixCell, PicksTheBandsUnderTheCursor) {
     for (const QPoint origin : {QPoint(0, 0), QPoint(-1280, -200)}) {
         const ScreenTwips screen{1200 * 15, 900 * 15, Units{15, 15}, float(origin.x() * 15),
                                  float(origin.y() * 15)};
-        struct Row {
+        const struct Row {
             std::uint8_t columns, rows;
             QPoint cursor;
             QPoint expected;
-        };
-        const Row rows[] = {
+        } rows[] = {
             {3, 2, {0, 0}, {0, 0}},      {3, 2, {399, 449}, {0, 0}},  {3, 2, {400, 449}, {1, 0}},
             {3, 2, {400, 450}, {1, 1}},  {3, 2, {1199, 899}, {2, 1}}, {1, 1, {1199, 899}, {0, 0}},
             {3, 2, {1200, 900}, {3, 2}}, {3, 2, {-1, -1}, {-1, -1}},  {3, 2, {2500, 1900}, {6, 4}}};
@@ -348,16 +344,15 @@ TEST_F(Tick, AMissingPictureOrMaskLeavesOnlyTheOther) {
 
 // An eye that cannot be placed draws nothing; the eyes after it still show.
 TEST_F(Tick, UnplaceableEyeDrawsNothingForThatEyeOnly) {
-    struct Row {
+    const struct Row {
         const char* name;
         const char16_t* kind;
         QRect box;
-    };
-    const Row rows[] = {{"no frames", u"frames", {20, 20, 30, 20}},
-                        {"no distance frames", u"distan", {20, 20, 30, 20}},
-                        {"no columns", u"matrix", {20, 20, 0, 2}},
-                        {"no rows", u"matrix", {20, 20, 3, 0}},
-                        {"columns beyond a byte", u"matrix", {20, 20, 256, 2}}};
+    } rows[] = {{"no frames", u"frames", {20, 20, 30, 20}},
+                {"no distance frames", u"distan", {20, 20, 30, 20}},
+                {"no columns", u"matrix", {20, 20, 0, 2}},
+                {"no rows", u"matrix", {20, 20, 3, 0}},
+                {"columns beyond a byte", u"matrix", {20, 20, 256, 2}}};
     desktop.Cursor = {10, 10};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -375,7 +370,7 @@ TEST_F(Tick, UnplaceableEyeDrawsNothingForThatEyeOnly) {
 // 1) or of the distance (from 0; 0.87 of the diagonal is 1305 pixels, 435 a frame); a 10 x 10
 // picture slides through a 50 x 30 box; a 3 x 2 grid shows the cell under the cursor.
 TEST_F(Tick, EachKindDrawsItsPartInItsPlace) {
-    struct Row {
+    const struct Row {
         const char* name;
         const char16_t* kind;
         QRect box;
@@ -385,8 +380,7 @@ TEST_F(Tick, EachKindDrawsItsPartInItsPlace) {
         QPoint at;
         int cell;       // in reading order
         float size = 1; // the picture shown this many times as large
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"up-left", u"frames", {20, 20, 0, 0}, 4, 1, {0, 0}, 0, {20, 20}, 0},
         {"up-left of a moved window", u"frames", {20, 20, 0, 0}, 4, 1, {200, 20}, 300, {20, 20}, 0},
         // The strip measures 150.24 twips high: its centre is at y 25.008, not rounded.

@@ -143,13 +143,12 @@ QVariantMap Info(double state, std::optional<bool> enabled = std::nullopt) {
 }
 
 TEST(GnomeExtension, StatusFromTheShellsAnswer) {
-    struct Row {
+    const struct Row {
         const char* name;
         QVariantMap info;
         bool userExtensions;
         Status expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"unknown", {}, true, Status::Missing},
         {"43 uninstalled", Info(99), true, Status::Missing},
         {"43 enabled", Info(1), true, Status::On},

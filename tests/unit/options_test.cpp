@@ -27,13 +27,12 @@ namespace {
 TEST(OptionsWindowPlace, BesideTheCreatureElseOverlappingItLeast) {
     const QSize window(306, 103);
     const QRect screen(0, 0, 1024, 768);
-    struct Row {
+    const struct Row {
         const char* Name;
         QRect Creature;
         QRect WorkArea;
         QPoint Expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"room on the right", {300, 200, 75, 100}, screen, {375, 199}},
         {"right edge too near: left", {700, 200, 75, 100}, screen, {394, 199}},
         {"the whole width: below", {0, 200, 1024, 100}, screen, {359, 300}},
@@ -55,12 +54,11 @@ TEST(OptionsWindowPlace, BesideTheCreatureElseOverlappingItLeast) {
 
 TEST(MostOverlapped, TheMonitorWithTheLargestShare) {
     const QList<QRect> monitors{{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}, {-800, 0, 800, 600}};
-    struct Row {
+    const struct Row {
         const char* Name;
         QRect Window;
         qsizetype Expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"more on the second", {1250, 100, 75, 100}, 1},
         {"more on the first", {1220, 100, 75, 100}, 0},
         {"equal shares: the first listed", {1243, 100, 74, 100}, 0},
@@ -76,14 +74,13 @@ TEST(MostOverlapped, TheMonitorWithTheLargestShare) {
 // Pages sit right of the 615-twip menu column; the control filling one keeps an 80-twip
 // margin on every side. Never a negative size.
 TEST(PageRect, PagesAndTheirFillingControl) {
-    struct Row {
+    const struct Row {
         float scaleWidth, scaleHeight;
         TwipsRect page, fill;
-    };
-    const Row rows[] = {{4590, 1545, {615, 0, 3975, 1545}, {80, 80, 3815, 1385}},
-                        {775, 160, {615, 0, 160, 160}, {80, 80, 0, 0}},
-                        {776, 161, {615, 0, 161, 161}, {80, 80, 1, 1}},
-                        {300, -30, {615, 0, 0, 0}, {80, 80, 0, 0}}};
+    } rows[] = {{4590, 1545, {615, 0, 3975, 1545}, {80, 80, 3815, 1385}},
+                {775, 160, {615, 0, 160, 160}, {80, 80, 0, 0}},
+                {776, 161, {615, 0, 161, 161}, {80, 80, 1, 1}},
+                {300, -30, {615, 0, 0, 0}, {80, 80, 0, 0}}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.scaleWidth);
         const TwipsRect page = PageRect(row.scaleWidth, row.scaleHeight, 615);
@@ -170,14 +167,13 @@ TEST(SkinList, FindsTheWholeTextIgnoringCase) {
 // reaches down to the handle's centre. A left press at grab offset 120 twips, then one move to
 // y (handle coordinates).
 TEST(SliderDrag, StaysOnTheTrackAndGivesSpeedAndInterval) {
-    struct Row {
+    const struct Row {
         const char* name;
         std::uint8_t startSpeed;
         float moveY, top;
         std::uint8_t speed;
         int interval;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"one twip above the top", 85, -34, 120, 100, 1},
         {"one twip below the top", 85, -32, 121, 100, 1},
         {"half-way", 85, 477, 630, 50, 251},

@@ -28,17 +28,16 @@ namespace orbo {
 namespace {
 
 TEST(Units, ScaleBetweenPixelsTwipsAndHimetric) {
-    struct Row {
+    const struct Row {
         double value;
         ScaleUnit from, to;
         float expected;
-    };
-    const Row rows[] = {{10, ScaleUnit::Pixels, ScaleUnit::Twips, 150},
-                        {22.5, ScaleUnit::Twips, ScaleUnit::Pixels, 1.5f},
-                        {2540, ScaleUnit::Himetric, ScaleUnit::Twips, 1440},
-                        {1440, ScaleUnit::Twips, ScaleUnit::Himetric, 2540},
-                        {2540, ScaleUnit::Himetric, ScaleUnit::Pixels, 96},
-                        {-4, ScaleUnit::Pixels, ScaleUnit::Twips, -60}};
+    } rows[] = {{10, ScaleUnit::Pixels, ScaleUnit::Twips, 150},
+                {22.5, ScaleUnit::Twips, ScaleUnit::Pixels, 1.5f},
+                {2540, ScaleUnit::Himetric, ScaleUnit::Twips, 1440},
+                {1440, ScaleUnit::Twips, ScaleUnit::Himetric, 2540},
+                {2540, ScaleUnit::Himetric, ScaleUnit::Pixels, 96},
+                {-4, ScaleUnit::Pixels, ScaleUnit::Twips, -60}};
     const Units units{15, 20}; // the Y axis has its own twips per pixel
     for (const Row& row : rows) {
         SCOPED_TRACE(row.value);
@@ -81,28 +80,27 @@ constexpr long long kFails = std::numeric_limits<long long>::min();
 // Halves go to the even neighbour; a value whose rounding does not fit the type fails.
 TEST(RoundTo, HalvesToEvenOrFails) {
     enum Type { Int16, Int32, Uint8 };
-    struct Row {
+    const struct Row {
         Type type;
         double value;
         long long expected;
-    };
-    const Row rows[] = {{Int32, 2.5, 2},
-                        {Int32, 3.5, 4},
-                        {Int32, -2.5, -2},
-                        {Int32, kNaN, kFails},
-                        {Int32, kInf, kFails},
-                        {Int16, 32767.4, 32767},
-                        {Int16, 32767.5, kFails},
-                        {Int16, -32768.5, -32768},
-                        {Int16, -32768.6, kFails},
-                        {Int32, 2147483647.0, 2147483647},
-                        {Int32, 2147483647.5, kFails},
-                        {Int32, -2147483648.5, -2147483648LL},
-                        {Int32, -2147483649.0, kFails},
-                        {Uint8, 255.4, 255},
-                        {Uint8, 255.5, kFails},
-                        {Uint8, -0.5, 0},
-                        {Uint8, -0.6, kFails}};
+    } rows[] = {{Int32, 2.5, 2},
+                {Int32, 3.5, 4},
+                {Int32, -2.5, -2},
+                {Int32, kNaN, kFails},
+                {Int32, kInf, kFails},
+                {Int16, 32767.4, 32767},
+                {Int16, 32767.5, kFails},
+                {Int16, -32768.5, -32768},
+                {Int16, -32768.6, kFails},
+                {Int32, 2147483647.0, 2147483647},
+                {Int32, 2147483647.5, kFails},
+                {Int32, -2147483648.5, -2147483648LL},
+                {Int32, -2147483649.0, kFails},
+                {Uint8, 255.4, 255},
+                {Uint8, 255.5, kFails},
+                {Uint8, -0.5, 0},
+                {Uint8, -0.6, kFails}};
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << "type " << row.type << " value " << row.value);
         const std::optional<long long> seen =
@@ -147,7 +145,7 @@ long long Ms(Clock::time_point t) {
 // A 100 ms schedule started at 0 gets a new interval: the next firing is due one new interval
 // after the last firing's deadline, at once when that moment has passed.
 TEST(IntervalSchedule, ANewIntervalCountsFromTheLastDeadline) {
-    struct Row {
+    const struct Row {
         const char* name;
         std::vector<int> firedAt; // each firing came at this time, aimed at the deadline then due
         int changeAt;
@@ -155,8 +153,7 @@ TEST(IntervalSchedule, ANewIntervalCountsFromTheLastDeadline) {
         bool changed;
         int deadline;
         int wait; // from the change
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"shorter before the first firing", {}, 30, 50, true, 50, 20},
         {"longer before the first firing", {}, 30, 200, true, 200, 170},
         {"shorter after a late firing", {103}, 130, 50, true, 150, 20},

@@ -209,13 +209,12 @@ TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&o));
     ASSERT_EQ(o.lstSkins, QApplication::focusWidget());
     const QString skin = general.SkinName;
-    struct Step {
+    const struct Step {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int page;
         QWidget* focus;
-    };
-    const Step steps[] = {
+    } steps[] = {
         {Qt::Key_PageDown, Qt::ControlModifier, 3, o.imgSpeed},
         {Qt::Key_Tab, {}, 3, o.chkOnTop},
         {Qt::Key_Tab, Qt::ControlModifier, 1, o.lblAbout},
