@@ -21,15 +21,13 @@ QVariantList Args(std::initializer_list<QVariant> values) {
     return QVariantList(values);
 }
 
-struct ParseRow {
-    const char* name;
-    QVariantList arguments;
-    bool taken;
-};
-
 TEST(CompositorReport, TakesOnlySixPlausibleNumbers) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const ParseRow rows[] = {
+    const struct ParseRow {
+        const char* name;
+        QVariantList arguments;
+        bool taken;
+    } rows[] = {
         {"integers, as Plasma 5 sends", Args({100, 150, 0, 0, 1200, 900}), true},
         {"doubles, as Plasma 6 sends", Args({100.5, 150.25, 0.0, 0.0, 1200.0, 900.0}), true},
         {"64-bit integers", Args({qlonglong(5), qlonglong(6), 0, 0, 10, 10}), true},
@@ -60,15 +58,13 @@ TEST(CompositorReport, TakesOnlySixPlausibleNumbers) {
     EXPECT_EQ(report->Output, QRectF(1200, 0, 1200, 900));
 }
 
-struct PointerRow {
-    const char* name;
-    QVariantList arguments;
-    std::optional<int> buttons; // nothing: refused
-};
-
 // GNOME Shell's extension sends a report and the buttons held; the report is taken as KWin's is.
 TEST(CompositorPointer, TakesAReportAndTheButtonsHeld) {
-    const PointerRow rows[] = {
+    const struct PointerRow {
+        const char* name;
+        QVariantList arguments;
+        std::optional<int> buttons; // nothing: refused
+    } rows[] = {
         {"no button", Args({100, 150, 0, 0, 1200, 900, 0}), 0},
         {"all three", Args({100, 150, 0, 0, 1200, 900, 7}), 7},
         {"the buttons as an unsigned integer", Args({100, 150, 0, 0, 1200, 900, 2u}), 2},
@@ -91,14 +87,6 @@ TEST(CompositorPointer, TakesAReportAndTheButtonsHeld) {
     }
 }
 
-struct MapRow {
-    const char* name;
-    Monitors monitors;
-    QPointF cursor;
-    QRectF output;
-    std::optional<QPoint> pixels;
-};
-
 TEST(CompositorReport, PlacedOnTheMonitorTheOutputShowsAs) {
     const Monitors one{{QRect(0, 0, 1200, 900), 1}};
     const Monitors two{{QRect(0, 0, 1200, 900), 1}, {QRect(1200, 0, 1200, 900), 1}};
@@ -108,7 +96,13 @@ TEST(CompositorReport, PlacedOnTheMonitorTheOutputShowsAs) {
     const Monitors half{{QRect(0, 0, 600, 450), 1}};
     const Monitors halfScaled{{QRect(0, 0, 600, 450), 2}};
     const QRectF small(0, 0, 600, 450);
-    const MapRow rows[] = {
+    const struct MapRow {
+        const char* name;
+        Monitors monitors;
+        QPointF cursor;
+        QRectF output;
+        std::optional<QPoint> pixels;
+    } rows[] = {
         {"a fraction of a pixel", one, {100.75, 150.5}, {0, 0, 1200, 900}, QPoint(100, 150)},
         {"the far edge", one, {1200, 900}, {0, 0, 1200, 900}, QPoint(1199, 899)},
         {"scale 2, X11 scaled by the compositor", half, {300, 200}, small, QPoint(300, 200)},

@@ -60,7 +60,9 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
         {"Speed", "1e400", "85"},     {"Skin", "   ", "< none >"}, {"Skin", " My Skin ", "My Skin"},
         {"Left", "-450", "-450"},     {"Left", "12.5", "12.5"},    {"Left", "abc", "7680"},
         {"Left", "491505", "491505"}, {"Left", "491520", "7680"},  {"Left", "-491520", "-491520"},
-        {"Left", "-491535", "7680"},  {"Top", "inf", "5760"}};
+        {"Left", "-491535", "7680"},  {"Top", "inf", "5760"},      {"Size", kUnset, "100"},
+        {"Size", "50", "50"},         {"Size", " 300 ", "300"},    {"Size", "120", "100"},
+        {"Size", "2e2", "100"}};
     rows.insert(rows.end(), {{"HideOverFullScreen", kUnset, "true"},
                              {"AllWorkspaces", kUnset, "true"},
                              {"HideOverFullScreen", "fALSE", "false"},
@@ -68,11 +70,6 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
                              {"AllWorkspaces", " False", "true"},
                              {"ClickThrough", kUnset, "false"},
                              {"ClickThrough", "tRUE", "true"},
-                             {"Size", kUnset, "100"},
-                             {"Size", "50", "50"},
-                             {"Size", " 300 ", "300"},
-                             {"Size", "120", "100"},
-                             {"Size", "2e2", "100"},
                              {"HotKey", kUnset, "Ctrl+Alt+O"},
                              {"HotKey", " shift+f9", " shift+f9"}});
     ScriptedDesktop desk;

@@ -30,7 +30,6 @@ struct ResolveRow {
     const char* Relative;
     const char* Expected; // path below the skin folder, or "" for no result
 };
-
 const ResolveRow kResolveRows[] = {
     {"Exact", "Back.bmp", "Back.bmp"},
     {"OtherCase", "BACK.BMP", "Back.bmp"},
@@ -226,21 +225,19 @@ const Seen Pics = [](const SkinDef& s, const SkinReadResult& r) {
            SizeText(s.Eyes[1].Mask);
 };
 
-struct ReaderRow {
-    const char* Name;
-    QByteArray Text;
-    int FailedLine; // 0: read to the end
-    Seen What;
-    QString Expected;
-};
-
 const QByteArray kLong(kMaxSkinLineLength - 8, 'x'); // "comment=" and this: a line at the limit
 // A NUL byte is a character like any other: kept in a value, no line end.
 const char kNuls[] = "[info]\nname=A\0B\n\0\0\ncreator=C";
 const QString kBuiltIn = QStringLiteral("Ally McOrbo|Quillon");
 const QString kEye1 = QStringLiteral("150,795 480x510 f0 'auto  ' 17x16");
 
-const ReaderRow kReaderRows[] = {
+const struct ReaderRow {
+    const char* Name;
+    QByteArray Text;
+    int FailedLine; // 0: read to the end
+    Seen What;
+    QString Expected;
+} kReaderRows[] = {
     // Sections.
     {"SectionCase", "[INFO]\nname=A", 0, Info, "A|Quillon"},
     {"SectionNotTrimmed", "[ info ]\nname=A", 0, Info, kBuiltIn},

@@ -186,17 +186,15 @@ TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
     EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(400, 450); }));
 }
 
-struct RuntimeFolderRow {
-    const char* name;
-    mode_t mode;
-    bool link; // the runtime folder named through a link to it
-    bool used; // the script's folder made in it, else in the temp folder
-};
-
 // The script lies in a folder of its own (0700), in the runtime folder only when no one else can
 // replace what is made there; it calls this program's unique name, which no other can hold.
 TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
-    const RuntimeFolderRow rows[] = {
+    const struct RuntimeFolderRow {
+        const char* name;
+        mode_t mode;
+        bool link; // the runtime folder named through a link to it
+        bool used; // the script's folder made in it, else in the temp folder
+    } rows[] = {
         {"the user's own", 0700, false, true},
         {"sticky, as /tmp is", 01777, false, true},
         {"writable by others", 0777, false, false},

@@ -147,20 +147,18 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     }
 }
 
-struct Row {
-    const char* Stored; // nullptr: nothing stored
-    bool Listens;       // whether the desktop lets a program listen for keys
-    std::optional<QString> Refusal;
-    std::optional<QString> Later; // found taken later, twice
-    QKeyCombination Held;
-    QString Told; // in what the user is told
-};
-
 TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
     // Quoted back cut short: the message must fit on the screen.
     static const std::string kLong = "Ctrl+Alt+" + std::string(100000, 'x');
     const QKeyCombination ctrlAltO = Qt::CTRL | Qt::ALT | Qt::Key_O;
-    const std::vector<Row> rows = {
+    const struct Row {
+        const char* Stored; // nullptr: nothing stored
+        bool Listens;       // whether the desktop lets a program listen for keys
+        std::optional<QString> Refusal;
+        std::optional<QString> Later; // found taken later, twice
+        QKeyCombination Held;
+        QString Told; // in what the user is told
+    } rows[] = {
         {nullptr, true, {}, {}, ctrlAltO, {}},
         {"Meta+F2", true, {}, {}, Qt::META | Qt::Key_F2, {}},
         {"", true, {}, {}, {}, {}},
@@ -213,18 +211,16 @@ TEST(ListenForHotKey, WindowsSaysWhenAnotherProgramHoldsTheKey) {
 #endif
 
 #ifndef Q_OS_WIN
-struct NoticeRow {
-    const char* name;
-    bool everywhere;
-    const char* stored; // nullptr: nothing stored
-    const char* advice;
-    const char* shown; // nullptr: not told
-};
-
 // Told only where the pointer is hidden: what to do where the user can (GNOME Shell with the
 // extension off), else where the eyes would follow everywhere.
 TEST(PointerNotice, ToldOnlyWhereThePointerIsHidden) {
-    const NoticeRow rows[] = {
+    const struct NoticeRow {
+        const char* name;
+        bool everywhere;
+        const char* stored; // nullptr: nothing stored
+        const char* advice;
+        const char* shown; // nullptr: not told
+    } rows[] = {
         {"X11, or KWin telling", true, nullptr, "", nullptr},
         {"X11, the notice never dismissed", true, "True", "", nullptr},
         {"another Wayland desktop", false, nullptr, "", "In an X11 session"},
