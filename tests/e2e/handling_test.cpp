@@ -48,8 +48,7 @@ TEST(Handling, OptionsKeptAfterRestart) {
     // From Speed 85 past the top of the track: the handle stops there, at Speed 100.
     const QPoint handle = *options + QPoint(kPageLeft + 24, 26);
     Drag(handle, handle - QPoint(0, 60));
-    QImage blinkAfter;
-    QImage sliderAfter;
+    QImage blinkAfter, sliderAfter;
     EXPECT_TRUE(WaitFor([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         return (blinkAfter = Shows(*options, kBlinkIndicator)) != blinkBefore &&

@@ -31,14 +31,13 @@ bool SplitScreen(bool primaryLeft) {
 // At each scale and size the creature starts at the centre and shows its skin cut to its
 // outline, pixel for pixel as orbo-skin-check renders it (a place kept at a scale: Wine's test).
 TEST(Screens, ScaledDisplays) {
-    struct Row {
+    const struct Row {
         const char* Name;
         QMap<QString, QString> Environment;
         const char* XftDpi; // for xrdb, when the scale comes from there
         double Scale;
         int Size = 100; // the size chosen on top of the scale
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"QT_SCALE_FACTOR=2", {{u"QT_SCALE_FACTOR"_s, u"2"_s}}, nullptr, 2},
         {"QT_SCALE_FACTOR=1.25", {{u"QT_SCALE_FACTOR"_s, u"1.25"_s}}, nullptr, 1.25},
         // Before the Xft.dpi row, whose resource stays on the display.

@@ -16,8 +16,6 @@
 #include <QtGui/QColor>
 #include <QtGui/QImage>
 
-#include "wait_for.h"
-
 #include <cstdint>
 
 namespace orbo::testing {
@@ -62,6 +60,9 @@ inline QImage SolidImage(int width, int height, QColor colour) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     return image;
+}
+inline Picture Solid(int width, int height, QColor colour) {
+    return Picture(SolidImage(width, height, colour));
 }
 
 // Writes a file (creating its folders) under root; returns false when that did not work.

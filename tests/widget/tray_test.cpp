@@ -1,19 +1,57 @@
-// The popup menu and the tray's say the same, and the tray's items reach the creature.
+// The creature window: its timers run at the pace the creature sets; the popup menu and the
+// tray's say the same, and the tray's items reach the creature; the hot key is heard, each press
+// hiding or showing it, and a key not had is said; and where the desktop hides the pointer, the
+// notice that the eyes follow it only over X11 windows.
 #include "creature/settings_io.h"
+#include "main/hot_key.h"
 #include "main/tray.h"
+#include "memory_settings_store.h"
 #include "options/options_host.h"
+#include "platform/desktop/desktop.h"
+#include "platform/system/settings_store.h"
 #include "running_creature.h"
+#include "scripted_desktop.h"
 
 #include <QtGui/QAction>
+#include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
-
-#include <functional>
-#include <optional>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QMessageBox>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <optional>
+
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#else
+#include "main/pointer_notice.h"
+#endif
+
 namespace orbo {
 namespace {
+
+// The timers run as the creature says: stopped while still, woken by an announced move.
+TEST(Form1, TimersRunAsTheCreatureSays) {
+    testing::RunningCreature c;
+    c.Desk.Announces = true;
+    c.Form.Form_Load();
+    c.Form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&c.Form));
+    for (int i = 0; i < 3 && !c.Form.Idle(); ++i)
+        c.Form.Timer1_Timer();
+    ASSERT_TRUE(c.Form.Idle());
+    EXPECT_FALSE(c.Form.Animating());
+    c.Desk.Cursor = QPoint(900, 100);
+    c.Desk.Announce();
+    EXPECT_TRUE(c.Form.Animating());
+    const QImage still = c.Form.Frame();
+    c.Form.Timer1_Timer();
+    EXPECT_NE(c.Form.Frame(), still) << "the eyes did not follow the announced move";
+}
 
 using namespace Qt::StringLiterals;
 
@@ -62,15 +100,11 @@ struct Tray : testing::RunningCreature {
 
 TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     Tray t;
-    const QStringList items{u"&Options"_s,
-                            u"&Exit"_s,
-                            u"Start at &login [ ]"_s,
-                            u"Hide over &full-screen windows [x]"_s,
-                            u"Show on every &workspace [x]"_s,
-                            u"Let &clicks through [ ]"_s,
-                            u"&Bring back"_s,
-                            u"&Hide"_s,
-                            u"Si&ze"_s};
+    const QStringList items = QStringList()
+                              << u"&Options"_s << u"&Exit"_s << u"Start at &login [ ]"_s
+                              << u"Hide over &full-screen windows [x]"_s
+                              << u"Show on every &workspace [x]"_s << u"Let &clicks through [ ]"_s
+                              << u"&Bring back"_s << u"&Hide"_s << u"Si&ze"_s;
     EXPECT_EQ(items, t.Items());
     EXPECT_EQ(items, t.Items(*t.Options.Menu()));
     // A place that cannot be written: the item stays unchecked and the menu says why, once.
@@ -88,19 +122,15 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
 
     // What the desktop choices and hiding do is the end-to-end menu test's.
     const CreatureMenu::Items& tray = t.Icon.Items();
+    const auto clicksThrough = [&t](bool on) {
+        return t.Form.General().ClickThrough == on &&
+               t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput) == on;
+    };
     const std::pair<QAction*, std::function<bool()>> rows[] = {
         {tray.Options, [&] { return t.OptionsShown == 1; }},
         {tray.Exit, [&] { return t.Exits == 1; }},
-        {tray.ClickThrough,
-         [&] {
-             return t.Form.General().ClickThrough &&
-                    t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput);
-         }},
-        {tray.ClickThrough,
-         [&] {
-             return !t.Form.General().ClickThrough &&
-                    !t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput);
-         }},
+        {tray.ClickThrough, [&] { return clicksThrough(true); }},
+        {tray.ClickThrough, [&] { return clicksThrough(false); }},
         {tray.Size->actions()[4],
          [&] {
              return t.Form.size() == QSize(150, 200) &&
@@ -116,6 +146,127 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
         EXPECT_TRUE(done());
     }
 }
+
+TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
+    // Quoted back cut short: the message must fit on the screen.
+    static const std::string kLong = "Ctrl+Alt+" + std::string(100000, 'x');
+    const QKeyCombination ctrlAltO = Qt::CTRL | Qt::ALT | Qt::Key_O;
+    const struct Row {
+        const char* Stored; // nullptr: nothing stored
+        bool Listens;       // whether the desktop lets a program listen for keys
+        std::optional<QString> Refusal;
+        std::optional<QString> Later; // found taken later, twice
+        QKeyCombination Held;
+        QString Told; // in what the user is told
+    } rows[] = {
+        {nullptr, true, {}, {}, ctrlAltO, {}},
+        {"Meta+F2", true, {}, {}, Qt::META | Qt::Key_F2, {}},
+        {"", true, {}, {}, {}, {}},
+        {"Ctrl+Alt+O", false, {}, {}, {}, {}},
+        {"Ctrl+Alt+O", true, u"another program already uses it"_s, u"again"_s, ctrlAltO,
+         u"Ctrl+Alt+O cannot hide and show Orbo: another program already uses it."_s},
+        {"Ctrl+Alt+O", true, {}, u"the shell has it"_s, ctrlAltO, u"Orbo: the shell has it."_s},
+        {"O", true, {}, {}, {}, u"\"O\", the HotKey in Orbo's settings, is no key"_s},
+        {kLong.c_str(), true, {}, {}, {}, u"Ctrl+Alt+"_s + QString(31, u'x') + u"\u2026\""_s}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Stored ? row.Stored : "(none)");
+        SCOPED_TRACE(row.Later.value_or(u"-"_s).toStdString());
+        testing::RunningCreature c;
+        auto& [desk, store, model, form] = c;
+        desk.Keys = row.Listens;
+        desk.KeyRefusal = row.Refusal;
+        if (row.Stored)
+            store.SaveSetting(kSettingsApp, kSettingsSection, u"HotKey"_s, row.Stored);
+        QSignalSpy told(&form, &Form1::Told);
+        form.Form_Load();
+        ListenForHotKey(desk, form);
+        for (int i = 0; row.Later && i < 2; ++i)
+            desk.RefuseKeyLater(*row.Later);
+        EXPECT_EQ(row.Held, desk.HeldKey);
+        EXPECT_EQ(row.Told.isEmpty() ? 0 : 1, told.count());
+        if (!told.isEmpty()) {
+            EXPECT_TRUE(told.front().front().toString().contains(row.Told))
+                << told.front().front().toString().toStdString();
+        }
+        if (desk.KeyPressed && !row.Refusal && !row.Later) {
+            desk.KeyPressed();
+            EXPECT_FALSE(form.CreatureShown());
+            desk.KeyPressed();
+            EXPECT_TRUE(form.CreatureShown());
+        }
+    }
+}
+
+#if defined(Q_OS_WIN)
+// Windows refuses a key another program registered; the reason is said in plain words.
+TEST(ListenForHotKey, WindowsSaysWhenAnotherProgramHoldsTheKey) {
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'O'));
+    const auto desktop = MakeDesktop();
+    ASSERT_TRUE(desktop->ListensForKeys());
+    EXPECT_EQ(u"another program already uses it"_s,
+              desktop->ListenForKey(Qt::CTRL | Qt::ALT | Qt::Key_O, [] {}).value_or(QString()));
+    ::UnregisterHotKey(nullptr, 7);
+    EXPECT_EQ(std::nullopt, desktop->ListenForKey(Qt::CTRL | Qt::ALT | Qt::Key_O, [] {}));
+}
+#endif
+
+#ifndef Q_OS_WIN
+// Told only where the pointer is hidden: what to do where the user can (GNOME Shell with the
+// extension off), else where the eyes would follow everywhere.
+TEST(PointerNotice, ToldOnlyWhereThePointerIsHidden) {
+    const struct NoticeRow {
+        const char* name;
+        bool everywhere;
+        const char* stored; // nullptr: nothing stored
+        const char* advice;
+        const char* shown; // nullptr: not told
+    } rows[] = {
+        {"X11, or KWin telling", true, nullptr, "", nullptr},
+        {"X11, the notice never dismissed", true, "True", "", nullptr},
+        {"another Wayland desktop", false, nullptr, "", "In an X11 session"},
+        {"an extension to turn on", false, nullptr, "Run: gnome-extensions enable x@y",
+         "gnome-extensions enable x@y"},
+        {"another Wayland desktop, asked to tell", false, "True", "", "In an X11 session"},
+        {"another Wayland desktop, told not to tell", false, "False", "", nullptr},
+        {"another Wayland desktop, told not to tell in other letters", false, "false", "", nullptr},
+    };
+    for (const NoticeRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedDesktop desktop;
+        desktop.Everywhere = row.everywhere;
+        desktop.Advice = QLatin1String(row.advice);
+        MemorySettingsStore store;
+        if (row.stored)
+            store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("PointerNotice"),
+                              QLatin1String(row.stored));
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(desktop, store), row.shown != nullptr);
+        const std::unique_ptr<QMessageBox> box(TellWherePointerIsSeen(desktop, store));
+        ASSERT_EQ(box != nullptr, row.shown != nullptr);
+        if (!box)
+            continue;
+        EXPECT_TRUE(box->text().contains(QLatin1String(row.shown))) << box->text().toStdString();
+        EXPECT_TRUE(box->text().contains(QLatin1String("only while it is over Orbo")));
+    }
+}
+
+// Only ticking the box and closing the notice stops it for good.
+TEST(PointerNotice, DismissedForGoodOnlyWhenTicked) {
+    for (const bool tick : {false, true}) {
+        SCOPED_TRACE(tick ? "ticked" : "not ticked");
+        ScriptedDesktop desktop;
+        desktop.Everywhere = false;
+        MemorySettingsStore store;
+        QMessageBox* box = TellWherePointerIsSeen(desktop, store);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->isVisible());
+        ASSERT_NE(box->checkBox(), nullptr);
+        box->checkBox()->setChecked(tick);
+        box->button(QMessageBox::Ok)->click();
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(desktop, store), !tick);
+        EXPECT_EQ(TellWherePointerIsSeen(desktop, store) == nullptr, tick);
+    }
+}
+#endif
 
 } // namespace
 } // namespace orbo

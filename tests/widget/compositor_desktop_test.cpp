@@ -1,9 +1,13 @@
-// The KWin desktop against a stand-in KWin on a bus of its own: what it loads and hears.
+// The KWin and GNOME Shell desktops against stand-ins for KWin and GNOME Shell on a bus of their
+// own: what they load, whom they hear, their answers.
 #include "platform/desktop/desktop.h"
+#include "platform/desktop/desktop_gnome.h"
 #include "platform/desktop/desktop_kwin.h"
 #include "scripted_desktop.h"
+#include "session_bus.h"
 #include "wait_for.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
@@ -13,6 +17,7 @@
 #include <QtDBus/QDBusConnection>
 #include <QtDBus/QDBusConnectionInterface>
 #include <QtDBus/QDBusMessage>
+#include <QtDBus/QDBusPendingCall>
 #include <QtDBus/QDBusVirtualObject>
 
 #include <gtest/gtest.h>
@@ -32,10 +37,13 @@ using testing::WaitFor;
 
 using namespace Qt::StringLiterals;
 
+// The name KWin's script calls and GNOME's extension reports to, held by one program at a time.
+const QString kCursorName = u"org.orbo.Cursor"_s;
 const QString kKWin = u"org.kde.KWin"_s;
 const QString kScriptName = u"orbo-cursor"_s;
-// The name the script calls, held by one program at a time.
-const QString kCursorName = u"org.orbo.Cursor"_s;
+const QString kShell = u"org.gnome.Shell"_s;
+// Held by Orbo's extension while it is on.
+const QString kExtension = u"org.orbo.GnomeShell"_s;
 
 // KWin's /Scripting as far as it is used, answering on a thread of its own as KWin would.
 class FakeKWin : public QDBusVirtualObject {
@@ -94,12 +102,7 @@ public:
             scriptFile_ = args.value(0).toString();
             QFile file(scriptFile_);
             scriptText_ = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-            if (scripts_.count(name)) {
-                reply << -1;
-            } else {
-                scripts_[name] = false;
-                reply << loads_;
-            }
+            reply << (scripts_.emplace(name, false).second ? loads_ : -1); // -1: already loaded
         } else if (message.member() == u"unloadScript"_s) {
             reply << (scripts_.erase(name) > 0);
         } else if (message.member() == u"isScriptLoaded"_s) {
@@ -183,17 +186,15 @@ TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
     EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(400, 450); }));
 }
 
-struct RuntimeFolderRow {
-    const char* name;
-    mode_t mode;
-    bool link; // the runtime folder named through a link to it
-    bool used; // the script's folder made in it, else in the temp folder
-};
-
 // The script lies in a folder of its own (0700), in the runtime folder only when no one else can
 // replace what is made there; it calls this program's unique name, which no other can hold.
 TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
-    const RuntimeFolderRow rows[] = {
+    const struct RuntimeFolderRow {
+        const char* name;
+        mode_t mode;
+        bool link; // the runtime folder named through a link to it
+        bool used; // the script's folder made in it, else in the temp folder
+    } rows[] = {
         {"the user's own", 0700, false, true},
         {"sticky, as /tmp is", 01777, false, true},
         {"writable by others", 0777, false, false},
@@ -242,5 +243,118 @@ TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
         qputenv("TMPDIR", tempBefore);
 }
 
+// A connection of its own that sends the extension's reports to whoever holds Orbo's name.
+class Sender {
+public:
+    explicit Sender(const QString& name)
+        : name_(name), bus_(QDBusConnection::connectToBus(BusAddress(), name)) {}
+    ~Sender() { QDBusConnection::disconnectFromBus(name_); }
+    bool Own(const QString& service) { return bus_.registerService(service); }
+    bool Disown(const QString& service) { return bus_.unregisterService(service); }
+    // A report; the answer can be awaited.
+    QDBusPendingCall Report(const QVariantList& arguments) {
+        const QString orbo = bus_.interface()->serviceOwner(kCursorName).value();
+        QDBusMessage call = QDBusMessage::createMethodCall(orbo, u"/org/orbo/Cursor"_s,
+                                                           u"org.orbo.Cursor"_s, u"Pointer"_s);
+        call.setArguments(arguments);
+        return bus_.asyncCall(call);
+    }
+
+private:
+    QString name_;
+    QDBusConnection bus_;
+};
+
+class GnomeShellDesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(shell.Own(kShell) && shell.Own(kExtension));
+        auto view = XWaylandView({5, 5});
+        view->Left = true;
+        desktop = FollowGnomeShell(std::move(view));
+    }
+
+    // GNOME Shell: the extension runs inside it and calls from its connection.
+    Sender shell{u"fake-shell"_s};
+    std::unique_ptr<Desktop> desktop;
+};
+
+// Each report is answered with the animation interval, the least time to the next report.
+TEST_F(GnomeShellDesktopTest, AnswersWithTheAnimationInterval) {
+    for (const int interval : {76, 501, 1}) {
+        SCOPED_TRACE(interval);
+        desktop->SetAnimationInterval(interval);
+        const QDBusPendingCall answer = shell.Report({100 + interval, 150, 0, 0, 1200, 900, 0});
+        ASSERT_TRUE(WaitFor([&] { return answer.isFinished(); }));
+        const QVariantList values = answer.reply().arguments();
+        ASSERT_EQ(values.size(), 2);
+        EXPECT_EQ(values.front(), QVariant::fromValue(uint(interval)));
+        EXPECT_EQ(values.back(), QString()); // no hot key asked for
+    }
+}
+
+// Only the extension in the shell is listened to, however many others call.
+TEST_F(GnomeShellDesktopTest, IgnoresOthers) {
+    shell.Report({100, 150, 0, 0, 1200, 900, 0});
+    ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+
+    Sender other(u"other"_s);
+    for (int i = 0; i < 500; ++i)
+        other.Report({400 + i % 100, 400, 0, 0, 1200, 900, 1});
+    Settle(std::chrono::milliseconds(1000));
+    EXPECT_EQ(desktop->GetCursorPos(), QPoint(100, 150));
+    EXPECT_FALSE(desktop->GetAsyncKeyState(MouseButton::Left)) << "the extension's buttons";
+
+    shell.Report({700, 800, 0, 0, 1200, 900, 4});
+    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(700, 800); }))
+        << "still listening after the flood";
+}
+
+// The extension off or the shell gone: its last report and buttons dropped at once, never
+// merely because no report came.
+TEST_F(GnomeShellDesktopTest, DropsTheLastReportWhenTheLinkGoes) {
+    for (const QString& name : {kExtension, kShell}) {
+        SCOPED_TRACE(name.toStdString());
+        shell.Report({100, 150, 0, 0, 1200, 900, 0});
+        ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+        Settle(std::chrono::milliseconds(500));
+        EXPECT_EQ(desktop->GetCursorPos(), QPoint(100, 150)) << "dropped for want of reports";
+        EXPECT_FALSE(desktop->GetAsyncKeyState(MouseButton::Left));
+        ASSERT_TRUE(shell.Disown(name));
+        EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(5, 5); }));
+        EXPECT_TRUE(desktop->GetAsyncKeyState(MouseButton::Left)) << "XWayland's buttons";
+        ASSERT_TRUE(shell.Own(name));
+    }
+}
+
+// A stranger holding the extension's name is not the extension, and while it holds the name not
+// even the shell's connection is heard; the user is still told how to turn the extension on.
+TEST(GnomeShellDesktop, TrustsOnlyTheShellsOwnConnection) {
+    Sender shell(u"fake-shell"_s);
+    ASSERT_TRUE(shell.Own(kShell));
+    Sender stranger(u"stranger"_s);
+    ASSERT_TRUE(stranger.Own(kExtension));
+    auto desktop = FollowGnomeShell(XWaylandView({5, 5}));
+    EXPECT_FALSE(desktop->FollowsPointerEverywhere());
+    const QDBusPendingCall answer = stranger.Report({100, 150, 0, 0, 1200, 900, 1});
+    ASSERT_TRUE(WaitFor([&] { return answer.isFinished(); }));
+    EXPECT_EQ(desktop->GetCursorPos(), QPoint(5, 5));
+    EXPECT_FALSE(desktop->GetAsyncKeyState(MouseButton::Left));
+    // Even the shell's connection is not the extension while the name is another's.
+    const QDBusPendingCall early = shell.Report({200, 150, 0, 0, 1200, 900, 0});
+    ASSERT_TRUE(WaitFor([&] { return early.isFinished(); }));
+    EXPECT_EQ(desktop->GetCursorPos(), QPoint(5, 5));
+}
+
 } // namespace
 } // namespace orbo
+
+// On a session bus and runtime folder of the program's own.
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    const QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const orbo::testing::SessionBus bus;
+    return RUN_ALL_TESTS();
+}
