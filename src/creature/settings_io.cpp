@@ -1,4 +1,4 @@
-// The six stored settings read from and written to the settings store.
+// The stored settings read from and written to the settings store.
 #include "settings_io.h"
 
 #include "creature/mdl_general.h"
@@ -79,6 +79,14 @@ bool UserLocaleTextToSingle(const QString& text, float& value, const QLocale& us
     return true;
 }
 
+bool SwitchFromText(const QString& text, bool damaged) {
+    if (text.compare(u"true", Qt::CaseInsensitive) == 0)
+        return true;
+    if (text.compare(u"false", Qt::CaseInsensitive) == 0)
+        return false;
+    return damaged;
+}
+
 std::optional<QKeyCombination> HotKeyFromText(const QString& text) {
     const QString trimmed = text.trimmed();
     // Keys named as a settings file stores them, or as the user's own language names them (the
@@ -119,11 +127,9 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     const Units units = desktop.ScreenUnits();
     s.Left = PositionOr(get(QStringLiteral("Left"), UserLocaleSingleText(left)), left, units, true);
     s.Top = PositionOr(get(QStringLiteral("Top"), UserLocaleSingleText(top)), top, units, false);
-    const auto getSwitch = [&get](const QString& key) {
-        return get(key, QStringLiteral("true")).toLower() == u"true";
-    };
-    s.Blink = getSwitch(QStringLiteral("Blink"));
-    s.OnTop = getSwitch(QStringLiteral("OnTop"));
+    // Blinking and staying on top are on by default and off when damaged.
+    s.Blink = SwitchFromText(get(QStringLiteral("Blink"), BoolText(true)), false);
+    s.OnTop = SwitchFromText(get(QStringLiteral("OnTop"), BoolText(true)), false);
     float speed = kDefaultSpeed;
     if (!UserLocaleTextToSingle(get(QStringLiteral("Speed"), QString::number(kDefaultSpeed)),
                                 speed))
@@ -133,12 +139,11 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop) 
     if (s.Skin.isEmpty())
         s.Skin = kNoSkin;
     // The desktop choices are on unless plainly turned off: a damaged value keeps the default.
-    const auto getChoice = [&get](const QString& key) {
-        return get(key, QStringLiteral("true")).toLower() != u"false";
-    };
-    s.HideOverFullScreen = getChoice(QStringLiteral("HideOverFullScreen"));
-    s.AllWorkspaces = getChoice(QStringLiteral("AllWorkspaces"));
-    s.ClickThrough = get(QStringLiteral("ClickThrough"), QString()).toLower() == u"true";
+    s.HideOverFullScreen =
+        SwitchFromText(get(QStringLiteral("HideOverFullScreen"), BoolText(true)), true);
+    s.AllWorkspaces = SwitchFromText(get(QStringLiteral("AllWorkspaces"), BoolText(true)), true);
+    // Damaged, clicks are taken, so that the creature stays reachable.
+    s.ClickThrough = SwitchFromText(get(QStringLiteral("ClickThrough"), BoolText(false)), false);
     bool sized = false;
     const int size = get(QStringLiteral("Size"), QStringLiteral("100")).trimmed().toInt(&sized);
     s.Size = sized && IsSizeChoice(size) ? size : 100;

@@ -1,4 +1,4 @@
-// The six stored settings: reading them with their defaults, saving them as one set, number texts.
+// The stored settings: reading them with their defaults, saving them as one set, their texts.
 #pragma once
 
 #include <QtCore/QKeyCombination>
@@ -21,7 +21,7 @@ inline constexpr std::uint8_t kDefaultSpeed = 85;
 // The key that hides and shows the creature until the user stores another (or none).
 inline const QString kDefaultHotKey = QStringLiteral("Ctrl+Alt+O");
 
-// The stored values as LoadInfo applies them: the six, then the desktop choices.
+// The stored values as LoadInfo applies them.
 struct StoredSettings {
     float Left = 0;
     float Top = 0;
@@ -52,6 +52,10 @@ StoredSettings ReadStoredSettings(SettingsStore& store, const Desktop& desktop);
 // else why not (the store's reason).
 std::optional<QString> WriteStoredSettings(SettingsStore& store, float left, float top,
                                            const mdlGeneral& general);
+
+// A stored switch's text: "True" or "False" in any letter case; any other text is damaged and
+// reads as `damaged`.
+bool SwitchFromText(const QString& text, bool damaged);
 
 // The key a stored HotKey text names ("Ctrl+Alt+O", any letter case): one key with Ctrl, Alt or
 // Meta, or a function key alone, since a plain key would be taken from the user's typing.

@@ -25,8 +25,9 @@ QString Tr(const char* text) {
 
 bool ShouldTellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store) {
     return !desktop.FollowsPointerEverywhere() &&
-           store.GetSetting(kSettingsApp, kSettingsSection, kNoticeKey, QStringLiteral("True"))
-                   .compare(QLatin1String("False"), Qt::CaseInsensitive) != 0;
+           SwitchFromText(
+               store.GetSetting(kSettingsApp, kSettingsSection, kNoticeKey, QStringLiteral("True")),
+               true);
 }
 
 QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store, QWidget* parent) {
