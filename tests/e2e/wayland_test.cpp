@@ -30,7 +30,8 @@ public:
         process_.start(QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/nested-wayland"),
                        QStringList{kind, folder_.path()} + options);
         QFile file(folder_.filePath(u"env"_s));
-        if (!WaitFor([&] { return file.exists(); }, std::chrono::seconds(30)) ||
+        // A busy machine may take long to start a compositor that draws in software.
+        if (!WaitFor([&] { return file.exists(); }, std::chrono::seconds(120)) ||
             !file.open(QIODevice::ReadOnly))
             return;
         for (const QByteArray& line : file.readAll().split('\n'))
