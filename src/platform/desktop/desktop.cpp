@@ -74,4 +74,8 @@ float Desktop::ScreenHeight() const {
     return static_cast<float>(ScreenSizePixels().height()) * static_cast<float>(TwipsPerPixelY());
 }
 
+bool InWaylandSession() {
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 } // namespace orbo

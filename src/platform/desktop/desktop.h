@@ -111,4 +111,8 @@ private:
 // The desktop of the platform the program runs on: X11, Windows, or Qt's own view of it.
 std::unique_ptr<Desktop> MakeDesktop();
 
+// Whether a Wayland compositor runs the session (it names its socket in WAYLAND_DISPLAY): an X11
+// program there runs on XWayland.
+bool InWaylandSession();
+
 } // namespace orbo

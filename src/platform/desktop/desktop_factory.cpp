@@ -20,7 +20,7 @@ std::unique_ptr<Desktop> MakeDesktop() {
 #if defined(ORBO_HAVE_KWIN)
             // Under Wayland, XWayland sees the pointer only over X11 windows; KWin, and GNOME
             // Shell through Orbo's extension, see it all.
-            if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
+            if (InWaylandSession()) {
                 auto desktop = FollowKWin(std::move(x11));
                 if (!desktop->FollowsPointerEverywhere())
                     desktop = FollowGnomeShell(std::move(desktop));

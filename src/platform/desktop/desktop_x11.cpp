@@ -281,7 +281,7 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
     bool watching_ = false;
     // Run by XWayland, which knows the pointer only while it is over an X11 window.
-    bool onWayland_ = qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    bool onWayland_ = InWaylandSession();
     bool valid_ = false;
     bool stale_ = true;
     Clock::time_point queried_{};

@@ -1,6 +1,8 @@
 // Finding out whether the chosen platform's display can be reached.
 #include "display.h"
 
+#include "platform/desktop/desktop.h"
+
 #include <QtCore/QByteArray>
 #include <QtCore/QCoreApplication>
 #include <QtCore/QtGlobal>
@@ -44,8 +46,7 @@ DisplayCheck::DisplayCheck(int argc, char* argv[]) {
     const QByteArray name = OptionValue(argc, argv, "display", qgetenv("DISPLAY"));
     name_ = QString::fromLocal8Bit(name);
     if (name.isEmpty()) {
-        trouble_ = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? Trouble::NoDisplay
-                                                                  : Trouble::NoXWayland;
+        trouble_ = InWaylandSession() ? Trouble::NoXWayland : Trouble::NoDisplay;
         return;
     }
     connection_ = XOpenDisplay(name.constData());
