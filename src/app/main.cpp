@@ -22,7 +22,6 @@
 #include "platform/window/workspaces.h"
 #include "resources/resources.h"
 
-#include <QtGui/QAction>
 #include <QtWidgets/QApplication>
 
 #include <cstdlib>
@@ -90,11 +89,6 @@ int main(int argc, char* argv[]) {
     orbo::Creature creature(*desktop, orbo::SkinsFolders());
     orbo::Form1 form(creature, *desktop, *store);
 
-    // The options window owns the popup menu; it is made on first use.
-    orbo::OptionsHost options(creature, form);
-    const auto menu = [&options] { return options.Menu(); };
-    form.SetMenuProvider(menu);
-
     // However the program is asked to end, it ends through the creature window's close.
     orbo::WatchTerminationRequests(form, [&form] { form.close(); });
     instance.OnExit([&form] { form.close(); });
@@ -117,21 +111,15 @@ int main(int argc, char* argv[]) {
     // A full-screen window in front already keeps it hidden.
     if (!form.Resting())
         form.show();
-    // The tray's "&Options" and "&Exit" are the popup menu's own items.
-    const auto popupItem = [&options](QAction* orbo::frmOptions::*item) {
-        return [&options, item] {
-            options.Menu();
-            (options.Window()->*item)->trigger();
-        };
-    };
+    // The options window is made when the user asks for it.
+    orbo::OptionsHost options(creature, form);
     const orbo::Autostart autostart = orbo::MakeAutostart();
     orbo::CreatureMenu creatureMenu(
-        form, {.Options = popupItem(&orbo::frmOptions::mnuOptions),
-               .Exit = popupItem(&orbo::frmOptions::mnuExit),
+        form, {.Options = [&options] { options.Options_Click(); },
+               .Exit = [&form] { form.close(); },
                .StartsAtLogin = [&autostart] { return autostart.Enabled(); },
                .SetStartAtLogin = [&autostart](bool on) { return autostart.Set(on); },
                .TrayShown = [] { return QSystemTrayIcon::isSystemTrayAvailable(); }});
-    options.SetCreatureMenu(&creatureMenu);
     orbo::TrayIcon tray(form, creatureMenu);
     orbo::ListenForHotKey(*desktop, form);
 #if !defined(Q_OS_WIN)

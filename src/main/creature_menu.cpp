@@ -12,15 +12,9 @@ namespace orbo {
 
 using namespace Qt::StringLiterals;
 
-QString OptionsText() {
-    return CreatureMenu::tr("&Options");
+CreatureMenu::CreatureMenu(Form1& form, MenuHooks hooks) : form_(form), hooks_(std::move(hooks)) {
+    Fill(form.PopupMenu());
 }
-
-QString ExitText() {
-    return CreatureMenu::tr("&Exit");
-}
-
-CreatureMenu::CreatureMenu(Form1& form, MenuHooks hooks) : form_(form), hooks_(std::move(hooks)) {}
 
 QString CreatureMenu::HideText(bool shown, bool tray) {
     if (!shown)
@@ -28,7 +22,7 @@ QString CreatureMenu::HideText(bool shown, bool tray) {
     return tray ? tr("&Hide") : tr("&Hide (start Orbo again to show it)");
 }
 
-CreatureMenu::Items CreatureMenu::Fill(QMenu& menu, QAction* options, QAction* exit) {
+CreatureMenu::Items CreatureMenu::Fill(QMenu& menu) {
     Items items;
     // The connections end with the menu's items or with this definition, whichever goes first.
     const auto command = [this, &menu](const QString& text, const std::function<void()>& hook) {
@@ -39,18 +33,16 @@ CreatureMenu::Items CreatureMenu::Fill(QMenu& menu, QAction* options, QAction* e
         });
         return item;
     };
-    items.Options = options ? options : command(OptionsText(), hooks_.Options);
-    items.Exit = exit ? exit : command(ExitText(), hooks_.Exit);
-    items.StartAtLogin = menu.addAction(tr("Start at &login"));
-    items.HideOverFullScreen = menu.addAction(tr("Hide over &full-screen windows"));
-    items.AllWorkspaces = menu.addAction(tr("Show on every &workspace"));
-    items.ClickThrough = menu.addAction(tr("Let &clicks through"));
-    for (QAction* item :
-         {items.StartAtLogin, items.HideOverFullScreen, items.AllWorkspaces, items.ClickThrough})
+    const auto check = [&menu](const QString& text) {
+        QAction* item = menu.addAction(text);
         item->setCheckable(true);
-    items.StartAtLogin->setEnabled(hooks_.StartsAtLogin && hooks_.SetStartAtLogin);
-    items.BringBack = menu.addAction(tr("&Bring back"));
-    items.Hide = menu.addAction(HideText(true, true));
+        return item;
+    };
+    items.Options = command(tr("&Options"), hooks_.Options);
+    menu.addSeparator();
+    items.HideOverFullScreen = check(tr("Hide over &full-screen windows"));
+    items.AllWorkspaces = check(tr("Show on every &workspace"));
+    items.ClickThrough = check(tr("Let &clicks through"));
     items.Size = menu.addMenu(tr("Si&ze"));
     auto* sizes = new QActionGroup(items.Size);
     for (const int percent : kSizeChoices) {
@@ -60,6 +52,14 @@ CreatureMenu::Items CreatureMenu::Fill(QMenu& menu, QAction* options, QAction* e
         sizes->addAction(item);
         connect(item, &QAction::triggered, this, [this, percent] { form_.SetSize(percent); });
     }
+    menu.addSeparator();
+    items.Hide = menu.addAction(HideText(true, true));
+    items.BringBack = menu.addAction(tr("&Bring back"));
+    menu.addSeparator();
+    items.StartAtLogin = check(tr("Start at &login"));
+    items.StartAtLogin->setEnabled(hooks_.StartsAtLogin && hooks_.SetStartAtLogin);
+    menu.addSeparator();
+    items.Exit = command(tr("&Exit"), hooks_.Exit);
 
     QAction* atLogin = items.StartAtLogin;
     connect(atLogin, &QAction::triggered, this, [this, atLogin](bool on) {

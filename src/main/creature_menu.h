@@ -14,13 +14,9 @@ namespace orbo {
 
 class Form1;
 
-// The popup menu's own two commands, in the user's language.
-QString OptionsText();
-QString ExitText();
-
 // What the menu reaches outside the creature window.
 struct MenuHooks {
-    // What the popup menu's "&Options" and "&Exit" do, for a menu that does not hold them.
+    // What "&Options" and "&Exit" do: the options window lives above this room.
     std::function<void()> Options;
     std::function<void()> Exit;
     // Start at login: the state as read back from where the desktop keeps it, and turning it on
@@ -31,9 +27,11 @@ struct MenuHooks {
     std::function<bool()> TrayShown;
 };
 
-// The items of the creature's menus, in their order. Every choice is reachable from the creature
-// itself, also on a desktop with no tray, and the tray's menu says the same words in the same
-// order with the same accelerators.
+// The items of the creature's menus, in their order and groups: "&Options" first; the desktop
+// choices and the size; hiding and bringing back; start at login; "&Exit" last. Every choice is
+// reachable from the creature itself, also on a desktop with no tray, and the tray's menu says the
+// same words in the same order with the same accelerators. Made, it fills the creature window's
+// popup menu.
 class CreatureMenu : public QObject {
     Q_OBJECT
 
@@ -42,20 +40,19 @@ public:
 
     struct Items {
         QAction* Options = nullptr;
-        QAction* Exit = nullptr;
-        QAction* StartAtLogin = nullptr;
         QAction* HideOverFullScreen = nullptr;
         QAction* AllWorkspaces = nullptr;
         QAction* ClickThrough = nullptr;
-        QAction* BringBack = nullptr;
-        QAction* Hide = nullptr;
         // The sizes, one radio item each, in the order of kSizeChoices.
         QMenu* Size = nullptr;
+        QAction* Hide = nullptr;
+        QAction* BringBack = nullptr;
+        QAction* StartAtLogin = nullptr;
+        QAction* Exit = nullptr;
     };
-    // Adds the items to a menu: options and exit when the menu holds its own (the popup menu),
-    // made here otherwise, then the rest. Each time the menu shows, the check items read the
-    // state they stand for.
-    Items Fill(QMenu& menu, QAction* options = nullptr, QAction* exit = nullptr);
+    // Adds the items to a menu. Each time the menu shows, the check items read the state they
+    // stand for.
+    Items Fill(QMenu& menu);
 
     // The hiding item's words: how a hidden creature comes back is said where it is hidden.
     static QString HideText(bool shown, bool tray);

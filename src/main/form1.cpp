@@ -14,7 +14,6 @@
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPaintEvent>
 #include <QtGui/QPainter>
-#include <QtWidgets/QMenu>
 
 #include <cstdio>
 
@@ -220,8 +219,8 @@ void Form1::Form_MouseDown(int button, float x, float y) {
     if (button == ButtonCode(MouseButton::Left)) {
         creature_.Grab(x, y);
     } else if (button == ButtonCode(MouseButton::Right)) {
-        if (QMenu* menu = menuProvider_ ? menuProvider_() : nullptr)
-            menu->exec(desktop_.GetCursorPos());
+        if (!popupMenu_.isEmpty())
+            popupMenu_.exec(desktop_.GetCursorPos());
     }
 }
 

@@ -5,13 +5,12 @@
 #include "runtime/interval_timer.h"
 
 #include <QtCore/QTimer>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QWidget>
 
 #include <cstdint>
 #include <functional>
 #include <optional>
-
-class QMenu;
 
 namespace orbo {
 
@@ -85,9 +84,8 @@ public:
     void Form_MouseMove(int button, float x, float y);
     void Form_MouseUp(int button, float x, float y);
 
-    // The popup menu belongs to the options window, which is made the first time it is needed.
-    using MenuProvider = std::function<QMenu*()>;
-    void SetMenuProvider(MenuProvider provider) { menuProvider_ = std::move(provider); }
+    // The popup menu a right click opens; the creature's menu fills it.
+    QMenu& PopupMenu() { return popupMenu_; }
 
     // The last composed frame, for tests and screenshots.
     const QImage& Frame() const { return creature_.Frame(); }
@@ -126,7 +124,7 @@ private:
     Creature& creature_;
     Desktop& desktop_;
     SettingsStore& store_;
-    MenuProvider menuProvider_;
+    QMenu popupMenu_;
     bool unloaded_ = false;
     DesktopChoiceHooks choiceHooks_;
     unsigned long long ticks_ = 0;

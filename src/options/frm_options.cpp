@@ -2,7 +2,6 @@
 #include "frm_options.h"
 
 #include "creature/mdl_general.h"
-#include "main/creature_menu.h"
 #include "main/form1.h"
 #include "options/options_place.h"
 #include "options/shape_box.h"
@@ -174,7 +173,6 @@ frmOptions::frmOptions(const mdlGeneral& general, Form1& form1)
     BuildAboutPage();
     BuildAboutSkinPage();
     BuildOptionsPage();
-    BuildPopupMenu();
     BuildKeyboard();
 
     setFixedSize(units_.PixelsX(4590).value_or(0), units_.PixelsY(1545).value_or(0));
@@ -330,14 +328,6 @@ void frmOptions::BuildOptionsPage() {
     // Both run whenever the value changes, by the user or by Form_Load.
     connect(chkOnTop, &QCheckBox::toggled, &handlers_, [this] { chkOnTop_Click(); });
     connect(chkBlink, &QCheckBox::toggled, &handlers_, [this] { chkBlink_Click(); });
-}
-
-void frmOptions::BuildPopupMenu() {
-    mnuMain.setTitle(QStringLiteral("Main"));
-    mnuOptions = mnuMain.addAction(OptionsText());
-    mnuExit = mnuMain.addAction(ExitText());
-    connect(mnuOptions, &QAction::triggered, &handlers_, [this] { mnuOptions_Click(); });
-    connect(mnuExit, &QAction::triggered, &handlers_, [this] { mnuExit_Click(); });
 }
 
 void frmOptions::BuildKeyboard() {
@@ -672,10 +662,6 @@ void frmOptions::PlaceBesideCreature() {
 void frmOptions::KeepAboveCreature() {
     SetWindowOrder(*this, general_.OnTop);
     raise();
-}
-
-void frmOptions::mnuExit_Click() {
-    form1_.close();
 }
 
 bool frmOptions::eventFilter(QObject* watched, QEvent* event) {

@@ -7,13 +7,11 @@
 
 #include <QtCore/QFileSystemWatcher>
 #include <QtCore/QPointer>
-#include <QtWidgets/QMenu>
 #include <QtWidgets/QWidget>
 
 #include <array>
 #include <optional>
 
-class QAction;
 class QCheckBox;
 class QLabel;
 class QListWidget;
@@ -25,12 +23,11 @@ class ShapeBox;
 struct mdlGeneral;
 
 // The options window: a column of four menu entries beside four pages (the skin list, the speed
-// slider and toggles, the logo and credits, the active skin's information). It owns the creature
-// window's popup menu. Creating it runs Form_Load; it stays hidden until "&Options" shows it.
-// Closing it through its frame or with Escape ends it: its owner makes a new one when the popup
-// menu is next needed. From the keyboard, Tab reaches the menu entries and then the page's
-// controls, Space or Enter picks an entry, Ctrl+Tab and Ctrl+Page Down show the next page,
-// Ctrl+Shift+Tab and Ctrl+Page Up the one before.
+// slider and toggles, the logo and credits, the active skin's information). Creating it runs
+// Form_Load; it stays hidden until "&Options" shows it. Closing it through its frame or with Escape
+// ends it: its owner makes a new one when "&Options" is next chosen. From the keyboard, Tab reaches
+// the menu entries and then the page's controls, Space or Enter picks an entry, Ctrl+Tab and
+// Ctrl+Page Down show the next page, Ctrl+Shift+Tab and Ctrl+Page Up the one before.
 class frmOptions : public QWidget {
     Q_OBJECT
 
@@ -40,13 +37,8 @@ public:
     // Whether the user closed the window (hiding it keeps it).
     bool Closed() const { return closed_; }
 
-    // The creature window's popup menu, with mnuOptions "&Options" and mnuExit "&Exit".
-    QMenu mnuMain;
-    QAction* mnuOptions = nullptr;
-    QAction* mnuExit = nullptr;
-
+    // "&Options" chosen: shown beside the creature, or hidden when shown.
     void mnuOptions_Click();
-    void mnuExit_Click();
 
     void AddSkinToList();
     // The list anew from the skins folders, as they change while the window exists; the active
@@ -108,7 +100,6 @@ private:
     void BuildOptionsPage();
     void BuildAboutPage();
     void BuildAboutSkinPage();
-    void BuildPopupMenu();
     void BuildKeyboard();
     void Form_Load();
     // Stacks the shown window over its creature, in the creature's layer.

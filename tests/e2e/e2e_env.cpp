@@ -93,7 +93,7 @@ bool MakePlainSkin(const QString& folder, QSize size, QColor colour) {
 }
 
 std::optional<QPoint> ShowOptions(QPoint at, const QString& wmClass) {
-    const auto window = UseMenu(at, 0, wmClass)
+    const auto window = UseMenu(at, u"&Options"_s, wmClass)
                             ? Probe().WaitMapped(kOptionsTitle, std::chrono::seconds(30))
                             : std::nullopt;
     return window ? std::optional(Probe().Geometry(*window).value_or(QRect()).topLeft())
@@ -285,7 +285,7 @@ void Drag(QPoint from, QPoint to) {
     Probe().Button(1, false);
 }
 
-bool UseMenu(QPoint at, int item, const QString& wmClass) {
+bool UseMenu(QPoint at, const QString& item, const QString& wmClass) {
     const auto before = Probe().ShownWindows();
     Click(at, 3);
     QRect menu;
@@ -298,15 +298,9 @@ bool UseMenu(QPoint at, int item, const QString& wmClass) {
         }
         return !menu.isEmpty();
     });
-    if (shown && item >= 0) {
-        // Items of about equal height; the menu highlights on motion: a moment before the click.
-        const QPoint p(menu.center().x(),
-                       menu.top() + menu.height() * (2 * item + 1) / (2 * kMenuItems));
-        Probe().MovePointer(p.x(), p.y());
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
-        Click(p);
-    }
-    return shown;
+    // The open menu has the keyboard: its item's key reaches it however busy the program is.
+    const QByteArray key = item.mid(item.indexOf(u'&') + 1, 1).toLower().toLatin1();
+    return shown && (item.isEmpty() || Probe().TapKey(key.constData()));
 }
 
 QRegion PixelsOf(const QImage& image, QRgb colour) {

@@ -148,21 +148,10 @@ inline bool AnsweredAtOnce(const OrboRun& run, const std::function<void()>& act)
 void Click(QPoint at, int button = 1);
 // Presses the left button at from, moves to to in steps, as a hand would, and releases it there.
 void Drag(QPoint from, QPoint to);
-// Right-clicks, waits for a new menu window (of wmClass when given) and clicks item (kMenuItems'
-// order; none when -1): whether the menu showed.
-enum MenuItem {
-    kOptions,
-    kExit,
-    kStartAtLogin,
-    kHideOverFullScreen,
-    kAllWorkspaces,
-    kClickThrough,
-    kBringBack,
-    kHide,
-    kSize,
-    kMenuItems
-};
-bool UseMenu(QPoint at, int item, const QString& wmClass = {});
+// Right-clicks, waits for a new menu window (of wmClass when given) and chooses the item whose
+// text is given ("&Exit") by its key, the letter after '&', wherever the item stands; none when
+// empty: whether the menu showed.
+bool UseMenu(QPoint at, const QString& item, const QString& wmClass = {});
 
 // The options window, inside it in pixels: the pages start right of the menu column.
 inline constexpr int kPageLeft = 41;

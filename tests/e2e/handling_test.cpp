@@ -56,7 +56,7 @@ TEST(Handling, OptionsKeptAfterRestart) {
     })) << "the check box or the slider did not change";
 
     // Donut's ring, above its hole, takes the right click now.
-    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + QPoint(70, 20), 1));
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + QPoint(70, 20), u"&Exit"_s));
     ASSERT_EQ(std::optional<int>(0), run.WaitExit());
     // The changed values; every value's spelling is the endings' test.
     const auto saved = run.ReadSettings();
@@ -96,7 +96,7 @@ TEST(Handling, EndingsSaveOnce) {
                                        {u"Speed"_s, u"150"_s},
                                        {u"Skin"_s, u"  Blobby  "_s}}));
         ASSERT_TRUE(run.Start());
-        ASSERT_TRUE(!row.MenuOpen || UseMenu(QPoint(904 + 60, 300 + 45), -1)) << "no popup menu";
+        ASSERT_TRUE(!row.MenuOpen || UseMenu(QPoint(904 + 60, 300 + 45), {})) << "no popup menu";
         ASSERT_TRUE(!row.Signals.empty() || Probe().SendDeleteWindow(run.Window()));
         for (const int signal : row.Signals)
             run.Signal(signal);
@@ -185,7 +185,7 @@ TEST(Handling, DesktopToyUnderOpenbox) {
             << "not beside the creature: " << ::testing::PrintToString(frame);
     };
     showBeside(QPoint(900, 300));
-    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, 0) &&
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + kGrab, u"&Options"_s) &&
                 Probe().WaitGone(kOptionsTitle, std::chrono::seconds(30)));
     showBeside(QPoint(400, 300));
 

@@ -62,7 +62,7 @@ TEST(HotKey, AKeyAnotherProgramHoldsIsSaidAndTheCreatureWorksOn) {
     // Away from the middle of the screen, where the message shows.
     ASSERT_TRUE(run.WriteSettings({{u"Left"_s, Twips(40)}, {u"Top"_s, Twips(500)}}) && run.Start());
     EXPECT_TRUE(Probe().WaitMapped(u"Orbo"_s, 30s)) << "the taken key was not said";
-    ASSERT_TRUE(UseMenu(run.Geometry().center(), kHide));
+    ASSERT_TRUE(UseMenu(run.Geometry().center(), u"&Hide"_s));
     EXPECT_TRUE(Probe().WaitGone(kTitle, 30s)) << "the creature's menu no longer works";
 }
 

@@ -46,7 +46,7 @@ TEST(Session, SecondStartBringsTheFirstBack) {
         return Probe().ButtonPresses(below) > 0;
     };
     EXPECT_FALSE(clickReachesBelow()) << "the creature let a click through";
-    ASSERT_TRUE(UseMenu(on, kClickThrough)) << "no popup menu";
+    ASSERT_TRUE(UseMenu(on, u"Let &clicks through"_s)) << "no popup menu";
     EXPECT_TRUE(WaitFor(clickReachesBelow)) << "the click did not reach the window below";
     const QImage eyes = Probe().Grab(first.Geometry());
     Probe().MovePointer(1000, 0);

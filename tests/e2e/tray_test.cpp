@@ -46,16 +46,16 @@ TEST(Menu, TheCreatureReachesEveryChoiceWithNoTray) {
 
     const QString entry = run.ConfigFolder() + u"/autostart/orbo.desktop"_s;
     for (const bool atLogin : {true, false}) {
-        ASSERT_TRUE(UseMenu(on, kStartAtLogin)) << "no popup menu";
+        ASSERT_TRUE(UseMenu(on, u"Start at &login"_s)) << "no popup menu";
         EXPECT_TRUE(WaitFor([&] { return QFile::exists(entry) == atLogin; })) << atLogin;
     }
     // Off every workspace but the one it is on, as openbox keeps it.
-    ASSERT_TRUE(UseMenu(on, kAllWorkspaces));
+    ASSERT_TRUE(UseMenu(on, u"Show on every &workspace"_s));
     EXPECT_TRUE(WaitFor([&] {
         return Probe().Property32(run.Window(), "_NET_WM_DESKTOP") == std::vector<unsigned long>{0};
     })) << "still on every workspace";
     // No longer out of the way of a full-screen window.
-    ASSERT_TRUE(UseMenu(on, kHideOverFullScreen));
+    ASSERT_TRUE(UseMenu(on, u"Hide over &full-screen windows"_s));
     const unsigned long film = Probe().CreatePlainWindow(QRect(500, 400, 300, 200));
     ASSERT_TRUE(Probe().SetFullScreen(film, true));
     std::this_thread::sleep_for(2s);
@@ -66,14 +66,14 @@ TEST(Menu, TheCreatureReachesEveryChoiceWithNoTray) {
     Probe().DestroyWindow(film);
     ASSERT_TRUE(WaitFor([&] { return !Probe().Geometry(frame); })) << "the frame stayed";
 
-    ASSERT_TRUE(UseMenu(on, kHide));
+    ASSERT_TRUE(UseMenu(on, u"&Hide"_s));
     ASSERT_TRUE(Probe().WaitGone(kTitle, 30s)) << "not hidden";
     const auto second = OrboRun().Run({});
     ASSERT_TRUE(second && second->Status == 0) << "the second start did not hand over";
     ASSERT_TRUE(Probe().WaitMapped(kTitle, 30s)) << "a second start did not show it";
     EXPECT_EQ(place, run.Geometry());
 
-    ASSERT_TRUE(UseMenu(on, kExit));
+    ASSERT_TRUE(UseMenu(on, u"&Exit"_s));
     ASSERT_EQ(std::optional<int>(0), run.WaitExit());
     const auto saved = run.ReadSettings();
     EXPECT_EQ(u"False", saved.value(u"hideoverfullscreen"_s));
@@ -118,7 +118,7 @@ TEST(Tray, StartedAfterOrboShowsTheIconThatBringsBackHidesAndShows) {
     })) << "the panel takes no room";
     EXPECT_EQ(QPoint(3000, 2000), run.Geometry().topLeft()) << "openbox moved the creature";
 
-    ASSERT_TRUE(UseMenu(icon->center(), kBringBack)) << "the tray icon's menu did not show";
+    ASSERT_TRUE(UseMenu(icon->center(), u"&Bring back"_s)) << "the tray icon's menu did not show";
     const QRect area{int(workArea[0]), int(workArea[1]), int(workArea[2]), int(workArea[3])};
     const QPoint centre = area.topLeft() + QPoint((area.width() - size.width()) / 2,
                                                   (area.height() - size.height()) / 2);
@@ -144,7 +144,7 @@ TEST(Tray, StartedAfterOrboShowsTheIconThatBringsBackHidesAndShows) {
         return Probe().AtomNames(run.Window(), "_NET_WM_STATE").contains(u"_NET_WM_STATE_ABOVE"_s);
     })) << "no longer always on top";
 
-    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + QPoint(37, 30), 1));
+    ASSERT_TRUE(UseMenu(run.Geometry().topLeft() + QPoint(37, 30), u"&Exit"_s));
     EXPECT_EQ(std::optional<int>(0), run.WaitExit());
 }
 

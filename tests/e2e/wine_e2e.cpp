@@ -132,7 +132,7 @@ TEST(Wine, ScaledDisplays) {
             // The call that changed the stacking moved and shrank it when it took the wrong pixels.
             std::this_thread::sleep_for(std::chrono::seconds(1));
             EXPECT_EQ(shown, run.Geometry());
-            ASSERT_TRUE(UseMenu(Device(moved + kOnCreature, row.Scale), 1, kWineClass))
+            ASSERT_TRUE(UseMenu(Device(moved + kOnCreature, row.Scale), u"&Exit"_s, kWineClass))
                 << "no popup menu";
             ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
         }
@@ -162,14 +162,14 @@ TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     const auto woke = WakeAfterStillness(first, {1000, 40});
     ASSERT_TRUE(woke) << "the eyes never turned";
     EXPECT_LT(woke->count(), 500);
-    EXPECT_FALSE(UseMenu(QPoint(300, 200) + kOnCreature, -1, kWineClass))
+    EXPECT_FALSE(UseMenu(QPoint(300, 200) + kOnCreature, {}, kWineClass))
         << "the creature took the click";
 
     // Shown, and hidden from its menu: the second start shows it where it stands.
     for (const bool hidden : {false, true}) {
         SCOPED_TRACE(hidden ? "hidden" : "shown");
         if (hidden) {
-            ASSERT_TRUE(UseMenu(QPoint(300, 200) + kOnCreature, kHide, kWineClass))
+            ASSERT_TRUE(UseMenu(QPoint(300, 200) + kOnCreature, u"&Hide"_s, kWineClass))
                 << "no popup menu after the second start";
             ASSERT_TRUE(Probe().WaitGone(kTitle, std::chrono::seconds(30))) << "not hidden";
         }

@@ -171,20 +171,20 @@ TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsTheVersionTheLicence) {
     EXPECT_TRUE(o.lblLicenceInfo->isHidden());
 }
 
-// Made once, hidden; Options toggles it on the same page; closed, the next starts afresh.
+// Made when Options is first chosen; Options toggles it on the same page; closed, the next starts
+// afresh.
 TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh) {
     OptionsHost host(creature, form1);
-    QMenu* menu = host.Menu();
+    EXPECT_EQ(nullptr, host.Window()) << "made before it was asked for";
+    host.Options_Click();
     frmOptions* o = host.Window();
     ASSERT_NE(nullptr, o);
-    EXPECT_EQ(menu, &o->mnuMain);
-    EXPECT_EQ(menu, host.Menu()) << "a living window is not made again";
-    EXPECT_FALSE(o->isVisible());
-    o->mnuOptions->trigger();
+    EXPECT_TRUE(o->isVisible());
     o->lblMenu_Click(3);
-    o->mnuOptions->trigger();
+    host.Options_Click();
     EXPECT_FALSE(o->isVisible());
-    o->mnuOptions->trigger();
+    host.Options_Click();
+    EXPECT_EQ(o, host.Window()) << "a living window is not made again";
     EXPECT_TRUE(o->isVisible());
     EXPECT_FALSE(o->picMenu[3]->isHidden());
     // Escape reaches the window through the control that has the focus.
@@ -193,10 +193,10 @@ TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh)
     EXPECT_TRUE(store.Values.empty()); // only the creature window's closing saves
     form1.SetSpeed(40);
     form1.SetBlink(false);
-    host.Menu();
+    host.Options_Click();
     o = host.Window();
     ASSERT_FALSE(o->Closed());
-    EXPECT_FALSE(o->isVisible());
+    EXPECT_TRUE(o->isVisible());
     EXPECT_EQ(u"40", o->lblSpeedHelp[1]->text());
     EXPECT_EQ(732, o->Slider().HandleTop);
     EXPECT_FALSE(o->chkBlink->isChecked());
@@ -256,7 +256,7 @@ TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
     const QImage focused = o.imgSpeed->grab().toImage();
     QTest::keyClick(o.imgSpeed, Qt::Key_Tab);
     EXPECT_NE(focused, o.imgSpeed->grab().toImage()) << "the focus was not shown on the handle";
-    o.mnuExit->trigger();
+    form1.close(); // as "&Exit" ends it
     EXPECT_EQ(u"99", store.GetSetting(kSettingsApp, kSettingsSection, "Speed", {}));
 }
 
@@ -421,7 +421,6 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
         MenuHooks hooks;
         hooks.TrayShown = [] { return false; };
         CreatureMenu menu(c.Form, hooks);
-        options.SetCreatureMenu(&menu);
         TrayIcon tray(c.Form, menu);
         QStringList told;
         QObject::connect(&c.Form, &Form1::Told, &c.Form, [&told](const QString& t) { told << t; });
@@ -434,10 +433,10 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
         QCoreApplication::processEvents();
         ASSERT_EQ(3, told.size());
 
-        QStringList texts = told + Texts(*options.Menu()) + Texts(tray.Menu());
+        QStringList texts = told + Texts(c.Form.PopupMenu()) + Texts(tray.Menu());
         texts << tray.Icon().toolTip();
+        options.Options_Click();
         frmOptions& o = *options.Window();
-        o.show();
         for (int page = 0; page < 4; ++page) {
             QTest::mouseClick(o.lblMenu[std::size_t(page)], Qt::LeftButton);
             texts += Texts(o);
@@ -481,17 +480,18 @@ TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
             testing::RunningCreature c;
             c.Form.Form_Load();
             OptionsHost options(c.Model, c.Form);
-            CreatureMenu menu(c.Form, MenuHooks());
-            options.SetCreatureMenu(&menu);
+            const CreatureMenu menu(c.Form, MenuHooks());
             // Each item of the menu keeps a key of its own.
             QStringList keys;
-            for (const QAction* item : options.Menu()->actions()) {
+            for (const QAction* item : c.Form.PopupMenu().actions()) {
+                if (item->isSeparator())
+                    continue;
                 keys << QKeySequence::mnemonic(item->text()).toString();
                 EXPECT_TRUE(!keys.back().isEmpty() && keys.count(keys.back()) == 1)
                     << item->text().toStdString();
             }
+            options.Options_Click();
             frmOptions& o = *options.Window();
-            o.show();
             std::size_t seen = 0;
             const auto expectWhole = [&] {
                 for (QWidget* w : o.findChildren<QWidget*>()) {

@@ -6,7 +6,6 @@
 #include "main/hot_key.h"
 #include "main/tray.h"
 #include "memory_settings_store.h"
-#include "options/options_host.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/settings_store.h"
 #include "running_creature.h"
@@ -62,7 +61,6 @@ struct Tray : testing::RunningCreature {
     std::optional<QString> Refusal;
     QStringList Told;
     bool TrayShown = true;
-    OptionsHost Options{Model, Form};
     CreatureMenu Menus{Form,
                        {.Options = [this] { ++OptionsShown; },
                         .Exit = [this] { ++Exits; },
@@ -79,46 +77,51 @@ struct Tray : testing::RunningCreature {
     Tray() {
         QObject::connect(&Menus, &CreatureMenu::Told, &Form,
                          [this](const QString& why) { Told << why; });
-        Options.SetCreatureMenu(&Menus);
         Form.Form_Load();
         Form.show();
     }
-    // A menu as it shows: each item's text, "[x]" or "[ ]" after a check item's.
-    QStringList Items(QMenu& menu) {
+    // A menu as it shows: each item's text, "[x]" or "[ ]" after a check item's; "-" a separator.
+    static QStringList Items(QMenu& menu) {
         menu.popup(QPoint(0, 0));
         QStringList items;
-        for (const QAction* a : menu.actions()) {
-            if (!a->isSeparator())
-                items << a->text() + (a->isCheckable() ? (a->isChecked() ? u" [x]"_s : u" [ ]"_s)
-                                                       : QString());
-        }
+        for (const QAction* a : menu.actions())
+            items << (a->isSeparator()
+                          ? u"-"_s
+                          : a->text() + (a->isCheckable() ? (a->isChecked() ? u" [x]"_s : u" [ ]"_s)
+                                                          : QString()));
         menu.close();
         return items;
     }
     QStringList Items() { return Items(Icon.Menu()); }
+    static QAction* Item(const QMenu& menu, const QString& text) {
+        for (QAction* a : menu.actions())
+            if (a->text() == text)
+                return a;
+        return nullptr;
+    }
 };
 
 TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     Tray t;
     const QStringList items = QStringList()
-                              << u"&Options"_s << u"&Exit"_s << u"Start at &login [ ]"_s
-                              << u"Hide over &full-screen windows [x]"_s
+                              << u"&Options"_s << u"-"_s << u"Hide over &full-screen windows [x]"_s
                               << u"Show on every &workspace [x]"_s << u"Let &clicks through [ ]"_s
-                              << u"&Bring back"_s << u"&Hide"_s << u"Si&ze"_s;
+                              << u"Si&ze"_s << u"-"_s << u"&Hide"_s << u"&Bring back"_s << u"-"_s
+                              << u"Start at &login [ ]"_s << u"-"_s << u"&Exit"_s;
     EXPECT_EQ(items, t.Items());
-    EXPECT_EQ(items, t.Items(*t.Options.Menu()));
+    EXPECT_EQ(items, t.Items(t.Form.PopupMenu()));
     // A place that cannot be written: the item stays unchecked and the menu says why, once.
     t.Refusal = u"The autostart folder is read-only"_s;
     t.Items();
     t.Icon.Items().StartAtLogin->trigger();
-    EXPECT_EQ(u"Start at &login [ ]", t.Items()[2]);
+    EXPECT_TRUE(t.Items().contains(u"Start at &login [ ]"_s));
     EXPECT_EQ(QStringList({*t.Refusal}), t.Told);
     // Turned on elsewhere (an installer): the menu reads it back when it next shows.
     t.AtLogin = true;
-    EXPECT_EQ(u"Start at &login [x]", t.Items()[2]);
+    EXPECT_TRUE(t.Items().contains(u"Start at &login [x]"_s));
     // With no tray to bring it back, hiding says what will.
     t.TrayShown = false;
-    EXPECT_EQ(u"&Hide (start Orbo again to show it)", t.Items(*t.Options.Menu())[7]);
+    EXPECT_TRUE(t.Items(t.Form.PopupMenu()).contains(u"&Hide (start Orbo again to show it)"_s));
 
     // What the desktop choices and hiding do is the end-to-end menu test's.
     const CreatureMenu::Items& tray = t.Icon.Items();
@@ -129,17 +132,20 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     const std::pair<QAction*, std::function<bool()>> rows[] = {
         {tray.Options, [&] { return t.OptionsShown == 1; }},
         {tray.Exit, [&] { return t.Exits == 1; }},
+        {t.Item(t.Form.PopupMenu(), u"&Options"_s), [&] { return t.OptionsShown == 2; }},
+        {t.Item(t.Form.PopupMenu(), u"&Exit"_s), [&] { return t.Exits == 2; }},
         {tray.ClickThrough, [&] { return clicksThrough(true); }},
         {tray.ClickThrough, [&] { return clicksThrough(false); }},
-        {tray.Size->actions()[4],
+        {t.Item(*tray.Size, u"200 %"_s),
          [&] {
              return t.Form.size() == QSize(150, 200) &&
                     t.Items(*tray.Size) ==
                         QStringList({u"50 % [ ]"_s, u"75 % [ ]"_s, u"100 % [ ]"_s, u"150 % [ ]"_s,
                                      u"200 % [x]"_s, u"300 % [ ]"_s});
          }},
-        {tray.Size->actions()[0], [&] { return t.Form.size() == QSize(38, 50); }}};
+        {t.Item(*tray.Size, u"50 %"_s), [&] { return t.Form.size() == QSize(38, 50); }}};
     for (const auto& [item, done] : rows) {
+        ASSERT_TRUE(item);
         SCOPED_TRACE(item->text().toStdString());
         t.Items(); // checks the items as the user sees them
         item->trigger();
