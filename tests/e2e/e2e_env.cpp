@@ -288,19 +288,25 @@ void Drag(QPoint from, QPoint to) {
 bool UseMenu(QPoint at, const QString& item, const QString& wmClass) {
     const auto before = Probe().ShownWindows();
     Click(at, 3);
-    QRect menu;
+    unsigned long menu = 0;
     const bool shown = WaitFor([&] {
         for (const unsigned long w : Probe().ShownWindows()) {
             const QString title = Probe().Title(w);
             if (std::find(before.begin(), before.end(), w) == before.end() && title != kTitle &&
                 title != kOptionsTitle && (wmClass.isEmpty() || Probe().WmClass(w) == wmClass))
-                menu = Probe().Geometry(w).value_or(QRect());
+                menu = w;
         }
-        return !menu.isEmpty();
+        return menu != 0;
     });
-    // The open menu has the keyboard: its item's key reaches it however busy the program is.
+    if (!shown || item.isEmpty())
+        return shown;
+    // The open menu takes the keyboard: its item's key reaches it however busy the program is.
+    // Wine's menu grabs nothing on X, and a window manager may keep the focus elsewhere: the
+    // focus is put on the menu, as Windows gives it.
+    if (!wmClass.isEmpty())
+        Probe().Focus(menu);
     const QByteArray key = item.mid(item.indexOf(u'&') + 1, 1).toLower().toLatin1();
-    return shown && (item.isEmpty() || Probe().TapKey(key.constData()));
+    return Probe().TapKey(key.constData());
 }
 
 QRegion PixelsOf(const QImage& image, QRgb colour) {

@@ -155,6 +155,11 @@ int XProbe::ButtonPresses(unsigned long window) const {
     return presses;
 }
 
+void XProbe::Focus(unsigned long window) const {
+    XSetInputFocus(display_, window, RevertToPointerRoot, CurrentTime);
+    XSync(display_, False);
+}
+
 unsigned long XProbe::FocusedWindow() const {
     Window focus = 0;
     int revert = 0;

@@ -49,6 +49,7 @@ public:
     // (so a press there grabs the pointer for this client), like one a user types in.
     unsigned long CreatePlainWindow(const QRect& rect) const;
     unsigned long FocusedWindow() const;
+    void Focus(unsigned long window) const;
     // The button presses a window made by CreatePlainWindow received since last asked.
     int ButtonPresses(unsigned long window) const;
     // Asks the window manager, as a program does, to make the window full-screen or leave it so.
