@@ -270,11 +270,11 @@ QRegion XProbe::Shape(unsigned long window) const {
     return region;
 }
 
-QImage XProbe::Grab(const QRect& rect) const {
-    const QRect r = rect.intersected(QRect(QPoint(0, 0), ScreenSize()));
+// What a drawable holds in rect (its own coordinates), as XGetImage reads it.
+static QImage ImageOf(Display* display, unsigned long drawable, const QRect& r) {
     XImage* image =
         r.isEmpty() ? nullptr
-                    : XGetImage(display_, Root(), r.x(), r.y(), static_cast<unsigned>(r.width()),
+                    : XGetImage(display, drawable, r.x(), r.y(), static_cast<unsigned>(r.width()),
                                 static_cast<unsigned>(r.height()), AllPlanes, ZPixmap);
     if (image == nullptr)
         return {};
@@ -286,18 +286,12 @@ QImage XProbe::Grab(const QRect& rect) const {
     return result;
 }
 
+QImage XProbe::Grab(const QRect& rect) const {
+    return ImageOf(display_, Root(), rect.intersected(QRect(QPoint(0, 0), ScreenSize())));
+}
+
 QImage XProbe::GrabWindow(unsigned long window) const {
-    const QRect r(QPoint(), Geometry(window).value_or(QRect()).size());
-    XImage* image = r.isEmpty() ? nullptr
-                                : XGetImage(display_, window, 0, 0, unsigned(r.width()),
-                                            unsigned(r.height()), AllPlanes, ZPixmap);
-    if (image == nullptr)
-        return {};
-    const QImage result = QImage(reinterpret_cast<const uchar*>(image->data), r.width(), r.height(),
-                                 image->bytes_per_line, QImage::Format_RGB32)
-                              .copy();
-    XDestroyImage(image);
-    return result;
+    return ImageOf(display_, window, QRect(QPoint(), Geometry(window).value_or(QRect()).size()));
 }
 
 void XProbe::MovePointer(int x, int y) const {
