@@ -123,7 +123,7 @@ int main(int argc, char* argv[]) {
     orbo::TrayIcon tray(form, creatureMenu);
     orbo::ListenForHotKey(*desktop, form);
 #if !defined(Q_OS_WIN)
-    orbo::TellWherePointerIsSeen(*desktop, *store);
+    orbo::TellWherePointerIsSeen(*desktop, creature, *store);
 #endif
     return app.exec();
 }

@@ -3,9 +3,11 @@
 
 #include "animation/tick.h"
 #include "creature/activation.h"
+#include "creature/choices.h"
 #include "creature/drag.h"
-#include "creature/settings_io.h"
 #include "platform/desktop/desktop.h"
+
+#include <utility>
 
 namespace orbo {
 
@@ -34,32 +36,30 @@ Creature::~Creature() {
 }
 
 void Creature::LoadInfo(SettingsStore& store) {
-    const StoredSettings s = ReadStoredSettings(store, desktop_);
-    MoveTo(s.Left, s.Top);
-    general_.Blink = s.Blink;
-    general_.OnTop = s.OnTop;
+    ReadChoices(store, desktop_, general_);
+    MoveTo(general_.Left, general_.Top);
     // Put on top or released before the skin shapes it: on X11 that can make the window anew.
     if (view_)
         view_->ShowOnTop(general_.OnTop);
-    SetSpeed(s.Speed);
+    SetSpeed(general_.Speed);
     // The skin first, at its own size, then the stored size by the menu's rule: a size past the
     // pictures' budget is refused for this run, the skin kept and the stored size left as it is.
+    const int size = general_.Size;
     general_.Size = 100;
     window_.Size = 1.0;
-    ActivateSkin(s.Skin);
-    if (!ApplySize(s.Size))
-        storedSize_ = s.Size;
-    general_.HideOverFullScreen = s.HideOverFullScreen;
-    general_.AllWorkspaces = s.AllWorkspaces;
-    general_.ClickThrough = s.ClickThrough;
-    general_.HotKey = s.HotKey;
+    // Named, the stored skin would count as the one on show already.
+    ActivateSkin(std::exchange(general_.SkinName, QString()));
+    if (!ApplySize(size))
+        storedSize_ = size;
     Wake();
 }
 
 std::optional<QString> Creature::SaveInfo(SettingsStore& store) const {
     mdlGeneral stored = general_;
+    stored.Left = window_.Left();
+    stored.Top = window_.Top();
     stored.Size = storedSize_.value_or(general_.Size);
-    return WriteStoredSettings(store, window_.Left(), window_.Top(), stored);
+    return WriteChoices(store, stored);
 }
 
 void Creature::SetSpeed(std::uint8_t speed) {

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 class QPainter;
 
@@ -78,10 +79,10 @@ public:
     const DefaultSkinPictures& BuiltIn() const { return imgDefSkin_; }
 
     // --- Storage ---
-    // Reads the stored values with their defaults and applies them: the place and the switches,
-    // the speed, the stored skin and the desktop choices.
+    // Reads the stored choices with their defaults and applies them: the place, on top or not,
+    // the speed, the stored skin and its size.
     void LoadInfo(SettingsStore& store);
-    // Nothing when the store kept all the values, else why not.
+    // Stores every choice as one set. Nothing when the store kept them, else why not.
     std::optional<QString> SaveInfo(SettingsStore& store) const;
 
     // --- The user's choices ---
@@ -89,9 +90,10 @@ public:
     void SetSpeed(std::uint8_t speed);
     void SetBlink(bool blink);
     void SetOnTop(bool onTop);
-    void SetHideOverFullScreen(bool hide) { general_.HideOverFullScreen = hide; }
-    void SetAllWorkspaces(bool all) { general_.AllWorkspaces = all; }
-    void SetClickThrough(bool through) { general_.ClickThrough = through; }
+    // A choice that the creature itself draws nothing from: what acts on it reads it back.
+    template <typename T> void Choose(T mdlGeneral::*choice, T value) {
+        general_.*choice = std::move(value);
+    }
     // The creature shown at this size (percent, one of kSizeChoices; any other is ignored, and so
     // is one whose frames would take the skin past its pictures' budget): the window grows or
     // shrinks from its top-left corner and is kept on the monitors. A stored size refused at

@@ -17,9 +17,14 @@ constexpr bool IsSizeChoice(int percent) {
     return std::find(kSizeChoices.begin(), kSizeChoices.end(), percent) != kSizeChoices.end();
 }
 
-// The program-wide state: the four settings, the two desktop choices, the size and the record of
-// the skin on show. The creature model owns it; the options window and the tray read it.
+// The program-wide state: the user's choices, each stored under its own key (creature/choices.cpp
+// lists them), and the record of the skin on show. The creature model owns it; the options window
+// and the menu read it.
 struct mdlGeneral {
+    // The window's top-left corner, in twips, as stored: read at start, written from the window's
+    // place, which is the live one.
+    float Left = 0;
+    float Top = 0;
     QString SkinName;
     std::uint8_t Speed = 0;
     bool Blink = false;
@@ -34,6 +39,8 @@ struct mdlGeneral {
     int Size = 100;
     // The key that hides and shows the creature, as stored ("Ctrl+Alt+O"; empty for none).
     QString HotKey;
+    // Whether a desktop that hides the pointer is still to be told so at start.
+    bool PointerNotice = true;
     orbo::SkinDef SkinDef;
 };
 

@@ -114,19 +114,19 @@ void Form1::SetSize(int percent) {
 }
 
 void Form1::SetHideOverFullScreen(bool hide) {
-    creature_.SetHideOverFullScreen(hide);
+    creature_.Choose(&mdlGeneral::HideOverFullScreen, hide);
     if (choiceHooks_.HideOverFullScreen)
         choiceHooks_.HideOverFullScreen(hide);
 }
 
 void Form1::SetAllWorkspaces(bool all) {
-    creature_.SetAllWorkspaces(all);
+    creature_.Choose(&mdlGeneral::AllWorkspaces, all);
     if (choiceHooks_.AllWorkspaces)
         choiceHooks_.AllWorkspaces(*this, all);
 }
 
 void Form1::SetClickThrough(bool through) {
-    creature_.SetClickThrough(through);
+    creature_.Choose(&mdlGeneral::ClickThrough, through);
     LetClicksThrough(*this, through);
 }
 

@@ -1,7 +1,8 @@
 // The hot key: the stored key listened for, its failures told.
 #include "hot_key.h"
 
-#include "creature/settings_io.h"
+#include "creature/choice_text.h"
+#include "creature/choices.h"
 #include "main/form1.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/console.h"

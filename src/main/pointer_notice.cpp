@@ -1,9 +1,8 @@
 // The notice that the eyes follow the pointer only over X11 windows, until told not to.
 #include "pointer_notice.h"
 
-#include "creature/settings_io.h"
+#include "creature/creature.h"
 #include "platform/desktop/desktop.h"
-#include "platform/system/settings_store.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtWidgets/QCheckBox>
@@ -15,23 +14,19 @@ namespace orbo {
 
 namespace {
 
-const QString kNoticeKey = QStringLiteral("PointerNotice");
-
 QString Tr(const char* text) {
     return QCoreApplication::translate("orbo::PointerNotice", text);
 }
 
 } // namespace
 
-bool ShouldTellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store) {
-    return !desktop.FollowsPointerEverywhere() &&
-           SwitchFromText(
-               store.GetSetting(kSettingsApp, kSettingsSection, kNoticeKey, QStringLiteral("True")),
-               true);
+bool ShouldTellWherePointerIsSeen(const Desktop& desktop, const mdlGeneral& choices) {
+    return !desktop.FollowsPointerEverywhere() && choices.PointerNotice;
 }
 
-QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store, QWidget* parent) {
-    if (!ShouldTellWherePointerIsSeen(desktop, store))
+QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, Creature& creature,
+                                    SettingsStore& store, QWidget* parent) {
+    if (!ShouldTellWherePointerIsSeen(desktop, creature.General()))
         return nullptr;
     QString text =
         Tr(QT_TRANSLATE_NOOP(
@@ -58,9 +53,11 @@ QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, SettingsStore& store
     auto* never =
         new QCheckBox(Tr(QT_TRANSLATE_NOOP("orbo::PointerNotice", "Do not tell me again")), box);
     box->setCheckBox(never);
-    QObject::connect(box, &QMessageBox::finished, box, [&store, never] {
-        if (never->isChecked())
-            store.SaveSetting(kSettingsApp, kSettingsSection, kNoticeKey, QStringLiteral("False"));
+    QObject::connect(box, &QMessageBox::finished, box, [&creature, &store, never] {
+        if (!never->isChecked())
+            return;
+        creature.Choose(&mdlGeneral::PointerNotice, false);
+        creature.SaveInfo(store);
     });
     box->show();
     return box;

@@ -5,7 +5,7 @@
 #include "creature/activation.h"
 #include "creature/creature.h"
 #include "creature/drag.h"
-#include "creature/settings_io.h"
+#include "creature/choices.h"
 #include "memory_settings_store.h"
 #include "platform/system/files.h"
 #include "scripted_desktop.h"

@@ -2,8 +2,9 @@
 // saved whole or not at all (killed writers, held locks, failing saves); start at login (the
 // entry's Exec quoting, what names this program, the entry on disk); and on Windows what an
 // installer relies on to reach the running program.
+#include "creature/choice_text.h"
+#include "creature/choices.h"
 #include "creature/mdl_general.h"
-#include "creature/settings_io.h"
 #include "memory_settings_store.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/autostart.h"
@@ -48,14 +49,14 @@ using namespace Qt::StringLiterals;
 
 constexpr const char* kUnset = nullptr; // nothing stored
 
-// One stored text (or none) and the value read from it, written as text. The desktop choices
+// One stored text (or none) and the value it reads as, written back as text. The desktop choices
 // are on by default and turned off only by "False" in any case.
-TEST(ReadStoredSettings, EachTextGivesItsValue) {
+TEST(StoredChoices, EachTextGivesItsValue) {
     std::vector<std::array<const char*, 3>> rows = {
-        {"Blink", kUnset, "true"},    {"OnTop", kUnset, "true"},   {"Speed", kUnset, "85"},
+        {"Blink", kUnset, "True"},    {"OnTop", kUnset, "True"},   {"Speed", kUnset, "85"},
         {"Skin", kUnset, "< none >"}, {"Left", kUnset, "7680"},    {"Top", kUnset, "5760"},
-        {"Blink", "tRuE", "true"},    {"Blink", " True", "false"}, {"Blink", "1", "false"},
-        {"OnTop", "False", "false"},  {"Speed", "-5", "0"},        {"Speed", "100", "100"},
+        {"Blink", "tRuE", "True"},    {"Blink", " True", "False"}, {"Blink", "1", "False"},
+        {"OnTop", "False", "False"},  {"Speed", "-5", "0"},        {"Speed", "100", "100"},
         {"Speed", "101", "100"},      {"Speed", "84.5", "84"},     {"Speed", "abc", "85"},
         {"Speed", "1e400", "85"},     {"Skin", "   ", "< none >"}, {"Skin", " My Skin ", "My Skin"},
         {"Left", "-450", "-450"},     {"Left", "12.5", "12.5"},    {"Left", "abc", "7680"},
@@ -63,15 +64,19 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
         {"Left", "-491535", "7680"},  {"Top", "inf", "5760"},      {"Size", kUnset, "100"},
         {"Size", "50", "50"},         {"Size", " 300 ", "300"},    {"Size", "120", "100"},
         {"Size", "2e2", "100"}};
-    rows.insert(rows.end(), {{"HideOverFullScreen", kUnset, "true"},
-                             {"AllWorkspaces", kUnset, "true"},
-                             {"HideOverFullScreen", "fALSE", "false"},
-                             {"AllWorkspaces", "False", "false"},
-                             {"AllWorkspaces", " False", "true"},
-                             {"ClickThrough", kUnset, "false"},
-                             {"ClickThrough", "tRUE", "true"},
+    rows.insert(rows.end(), {{"HideOverFullScreen", kUnset, "True"},
+                             {"AllWorkspaces", kUnset, "True"},
+                             {"HideOverFullScreen", "fALSE", "False"},
+                             {"AllWorkspaces", "False", "False"},
+                             {"AllWorkspaces", " False", "True"},
+                             {"ClickThrough", kUnset, "False"},
+                             {"ClickThrough", "tRUE", "True"},
+                             {"ClickThrough", "yes", "False"},
                              {"HotKey", kUnset, "Ctrl+Alt+O"},
-                             {"HotKey", " shift+f9", " shift+f9"}});
+                             {"HotKey", " shift+f9", " shift+f9"},
+                             {"PointerNotice", kUnset, "True"},
+                             {"PointerNotice", "FALSE", "False"},
+                             {"PointerNotice", "no", "True"}});
     ScriptedDesktop desk;
     desk.Screen = QSize(1024, 768);
     for (const auto& [key, text, expected] : rows) {
@@ -79,20 +84,12 @@ TEST(ReadStoredSettings, EachTextGivesItsValue) {
         MemorySettingsStore store;
         if (text)
             store.SaveSetting(kSettingsApp, kSettingsSection, key, text);
-        const StoredSettings s = ReadStoredSettings(store, desk);
-        const std::string_view k(key);
-        const QString seen = k == "Blink"           ? QVariant(s.Blink).toString()
-                             : k == "OnTop"         ? QVariant(s.OnTop).toString()
-                             : k == "Speed"         ? QString::number(s.Speed)
-                             : k == "Skin"          ? s.Skin
-                             : k == "Left"          ? QString::number(s.Left)
-                             : k == "Top"           ? QString::number(s.Top)
-                             : k == "AllWorkspaces" ? QVariant(s.AllWorkspaces).toString()
-                             : k == "ClickThrough"  ? QVariant(s.ClickThrough).toString()
-                             : k == "Size"          ? QString::number(s.Size)
-                             : k == "HotKey"        ? s.HotKey
-                                                    : QVariant(s.HideOverFullScreen).toString();
-        EXPECT_EQ(QString::fromUtf8(expected), seen);
+        mdlGeneral choices;
+        ReadChoices(store, desk, choices);
+        MemorySettingsStore written;
+        ASSERT_FALSE(WriteChoices(written, choices));
+        EXPECT_EQ(QString::fromUtf8(expected),
+                  written.GetSetting(kSettingsApp, kSettingsSection, key, u"(missing)"_s));
     }
 }
 
@@ -159,12 +156,14 @@ TEST(IniSettingsStore, KeepsItsKeysInTheSettingGroupOfTheApplicationsFile) {
     general.AllWorkspaces = true;
     general.Size = 150;
     general.HotKey = QStringLiteral("Meta+F1");
-    WriteStoredSettings(store, 15, -30, general);
+    general.Left = 15;
+    general.Top = -30;
+    WriteChoices(store, general);
     QFile file(dir.path() + QStringLiteral("/Z Orbo.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(u"[Setting]\nLeft=15\nTop=-30\nSkin=a;b=c\nSpeed=42\nOnTop=True\nBlink=False\n"
               u"HideOverFullScreen=False\nAllWorkspaces=True\nClickThrough=False\nSize=150\n"
-              u"HotKey=Meta+F1\n",
+              u"HotKey=Meta+F1\nPointerNotice=True\n",
               QString::fromUtf8(file.readAll()));
     IniSettingsStore again(dir.path());
     EXPECT_EQ(u"a;b=c", again.GetSetting(kSettingsApp, kSettingsSection, "skin", {}));
@@ -304,7 +303,9 @@ TEST(IniSettingsStore, ASaveThatFailsLeavesTheFileAsItWas) {
             IniSettingsStore store(dir.path(), 100);
             mdlGeneral general;
             general.SkinName = QStringLiteral("New");
-            const auto failure = WriteStoredSettings(store, 150, 300, general);
+            general.Left = 150;
+            general.Top = 300;
+            const auto failure = WriteChoices(store, general);
             ::_exit(!failure ? 0 : failure->startsWith(path + QStringLiteral(": ")) ? 1 : 2);
         }));
         ::chmod(folder, 0700);

@@ -1,9 +1,9 @@
 // The options window on Qt's offscreen platform: pages, credits, slider, toggles, skin list; and
 // every text translated in each shipped language, and shown whole in the fixed layout.
 #include "creature/activation.h"
+#include "creature/choices.h"
 #include "creature/creature.h"
 #include "creature/default_skin.h"
-#include "creature/settings_io.h"
 #include "main/form1.h"
 #include "main/hot_key.h"
 #include "main/tray.h"
@@ -443,7 +443,7 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
         }
 #ifndef Q_OS_WIN
         c.Desk.Everywhere = false;
-        std::unique_ptr<QMessageBox> notice(TellWherePointerIsSeen(c.Desk, c.Store));
+        std::unique_ptr<QMessageBox> notice(TellWherePointerIsSeen(c.Desk, c.Model, c.Store));
         ASSERT_TRUE(notice);
         texts += Texts(*notice);
         // GNOME's advice, which that notice holds there: every state, with a form, none, or a

@@ -2,7 +2,7 @@
 // tray's say the same, and the tray's items reach the creature; the hot key is heard, each press
 // hiding or showing it, and a key not had is said; and where the desktop hides the pointer, the
 // notice that the eyes follow it only over X11 windows.
-#include "creature/settings_io.h"
+#include "creature/choices.h"
 #include "main/hot_key.h"
 #include "main/tray.h"
 #include "memory_settings_store.h"
@@ -238,15 +238,15 @@ TEST(PointerNotice, ToldOnlyWhereThePointerIsHidden) {
     };
     for (const NoticeRow& row : rows) {
         SCOPED_TRACE(row.name);
-        ScriptedDesktop desktop;
-        desktop.Everywhere = row.everywhere;
-        desktop.Advice = QLatin1String(row.advice);
-        MemorySettingsStore store;
+        testing::RunningCreature c;
+        c.Desk.Everywhere = row.everywhere;
+        c.Desk.Advice = QLatin1String(row.advice);
         if (row.stored)
-            store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("PointerNotice"),
-                              QLatin1String(row.stored));
-        EXPECT_EQ(ShouldTellWherePointerIsSeen(desktop, store), row.shown != nullptr);
-        const std::unique_ptr<QMessageBox> box(TellWherePointerIsSeen(desktop, store));
+            c.Store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("PointerNotice"),
+                                QLatin1String(row.stored));
+        c.Model.LoadInfo(c.Store);
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(c.Desk, c.Model.General()), row.shown != nullptr);
+        const std::unique_ptr<QMessageBox> box(TellWherePointerIsSeen(c.Desk, c.Model, c.Store));
         ASSERT_EQ(box != nullptr, row.shown != nullptr);
         if (!box)
             continue;
@@ -255,21 +255,26 @@ TEST(PointerNotice, ToldOnlyWhereThePointerIsHidden) {
     }
 }
 
-// Only ticking the box and closing the notice stops it for good.
+// Only ticking the box and closing the notice stops it for good: at once, at the next start, and
+// after the creature's own choices are stored at its end.
 TEST(PointerNotice, DismissedForGoodOnlyWhenTicked) {
     for (const bool tick : {false, true}) {
         SCOPED_TRACE(tick ? "ticked" : "not ticked");
-        ScriptedDesktop desktop;
-        desktop.Everywhere = false;
-        MemorySettingsStore store;
-        QMessageBox* box = TellWherePointerIsSeen(desktop, store);
+        testing::RunningCreature c;
+        c.Desk.Everywhere = false;
+        c.Model.LoadInfo(c.Store);
+        QMessageBox* box = TellWherePointerIsSeen(c.Desk, c.Model, c.Store);
         ASSERT_NE(box, nullptr);
         EXPECT_TRUE(box->isVisible());
         ASSERT_NE(box->checkBox(), nullptr);
         box->checkBox()->setChecked(tick);
         box->button(QMessageBox::Ok)->click();
-        EXPECT_EQ(ShouldTellWherePointerIsSeen(desktop, store), !tick);
-        EXPECT_EQ(TellWherePointerIsSeen(desktop, store) == nullptr, tick);
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(c.Desk, c.Model.General()), !tick);
+        EXPECT_EQ(TellWherePointerIsSeen(c.Desk, c.Model, c.Store) == nullptr, tick);
+        ASSERT_FALSE(c.Model.SaveInfo(c.Store));
+        Creature next(c.Desk, {});
+        next.LoadInfo(c.Store);
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(c.Desk, next.General()), !tick);
     }
 }
 #endif
