@@ -3,6 +3,7 @@
 
 #include "platform/system/files.h"
 #include "runtime/picture.h"
+#include "runtime/text.h"
 #include "skin/skin_def.h"
 #include "skin/skin_name.h"
 #include "skin/skin_reader.h"
