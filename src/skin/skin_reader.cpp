@@ -5,6 +5,7 @@
 #include "platform/system/picture_file.h"
 #include "runtime/arith.h"
 #include "runtime/monitors.h"
+#include "runtime/text.h"
 
 #include <QtCore/QCoreApplication>
 

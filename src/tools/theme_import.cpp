@@ -1,27 +1,22 @@
-// Importing an eyes applet theme: read, fitted, written as a skin, read back, moved into place.
+// Importing an eyes applet theme: the theme read, the pupil fitted, written as a skin, read back
+// and moved into place.
 #include "theme_import.h"
 
-#include "platform/system/files.h"
 #include "runtime/picture.h"
 #include "skin/skin_def.h"
 #include "skin/skin_name.h"
 #include "skin/skin_reader.h"
+#include "tools/theme_read.h"
 
-#include <QtCore/QBuffer>
-#include <QtCore/QCoreApplication>
 #include <QtCore/QDate>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
-#include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QImage>
-#include <QtGui/QImageReader>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -29,60 +24,10 @@ namespace orbo {
 
 namespace {
 
-// Why a theme is refused, in the user's language; the skin's own files stay in English.
-QString ImportText(const char* text) {
-    return QCoreApplication::translate("orbo::SkinImport", text);
-}
-
-constexpr qint64 kMaxConfigBytes = 64 * 1024;
-constexpr qint64 kMaxThemePictureBytes = 64 * 1024 * 1024;
 constexpr int kMinFrames = 16;
 constexpr int kMaxFrames = 64;
 // An opaque pixel of exactly the key colour would cut a hole in the creature: it becomes this.
 constexpr QRgb kNearMagenta = 0xFFFE00FF;
-
-// The first run of digits, saturating.
-std::optional<qint64> FirstNumber(const QByteArray& text) {
-    qsizetype i = 0;
-    while (i < text.size() && !std::isdigit(static_cast<unsigned char>(text[i])))
-        ++i;
-    if (i == text.size())
-        return std::nullopt;
-    qint64 n = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        n = std::min(kThemeNumberCap, n * 10 + (text[i] - '0'));
-    return n;
-}
-
-std::optional<QString> Quoted(const QByteArray& text) {
-    const qsizetype open = text.indexOf('"');
-    if (open < 0)
-        return std::nullopt;
-    const qsizetype close = text.indexOf('"', open + 1);
-    if (close < 0)
-        return std::nullopt;
-    return QFile::decodeName(text.sliced(open + 1, close - open - 1));
-}
-
-// A picture of the theme: found inside its folder only, a regular file of sane size.
-std::optional<QImage> LoadThemePicture(const QString& folder, const QString& name) {
-    const auto path = ResolveInFolder(folder, name);
-    if (!path)
-        return std::nullopt;
-    const auto bytes = ReadRegularFile(*path, kMaxThemePictureBytes);
-    if (!bytes)
-        return std::nullopt;
-    QBuffer buffer;
-    buffer.setData(*bytes);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
-        return std::nullopt;
-    QImage image = reader.read();
-    if (image.isNull())
-        return std::nullopt;
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
 
 bool Opaque(QRgb pixel) {
     return qAlpha(pixel) >= 128;
@@ -247,226 +192,6 @@ bool MoveIntoPlace(const QString& from, const QString& into, const QString& targ
     // The old skin may be a link to the user's own folder: only the link goes.
     RemoveTree(aside);
     return true;
-}
-
-} // namespace
-
-ThemeConfig ParseThemeConfig(const QByteArray& bytes) {
-    ThemeConfig config;
-    for (QByteArray line : bytes.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        const qsizetype eq = line.indexOf('=');
-        if (eq < 0)
-            continue;
-        const QByteArray key = line.first(eq).trimmed();
-        const QByteArray rest = line.sliced(eq + 1);
-        // What follows the key's own name: the rest of the key text, then the value.
-        const auto after = [&](const char* name) {
-            return key.sliced(std::strlen(name)) + '=' + rest;
-        };
-        if (key.startsWith("wall-thickness"))
-            config.WallThickness = FirstNumber(after("wall-thickness"));
-        else if (key.startsWith("num-eyes"))
-            config.NumEyes = FirstNumber(after("num-eyes"));
-        else if (key.startsWith("eye-pixmap"))
-            config.EyePixmap = Quoted(after("eye-pixmap"));
-        else if (key.startsWith("pupil-pixmap"))
-            config.PupilPixmap = Quoted(after("pupil-pixmap"));
-    }
-    return config;
-}
-
-QString DpkgOwner(const QString& path) {
-    QProcess dpkg;
-    dpkg.start(QStringLiteral("dpkg"), {QStringLiteral("-S"), path});
-    if (!dpkg.waitForFinished(10000) || dpkg.exitStatus() != QProcess::NormalExit ||
-        dpkg.exitCode() != 0)
-        return {};
-    // "package[:arch][, package]: path"
-    const QString out = QString::fromLocal8Bit(dpkg.readAllStandardOutput()).split(u'\n').value(0);
-    const qsizetype colon = out.indexOf(QStringLiteral(": "));
-    if (colon <= 0)
-        return {};
-    return out.left(colon).split(u',').value(0).split(u':').value(0).trimmed();
-}
-
-namespace {
-
-struct Applet {
-    const char16_t* Marker; // the folder that holds its themes, below share/
-    const char16_t* Package;
-    const char16_t* Creator;
-};
-
-constexpr Applet kApplets[] = {
-    {u"/share/xfce4/eyes/themes", u"xfce4-eyes-plugin", u"Xfce eyes panel plugin"},
-    {u"/share/gnome-applets/geyes", u"gnome-applets-data", u"GNOME eyes applet"},
-};
-
-// The licence of a machine-readable copyright file for the theme's path: the paragraph whose
-// Files pattern names only folders the path passes through, else the one for "*".
-QString LicenceFrom(const QByteArray& text, const QStringList& pathParts) {
-    struct Paragraph {
-        QStringList Files;
-        QString Copyright;
-        QString License;
-    };
-    std::vector<Paragraph> paragraphs(1);
-    QString* last = nullptr;
-    for (const QString& line : SplitLines(text)) {
-        if (line.trimmed().isEmpty()) {
-            paragraphs.emplace_back();
-            last = nullptr;
-            continue;
-        }
-        Paragraph& p = paragraphs.back();
-        if (line.front().isSpace()) {
-            if (last == &p.Copyright && !p.Copyright.endsWith(QStringLiteral(" and others")))
-                p.Copyright = p.Copyright.chopped(p.Copyright.endsWith(u',') ? 1 : 0) +
-                              QStringLiteral(" and others");
-            continue;
-        }
-        const qsizetype colon = line.indexOf(u':');
-        const QString field = line.left(colon).toLower();
-        const QString value = line.mid(colon + 1).trimmed();
-        last = nullptr;
-        if (field == u"files")
-            p.Files = value.split(u' ', Qt::SkipEmptyParts);
-        else if (field == u"copyright")
-            last = &(p.Copyright = value);
-        else if (field == u"license")
-            p.License = value;
-    }
-    const Paragraph* best = nullptr;
-    int bestDepth = -1;
-    for (const Paragraph& p : paragraphs) {
-        if (p.License.isEmpty())
-            continue;
-        for (const QString& pattern : p.Files) {
-            QStringList folders = pattern.split(u'/', Qt::SkipEmptyParts);
-            folders.removeIf([](const QString& f) { return f.contains(u'*'); });
-            const bool fits = std::all_of(folders.cbegin(), folders.cend(),
-                                          [&](const QString& f) { return pathParts.contains(f); });
-            if (fits && static_cast<int>(folders.size()) > bestDepth &&
-                (pattern == u"*" || !folders.isEmpty())) {
-                best = &p;
-                bestDepth = static_cast<int>(folders.size());
-            }
-        }
-    }
-    if (!best)
-        return {};
-    QString licence = QStringLiteral("licence ") + best->License;
-    if (!best->Copyright.isEmpty())
-        licence += QStringLiteral(", copyright ") + best->Copyright;
-    return licence;
-}
-
-} // namespace
-
-ThemeOrigin FindThemeOrigin(const QString& themeFolder, const PackageLookup& lookup) {
-    QString path = QFileInfo(themeFolder).canonicalFilePath();
-    if (path.isEmpty())
-        path = QFileInfo(themeFolder).absoluteFilePath();
-    const QString name = QFileInfo(path).fileName();
-    QString package;
-    QString creator = QStringLiteral("unknown");
-    QString copyright;
-    for (const Applet& applet : kApplets) {
-        const QString marker = QString::fromUtf16(applet.Marker);
-        if (path.endsWith(marker + u'/' + name)) {
-            package = QString::fromUtf16(applet.Package);
-            creator = QString::fromUtf16(applet.Creator);
-            copyright = path.left(path.size() - marker.size() - name.size() - 1) +
-                        QStringLiteral("/share/doc/") + package + QStringLiteral("/copyright");
-        }
-    }
-    if (package.isEmpty() && lookup) {
-        package = lookup(path);
-        if (!package.isEmpty()) {
-            creator = QStringLiteral("Debian package ") + package;
-            copyright = QStringLiteral("/usr/share/doc/") + package + QStringLiteral("/copyright");
-        }
-    }
-    QString comment = QStringLiteral("Imported from ") + path;
-    if (!package.isEmpty())
-        comment += QStringLiteral(" (Debian package ") + package + u')';
-    QString licence;
-    if (const auto text =
-            copyright.isEmpty() ? std::nullopt : ReadRegularFile(copyright, 1024 * 1024)) {
-        licence = LicenceFrom(*text, path.split(u'/', Qt::SkipEmptyParts));
-        if (licence.isEmpty())
-            licence = QStringLiteral("licence in ") + copyright;
-        else
-            licence += QStringLiteral(" (") + copyright + u')';
-    }
-    comment +=
-        QStringLiteral(", ") + (licence.isEmpty() ? QStringLiteral("licence unknown") : licence);
-    return {creator, comment};
-}
-
-namespace {
-
-// A theme's eye and pupil pictures and numbers, checked.
-struct Theme {
-    QImage Eye;
-    QImage Pupil;
-    int Eyes = 0;
-    qint64 Wall = 0;
-};
-
-// Reads the theme's "config" and pictures; what makes it no theme to import, if anything.
-std::optional<QString> ReadTheme(const QString& folder, Theme& theme) {
-    const auto configPath = FindEntry(folder, QStringLiteral("config"));
-    const auto configBytes =
-        configPath ? ReadRegularFile(*configPath, kMaxConfigBytes) : std::nullopt;
-    if (!QFileInfo(folder).isDir() || !configBytes)
-        return ImportText(QT_TRANSLATE_NOOP(
-            "orbo::SkinImport", "not a theme folder (it has no readable file \"config\")"));
-    const ThemeConfig config = ParseThemeConfig(*configBytes);
-    if (!config.EyePixmap && !config.PupilPixmap && !config.NumEyes && !config.WallThickness)
-        return ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                            "not a theme folder (its \"config\" names no eyes)"));
-    if (!config.WallThickness)
-        return ImportText(
-            QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" gives no number for wall-thickness"));
-    if (!config.NumEyes)
-        return ImportText(
-            QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" gives no number for num-eyes"));
-    if (*config.NumEyes < 1 || *config.NumEyes > kMaxEyes)
-        return ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport", "num-eyes is %1, not 1 to %2"))
-            .arg(*config.NumEyes)
-            .arg(kMaxEyes);
-    const auto picture = [&](const std::optional<QString>& file) {
-        return file ? LoadThemePicture(folder, *file) : std::nullopt;
-    };
-    const auto eye = picture(config.EyePixmap);
-    if (!eye)
-        return config.EyePixmap ? ImportText(QT_TRANSLATE_NOOP(
-                                                 "orbo::SkinImport",
-                                                 "eye picture \"%1\" is missing or cannot be read"))
-                                      .arg(*config.EyePixmap)
-                                : ImportText(QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                                               "\"config\" names no eye-pixmap"));
-    const auto pupil = picture(config.PupilPixmap);
-    if (!pupil)
-        return config.PupilPixmap
-                   ? ImportText(
-                         QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                           "pupil picture \"%1\" is missing or cannot be read"))
-                         .arg(*config.PupilPixmap)
-                   : ImportText(
-                         QT_TRANSLATE_NOOP("orbo::SkinImport", "\"config\" names no pupil-pixmap"));
-    theme = {*eye, *pupil, static_cast<int>(*config.NumEyes), *config.WallThickness};
-    if (static_cast<qint64>(theme.Eye.width()) * theme.Eyes > kMaxPictureSide)
-        return ImportText(
-                   QT_TRANSLATE_NOOP("orbo::SkinImport",
-                                     "%1 eyes of %2 pixels make a background wider than %3 pixels"))
-            .arg(theme.Eyes)
-            .arg(theme.Eye.width())
-            .arg(kMaxPictureSide);
-    return std::nullopt;
 }
 
 // Where the pupil moves within one eye picture.

@@ -1,14 +1,16 @@
-// The run-time's pieces: units and arithmetic, the interval schedule's deadlines on a test's own
-// clock, pictures (see-through pixels by role, what the loader refuses, the window's shape from a
-// background), and the drawing surface (masked drawing, Cls, changed pixels, clipping, rounding);
-// monitors: scaled edges, points converted by their monitor, spans of touching monitors; the
-// full-screen rule (which monitor a window stands on, also across two, is MostOverlapped's).
+// The run-time's pieces: units and arithmetic, text from a file's bytes (line ends, encodings),
+// the interval schedule's deadlines on a test's own clock, pictures (see-through pixels by role,
+// what the loader refuses, the window's shape from a background), and the drawing surface
+// (masked drawing, Cls, changed pixels, clipping, rounding); monitors: scaled edges, points
+// converted by their monitor, spans of touching monitors; the full-screen rule (which monitor a
+// window stands on, also across two, is MostOverlapped's).
 #include "platform/window/full_screen_rule.h"
 #include "runtime/arith.h"
 #include "runtime/interval_timer.h"
 #include "runtime/monitors.h"
 #include "runtime/picture.h"
 #include "runtime/surface.h"
+#include "runtime/text.h"
 #include "runtime/units.h"
 #include "skin/mask_region.h"
 #include "skin_pictures.h"
@@ -129,6 +131,33 @@ TEST(TrimSpaces, RemovesOnlyLeadingAndTrailingSpaces) {
     for (const auto& [in, out] : rows)
         EXPECT_EQ(QStringView(out), TrimSpaces(QStringView(in)))
             << QString::fromUtf16(in).toStdString();
+}
+
+TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLf) {
+    const std::pair<QByteArray, QStringList> rows[] = {
+        {"", {}},
+        {"a\r\n\rb\n\nc", {"a", "", "b", "", "c"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"a\n \r\n", {"a", " "}},
+        {"\ta\t", {"\ta\t"}},
+    };
+    for (const auto& [bytes, lines] : rows)
+        EXPECT_EQ(lines, SplitLines(bytes)) << bytes.toStdString();
+}
+
+TEST(DecodeText, Utf8WhenValidElseWindows1252) {
+    const std::pair<QByteArray, const char*> rows[] = {
+        {"caf\xc3\xa9", "caf\xc3\xa9"},
+        {"\xef\xbb\xbf!", "!"},
+        {"\x80", "\xe2\x82\xac"},                       // the first Windows-1252 code
+        {"\x81\x8d", "\xc2\x81\xc2\x8d"},               // unused codes map to themselves
+        {"\x9f", "\xc5\xb8"},                           // the last one
+        {"\xa0\xe9", "\xc2\xa0\xc3\xa9"},               // Latin-1 from here on
+        {"\xc3\xa9 \xe9", "\xc3\x83\xc2\xa9 \xc3\xa9"}, // one bad byte: all Windows-1252
+        {"a\xc3", "a\xc3\x83"},                         // a cut sequence
+    };
+    for (const auto& [bytes, text] : rows)
+        EXPECT_EQ(QString::fromUtf8(text), DecodeText(bytes)) << bytes.toHex().toStdString();
 }
 
 using std::chrono::milliseconds;

@@ -1,7 +1,7 @@
-// How names written in a skin find files and how a skin's bytes become lines (the path rules for
-// every picture key and for Skin.ini, which the reader's tests do not repeat); the Skin.ini reader:
-// what each line does, where reading stops, pictures and file size; importing eyes applet
-// themes: config lines, pupil travel, frames, refusals and origin.
+// How names written in a skin find files (the path rules for every picture key and for Skin.ini,
+// which the reader's tests do not repeat); the Skin.ini reader: what each line does, where
+// reading stops, pictures and file size; importing eyes applet themes: config lines, pupil
+// travel, frames, refusals and origin.
 #include "platform/system/files.h"
 #include "runtime/picture.h"
 #include "skin/skin_reader.h"
@@ -90,33 +90,6 @@ TEST(FindEntry, ExactNameWinsOverOtherCase) {
     EXPECT_FALSE(FindEntry(dir.path(), QStringLiteral("Skin") + QChar(0)).has_value());
     qInstallMessageHandler(previous);
     EXPECT_EQ(0, warnings);
-}
-
-TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLf) {
-    const std::pair<QByteArray, QStringList> rows[] = {
-        {"", {}},
-        {"a\r\n\rb\n\nc", {"a", "", "b", "", "c"}},
-        {"a\n\rb", {"a", "", "b"}},
-        {"a\n \r\n", {"a", " "}},
-        {"\ta\t", {"\ta\t"}},
-    };
-    for (const auto& [bytes, lines] : rows)
-        EXPECT_EQ(lines, SplitLines(bytes)) << bytes.toStdString();
-}
-
-TEST(DecodeText, Utf8WhenValidElseWindows1252) {
-    const std::pair<QByteArray, const char*> rows[] = {
-        {"caf\xc3\xa9", "caf\xc3\xa9"},
-        {"\xef\xbb\xbf!", "!"},
-        {"\x80", "\xe2\x82\xac"},                       // the first Windows-1252 code
-        {"\x81\x8d", "\xc2\x81\xc2\x8d"},               // unused codes map to themselves
-        {"\x9f", "\xc5\xb8"},                           // the last one
-        {"\xa0\xe9", "\xc2\xa0\xc3\xa9"},               // Latin-1 from here on
-        {"\xc3\xa9 \xe9", "\xc3\x83\xc2\xa9 \xc3\xa9"}, // one bad byte: all Windows-1252
-        {"a\xc3", "a\xc3\x83"},                         // a cut sequence
-    };
-    for (const auto& [bytes, text] : rows)
-        EXPECT_EQ(QString::fromUtf8(text), DecodeText(bytes)) << bytes.toHex().toStdString();
 }
 
 TEST(IsWindowsSpecialName, DevicesDrivesStreamsAndTrimmedNames) {

@@ -2,6 +2,7 @@
 #include "autostart.h"
 
 #include "platform/system/files.h"
+#include "runtime/text.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>

@@ -1,11 +1,11 @@
-// Files: skins folders, regular-file reading, names found ignoring case, text decoding.
+// Files: skins folders, regular-file reading, names found ignoring case.
 #include "files.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
-#include <QtCore/QStringDecoder>
+#include <QtCore/QScopeGuard>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -62,6 +62,8 @@ QStringList SkinsFolders() {
     return SkinsFolders(AppPath(), UserSkinsFolder());
 }
 
+// Each system opens the file, refuses what is no regular file, and gives its size and a step
+// that reads at most n bytes (how many, 0 at the end, -1 on a failure); one loop reads with it.
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) {
     if (path.isEmpty() || maxBytes < 0)
         return std::nullopt;
@@ -71,30 +73,18 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) 
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
+    const auto closing = qScopeGuard([fd] { ::close(fd); });
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
-    }
-    QByteArray data;
-    const qint64 want = std::min<qint64>(maxBytes, st.st_size);
-    data.resize(want);
-    qint64 got = 0;
-    while (got < want) {
-        const ssize_t r = ::read(fd, data.data() + got, static_cast<size_t>(want - got));
-        if (r < 0) {
-            if (errno == EINTR)
-                continue;
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (r == 0)
-            break;
-        got += r;
-    }
-    ::close(fd);
-    data.resize(got);
-    return data;
+    const qint64 size = st.st_size;
+    const auto readSome = [fd](char* to, qint64 n) -> qint64 {
+        ssize_t r = 0;
+        do
+            r = ::read(fd, to, static_cast<size_t>(n));
+        while (r < 0 && errno == EINTR);
+        return r;
+    };
 #elif defined(Q_OS_WIN)
     // Open first, then look at what was opened: a device or pipe is no disk file, and a folder
     // does not open without backup semantics.
@@ -103,40 +93,40 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 maxBytes) 
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
+    const auto closing = qScopeGuard([file] { ::CloseHandle(file); });
     BY_HANDLE_FILE_INFORMATION info{};
     if (::GetFileType(file) != FILE_TYPE_DISK || !::GetFileInformationByHandle(file, &info) ||
-        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        ::CloseHandle(file);
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return std::nullopt;
-    }
     const qint64 size = (static_cast<qint64>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    const auto readSome = [file](char* to, qint64 n) -> qint64 {
+        // ReadFile counts in a DWORD: at most 1 GiB a call.
+        const DWORD chunk = static_cast<DWORD>(std::min<qint64>(n, 1 << 30));
+        DWORD read = 0;
+        return ::ReadFile(file, to, chunk, &read, nullptr) ? qint64(read) : -1;
+    };
+#else
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 size = file.size();
+    const auto readSome = [&file](char* to, qint64 n) { return file.read(to, n); };
+#endif
+    // A file cut short since its size was taken ends the reading early.
     QByteArray data;
-    const qint64 want = std::min<qint64>(maxBytes, size);
+    const qint64 want = std::min(maxBytes, size);
     data.resize(want);
     qint64 got = 0;
     while (got < want) {
-        const DWORD chunk = static_cast<DWORD>(std::min<qint64>(want - got, 1 << 30));
-        DWORD read = 0;
-        if (!::ReadFile(file, data.data() + got, chunk, &read, nullptr)) {
-            ::CloseHandle(file);
+        const qint64 r = readSome(data.data() + got, want - got);
+        if (r < 0)
             return std::nullopt;
-        }
-        if (read == 0)
+        if (r == 0)
             break;
-        got += read;
+        got += r;
     }
-    ::CloseHandle(file);
     data.resize(got);
     return data;
-#else
-    QFileInfo info(path);
-    if (!info.isFile())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.read(maxBytes);
-#endif
 }
 
 bool IsWindowsSpecialName(const QString& name) {
@@ -252,56 +242,6 @@ QStringList Dir(const QString& folder) {
     if (!dir.exists())
         return {};
     return dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System, QDir::Unsorted);
-}
-
-namespace {
-
-// Windows-1252 differs from Latin-1 only in 0x80-0x9F; the five unused codes map to themselves.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString DecodeCp1252(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
-}
-
-} // namespace
-
-QString DecodeText(const QByteArray& bytes) {
-    QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        view = view.sliced(3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(view);
-    if (!utf8.hasError())
-        return text;
-    return DecodeCp1252(bytes);
-}
-
-QStringList SplitLines(const QByteArray& bytes) {
-    const QString text = DecodeText(bytes);
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < n)
-        lines.append(text.mid(start));
-    return lines;
 }
 
 } // namespace orbo

@@ -1,4 +1,4 @@
-// Files: the program's and the user's skins folders, safe reading, names inside a skin, text lines.
+// Files: the program's and the user's skins folders, safe reading, names inside a skin.
 #pragma once
 
 #include <QtCore/QByteArray>
@@ -49,10 +49,5 @@ bool IsWindowsSpecialName(const QString& name);
 
 // The entries of a folder as the file system lists them, "." and ".." included, unsorted.
 QStringList Dir(const QString& folder);
-
-// Text lines of a file's bytes: CR LF, a lone CR and a lone LF each end a line. The bytes are
-// UTF-8 when they are valid UTF-8 (a leading byte-order mark is dropped), otherwise Windows-1252.
-QStringList SplitLines(const QByteArray& bytes);
-QString DecodeText(const QByteArray& bytes);
 
 } // namespace orbo

@@ -2,6 +2,7 @@
 #include "settings_store.h"
 
 #include "platform/system/files.h"
+#include "runtime/text.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
