@@ -11,6 +11,8 @@
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
 #include <QtCore/QMutex>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QThread>
@@ -128,6 +130,17 @@ private:
     QByteArray scriptText_;
 };
 
+// The values KWin's script was given, from the line before it; what follows must be the script of
+// the source tree.
+QJsonObject ScriptValues(const QByteArray& text) {
+    const QByteArray line = text.left(text.indexOf('\n'));
+    QFile script(QStringLiteral(ORBO_SOURCE_DIR "/src/platform/desktop/kwin_cursor.js"));
+    EXPECT_TRUE(script.open(QIODevice::ReadOnly));
+    EXPECT_EQ(text.mid(line.size() + 1), script.readAll()) << "not kwin_cursor.js";
+    EXPECT_TRUE(line.startsWith("const orbo = {") && line.endsWith("};")) << line.toStdString();
+    return QJsonDocument::fromJson(line.mid(13, line.size() - 14)).object();
+}
+
 class KWinDesktopTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(kwin_.Appear()); }
@@ -186,6 +199,16 @@ TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
     EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(400, 450); }));
 }
 
+// The hot key reaches the script as a text, whatever characters it has.
+TEST_F(KWinDesktopTest, ScriptIsGivenTheKey) {
+    const auto desktop = Follow();
+    ASSERT_FALSE(HasFailure());
+    const int loads = kwin_.Now().Loads;
+    EXPECT_EQ(desktop->ListenForKey(Qt::CTRL | Qt::Key_QuoteDbl, [] {}), std::nullopt);
+    ASSERT_TRUE(WaitFor([&] { return kwin_.Now().Loads > loads && kwin_.Now().Running; }));
+    EXPECT_EQ(ScriptValues(kwin_.Now().ScriptText).value(u"key"_s).toString(), u"Ctrl+\""_s);
+}
+
 // The script lies in a folder of its own (0700), in the runtime folder only when no one else can
 // replace what is made there; it calls this program's unique name, which no other can hold.
 TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
@@ -229,9 +252,8 @@ TEST_F(KWinDesktopTest, ScriptLiesInAPrivateFolderAndCallsThisProgramOnly) {
         EXPECT_EQ(info.st_mode & 07777, 0700u);
         EXPECT_EQ(info.st_uid, ::geteuid());
         EXPECT_FALSE(file.isSymLink());
-        EXPECT_TRUE(state.ScriptText.contains(
-            u"var service = \"%1\""_s.arg(QDBusConnection::sessionBus().baseService()).toUtf8()))
-            << state.ScriptText.left(400).toStdString();
+        EXPECT_EQ(ScriptValues(state.ScriptText).value(u"service"_s).toString(),
+                  QDBusConnection::sessionBus().baseService());
 
         desktop.reset();
         EXPECT_FALSE(QFileInfo::exists(folder)) << "the script's folder left behind";

@@ -7,6 +7,8 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
 #include <QtDBus/QDBusConnection>
@@ -50,116 +52,38 @@ constexpr int kAnswerIntervalMs = 1000;
 constexpr int kUnansweredChecks = 2;
 constexpr int kProbeIntervalMs = 5000;
 
-// Text for inside a script's double quotes.
-QString JsString(QString text) {
-    return text.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
-}
-
-// Plasma 6 has a list of output objects (workspace.screens) and screenAt(point) gives the one under
-// the point, with its geometry; Plasma 5 numbers its outputs and has clientArea(option, point,
-// desktop), which Plasma 6 dropped. The script calls the one Orbo that loaded it, by its unique
-// name on the bus: no other program can take that name.
-QString ScriptText(const QString& service, const QString& key) {
-    return uR"(// Written by Orbo: tells it where the cursor is, also over Wayland windows.
-(function () {
-    var service = "%1", path = "%2", iface = "%3";
-    // Without a timer to look at the cursor later, every move is reported.
-    var timer = typeof QTimer === "function" ? new QTimer() : null;
-    if (timer) {
-        timer.singleShot = true;
-        timer.interval = %4;
-    }
-    var last = null, o = null;
-    var unanswered = 0, checkedAt = 0, probedAt = 0;
-    function output(p) {
-        if (workspace.screens !== undefined) {
-            var screen = workspace.screenAt(p);
-            return screen ? screen.geometry : null;
-        }
-        return workspace.clientArea(KWin.ScreenArea, p, workspace.currentDesktop);
-    }
-    function report() {
-        var p = workspace.cursorPos;
-        last = p.x + "," + p.y;
-        var now = Date.now();
-        var check = now - checkedAt >= %8;
-        // The output is looked up again when the cursor leaves it (its far edge is the next
-        // output's), and with each check.
-        if (check || !o || p.x < o.x || p.y < o.y || p.x >= o.x + o.width ||
-            p.y >= o.y + o.height)
-            o = output(p);
-        if (!o)
-            return;
-        if (unanswered >= %6) {
-            // Orbo is gone or stuck: asked again now and then, until it answers.
-            if (now - probedAt < %7)
-                return;
-            probedAt = now;
-            check = true;
-        }
-        if (!check) {
-            callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height);
-            return;
-        }
-        checkedAt = now;
-        ++unanswered;
-        callDBus(service, path, iface, "%5", p.x, p.y, o.x, o.y, o.width, o.height,
-                 function (interval) {
-            // Back from being gone or stuck: what it missed meanwhile is sent now.
-            var missed = unanswered >= %6;
-            unanswered = 0;
-            // Orbo answers with its animation interval: no report need come sooner.
-            if (timer && typeof interval === "number" && isFinite(interval))
-                timer.interval = Math.min(Math.max(interval, 16), 1000);
-            if (missed)
-                report();
-        });
-    }
-    // While the cursor moves the handler is off (KWin runs it on every motion event): the timer
-    // looks once an interval, and the handler comes back once the cursor rests.
-    function moved() {
-        if (!timer) {
-            report();
-            return;
-        }
-        workspace.cursorPosChanged.disconnect(moved);
-        report();
-        timer.start();
-    }
-    if (timer) {
-        timer.timeout.connect(function () {
-            var p = workspace.cursorPos;
-            if (p.x + "," + p.y !== last) {
-                report();
-                timer.start();
-            } else {
-                workspace.cursorPosChanged.connect(moved);
-            }
-        });
-    }
-    workspace.cursorPosChanged.connect(moved);
-    report();
-    // The hot key, a shortcut of KWin's own: KDE's shortcut settings list it under KWin, by its
-    // text in the user's language.
-    var key = "%9";
-    if (key && typeof registerShortcut === "function") {
-        registerShortcut("Orbo: hide or show", "%11", key,
-                         function () { callDBus(service, path, iface, "%10"); });
-    }
-})();
-)"_s.arg(service, kCursorPath, kCursorInterface, QString::number(kReportIntervalMs), kMember,
-         QString::number(kUnansweredChecks), QString::number(kProbeIntervalMs),
-         QString::number(kAnswerIntervalMs), JsString(key), kKeyPressedMember,
-         JsString(QCoreApplication::translate("orbo::Desktop", "Orbo: Hide or show the creature")));
+// The script, kwin_cursor.js, after one line that gives it its values as `orbo`, written by
+// QJsonDocument so that every text is quoted as JavaScript reads it; empty when the compiled-in
+// script cannot be read.
+QByteArray ScriptText(const QString& service, const QString& key) {
+    QFile script(u":/kwin_cursor.js"_s);
+    if (!script.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonObject values{
+        {u"service"_s, service},
+        {u"path"_s, kCursorPath},
+        {u"iface"_s, kCursorInterface},
+        {u"member"_s, kMember},
+        {u"reportIntervalMs"_s, kReportIntervalMs},
+        {u"answerIntervalMs"_s, kAnswerIntervalMs},
+        {u"unansweredChecks"_s, kUnansweredChecks},
+        {u"probeIntervalMs"_s, kProbeIntervalMs},
+        {u"key"_s, key},
+        {u"keyMember"_s, kKeyPressedMember},
+        {u"keyText"_s,
+         QCoreApplication::translate("orbo::Desktop", "Orbo: Hide or show the creature")},
+    };
+    return "const orbo = " + QJsonDocument(values).toJson(QJsonDocument::Compact) + ";\n" +
+           script.readAll();
 }
 
 // Writes the script, which calls service, to file; whether it was written whole.
 bool WriteScript(const QString& file, const QString& service, const QString& key,
                  QIODevice::OpenMode mode) {
     QFile script(file);
-    const QByteArray text = ScriptText(service, key).toUtf8();
-    return script.open(QIODevice::WriteOnly | mode) && script.write(text) == text.size() &&
-           script.flush();
+    const QByteArray text = ScriptText(service, key);
+    return !text.isEmpty() && script.open(QIODevice::WriteOnly | mode) &&
+           script.write(text) == text.size() && script.flush();
 }
 
 // A folder to make the script's own folder in: the user's runtime folder, else the temp folder,

@@ -2,14 +2,12 @@
 #include "desktop_windows.h"
 
 #include "platform/desktop/desktop_qt.h"
+#include "platform/desktop/key_codes.h"
 #include "runtime/monitors.h"
 
 #include <QtCore/QCoreApplication>
 
 #include <windows.h>
-
-#include <array>
-#include <utility>
 
 namespace orbo {
 
@@ -30,36 +28,14 @@ VirtualKey VirtualKeyOf(Qt::Key key) {
         return {static_cast<UINT>(key)};
     // Punctuation and Latin-1 letters lie where the keyboard's layout puts them; a letter is
     // looked up by its small form, the one its key types alone.
-    if ((key > Qt::Key_Space && key <= Qt::Key_AsciiTilde) ||
-        (key > Qt::Key_nobreakspace && key <= Qt::Key_ydiaeresis)) {
-        const SHORT scan = ::VkKeyScanW(QChar(static_cast<char16_t>(key)).toLower().unicode());
+    if (const auto typed = TypedCharacterOf(key)) {
+        const SHORT scan = ::VkKeyScanW(*typed);
         if (scan == -1)
             return {};
         return {LOBYTE(scan), (HIBYTE(scan) & 1) != 0, (HIBYTE(scan) & 6) != 0};
     }
-    static constexpr std::array<std::pair<Qt::Key, UINT>, 17> kNamed{{
-        {Qt::Key_Space, VK_SPACE},
-        {Qt::Key_Escape, VK_ESCAPE},
-        {Qt::Key_Tab, VK_TAB},
-        {Qt::Key_Backspace, VK_BACK},
-        {Qt::Key_Return, VK_RETURN},
-        {Qt::Key_Insert, VK_INSERT},
-        {Qt::Key_Delete, VK_DELETE},
-        {Qt::Key_Pause, VK_PAUSE},
-        {Qt::Key_Print, VK_SNAPSHOT},
-        {Qt::Key_Home, VK_HOME},
-        {Qt::Key_End, VK_END},
-        {Qt::Key_Left, VK_LEFT},
-        {Qt::Key_Up, VK_UP},
-        {Qt::Key_Right, VK_RIGHT},
-        {Qt::Key_Down, VK_DOWN},
-        {Qt::Key_PageUp, VK_PRIOR},
-        {Qt::Key_PageDown, VK_NEXT},
-    }};
-    for (const auto& [named, code] : kNamed)
-        if (named == key)
-            return {code};
-    return {};
+    const auto named = NamedKeyOf(key);
+    return {named ? named->VirtualKey : 0};
 }
 
 // Raw mouse input arrives at a message-only window of our own, also while another program is
@@ -134,13 +110,9 @@ public:
         if (code.AltGr)
             return QCoreApplication::translate(
                 "orbo::Desktop", "this keyboard types it only with AltGr or another layout");
-        const Qt::KeyboardModifiers mods = key.keyboardModifiers();
         // Held down, the key counts once.
-        const UINT state = MOD_NOREPEAT |
-                           (code.Shift || mods.testFlag(Qt::ShiftModifier) ? MOD_SHIFT : 0) |
-                           (mods.testFlag(Qt::ControlModifier) ? MOD_CONTROL : 0) |
-                           (mods.testFlag(Qt::AltModifier) ? MOD_ALT : 0) |
-                           (mods.testFlag(Qt::MetaModifier) ? MOD_WIN : 0);
+        const UINT state = MOD_NOREPEAT | (code.Shift ? MOD_SHIFT : 0) |
+                           WindowsModifierFlags(key.keyboardModifiers());
         if (!::RegisterHotKey(window_, kHotKeyId, state, code.Code)) {
             const DWORD error = ::GetLastError();
             if (error == ERROR_HOTKEY_ALREADY_REGISTERED)

@@ -2,6 +2,7 @@
 #include "desktop_x11.h"
 
 #include "platform/desktop/desktop_qt.h"
+#include "platform/desktop/key_codes.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QObject>
@@ -34,32 +35,10 @@ KeySym KeySymOf(Qt::Key key) {
         return XK_F1 + (key - Qt::Key_F1);
     // Printable Latin-1 keys share their codes with their key symbols; a letter's key is named
     // by its small letter, the one it types alone.
-    if ((key > Qt::Key_Space && key <= Qt::Key_AsciiTilde) ||
-        (key > Qt::Key_nobreakspace && key <= Qt::Key_ydiaeresis))
-        return QChar(static_cast<char16_t>(key)).toLower().unicode();
-    static constexpr std::array<std::pair<Qt::Key, KeySym>, 17> kNamed{{
-        {Qt::Key_Space, XK_space},
-        {Qt::Key_Escape, XK_Escape},
-        {Qt::Key_Tab, XK_Tab},
-        {Qt::Key_Backspace, XK_BackSpace},
-        {Qt::Key_Return, XK_Return},
-        {Qt::Key_Insert, XK_Insert},
-        {Qt::Key_Delete, XK_Delete},
-        {Qt::Key_Pause, XK_Pause},
-        {Qt::Key_Print, XK_Print},
-        {Qt::Key_Home, XK_Home},
-        {Qt::Key_End, XK_End},
-        {Qt::Key_Left, XK_Left},
-        {Qt::Key_Up, XK_Up},
-        {Qt::Key_Right, XK_Right},
-        {Qt::Key_Down, XK_Down},
-        {Qt::Key_PageUp, XK_Prior},
-        {Qt::Key_PageDown, XK_Next},
-    }};
-    for (const auto& [named, sym] : kNamed)
-        if (named == key)
-            return sym;
-    return 0;
+    if (const auto typed = TypedCharacterOf(key))
+        return *typed;
+    const auto named = NamedKeyOf(key);
+    return named ? named->KeySym : 0;
 }
 
 // A grab's refusal arrives as an error; Xlib reports errors through one handler per process.
@@ -152,11 +131,7 @@ public:
                     "orbo::Desktop", "this keyboard types it only with AltGr or another layout");
             typedWith = ShiftMask;
         }
-        const Qt::KeyboardModifiers mods = key.keyboardModifiers();
-        const unsigned int state = typedWith | (mods.testFlag(Qt::ShiftModifier) ? ShiftMask : 0) |
-                                   (mods.testFlag(Qt::ControlModifier) ? ControlMask : 0) |
-                                   (mods.testFlag(Qt::AltModifier) ? Mod1Mask : 0) |
-                                   (mods.testFlag(Qt::MetaModifier) ? Mod4Mask : 0);
+        const unsigned int state = typedWith | XModifierMask(key.keyboardModifiers());
         locks_ = LockMask | NumLockMask();
         // A key arrives with the lock keys' state added: it is held under each of their variants.
         grabRefusals = 0;
@@ -301,13 +276,7 @@ QString GtkAccelerator(QKeyCombination key) {
     const char* name = XKeysymToString(KeySymOf(key.key()));
     if (!name || KeySymOf(key.key()) == 0)
         return {};
-    const Qt::KeyboardModifiers mods = key.keyboardModifiers();
-    return QStringLiteral("%1%2%3%4%5")
-        .arg(mods.testFlag(Qt::ShiftModifier) ? QStringLiteral("<Shift>") : QString(),
-             mods.testFlag(Qt::ControlModifier) ? QStringLiteral("<Control>") : QString(),
-             mods.testFlag(Qt::AltModifier) ? QStringLiteral("<Alt>") : QString(),
-             mods.testFlag(Qt::MetaModifier) ? QStringLiteral("<Super>") : QString(),
-             QString::fromLatin1(name));
+    return GtkModifierNames(key.keyboardModifiers()) + QString::fromLatin1(name);
 }
 
 std::unique_ptr<Desktop> MakeX11Desktop() {
