@@ -51,7 +51,7 @@ void CheckSame(benchmark::State& state, const Picture& picture) {
 }
 
 void BM_MaskRegion_BuiltIn(benchmark::State& state) {
-    const Picture& back = Pictures().imgDefSkin[0];
+    const Picture& back = Pictures().builtInSkin[0];
     CheckSame(state, back);
     for (auto _ : state)
         benchmark::DoNotOptimize(orbo::BuildMaskRegion(back, kMagenta));
@@ -59,7 +59,7 @@ void BM_MaskRegion_BuiltIn(benchmark::State& state) {
 BENCHMARK(BM_MaskRegion_BuiltIn)->Unit(benchmark::kMicrosecond);
 
 void BM_MaskRegionByPixel_BuiltIn(benchmark::State& state) {
-    const Picture& back = Pictures().imgDefSkin[0];
+    const Picture& back = Pictures().builtInSkin[0];
     for (auto _ : state)
         benchmark::DoNotOptimize(orbo::testing::BuildMaskRegionByPixel(back, kMagenta));
 }

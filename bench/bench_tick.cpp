@@ -119,7 +119,7 @@ const DefaultSkinPictures& BuiltInPictures() {
 void BuiltIn(Scene& scene) {
     CreatureWindow window(kUnits);
     ActivateDefSkin(scene.Skin, window, kUnits, BuiltInPictures());
-    scene.Out.SetBackground(QSize(75, 100), kMagenta, BuiltInPictures().imgDefSkin[0]);
+    scene.Out.SetBackground(QSize(75, 100), kMagenta, BuiltInPictures().builtInSkin[0]);
 }
 
 void BM_BuiltInTickMovingCursor(benchmark::State& state) {

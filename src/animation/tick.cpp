@@ -57,7 +57,7 @@ struct Eyes {
             U().ScaleX(OnScreen(WindowLeft, eye.X, fw / 2), ScaleUnit::Twips, ScaleUnit::Pixels);
         const float y =
             U().ScaleY(OnScreen(WindowTop, eye.Y, h / 2), ScaleUnit::Twips, ScaleUnit::Pixels);
-        const auto k = GetFrameIndex(eye.Frames, x, y, Desk.GetCursorPos());
+        const auto k = GetFrameIndex(eye.Frames, x, y, Desk.PointerPosition());
         if (!k)
             return;
         const float left = static_cast<float>(*k - 1) * fw;
@@ -74,7 +74,7 @@ struct Eyes {
         const auto h = RoundToInt32(eye.Height - size->Height);
         if (!x || !y || !w || !h)
             return;
-        const MotionInput in{Desk.GetCursorPos(), WindowLeft, WindowTop, Screen, Size};
+        const MotionInput in{Desk.PointerPosition(), WindowLeft, WindowTop, Screen, Size};
         const auto p = GetAutoPosition(TravelBox{*x, *y, *w, *h}, in);
         if (!p)
             return;
@@ -84,22 +84,22 @@ struct Eyes {
     void DrawBlink(const EyeDef& eye) {
         if (!Blink)
             return;
-        const bool left = Desk.GetAsyncKeyState(MouseButton::Left);
-        const bool right = Desk.GetAsyncKeyState(MouseButton::Right);
-        const bool middle = Desk.GetAsyncKeyState(MouseButton::Middle);
-        if (BlinkShows(eye.Frames, left, right, middle))
+        const bool left = Desk.ButtonDown(MouseButton::Left);
+        const bool right = Desk.ButtonDown(MouseButton::Right);
+        const bool middle = Desk.ButtonDown(MouseButton::Middle);
+        if (BlinkShows(eye.ButtonCode(), left, right, middle))
             MaskedDraw(eye, eye.X, eye.Y, std::nullopt);
     }
 
     void DrawMatrix(const EyeDef& eye) {
-        const float c = U().ScaleX(eye.Width, ScaleUnit::Twips, ScaleUnit::Pixels);
-        const float r = U().ScaleY(eye.Height, ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float c = U().ScaleX(eye.Columns(), ScaleUnit::Twips, ScaleUnit::Pixels);
+        const float r = U().ScaleY(eye.Rows(), ScaleUnit::Twips, ScaleUnit::Pixels);
         const auto columns = RoundToUint8(c);
         const auto rows = RoundToUint8(r);
         const auto size = Measure(eye.Pic);
         if (!columns || !rows || *columns == 0 || *rows == 0 || !size)
             return;
-        const auto cell = GetMatrixCell(*columns, *rows, Desk.GetCursorPos(), Screen);
+        const auto cell = GetMatrixCell(*columns, *rows, Desk.PointerPosition(), Screen);
         if (!cell || cell->x() < 0 || cell->x() >= *columns || cell->y() < 0 || cell->y() >= *rows)
             return;
         const float cw = size->Width / c;
@@ -115,7 +115,7 @@ struct Eyes {
         const float sh = U().ScaleY(Screen.Height, ScaleUnit::Twips, ScaleUnit::Pixels);
         if (!size || !(sw > 0) || !(sh > 0))
             return;
-        const QPoint cursor = GetCursorPoint(Desk.GetCursorPos());
+        const QPoint cursor = GetCursorPoint(Desk.PointerPosition());
         const double cx = cursor.x() - U().ExactPixelsX(Screen.Left);
         const double cy = cursor.y() - U().ExactPixelsY(Screen.Top);
         const double travelX = eye.Width - size->Width;
@@ -137,7 +137,7 @@ struct Eyes {
             U().ScaleY(OnScreen(WindowTop, eye.Y, h / 2), ScaleUnit::Twips, ScaleUnit::Pixels));
         if (!x || !y)
             return;
-        const auto j = GetDistanceIndex(QPoint(*x, *y), eye.Frames, Desk.GetCursorPos(), Screen);
+        const auto j = GetDistanceIndex(QPoint(*x, *y), eye.Frames, Desk.PointerPosition(), Screen);
         if (!j)
             return;
         const float left = static_cast<float>(*j) * fw;

@@ -74,8 +74,8 @@ void FitWindowToBackground(CreatureWindow& window, const Desktop& desk, const Un
     if (top < window.Top())
         window.SetTop(top);
     KeepOnMonitors(window, desk);
-    window.SetWindowRgn(BuildEmptyRegion());
-    window.SetWindowRgn(DeviceRegion(BuildMaskRegion(back, kMagenta, units), window.Size));
+    window.SetWindowShape(BuildEmptyRegion());
+    window.SetWindowShape(DeviceRegion(BuildMaskRegion(back, kMagenta, units), window.Size));
 }
 
 void KeepOnMonitors(CreatureWindow& window, const Desktop& desk) {

@@ -13,7 +13,7 @@ namespace orbo {
 
 Creature::Creature(Desktop& desktop, QStringList skinsFolders)
     : desktop_(desktop), skinsFolders_(std::move(skinsFolders)), units_(desktop.ScreenUnits()),
-      imgDefSkin_(DefaultSkinPictures::Load()), window_(units_), surface_(units_) {
+      builtInSkin_(DefaultSkinPictures::Load()), window_(units_), surface_(units_) {
     // The size at design time; every skin activation replaces it.
     window_.Geometry.SetPixels(QRect(0, 0, 75, 100));
     surface_.SetBackground(window_.Canvas, kMagenta, window_.Background);
@@ -107,7 +107,7 @@ bool Creature::ApplySize(int percent) {
 
 SkinContext Creature::Context() {
     return SkinContext{general_.SkinDef, general_.SkinName, window_,
-                       desktop_,         imgDefSkin_,       skinsFolders_};
+                       desktop_,         builtInSkin_,      skinsFolders_};
 }
 
 void Creature::ActivateSkin(const QString& name) {
@@ -125,7 +125,7 @@ std::optional<SkinReadResult> Creature::ActivateSkinFolder(const QString& folder
 }
 
 void Creature::ActivateDefSkin() {
-    orbo::ActivateDefSkin(general_.SkinDef, window_, units_, imgDefSkin_);
+    orbo::ActivateDefSkin(general_.SkinDef, window_, units_, builtInSkin_);
 }
 
 void Creature::ShowActivated() {
@@ -302,10 +302,10 @@ void Creature::UpdatePace() {
 }
 
 Creature::TickInputs Creature::ReadInputs() {
-    return {desktop_.GetCursorPos(),
-            desktop_.GetAsyncKeyState(MouseButton::Left),
-            desktop_.GetAsyncKeyState(MouseButton::Right),
-            desktop_.GetAsyncKeyState(MouseButton::Middle),
+    return {desktop_.PointerPosition(),
+            desktop_.ButtonDown(MouseButton::Left),
+            desktop_.ButtonDown(MouseButton::Right),
+            desktop_.ButtonDown(MouseButton::Middle),
             window_.Geometry.Pixels(),
             desktop_.GetMonitors()};
 }

@@ -76,7 +76,7 @@ public:
     const mdlGeneral& General() const { return general_; }
     const CreatureWindow& Window() const { return window_; }
     const Units& ScaleUnits() const { return units_; }
-    const DefaultSkinPictures& BuiltIn() const { return imgDefSkin_; }
+    const DefaultSkinPictures& BuiltIn() const { return builtInSkin_; }
 
     // --- Storage ---
     // Reads the stored choices with their defaults and applies them: the place, on top or not,
@@ -192,7 +192,7 @@ private:
     QStringList skinsFolders_;
     Units units_;
     mdlGeneral general_;
-    DefaultSkinPictures imgDefSkin_;
+    DefaultSkinPictures builtInSkin_;
     CreatureWindow window_;
     Surface surface_;
     CreatureView* view_ = nullptr;

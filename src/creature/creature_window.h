@@ -55,7 +55,7 @@ public:
     const Units& ScaleUnits() const { return Geometry.ScaleUnits(); }
     const orbo::Picture& Picture() const { return Background; }
     void SetPicture(const orbo::Picture& picture) { Background = picture; }
-    void SetWindowRgn(const QRegion& region) { Region = region; }
+    void SetWindowShape(const QRegion& region) { Region = region; }
 
     PixelGeometry Geometry;
     orbo::Picture Background;

@@ -22,11 +22,11 @@ void FillEye(EyeDef& eye, const Picture& pic, const Picture& mask, const Units& 
 
 DefaultSkinPictures DefaultSkinPictures::Load() {
     DefaultSkinPictures p;
-    p.imgDefSkin[0] = ResourcePicture(":/defskin0.bmp", PictureRole::Background);
-    p.imgDefSkin[1] = ResourcePicture(":/defskin1.bmp", PictureRole::Pic);
-    p.imgDefSkin[2] = ResourcePicture(":/defskin2.bmp", PictureRole::Mask);
-    p.imgDefSkin[3] = ResourcePicture(":/defskin3.bmp", PictureRole::Pic);
-    p.imgDefSkin[4] = ResourcePicture(":/defskin4.bmp", PictureRole::Mask);
+    p.builtInSkin[0] = ResourcePicture(":/defskin0.bmp", PictureRole::Background);
+    p.builtInSkin[1] = ResourcePicture(":/defskin1.bmp", PictureRole::Pic);
+    p.builtInSkin[2] = ResourcePicture(":/defskin2.bmp", PictureRole::Mask);
+    p.builtInSkin[3] = ResourcePicture(":/defskin3.bmp", PictureRole::Pic);
+    p.builtInSkin[4] = ResourcePicture(":/defskin4.bmp", PictureRole::Mask);
     return p;
 }
 
@@ -38,10 +38,10 @@ void ActivateDefSkin(SkinDef& skin, CreatureWindow& window, const Units& units,
     skin.Email = kDefaultSkinEmail;
     skin.HomePage = kDefaultSkinHomePage;
     skin.Comment.clear();
-    window.SetPicture(pictures.imgDefSkin[0]);
+    window.SetPicture(pictures.builtInSkin[0]);
     skin.ReDimEyes(2);
-    FillEye(skin.Eyes[1], pictures.imgDefSkin[1], pictures.imgDefSkin[2], units, 53, 10, 32, 34);
-    FillEye(skin.Eyes[2], pictures.imgDefSkin[3], pictures.imgDefSkin[4], units, 62, 43, 22, 22);
+    FillEye(skin.Eyes[1], pictures.builtInSkin[1], pictures.builtInSkin[2], units, 53, 10, 32, 34);
+    FillEye(skin.Eyes[2], pictures.builtInSkin[3], pictures.builtInSkin[4], units, 62, 43, 22, 22);
 }
 
 } // namespace orbo

@@ -13,7 +13,7 @@ namespace orbo {
 // The five pictures of the built-in skin, compiled into the program: the background, then the
 // picture and mask of eye 1 and of eye 2.
 struct DefaultSkinPictures {
-    std::array<Picture, 5> imgDefSkin;
+    std::array<Picture, 5> builtInSkin;
 
     static DefaultSkinPictures Load();
 };

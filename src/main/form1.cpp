@@ -220,7 +220,7 @@ void Form1::Form_MouseDown(int button, float x, float y) {
         creature_.Grab(x, y);
     } else if (button == ButtonCode(MouseButton::Right)) {
         if (!popupMenu_.isEmpty())
-            popupMenu_.exec(desktop_.GetCursorPos());
+            popupMenu_.exec(desktop_.PointerPosition());
     }
 }
 
@@ -275,7 +275,7 @@ void Form1::ShowFrame(const QRegion& changed) {
 }
 
 void Form1::ShowShape(const QRegion& shape) {
-    orbo::SetWindowRgn(*this, shape);
+    orbo::SetWindowShape(*this, shape);
 }
 
 } // namespace orbo

@@ -17,7 +17,7 @@ void SetFormOnTop(QWidget& form, const CreatureWindow& geometry, bool onTop) {
     // A position too far off for 16 bits cannot be passed on; the window then stays where it is,
     // but the stacking order is still set.
     const QRect r = (x && y && w && h) ? QRect(*x, *y, *w, *h) : form.geometry();
-    SetWindowPos(form, onTop, r.x(), r.y(), r.width(), r.height());
+    SetWindowPlace(form, onTop, r.x(), r.y(), r.width(), r.height());
 }
 
 } // namespace orbo

@@ -45,6 +45,12 @@ struct EyeDef {
     std::uint8_t Frames = 0; // frames of a strip; for "blink" the button code
     Picture Pic;
     Picture Mask;
+
+    // A "matrix" eye keeps its grid where other kinds keep their box's size, and a "blink" eye
+    // the buttons that show it where others keep their frame count.
+    float Columns() const { return Width; }
+    float Rows() const { return Height; }
+    std::uint8_t ButtonCode() const { return Frames; }
 };
 
 // The eye count is an unsigned byte: a skin has at most this many eyes.

@@ -270,7 +270,7 @@ QString PlainEye(int i, const EyeDef& e, const Units& units) {
     if (kind == EyeKind::Frames || kind == EyeKind::Distan)
         text += Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", ", %1 frames")).arg(e.Frames);
     else if (kind == EyeKind::Blink)
-        text += QStringLiteral(", ") + ButtonsText(e.Frames);
+        text += QStringLiteral(", ") + ButtonsText(e.ButtonCode());
     text += e.Pic.IsEmpty() ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", ", no picture"))
                             : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", ", picture %1"))
                                   .arg(SizeText(e.Pic.Image().size()));
@@ -317,7 +317,7 @@ void Summarise(QTextStream& out, const Creature& creature, bool exact) {
                                                    "  Comment:   %6\n"))
                .arg(s.Name, s.Creator, s.Email, s.HomePage, s.Date, s.Comment);
     const Picture& back = window.Background;
-    const bool builtIn = back.SameAs(creature.BuiltIn().imgDefSkin[0]);
+    const bool builtIn = back.SameAs(creature.BuiltIn().builtInSkin[0]);
     out << (builtIn ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
                                            "  Background: %1 pixels (the built-in one)\n"))
                     : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "  Background: %1 pixels\n")))

@@ -9,7 +9,7 @@ namespace orbo {
 
 class ScriptedDesktop : public FixedDesktop {
 public:
-    QPoint GetCursorPos() override {
+    QPoint PointerPosition() override {
         ++CursorReads;
         return Cursor;
     }

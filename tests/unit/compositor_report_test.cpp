@@ -16,7 +16,7 @@
 namespace orbo {
 namespace {
 
-#if defined(ORBO_HAVE_KWIN)
+#if defined(ORBO_HAVE_COMPOSITOR_LINKS)
 QVariantList Args(std::initializer_list<QVariant> values) {
     return QVariantList(values);
 }

@@ -3,9 +3,9 @@
 // pull-back onto the monitors, names and skins folders.
 #include "animation/tick.h"
 #include "creature/activation.h"
+#include "creature/choices.h"
 #include "creature/creature.h"
 #include "creature/drag.h"
-#include "creature/choices.h"
 #include "memory_settings_store.h"
 #include "platform/system/files.h"
 #include "scripted_desktop.h"
@@ -381,8 +381,8 @@ TEST_F(ActivationTest, MissingOrOutsideFolderKeepsTheBuiltInSkin) {
         Activate(name);
         EXPECT_EQ(name, skinName_);
         EXPECT_EQ("Ally McOrbo", skin_.Name);
-        EXPECT_TRUE(
-            SamePixels(BuildMaskRegion(BuiltInPictures().imgDefSkin[0], kMagenta), window_.Region));
+        EXPECT_TRUE(SamePixels(BuildMaskRegion(BuiltInPictures().builtInSkin[0], kMagenta),
+                               window_.Region));
     }
 }
 
@@ -400,9 +400,9 @@ TEST_F(ActivationTest, EveryActivationStartsFromTheBuiltInSkin) {
     ASSERT_EQ(2, skin_.EyesUBound());
     EXPECT_EQ(KindText(), skin_.Eyes[0].Kind);
     EXPECT_EQ(0, skin_.Eyes[0].Frames);
-    EXPECT_TRUE(skin_.Eyes[1].Pic.SameAs(BuiltInPictures().imgDefSkin[1]));
-    EXPECT_TRUE(skin_.Eyes[2].Mask.SameAs(BuiltInPictures().imgDefSkin[4]));
-    EXPECT_TRUE(window_.Background.SameAs(BuiltInPictures().imgDefSkin[0]));
+    EXPECT_TRUE(skin_.Eyes[1].Pic.SameAs(BuiltInPictures().builtInSkin[1]));
+    EXPECT_TRUE(skin_.Eyes[2].Mask.SameAs(BuiltInPictures().builtInSkin[4]));
+    EXPECT_TRUE(window_.Background.SameAs(BuiltInPictures().builtInSkin[0]));
 }
 
 } // namespace

@@ -151,7 +151,7 @@ protected:
         desktop->SetInputListener([this] { ++wakes; });
         EXPECT_TRUE(WaitFor([&] { return kwin_.Now().Running; }));
         kwin_.Report({100, 150, 0, 0, 1200, 900});
-        EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+        EXPECT_TRUE(WaitFor([&] { return desktop->PointerPosition() == QPoint(100, 150); }));
         return desktop;
     }
 
@@ -171,11 +171,11 @@ TEST_F(KWinDesktopTest, IgnoresOthers) {
     for (int i = 0; i < 2000; ++i)
         FakeKWin::Send(other, {400 + i % 100, 400, 0, 0, 1200, 900});
     Settle(std::chrono::milliseconds(1000));
-    EXPECT_EQ(desktop->GetCursorPos(), QPoint(100, 150));
+    EXPECT_EQ(desktop->PointerPosition(), QPoint(100, 150));
     QDBusConnection::disconnectFromBus(u"other"_s);
 
     kwin_.Report({700, 800, 0, 0, 1200, 900});
-    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(700, 800); }))
+    EXPECT_TRUE(WaitFor([&] { return desktop->PointerPosition() == QPoint(700, 800); }))
         << "still listening after the flood";
 }
 
@@ -187,16 +187,16 @@ TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
     const int wakesBefore = wakes;
     kwin_.Unload(); // KWin's scripts go with it
     ASSERT_TRUE(kwin_.Vanish());
-    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(5, 5); }));
+    EXPECT_TRUE(WaitFor([&] { return desktop->PointerPosition() == QPoint(5, 5); }));
     EXPECT_GT(wakes, wakesBefore) << "the fallback's cursor is read at once";
     fallback_->Cursor = {6, 7};
-    EXPECT_EQ(desktop->GetCursorPos(), QPoint(6, 7));
+    EXPECT_EQ(desktop->PointerPosition(), QPoint(6, 7));
 
     const int loads = kwin_.Now().Loads;
     ASSERT_TRUE(kwin_.Appear());
     ASSERT_TRUE(WaitFor([&] { return kwin_.Now().Loads > loads && kwin_.Now().Running; }));
     kwin_.Report({400, 450, 0, 0, 1200, 900});
-    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(400, 450); }));
+    EXPECT_TRUE(WaitFor([&] { return desktop->PointerPosition() == QPoint(400, 450); }));
 }
 
 // The hot key reaches the script as a text, whatever characters it has.
@@ -318,17 +318,17 @@ TEST_F(GnomeShellDesktopTest, AnswersWithTheAnimationInterval) {
 // Only the extension in the shell is listened to, however many others call.
 TEST_F(GnomeShellDesktopTest, IgnoresOthers) {
     shell.Report({100, 150, 0, 0, 1200, 900, 0});
-    ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+    ASSERT_TRUE(WaitFor([&] { return desktop->PointerPosition() == QPoint(100, 150); }));
 
     Sender other(u"other"_s);
     for (int i = 0; i < 500; ++i)
         other.Report({400 + i % 100, 400, 0, 0, 1200, 900, 1});
     Settle(std::chrono::milliseconds(1000));
-    EXPECT_EQ(desktop->GetCursorPos(), QPoint(100, 150));
-    EXPECT_FALSE(desktop->GetAsyncKeyState(MouseButton::Left)) << "the extension's buttons";
+    EXPECT_EQ(desktop->PointerPosition(), QPoint(100, 150));
+    EXPECT_FALSE(desktop->ButtonDown(MouseButton::Left)) << "the extension's buttons";
 
     shell.Report({700, 800, 0, 0, 1200, 900, 4});
-    EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(700, 800); }))
+    EXPECT_TRUE(WaitFor([&] { return desktop->PointerPosition() == QPoint(700, 800); }))
         << "still listening after the flood";
 }
 
@@ -338,13 +338,13 @@ TEST_F(GnomeShellDesktopTest, DropsTheLastReportWhenTheLinkGoes) {
     for (const QString& name : {kExtension, kShell}) {
         SCOPED_TRACE(name.toStdString());
         shell.Report({100, 150, 0, 0, 1200, 900, 0});
-        ASSERT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(100, 150); }));
+        ASSERT_TRUE(WaitFor([&] { return desktop->PointerPosition() == QPoint(100, 150); }));
         Settle(std::chrono::milliseconds(500));
-        EXPECT_EQ(desktop->GetCursorPos(), QPoint(100, 150)) << "dropped for want of reports";
-        EXPECT_FALSE(desktop->GetAsyncKeyState(MouseButton::Left));
+        EXPECT_EQ(desktop->PointerPosition(), QPoint(100, 150)) << "dropped for want of reports";
+        EXPECT_FALSE(desktop->ButtonDown(MouseButton::Left));
         ASSERT_TRUE(shell.Disown(name));
-        EXPECT_TRUE(WaitFor([&] { return desktop->GetCursorPos() == QPoint(5, 5); }));
-        EXPECT_TRUE(desktop->GetAsyncKeyState(MouseButton::Left)) << "XWayland's buttons";
+        EXPECT_TRUE(WaitFor([&] { return desktop->PointerPosition() == QPoint(5, 5); }));
+        EXPECT_TRUE(desktop->ButtonDown(MouseButton::Left)) << "XWayland's buttons";
         ASSERT_TRUE(shell.Own(name));
     }
 }
@@ -360,12 +360,12 @@ TEST(GnomeShellDesktop, TrustsOnlyTheShellsOwnConnection) {
     EXPECT_FALSE(desktop->FollowsPointerEverywhere());
     const QDBusPendingCall answer = stranger.Report({100, 150, 0, 0, 1200, 900, 1});
     ASSERT_TRUE(WaitFor([&] { return answer.isFinished(); }));
-    EXPECT_EQ(desktop->GetCursorPos(), QPoint(5, 5));
-    EXPECT_FALSE(desktop->GetAsyncKeyState(MouseButton::Left));
+    EXPECT_EQ(desktop->PointerPosition(), QPoint(5, 5));
+    EXPECT_FALSE(desktop->ButtonDown(MouseButton::Left));
     // Even the shell's connection is not the extension while the name is another's.
     const QDBusPendingCall early = shell.Report({200, 150, 0, 0, 1200, 900, 0});
     ASSERT_TRUE(WaitFor([&] { return early.isFinished(); }));
-    EXPECT_EQ(desktop->GetCursorPos(), QPoint(5, 5));
+    EXPECT_EQ(desktop->PointerPosition(), QPoint(5, 5));
 }
 
 } // namespace

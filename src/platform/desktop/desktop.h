@@ -42,9 +42,9 @@ public:
     Desktop(const Desktop&);
     Desktop& operator=(const Desktop&);
 
-    virtual QPoint GetCursorPos() = 0;
+    virtual QPoint PointerPosition() = 0;
     // True while the button is held, wherever the cursor is.
-    virtual bool GetAsyncKeyState(MouseButton button) = 0;
+    virtual bool ButtonDown(MouseButton button) = 0;
     virtual QSize ScreenSizePixels() const = 0;
     virtual Units ScreenUnits() const { return {}; }
     // The monitors, the primary first. By default one, the primary screen at 0,0.

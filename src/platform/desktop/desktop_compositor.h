@@ -51,10 +51,8 @@ class CompositorDesktop : public Desktop {
 public:
     ~CompositorDesktop() override;
 
-    QPoint GetCursorPos() override { return cursor_ ? *cursor_ : fallback_->GetCursorPos(); }
-    bool GetAsyncKeyState(MouseButton button) override {
-        return fallback_->GetAsyncKeyState(button);
-    }
+    QPoint PointerPosition() override { return cursor_ ? *cursor_ : fallback_->PointerPosition(); }
+    bool ButtonDown(MouseButton button) override { return fallback_->ButtonDown(button); }
     QSize ScreenSizePixels() const override { return fallback_->ScreenSizePixels(); }
     Units ScreenUnits() const override { return fallback_->ScreenUnits(); }
     Monitors GetMonitors() const override { return fallback_->GetMonitors(); }

@@ -17,7 +17,7 @@ std::unique_ptr<Desktop> MakeDesktop() {
 #if defined(ORBO_HAVE_X11)
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         if (auto x11 = MakeX11Desktop()) {
-#if defined(ORBO_HAVE_KWIN)
+#if defined(ORBO_HAVE_COMPOSITOR_LINKS)
             // Under Wayland, XWayland sees the pointer only over X11 windows; KWin, and GNOME
             // Shell through Orbo's extension, see it all.
             if (InWaylandSession()) {

@@ -48,9 +48,8 @@ public:
         QueueForTheName();
     }
 
-    bool GetAsyncKeyState(MouseButton button) override {
-        return Following() ? (buttons_ & ButtonCode(button)) != 0
-                           : fallback_->GetAsyncKeyState(button);
+    bool ButtonDown(MouseButton button) override {
+        return Following() ? (buttons_ & ButtonCode(button)) != 0 : fallback_->ButtonDown(button);
     }
     bool FollowsPointerEverywhere() const override { return ExtensionPresent(); }
     // What the shell says of the extension; the plain advice when it says nothing.

@@ -7,7 +7,7 @@
 
 namespace orbo {
 
-#if defined(ORBO_HAVE_KWIN)
+#if defined(ORBO_HAVE_COMPOSITOR_LINKS)
 // The GNOME Shell extension that Orbo ships (src/gnome-shell): GNOME Shell runs no code a program
 // hands it at run time.
 inline constexpr const char* kGnomeShellExtension = "orbo-pointer@orbo.example";

@@ -7,7 +7,7 @@
 
 namespace orbo {
 
-#if defined(ORBO_HAVE_KWIN)
+#if defined(ORBO_HAVE_COMPOSITOR_LINKS)
 // In a KDE Plasma Wayland session, XWayland knows the pointer only while it is over an X11
 // window. This desktop asks KWin instead: it loads a KWin script of its own through KWin's
 // scripting interface on the session bus, which reports every cursor move (at most one report an

@@ -29,11 +29,11 @@ Monitors QtDesktop::GetMonitors() const {
     return CurrentMonitors();
 }
 
-QPoint QtDesktop::GetCursorPos() {
+QPoint QtDesktop::PointerPosition() {
     return QCursor::pos();
 }
 
-bool QtDesktop::GetAsyncKeyState(MouseButton button) {
+bool QtDesktop::ButtonDown(MouseButton button) {
     const Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
     switch (button) {
     case MouseButton::Left:

@@ -10,8 +10,8 @@ namespace orbo {
 // exists (offscreen, other platforms).
 class QtDesktop : public Desktop {
 public:
-    QPoint GetCursorPos() override;
-    bool GetAsyncKeyState(MouseButton button) override;
+    QPoint PointerPosition() override;
+    bool ButtonDown(MouseButton button) override;
     QSize ScreenSizePixels() const override;
     Monitors GetMonitors() const override;
 };

@@ -78,7 +78,7 @@ public:
         ::DestroyWindow(window_);
     }
 
-    QPoint GetCursorPos() override {
+    QPoint PointerPosition() override {
         POINT p{};
         if (!::GetCursorPos(&p))
             return {};
@@ -86,7 +86,7 @@ public:
         // device-independent ones.
         return PixelsFromDevice(CurrentMonitors(), QPoint(p.x, p.y));
     }
-    bool GetAsyncKeyState(MouseButton button) override {
+    bool ButtonDown(MouseButton button) override {
         const int key = button == MouseButton::Left    ? VK_LBUTTON
                         : button == MouseButton::Right ? VK_RBUTTON
                                                        : VK_MBUTTON;

@@ -85,12 +85,12 @@ public:
         XCloseDisplay(display_);
     }
 
-    QPoint GetCursorPos() override {
+    QPoint PointerPosition() override {
         Query();
         return cursor_;
     }
 
-    bool GetAsyncKeyState(MouseButton button) override {
+    bool ButtonDown(MouseButton button) override {
         Query();
         // X11 numbers the middle button 2 and the right one 3.
         switch (button) {

@@ -8,8 +8,8 @@ namespace orbo {
 // What the skin checker draws the creature on: nothing moves unless the owner moves it.
 class FixedDesktop : public Desktop {
 public:
-    QPoint GetCursorPos() override { return Cursor; }
-    bool GetAsyncKeyState(MouseButton button) override {
+    QPoint PointerPosition() override { return Cursor; }
+    bool ButtonDown(MouseButton button) override {
         return (button == MouseButton::Left && Left) || (button == MouseButton::Right && Right) ||
                (button == MouseButton::Middle && Middle);
     }

@@ -204,11 +204,11 @@ private:
 
 } // namespace
 
-void SetWindowRgn(QWidget& window, const QRegion& region) {
+void SetWindowShape(QWidget& window, const QRegion& region) {
     ShapeKeeper::Of(window).Set(region);
 }
 
-void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int height) {
+void SetWindowPlace(QWidget& window, bool topMost, int x, int y, int width, int height) {
 #if defined(Q_OS_WIN)
     if (NativeWindows()) {
         // Windows places windows in device pixels of the monitor they go to.

@@ -1,4 +1,4 @@
-// Native window calls: SetWindowRgn, SetWindowPos and the window's stacking.
+// Native window calls: the window's shape, its place and its stacking.
 #pragma once
 
 #include <QtGui/QRegion>
@@ -7,15 +7,15 @@ class QWidget;
 
 namespace orbo {
 
-// SetWindowRgn: clips a top-level window to region (pixels, window coordinates). An empty
+// SetWindowShape: clips a top-level window to region (pixels, window coordinates). An empty
 // region leaves nothing of the window showing, which QWidget::setMask cannot express.
-void SetWindowRgn(QWidget& window, const QRegion& region);
+void SetWindowShape(QWidget& window, const QRegion& region);
 
-// SetWindowPos with flags 0: gives the window this position and size (pixels) and puts it
+// SetWindowPlace with flags 0: gives the window this position and size (pixels) and puts it
 // above all other windows (topMost) or releases it to the normal stacking order.
-void SetWindowPos(QWidget& window, bool topMost, int x, int y, int width, int height);
+void SetWindowPlace(QWidget& window, bool topMost, int x, int y, int width, int height);
 
-// The stacking half of SetWindowPos: above all other windows or back among them, keeping the
+// The stacking half of SetWindowPlace: above all other windows or back among them, keeping the
 // window's place and size.
 void SetWindowOrder(QWidget& window, bool topMost);
 
