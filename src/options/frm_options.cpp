@@ -3,6 +3,7 @@
 
 #include "creature/mdl_general.h"
 #include "main/form1.h"
+#include "options/colors_and_fonts.h"
 #include "options/options_place.h"
 #include "options/shape_box.h"
 #include "options/skin_list.h"
@@ -12,7 +13,6 @@
 #include "platform/window/window_frame.h"
 #include "platform/window/work_area.h"
 #include "resources/resources.h"
-#include "runtime/surface.h"
 #include "skin/skin_name.h"
 
 #include <QtCore/QFileInfo>
@@ -29,35 +29,10 @@
 #include <QtWidgets/QStylePainter>
 
 #include <algorithm>
-#include <cstdint>
 
 namespace orbo {
 
 namespace {
-
-// Colours as the forms designer writes them: &H00BBGGRR, or a system colour with the top bit set.
-constexpr std::uint32_t kPageColor = 0x0000FFBF;
-constexpr std::uint32_t kSelectedBack = 0x0000FFC7;
-constexpr std::uint32_t kSelectedFore = 0x00B100FD;
-constexpr std::uint32_t kButtonFace = 0x8000000F;
-constexpr std::uint32_t kButtonText = 0x80000012;
-constexpr std::uint32_t kPanelGrey = 0x00C0C0C0;
-constexpr std::uint32_t kDarkGrey = 0x00404040;
-constexpr std::uint32_t kMagentaBox = 0x00FF00FF;
-
-QColor OleColor(std::uint32_t value, const QPalette& palette) {
-    if (value & 0x80000000u) {
-        switch (value & 0xFFu) {
-        case 0x0F:
-            return palette.color(QPalette::Button);
-        case 0x12:
-            return palette.color(QPalette::ButtonText);
-        default:
-            return palette.color(QPalette::Window);
-        }
-    }
-    return QColor(RgbFromColorRef(value));
-}
 
 // Which menu entry sits where, top to bottom: index, caption, top, height (twips).
 struct MenuEntry {
@@ -77,34 +52,6 @@ constexpr int kSkinsPage = 0;
 constexpr int kAboutPage = 1;
 constexpr int kAboutSkinPage = 2;
 constexpr int kOptionsPage = 3;
-
-QFont Font(const char* family, double points, bool bold = false) {
-    QFont font(QString::fromLatin1(family));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-// Into the roles the control paints with: a label fills with Window, a check box with Button.
-void SetColors(QWidget& control, const QColor& back, const QColor& fore) {
-    QPalette p = control.palette();
-    p.setColor(control.backgroundRole(), back);
-    p.setColor(control.foregroundRole(), fore);
-    control.setPalette(p);
-    control.setAutoFillBackground(true);
-}
-
-void SetTextColor(QWidget& control, const QColor& fore) {
-    QPalette p = control.palette();
-    p.setColor(QPalette::WindowText, fore);
-    control.setPalette(p);
-}
-
-void SetBold(QWidget& control, bool bold) {
-    QFont font = control.font();
-    font.setBold(bold);
-    control.setFont(font);
-}
 
 int ShiftCode(Qt::KeyboardModifiers modifiers) {
     return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
