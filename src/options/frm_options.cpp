@@ -3,6 +3,7 @@
 
 #include "creature/mdl_general.h"
 #include "main/form1.h"
+#include "options/clickable_label.h"
 #include "options/colors_and_fonts.h"
 #include "options/options_place.h"
 #include "options/shape_box.h"
@@ -25,8 +26,6 @@
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QListWidget>
-#include <QtWidgets/QStyleOptionFocusRect>
-#include <QtWidgets/QStylePainter>
 
 #include <algorithm>
 
@@ -52,51 +51,6 @@ constexpr int kSkinsPage = 0;
 constexpr int kAboutPage = 1;
 constexpr int kAboutSkinPage = 2;
 constexpr int kOptionsPage = 3;
-
-int ShiftCode(Qt::KeyboardModifiers modifiers) {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
-           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
-}
-
-bool IsClick(const QWidget& control, const QMouseEvent& event) {
-    return event.button() == Qt::LeftButton && control.rect().contains(event.position().toPoint());
-}
-
-// The keys that press a button.
-bool Activates(const QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Select:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// A label the keyboard can reach: it shows the style's focus frame over itself while it has the
-// focus, as buttons do.
-class FocusLabel : public QLabel {
-public:
-    FocusLabel(const QString& text, QWidget* parent, Qt::FocusPolicy policy)
-        : QLabel(text, parent) {
-        setFocusPolicy(policy);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QLabel::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = palette().color(backgroundRole());
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
-    }
-};
 
 } // namespace
 
@@ -131,7 +85,7 @@ frmOptions::frmOptions(const mdlGeneral& general, Form1& form1)
 
 void frmOptions::BuildMenuColumn() {
     for (const MenuEntry& entry : kMenuEntries) {
-        auto* label = new FocusLabel(tr(entry.Caption), this, Qt::TabFocus);
+        auto* label = new ClickableLabel(tr(entry.Caption), this);
         label->setFont(Font("Arial", 8.25));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setWordWrap(true);
@@ -143,7 +97,8 @@ void frmOptions::BuildMenuColumn() {
         } else {
             SetColors(*label, OleColor(kButtonFace, palette()), OleColor(kButtonText, palette()));
         }
-        label->installEventFilter(this);
+        connect(label, &ClickableLabel::clicked, &handlers_,
+                [this, page = entry.Index] { lblMenu_Click(page); });
         lblMenu[std::size_t(entry.Index)] = label;
     }
 }
@@ -164,13 +119,14 @@ void frmOptions::BuildAboutPage() {
         QPixmap::fromImage(ResourcePicture(":/options_logo.bmp", PictureRole::Background).Image()));
     Place(*imgAboutLogo, {80, 80, 3810, 1380});
 
-    lblAbout = new FocusLabel(QStringLiteral("\u00B6"), page, Qt::TabFocus);
+    auto* pilcrow = new ClickableLabel(QStringLiteral("\u00B6"), page);
+    connect(pilcrow, &ClickableLabel::clicked, &handlers_, [this] { lblAbout_Click(0); });
+    lblAbout = pilcrow;
     lblAbout->setFont(Font("Times New Roman", 11.25));
     SetTextColor(*lblAbout, OleColor(kPageColor, palette()));
     lblAbout->setToolTip(tr("Click Me"));
     Place(*lblAbout, {140, 1160, 105, 255});
     SetAutoSizedCaption(*lblAbout, lblAbout->text());
-    lblAbout->installEventFilter(this);
 
     shpAboutTextBack =
         new ShapeBox(OleColor(kMagentaBox, palette()), OleColor(kMagentaBox, palette()), page);
@@ -186,8 +142,10 @@ void frmOptions::BuildAboutPage() {
 
     // On the pilcrow's line, in the About Skin text's colours: the version, and the way to the
     // licence notice.
-    lblLicence = new FocusLabel(tr("Orbo %1 · Licence").arg(QStringLiteral(ORBO_VERSION)), page,
-                                Qt::TabFocus);
+    auto* licence =
+        new ClickableLabel(tr("Orbo %1 · Licence").arg(QStringLiteral(ORBO_VERSION)), page);
+    connect(licence, &ClickableLabel::clicked, &handlers_, [this] { lblLicence_Click(); });
+    lblLicence = licence;
     lblLicence->setFont(Font("Arial", 8.25));
     SetColors(*lblLicence, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
     lblLicence->setToolTip(tr("Version, copyright and licence"));
@@ -196,7 +154,6 @@ void frmOptions::BuildAboutPage() {
     const TwipsRect logo = TwipsOf(*imgAboutLogo);
     const float width = TwipsOf(*lblLicence).Width;
     Place(*lblLicence, {logo.Left + logo.Width - width - 60, 1180, width, 210});
-    lblLicence->installEventFilter(this);
 
     // Over the logo in the credits' own look, large enough for its lines.
     lblLicenceInfo = new QLabel(page);
@@ -247,10 +204,19 @@ void frmOptions::BuildOptionsPage() {
     }
 
     // Clicked or tabbed to, the handle takes the keys that move it.
-    imgSpeed = new FocusLabel(QString(), page, Qt::StrongFocus);
+    auto* handle = new SliderHandle(page);
+    connect(handle, &SliderHandle::pressed, &handlers_, [this](Qt::MouseButton button, qreal y) {
+        imgSpeed_MouseDown(button, units_.ScaleY(y, ScaleUnit::Pixels, ScaleUnit::Twips));
+    });
+    connect(handle, &SliderHandle::moved, &handlers_, [this](qreal y) {
+        imgSpeed_MouseMove(units_.ScaleY(y, ScaleUnit::Pixels, ScaleUnit::Twips));
+    });
+    connect(handle, &SliderHandle::released, &handlers_, [this] { imgSpeed_MouseUp(); });
+    connect(handle, &SliderHandle::keyPressed, &handlers_,
+            [this](QKeyEvent* key) { key->setAccepted(imgSpeed_KeyDown(Qt::Key(key->key()))); });
+    imgSpeed = handle;
     imgSpeed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(*imgSpeed, {s.HandleLeft, s.TubeTop, s.HandleWidth, s.HandleHeight});
-    imgSpeed->installEventFilter(this);
 
     lblSpeedHelp[1] = new QLabel(QStringLiteral("00"), page);
     lblSpeedHelp[1]->setFont(Font("Times New Roman", 9, true));
@@ -537,18 +503,18 @@ void frmOptions::chkBlink_Click() {
     form1_.SetBlink(chkBlink->checkState() == Qt::Checked);
 }
 
-void frmOptions::imgSpeed_MouseDown(int button, int, float, float y) {
-    SliderMouseDown(slider_, button, y);
+void frmOptions::imgSpeed_MouseDown(Qt::MouseButton button, float y) {
+    SliderMouseDown(slider_, ButtonCode(button), y);
     ShowSlider();
 }
 
-void frmOptions::imgSpeed_MouseMove(int, int, float, float y) {
+void frmOptions::imgSpeed_MouseMove(float y) {
     if (SliderMouseMove(slider_, sliderLayout_, y))
         SpeedMoved();
 }
 
-bool frmOptions::imgSpeed_KeyDown(int keyCode, int) {
-    if (!SliderKeyDown(slider_, sliderLayout_, Qt::Key(keyCode)))
+bool frmOptions::imgSpeed_KeyDown(Qt::Key key) {
+    if (!SliderKeyDown(slider_, sliderLayout_, key))
         return false;
     SpeedMoved();
     return true;
@@ -560,7 +526,7 @@ void frmOptions::SpeedMoved() {
     form1_.SetSpeed(slider_.Speed);
 }
 
-void frmOptions::imgSpeed_MouseUp(int, int, float, float) {
+void frmOptions::imgSpeed_MouseUp() {
     SliderMouseUp(slider_);
     ShowSlider();
 }
@@ -609,56 +575,6 @@ void frmOptions::PlaceBesideCreature() {
 void frmOptions::KeepAboveCreature() {
     SetWindowOrder(*this, general_.OnTop);
     raise();
-}
-
-bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (watched == imgSpeed)
-            return imgSpeed_KeyDown(key.key(), ShiftCode(key.modifiers()));
-        if (!Activates(key))
-            return QWidget::eventFilter(watched, event);
-        if (watched == lblAbout)
-            lblAbout_Click(0);
-        if (watched == lblLicence)
-            lblLicence_Click();
-        for (int i = 0; i < int(lblMenu.size()); ++i) {
-            if (watched == lblMenu[std::size_t(i)])
-                lblMenu_Click(i);
-        }
-        return true;
-    }
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
-        type != QEvent::MouseButtonRelease)
-        return QWidget::eventFilter(watched, event);
-    auto& mouse = static_cast<QMouseEvent&>(*event);
-    if (watched == imgSpeed) {
-        const float x = units_.ScaleX(mouse.position().x(), ScaleUnit::Pixels, ScaleUnit::Twips);
-        const float y = units_.ScaleY(mouse.position().y(), ScaleUnit::Pixels, ScaleUnit::Twips);
-        const int shift = ShiftCode(mouse.modifiers());
-        if (type == QEvent::MouseButtonPress)
-            imgSpeed_MouseDown(ButtonCode(mouse.button()), shift, x, y);
-        else if (type == QEvent::MouseMove)
-            imgSpeed_MouseMove(ButtonCode(mouse.buttons()), shift, x, y);
-        else
-            imgSpeed_MouseUp(ButtonCode(mouse.button()), shift, x, y);
-        mouse.accept();
-        return true;
-    }
-    if (type == QEvent::MouseButtonRelease) {
-        if (watched == lblAbout && IsClick(*lblAbout, mouse))
-            lblAbout_Click(0);
-        if (watched == lblLicence && IsClick(*lblLicence, mouse))
-            lblLicence_Click();
-        for (int i = 0; i < int(lblMenu.size()); ++i) {
-            if (watched == lblMenu[std::size_t(i)] && IsClick(*lblMenu[std::size_t(i)], mouse))
-                lblMenu_Click(i);
-        }
-    }
-    // Labels take the press themselves, so its release comes back to them.
-    mouse.accept();
-    return true;
 }
 
 void frmOptions::Place(QWidget& control, const TwipsRect& twips) {

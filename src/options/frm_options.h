@@ -53,12 +53,12 @@ public:
     void lstSkins_Click();
     void chkOnTop_Click();
     void chkBlink_Click();
-    // Button 1 left, 2 right, 4 middle; X and Y in twips within the handle.
-    void imgSpeed_MouseDown(int button, int shift, float x, float y);
-    void imgSpeed_MouseMove(int button, int shift, float x, float y);
-    void imgSpeed_MouseUp(int button, int shift, float x, float y);
+    // Y in twips within the handle.
+    void imgSpeed_MouseDown(Qt::MouseButton button, float y);
+    void imgSpeed_MouseMove(float y);
+    void imgSpeed_MouseUp();
     // A key on the focused handle; returns whether it moved the slider.
-    bool imgSpeed_KeyDown(int keyCode, int shift);
+    bool imgSpeed_KeyDown(Qt::Key key);
 
     // Controls, by their form names. Menu entry i shows page i.
     std::array<QLabel*, 4> lblMenu{};
@@ -92,7 +92,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenuColumn();
