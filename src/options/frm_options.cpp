@@ -9,15 +9,11 @@
 #include "options/shape_box.h"
 #include "options/skin_list.h"
 #include "platform/desktop/desktop.h"
-#include "platform/system/files.h"
 #include "platform/window/native_window.h"
 #include "platform/window/window_frame.h"
 #include "platform/window/work_area.h"
 #include "resources/resources.h"
-#include "skin/skin_name.h"
 
-#include <QtCore/QFileInfo>
-#include <QtCore/QSignalBlocker>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPixmap>
@@ -25,7 +21,6 @@
 #include <QtGui/QShortcut>
 #include <QtWidgets/QCheckBox>
 #include <QtWidgets/QLabel>
-#include <QtWidgets/QListWidget>
 
 #include <algorithm>
 
@@ -104,10 +99,9 @@ void frmOptions::BuildMenuColumn() {
 }
 
 void frmOptions::BuildSkinsPage() {
-    lstSkins = new QListWidget(picMenu[kSkinsPage]);
-    lstSkins->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Selection, not the current item: focusing an empty-selection list must not pick a skin.
-    connect(lstSkins, &QListWidget::itemSelectionChanged, &handlers_, [this] { lstSkins_Click(); });
+    lstSkins = new SkinList(general_, picMenu[kSkinsPage]);
+    connect(lstSkins, &SkinList::picked, &handlers_,
+            [this](const QString& name) { lstSkins_Click(name); });
 }
 
 void frmOptions::BuildAboutPage() {
@@ -275,10 +269,7 @@ void frmOptions::BuildKeyboard() {
 }
 
 void frmOptions::Form_Load() {
-    AddSkinToList();
-    WatchSkinsFolders();
-    connect(&skinsWatch_, &QFileSystemWatcher::directoryChanged, &handlers_,
-            [this] { RefreshSkinList(); });
+    lstSkins->Fill();
     aboutInfoCaption_ = CreditsText(QStringLiteral(ORBO_VERSION));
     SetAutoSizedCaption(*lblAboutInfo, aboutInfoCaption_);
     PlaceSlider(slider_, sliderLayout_, general_.Speed);
@@ -287,69 +278,8 @@ void frmOptions::Form_Load() {
     chkBlink->setCheckState(general_.Blink ? Qt::Checked : Qt::Unchecked);
 }
 
-QStringList frmOptions::SkinFolderEntries() const {
-    QList<QStringList> folders;
-    for (const QString& folder : SkinsFolders())
-        folders.append(Dir(folder));
-    return UnionOfSkinFolders(folders);
-}
-
-void frmOptions::AddSkinToList() {
-    QStringList entries = SkinListEntries();
-    entries = AddSkinNames(entries, SkinFolderEntries());
-    ShowSkinList(entries);
-    // Selecting the active skin runs lstSkins_Click, which leaves the active skin alone.
-    const int active = FindListEntry(entries, general_.SkinName);
-    if (active >= 0)
-        lstSkins->setCurrentRow(active);
-}
-
-void frmOptions::RefreshSkinList() {
-    WatchSkinsFolders();
-    const QStringList entries = AddSkinNames({}, SkinFolderEntries());
-    if (entries == SkinListEntries())
-        return;
-    const QSignalBlocker quiet(lstSkins);
-    ShowSkinList(entries);
-    lstSkins->setCurrentRow(FindListEntry(entries, general_.SkinName));
-}
-
-void frmOptions::ShowSkinList(const QStringList& entries) {
-    const QSignalBlocker quiet(lstSkins);
-    lstSkins->clear();
-    // The built-in skin's entry shows in the user's language; the name it stands for stays.
-    for (const QString& name : entries) {
-        auto* item = new QListWidgetItem(name == kNoSkin ? tr("< none >") : name, lstSkins);
-        item->setData(Qt::UserRole, name);
-    }
-}
-
-QStringList frmOptions::SkinListEntries() const {
-    QStringList entries;
-    for (int i = 0; i < lstSkins->count(); ++i)
-        entries.append(lstSkins->item(i)->data(Qt::UserRole).toString());
-    return entries;
-}
-
-void frmOptions::WatchSkinsFolders() {
-    // A folder made later (the user's own) is watched from the nearest one above until it is there.
-    QStringList paths;
-    for (const QString& folder : SkinsFolders())
-        paths << WatchedFolderFor(folder);
-    paths.removeDuplicates();
-    const QStringList watched = skinsWatch_.directories();
-    if (!watched.isEmpty())
-        skinsWatch_.removePaths(watched);
-    for (const QString& path : paths)
-        if (QFileInfo(path).isDir())
-            skinsWatch_.addPath(path);
-}
-
-void frmOptions::lstSkins_Click() {
-    const QList<QListWidgetItem*> selected = lstSkins->selectedItems();
-    if (selected.isEmpty())
-        return;
-    form1_.ActivateSkin(selected.front()->data(Qt::UserRole).toString());
+void frmOptions::lstSkins_Click(const QString& name) {
+    form1_.ActivateSkin(name);
     // A larger creature would grow over the window beside it.
     if (isVisible()) {
         PlaceBesideCreature();

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "options/options_layout.h"
+#include "options/skin_list.h"
 #include "options/speed_slider.h"
 #include "runtime/units.h"
 
-#include <QtCore/QFileSystemWatcher>
 #include <QtCore/QPointer>
 #include <QtWidgets/QWidget>
 
@@ -14,7 +14,6 @@
 
 class QCheckBox;
 class QLabel;
-class QListWidget;
 
 namespace orbo {
 
@@ -40,17 +39,13 @@ public:
     // "&Options" chosen: shown beside the creature, or hidden when shown.
     void mnuOptions_Click();
 
-    void AddSkinToList();
-    // The list anew from the skins folders, as they change while the window exists; the active
-    // skin stays selected.
-    void RefreshSkinList();
     void Form_Resize();
     void picMenu_Resize(int index);
     void lblMenu_Click(int index);
     void lblAbout_Click(int index);
     // Shows or hides the version and licence notice.
     void lblLicence_Click();
-    void lstSkins_Click();
+    void lstSkins_Click(const QString& name);
     void chkOnTop_Click();
     void chkBlink_Click();
     // Y in twips within the handle.
@@ -63,7 +58,7 @@ public:
     // Controls, by their form names. Menu entry i shows page i.
     std::array<QLabel*, 4> lblMenu{};
     std::array<QWidget*, 4> picMenu{};
-    QListWidget* lstSkins = nullptr;
+    SkinList* lstSkins = nullptr;
     QLabel* lblAboutSkin = nullptr;
     QLabel* imgAboutLogo = nullptr;
     QLabel* lblAbout = nullptr;
@@ -114,10 +109,6 @@ private:
     void StepPage(int step);
     void FocusPage(int index);
     void PlaceBesideCreature();
-    QStringList SkinFolderEntries() const;
-    void ShowSkinList(const QStringList& entries);
-    QStringList SkinListEntries() const;
-    void WatchSkinsFolders();
 
     const mdlGeneral& general_;
     Form1& form1_;
@@ -132,7 +123,6 @@ private:
     std::optional<QMargins> frame_;
     QPointer<QWidget> focusWhenHidden_;
     bool closed_ = false;
-    QFileSystemWatcher skinsWatch_;
     // The context of the controls' connections. Declared last, it ends first: a control that
     // signals while the window's children are destroyed reaches no handler here.
     QObject handlers_;
