@@ -9,7 +9,7 @@ namespace orbo {
 
 void OptionsHost::Options_Click() {
     if (!window_ || window_->Closed()) {
-        window_ = std::make_unique<frmOptions>(creature_.General(), form1_);
+        window_ = std::make_unique<OptionsWindow>(creature_.General(), form1_);
         KeepAboveOwner(*window_, form1_);
     }
     window_->mnuOptions_Click();

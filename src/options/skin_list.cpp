@@ -128,7 +128,7 @@ void SkinList::Show(const QStringList& names) {
     // The built-in skin's entry shows in the user's language; the name it stands for stays.
     for (const QString& name : names) {
         const QString text =
-            name == kNoSkin ? QCoreApplication::translate("orbo::frmOptions", "< none >") : name;
+            name == kNoSkin ? QCoreApplication::translate("orbo::OptionsWindow", "< none >") : name;
         auto* entry = new QListWidgetItem(text, this);
         entry->setData(Qt::UserRole, name);
     }

@@ -8,9 +8,9 @@
 #include "main/hot_key.h"
 #include "main/tray.h"
 #include "memory_settings_store.h"
-#include "options/frm_options.h"
 #include "options/options_host.h"
 #include "options/options_layout.h"
+#include "options/options_window.h"
 #include "options/shape_box.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/files.h"
@@ -77,8 +77,8 @@ protected:
     void SetUp() override { form1.Form_Load(); }
 
     // Made the way the popup menu's owner makes it, then shown.
-    frmOptions& Shown() {
-        options = std::make_unique<frmOptions>(general, form1);
+    OptionsWindow& Shown() {
+        options = std::make_unique<OptionsWindow>(general, form1);
         options->mnuOptions_Click();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(options.get()));
         return *options;
@@ -89,7 +89,7 @@ protected:
         return window.grab().toImage().pixelColor(control.mapTo(&window, local));
     }
     // Only `page` is shown, its entry bold in the marking colours, as the window shows it.
-    void ExpectMarked(frmOptions& o, int page, const QColor& back) {
+    void ExpectMarked(OptionsWindow& o, int page, const QColor& back) {
         for (std::size_t i = 0; i < 4; ++i) {
             SCOPED_TRACE(i);
             const QLabel& entry = *o.lblMenu[i];
@@ -111,11 +111,11 @@ protected:
     Creature creature{desktop, SkinsFolders()};
     const mdlGeneral& general = creature.General();
     Form1 form1{creature, desktop, store};
-    std::unique_ptr<frmOptions> options;
+    std::unique_ptr<OptionsWindow> options;
 };
 
 TEST_F(OptionsWindowTest, OpensOnTheSkinsPageAndAClickedEntryShowsItsPage) {
-    frmOptions& o = Shown();
+    OptionsWindow& o = Shown();
     EXPECT_EQ(u"Orbo - Options", o.windowTitle());
     EXPECT_EQ(QSize(306, 103), o.size()); // 4590 x 1545 twips
     ExpectMarked(o, 0, kPage);
@@ -140,7 +140,7 @@ TEST_F(OptionsWindowTest, OpensOnTheSkinsPageAndAClickedEntryShowsItsPage) {
 
 // The pilcrow toggles the credits; beside it, the version toggles the licence notice, whole.
 TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsTheVersionTheLicence) {
-    frmOptions& o = Shown();
+    OptionsWindow& o = Shown();
     QTest::mouseClick(o.lblMenu[1], Qt::LeftButton);
     EXPECT_EQ(CreditsText(QStringLiteral(ORBO_VERSION)), o.AboutInfoCaption());
     QTest::mouseClick(o.lblAbout, Qt::LeftButton);
@@ -177,7 +177,7 @@ TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh)
     OptionsHost host(creature, form1);
     EXPECT_EQ(nullptr, host.Window()) << "made before it was asked for";
     host.Options_Click();
-    frmOptions* o = host.Window();
+    OptionsWindow* o = host.Window();
     ASSERT_NE(nullptr, o);
     EXPECT_TRUE(o->isVisible());
     o->lblMenu_Click(3);
@@ -205,7 +205,7 @@ TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh)
 
 // Keys alone reach every page and move the slider (Ctrl+Page Down in the list too).
 TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
-    frmOptions& o = Shown();
+    OptionsWindow& o = Shown();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&o));
     ASSERT_EQ(o.lstSkins, QApplication::focusWidget());
     const QString skin = general.SkinName;
@@ -271,7 +271,7 @@ TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
     const InstalledSkin skin(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Peeker"));
     form1.ActivateSkin(skin.Name().toUpper());
     ASSERT_EQ(QSize(110, 86), form1.size());
-    frmOptions& o = Shown();
+    OptionsWindow& o = Shown();
     ASSERT_EQ(1, o.lstSkins->selectedItems().size());
     EXPECT_EQ(skin.Name(), o.lstSkins->selectedItems().front()->text());
     EXPECT_EQ(skin.Name().toUpper(), general.SkinName) << "loaded again under the list's name";
@@ -312,7 +312,7 @@ TEST_F(OptionsWindowTest, TheListFollowsAnOwnSkinsFolderMadeLater) {
     QTemporaryDir data;
     const QByteArray before = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    frmOptions& o = Shown();
+    OptionsWindow& o = Shown();
     const auto listed = [&o] {
         return !o.lstSkins->findItems(QStringLiteral("AAA-first"), Qt::MatchExactly).isEmpty();
     };
@@ -436,7 +436,7 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
         QStringList texts = told + Texts(c.Form.PopupMenu()) + Texts(tray.Menu());
         texts << tray.Icon().toolTip();
         options.Options_Click();
-        frmOptions& o = *options.Window();
+        OptionsWindow& o = *options.Window();
         for (int page = 0; page < 4; ++page) {
             QTest::mouseClick(o.lblMenu[std::size_t(page)], Qt::LeftButton);
             texts += Texts(o);
@@ -491,7 +491,7 @@ TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
                     << item->text().toStdString();
             }
             options.Options_Click();
-            frmOptions& o = *options.Window();
+            OptionsWindow& o = *options.Window();
             std::size_t seen = 0;
             const auto expectWhole = [&] {
                 for (QWidget* w : o.findChildren<QWidget*>()) {

@@ -1,5 +1,5 @@
-// frmOptions, the options window: its controls, pages, slider and handlers.
-#include "frm_options.h"
+// OptionsWindow, the options window: its controls, pages, slider and handlers.
+#include "options_window.h"
 
 #include "creature/mdl_general.h"
 #include "main/form1.h"
@@ -37,10 +37,10 @@ struct MenuEntry {
 };
 constexpr float kMenuWidth = 615;
 constexpr std::array<MenuEntry, 4> kMenuEntries{
-    {{0, QT_TRANSLATE_NOOP("orbo::frmOptions", "Skins"), 240, 255},
-     {3, QT_TRANSLATE_NOOP("orbo::frmOptions", "Options"), 480, 255},
-     {1, QT_TRANSLATE_NOOP("orbo::frmOptions", "About"), 720, 255},
-     {2, QT_TRANSLATE_NOOP("orbo::frmOptions", " About Skin"), 960, 405}}};
+    {{0, QT_TRANSLATE_NOOP("orbo::OptionsWindow", "Skins"), 240, 255},
+     {3, QT_TRANSLATE_NOOP("orbo::OptionsWindow", "Options"), 480, 255},
+     {1, QT_TRANSLATE_NOOP("orbo::OptionsWindow", "About"), 720, 255},
+     {2, QT_TRANSLATE_NOOP("orbo::OptionsWindow", " About Skin"), 960, 405}}};
 
 constexpr int kSkinsPage = 0;
 constexpr int kAboutPage = 1;
@@ -49,7 +49,7 @@ constexpr int kOptionsPage = 3;
 
 } // namespace
 
-frmOptions::frmOptions(const mdlGeneral& general, Form1& form1)
+OptionsWindow::OptionsWindow(const mdlGeneral& general, Form1& form1)
     // A fixed design: the frame offers no maximise button.
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -78,7 +78,7 @@ frmOptions::frmOptions(const mdlGeneral& general, Form1& form1)
     Form_Load();
 }
 
-void frmOptions::BuildMenuColumn() {
+void OptionsWindow::BuildMenuColumn() {
     for (const MenuEntry& entry : kMenuEntries) {
         auto* label = new ClickableLabel(tr(entry.Caption), this);
         label->setFont(Font("Arial", 8.25));
@@ -98,13 +98,13 @@ void frmOptions::BuildMenuColumn() {
     }
 }
 
-void frmOptions::BuildSkinsPage() {
+void OptionsWindow::BuildSkinsPage() {
     lstSkins = new SkinList(general_, picMenu[kSkinsPage]);
     connect(lstSkins, &SkinList::picked, &handlers_,
             [this](const QString& name) { lstSkins_Click(name); });
 }
 
-void frmOptions::BuildAboutPage() {
+void OptionsWindow::BuildAboutPage() {
     QWidget* page = picMenu[kAboutPage];
     // Created bottom first: logo, pilcrow, credits box, credits text.
     imgAboutLogo = new QLabel(page);
@@ -159,7 +159,7 @@ void frmOptions::BuildAboutPage() {
     lblLicenceInfo->setVisible(false);
 }
 
-void frmOptions::BuildAboutSkinPage() {
+void OptionsWindow::BuildAboutSkinPage() {
     lblAboutSkin = new QLabel(tr("About Skin"), picMenu[kAboutSkinPage]);
     lblAboutSkin->setFont(Font("Times New Roman", 9));
     lblAboutSkin->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -167,7 +167,7 @@ void frmOptions::BuildAboutSkinPage() {
     SetColors(*lblAboutSkin, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
 }
 
-void frmOptions::BuildOptionsPage() {
+void OptionsWindow::BuildOptionsPage() {
     QWidget* page = picMenu[kOptionsPage];
     const QColor darkGrey = OleColor(kDarkGrey, palette());
     const SpeedSliderLayout& s = sliderLayout_;
@@ -237,7 +237,7 @@ void frmOptions::BuildOptionsPage() {
     connect(chkBlink, &QCheckBox::toggled, &handlers_, [this] { chkBlink_Click(); });
 }
 
-void frmOptions::BuildKeyboard() {
+void OptionsWindow::BuildKeyboard() {
     // Tab runs down the menu column as it is shown, then through the page's controls, left to
     // right; the controls of hidden pages are passed over.
     QWidget* previous = nullptr;
@@ -268,7 +268,7 @@ void frmOptions::BuildKeyboard() {
     lstSkins->setFocus();
 }
 
-void frmOptions::Form_Load() {
+void OptionsWindow::Form_Load() {
     lstSkins->Fill();
     aboutInfoCaption_ = CreditsText(QStringLiteral(ORBO_VERSION));
     SetAutoSizedCaption(*lblAboutInfo, aboutInfoCaption_);
@@ -278,7 +278,7 @@ void frmOptions::Form_Load() {
     chkBlink->setCheckState(general_.Blink ? Qt::Checked : Qt::Unchecked);
 }
 
-void frmOptions::lstSkins_Click(const QString& name) {
+void OptionsWindow::lstSkins_Click(const QString& name) {
     form1_.ActivateSkin(name);
     // A larger creature would grow over the window beside it.
     if (isVisible()) {
@@ -287,17 +287,17 @@ void frmOptions::lstSkins_Click(const QString& name) {
     }
 }
 
-void frmOptions::resizeEvent(QResizeEvent* event) {
+void OptionsWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-void frmOptions::closeEvent(QCloseEvent* event) {
+void OptionsWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
     QWidget::closeEvent(event);
 }
 
-void frmOptions::keyPressEvent(QKeyEvent* event) {
+void OptionsWindow::keyPressEvent(QKeyEvent* event) {
     // Escape does what the frame's close button does.
     if (event->matches(QKeySequence::Cancel)) {
         close();
@@ -306,7 +306,7 @@ void frmOptions::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void frmOptions::Form_Resize() {
+void OptionsWindow::Form_Resize() {
     const float scaleWidth = units_.ScaleX(width(), ScaleUnit::Pixels, ScaleUnit::Twips);
     const float scaleHeight = units_.ScaleY(height(), ScaleUnit::Pixels, ScaleUnit::Twips);
     const TwipsRect page = PageRect(scaleWidth, scaleHeight, TwipsOf(*lblMenu[0]).Width);
@@ -318,7 +318,7 @@ void frmOptions::Form_Resize() {
     }
 }
 
-void frmOptions::picMenu_Resize(int index) {
+void OptionsWindow::picMenu_Resize(int index) {
     QWidget* fitted = nullptr;
     switch (index) {
     case kSkinsPage:
@@ -338,7 +338,7 @@ void frmOptions::picMenu_Resize(int index) {
                                 units_.ScaleY(page.height(), ScaleUnit::Pixels, ScaleUnit::Twips)));
 }
 
-void frmOptions::lblMenu_Click(int index) {
+void OptionsWindow::lblMenu_Click(int index) {
     // Focus inside a page that is about to hide goes to the page shown, not round the window.
     QWidget* focus = focusWidget();
     const bool focusLeaves =
@@ -364,7 +364,7 @@ void frmOptions::lblMenu_Click(int index) {
         FocusPage(index);
 }
 
-void frmOptions::StepPage(int step) {
+void OptionsWindow::StepPage(int step) {
     const auto shown = std::find_if(kMenuEntries.begin(), kMenuEntries.end(), [this](auto& entry) {
         return !picMenu[std::size_t(entry.Index)]->isHidden();
     });
@@ -379,7 +379,7 @@ void frmOptions::StepPage(int step) {
         lblMenu[std::size_t(index)]->setFocus(Qt::ShortcutFocusReason);
 }
 
-void frmOptions::FocusPage(int index) {
+void OptionsWindow::FocusPage(int index) {
     const QWidget* page = picMenu[std::size_t(index)];
     for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
         if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page)) {
@@ -390,7 +390,7 @@ void frmOptions::FocusPage(int index) {
     lblMenu[std::size_t(index)]->setFocus(Qt::OtherFocusReason);
 }
 
-void frmOptions::lblAbout_Click(int) {
+void OptionsWindow::lblAbout_Click(int) {
     const bool show = lblAboutInfo->isHidden();
     lblAboutInfo->setVisible(show);
     shpAboutTextBack->setVisible(!lblAboutInfo->isHidden());
@@ -398,7 +398,7 @@ void frmOptions::lblAbout_Click(int) {
         Place(*shpAboutTextBack, TwipsOf(*lblAboutInfo));
 }
 
-void frmOptions::lblLicence_Click() {
+void OptionsWindow::lblLicence_Click() {
     QWidget* page = picMenu[kAboutPage];
     // Whole on the page whatever font the system gives: wrapped to the page's width when wider,
     // and smaller until it fits.
@@ -423,27 +423,27 @@ void frmOptions::lblLicence_Click() {
     lblLicenceInfo->raise();
 }
 
-void frmOptions::chkOnTop_Click() {
+void OptionsWindow::chkOnTop_Click() {
     form1_.SetOnTop(chkOnTop->checkState() == Qt::Checked);
     if (isVisible())
         KeepAboveCreature();
 }
 
-void frmOptions::chkBlink_Click() {
+void OptionsWindow::chkBlink_Click() {
     form1_.SetBlink(chkBlink->checkState() == Qt::Checked);
 }
 
-void frmOptions::imgSpeed_MouseDown(Qt::MouseButton button, float y) {
+void OptionsWindow::imgSpeed_MouseDown(Qt::MouseButton button, float y) {
     SliderMouseDown(slider_, ButtonCode(button), y);
     ShowSlider();
 }
 
-void frmOptions::imgSpeed_MouseMove(float y) {
+void OptionsWindow::imgSpeed_MouseMove(float y) {
     if (SliderMouseMove(slider_, sliderLayout_, y))
         SpeedMoved();
 }
 
-bool frmOptions::imgSpeed_KeyDown(Qt::Key key) {
+bool OptionsWindow::imgSpeed_KeyDown(Qt::Key key) {
     if (!SliderKeyDown(slider_, sliderLayout_, key))
         return false;
     SpeedMoved();
@@ -451,17 +451,17 @@ bool frmOptions::imgSpeed_KeyDown(Qt::Key key) {
 }
 
 // A drag or a key moved the handle: the number, the upper tube and the creature's timer follow.
-void frmOptions::SpeedMoved() {
+void OptionsWindow::SpeedMoved() {
     ShowSlider();
     form1_.SetSpeed(slider_.Speed);
 }
 
-void frmOptions::imgSpeed_MouseUp() {
+void OptionsWindow::imgSpeed_MouseUp() {
     SliderMouseUp(slider_);
     ShowSlider();
 }
 
-void frmOptions::ShowSlider() {
+void OptionsWindow::ShowSlider() {
     const SpeedSliderLayout& s = sliderLayout_;
     Place(*imgSpeed, {s.HandleLeft, slider_.HandleTop, s.HandleWidth, s.HandleHeight});
     Place(*imgSpeedBack[1], {s.HandleLeft, s.TubeTop, s.HandleWidth, slider_.UpperTubeHeight});
@@ -469,7 +469,7 @@ void frmOptions::ShowSlider() {
     imgSpeed->setPixmap(imgSpeedBulb[slider_.Pressed ? 1 : 0]->pixmap());
 }
 
-void frmOptions::mnuOptions_Click() {
+void OptionsWindow::mnuOptions_Click() {
     if (isVisible()) {
         // Only while the window is shown does every window system know its frame.
         frame_ = FrameMargins(*this);
@@ -486,7 +486,7 @@ void frmOptions::mnuOptions_Click() {
     }
 }
 
-void frmOptions::PlaceBesideCreature() {
+void OptionsWindow::PlaceBesideCreature() {
     const QRect creature = form1_.frameGeometry();
     // Shown again beside a creature that stayed put, the window is where the user or the window
     // manager left it; after the creature moved or changed its skin it goes beside it anew.
@@ -502,12 +502,12 @@ void frmOptions::PlaceBesideCreature() {
 // ordinary layer, this one too, so while the creature is there the window joins it; within a
 // layer, and with no window manager at all, the window raised last is on top. Putting the
 // creature on top raises it.
-void frmOptions::KeepAboveCreature() {
+void OptionsWindow::KeepAboveCreature() {
     SetWindowOrder(*this, general_.OnTop);
     raise();
 }
 
-void frmOptions::Place(QWidget& control, const TwipsRect& twips) {
+void OptionsWindow::Place(QWidget& control, const TwipsRect& twips) {
     const int left = units_.PixelsX(twips.Left).value_or(0);
     const int top = units_.PixelsY(twips.Top).value_or(0);
     const int width = std::max(0, units_.PixelsX(twips.Width).value_or(0));
@@ -515,18 +515,18 @@ void frmOptions::Place(QWidget& control, const TwipsRect& twips) {
     control.setGeometry(left, top, width, height);
 }
 
-void frmOptions::SetCaption(QLabel& label, const QString& caption) {
+void OptionsWindow::SetCaption(QLabel& label, const QString& caption) {
     label.setText(LabelText(caption));
 }
 
-void frmOptions::SetAutoSizedCaption(QLabel& label, const QString& caption) {
+void OptionsWindow::SetAutoSizedCaption(QLabel& label, const QString& caption) {
     SetCaption(label, caption);
     const QPoint at = label.pos();
     label.adjustSize();
     label.move(at);
 }
 
-TwipsRect frmOptions::TwipsOf(const QWidget& control) const {
+TwipsRect OptionsWindow::TwipsOf(const QWidget& control) const {
     const QRect r = control.geometry();
     return {units_.ScaleX(r.x(), ScaleUnit::Pixels, ScaleUnit::Twips),
             units_.ScaleY(r.y(), ScaleUnit::Pixels, ScaleUnit::Twips),

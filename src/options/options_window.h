@@ -1,4 +1,4 @@
-// frmOptions, the options window: menu column, skin list, speed slider, toggles, About pages.
+// OptionsWindow, the options window: menu column, skin list, speed slider, toggles, About pages.
 #pragma once
 
 #include "options/options_layout.h"
@@ -27,11 +27,11 @@ struct mdlGeneral;
 // ends it: its owner makes a new one when "&Options" is next chosen. From the keyboard, Tab reaches
 // the menu entries and then the page's controls, Space or Enter picks an entry, Ctrl+Tab and
 // Ctrl+Page Down show the next page, Ctrl+Shift+Tab and Ctrl+Page Up the one before.
-class frmOptions : public QWidget {
+class OptionsWindow : public QWidget {
     Q_OBJECT
 
 public:
-    frmOptions(const mdlGeneral& general, Form1& form1);
+    OptionsWindow(const mdlGeneral& general, Form1& form1);
 
     // Whether the user closed the window (hiding it keeps it).
     bool Closed() const { return closed_; }
