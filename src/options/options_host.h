@@ -18,7 +18,7 @@ public:
     OptionsHost(const Creature& creature, Form1& form1) : creature_(creature), form1_(form1) {}
 
     // "&Options": shows the window beside the creature, or hides it when it shows.
-    void Options_Click();
+    void ShowOrHide();
     OptionsWindow* Window() const { return window_.get(); }
 
 private:

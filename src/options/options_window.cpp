@@ -15,7 +15,6 @@
 #include "resources/resources.h"
 
 #include <QtGui/QKeyEvent>
-#include <QtGui/QMouseEvent>
 #include <QtGui/QPixmap>
 #include <QtGui/QResizeEvent>
 #include <QtGui/QShortcut>
@@ -28,9 +27,9 @@ namespace orbo {
 
 namespace {
 
-// Which menu entry sits where, top to bottom: index, caption, top, height (twips).
+// Which menu entry sits where, top to bottom: its page, caption, top, height (twips).
 struct MenuEntry {
-    int Index;
+    int Page;
     const char* Caption;
     float Top;
     float Height;
@@ -41,11 +40,6 @@ constexpr std::array<MenuEntry, 4> kMenuEntries{
      {3, QT_TRANSLATE_NOOP("orbo::OptionsWindow", "Options"), 480, 255},
      {1, QT_TRANSLATE_NOOP("orbo::OptionsWindow", "About"), 720, 255},
      {2, QT_TRANSLATE_NOOP("orbo::OptionsWindow", " About Skin"), 960, 405}}};
-
-constexpr int kSkinsPage = 0;
-constexpr int kAboutPage = 1;
-constexpr int kAboutSkinPage = 2;
-constexpr int kOptionsPage = 3;
 
 } // namespace
 
@@ -59,10 +53,10 @@ OptionsWindow::OptionsWindow(const mdlGeneral& general, Form1& form1)
     setWindowIcon(AppIcon());
 
     // Pages first so that the menu column's labels and the pages never overlap in stacking.
-    for (std::size_t i = 0; i < picMenu.size(); ++i) {
-        picMenu[i] = new QWidget(this);
-        SetColors(*picMenu[i], OleColor(kPageColor, palette()), palette().color(QPalette::Text));
-        picMenu[i]->setVisible(i == kSkinsPage);
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        pages_[i] = new QWidget(this);
+        SetColors(*pages_[i], OleColor(kPageColor, palette()), palette().color(QPalette::Text));
+        pages_[i]->setVisible(i == kSkinsPage);
     }
     BuildMenuColumn();
     BuildSkinsPage();
@@ -72,10 +66,10 @@ OptionsWindow::OptionsWindow(const mdlGeneral& general, Form1& form1)
     BuildKeyboard();
 
     setFixedSize(units_.PixelsX(4590).value_or(0), units_.PixelsY(1545).value_or(0));
-    Form_Resize();
-    for (int i = 0; i < int(picMenu.size()); ++i)
-        picMenu_Resize(i);
-    Form_Load();
+    PlacePages();
+    for (int i = 0; i < int(pages_.size()); ++i)
+        FitPage(i);
+    FillFromSettings();
 }
 
 void OptionsWindow::BuildMenuColumn() {
@@ -86,155 +80,153 @@ void OptionsWindow::BuildMenuColumn() {
         label->setWordWrap(true);
         Place(*label, {0, entry.Top, kMenuWidth, entry.Height});
         // At design time "Skins" is bold, on the page colour rather than the selected one.
-        if (entry.Index == kSkinsPage) {
+        if (entry.Page == kSkinsPage) {
             SetColors(*label, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
             SetBold(*label, true);
         } else {
             SetColors(*label, OleColor(kButtonFace, palette()), OleColor(kButtonText, palette()));
         }
         connect(label, &ClickableLabel::clicked, &handlers_,
-                [this, page = entry.Index] { lblMenu_Click(page); });
-        lblMenu[std::size_t(entry.Index)] = label;
+                [this, page = entry.Page] { ShowPage(page); });
+        pageEntries_[std::size_t(entry.Page)] = label;
     }
 }
 
 void OptionsWindow::BuildSkinsPage() {
-    lstSkins = new SkinList(general_, picMenu[kSkinsPage]);
-    connect(lstSkins, &SkinList::picked, &handlers_,
-            [this](const QString& name) { lstSkins_Click(name); });
+    skinList_ = new SkinList(general_, pages_[kSkinsPage]);
+    connect(skinList_, &SkinList::picked, &handlers_,
+            [this](const QString& name) { UseSkin(name); });
 }
 
 void OptionsWindow::BuildAboutPage() {
-    QWidget* page = picMenu[kAboutPage];
+    QWidget* page = pages_[kAboutPage];
     // Created bottom first: logo, pilcrow, credits box, credits text.
-    imgAboutLogo = new QLabel(page);
-    imgAboutLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgAboutLogo->setPixmap(
+    auto* logo = new QLabel(page);
+    logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    logo->setPixmap(
         QPixmap::fromImage(ResourcePicture(":/options_logo.bmp", PictureRole::Background).Image()));
-    Place(*imgAboutLogo, {80, 80, 3810, 1380});
+    Place(*logo, {80, 80, 3810, 1380});
 
-    auto* pilcrow = new ClickableLabel(QStringLiteral("\u00B6"), page);
-    connect(pilcrow, &ClickableLabel::clicked, &handlers_, [this] { lblAbout_Click(0); });
-    lblAbout = pilcrow;
-    lblAbout->setFont(Font("Times New Roman", 11.25));
-    SetTextColor(*lblAbout, OleColor(kPageColor, palette()));
-    lblAbout->setToolTip(tr("Click Me"));
-    Place(*lblAbout, {140, 1160, 105, 255});
-    SetAutoSizedCaption(*lblAbout, lblAbout->text());
+    pilcrow_ = new ClickableLabel(QStringLiteral("\u00B6"), page);
+    connect(pilcrow_, &ClickableLabel::clicked, &handlers_, [this] { ToggleCredits(); });
+    pilcrow_->setFont(Font("Times New Roman", 11.25));
+    SetTextColor(*pilcrow_, OleColor(kPageColor, palette()));
+    pilcrow_->setToolTip(tr("Click Me"));
+    Place(*pilcrow_, {140, 1160, 105, 255});
+    SetAutoSizedCaption(*pilcrow_, pilcrow_->text());
 
-    shpAboutTextBack =
+    creditsBox_ =
         new ShapeBox(OleColor(kMagentaBox, palette()), OleColor(kMagentaBox, palette()), page);
-    Place(*shpAboutTextBack, {720, 120, 2535, 1095});
-    shpAboutTextBack->setVisible(false);
+    Place(*creditsBox_, {720, 120, 2535, 1095});
+    creditsBox_->setVisible(false);
 
-    lblAboutInfo = new QLabel(page);
-    lblAboutInfo->setFont(Font("Arial", 8.25));
-    lblAboutInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SetTextColor(*lblAboutInfo, Qt::black);
-    Place(*lblAboutInfo, {1560, 140, 810, 210});
-    lblAboutInfo->setVisible(false);
+    credits_ = new QLabel(page);
+    credits_->setFont(Font("Arial", 8.25));
+    credits_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetTextColor(*credits_, Qt::black);
+    Place(*credits_, {1560, 140, 810, 210});
+    credits_->setVisible(false);
 
     // On the pilcrow's line, in the About Skin text's colours: the version, and the way to the
     // licence notice.
-    auto* licence =
+    licenceCaption_ =
         new ClickableLabel(tr("Orbo %1 · Licence").arg(QStringLiteral(ORBO_VERSION)), page);
-    connect(licence, &ClickableLabel::clicked, &handlers_, [this] { lblLicence_Click(); });
-    lblLicence = licence;
-    lblLicence->setFont(Font("Arial", 8.25));
-    SetColors(*lblLicence, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
-    lblLicence->setToolTip(tr("Version, copyright and licence"));
-    SetAutoSizedCaption(*lblLicence, lblLicence->text());
+    connect(licenceCaption_, &ClickableLabel::clicked, &handlers_, [this] { ToggleLicence(); });
+    licenceCaption_->setFont(Font("Arial", 8.25));
+    SetColors(*licenceCaption_, OleColor(kPageColor, palette()),
+              OleColor(kSelectedFore, palette()));
+    licenceCaption_->setToolTip(tr("Version, copyright and licence"));
+    SetAutoSizedCaption(*licenceCaption_, licenceCaption_->text());
     // Its right edge on the logo's, on the pilcrow's line.
-    const TwipsRect logo = TwipsOf(*imgAboutLogo);
-    const float width = TwipsOf(*lblLicence).Width;
-    Place(*lblLicence, {logo.Left + logo.Width - width - 60, 1180, width, 210});
+    const TwipsRect logoAt = TwipsOf(*logo);
+    const float width = TwipsOf(*licenceCaption_).Width;
+    Place(*licenceCaption_, {logoAt.Left + logoAt.Width - width - 60, 1180, width, 210});
 
     // Over the logo in the credits' own look, large enough for its lines.
-    lblLicenceInfo = new QLabel(page);
-    lblLicenceInfo->setFont(Font("Arial", 8.25));
-    lblLicenceInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SetColors(*lblLicenceInfo, OleColor(kMagentaBox, palette()), Qt::black);
-    lblLicenceInfo->setText(LabelText(LicenceText(QStringLiteral(ORBO_VERSION))));
-    lblLicenceInfo->adjustSize();
-    lblLicenceInfo->setVisible(false);
+    licenceNotice_ = new QLabel(page);
+    licenceNotice_->setFont(Font("Arial", 8.25));
+    licenceNotice_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetColors(*licenceNotice_, OleColor(kMagentaBox, palette()), Qt::black);
+    licenceNotice_->setText(LabelText(LicenceText(QStringLiteral(ORBO_VERSION))));
+    licenceNotice_->adjustSize();
+    licenceNotice_->setVisible(false);
 }
 
 void OptionsWindow::BuildAboutSkinPage() {
-    lblAboutSkin = new QLabel(tr("About Skin"), picMenu[kAboutSkinPage]);
-    lblAboutSkin->setFont(Font("Times New Roman", 9));
-    lblAboutSkin->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblAboutSkin->setWordWrap(true);
-    SetColors(*lblAboutSkin, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
+    aboutSkinText_ = new QLabel(tr("About Skin"), pages_[kAboutSkinPage]);
+    aboutSkinText_->setFont(Font("Times New Roman", 9));
+    aboutSkinText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    aboutSkinText_->setWordWrap(true);
+    SetColors(*aboutSkinText_, OleColor(kPageColor, palette()), OleColor(kSelectedFore, palette()));
 }
 
 void OptionsWindow::BuildOptionsPage() {
-    QWidget* page = picMenu[kOptionsPage];
+    QWidget* page = pages_[kOptionsPage];
     const QColor darkGrey = OleColor(kDarkGrey, palette());
     const SpeedSliderLayout& s = sliderLayout_;
 
     // Created bottom first: panel, hidden track, whole tube, upper tube, handle, labels, boxes.
-    shpSpeed = new ShapeBox(OleColor(kPanelGrey, palette()), darkGrey, page);
-    shpSpeedBack = new ShapeBox(darkGrey, darkGrey, page);
-    Place(*shpSpeedBack, {s.HandleLeft, s.TrackTop, s.HandleWidth, s.TrackHeight});
-    shpSpeedBack->setVisible(false);
+    speedPanel_ = new ShapeBox(OleColor(kPanelGrey, palette()), darkGrey, page);
+    auto* speedTrack = new ShapeBox(darkGrey, darkGrey, page);
+    Place(*speedTrack, {s.HandleLeft, s.TrackTop, s.HandleWidth, s.TrackHeight});
+    speedTrack->setVisible(false);
 
     const QPixmap tube =
         QPixmap::fromImage(ResourcePicture(":/speed_tube.bmp", PictureRole::Background).Image());
-    for (QLabel*& back : imgSpeedBack) {
-        back = new QLabel(page);
-        back->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        back->setPixmap(tube);
-    }
-    Place(*imgSpeedBack[0], {s.HandleLeft, s.TubeTop, s.HandleWidth, s.TubeHeight});
-
+    const auto tubeLabel = [&] {
+        auto* label = new QLabel(page);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setPixmap(tube);
+        return label;
+    };
+    Place(*tubeLabel(), {s.HandleLeft, s.TubeTop, s.HandleWidth, s.TubeHeight});
+    upperTube_ = tubeLabel();
     constexpr std::array<const char*, 2> kBulbs{":/speed_bulb0.bmp", ":/speed_bulb1.bmp"};
-    constexpr std::array<float, 2> kBulbLefts{840, 600};
-    for (std::size_t i = 0; i < imgSpeedBulb.size(); ++i) {
-        imgSpeedBulb[i] = new QLabel(page);
-        imgSpeedBulb[i]->setPixmap(
-            QPixmap::fromImage(ResourcePicture(kBulbs[i], PictureRole::Background).Image()));
-        Place(*imgSpeedBulb[i], {kBulbLefts[i], 120, 255, 255});
-        imgSpeedBulb[i]->setVisible(false);
-    }
+    for (std::size_t i = 0; i < handlePictures_.size(); ++i)
+        handlePictures_[i] =
+            QPixmap::fromImage(ResourcePicture(kBulbs[i], PictureRole::Background).Image());
 
     // Clicked or tabbed to, the handle takes the keys that move it.
-    auto* handle = new SliderHandle(page);
-    connect(handle, &SliderHandle::pressed, &handlers_, [this](Qt::MouseButton button, qreal y) {
-        imgSpeed_MouseDown(button, units_.ScaleY(y, ScaleUnit::Pixels, ScaleUnit::Twips));
-    });
-    connect(handle, &SliderHandle::moved, &handlers_, [this](qreal y) {
-        imgSpeed_MouseMove(units_.ScaleY(y, ScaleUnit::Pixels, ScaleUnit::Twips));
-    });
-    connect(handle, &SliderHandle::released, &handlers_, [this] { imgSpeed_MouseUp(); });
-    connect(handle, &SliderHandle::keyPressed, &handlers_,
-            [this](QKeyEvent* key) { key->setAccepted(imgSpeed_KeyDown(Qt::Key(key->key()))); });
-    imgSpeed = handle;
-    imgSpeed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Place(*imgSpeed, {s.HandleLeft, s.TubeTop, s.HandleWidth, s.HandleHeight});
+    speedHandle_ = new SliderHandle(page);
+    // It shows no text to be known by: its name tells it from the page's other controls.
+    speedHandle_->setObjectName(QStringLiteral("speedHandle"));
+    const auto twipsY = [this](qreal y) {
+        return units_.ScaleY(y, ScaleUnit::Pixels, ScaleUnit::Twips);
+    };
+    connect(
+        speedHandle_, &SliderHandle::pressed, &handlers_,
+        [this, twipsY](Qt::MouseButton button, qreal y) { PressSliderHandle(button, twipsY(y)); });
+    connect(speedHandle_, &SliderHandle::moved, &handlers_,
+            [this, twipsY](qreal y) { DragSliderHandle(twipsY(y)); });
+    connect(speedHandle_, &SliderHandle::released, &handlers_, [this] { ReleaseSliderHandle(); });
+    connect(speedHandle_, &SliderHandle::keyPressed, &handlers_,
+            [this](QKeyEvent* key) { key->setAccepted(StepSlider(Qt::Key(key->key()))); });
+    speedHandle_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Place(*speedHandle_, {s.HandleLeft, s.TubeTop, s.HandleWidth, s.HandleHeight});
 
-    lblSpeedHelp[1] = new QLabel(QStringLiteral("00"), page);
-    lblSpeedHelp[1]->setFont(Font("Times New Roman", 9, true));
-    lblSpeedHelp[1]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Place(*lblSpeedHelp[1], {705, 770, 180, 225});
-    lblSpeedHelp[0] = new QLabel(tr("Speed"), page);
-    lblSpeedHelp[0]->setFont(Font("Times New Roman", 8.25));
-    Place(*lblSpeedHelp[0], {600, 600, 390, 210});
-    for (QLabel* label : lblSpeedHelp) {
+    speedNumber_ = new QLabel(QStringLiteral("00"), page);
+    speedNumber_->setFont(Font("Times New Roman", 9, true));
+    speedNumber_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Place(*speedNumber_, {705, 770, 180, 225});
+    auto* speedCaption = new QLabel(tr("Speed"), page);
+    speedCaption->setFont(Font("Times New Roman", 8.25));
+    Place(*speedCaption, {600, 600, 390, 210});
+    for (QLabel* label : {speedCaption, speedNumber_}) {
         SetTextColor(*label, darkGrey);
         SetAutoSizedCaption(*label, label->text());
     }
 
-    chkOnTop = new QCheckBox(tr("Always On Top"), page);
-    SetColors(*chkOnTop, OleColor(kPanelGrey, palette()), palette().color(QPalette::WindowText));
-    Place(*chkOnTop, {1200, 240, 1455, 195});
-    chkBlink = new QCheckBox(tr("Allow Blink"), page);
-    SetColors(*chkBlink, OleColor(kButtonFace, palette()), palette().color(QPalette::WindowText));
-    Place(*chkBlink, {1200, 480, 1095, 195});
-    for (QCheckBox* box : {chkOnTop, chkBlink})
+    onTopBox_ = new QCheckBox(tr("Always On Top"), page);
+    SetColors(*onTopBox_, OleColor(kPanelGrey, palette()), palette().color(QPalette::WindowText));
+    Place(*onTopBox_, {1200, 240, 1455, 195});
+    blinkBox_ = new QCheckBox(tr("Allow Blink"), page);
+    SetColors(*blinkBox_, OleColor(kButtonFace, palette()), palette().color(QPalette::WindowText));
+    Place(*blinkBox_, {1200, 480, 1095, 195});
+    for (QCheckBox* box : {onTopBox_, blinkBox_})
         box->setFont(Font("Arial", 8.25));
-    // Both run whenever the value changes, by the user or by Form_Load.
-    connect(chkOnTop, &QCheckBox::toggled, &handlers_, [this] { chkOnTop_Click(); });
-    connect(chkBlink, &QCheckBox::toggled, &handlers_, [this] { chkBlink_Click(); });
+    // Both run whenever the value changes, by the user or by FillFromSettings.
+    connect(onTopBox_, &QCheckBox::toggled, &handlers_, [this] { ApplyOnTop(); });
+    connect(blinkBox_, &QCheckBox::toggled, &handlers_, [this] { ApplyBlink(); });
 }
 
 void OptionsWindow::BuildKeyboard() {
@@ -247,10 +239,9 @@ void OptionsWindow::BuildKeyboard() {
         previous = next;
     };
     for (const MenuEntry& entry : kMenuEntries)
-        chain(lblMenu[std::size_t(entry.Index)]);
-    for (QWidget* control : {static_cast<QWidget*>(lstSkins), static_cast<QWidget*>(imgSpeed),
-                             static_cast<QWidget*>(chkOnTop), static_cast<QWidget*>(chkBlink),
-                             static_cast<QWidget*>(lblAbout), static_cast<QWidget*>(lblLicence)})
+        chain(pageEntries_[std::size_t(entry.Page)]);
+    for (QWidget* control : std::initializer_list<QWidget*>{skinList_, speedHandle_, onTopBox_,
+                                                            blinkBox_, pilcrow_, licenceCaption_})
         chain(control);
     // Shortcuts, not key handlers: the skin list would take Ctrl+Page Down as a move of its own.
     const std::array<std::pair<QList<QKeySequence>, int>, 2> steps{
@@ -265,20 +256,19 @@ void OptionsWindow::BuildKeyboard() {
                 [this, step = step] { StepPage(step); });
     }
     // The window opens with the focus in its page, as before any key is pressed.
-    lstSkins->setFocus();
+    skinList_->setFocus();
 }
 
-void OptionsWindow::Form_Load() {
-    lstSkins->Fill();
-    aboutInfoCaption_ = CreditsText(QStringLiteral(ORBO_VERSION));
-    SetAutoSizedCaption(*lblAboutInfo, aboutInfoCaption_);
+void OptionsWindow::FillFromSettings() {
+    skinList_->Fill();
+    SetAutoSizedCaption(*credits_, CreditsText(QStringLiteral(ORBO_VERSION)));
     PlaceSlider(slider_, sliderLayout_, general_.Speed);
     ShowSlider();
-    chkOnTop->setCheckState(general_.OnTop ? Qt::Checked : Qt::Unchecked);
-    chkBlink->setCheckState(general_.Blink ? Qt::Checked : Qt::Unchecked);
+    onTopBox_->setCheckState(general_.OnTop ? Qt::Checked : Qt::Unchecked);
+    blinkBox_->setCheckState(general_.Blink ? Qt::Checked : Qt::Unchecked);
 }
 
-void OptionsWindow::lstSkins_Click(const QString& name) {
+void OptionsWindow::UseSkin(const QString& name) {
     form1_.ActivateSkin(name);
     // A larger creature would grow over the window beside it.
     if (isVisible()) {
@@ -289,7 +279,7 @@ void OptionsWindow::lstSkins_Click(const QString& name) {
 
 void OptionsWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    PlacePages();
 }
 
 void OptionsWindow::closeEvent(QCloseEvent* event) {
@@ -306,144 +296,164 @@ void OptionsWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void OptionsWindow::Form_Resize() {
+int OptionsWindow::ShownPage() const {
+    return int(std::find_if(pages_.begin(), pages_.end(),
+                            [](const QWidget* page) { return !page->isHidden(); }) -
+               pages_.begin());
+}
+
+QStringList OptionsWindow::SkinListEntries() const {
+    return skinList_->Names();
+}
+
+QString OptionsWindow::SelectedSkin() const {
+    return skinList_->Selected();
+}
+
+QString OptionsWindow::ShownSpeed() const {
+    return speedNumber_->text();
+}
+
+void OptionsWindow::PlacePages() {
     const float scaleWidth = units_.ScaleX(width(), ScaleUnit::Pixels, ScaleUnit::Twips);
     const float scaleHeight = units_.ScaleY(height(), ScaleUnit::Pixels, ScaleUnit::Twips);
-    const TwipsRect page = PageRect(scaleWidth, scaleHeight, TwipsOf(*lblMenu[0]).Width);
-    for (int i = 0; i < int(picMenu.size()); ++i) {
-        const QSize before = picMenu[std::size_t(i)]->size();
-        Place(*picMenu[std::size_t(i)], page);
-        if (picMenu[std::size_t(i)]->size() != before)
-            picMenu_Resize(i);
+    const TwipsRect page = PageRect(scaleWidth, scaleHeight, TwipsOf(*pageEntries_[0]).Width);
+    for (int i = 0; i < int(pages_.size()); ++i) {
+        const QSize before = pages_[std::size_t(i)]->size();
+        Place(*pages_[std::size_t(i)], page);
+        if (pages_[std::size_t(i)]->size() != before)
+            FitPage(i);
     }
 }
 
-void OptionsWindow::picMenu_Resize(int index) {
+void OptionsWindow::FitPage(int page) {
     QWidget* fitted = nullptr;
-    switch (index) {
+    switch (page) {
     case kSkinsPage:
-        fitted = lstSkins;
+        fitted = skinList_;
         break;
     case kAboutSkinPage:
-        fitted = lblAboutSkin;
+        fitted = aboutSkinText_;
         break;
     case kOptionsPage:
-        fitted = shpSpeed;
+        fitted = speedPanel_;
         break;
     default:
         return;
     }
-    const QWidget& page = *picMenu[std::size_t(index)];
-    Place(*fitted, PageFillRect(units_.ScaleX(page.width(), ScaleUnit::Pixels, ScaleUnit::Twips),
-                                units_.ScaleY(page.height(), ScaleUnit::Pixels, ScaleUnit::Twips)));
+    const QWidget& shown = *pages_[std::size_t(page)];
+    Place(*fitted,
+          PageFillRect(units_.ScaleX(shown.width(), ScaleUnit::Pixels, ScaleUnit::Twips),
+                       units_.ScaleY(shown.height(), ScaleUnit::Pixels, ScaleUnit::Twips)));
 }
 
-void OptionsWindow::lblMenu_Click(int index) {
+void OptionsWindow::ShowPage(int page) {
     // Focus inside a page that is about to hide goes to the page shown, not round the window.
     QWidget* focus = focusWidget();
     const bool focusLeaves =
-        focus && !picMenu[std::size_t(index)]->isAncestorOf(focus) &&
-        std::any_of(picMenu.begin(), picMenu.end(),
-                    [focus](const QWidget* page) { return page->isAncestorOf(focus); });
-    for (std::uint8_t i = 0; i < lblMenu.size(); ++i) {
-        QLabel& entry = *lblMenu[i];
-        if (i == index)
+        focus && !pages_[std::size_t(page)]->isAncestorOf(focus) &&
+        std::any_of(pages_.begin(), pages_.end(),
+                    [focus](const QWidget* each) { return each->isAncestorOf(focus); });
+    for (std::uint8_t i = 0; i < pageEntries_.size(); ++i) {
+        QLabel& entry = *pageEntries_[i];
+        if (i == page)
             SetColors(entry, OleColor(kSelectedBack, palette()),
                       OleColor(kSelectedFore, palette()));
         else
             SetColors(entry, OleColor(kButtonFace, palette()), OleColor(kButtonText, palette()));
-        picMenu[i]->setVisible(i == index);
-        SetBold(entry, i == index);
+        pages_[i]->setVisible(i == page);
+        SetBold(entry, i == page);
     }
-    if (index == kAboutSkinPage) {
+    if (page == kAboutSkinPage) {
         aboutSkinCaption_ = AboutSkinText(general_.SkinDef);
-        SetCaption(*lblAboutSkin, aboutSkinCaption_);
-        picMenu_Resize(kAboutSkinPage);
+        SetCaption(*aboutSkinText_, aboutSkinCaption_);
+        FitPage(kAboutSkinPage);
     }
     if (focusLeaves)
-        FocusPage(index);
+        FocusPage(page);
 }
 
 void OptionsWindow::StepPage(int step) {
-    const auto shown = std::find_if(kMenuEntries.begin(), kMenuEntries.end(), [this](auto& entry) {
-        return !picMenu[std::size_t(entry.Index)]->isHidden();
-    });
+    const auto shown =
+        std::find_if(kMenuEntries.begin(), kMenuEntries.end(),
+                     [page = ShownPage()](const MenuEntry& entry) { return entry.Page == page; });
     const auto count = std::ptrdiff_t(kMenuEntries.size());
-    const int index =
-        kMenuEntries[std::size_t((shown - kMenuEntries.begin() + step + count) % count)].Index;
-    const bool onEntry = std::find(lblMenu.begin(), lblMenu.end(), focusWidget()) != lblMenu.end();
+    const int page =
+        kMenuEntries[std::size_t((shown - kMenuEntries.begin() + step + count) % count)].Page;
+    const bool onEntry =
+        std::find(pageEntries_.begin(), pageEntries_.end(), focusWidget()) != pageEntries_.end();
     // Switched from the keyboard, the window shows where the focus is, as after Tab.
     setAttribute(Qt::WA_KeyboardFocusChange);
-    lblMenu_Click(index);
+    ShowPage(page);
     if (onEntry)
-        lblMenu[std::size_t(index)]->setFocus(Qt::ShortcutFocusReason);
+        pageEntries_[std::size_t(page)]->setFocus(Qt::ShortcutFocusReason);
 }
 
-void OptionsWindow::FocusPage(int index) {
-    const QWidget* page = picMenu[std::size_t(index)];
+void OptionsWindow::FocusPage(int page) {
+    const QWidget* shown = pages_[std::size_t(page)];
     for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
-        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(page)) {
+        if (shown->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(shown)) {
             w->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
-    lblMenu[std::size_t(index)]->setFocus(Qt::OtherFocusReason);
+    pageEntries_[std::size_t(page)]->setFocus(Qt::OtherFocusReason);
 }
 
-void OptionsWindow::lblAbout_Click(int) {
-    const bool show = lblAboutInfo->isHidden();
-    lblAboutInfo->setVisible(show);
-    shpAboutTextBack->setVisible(!lblAboutInfo->isHidden());
-    if (!shpAboutTextBack->isHidden())
-        Place(*shpAboutTextBack, TwipsOf(*lblAboutInfo));
+void OptionsWindow::ToggleCredits() {
+    const bool show = credits_->isHidden();
+    credits_->setVisible(show);
+    creditsBox_->setVisible(!credits_->isHidden());
+    if (!creditsBox_->isHidden())
+        Place(*creditsBox_, TwipsOf(*credits_));
 }
 
-void OptionsWindow::lblLicence_Click() {
-    QWidget* page = picMenu[kAboutPage];
+void OptionsWindow::ToggleLicence() {
+    QWidget* page = pages_[kAboutPage];
     // Whole on the page whatever font the system gives: wrapped to the page's width when wider,
     // and smaller until it fits.
     const QSize room = page->size() - QSize(4, 4);
-    QFont font = lblLicenceInfo->font();
+    QFont font = licenceNotice_->font();
     for (qreal points = 8.25; points >= 5; points -= 0.75) {
         font.setPointSizeF(points);
-        lblLicenceInfo->setFont(font);
-        lblLicenceInfo->setWordWrap(false);
-        QSize size = lblLicenceInfo->sizeHint();
+        licenceNotice_->setFont(font);
+        licenceNotice_->setWordWrap(false);
+        QSize size = licenceNotice_->sizeHint();
         if (size.width() > room.width()) {
-            lblLicenceInfo->setWordWrap(true);
-            size = QSize(room.width(), lblLicenceInfo->heightForWidth(room.width()));
+            licenceNotice_->setWordWrap(true);
+            size = QSize(room.width(), licenceNotice_->heightForWidth(room.width()));
         }
-        lblLicenceInfo->resize(size);
+        licenceNotice_->resize(size);
         if (size.height() <= room.height())
             break;
     }
-    lblLicenceInfo->move(std::max(0, (page->width() - lblLicenceInfo->width()) / 2),
-                         std::max(0, (page->height() - lblLicenceInfo->height()) / 2));
-    lblLicenceInfo->setVisible(lblLicenceInfo->isHidden());
-    lblLicenceInfo->raise();
+    licenceNotice_->move(std::max(0, (page->width() - licenceNotice_->width()) / 2),
+                         std::max(0, (page->height() - licenceNotice_->height()) / 2));
+    licenceNotice_->setVisible(licenceNotice_->isHidden());
+    licenceNotice_->raise();
 }
 
-void OptionsWindow::chkOnTop_Click() {
-    form1_.SetOnTop(chkOnTop->checkState() == Qt::Checked);
+void OptionsWindow::ApplyOnTop() {
+    form1_.SetOnTop(onTopBox_->checkState() == Qt::Checked);
     if (isVisible())
         KeepAboveCreature();
 }
 
-void OptionsWindow::chkBlink_Click() {
-    form1_.SetBlink(chkBlink->checkState() == Qt::Checked);
+void OptionsWindow::ApplyBlink() {
+    form1_.SetBlink(blinkBox_->checkState() == Qt::Checked);
 }
 
-void OptionsWindow::imgSpeed_MouseDown(Qt::MouseButton button, float y) {
+void OptionsWindow::PressSliderHandle(Qt::MouseButton button, float y) {
     SliderMouseDown(slider_, ButtonCode(button), y);
     ShowSlider();
 }
 
-void OptionsWindow::imgSpeed_MouseMove(float y) {
+void OptionsWindow::DragSliderHandle(float y) {
     if (SliderMouseMove(slider_, sliderLayout_, y))
         SpeedMoved();
 }
 
-bool OptionsWindow::imgSpeed_KeyDown(Qt::Key key) {
+bool OptionsWindow::StepSlider(Qt::Key key) {
     if (!SliderKeyDown(slider_, sliderLayout_, key))
         return false;
     SpeedMoved();
@@ -456,20 +466,20 @@ void OptionsWindow::SpeedMoved() {
     form1_.SetSpeed(slider_.Speed);
 }
 
-void OptionsWindow::imgSpeed_MouseUp() {
+void OptionsWindow::ReleaseSliderHandle() {
     SliderMouseUp(slider_);
     ShowSlider();
 }
 
 void OptionsWindow::ShowSlider() {
     const SpeedSliderLayout& s = sliderLayout_;
-    Place(*imgSpeed, {s.HandleLeft, slider_.HandleTop, s.HandleWidth, s.HandleHeight});
-    Place(*imgSpeedBack[1], {s.HandleLeft, s.TubeTop, s.HandleWidth, slider_.UpperTubeHeight});
-    SetAutoSizedCaption(*lblSpeedHelp[1], QString::number(slider_.Speed));
-    imgSpeed->setPixmap(imgSpeedBulb[slider_.Pressed ? 1 : 0]->pixmap());
+    Place(*speedHandle_, {s.HandleLeft, slider_.HandleTop, s.HandleWidth, s.HandleHeight});
+    Place(*upperTube_, {s.HandleLeft, s.TubeTop, s.HandleWidth, slider_.UpperTubeHeight});
+    SetAutoSizedCaption(*speedNumber_, QString::number(slider_.Speed));
+    speedHandle_->setPixmap(handlePictures_[slider_.Pressed ? 1 : 0]);
 }
 
-void OptionsWindow::mnuOptions_Click() {
+void OptionsWindow::ShowOrHide() {
     if (isVisible()) {
         // Only while the window is shown does every window system know its frame.
         frame_ = FrameMargins(*this);
