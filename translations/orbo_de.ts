@@ -316,6 +316,83 @@ oder schalten Sie „Orbo pointer“ in der Anwendung Erweiterungen ein.</transl
         </message>
     </context>
     <context>
+        <name>orbo::OptionsWindow</name>
+        <message>
+            <source>Skins</source>
+            <translation>Skins</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>Extras</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Info</translation>
+        </message>
+        <message>
+            <source> About Skin</source>
+            <translation> Über Skin</translation>
+        </message>
+        <message>
+            <source>Orbo - Options</source>
+            <translation>Orbo - Optionen</translation>
+        </message>
+        <message>
+            <source>Click Me</source>
+            <translation>Klick mich</translation>
+        </message>
+        <message>
+            <source>Orbo %1 · Licence</source>
+            <translation>Orbo %1 · Lizenz</translation>
+        </message>
+        <message>
+            <source>Version, copyright and licence</source>
+            <translation>Version, Urheberrecht und Lizenz</translation>
+        </message>
+        <message>
+            <source>About Skin</source>
+            <translation>Über Skin</translation>
+        </message>
+        <message>
+            <source>Speed</source>
+            <translation>Tempo</translation>
+        </message>
+        <message>
+            <source>Always On Top</source>
+            <translation>Immer oben</translation>
+        </message>
+        <message>
+            <source>Allow Blink</source>
+            <translation>Blinzeln</translation>
+        </message>
+        <message>
+            <source>&lt; none &gt;</source>
+            <translation>&lt; keiner &gt;</translation>
+        </message>
+        <message>
+            <source>'%1' by %2, %3</source>
+            <translation>„%1“ von %2, %3</translation>
+        </message>
+        <message>
+            <source>by Quillon</source>
+            <translation>von Quillon</translation>
+        </message>
+        <message>
+            <source>Thanks To:</source>
+            <translation>Dank an:</translation>
+        </message>
+        <message>
+            <source>Copyright © 2026 Orbo developers
+ABSOLUTELY NO WARRANTY. Free software
+under the GNU General Public License,
+version 3 or later, which is at</source>
+            <translation>Copyright © 2026 Orbo-Entwickler
+OHNE JEDE GEWÄHRLEISTUNG. Freie Software
+unter der GNU General Public License,
+Version 3 oder später, zu finden unter</translation>
+        </message>
+    </context>
+    <context>
         <name>orbo::PointerNotice</name>
         <message>
             <source>On this desktop Orbo's eyes follow the mouse pointer only while it is over Orbo or another X11 program's window: the desktop tells Orbo nothing of the pointer elsewhere.</source>
@@ -401,83 +478,6 @@ oder schalten Sie „Orbo pointer“ in der Anwendung Erweiterungen ein.</transl
         <message>
             <source>Orbo: a click hides or shows the creature</source>
             <translation>Orbo: Ein Klick verbirgt oder zeigt das Wesen</translation>
-        </message>
-    </context>
-    <context>
-        <name>orbo::frmOptions</name>
-        <message>
-            <source>Skins</source>
-            <translation>Skins</translation>
-        </message>
-        <message>
-            <source>Options</source>
-            <translation>Extras</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>Info</translation>
-        </message>
-        <message>
-            <source> About Skin</source>
-            <translation> Über Skin</translation>
-        </message>
-        <message>
-            <source>Orbo - Options</source>
-            <translation>Orbo - Optionen</translation>
-        </message>
-        <message>
-            <source>Click Me</source>
-            <translation>Klick mich</translation>
-        </message>
-        <message>
-            <source>Orbo %1 · Licence</source>
-            <translation>Orbo %1 · Lizenz</translation>
-        </message>
-        <message>
-            <source>Version, copyright and licence</source>
-            <translation>Version, Urheberrecht und Lizenz</translation>
-        </message>
-        <message>
-            <source>About Skin</source>
-            <translation>Über Skin</translation>
-        </message>
-        <message>
-            <source>Speed</source>
-            <translation>Tempo</translation>
-        </message>
-        <message>
-            <source>Always On Top</source>
-            <translation>Immer oben</translation>
-        </message>
-        <message>
-            <source>Allow Blink</source>
-            <translation>Blinzeln</translation>
-        </message>
-        <message>
-            <source>&lt; none &gt;</source>
-            <translation>&lt; keiner &gt;</translation>
-        </message>
-        <message>
-            <source>'%1' by %2, %3</source>
-            <translation>„%1“ von %2, %3</translation>
-        </message>
-        <message>
-            <source>by Quillon</source>
-            <translation>von Quillon</translation>
-        </message>
-        <message>
-            <source>Thanks To:</source>
-            <translation>Dank an:</translation>
-        </message>
-        <message>
-            <source>Copyright © 2026 Orbo developers
-ABSOLUTELY NO WARRANTY. Free software
-under the GNU General Public License,
-version 3 or later, which is at</source>
-            <translation>Copyright © 2026 Orbo-Entwickler
-OHNE JEDE GEWÄHRLEISTUNG. Freie Software
-unter der GNU General Public License,
-Version 3 oder später, zu finden unter</translation>
         </message>
     </context>
 </TS>

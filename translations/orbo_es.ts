@@ -316,6 +316,83 @@ o active «Orbo pointer» en la aplicación Extensiones.</translation>
         </message>
     </context>
     <context>
+        <name>orbo::OptionsWindow</name>
+        <message>
+            <source>Skins</source>
+            <translation>Skins</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>Ajustes</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Acerca</translation>
+        </message>
+        <message>
+            <source> About Skin</source>
+            <translation> Acerca del skin</translation>
+        </message>
+        <message>
+            <source>Orbo - Options</source>
+            <translation>Orbo - Opciones</translation>
+        </message>
+        <message>
+            <source>Click Me</source>
+            <translation>Haz clic</translation>
+        </message>
+        <message>
+            <source>Orbo %1 · Licence</source>
+            <translation>Orbo %1 · Licencia</translation>
+        </message>
+        <message>
+            <source>Version, copyright and licence</source>
+            <translation>Versión, derechos de autor y licencia</translation>
+        </message>
+        <message>
+            <source>About Skin</source>
+            <translation>Acerca del skin</translation>
+        </message>
+        <message>
+            <source>Speed</source>
+            <translation>Velocidad</translation>
+        </message>
+        <message>
+            <source>Always On Top</source>
+            <translation>Al frente</translation>
+        </message>
+        <message>
+            <source>Allow Blink</source>
+            <translation>Parpadeo</translation>
+        </message>
+        <message>
+            <source>&lt; none &gt;</source>
+            <translation>&lt; ninguno &gt;</translation>
+        </message>
+        <message>
+            <source>'%1' by %2, %3</source>
+            <translation>«%1» de %2, %3</translation>
+        </message>
+        <message>
+            <source>by Quillon</source>
+            <translation>de Quillon</translation>
+        </message>
+        <message>
+            <source>Thanks To:</source>
+            <translation>Gracias a:</translation>
+        </message>
+        <message>
+            <source>Copyright © 2026 Orbo developers
+ABSOLUTELY NO WARRANTY. Free software
+under the GNU General Public License,
+version 3 or later, which is at</source>
+            <translation>Copyright © 2026 los desarrolladores de Orbo
+SIN NINGUNA GARANTÍA. Software libre
+bajo la Licencia Pública General de GNU,
+versión 3 o posterior, que está en</translation>
+        </message>
+    </context>
+    <context>
         <name>orbo::PointerNotice</name>
         <message>
             <source>On this desktop Orbo's eyes follow the mouse pointer only while it is over Orbo or another X11 program's window: the desktop tells Orbo nothing of the pointer elsewhere.</source>
@@ -401,83 +478,6 @@ o active «Orbo pointer» en la aplicación Extensiones.</translation>
         <message>
             <source>Orbo: a click hides or shows the creature</source>
             <translation>Orbo: un clic oculta o muestra la criatura</translation>
-        </message>
-    </context>
-    <context>
-        <name>orbo::frmOptions</name>
-        <message>
-            <source>Skins</source>
-            <translation>Skins</translation>
-        </message>
-        <message>
-            <source>Options</source>
-            <translation>Ajustes</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>Acerca</translation>
-        </message>
-        <message>
-            <source> About Skin</source>
-            <translation> Acerca del skin</translation>
-        </message>
-        <message>
-            <source>Orbo - Options</source>
-            <translation>Orbo - Opciones</translation>
-        </message>
-        <message>
-            <source>Click Me</source>
-            <translation>Haz clic</translation>
-        </message>
-        <message>
-            <source>Orbo %1 · Licence</source>
-            <translation>Orbo %1 · Licencia</translation>
-        </message>
-        <message>
-            <source>Version, copyright and licence</source>
-            <translation>Versión, derechos de autor y licencia</translation>
-        </message>
-        <message>
-            <source>About Skin</source>
-            <translation>Acerca del skin</translation>
-        </message>
-        <message>
-            <source>Speed</source>
-            <translation>Velocidad</translation>
-        </message>
-        <message>
-            <source>Always On Top</source>
-            <translation>Al frente</translation>
-        </message>
-        <message>
-            <source>Allow Blink</source>
-            <translation>Parpadeo</translation>
-        </message>
-        <message>
-            <source>&lt; none &gt;</source>
-            <translation>&lt; ninguno &gt;</translation>
-        </message>
-        <message>
-            <source>'%1' by %2, %3</source>
-            <translation>«%1» de %2, %3</translation>
-        </message>
-        <message>
-            <source>by Quillon</source>
-            <translation>de Quillon</translation>
-        </message>
-        <message>
-            <source>Thanks To:</source>
-            <translation>Gracias a:</translation>
-        </message>
-        <message>
-            <source>Copyright © 2026 Orbo developers
-ABSOLUTELY NO WARRANTY. Free software
-under the GNU General Public License,
-version 3 or later, which is at</source>
-            <translation>Copyright © 2026 los desarrolladores de Orbo
-SIN NINGUNA GARANTÍA. Software libre
-bajo la Licencia Pública General de GNU,
-versión 3 o posterior, que está en</translation>
         </message>
     </context>
 </TS>

@@ -316,6 +316,83 @@ ou activez « Orbo pointer » dans l’application Extensions.</translation>
         </message>
     </context>
     <context>
+        <name>orbo::OptionsWindow</name>
+        <message>
+            <source>Skins</source>
+            <translation>Skins</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>Options</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Infos</translation>
+        </message>
+        <message>
+            <source> About Skin</source>
+            <translation> Infos skin</translation>
+        </message>
+        <message>
+            <source>Orbo - Options</source>
+            <translation>Orbo - Options</translation>
+        </message>
+        <message>
+            <source>Click Me</source>
+            <translation>Cliquez-moi</translation>
+        </message>
+        <message>
+            <source>Orbo %1 · Licence</source>
+            <translation>Orbo %1 · Licence</translation>
+        </message>
+        <message>
+            <source>Version, copyright and licence</source>
+            <translation>Version, droits d’auteur et licence</translation>
+        </message>
+        <message>
+            <source>About Skin</source>
+            <translation>À propos du skin</translation>
+        </message>
+        <message>
+            <source>Speed</source>
+            <translation>Vitesse</translation>
+        </message>
+        <message>
+            <source>Always On Top</source>
+            <translation>Premier plan</translation>
+        </message>
+        <message>
+            <source>Allow Blink</source>
+            <translation>Cligner</translation>
+        </message>
+        <message>
+            <source>&lt; none &gt;</source>
+            <translation>&lt; aucun &gt;</translation>
+        </message>
+        <message>
+            <source>'%1' by %2, %3</source>
+            <translation>« %1 » par %2, %3</translation>
+        </message>
+        <message>
+            <source>by Quillon</source>
+            <translation>par Quillon</translation>
+        </message>
+        <message>
+            <source>Thanks To:</source>
+            <translation>Merci à :</translation>
+        </message>
+        <message>
+            <source>Copyright © 2026 Orbo developers
+ABSOLUTELY NO WARRANTY. Free software
+under the GNU General Public License,
+version 3 or later, which is at</source>
+            <translation>Copyright © 2026 les développeurs d’Orbo
+SANS AUCUNE GARANTIE. Logiciel libre
+sous la licence publique générale GNU,
+version 3 ou ultérieure, disponible sur</translation>
+        </message>
+    </context>
+    <context>
         <name>orbo::PointerNotice</name>
         <message>
             <source>On this desktop Orbo's eyes follow the mouse pointer only while it is over Orbo or another X11 program's window: the desktop tells Orbo nothing of the pointer elsewhere.</source>
@@ -401,83 +478,6 @@ ou activez « Orbo pointer » dans l’application Extensions.</translation>
         <message>
             <source>Orbo: a click hides or shows the creature</source>
             <translation>Orbo : un clic masque ou affiche la créature</translation>
-        </message>
-    </context>
-    <context>
-        <name>orbo::frmOptions</name>
-        <message>
-            <source>Skins</source>
-            <translation>Skins</translation>
-        </message>
-        <message>
-            <source>Options</source>
-            <translation>Options</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>Infos</translation>
-        </message>
-        <message>
-            <source> About Skin</source>
-            <translation> Infos skin</translation>
-        </message>
-        <message>
-            <source>Orbo - Options</source>
-            <translation>Orbo - Options</translation>
-        </message>
-        <message>
-            <source>Click Me</source>
-            <translation>Cliquez-moi</translation>
-        </message>
-        <message>
-            <source>Orbo %1 · Licence</source>
-            <translation>Orbo %1 · Licence</translation>
-        </message>
-        <message>
-            <source>Version, copyright and licence</source>
-            <translation>Version, droits d’auteur et licence</translation>
-        </message>
-        <message>
-            <source>About Skin</source>
-            <translation>À propos du skin</translation>
-        </message>
-        <message>
-            <source>Speed</source>
-            <translation>Vitesse</translation>
-        </message>
-        <message>
-            <source>Always On Top</source>
-            <translation>Premier plan</translation>
-        </message>
-        <message>
-            <source>Allow Blink</source>
-            <translation>Cligner</translation>
-        </message>
-        <message>
-            <source>&lt; none &gt;</source>
-            <translation>&lt; aucun &gt;</translation>
-        </message>
-        <message>
-            <source>'%1' by %2, %3</source>
-            <translation>« %1 » par %2, %3</translation>
-        </message>
-        <message>
-            <source>by Quillon</source>
-            <translation>par Quillon</translation>
-        </message>
-        <message>
-            <source>Thanks To:</source>
-            <translation>Merci à :</translation>
-        </message>
-        <message>
-            <source>Copyright © 2026 Orbo developers
-ABSOLUTELY NO WARRANTY. Free software
-under the GNU General Public License,
-version 3 or later, which is at</source>
-            <translation>Copyright © 2026 les développeurs d’Orbo
-SANS AUCUNE GARANTIE. Logiciel libre
-sous la licence publique générale GNU,
-version 3 ou ultérieure, disponible sur</translation>
         </message>
     </context>
 </TS>

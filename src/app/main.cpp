@@ -115,7 +115,7 @@ int main(int argc, char* argv[]) {
     orbo::OptionsHost options(creature, form);
     const orbo::Autostart autostart = orbo::MakeAutostart();
     orbo::CreatureMenu creatureMenu(
-        form, {.Options = [&options] { options.Options_Click(); },
+        form, {.Options = [&options] { options.ShowOrHide(); },
                .Exit = [&form] { form.close(); },
                .StartsAtLogin = [&autostart] { return autostart.Enabled(); },
                .SetStartAtLogin = [&autostart](bool on) { return autostart.Set(on); },

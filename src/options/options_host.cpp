@@ -7,12 +7,12 @@
 
 namespace orbo {
 
-void OptionsHost::Options_Click() {
+void OptionsHost::ShowOrHide() {
     if (!window_ || window_->Closed()) {
-        window_ = std::make_unique<frmOptions>(creature_.General(), form1_);
+        window_ = std::make_unique<OptionsWindow>(creature_.General(), form1_);
         KeepAboveOwner(*window_, form1_);
     }
-    window_->mnuOptions_Click();
+    window_->ShowOrHide();
 }
 
 } // namespace orbo

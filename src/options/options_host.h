@@ -1,7 +1,7 @@
 // The owner of the options window, made when the user chooses "&Options".
 #pragma once
 
-#include "options/frm_options.h"
+#include "options/options_window.h"
 
 #include <memory>
 
@@ -18,13 +18,13 @@ public:
     OptionsHost(const Creature& creature, Form1& form1) : creature_(creature), form1_(form1) {}
 
     // "&Options": shows the window beside the creature, or hides it when it shows.
-    void Options_Click();
-    frmOptions* Window() const { return window_.get(); }
+    void ShowOrHide();
+    OptionsWindow* Window() const { return window_.get(); }
 
 private:
     const Creature& creature_;
     Form1& form1_;
-    std::unique_ptr<frmOptions> window_;
+    std::unique_ptr<OptionsWindow> window_;
 };
 
 } // namespace orbo

@@ -14,7 +14,7 @@ namespace {
 constexpr QChar kCr = u'\r';
 
 QString Tr(const char* text) {
-    return QCoreApplication::translate("orbo::frmOptions", text);
+    return QCoreApplication::translate("orbo::OptionsWindow", text);
 }
 
 float NotNegative(float value) {
@@ -33,25 +33,26 @@ TwipsRect PageFillRect(float pageScaleWidth, float pageScaleHeight) {
 }
 
 QString AboutSkinText(const SkinDef& skin) {
-    return Tr(QT_TRANSLATE_NOOP("orbo::frmOptions", "'%1' by %2, %3"))
+    return Tr(QT_TRANSLATE_NOOP("orbo::OptionsWindow", "'%1' by %2, %3"))
                .arg(skin.Name, skin.Creator, skin.Date) +
            kCr + skin.Email + kCr + skin.HomePage + kCr + skin.Comment;
 }
 
 QString CreditsText(const QString& version) {
     return QStringLiteral("Orbo ") + version + kCr +
-           Tr(QT_TRANSLATE_NOOP("orbo::frmOptions", "by Quillon")) + kCr + kDefaultSkinEmail + kCr +
-           kDefaultSkinHomePage + kCr + Tr(QT_TRANSLATE_NOOP("orbo::frmOptions", "Thanks To:")) +
-           kCr + QStringLiteral("Dorel Vant- Tinyclaw");
+           Tr(QT_TRANSLATE_NOOP("orbo::OptionsWindow", "by Quillon")) + kCr + kDefaultSkinEmail +
+           kCr + kDefaultSkinHomePage + kCr +
+           Tr(QT_TRANSLATE_NOOP("orbo::OptionsWindow", "Thanks To:")) + kCr +
+           QStringLiteral("Dorel Vant- Tinyclaw");
 }
 
 QString LicenceText(const QString& version) {
     // One text, so that a translation breaks its own lines to fit the box.
     return QStringLiteral("Orbo ") + version + kCr +
-           Tr(QT_TRANSLATE_NOOP("orbo::frmOptions", "Copyright © 2026 Orbo developers\n"
-                                                    "ABSOLUTELY NO WARRANTY. Free software\n"
-                                                    "under the GNU General Public License,\n"
-                                                    "version 3 or later, which is at")) +
+           Tr(QT_TRANSLATE_NOOP("orbo::OptionsWindow", "Copyright © 2026 Orbo developers\n"
+                                                       "ABSOLUTELY NO WARRANTY. Free software\n"
+                                                       "under the GNU General Public License,\n"
+                                                       "version 3 or later, which is at")) +
            kCr + QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html");
 }
 

@@ -1,4 +1,5 @@
-// The options window's layout and texts: page rectangles, About Skin text, credits, label breaks.
+// The options window's layout and texts: the menu column, page rectangles, About Skin text,
+// credits, label breaks.
 #pragma once
 
 #include "runtime/units.h"
@@ -6,7 +7,25 @@
 
 #include <QtCore/QString>
 
+#include <array>
+
 namespace orbo {
+
+// A menu entry: the page it shows (as OptionsWindow numbers them), its caption, and where it sits
+// in the menu column, in twips.
+struct MenuEntry {
+    int Page;
+    const char* Caption;
+    float Top;
+    float Height;
+};
+inline constexpr float kMenuWidth = 615;
+// The menu column, top to bottom.
+inline constexpr std::array<MenuEntry, 4> kMenuEntries{
+    {{0, QT_TRANSLATE_NOOP("orbo::OptionsWindow", "Skins"), 240, 255},
+     {3, QT_TRANSLATE_NOOP("orbo::OptionsWindow", "Options"), 480, 255},
+     {1, QT_TRANSLATE_NOOP("orbo::OptionsWindow", "About"), 720, 255},
+     {2, QT_TRANSLATE_NOOP("orbo::OptionsWindow", " About Skin"), 960, 405}}};
 
 // Margin between a page's edges and the control that fills it.
 inline constexpr float kPageMargin = 80;

@@ -1,10 +1,15 @@
-// The skin list's contents: merging skins folders, sorting the names, finding an entry.
+// The skin list: the list box following its folders; merging skins folders, sorting the names,
+// finding an entry.
 #include "skin_list.h"
 
+#include "creature/mdl_general.h"
+#include "platform/system/files.h"
 #include "skin/skin_name.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
+#include <QtCore/QSignalBlocker>
 
 #include <algorithm>
 
@@ -64,6 +69,83 @@ QString WatchedFolderFor(const QString& skinsFolder) {
         folder = parent;
     }
     return folder;
+}
+
+SkinList::SkinList(const mdlGeneral& general, QWidget* parent)
+    : QListWidget(parent), general_(general) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Selection, not the current item: focusing an empty-selection list must not pick a skin.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        const QString name = Selected();
+        if (!name.isEmpty())
+            Q_EMIT picked(name);
+    });
+}
+
+void SkinList::Fill() {
+    const QStringList names = AddSkinNames(Names(), FolderEntries());
+    Show(names);
+    // Selecting the active skin picks it, which leaves the active skin alone.
+    const int active = FindListEntry(names, general_.SkinName);
+    if (active >= 0)
+        setCurrentRow(active);
+    Watch();
+    connect(&watch_, &QFileSystemWatcher::directoryChanged, this, [this] { Refresh(); });
+}
+
+QStringList SkinList::Names() const {
+    QStringList names;
+    for (int i = 0; i < count(); ++i)
+        names.append(item(i)->data(Qt::UserRole).toString());
+    return names;
+}
+
+QString SkinList::Selected() const {
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->data(Qt::UserRole).toString();
+}
+
+void SkinList::Refresh() {
+    Watch();
+    const QStringList names = AddSkinNames({}, FolderEntries());
+    if (names == Names())
+        return;
+    const QSignalBlocker quiet(this);
+    Show(names);
+    setCurrentRow(FindListEntry(names, general_.SkinName));
+}
+
+QStringList SkinList::FolderEntries() const {
+    QList<QStringList> folders;
+    for (const QString& folder : SkinsFolders())
+        folders.append(Dir(folder));
+    return UnionOfSkinFolders(folders);
+}
+
+void SkinList::Show(const QStringList& names) {
+    const QSignalBlocker quiet(this);
+    clear();
+    // The built-in skin's entry shows in the user's language; the name it stands for stays.
+    for (const QString& name : names) {
+        const QString text =
+            name == kNoSkin ? QCoreApplication::translate("orbo::OptionsWindow", "< none >") : name;
+        auto* entry = new QListWidgetItem(text, this);
+        entry->setData(Qt::UserRole, name);
+    }
+}
+
+void SkinList::Watch() {
+    // A folder made later (the user's own) is watched from the nearest one above until it is there.
+    QStringList paths;
+    for (const QString& folder : SkinsFolders())
+        paths << WatchedFolderFor(folder);
+    paths.removeDuplicates();
+    const QStringList watched = watch_.directories();
+    if (!watched.isEmpty())
+        watch_.removePaths(watched);
+    for (const QString& path : paths)
+        if (QFileInfo(path).isDir())
+            watch_.addPath(path);
 }
 
 } // namespace orbo

@@ -10,23 +10,23 @@
 
 namespace orbo {
 
-// The slider's fixed controls, in twips as laid out on the Options page. The whole tube
-// (imgSpeedBack(0)) and the track (shpSpeedBack) must share their top and height, or a drag
-// could give a speed outside 0 to 100.
+// The slider's fixed controls, in twips as laid out on the Options page. The whole tube and the
+// (hidden) track the handle is held to must share their top and height, or a drag could give a
+// speed outside 0 to 100.
 struct SpeedSliderLayout {
-    float HandleLeft = 240; // imgSpeed
+    float HandleLeft = 240; // the handle
     float HandleWidth = 255;
     float HandleHeight = 255;
-    float TubeTop = 120; // imgSpeedBack(0), also the left and width of imgSpeedBack(1)
+    float TubeTop = 120; // the whole tube; the handle's left and width are the tubes' too
     float TubeHeight = 1275;
-    float TrackTop = 120; // shpSpeedBack
+    float TrackTop = 120; // the track
     float TrackHeight = 1275;
 };
 
 // The slider's moving parts.
 struct SpeedSliderState {
-    float HandleTop = 0;       // imgSpeed.Top
-    float UpperTubeHeight = 0; // imgSpeedBack(1).Height
+    float HandleTop = 0;       // the handle's top
+    float UpperTubeHeight = 0; // the height of the tube above the handle's centre
     std::uint8_t Speed = 0;    // the value last shown by the number label
     QString Tag;               // "1" and the grab offset while a drag is in progress
     bool Pressed = false;      // the handle shows the picture of the pressed bulb

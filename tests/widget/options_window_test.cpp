@@ -8,10 +8,9 @@
 #include "main/hot_key.h"
 #include "main/tray.h"
 #include "memory_settings_store.h"
-#include "options/frm_options.h"
 #include "options/options_host.h"
 #include "options/options_layout.h"
-#include "options/shape_box.h"
+#include "options/options_window.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/files.h"
 #include "platform/system/settings_store.h"
@@ -29,7 +28,9 @@
 #include <QtCore/QRegularExpression>
 #include <QtCore/QTranslator>
 #include <QtCore/QUuid>
+#include <QtGui/QBitmap>
 #include <QtGui/QImage>
+#include <QtGui/QRegion>
 #include <QtTest/QTest>
 #include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
@@ -43,14 +44,29 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace orbo {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 const QColor kPage(191, 255, 0);
 const QColor kSelected(199, 255, 0);
 const QColor kInk(253, 0, 177);
+
+// The control of a window a person reads a text on; a page's entry in the menu column.
+template <class Control = QLabel> Control& Reading(QWidget& window, const QString& text) {
+    for (Control* control : window.findChildren<Control*>())
+        if (control->text() == text)
+            return *control;
+    throw std::runtime_error("no control reads " + text.toStdString());
+}
+QLabel& Entry(QWidget& window, int page) {
+    const std::array<const char*, 4> entries{"Skins", "About", " About Skin", "Options"};
+    return Reading(window, OptionsWindow::tr(entries[std::size_t(page)]));
+}
 
 // A skin folder copied beside the test program under a name of its own; removed afterwards.
 class InstalledSkin {
@@ -77,9 +93,9 @@ protected:
     void SetUp() override { form1.Form_Load(); }
 
     // Made the way the popup menu's owner makes it, then shown.
-    frmOptions& Shown() {
-        options = std::make_unique<frmOptions>(general, form1);
-        options->mnuOptions_Click();
+    OptionsWindow& Shown() {
+        options = std::make_unique<OptionsWindow>(general, form1);
+        options->ShowOrHide();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(options.get()));
         return *options;
     }
@@ -89,12 +105,12 @@ protected:
         return window.grab().toImage().pixelColor(control.mapTo(&window, local));
     }
     // Only `page` is shown, its entry bold in the marking colours, as the window shows it.
-    void ExpectMarked(frmOptions& o, int page, const QColor& back) {
-        for (std::size_t i = 0; i < 4; ++i) {
+    void ExpectMarked(OptionsWindow& o, int page, const QColor& back) {
+        EXPECT_EQ(page, o.ShownPage());
+        for (int i = 0; i < 4; ++i) {
             SCOPED_TRACE(i);
-            const QLabel& entry = *o.lblMenu[i];
-            const bool marked = int(i) == page;
-            EXPECT_EQ(!marked, o.picMenu[i]->isHidden());
+            const QLabel& entry = Entry(o, i);
+            const bool marked = i == page;
             EXPECT_EQ(marked, entry.font().bold());
             EXPECT_EQ(marked ? back : o.palette().color(QPalette::Button), Back(entry));
             EXPECT_EQ(marked ? kInk : o.palette().color(QPalette::ButtonText),
@@ -111,64 +127,68 @@ protected:
     Creature creature{desktop, SkinsFolders()};
     const mdlGeneral& general = creature.General();
     Form1 form1{creature, desktop, store};
-    std::unique_ptr<frmOptions> options;
+    std::unique_ptr<OptionsWindow> options;
 };
 
 TEST_F(OptionsWindowTest, OpensOnTheSkinsPageAndAClickedEntryShowsItsPage) {
-    frmOptions& o = Shown();
+    OptionsWindow& o = Shown();
     EXPECT_EQ(u"Orbo - Options", o.windowTitle());
     EXPECT_EQ(QSize(306, 103), o.size()); // 4590 x 1545 twips
     ExpectMarked(o, 0, kPage);
     // 80 twips is 5.33 pixels: the list lands on whole pixels, 160 twips smaller than the page.
-    EXPECT_EQ(QRect(5, 5, 254, 92), o.lstSkins->geometry());
+    EXPECT_EQ(QRect(5, 5, 254, 92), o.findChild<QListWidget*>()->geometry());
     // A click on an entry shows its page and marks it.
-    QTest::mouseClick(o.lblMenu[3], Qt::LeftButton);
+    QTest::mouseClick(&Entry(o, 3), Qt::LeftButton);
+    QTest::mouseClick(&Entry(o, 1), Qt::RightButton); // a right click is no click
     ExpectMarked(o, 3, kSelected);
-    EXPECT_EQ(QColor(192, 192, 192), ShownAt(o, *o.shpSpeed, {120, 80})); // the grey panel
-    QTest::mouseClick(o.lblMenu[1], Qt::RightButton); // a right click is no click
-    QTest::mouseClick(o.lblMenu[0], Qt::LeftButton);
+    EXPECT_EQ(QColor(192, 192, 192), ShownAt(o, o, {166, 85})); // the grey panel
+    QTest::mouseClick(&Entry(o, 0), Qt::LeftButton);
     ExpectMarked(o, 0, kSelected);
     // The About Skin text is rebuilt by a click on its entry only.
-    o.lblMenu_Click(2);
+    QTest::mouseClick(&Entry(o, 2), Qt::LeftButton);
     const InstalledSkin skin(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Peeker"));
     form1.ActivateSkin(skin.Name());
     EXPECT_TRUE(o.AboutSkinCaption().startsWith(u"'Ally McOrbo' by Quillon, 18/2/0\r"));
-    o.lblMenu_Click(2);
+    QTest::mouseClick(&Entry(o, 2), Qt::LeftButton);
     EXPECT_TRUE(o.AboutSkinCaption().startsWith(u"'Peeker'"));
-    EXPECT_EQ(LabelText(o.AboutSkinCaption()), o.lblAboutSkin->text());
+    EXPECT_TRUE(Reading(o, LabelText(o.AboutSkinCaption())).isVisible());
 }
 
 // The pilcrow toggles the credits; beside it, the version toggles the licence notice, whole.
 TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsTheVersionTheLicence) {
-    frmOptions& o = Shown();
-    QTest::mouseClick(o.lblMenu[1], Qt::LeftButton);
-    EXPECT_EQ(CreditsText(QStringLiteral(ORBO_VERSION)), o.AboutInfoCaption());
-    QTest::mouseClick(o.lblAbout, Qt::LeftButton);
-    EXPECT_FALSE(o.lblAboutInfo->isHidden());
-    // The label grew to its six lines; the box lies exactly behind it.
-    EXPECT_GT(o.lblAboutInfo->height(), 5 * 14);
-    EXPECT_EQ(QPoint(104, 9), o.lblAboutInfo->pos());
-    EXPECT_EQ(o.lblAboutInfo->geometry(), o.shpAboutTextBack->geometry());
-    EXPECT_EQ(QColor(255, 0, 255), ShownAt(o, *o.shpAboutTextBack, {0, 0}));
-    QTest::mouseClick(o.lblAbout, Qt::LeftButton);
-    EXPECT_TRUE(o.shpAboutTextBack->isHidden());
+    OptionsWindow& o = Shown();
+    QTest::mouseClick(&Entry(o, 1), Qt::LeftButton);
+    QLabel& credits = Reading(o, LabelText(CreditsText(QStringLiteral(ORBO_VERSION))));
+    QTest::mouseClick(&Reading(o, u"\u00B6"_s), Qt::LeftButton);
+    EXPECT_FALSE(credits.isHidden());
+    // The label grew to its six lines; the magenta box lies exactly behind it.
+    EXPECT_GT(credits.height(), 5 * 14);
+    EXPECT_EQ(QPoint(104, 9), credits.pos());
+    // Where the window shows magenta: the box, whatever lies over a part of it.
+    const auto box = [&o] {
+        const QImage shown = o.grab().toImage();
+        return QRegion(QBitmap::fromImage(shown.createMaskFromColor(0xFFFF00FF, Qt::MaskOutColor)))
+            .boundingRect();
+    };
+    EXPECT_EQ(QRect(credits.mapTo(&o, QPoint()), credits.size()), box());
+    QTest::mouseClick(&Reading(o, u"\u00B6"_s), Qt::LeftButton);
+    EXPECT_TRUE(credits.isHidden());
+    EXPECT_EQ(QRect(), box());
 
-    EXPECT_TRUE(o.lblLicence->text().contains(QStringLiteral(ORBO_VERSION)));
-    QTest::mouseClick(o.lblLicence, Qt::LeftButton);
-    ASSERT_TRUE(o.lblLicenceInfo->isVisible());
+    QLabel& licence = Reading(o, QStringLiteral("Orbo " ORBO_VERSION " · Licence"));
+    QTest::mouseClick(&licence, Qt::LeftButton);
+    const QLabel& notice = Reading(o, LabelText(LicenceText(QStringLiteral(ORBO_VERSION))));
+    ASSERT_TRUE(notice.isVisible());
     for (const char* says : {"Copyright", "NO WARRANTY", "version 3 or later", "gpl-3.0"})
-        EXPECT_TRUE(o.lblLicenceInfo->text().contains(QLatin1String(says))) << says;
-    EXPECT_TRUE(o.picMenu[1]->rect().contains(o.lblLicenceInfo->geometry()))
-        << "cut at the page " << o.lblLicenceInfo->width() << "x" << o.lblLicenceInfo->height()
-        << " in " << o.picMenu[1]->width() << "x" << o.picMenu[1]->height();
-    const QLabel& notice = *o.lblLicenceInfo;
+        EXPECT_TRUE(notice.text().contains(QLatin1String(says))) << says;
+    EXPECT_TRUE(notice.parentWidget()->rect().contains(notice.geometry())) << "cut at the page";
     const QSize needs = notice.wordWrap()
                             ? QSize(notice.width(), notice.heightForWidth(notice.width()))
                             : notice.sizeHint();
     EXPECT_TRUE(needs.width() <= notice.width() && needs.height() <= notice.height()) << "cut";
-    o.lblLicence->setFocus();
-    QTest::keyClick(o.lblLicence, Qt::Key_Space);
-    EXPECT_TRUE(o.lblLicenceInfo->isHidden());
+    licence.setFocus();
+    QTest::keyClick(&licence, Qt::Key_Space);
+    EXPECT_TRUE(notice.isHidden());
 }
 
 // Made when Options is first chosen; Options toggles it on the same page; closed, the next starts
@@ -176,58 +196,59 @@ TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsTheVersionTheLicence) {
 TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh) {
     OptionsHost host(creature, form1);
     EXPECT_EQ(nullptr, host.Window()) << "made before it was asked for";
-    host.Options_Click();
-    frmOptions* o = host.Window();
+    host.ShowOrHide();
+    OptionsWindow* o = host.Window();
     ASSERT_NE(nullptr, o);
     EXPECT_TRUE(o->isVisible());
-    o->lblMenu_Click(3);
-    host.Options_Click();
+    QTest::mouseClick(&Entry(*o, 3), Qt::LeftButton);
+    host.ShowOrHide();
     EXPECT_FALSE(o->isVisible());
-    host.Options_Click();
+    host.ShowOrHide();
     EXPECT_EQ(o, host.Window()) << "a living window is not made again";
     EXPECT_TRUE(o->isVisible());
-    EXPECT_FALSE(o->picMenu[3]->isHidden());
+    EXPECT_EQ(3, o->ShownPage());
     // Escape reaches the window through the control that has the focus.
-    QTest::keyClick(o->lstSkins, Qt::Key_Escape);
+    QTest::keyClick(o->focusWidget(), Qt::Key_Escape);
     EXPECT_TRUE(o->Closed());
     EXPECT_TRUE(store.Values.empty()); // only the creature window's closing saves
     form1.SetSpeed(40);
     form1.SetBlink(false);
-    host.Options_Click();
+    host.ShowOrHide();
     o = host.Window();
     ASSERT_FALSE(o->Closed());
     EXPECT_TRUE(o->isVisible());
-    EXPECT_EQ(u"40", o->lblSpeedHelp[1]->text());
+    EXPECT_EQ(u"40", o->ShownSpeed());
     EXPECT_EQ(732, o->Slider().HandleTop);
-    EXPECT_FALSE(o->chkBlink->isChecked());
-    EXPECT_FALSE(o->picMenu[3]->isVisibleTo(o)) << "not on the Skins page";
+    EXPECT_FALSE(Reading<QCheckBox>(*o, QStringLiteral("Allow Blink")).isChecked());
+    EXPECT_EQ(0, o->ShownPage()) << "not on the Skins page";
 }
 
 // Keys alone reach every page and move the slider (Ctrl+Page Down in the list too).
 TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
-    frmOptions& o = Shown();
+    OptionsWindow& o = Shown();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&o));
-    ASSERT_EQ(o.lstSkins, QApplication::focusWidget());
+    ASSERT_EQ(o.findChild<QListWidget*>(), QApplication::focusWidget());
     const QString skin = general.SkinName;
+    QWidget* handle = o.findChild<QWidget*>(QStringLiteral("speedHandle"));
     const struct Step {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int page;
         QWidget* focus;
     } steps[] = {
-        {Qt::Key_PageDown, Qt::ControlModifier, 3, o.imgSpeed},
-        {Qt::Key_Tab, {}, 3, o.chkOnTop},
-        {Qt::Key_Tab, Qt::ControlModifier, 1, o.lblAbout},
-        {Qt::Key_Return, {}, 1, o.lblAbout}, // shows the credits
-        {Qt::Key_PageDown, Qt::ControlModifier, 2, o.lblMenu[2]},
-        {Qt::Key_Tab, Qt::ControlModifier, 0, o.lblMenu[0]},
-        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2, o.lblMenu[2]},
-        {Qt::Key_PageUp, Qt::ControlModifier, 1, o.lblMenu[1]},
-        {Qt::Key_Backtab, Qt::ShiftModifier, 1, o.lblMenu[3]},
-        {Qt::Key_Space, {}, 3, o.lblMenu[3]},
-        {Qt::Key_Tab, {}, 3, o.lblMenu[1]},
-        {Qt::Key_Tab, {}, 3, o.lblMenu[2]},
-        {Qt::Key_Tab, {}, 3, o.imgSpeed},
+        {Qt::Key_PageDown, Qt::ControlModifier, 3, handle},
+        {Qt::Key_Tab, {}, 3, &Reading<QCheckBox>(o, QStringLiteral("Always On Top"))},
+        {Qt::Key_Tab, Qt::ControlModifier, 1, &Reading(o, u"\u00B6"_s)},
+        {Qt::Key_Return, {}, 1, &Reading(o, u"\u00B6"_s)}, // shows the credits
+        {Qt::Key_PageDown, Qt::ControlModifier, 2, &Entry(o, 2)},
+        {Qt::Key_Tab, Qt::ControlModifier, 0, &Entry(o, 0)},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2, &Entry(o, 2)},
+        {Qt::Key_PageUp, Qt::ControlModifier, 1, &Entry(o, 1)},
+        {Qt::Key_Backtab, Qt::ShiftModifier, 1, &Entry(o, 3)},
+        {Qt::Key_Space, {}, 3, &Entry(o, 3)},
+        {Qt::Key_Tab, {}, 3, &Entry(o, 1)},
+        {Qt::Key_Tab, {}, 3, &Entry(o, 2)},
+        {Qt::Key_Tab, {}, 3, handle},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(::testing::Message() << "step " << &step - steps);
@@ -236,7 +257,7 @@ TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
         EXPECT_EQ(step.focus, QApplication::focusWidget());
     }
     EXPECT_EQ(skin, general.SkinName);
-    EXPECT_FALSE(o.lblAboutInfo->isHidden());
+    EXPECT_FALSE(Reading(o, LabelText(CreditsText(QStringLiteral(ORBO_VERSION)))).isHidden());
     EXPECT_TRUE(o.AboutSkinCaption().startsWith(u"'Ally McOrbo'"));
 
     struct Move {
@@ -247,51 +268,48 @@ TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
     for (const Move& move : {Move{Qt::Key_Up, 86, 18, 71}, Move{Qt::Key_End, 100, 8, 1},
                              Move{Qt::Key_Left, 99, 9, 6}}) {
         SCOPED_TRACE(move.key);
-        QTest::keyClick(o.imgSpeed, move.key);
+        QTest::keyClick(handle, move.key);
         EXPECT_EQ(move.speed, general.Speed);
-        EXPECT_EQ(QString::number(move.speed), o.lblSpeedHelp[1]->text());
-        EXPECT_EQ(move.top, o.imgSpeed->y());
+        EXPECT_EQ(QString::number(move.speed), o.ShownSpeed());
+        EXPECT_EQ(move.top, handle->y());
         EXPECT_EQ(move.interval, form1.AnimationInterval());
     }
-    const QImage focused = o.imgSpeed->grab().toImage();
-    QTest::keyClick(o.imgSpeed, Qt::Key_Tab);
-    EXPECT_NE(focused, o.imgSpeed->grab().toImage()) << "the focus was not shown on the handle";
+    const QImage focused = handle->grab().toImage();
+    QTest::keyClick(handle, Qt::Key_Tab);
+    EXPECT_NE(focused, handle->grab().toImage()) << "the focus was not shown on the handle";
     form1.close(); // as "&Exit" ends it
     EXPECT_EQ(u"99", store.GetSetting(kSettingsApp, kSettingsSection, "Speed", {}));
 }
 
 TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
     form1.ActivateSkin(QStringLiteral("no such skin"));
-    Shown().lstSkins->setFocus();
+    Shown().findChild<QListWidget*>()->setFocus();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(options->lstSkins->selectedItems().isEmpty());
+    EXPECT_EQ(QString(), options->SelectedSkin());
     EXPECT_EQ(u"no such skin", general.SkinName) << "focusing the list picked a skin";
     options->close();
 
     const InstalledSkin skin(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Peeker"));
     form1.ActivateSkin(skin.Name().toUpper());
     ASSERT_EQ(QSize(110, 86), form1.size());
-    frmOptions& o = Shown();
-    ASSERT_EQ(1, o.lstSkins->selectedItems().size());
-    EXPECT_EQ(skin.Name(), o.lstSkins->selectedItems().front()->text());
+    OptionsWindow& o = Shown();
+    EXPECT_EQ(skin.Name(), o.SelectedSkin());
     EXPECT_EQ(skin.Name().toUpper(), general.SkinName) << "loaded again under the list's name";
-    o.lstSkins->setFocus();
-    QTest::keyClick(o.lstSkins, Qt::Key_Home);
+    QListWidget& list = *o.findChild<QListWidget*>();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Home);
     EXPECT_EQ(kNoSkin, general.SkinName);
     EXPECT_EQ(QSize(75, 100), form1.size());
-    const QListWidgetItem* item = o.lstSkins->findItems(skin.Name(), Qt::MatchExactly).value(0);
+    const QListWidgetItem* item = list.findItems(skin.Name(), Qt::MatchExactly).value(0);
     ASSERT_NE(nullptr, item);
-    o.lstSkins->scrollToItem(item);
-    QTest::mouseClick(o.lstSkins->viewport(), Qt::LeftButton, {},
-                      o.lstSkins->visualItemRect(item).center());
+    list.scrollToItem(item);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
     EXPECT_EQ(skin.Name(), general.SkinName);
     EXPECT_EQ(QSize(110, 86), form1.size());
     EXPECT_EQ(u"Peeker", general.SkinDef.Name);
 
     // The list follows its folder while the window is open; the active skin stays selected.
-    const auto listed = [&o](const QString& name) {
-        return !o.lstSkins->findItems(name, Qt::MatchExactly).isEmpty();
-    };
+    const auto listed = [&o](const QString& name) { return o.SkinListEntries().contains(name); };
     const InstalledSkin added(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Donut"));
     EXPECT_TRUE(testing::WaitFor([&] { return listed(added.Name()); })) << "not added";
     const QString renamed = added.Name() + QStringLiteral("-renamed");
@@ -300,8 +318,7 @@ TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
         << "not renamed";
     ASSERT_TRUE(QDir(added.Path() + QStringLiteral("-renamed")).removeRecursively());
     EXPECT_TRUE(testing::WaitFor([&] { return !listed(renamed); })) << "not removed";
-    ASSERT_EQ(1, o.lstSkins->selectedItems().size());
-    EXPECT_EQ(skin.Name(), o.lstSkins->selectedItems().front()->text());
+    EXPECT_EQ(skin.Name(), o.SelectedSkin());
     EXPECT_EQ(skin.Name(), general.SkinName);
 }
 
@@ -312,10 +329,8 @@ TEST_F(OptionsWindowTest, TheListFollowsAnOwnSkinsFolderMadeLater) {
     QTemporaryDir data;
     const QByteArray before = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
-    frmOptions& o = Shown();
-    const auto listed = [&o] {
-        return !o.lstSkins->findItems(QStringLiteral("AAA-first"), Qt::MatchExactly).isEmpty();
-    };
+    OptionsWindow& o = Shown();
+    const auto listed = [&o] { return o.SkinListEntries().contains(u"AAA-first"); };
     for (int again = 0; again < 2; ++again) {
         ASSERT_TRUE(QDir().mkpath(data.filePath(QStringLiteral("orbo/Skins/AAA-first"))));
         EXPECT_TRUE(testing::WaitFor(listed)) << again;
@@ -325,8 +340,6 @@ TEST_F(OptionsWindowTest, TheListFollowsAnOwnSkinsFolderMadeLater) {
     qputenv("XDG_DATA_HOME", before);
 }
 #endif
-
-using namespace Qt::StringLiterals;
 
 const QStringList kShipped{u"de"_s, u"fr"_s, u"es"_s};
 // What GNOME Shell's answers give the advice to say.
@@ -435,10 +448,10 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
 
         QStringList texts = told + Texts(c.Form.PopupMenu()) + Texts(tray.Menu());
         texts << tray.Icon().toolTip();
-        options.Options_Click();
-        frmOptions& o = *options.Window();
+        options.ShowOrHide();
+        OptionsWindow& o = *options.Window();
         for (int page = 0; page < 4; ++page) {
-            QTest::mouseClick(o.lblMenu[std::size_t(page)], Qt::LeftButton);
+            QTest::mouseClick(&Entry(o, page), Qt::LeftButton);
             texts += Texts(o);
         }
 #ifndef Q_OS_WIN
@@ -490,8 +503,8 @@ TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
                 EXPECT_TRUE(!keys.back().isEmpty() && keys.count(keys.back()) == 1)
                     << item->text().toStdString();
             }
-            options.Options_Click();
-            frmOptions& o = *options.Window();
+            options.ShowOrHide();
+            OptionsWindow& o = *options.Window();
             std::size_t seen = 0;
             const auto expectWhole = [&] {
                 for (QWidget* w : o.findChildren<QWidget*>()) {
@@ -521,13 +534,14 @@ TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
                         << text.toStdString();
                 }
             };
-            for (std::size_t page = 0; page < 4; ++page) {
-                QTest::mouseClick(o.lblMenu[page], Qt::LeftButton);
+            for (int page = 0; page < 4; ++page) {
+                QTest::mouseClick(&Entry(o, page), Qt::LeftButton);
                 expectWhole();
             }
-            QTest::mouseClick(o.lblMenu[1], Qt::LeftButton);
-            for (QLabel* shows : {o.lblAbout, o.lblAbout, o.lblLicence}) {
-                QTest::mouseClick(shows, Qt::LeftButton);
+            QTest::mouseClick(&Entry(o, 1), Qt::LeftButton);
+            const QString licence = OptionsWindow::tr("Orbo %1 · Licence").arg(ORBO_VERSION);
+            for (const QString& shows : {u"\u00B6"_s, u"\u00B6"_s, licence}) {
+                QTest::mouseClick(&Reading(o, shows), Qt::LeftButton);
                 expectWhole();
             }
         }
