@@ -1,4 +1,5 @@
-// The cost of one animation tick: RunTick plus Surface::Present, as Form1's timer runs them.
+// The cost of one animation tick: RunTick plus Surface::Present, as CreatureWidget's timer runs
+// them.
 
 #include "animation/tick.h"
 #include "creature/creature_window.h"

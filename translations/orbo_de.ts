@@ -134,6 +134,21 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
             <translation>%1 %</translation>
         </message>
     </context>
+<context>
+        <name>orbo::CreatureWidget</name>
+        <message>
+            <source>orbo: the settings were not saved: %1</source>
+            <translation>orbo: die Einstellungen wurden nicht gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
+            <translation>Klicks erreichen das Wesen wieder: Der erneute Start von Orbo hat „Klicks durchlassen“ ausgeschaltet.</translation>
+        </message>
+        <message>
+            <source>"Let clicks through" stays off: with no session bus, starting Orbo again could not turn it off.</source>
+            <translation>„Klicks durchlassen“ bleibt aus: Ohne Sitzungsbus könnte ein erneuter Start von Orbo es nicht ausschalten.</translation>
+        </message>
+    </context>
     <context>
         <name>orbo::Desktop</name>
         <message>
@@ -180,22 +195,7 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
             <translation>Display „%1“ lässt sich nicht öffnen</translation>
         </message>
     </context>
-    <context>
-        <name>orbo::Form1</name>
-        <message>
-            <source>orbo: the settings were not saved: %1</source>
-            <translation>orbo: die Einstellungen wurden nicht gespeichert: %1</translation>
-        </message>
-        <message>
-            <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
-            <translation>Klicks erreichen das Wesen wieder: Der erneute Start von Orbo hat „Klicks durchlassen“ ausgeschaltet.</translation>
-        </message>
-        <message>
-            <source>"Let clicks through" stays off: with no session bus, starting Orbo again could not turn it off.</source>
-            <translation>„Klicks durchlassen“ bleibt aus: Ohne Sitzungsbus könnte ein erneuter Start von Orbo es nicht ausschalten.</translation>
-        </message>
-    </context>
-    <context>
+        <context>
         <name>orbo::GnomeExtension</name>
         <message>
             <source>In GNOME, Orbo's eyes follow the pointer everywhere once its GNOME Shell extension is on. To turn it on, run:

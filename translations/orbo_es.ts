@@ -134,6 +134,21 @@ devuelve la criatura al centro de la pantalla.
             <translation>%1 %</translation>
         </message>
     </context>
+<context>
+        <name>orbo::CreatureWidget</name>
+        <message>
+            <source>orbo: the settings were not saved: %1</source>
+            <translation>orbo: los ajustes no se guardaron: %1</translation>
+        </message>
+        <message>
+            <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
+            <translation>Los clics vuelven a llegar a la criatura: iniciar Orbo de nuevo desactivó «Dejar pasar los clics».</translation>
+        </message>
+        <message>
+            <source>"Let clicks through" stays off: with no session bus, starting Orbo again could not turn it off.</source>
+            <translation>«Dejar pasar los clics» sigue desactivado: sin bus de sesión, iniciar Orbo de nuevo no podría desactivarlo.</translation>
+        </message>
+    </context>
     <context>
         <name>orbo::Desktop</name>
         <message>
@@ -180,22 +195,7 @@ devuelve la criatura al centro de la pantalla.
             <translation>no se puede abrir la pantalla «%1»</translation>
         </message>
     </context>
-    <context>
-        <name>orbo::Form1</name>
-        <message>
-            <source>orbo: the settings were not saved: %1</source>
-            <translation>orbo: los ajustes no se guardaron: %1</translation>
-        </message>
-        <message>
-            <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
-            <translation>Los clics vuelven a llegar a la criatura: iniciar Orbo de nuevo desactivó «Dejar pasar los clics».</translation>
-        </message>
-        <message>
-            <source>"Let clicks through" stays off: with no session bus, starting Orbo again could not turn it off.</source>
-            <translation>«Dejar pasar los clics» sigue desactivado: sin bus de sesión, iniciar Orbo de nuevo no podría desactivarlo.</translation>
-        </message>
-    </context>
-    <context>
+        <context>
         <name>orbo::GnomeExtension</name>
         <message>
             <source>In GNOME, Orbo's eyes follow the pointer everywhere once its GNOME Shell extension is on. To turn it on, run:

@@ -134,6 +134,21 @@ Orbo ramène la créature au milieu de l’écran.
             <translation>%1 %</translation>
         </message>
     </context>
+<context>
+        <name>orbo::CreatureWidget</name>
+        <message>
+            <source>orbo: the settings were not saved: %1</source>
+            <translation>orbo : les réglages n’ont pas été enregistrés : %1</translation>
+        </message>
+        <message>
+            <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
+            <translation>Les clics atteignent de nouveau la créature : relancer Orbo a désactivé « Laisser passer les clics ».</translation>
+        </message>
+        <message>
+            <source>"Let clicks through" stays off: with no session bus, starting Orbo again could not turn it off.</source>
+            <translation>« Laisser passer les clics » reste désactivé : sans bus de session, relancer Orbo ne pourrait pas le désactiver.</translation>
+        </message>
+    </context>
     <context>
         <name>orbo::Desktop</name>
         <message>
@@ -180,22 +195,7 @@ Orbo ramène la créature au milieu de l’écran.
             <translation>impossible d’ouvrir l’écran « %1 »</translation>
         </message>
     </context>
-    <context>
-        <name>orbo::Form1</name>
-        <message>
-            <source>orbo: the settings were not saved: %1</source>
-            <translation>orbo : les réglages n’ont pas été enregistrés : %1</translation>
-        </message>
-        <message>
-            <source>Clicks reach the creature again: starting Orbo again turned "Let clicks through" off.</source>
-            <translation>Les clics atteignent de nouveau la créature : relancer Orbo a désactivé « Laisser passer les clics ».</translation>
-        </message>
-        <message>
-            <source>"Let clicks through" stays off: with no session bus, starting Orbo again could not turn it off.</source>
-            <translation>« Laisser passer les clics » reste désactivé : sans bus de session, relancer Orbo ne pourrait pas le désactiver.</translation>
-        </message>
-    </context>
-    <context>
+        <context>
         <name>orbo::GnomeExtension</name>
         <message>
             <source>In GNOME, Orbo's eyes follow the pointer everywhere once its GNOME Shell extension is on. To turn it on, run:

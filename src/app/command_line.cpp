@@ -1,7 +1,7 @@
 // The command line: --help and --version, and what is refused.
 #include "command_line.h"
 
-#include "creature/choices.h"
+#include "creature/stored_choices.h"
 #include "platform/system/console.h"
 #include "platform/system/files.h"
 #include "platform/system/settings_store.h"

@@ -1,13 +1,13 @@
 // The program: the creature model, its window, the options window and the tray put together.
 #include "app/command_line.h"
 #include "creature/creature.h"
-#include "main/creature_menu.h"
-#include "main/form1.h"
-#include "main/hot_key.h"
+#include "creature_widget/creature_menu.h"
+#include "creature_widget/creature_widget.h"
+#include "creature_widget/hot_key.h"
 #if !defined(Q_OS_WIN)
-#include "main/pointer_notice.h"
+#include "creature_widget/pointer_notice.h"
 #endif
-#include "main/tray.h"
+#include "creature_widget/tray.h"
 #include "options/options_host.h"
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/display.h"
@@ -87,24 +87,23 @@ int main(int argc, char* argv[]) {
     const auto desktop = orbo::MakeDesktop();
     const auto store = orbo::MakeSettingsStore();
     orbo::Creature creature(*desktop, orbo::SkinsFolders());
-    orbo::Form1 form(creature, *desktop, *store);
+    orbo::CreatureWidget form(creature, *desktop, *store);
 
     // However the program is asked to end, it ends through the creature window's close.
     orbo::WatchTerminationRequests(form, [&form] { form.close(); });
     instance.OnExit([&form] { form.close(); });
     instance.OnBringBack([&form] { form.ComeForward(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form] { form.close(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form,
-                     [&form] { form.Form_QueryUnload(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, [&form] { form.End(); });
 
     // Out of the way of full-screen windows and on every workspace, as the user chooses.
     const auto fullScreen = orbo::MakeFullScreenWatch([&form] { return form.geometry(); });
     QObject::connect(fullScreen.get(), &orbo::FullScreenWatch::HidesChanged, &form,
-                     &orbo::Form1::SetHiddenForFullScreen);
+                     &orbo::CreatureWidget::SetHiddenForFullScreen);
     form.SetDesktopChoiceHooks(
         {orbo::SetOnAllWorkspaces, [&fullScreen](bool on) { fullScreen->SetEnabled(on); }});
 
-    form.Form_Load();
+    form.Start();
     // Where a later start cannot reach this one, nothing but a tray turns click-through off.
     if (!instance.Reachable())
         form.StartWithClicksTaken();

@@ -1,33 +1,43 @@
-// The user's choices as the settings store keeps them: one table that reading, writing and
-// loading walk, so that a choice is named, defaulted and turned into text in one place.
+// The user's choices: what the creature shows and how, kept between runs.
 #pragma once
 
 #include <QtCore/QString>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
-#include <optional>
 
 namespace orbo {
 
-class Desktop;
-class SettingsStore;
-struct mdlGeneral;
+// The sizes the creature can be shown at, percent of its picture, on top of the display's scale.
+inline constexpr std::array<int, 6> kSizeChoices{50, 75, 100, 150, 200, 300};
+constexpr bool IsSizeChoice(int percent) {
+    return std::find(kSizeChoices.begin(), kSizeChoices.end(), percent) != kSizeChoices.end();
+}
 
-inline const QString kSettingsApp = QStringLiteral("Z Orbo");
-inline const QString kSettingsSection = QStringLiteral("Setting");
-// The speed of a first start, and of a stored speed that is no number.
-inline constexpr std::uint8_t kDefaultSpeed = 85;
-// The key that hides and shows the creature until the user stores another (or none).
-inline const QString kDefaultHotKey = QStringLiteral("Ctrl+Alt+O");
-
-// Each choice read from the store into the model, with the defaults for missing keys: the
-// window's top-left corner at the primary monitor's centre, blinking, always-on-top and the
-// desktop choices on, kDefaultSpeed, the built-in skin, size 100, kDefaultHotKey. The rest of the
-// model (the skin's record) is as `choices` had it.
-void ReadChoices(SettingsStore& store, const Desktop& desktop, mdlGeneral& choices);
-
-// Saves the choices as one set. Nothing when the store kept them, else why not (the store's
-// reason).
-std::optional<QString> WriteChoices(SettingsStore& store, const mdlGeneral& choices);
+// The user's choices, each stored under its own key (stored_choices.cpp lists them). The creature
+// model owns them; the options window and the menu read them.
+struct Choices {
+    // The window's top-left corner, in twips, as stored: read at start, written from the window's
+    // place, which is the live one.
+    float Left = 0;
+    float Top = 0;
+    QString SkinName;
+    std::uint8_t Speed = 0;
+    bool Blink = false;
+    bool OnTop = false;
+    // Out of the way while the active window fills the creature's monitor.
+    bool HideOverFullScreen = false;
+    // On every workspace, since the creature has no taskbar or pager entry to be found by.
+    bool AllWorkspaces = false;
+    // The creature takes no mouse input: clicks reach the window below it.
+    bool ClickThrough = false;
+    // The size shown, percent (one of kSizeChoices).
+    int Size = 100;
+    // The key that hides and shows the creature, as stored ("Ctrl+Alt+O"; empty for none).
+    QString HotKey;
+    // Whether a desktop that hides the pointer is still to be told so at start.
+    bool PointerNotice = true;
+};
 
 } // namespace orbo

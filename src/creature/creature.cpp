@@ -3,8 +3,8 @@
 
 #include "animation/tick.h"
 #include "creature/activation.h"
-#include "creature/choices.h"
 #include "creature/drag.h"
+#include "creature/stored_choices.h"
 #include "platform/desktop/desktop.h"
 
 #include <utility>
@@ -20,7 +20,7 @@ Creature::Creature(Desktop& desktop, QStringList skinsFolders)
     surface_.Present();
     shownPlace_ = window_.Geometry.Pixels();
     monitors_ = desktop_.GetMonitors();
-    pace_.Interval = TimerInterval(general_.Speed);
+    pace_.Interval = TimerInterval(chosen_.Speed);
     desktop_.SetAnimationInterval(pace_.Interval);
     desktop_.SetInputListener([this] { Wake(); });
 }
@@ -35,47 +35,47 @@ Creature::~Creature() {
     desktop_.SetInputListener({});
 }
 
-void Creature::LoadInfo(SettingsStore& store) {
-    ReadChoices(store, desktop_, general_);
-    MoveTo(general_.Left, general_.Top);
+void Creature::LoadChoices(SettingsStore& store) {
+    ReadChoices(store, desktop_, chosen_);
+    MoveTo(chosen_.Left, chosen_.Top);
     // Put on top or released before the skin shapes it: on X11 that can make the window anew.
     if (view_)
-        view_->ShowOnTop(general_.OnTop);
-    SetSpeed(general_.Speed);
+        view_->ShowOnTop(chosen_.OnTop);
+    SetSpeed(chosen_.Speed);
     // The skin first, at its own size, then the stored size by the menu's rule: a size past the
     // pictures' budget is refused for this run, the skin kept and the stored size left as it is.
-    const int size = general_.Size;
-    general_.Size = 100;
+    const int size = chosen_.Size;
+    chosen_.Size = 100;
     window_.Size = 1.0;
     // Named, the stored skin would count as the one on show already.
-    ActivateSkin(std::exchange(general_.SkinName, QString()));
+    ActivateSkin(std::exchange(chosen_.SkinName, QString()));
     if (!ApplySize(size))
         storedSize_ = size;
     Wake();
 }
 
-std::optional<QString> Creature::SaveInfo(SettingsStore& store) const {
-    mdlGeneral stored = general_;
+std::optional<QString> Creature::SaveChoices(SettingsStore& store) const {
+    Choices stored = chosen_;
     stored.Left = window_.Left();
     stored.Top = window_.Top();
-    stored.Size = storedSize_.value_or(general_.Size);
+    stored.Size = storedSize_.value_or(chosen_.Size);
     return WriteChoices(store, stored);
 }
 
 void Creature::SetSpeed(std::uint8_t speed) {
-    general_.Speed = speed;
+    chosen_.Speed = speed;
     desktop_.SetAnimationInterval(TimerInterval(speed));
     Wake();
     UpdatePace();
 }
 
 void Creature::SetBlink(bool blink) {
-    general_.Blink = blink;
+    chosen_.Blink = blink;
     Wake();
 }
 
 void Creature::SetOnTop(bool onTop) {
-    general_.OnTop = onTop;
+    chosen_.OnTop = onTop;
     if (view_)
         view_->ShowOnTop(onTop);
     Wake();
@@ -87,7 +87,7 @@ void Creature::SetSize(int percent) {
 }
 
 bool Creature::ApplySize(int percent) {
-    if (percent == general_.Size)
+    if (percent == chosen_.Size)
         return true;
     if (!IsSizeChoice(percent))
         return false;
@@ -97,7 +97,7 @@ bool Creature::ApplySize(int percent) {
     const qreal scale = LargestScale(desktop_.GetMonitors()) * percent / 100.0;
     if (qint64(back.width()) * back.height() + SurfacePixels(back, scale) > kMaxSkinPixels)
         return false;
-    general_.Size = percent;
+    chosen_.Size = percent;
     window_.Size = percent / 100.0;
     FitWindowToBackground(window_, desktop_, units_);
     ShowActivated();
@@ -106,8 +106,7 @@ bool Creature::ApplySize(int percent) {
 }
 
 SkinContext Creature::Context() {
-    return SkinContext{general_.SkinDef, general_.SkinName, window_,
-                       desktop_,         builtInSkin_,      skinsFolders_};
+    return SkinContext{skin_, chosen_.SkinName, window_, desktop_, builtInSkin_, skinsFolders_};
 }
 
 void Creature::ActivateSkin(const QString& name) {
@@ -118,14 +117,14 @@ void Creature::ActivateSkin(const QString& name) {
 
 std::optional<SkinReadResult> Creature::ActivateSkinFolder(const QString& folder,
                                                            const SkinLineObserver& observer) {
-    general_.SkinName = folder;
+    chosen_.SkinName = folder;
     auto read = orbo::ActivateSkinFolder(Context(), folder, observer);
     ShowActivated();
     return read;
 }
 
 void Creature::ActivateDefSkin() {
-    orbo::ActivateDefSkin(general_.SkinDef, window_, units_, builtInSkin_);
+    orbo::ActivateDefSkin(skin_, window_, units_, builtInSkin_);
 }
 
 void Creature::ShowActivated() {
@@ -210,7 +209,7 @@ void Creature::BringBack(const QRect& workArea) {
 }
 
 bool Creature::Tick() {
-    RunTick(general_.SkinDef, general_.Blink, desktop_, window_.Left(), window_.Top(), surface_,
+    RunTick(skin_, chosen_.Blink, desktop_, window_.Left(), window_.Top(), surface_,
             static_cast<float>(window_.Size));
     const QRegion changed = surface_.Present();
     if (!changed.isEmpty() && view_)
@@ -290,7 +289,7 @@ void Creature::UpdateRest() {
 
 void Creature::UpdatePace() {
     Pace pace;
-    pace.Interval = TimerInterval(general_.Speed);
+    pace.Interval = TimerInterval(chosen_.Speed);
     const bool runs = started_ && !ended_ && !resting_;
     pace.Ticking = runs && !idle_;
     pace.SlowCheck = runs && idle_;

@@ -2,9 +2,9 @@
 // the pace and rest of its animation.
 #pragma once
 
+#include "creature/choices.h"
 #include "creature/creature_window.h"
 #include "creature/default_skin.h"
-#include "creature/mdl_general.h"
 #include "runtime/monitors.h"
 #include "runtime/surface.h"
 #include "skin/skin_reader.h"
@@ -73,7 +73,9 @@ public:
     // Told the pace now, and every change from now on.
     void SetView(CreatureView* view);
 
-    const mdlGeneral& General() const { return general_; }
+    const Choices& Chosen() const { return chosen_; }
+    // The record of the skin on show.
+    const SkinDef& Skin() const { return skin_; }
     const CreatureWindow& Window() const { return window_; }
     const Units& ScaleUnits() const { return units_; }
     const DefaultSkinPictures& BuiltIn() const { return builtInSkin_; }
@@ -81,9 +83,9 @@ public:
     // --- Storage ---
     // Reads the stored choices with their defaults and applies them: the place, on top or not,
     // the speed, the stored skin and its size.
-    void LoadInfo(SettingsStore& store);
+    void LoadChoices(SettingsStore& store);
     // Stores every choice as one set. Nothing when the store kept them, else why not.
-    std::optional<QString> SaveInfo(SettingsStore& store) const;
+    std::optional<QString> SaveChoices(SettingsStore& store) const;
 
     // --- The user's choices ---
     // A new speed changes the pace at once (the timer interval rule).
@@ -91,8 +93,8 @@ public:
     void SetBlink(bool blink);
     void SetOnTop(bool onTop);
     // A choice that the creature itself draws nothing from: what acts on it reads it back.
-    template <typename T> void Choose(T mdlGeneral::*choice, T value) {
-        general_.*choice = std::move(value);
+    template <typename T> void Choose(T Choices::*choice, T value) {
+        chosen_.*choice = std::move(value);
     }
     // The creature shown at this size (percent, one of kSizeChoices; any other is ignored, and so
     // is one whose frames would take the skin past its pictures' budget): the window grows or
@@ -191,7 +193,8 @@ private:
     Desktop& desktop_;
     QStringList skinsFolders_;
     Units units_;
-    mdlGeneral general_;
+    Choices chosen_;
+    SkinDef skin_;
     DefaultSkinPictures builtInSkin_;
     CreatureWindow window_;
     Surface surface_;

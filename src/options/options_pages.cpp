@@ -2,6 +2,7 @@
 // connected to what it does, and the order the keyboard visits them in.
 #include "options_window.h"
 
+#include "creature/creature.h"
 #include "options/clickable_label.h"
 #include "options/colors_and_fonts.h"
 #include "options/shape_box.h"
@@ -37,7 +38,7 @@ void OptionsWindow::BuildMenuColumn() {
 }
 
 void OptionsWindow::BuildSkinsPage() {
-    skinList_ = new SkinList(general_, pages_[kSkinsPage]);
+    skinList_ = new SkinList(creature_.Chosen(), pages_[kSkinsPage]);
     connect(skinList_, &SkinList::picked, &handlers_,
             [this](const QString& name) { UseSkin(name); });
 }

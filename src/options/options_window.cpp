@@ -2,8 +2,8 @@
 // controls do.
 #include "options_window.h"
 
-#include "creature/mdl_general.h"
-#include "main/form1.h"
+#include "creature/choices.h"
+#include "creature/creature.h"
 #include "options/clickable_label.h"
 #include "options/colors_and_fonts.h"
 #include "options/options_place.h"
@@ -25,12 +25,12 @@
 
 namespace orbo {
 
-OptionsWindow::OptionsWindow(const mdlGeneral& general, Form1& form1)
+OptionsWindow::OptionsWindow(Creature& creature, const QWidget& creatureWidget)
     // A fixed design: the frame offers no maximise button.
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
-      general_(general), form1_(form1), units_(form1.ScaleUnits()) {
+      creature_(creature), creatureWidget_(creatureWidget), units_(creature.ScaleUnits()) {
     setWindowTitle(tr("Orbo - Options"));
     setWindowIcon(AppIcon());
 
@@ -57,14 +57,14 @@ OptionsWindow::OptionsWindow(const mdlGeneral& general, Form1& form1)
 void OptionsWindow::FillFromSettings() {
     skinList_->Fill();
     SetAutoSizedCaption(*credits_, CreditsText(QStringLiteral(ORBO_VERSION)));
-    PlaceSlider(slider_, sliderLayout_, general_.Speed);
+    PlaceSlider(slider_, sliderLayout_, creature_.Chosen().Speed);
     ShowSlider();
-    onTopBox_->setCheckState(general_.OnTop ? Qt::Checked : Qt::Unchecked);
-    blinkBox_->setCheckState(general_.Blink ? Qt::Checked : Qt::Unchecked);
+    onTopBox_->setCheckState(creature_.Chosen().OnTop ? Qt::Checked : Qt::Unchecked);
+    blinkBox_->setCheckState(creature_.Chosen().Blink ? Qt::Checked : Qt::Unchecked);
 }
 
 void OptionsWindow::UseSkin(const QString& name) {
-    form1_.ActivateSkin(name);
+    creature_.ActivateSkin(name);
     // A larger creature would grow over the window beside it.
     if (isVisible()) {
         PlaceBesideCreature();
@@ -160,7 +160,7 @@ void OptionsWindow::ShowPage(int page) {
         SetBold(entry, i == page);
     }
     if (page == kAboutSkinPage) {
-        aboutSkinCaption_ = AboutSkinText(general_.SkinDef);
+        aboutSkinCaption_ = AboutSkinText(creature_.Skin());
         SetCaption(*aboutSkinText_, aboutSkinCaption_);
         FitPage(kAboutSkinPage);
     }
@@ -229,13 +229,13 @@ void OptionsWindow::ToggleLicence() {
 }
 
 void OptionsWindow::ApplyOnTop() {
-    form1_.SetOnTop(onTopBox_->checkState() == Qt::Checked);
+    creature_.SetOnTop(onTopBox_->checkState() == Qt::Checked);
     if (isVisible())
         KeepAboveCreature();
 }
 
 void OptionsWindow::ApplyBlink() {
-    form1_.SetBlink(blinkBox_->checkState() == Qt::Checked);
+    creature_.SetBlink(blinkBox_->checkState() == Qt::Checked);
 }
 
 void OptionsWindow::PressSliderHandle(Qt::MouseButton button, float y) {
@@ -258,7 +258,7 @@ bool OptionsWindow::StepSlider(Qt::Key key) {
 // A drag or a key moved the handle: the number, the upper tube and the creature's timer follow.
 void OptionsWindow::SpeedMoved() {
     ShowSlider();
-    form1_.SetSpeed(slider_.Speed);
+    creature_.SetSpeed(slider_.Speed);
 }
 
 void OptionsWindow::ReleaseSliderHandle() {
@@ -292,7 +292,7 @@ void OptionsWindow::ShowOrHide() {
 }
 
 void OptionsWindow::PlaceBesideCreature() {
-    const QRect creature = form1_.frameGeometry();
+    const QRect creature = creatureWidget_.frameGeometry();
     // Shown again beside a creature that stayed put, the window is where the user or the window
     // manager left it; after the creature moved or changed its skin it goes beside it anew.
     if (placedBeside_ == creature)
@@ -308,7 +308,7 @@ void OptionsWindow::PlaceBesideCreature() {
 // layer, and with no window manager at all, the window raised last is on top. Putting the
 // creature on top raises it.
 void OptionsWindow::KeepAboveCreature() {
-    SetWindowOrder(*this, general_.OnTop);
+    SetWindowOrder(*this, creature_.Chosen().OnTop);
     raise();
 }
 

@@ -18,11 +18,11 @@ class QLabel;
 namespace orbo {
 
 class ClickableLabel;
-class Form1;
+class Creature;
 class ShapeBox;
 class SkinList;
 class SliderHandle;
-struct mdlGeneral;
+struct Choices;
 
 // The options window: a column of four menu entries beside four pages (the skin list, the speed
 // slider and toggles, the logo and credits, the active skin's information). It is filled from the
@@ -41,7 +41,7 @@ public:
     static constexpr int kAboutSkinPage = 2;
     static constexpr int kOptionsPage = 3;
 
-    OptionsWindow(const mdlGeneral& general, Form1& form1);
+    OptionsWindow(Creature& creature, const QWidget& creatureWidget);
 
     // Whether the user closed the window (hiding it keeps it).
     bool Closed() const { return closed_; }
@@ -107,8 +107,8 @@ private:
     void SetCaption(QLabel& label, const QString& caption);
     void SetAutoSizedCaption(QLabel& label, const QString& caption);
 
-    const mdlGeneral& general_;
-    Form1& form1_;
+    Creature& creature_;
+    const QWidget& creatureWidget_;
     Units units_;
     SpeedSliderLayout sliderLayout_;
     SpeedSliderState slider_;

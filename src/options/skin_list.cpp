@@ -2,7 +2,7 @@
 // finding an entry.
 #include "skin_list.h"
 
-#include "creature/mdl_general.h"
+#include "creature/choices.h"
 #include "platform/system/files.h"
 #include "skin/skin_name.h"
 
@@ -71,8 +71,8 @@ QString WatchedFolderFor(const QString& skinsFolder) {
     return folder;
 }
 
-SkinList::SkinList(const mdlGeneral& general, QWidget* parent)
-    : QListWidget(parent), general_(general) {
+SkinList::SkinList(const Choices& general, QWidget* parent)
+    : QListWidget(parent), chosen_(general) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Selection, not the current item: focusing an empty-selection list must not pick a skin.
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
@@ -86,7 +86,7 @@ void SkinList::Fill() {
     const QStringList names = AddSkinNames(Names(), FolderEntries());
     Show(names);
     // Selecting the active skin picks it, which leaves the active skin alone.
-    const int active = FindListEntry(names, general_.SkinName);
+    const int active = FindListEntry(names, chosen_.SkinName);
     if (active >= 0)
         setCurrentRow(active);
     Watch();
@@ -112,7 +112,7 @@ void SkinList::Refresh() {
         return;
     const QSignalBlocker quiet(this);
     Show(names);
-    setCurrentRow(FindListEntry(names, general_.SkinName));
+    setCurrentRow(FindListEntry(names, chosen_.SkinName));
 }
 
 QStringList SkinList::FolderEntries() const {

@@ -9,7 +9,7 @@
 
 namespace orbo {
 
-struct mdlGeneral;
+struct Choices;
 
 // The Skins page's list box: "< none >" and every skin of the skins folders, sorted. Once filled
 // it follows the folders while it exists, the active skin staying selected. An entry selected,
@@ -19,7 +19,7 @@ class SkinList : public QListWidget {
     Q_OBJECT
 
 public:
-    SkinList(const mdlGeneral& general, QWidget* parent);
+    SkinList(const Choices& general, QWidget* parent);
 
     // The folders' skins put among the entries, the active skin selected; from then on the list
     // follows the folders.
@@ -39,7 +39,7 @@ private:
     void Show(const QStringList& names);
     void Watch();
 
-    const mdlGeneral& general_;
+    const Choices& chosen_;
     QFileSystemWatcher watch_;
 };
 

@@ -173,7 +173,7 @@ std::vector<QString> LineWarnings(const std::vector<SkinLineOutcome>& lines) {
 // Eyes never drawn, pictures larger than their boxes, a background that cuts nothing away.
 std::vector<QString> SkinWarnings(const Creature& creature) {
     std::vector<QString> warnings;
-    const SkinDef& s = creature.General().SkinDef;
+    const SkinDef& s = creature.Skin();
     const Units& units = creature.ScaleUnits();
     for (int i = 1; i <= s.EyesUBound() && i <= kMaxEyes; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];

@@ -1,5 +1,5 @@
 // orbo-skin-check: reads a skin as Orbo does and reports, or renders it.
-#include "creature/mdl_general.h"
+#include "creature/choices.h"
 #include "platform/system/console.h"
 #include "platform/system/files.h"
 #include "resources/resources.h"

@@ -157,7 +157,7 @@ QString DescribeApplied(const SkinLineOutcome& o, const Creature& creature) {
         const QString suffix = readAs(x + u',' + y);
         if (o.Key == u"xy")
             return eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: box at %2,%3"), x, y) + suffix;
-        const SkinDef& s = creature.General().SkinDef;
+        const SkinDef& s = creature.Skin();
         const int i = EyeOfField(o.Field);
         if (i <= s.EyesUBound() &&
             ClassifyKind(s.Eyes[static_cast<size_t>(i)].Kind) == EyeKind::Matrix)
@@ -305,7 +305,7 @@ void ReadingOutcome(QTextStream& out, const std::optional<SkinReadResult>& read)
 }
 
 void Summarise(QTextStream& out, const Creature& creature, bool exact) {
-    const SkinDef& s = creature.General().SkinDef;
+    const SkinDef& s = creature.Skin();
     const CreatureWindow& window = creature.Window();
     const Units& units = creature.ScaleUnits();
     out << Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "\nSummary\n"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "creature/creature.h"
-#include "main/form1.h"
+#include "creature_widget/creature_widget.h"
 #include "memory_settings_store.h"
 #include "scripted_desktop.h"
 
@@ -12,7 +12,7 @@ struct RunningCreature {
     ScriptedDesktop Desk;
     MemorySettingsStore Store;
     Creature Model{Desk, {}};
-    Form1 Form{Model, Desk, Store};
+    CreatureWidget Form{Model, Desk, Store};
 };
 
 } // namespace orbo::testing

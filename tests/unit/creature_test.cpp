@@ -3,9 +3,9 @@
 // pull-back onto the monitors, names and skins folders.
 #include "animation/tick.h"
 #include "creature/activation.h"
-#include "creature/choices.h"
 #include "creature/creature.h"
 #include "creature/drag.h"
+#include "creature/stored_choices.h"
 #include "memory_settings_store.h"
 #include "platform/system/files.h"
 #include "scripted_desktop.h"
@@ -105,7 +105,7 @@ TEST(Creature, PaceThroughStillnessRestAndWaking) {
         EXPECT_EQ(step.Expected == Checking, pace.SlowCheck);
         EXPECT_EQ(step.Hidden, view.Hidden);
         EXPECT_EQ(step.Hidden, creature.Resting());
-        EXPECT_EQ(TimerInterval(creature.General().Speed), pace.Interval);
+        EXPECT_EQ(TimerInterval(creature.Chosen().Speed), pace.Interval);
         EXPECT_EQ(pace.Interval, desk.AnimationInterval) << "the desktop's reports keep the pace";
     }
 }
@@ -200,9 +200,9 @@ TEST(Creature, DragAndPullBackGoByTheSizeShown) {
     store.SaveSetting(kSettingsApp, kSettingsSection, "Skin", "Huge");
     store.SaveSetting(kSettingsApp, kSettingsSection, "Size", "300");
     Creature started(desk, {skins.path()});
-    started.LoadInfo(store);
+    started.LoadChoices(store);
     EXPECT_EQ(QSize(2000, 1700), started.Window().Geometry.Pixels().size());
-    ASSERT_EQ(std::nullopt, started.SaveInfo(store));
+    ASSERT_EQ(std::nullopt, started.SaveChoices(store));
     EXPECT_EQ(u"300", store.GetSetting(kSettingsApp, kSettingsSection, QStringLiteral("Size"), {}));
 }
 

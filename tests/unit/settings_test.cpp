@@ -4,7 +4,7 @@
 // installer relies on to reach the running program.
 #include "creature/choice_text.h"
 #include "creature/choices.h"
-#include "creature/mdl_general.h"
+#include "creature/stored_choices.h"
 #include "memory_settings_store.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/autostart.h"
@@ -84,7 +84,7 @@ TEST(StoredChoices, EachTextGivesItsValue) {
         MemorySettingsStore store;
         if (text)
             store.SaveSetting(kSettingsApp, kSettingsSection, key, text);
-        mdlGeneral choices;
+        Choices choices;
         ReadChoices(store, desk, choices);
         MemorySettingsStore written;
         ASSERT_FALSE(WriteChoices(written, choices));
@@ -149,7 +149,7 @@ TEST(HotKeyFromText, NamesOneKeyHeldWithAModifier) {
 TEST(IniSettingsStore, KeepsItsKeysInTheSettingGroupOfTheApplicationsFile) {
     QTemporaryDir dir;
     IniSettingsStore store(dir.path());
-    mdlGeneral general;
+    Choices general;
     general.SkinName = QStringLiteral("a;b=c");
     general.Speed = 42;
     general.OnTop = true;
@@ -301,7 +301,7 @@ TEST(IniSettingsStore, ASaveThatFailsLeavesTheFileAsItWas) {
             if (asNobody && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
                 ::_exit(3);
             IniSettingsStore store(dir.path(), 100);
-            mdlGeneral general;
+            Choices general;
             general.SkinName = QStringLiteral("New");
             general.Left = 150;
             general.Top = 300;

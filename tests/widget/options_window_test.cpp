@@ -1,12 +1,12 @@
 // The options window on Qt's offscreen platform: pages, credits, slider, toggles, skin list; and
 // every text translated in each shipped language, and shown whole in the fixed layout.
 #include "creature/activation.h"
-#include "creature/choices.h"
 #include "creature/creature.h"
 #include "creature/default_skin.h"
-#include "main/form1.h"
-#include "main/hot_key.h"
-#include "main/tray.h"
+#include "creature/stored_choices.h"
+#include "creature_widget/creature_widget.h"
+#include "creature_widget/hot_key.h"
+#include "creature_widget/tray.h"
 #include "memory_settings_store.h"
 #include "options/options_host.h"
 #include "options/options_layout.h"
@@ -19,7 +19,7 @@
 #include "scripted_desktop.h"
 #include "wait_for.h"
 #ifndef Q_OS_WIN
-#include "main/pointer_notice.h"
+#include "creature_widget/pointer_notice.h"
 #include "platform/desktop/gnome_extension.h"
 #endif
 
@@ -90,11 +90,11 @@ private:
 
 class OptionsWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { form1.Form_Load(); }
+    void SetUp() override { widget.Start(); }
 
     // Made the way the popup menu's owner makes it, then shown.
     OptionsWindow& Shown() {
-        options = std::make_unique<OptionsWindow>(general, form1);
+        options = std::make_unique<OptionsWindow>(creature, widget);
         options->ShowOrHide();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(options.get()));
         return *options;
@@ -125,8 +125,8 @@ protected:
     ScriptedDesktop desktop;
     MemorySettingsStore store;
     Creature creature{desktop, SkinsFolders()};
-    const mdlGeneral& general = creature.General();
-    Form1 form1{creature, desktop, store};
+    const Choices& general = creature.Chosen();
+    CreatureWidget widget{creature, desktop, store};
     std::unique_ptr<OptionsWindow> options;
 };
 
@@ -147,7 +147,7 @@ TEST_F(OptionsWindowTest, OpensOnTheSkinsPageAndAClickedEntryShowsItsPage) {
     // The About Skin text is rebuilt by a click on its entry only.
     QTest::mouseClick(&Entry(o, 2), Qt::LeftButton);
     const InstalledSkin skin(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Peeker"));
-    form1.ActivateSkin(skin.Name());
+    creature.ActivateSkin(skin.Name());
     EXPECT_TRUE(o.AboutSkinCaption().startsWith(u"'Ally McOrbo' by Quillon, 18/2/0\r"));
     QTest::mouseClick(&Entry(o, 2), Qt::LeftButton);
     EXPECT_TRUE(o.AboutSkinCaption().startsWith(u"'Peeker'"));
@@ -194,7 +194,7 @@ TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsTheVersionTheLicence) {
 // Made when Options is first chosen; Options toggles it on the same page; closed, the next starts
 // afresh.
 TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh) {
-    OptionsHost host(creature, form1);
+    OptionsHost host(creature, widget);
     EXPECT_EQ(nullptr, host.Window()) << "made before it was asked for";
     host.ShowOrHide();
     OptionsWindow* o = host.Window();
@@ -211,8 +211,8 @@ TEST_F(OptionsWindowTest, OptionsCommandTogglesTheWindowAndClosingMakesItAfresh)
     QTest::keyClick(o->focusWidget(), Qt::Key_Escape);
     EXPECT_TRUE(o->Closed());
     EXPECT_TRUE(store.Values.empty()); // only the creature window's closing saves
-    form1.SetSpeed(40);
-    form1.SetBlink(false);
+    creature.SetSpeed(40);
+    creature.SetBlink(false);
     host.ShowOrHide();
     o = host.Window();
     ASSERT_FALSE(o->Closed());
@@ -272,17 +272,17 @@ TEST_F(OptionsWindowTest, KeysReachEveryPageAndMoveTheSlider) {
         EXPECT_EQ(move.speed, general.Speed);
         EXPECT_EQ(QString::number(move.speed), o.ShownSpeed());
         EXPECT_EQ(move.top, handle->y());
-        EXPECT_EQ(move.interval, form1.AnimationInterval());
+        EXPECT_EQ(move.interval, widget.AnimationInterval());
     }
     const QImage focused = handle->grab().toImage();
     QTest::keyClick(handle, Qt::Key_Tab);
     EXPECT_NE(focused, handle->grab().toImage()) << "the focus was not shown on the handle";
-    form1.close(); // as "&Exit" ends it
+    widget.close(); // as "&Exit" ends it
     EXPECT_EQ(u"99", store.GetSetting(kSettingsApp, kSettingsSection, "Speed", {}));
 }
 
 TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
-    form1.ActivateSkin(QStringLiteral("no such skin"));
+    creature.ActivateSkin(QStringLiteral("no such skin"));
     Shown().findChild<QListWidget*>()->setFocus();
     QCoreApplication::processEvents();
     EXPECT_EQ(QString(), options->SelectedSkin());
@@ -290,8 +290,8 @@ TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
     options->close();
 
     const InstalledSkin skin(QStringLiteral(ORBO_SOURCE_DIR "/Skins/Peeker"));
-    form1.ActivateSkin(skin.Name().toUpper());
-    ASSERT_EQ(QSize(110, 86), form1.size());
+    creature.ActivateSkin(skin.Name().toUpper());
+    ASSERT_EQ(QSize(110, 86), widget.size());
     OptionsWindow& o = Shown();
     EXPECT_EQ(skin.Name(), o.SelectedSkin());
     EXPECT_EQ(skin.Name().toUpper(), general.SkinName) << "loaded again under the list's name";
@@ -299,14 +299,14 @@ TEST_F(OptionsWindowTest, TheListSelectsTheActiveSkinAndAppliesAPickAtOnce) {
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Home);
     EXPECT_EQ(kNoSkin, general.SkinName);
-    EXPECT_EQ(QSize(75, 100), form1.size());
+    EXPECT_EQ(QSize(75, 100), widget.size());
     const QListWidgetItem* item = list.findItems(skin.Name(), Qt::MatchExactly).value(0);
     ASSERT_NE(nullptr, item);
     list.scrollToItem(item);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(item).center());
     EXPECT_EQ(skin.Name(), general.SkinName);
-    EXPECT_EQ(QSize(110, 86), form1.size());
-    EXPECT_EQ(u"Peeker", general.SkinDef.Name);
+    EXPECT_EQ(QSize(110, 86), widget.size());
+    EXPECT_EQ(u"Peeker", creature.Skin().Name);
 
     // The list follows its folder while the window is open; the active skin stays selected.
     const auto listed = [&o](const QString& name) { return o.SkinListEntries().contains(name); };
@@ -436,8 +436,9 @@ TEST(Translation, EveryTextAPersonReadsIsTranslated) {
         CreatureMenu menu(c.Form, hooks);
         TrayIcon tray(c.Form, menu);
         QStringList told;
-        QObject::connect(&c.Form, &Form1::Told, &c.Form, [&told](const QString& t) { told << t; });
-        c.Form.Form_Load();
+        QObject::connect(&c.Form, &CreatureWidget::Told, &c.Form,
+                         [&told](const QString& t) { told << t; });
+        c.Form.Start();
         ListenForHotKey(c.Desk, c.Form);
         c.Form.SetClickThrough(true);
         c.Form.ComeForward();
@@ -491,7 +492,7 @@ TEST(Translation, TheOptionsWindowShowsEachLanguageWhole) {
         QCoreApplication::installTranslator(&catalogue);
         {
             testing::RunningCreature c;
-            c.Form.Form_Load();
+            c.Form.Start();
             OptionsHost options(c.Model, c.Form);
             const CreatureMenu menu(c.Form, MenuHooks());
             // Each item of the menu keeps a key of its own.

@@ -2,9 +2,9 @@
 // tray's say the same, and the tray's items reach the creature; the hot key is heard, each press
 // hiding or showing it, and a key not had is said; and where the desktop hides the pointer, the
 // notice that the eyes follow it only over X11 windows.
-#include "creature/choices.h"
-#include "main/hot_key.h"
-#include "main/tray.h"
+#include "creature/stored_choices.h"
+#include "creature_widget/hot_key.h"
+#include "creature_widget/tray.h"
 #include "memory_settings_store.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/settings_store.h"
@@ -27,28 +27,28 @@
 #if defined(Q_OS_WIN)
 #include <windows.h>
 #else
-#include "main/pointer_notice.h"
+#include "creature_widget/pointer_notice.h"
 #endif
 
 namespace orbo {
 namespace {
 
 // The timers run as the creature says: stopped while still, woken by an announced move.
-TEST(Form1, TimersRunAsTheCreatureSays) {
+TEST(CreatureWidget, TimersRunAsTheCreatureSays) {
     testing::RunningCreature c;
     c.Desk.Announces = true;
-    c.Form.Form_Load();
+    c.Form.Start();
     c.Form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&c.Form));
     for (int i = 0; i < 3 && !c.Form.Idle(); ++i)
-        c.Form.Timer1_Timer();
+        c.Form.Tick();
     ASSERT_TRUE(c.Form.Idle());
     EXPECT_FALSE(c.Form.Animating());
     c.Desk.Cursor = QPoint(900, 100);
     c.Desk.Announce();
     EXPECT_TRUE(c.Form.Animating());
     const QImage still = c.Form.Frame();
-    c.Form.Timer1_Timer();
+    c.Form.Tick();
     EXPECT_NE(c.Form.Frame(), still) << "the eyes did not follow the announced move";
 }
 
@@ -77,7 +77,7 @@ struct Tray : testing::RunningCreature {
     Tray() {
         QObject::connect(&Menus, &CreatureMenu::Told, &Form,
                          [this](const QString& why) { Told << why; });
-        Form.Form_Load();
+        Form.Start();
         Form.show();
     }
     // A menu as it shows: each item's text, "[x]" or "[ ]" after a check item's; "-" a separator.
@@ -126,7 +126,7 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     // What the desktop choices and hiding do is the end-to-end menu test's.
     const CreatureMenu::Items& tray = t.Icon.Items();
     const auto clicksThrough = [&t](bool on) {
-        return t.Form.General().ClickThrough == on &&
+        return t.Form.Chosen().ClickThrough == on &&
                t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput) == on;
     };
     const std::pair<QAction*, std::function<bool()>> rows[] = {
@@ -183,8 +183,8 @@ TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
         desk.KeyRefusal = row.Refusal;
         if (row.Stored)
             store.SaveSetting(kSettingsApp, kSettingsSection, u"HotKey"_s, row.Stored);
-        QSignalSpy told(&form, &Form1::Told);
-        form.Form_Load();
+        QSignalSpy told(&form, &CreatureWidget::Told);
+        form.Start();
         ListenForHotKey(desk, form);
         for (int i = 0; row.Later && i < 2; ++i)
             desk.RefuseKeyLater(*row.Later);
@@ -244,8 +244,8 @@ TEST(PointerNotice, ToldOnlyWhereThePointerIsHidden) {
         if (row.stored)
             c.Store.SaveSetting(kSettingsApp, kSettingsSection, QStringLiteral("PointerNotice"),
                                 QLatin1String(row.stored));
-        c.Model.LoadInfo(c.Store);
-        EXPECT_EQ(ShouldTellWherePointerIsSeen(c.Desk, c.Model.General()), row.shown != nullptr);
+        c.Model.LoadChoices(c.Store);
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(c.Desk, c.Model.Chosen()), row.shown != nullptr);
         const std::unique_ptr<QMessageBox> box(TellWherePointerIsSeen(c.Desk, c.Model, c.Store));
         ASSERT_EQ(box != nullptr, row.shown != nullptr);
         if (!box)
@@ -262,19 +262,19 @@ TEST(PointerNotice, DismissedForGoodOnlyWhenTicked) {
         SCOPED_TRACE(tick ? "ticked" : "not ticked");
         testing::RunningCreature c;
         c.Desk.Everywhere = false;
-        c.Model.LoadInfo(c.Store);
+        c.Model.LoadChoices(c.Store);
         QMessageBox* box = TellWherePointerIsSeen(c.Desk, c.Model, c.Store);
         ASSERT_NE(box, nullptr);
         EXPECT_TRUE(box->isVisible());
         ASSERT_NE(box->checkBox(), nullptr);
         box->checkBox()->setChecked(tick);
         box->button(QMessageBox::Ok)->click();
-        EXPECT_EQ(ShouldTellWherePointerIsSeen(c.Desk, c.Model.General()), !tick);
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(c.Desk, c.Model.Chosen()), !tick);
         EXPECT_EQ(TellWherePointerIsSeen(c.Desk, c.Model, c.Store) == nullptr, tick);
-        ASSERT_FALSE(c.Model.SaveInfo(c.Store));
+        ASSERT_FALSE(c.Model.SaveChoices(c.Store));
         Creature next(c.Desk, {});
-        next.LoadInfo(c.Store);
-        EXPECT_EQ(ShouldTellWherePointerIsSeen(c.Desk, next.General()), !tick);
+        next.LoadChoices(c.Store);
+        EXPECT_EQ(ShouldTellWherePointerIsSeen(c.Desk, next.Chosen()), !tick);
     }
 }
 #endif

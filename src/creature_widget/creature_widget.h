@@ -19,34 +19,28 @@ class SettingsStore;
 
 // The creature window: borderless, cut to the skin's outline, its eyes redrawn on every tick. It
 // shows the creature model and hands it the user's doings.
-class Form1 : public QWidget, private CreatureView {
+class CreatureWidget : public QWidget, private CreatureView {
     Q_OBJECT
 
 public:
-    Form1(Creature& creature, Desktop& desktop, SettingsStore& store, QWidget* parent = nullptr);
-    ~Form1() override;
+    CreatureWidget(Creature& creature, Desktop& desktop, SettingsStore& store,
+                   QWidget* parent = nullptr);
+    ~CreatureWidget() override;
 
-    void Form_Load();
-    void Timer1_Timer();
-    void LoadInfo();
+    void Start();
+    void Tick();
+    void LoadChoices();
     // Nothing when the settings were stored, else why not.
-    std::optional<QString> SaveInfo();
+    std::optional<QString> SaveChoices();
     // Runs once however the window closes: saves the settings and ends the program. When they
     // could not be stored, says why in one line on standard error (nothing is shown) and ends
     // with exit status 1.
-    void Form_QueryUnload();
+    void End();
 
-    void ActivateSkin(const QString& name);
-    void ActivateDefSkin();
-    // A new Speed (0 to 100), the animation's pace changed at once by the timer interval rule.
-    void SetSpeed(std::uint8_t speed);
-    // A new OnTop: the window is put above all others or released at once.
-    void SetOnTop(bool onTop);
-    void SetBlink(bool blink);
-    // The creature shown at this size (percent of its picture).
-    void SetSize(int percent);
+    // The creature it shows, for what the menu and the options window change.
+    Creature& Model() { return creature_; }
     const Units& ScaleUnits() const { return creature_.ScaleUnits(); }
-    const mdlGeneral& General() const { return creature_.General(); }
+    const Choices& Chosen() const { return creature_.Chosen(); }
 
     // What the window system does for the two desktop choices, each told the choice at start-up
     // and on every change.
@@ -80,17 +74,17 @@ public:
     bool Resting() const { return creature_.Resting(); }
 
     // Mouse handlers: button 1 left, 2 right, 4 middle (a sum while moving); X, Y in twips.
-    void Form_MouseDown(int button, float x, float y);
-    void Form_MouseMove(int button, float x, float y);
-    void Form_MouseUp(int button, float x, float y);
+    void MousePressed(int button, float x, float y);
+    void MouseMoved(int button, float x, float y);
+    void MouseReleased(int button, float x, float y);
 
     // The popup menu a right click opens; the creature's menu fills it.
     QMenu& PopupMenu() { return popupMenu_; }
 
     // The last composed frame, for tests and screenshots.
     const QImage& Frame() const { return creature_.Frame(); }
-    int AnimationInterval() const { return Timer1.interval(); }
-    bool Animating() const { return Timer1.isActive(); }
+    int AnimationInterval() const { return tickTimer_.interval(); }
+    bool Animating() const { return tickTimer_.isActive(); }
     // Whether the animation has stopped because nothing on the screen could change.
     bool Idle() const { return creature_.Idle(); }
     // Out of the way of a full-screen window: hidden, the animation stopped until shown again.
@@ -120,7 +114,7 @@ private:
     // The event's position in the window's twips, measured from where the window is now.
     QPointF EventTwips(const QMouseEvent& event) const;
 
-    IntervalTimer Timer1;
+    IntervalTimer tickTimer_;
     Creature& creature_;
     Desktop& desktop_;
     SettingsStore& store_;

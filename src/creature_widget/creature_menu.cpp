@@ -1,8 +1,8 @@
 // The creature's menu: its items, their words and what each does.
 #include "creature_menu.h"
 
-#include "creature/mdl_general.h"
-#include "main/form1.h"
+#include "creature/choices.h"
+#include "creature_widget/creature_widget.h"
 
 #include <QtGui/QAction>
 #include <QtGui/QActionGroup>
@@ -12,7 +12,8 @@ namespace orbo {
 
 using namespace Qt::StringLiterals;
 
-CreatureMenu::CreatureMenu(Form1& form, MenuHooks hooks) : form_(form), hooks_(std::move(hooks)) {
+CreatureMenu::CreatureMenu(CreatureWidget& form, MenuHooks hooks)
+    : form_(form), hooks_(std::move(hooks)) {
     Fill(form.PopupMenu());
 }
 
@@ -50,7 +51,8 @@ CreatureMenu::Items CreatureMenu::Fill(QMenu& menu) {
         item->setCheckable(true);
         item->setData(percent);
         sizes->addAction(item);
-        connect(item, &QAction::triggered, this, [this, percent] { form_.SetSize(percent); });
+        connect(item, &QAction::triggered, this,
+                [this, percent] { form_.Model().SetSize(percent); });
     }
     menu.addSeparator();
     items.Hide = menu.addAction(HideText(true, true));
@@ -85,12 +87,12 @@ CreatureMenu::Items CreatureMenu::Fill(QMenu& menu) {
 void CreatureMenu::Refresh(const Items& items) {
     // Read back each time: an installer or another tool may have changed it since.
     items.StartAtLogin->setChecked(items.StartAtLogin->isEnabled() && hooks_.StartsAtLogin());
-    items.HideOverFullScreen->setChecked(form_.General().HideOverFullScreen);
-    items.AllWorkspaces->setChecked(form_.General().AllWorkspaces);
-    items.ClickThrough->setChecked(form_.General().ClickThrough);
+    items.HideOverFullScreen->setChecked(form_.Chosen().HideOverFullScreen);
+    items.AllWorkspaces->setChecked(form_.Chosen().AllWorkspaces);
+    items.ClickThrough->setChecked(form_.Chosen().ClickThrough);
     items.Hide->setText(HideText(form_.CreatureShown(), hooks_.TrayShown && hooks_.TrayShown()));
     for (QAction* size : items.Size->actions())
-        size->setChecked(size->data().toInt() == form_.General().Size);
+        size->setChecked(size->data().toInt() == form_.Chosen().Size);
 }
 
 } // namespace orbo

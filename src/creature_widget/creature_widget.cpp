@@ -1,7 +1,7 @@
 // The creature window: shows the model, runs its timer, passes on the mouse, closes once.
-#include "form1.h"
+#include "creature_widget.h"
 
-#include "main/set_form_on_top.h"
+#include "creature_widget/window_on_top.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/console.h"
 #include "platform/window/native_window.h"
@@ -29,7 +29,8 @@ Q_LOGGING_CATEGORY(lcPace, "orbo.pace", QtWarningMsg)
 
 } // namespace
 
-Form1::Form1(Creature& creature, Desktop& desktop, SettingsStore& store, QWidget* parent)
+CreatureWidget::CreatureWidget(Creature& creature, Desktop& desktop, SettingsStore& store,
+                               QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), creature_(creature), desktop_(desktop),
       store_(store) {
     setWindowTitle(QStringLiteral("ORBO"));
@@ -39,7 +40,7 @@ Form1::Form1(Creature& creature, Desktop& desktop, SettingsStore& store, QWidget
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
     resize(creature_.Window().Geometry.Pixels().size());
-    connect(&Timer1, &IntervalTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(&tickTimer_, &IntervalTimer::timeout, this, &CreatureWidget::Tick);
     slowCheck_.setInterval(Creature::kSlowCheckMs);
     connect(&slowCheck_, &QTimer::timeout, this, [this] {
         qCDebug(lcPace, "pace: check");
@@ -48,33 +49,33 @@ Form1::Form1(Creature& creature, Desktop& desktop, SettingsStore& store, QWidget
     creature_.SetView(this);
 }
 
-Form1::~Form1() {
+CreatureWidget::~CreatureWidget() {
     creature_.SetView(nullptr);
 }
 
-void Form1::Form_Load() {
+void CreatureWidget::Start() {
     if (windowState() != Qt::WindowNoState)
         setWindowState(Qt::WindowNoState);
-    LoadInfo();
+    LoadChoices();
     creature_.StartAnimation();
 }
 
-void Form1::LoadInfo() {
-    creature_.LoadInfo(store_);
-    SetAllWorkspaces(creature_.General().AllWorkspaces);
-    SetHideOverFullScreen(creature_.General().HideOverFullScreen);
-    SetClickThrough(creature_.General().ClickThrough);
+void CreatureWidget::LoadChoices() {
+    creature_.LoadChoices(store_);
+    SetAllWorkspaces(creature_.Chosen().AllWorkspaces);
+    SetHideOverFullScreen(creature_.Chosen().HideOverFullScreen);
+    SetClickThrough(creature_.Chosen().ClickThrough);
 }
 
-std::optional<QString> Form1::SaveInfo() {
-    return creature_.SaveInfo(store_);
+std::optional<QString> CreatureWidget::SaveChoices() {
+    return creature_.SaveChoices(store_);
 }
 
-void Form1::Form_QueryUnload() {
+void CreatureWidget::End() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    const auto notSaved = SaveInfo();
+    const auto notSaved = SaveChoices();
     creature_.EndAnimation();
     // Settings lost are worth a line where someone may read it; a window would be in the way.
     if (notSaved) {
@@ -84,54 +85,30 @@ void Form1::Form_QueryUnload() {
     QCoreApplication::exit(notSaved ? 1 : 0);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
-    Form_QueryUnload();
+void CreatureWidget::closeEvent(QCloseEvent* event) {
+    End();
     event->accept();
 }
 
-void Form1::ActivateSkin(const QString& name) {
-    creature_.ActivateSkin(name);
-}
-
-void Form1::ActivateDefSkin() {
-    creature_.ActivateDefSkin();
-}
-
-void Form1::SetSpeed(std::uint8_t speed) {
-    creature_.SetSpeed(speed);
-}
-
-void Form1::SetOnTop(bool onTop) {
-    creature_.SetOnTop(onTop);
-}
-
-void Form1::SetBlink(bool blink) {
-    creature_.SetBlink(blink);
-}
-
-void Form1::SetSize(int percent) {
-    creature_.SetSize(percent);
-}
-
-void Form1::SetHideOverFullScreen(bool hide) {
-    creature_.Choose(&mdlGeneral::HideOverFullScreen, hide);
+void CreatureWidget::SetHideOverFullScreen(bool hide) {
+    creature_.Choose(&Choices::HideOverFullScreen, hide);
     if (choiceHooks_.HideOverFullScreen)
         choiceHooks_.HideOverFullScreen(hide);
 }
 
-void Form1::SetAllWorkspaces(bool all) {
-    creature_.Choose(&mdlGeneral::AllWorkspaces, all);
+void CreatureWidget::SetAllWorkspaces(bool all) {
+    creature_.Choose(&Choices::AllWorkspaces, all);
     if (choiceHooks_.AllWorkspaces)
         choiceHooks_.AllWorkspaces(*this, all);
 }
 
-void Form1::SetClickThrough(bool through) {
-    creature_.Choose(&mdlGeneral::ClickThrough, through);
+void CreatureWidget::SetClickThrough(bool through) {
+    creature_.Choose(&Choices::ClickThrough, through);
     LetClicksThrough(*this, through);
 }
 
-void Form1::StartWithClicksTaken() {
-    if (!General().ClickThrough)
+void CreatureWidget::StartWithClicksTaken() {
+    if (!Chosen().ClickThrough)
         return;
     SetClickThrough(false);
     QMetaObject::invokeMethod(
@@ -143,21 +120,21 @@ void Form1::StartWithClicksTaken() {
         Qt::QueuedConnection);
 }
 
-void Form1::BringBack() {
+void CreatureWidget::BringBack() {
     creature_.BringBack(PrimaryWorkArea());
-    SaveInfo();
+    SaveChoices();
     SetCreatureShown(true);
     raise();
     creature_.Wake();
 }
 
-void Form1::ComeForward() {
+void CreatureWidget::ComeForward() {
     const QPoint before = creature_.Window().Geometry.Pixels().topLeft();
     creature_.KeepOnMonitors();
     if (creature_.Window().Geometry.Pixels().topLeft() != before)
-        SaveInfo();
+        SaveChoices();
     SetCreatureShown(true);
-    if (General().ClickThrough) {
+    if (Chosen().ClickThrough) {
         SetClickThrough(false);
         Q_EMIT Told(tr("Clicks reach the creature again: starting Orbo again turned "
                        "\"Let clicks through\" off."));
@@ -167,55 +144,55 @@ void Form1::ComeForward() {
     creature_.Wake();
 }
 
-void Form1::SetCreatureShown(bool shown) {
+void CreatureWidget::SetCreatureShown(bool shown) {
     creature_.SetHiddenByUser(!shown);
 }
 
-void Form1::SetHiddenForFullScreen(bool hidden) {
+void CreatureWidget::SetHiddenForFullScreen(bool hidden) {
     creature_.SetHiddenForFullScreen(hidden);
 }
 
-void Form1::ShowResting(bool resting) {
+void CreatureWidget::ShowResting(bool resting) {
     if (resting) {
         hide();
         return;
     }
     show();
     // A window shown anew is stacked and placed on workspaces afresh, from what Qt last knew.
-    ShowOnTop(creature_.General().OnTop);
+    ShowOnTop(creature_.Chosen().OnTop);
     if (choiceHooks_.AllWorkspaces)
-        choiceHooks_.AllWorkspaces(*this, creature_.General().AllWorkspaces);
+        choiceHooks_.AllWorkspaces(*this, creature_.Chosen().AllWorkspaces);
 }
 
-void Form1::ShowOnTop(bool onTop) {
-    SetFormOnTop(*this, creature_.Window(), onTop);
+void CreatureWidget::ShowOnTop(bool onTop) {
+    SetWindowOnTop(*this, creature_.Window(), onTop);
 }
 
-void Form1::ShowPace(const Pace& pace) {
-    Timer1.setInterval(pace.Interval);
+void CreatureWidget::ShowPace(const Pace& pace) {
+    tickTimer_.setInterval(pace.Interval);
     if (!pace.Ticking)
-        Timer1.stop();
-    else if (!Timer1.isActive())
-        Timer1.resume();
+        tickTimer_.stop();
+    else if (!tickTimer_.isActive())
+        tickTimer_.resume();
     if (!pace.SlowCheck)
         slowCheck_.stop();
     else if (!slowCheck_.isActive())
         slowCheck_.start();
 }
 
-void Form1::Timer1_Timer() {
+void CreatureWidget::Tick() {
     if (++ticks_ % 1000 == 0)
         qCDebug(lcStats, "ticks %llu", static_cast<unsigned long long>(ticks_));
     qCDebug(lcPace, "pace: tick");
     creature_.Step();
 }
 
-void Form1::moveEvent(QMoveEvent* event) {
+void CreatureWidget::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     creature_.WindowMoved(pos());
 }
 
-void Form1::Form_MouseDown(int button, float x, float y) {
+void CreatureWidget::MousePressed(int button, float x, float y) {
     if (button == ButtonCode(MouseButton::Left)) {
         creature_.Grab(x, y);
     } else if (button == ButtonCode(MouseButton::Right)) {
@@ -224,16 +201,16 @@ void Form1::Form_MouseDown(int button, float x, float y) {
     }
 }
 
-void Form1::Form_MouseMove(int button, float x, float y) {
+void CreatureWidget::MouseMoved(int button, float x, float y) {
     if (button == ButtonCode(MouseButton::Left))
         creature_.DragMove(x, y);
 }
 
-void Form1::Form_MouseUp(int, float, float) {
+void CreatureWidget::MouseReleased(int, float, float) {
     creature_.LetGo();
 }
 
-QPointF Form1::EventTwips(const QMouseEvent& event) const {
+QPointF CreatureWidget::EventTwips(const QMouseEvent& event) const {
     // The window may have moved since the event was made: measure from where it is now.
     const QPointF local = event.globalPosition() - QPointF(pos());
     const Units& units = creature_.ScaleUnits();
@@ -241,40 +218,39 @@ QPointF Form1::EventTwips(const QMouseEvent& event) const {
             units.ScaleY(local.y(), ScaleUnit::Pixels, ScaleUnit::Twips)};
 }
 
-void Form1::mousePressEvent(QMouseEvent* event) {
+void CreatureWidget::mousePressEvent(QMouseEvent* event) {
     const QPointF p = EventTwips(*event);
-    Form_MouseDown(ButtonCode(event->button()), static_cast<float>(p.x()),
-                   static_cast<float>(p.y()));
+    MousePressed(ButtonCode(event->button()), static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
-void Form1::mouseMoveEvent(QMouseEvent* event) {
+void CreatureWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPointF p = EventTwips(*event);
-    Form_MouseMove(ButtonCode(event->buttons()), static_cast<float>(p.x()),
-                   static_cast<float>(p.y()));
+    MouseMoved(ButtonCode(event->buttons()), static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent* event) {
+void CreatureWidget::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF p = EventTwips(*event);
-    Form_MouseUp(ButtonCode(event->button()), static_cast<float>(p.x()), static_cast<float>(p.y()));
+    MouseReleased(ButtonCode(event->button()), static_cast<float>(p.x()),
+                  static_cast<float>(p.y()));
 }
 
-void Form1::paintEvent(QPaintEvent* event) {
+void CreatureWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     creature_.Paint(painter, event->region(), devicePixelRatioF());
 }
 
-void Form1::PlaceWindow(const QRect& pixels) {
+void CreatureWidget::PlaceWindow(const QRect& pixels) {
     if (pixels.size() != size())
         resize(pixels.size());
     if (pixels.topLeft() != pos())
         move(pixels.topLeft());
 }
 
-void Form1::ShowFrame(const QRegion& changed) {
+void CreatureWidget::ShowFrame(const QRegion& changed) {
     update(changed);
 }
 
-void Form1::ShowShape(const QRegion& shape) {
+void CreatureWidget::ShowShape(const QRegion& shape) {
     orbo::SetWindowShape(*this, shape);
 }
 

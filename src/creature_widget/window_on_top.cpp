@@ -1,5 +1,5 @@
-// SetFormOnTop: the window's place given again in 16-bit pixels, with or without "on top".
-#include "set_form_on_top.h"
+// SetWindowOnTop: the window's place given again in 16-bit pixels, with or without "on top".
+#include "window_on_top.h"
 
 #include "creature/creature_window.h"
 #include "platform/window/native_window.h"
@@ -8,7 +8,7 @@
 
 namespace orbo {
 
-void SetFormOnTop(QWidget& form, const CreatureWindow& geometry, bool onTop) {
+void SetWindowOnTop(QWidget& form, const CreatureWindow& geometry, bool onTop) {
     const Units& u = geometry.ScaleUnits();
     const auto x = u.Pixels16X(geometry.Left());
     const auto y = u.Pixels16Y(geometry.Top());

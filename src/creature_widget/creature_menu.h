@@ -12,7 +12,7 @@ class QMenu;
 
 namespace orbo {
 
-class Form1;
+class CreatureWidget;
 
 // What the menu reaches outside the creature window.
 struct MenuHooks {
@@ -36,7 +36,7 @@ class CreatureMenu : public QObject {
     Q_OBJECT
 
 public:
-    CreatureMenu(Form1& form, MenuHooks hooks);
+    CreatureMenu(CreatureWidget& form, MenuHooks hooks);
 
     struct Items {
         QAction* Options = nullptr;
@@ -64,7 +64,7 @@ Q_SIGNALS:
 private:
     void Refresh(const Items& items);
 
-    Form1& form_;
+    CreatureWidget& form_;
     MenuHooks hooks_;
 };
 

@@ -20,13 +20,13 @@ QString Tr(const char* text) {
 
 } // namespace
 
-bool ShouldTellWherePointerIsSeen(const Desktop& desktop, const mdlGeneral& choices) {
+bool ShouldTellWherePointerIsSeen(const Desktop& desktop, const Choices& choices) {
     return !desktop.FollowsPointerEverywhere() && choices.PointerNotice;
 }
 
 QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, Creature& creature,
                                     SettingsStore& store, QWidget* parent) {
-    if (!ShouldTellWherePointerIsSeen(desktop, creature.General()))
+    if (!ShouldTellWherePointerIsSeen(desktop, creature.Chosen()))
         return nullptr;
     QString text =
         Tr(QT_TRANSLATE_NOOP(
@@ -56,8 +56,8 @@ QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, Creature& creature,
     QObject::connect(box, &QMessageBox::finished, box, [&creature, &store, never] {
         if (!never->isChecked())
             return;
-        creature.Choose(&mdlGeneral::PointerNotice, false);
-        creature.SaveInfo(store);
+        creature.Choose(&Choices::PointerNotice, false);
+        creature.SaveChoices(store);
     });
     box->show();
     return box;

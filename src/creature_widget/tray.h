@@ -1,7 +1,7 @@
 // The tray icon that rescues the creature and holds the desktop choices.
 #pragma once
 
-#include "main/creature_menu.h"
+#include "creature_widget/creature_menu.h"
 
 #include <QtCore/QObject>
 #include <QtWidgets/QMenu>
@@ -9,7 +9,7 @@
 
 namespace orbo {
 
-class Form1;
+class CreatureWidget;
 
 // Orbo's icon in the system tray, shown whenever a tray is there, also one started later. A
 // click on it hides or shows the creature; its menu is the creature's menu. When the menu could
@@ -18,7 +18,7 @@ class TrayIcon : public QObject {
     Q_OBJECT
 
 public:
-    TrayIcon(Form1& form, CreatureMenu& menu);
+    TrayIcon(CreatureWidget& form, CreatureMenu& menu);
 
     QSystemTrayIcon& Icon() { return icon_; }
     QMenu& Menu() { return menu_; }
@@ -28,7 +28,7 @@ private:
     void Icon_Activated(QSystemTrayIcon::ActivationReason reason);
     void Tell(const QString& why);
 
-    Form1& form_;
+    CreatureWidget& form_;
     // Before the icon, which shows it: destroyed after it.
     QMenu menu_;
     QSystemTrayIcon icon_;

@@ -2,8 +2,8 @@
 #include "hot_key.h"
 
 #include "creature/choice_text.h"
-#include "creature/choices.h"
-#include "main/form1.h"
+#include "creature/stored_choices.h"
+#include "creature_widget/creature_widget.h"
 #include "platform/desktop/desktop.h"
 #include "platform/system/console.h"
 
@@ -30,8 +30,8 @@ QString Quoted(const QString& text) {
 
 } // namespace
 
-void ListenForHotKey(Desktop& desktop, Form1& form) {
-    const QString text = form.General().HotKey.trimmed();
+void ListenForHotKey(Desktop& desktop, CreatureWidget& form) {
+    const QString text = form.Chosen().HotKey.trimmed();
     if (text.isEmpty())
         return;
     const auto key = HotKeyFromText(text);

@@ -1,4 +1,4 @@
-// SetFormOnTop: the creature window above all others, or back in the normal stacking order.
+// SetWindowOnTop: the creature window above all others, or back in the normal stacking order.
 #pragma once
 
 class QWidget;
@@ -9,6 +9,6 @@ class CreatureWindow;
 
 // Puts the window above all others (onTop) or releases it, giving it its current position and
 // size again, converted to 16-bit pixel values.
-void SetFormOnTop(QWidget& form, const CreatureWindow& geometry, bool onTop);
+void SetWindowOnTop(QWidget& form, const CreatureWindow& geometry, bool onTop);
 
 } // namespace orbo

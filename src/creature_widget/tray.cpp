@@ -1,17 +1,17 @@
 // The tray icon: Orbo's icon, a click that hides or shows the creature, and its menu.
 #include "tray.h"
 
-#include "main/form1.h"
+#include "creature_widget/creature_widget.h"
 #include "resources/resources.h"
 
 #include <QtWidgets/QMessageBox>
 
 namespace orbo {
 
-TrayIcon::TrayIcon(Form1& form, CreatureMenu& menu) : form_(form), icon_(AppIcon()) {
+TrayIcon::TrayIcon(CreatureWidget& form, CreatureMenu& menu) : form_(form), icon_(AppIcon()) {
     items_ = menu.Fill(menu_);
     connect(&menu, &CreatureMenu::Told, this, &TrayIcon::Tell);
-    connect(&form, &Form1::Told, this, &TrayIcon::Tell);
+    connect(&form, &CreatureWidget::Told, this, &TrayIcon::Tell);
     icon_.setToolTip(tr("Orbo: a click hides or shows the creature"));
     icon_.setContextMenu(&menu_);
     connect(&icon_, &QSystemTrayIcon::activated, this, &TrayIcon::Icon_Activated);
