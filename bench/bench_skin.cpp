@@ -126,7 +126,7 @@ void BM_ActivateSkin_TenEyes(benchmark::State& state) {
         orbo::ActivateSkin(context, flip ? QStringLiteral("TenA") : QStringLiteral("TenB"));
         flip = !flip;
     }
-    if (skin.EyesUBound() != 10 || skin.Eyes[10].Pic.IsEmpty() ||
+    if (skin.LastEyeIndex() != 10 || skin.Eyes[10].Pic.IsEmpty() ||
         window.Geometry.Pixels().size() != QSize(240, 120))
         state.SkipWithError("the ten-eye skin did not load");
 }

@@ -158,7 +158,7 @@ void HeavyAuto(Scene& scene) {
     const Picture pic = Ring(20, 20, qRgb(20, 20, 20), qRgb(0, 0, 0));
     const Picture mask = Ring(20, 20, qRgb(0, 0, 0), qRgb(255, 255, 255));
     auto& skin = scene.Skin;
-    skin.ReDimEyes(20);
+    skin.RemakeEyes(20);
     for (int i = 0; i < 20; ++i)
         skin.Eyes[static_cast<size_t>(i + 1)] =
             Eye(u"auto", 60 + (i % 5) * 140, 60 + (i / 5) * 130, 60, 60, 0, pic, mask);
@@ -184,7 +184,7 @@ void HeavyMixed(Scene& scene) {
     const Picture lid = Ring(50, 30, qRgb(40, 160, 60), qRgb(0, 0, 0));
     const Picture lidMask = Ring(50, 30, qRgb(0, 0, 0), qRgb(255, 255, 255));
     auto& skin = scene.Skin;
-    skin.ReDimEyes(24);
+    skin.RemakeEyes(24);
     size_t e = 1;
     for (int i = 0; i < 4; ++i) {
         const int x = 40 + i * 190;

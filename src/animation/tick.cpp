@@ -176,7 +176,7 @@ void RunTick(const SkinDef& skin, bool blink, Desktop& desktop, float windowLeft
              Surface& surface, float size) {
     surface.Cls();
     const auto& eyes = skin.Eyes;
-    const int upper = std::min(skin.EyesUBound(), kMaxEyes);
+    const int upper = std::min(skin.LastEyeIndex(), kMaxEyes);
     const Units units = desktop.ScreenUnits();
     const TwipsRect box = desktop.DesktopBox();
     Eyes drawer{blink,     desktop, windowLeft,

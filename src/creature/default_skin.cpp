@@ -39,7 +39,7 @@ void ActivateDefSkin(SkinDef& skin, CreatureWindow& window, const Units& units,
     skin.HomePage = kDefaultSkinHomePage;
     skin.Comment.clear();
     window.SetPicture(pictures.builtInSkin[0]);
-    skin.ReDimEyes(2);
+    skin.RemakeEyes(2);
     FillEye(skin.Eyes[1], pictures.builtInSkin[1], pictures.builtInSkin[2], units, 53, 10, 32, 34);
     FillEye(skin.Eyes[2], pictures.builtInSkin[3], pictures.builtInSkin[4], units, 62, 43, 22, 22);
 }

@@ -67,7 +67,7 @@ void SliderMouseDown(SpeedSliderState& state, int button, float y) {
 bool SliderMouseMove(SpeedSliderState& state, const SpeedSliderLayout& layout, float y) {
     if (!SliderDragging(state))
         return false;
-    const double grab = Val(QStringView(state.Tag).mid(1));
+    const double grab = LeadingNumber(QStringView(state.Tag).mid(1));
     MoveHandle(state, layout, double(state.HandleTop) + double(y) - grab);
     return true;
 }

@@ -48,7 +48,7 @@ QStringView TrimSpaces(QStringView text) {
     return text.sliced(first, last - first);
 }
 
-double Val(QStringView text) {
+double LeadingNumber(QStringView text) {
     // Gather the characters that make up the number, skipping blanks, then parse them once.
     std::string number;
     qsizetype i = 0;

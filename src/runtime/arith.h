@@ -16,7 +16,7 @@ std::optional<std::uint8_t> RoundToUint8(double value);
 // The forms run-time's number reader: blanks anywhere are skipped, then an optional sign,
 // digits, an optional "." and fraction and an optional exponent are taken as far as they go.
 // Text without a leading number gives 0. Independent of the locale.
-double Val(QStringView text);
+double LeadingNumber(QStringView text);
 
 // The forms run-time's Trim: leading and trailing spaces removed (only U+0020, not tabs).
 QStringView TrimSpaces(QStringView text);

@@ -36,7 +36,7 @@ EyeKind ClassifyKind(const KindText& kind) {
     return EyeKind::None;
 }
 
-void SkinDef::ReDimEyes(int upper) {
+void SkinDef::RemakeEyes(int upper) {
     Eyes.clear();
     Eyes.resize(static_cast<size_t>(upper < 0 ? 0 : upper + 1));
 }

@@ -67,9 +67,9 @@ struct SkinDef {
     std::vector<EyeDef> Eyes;
 
     // The upper bound of Eyes, -1 while it holds nothing.
-    int EyesUBound() const { return static_cast<int>(Eyes.size()) - 1; }
+    int LastEyeIndex() const { return static_cast<int>(Eyes.size()) - 1; }
     // Throws every element away and makes elements 0 to upper anew, all empty.
-    void ReDimEyes(int upper);
+    void RemakeEyes(int upper);
 };
 
 } // namespace orbo

@@ -77,7 +77,7 @@ Section SectionNamed(QStringView name) {
         section.Kind = SkinSectionKind::Setting;
     } else if (name.first(std::min<qsizetype>(3, name.size())).toString().toLower() == u"eye") {
         section.Kind = SkinSectionKind::Eye;
-        section.EyeIndex = Val(name.sliced(3));
+        section.EyeIndex = LeadingNumber(name.sliced(3));
     } else {
         section.Kind = SkinSectionKind::Other;
     }
@@ -200,13 +200,13 @@ Step ApplySetting(const PairTarget& target, const QString& key, QStringView valu
         return step;
     }
     if (key == u"eyes") {
-        double count = Val(value);
+        double count = LeadingNumber(value);
         if (!(count >= 0)) // NaN counts as below 0
             count = 0;
         if (count > kMaxEyes)
             count = kMaxEyes;
         const int upper = RoundToInt32(count).value_or(0);
-        target.Skin.ReDimEyes(upper);
+        target.Skin.RemakeEyes(upper);
         Step step = Applied(target, "Eyes", value);
         if (target.Describe)
             step.Stored = QString::number(upper);
@@ -229,8 +229,8 @@ Step ApplyEye(const PairTarget& target, int index, const QString& key, QStringVi
         const qsizetype comma = value.indexOf(u',');
         if (comma < 0)
             return Step(SkinLineStatus::PairWithoutComma);
-        const double first = Val(TrimSpaces(value.first(comma)));
-        const double second = Val(value.sliced(comma + 1));
+        const double first = LeadingNumber(TrimSpaces(value.first(comma)));
+        const double second = LeadingNumber(value.sliced(comma + 1));
         const float h = units.ScaleX(first, ScaleUnit::Pixels, ScaleUnit::Twips);
         const float v = units.ScaleY(second, ScaleUnit::Pixels, ScaleUnit::Twips);
         if (key == u"xy") {
@@ -265,7 +265,7 @@ Step ApplyEye(const PairTarget& target, int index, const QString& key, QStringVi
         return step;
     }
     if (key == u"frames" || key == u"onbutton") {
-        const auto frames = RoundToUint8(Val(value));
+        const auto frames = RoundToUint8(LeadingNumber(value));
         if (!frames)
             return Step(SkinLineStatus::FramesOutOfRange);
         eye.Frames = *frames;
@@ -280,7 +280,7 @@ Step ApplyEye(const PairTarget& target, int index, const QString& key, QStringVi
 // Applies a key line of a section to the record and says what happened.
 Step ApplyPair(const Section& section, const ParsedLine& pair, const PairTarget& target) {
     const bool eyeInRange = section.Kind == SkinSectionKind::Eye && section.EyeIndex >= 0 &&
-                            section.EyeIndex <= target.Skin.EyesUBound();
+                            section.EyeIndex <= target.Skin.LastEyeIndex();
     const bool used = section.Kind == SkinSectionKind::Info ||
                       section.Kind == SkinSectionKind::Setting || eyeInRange;
     if (!used) {

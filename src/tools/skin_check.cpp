@@ -175,7 +175,7 @@ std::vector<QString> SkinWarnings(const Creature& creature) {
     std::vector<QString> warnings;
     const SkinDef& s = creature.Skin();
     const Units& units = creature.ScaleUnits();
-    for (int i = 1; i <= s.EyesUBound() && i <= kMaxEyes; ++i) {
+    for (int i = 1; i <= s.LastEyeIndex() && i <= kMaxEyes; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
         const EyeKind kind = ClassifyKind(e.Kind);
         if (NeverSet(e.Kind))

@@ -159,7 +159,7 @@ QString DescribeApplied(const SkinLineOutcome& o, const Creature& creature) {
             return eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: box at %2,%3"), x, y) + suffix;
         const SkinDef& s = creature.Skin();
         const int i = EyeOfField(o.Field);
-        if (i <= s.EyesUBound() &&
+        if (i <= s.LastEyeIndex() &&
             ClassifyKind(s.Eyes[static_cast<size_t>(i)].Kind) == EyeKind::Matrix)
             return eye(QT_TRANSLATE_NOOP("orbo::SkinCheck", "eye %1: grid of %2 columns x %3 rows"),
                        x, y) +
@@ -329,8 +329,8 @@ void Summarise(QTextStream& out, const Creature& creature, bool exact) {
     out << (exact ? Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck",
                                          "  Eyes:       %1 (element 0 is never drawn)\n"))
                   : Tr(QT_TRANSLATE_NOOP("orbo::SkinCheck", "  Eyes:       %1\n")))
-               .arg(s.EyesUBound());
-    for (int i = 1; i <= s.EyesUBound() && i <= kMaxEyes; ++i) {
+               .arg(s.LastEyeIndex());
+    for (int i = 1; i <= s.LastEyeIndex() && i <= kMaxEyes; ++i) {
         const EyeDef& e = s.Eyes[static_cast<size_t>(i)];
         if (!exact) {
             out << "    " << PlainEye(i, e, units) << "\n";

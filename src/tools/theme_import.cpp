@@ -147,7 +147,7 @@ std::optional<QString> ReadBack(const QString& folder, int eyes) {
                                             "reading the written Skin.ini stopped at line %1 (%2)"))
             .arg(read->FailedLine)
             .arg(SkinLineStatusText(read->Failure));
-    if (skin.EyesUBound() != eyes || !read->Background || read->Background->IsEmpty())
+    if (skin.LastEyeIndex() != eyes || !read->Background || read->Background->IsEmpty())
         return ImportText(QT_TRANSLATE_NOOP(
                               "orbo::SkinImport",
                               "the written skin does not read back as %1 eyes over a background"))

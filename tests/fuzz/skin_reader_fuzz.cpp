@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The contract the reader states: the count of lines handled, a failure only as the last.
     if (result.LinesRead != lines || (result.Failed() && result.FailedLine != lines))
         std::abort();
-    if (skin.EyesUBound() < 0 || skin.EyesUBound() > 255)
+    if (skin.LastEyeIndex() < 0 || skin.LastEyeIndex() > 255)
         std::abort();
     return 0;
 }

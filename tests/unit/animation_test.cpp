@@ -221,7 +221,7 @@ protected:
 
     // Eyes 1.. as given; element 0 stays empty.
     void SetEyes(const std::vector<EyeDef>& eyes) {
-        skin.ReDimEyes(static_cast<int>(eyes.size()));
+        skin.RemakeEyes(static_cast<int>(eyes.size()));
         for (size_t i = 0; i < eyes.size(); ++i)
             skin.Eyes[i + 1] = eyes[i];
     }
@@ -285,7 +285,7 @@ TEST_F(Tick, KindPicksTheDrawing) {
     skin = SkinDef();
     Fire(); // Eyes was never allocated
     EXPECT_TRUE(OnlyBackground());
-    skin.ReDimEyes(0);
+    skin.RemakeEyes(0);
     skin.Eyes[0] = RedEye(u"rect", {20, 20, 10, 10});
     Fire();
     EXPECT_TRUE(OnlyBackground());

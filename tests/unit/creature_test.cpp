@@ -392,12 +392,12 @@ TEST_F(ActivationTest, EveryActivationStartsFromTheBuiltInSkin) {
              "eyes=5\n[info]\nname=A\ncomment=c\n[eye0]\ntype=rect\nframes=3");
     ASSERT_TRUE(WriteBytes(app_.path() + "/Skins/B", "Skin.ini", "[info]\ncreator=B"));
     Activate("A");
-    ASSERT_EQ(5, skin_.EyesUBound());
+    ASSERT_EQ(5, skin_.LastEyeIndex());
     ASSERT_EQ(3, skin_.Eyes[0].Frames);
     Activate("B");
     EXPECT_EQ("Ally McOrbo|B|18/2/0|",
               skin_.Name + u'|' + skin_.Creator + u'|' + skin_.Date + u'|' + skin_.Comment);
-    ASSERT_EQ(2, skin_.EyesUBound());
+    ASSERT_EQ(2, skin_.LastEyeIndex());
     EXPECT_EQ(KindText(), skin_.Eyes[0].Kind);
     EXPECT_EQ(0, skin_.Eyes[0].Frames);
     EXPECT_TRUE(skin_.Eyes[1].Pic.SameAs(BuiltInPictures().builtInSkin[1]));

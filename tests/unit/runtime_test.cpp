@@ -121,7 +121,7 @@ TEST(Val, ReadsTheLeadingNumber) {
         {u"\t7\n", 7},   {u"1,5", 1},  {u"--3", 0},     {u"1e999", kInf},   {u"1e-999", 0}};
     for (const auto& [text, expected] : rows) {
         SCOPED_TRACE(QString::fromUtf16(text).toStdString());
-        EXPECT_DOUBLE_EQ(expected, Val(QString::fromUtf16(text)));
+        EXPECT_DOUBLE_EQ(expected, LeadingNumber(QString::fromUtf16(text)));
     }
 }
 

@@ -172,7 +172,7 @@ QString SizeText(const Picture& p) {
 
 // One eye as "x,y wxh f<frames> '<kind>' <pic size>" (twips).
 QString EyeText(const SkinDef& s, int index) {
-    if (index > s.EyesUBound())
+    if (index > s.LastEyeIndex())
         return QStringLiteral("no such eye");
     const EyeDef& e = s.Eyes[static_cast<size_t>(index)];
     const QString kind = e.Kind == KindText() ? QString() : e.Kind.ToString();
@@ -187,7 +187,7 @@ QString EyeText(const SkinDef& s, int index) {
 
 using Seen = std::function<QString(const SkinDef&, const SkinReadResult&)>;
 const Seen Info = [](const SkinDef& s, auto&) { return s.Name + u'|' + s.Creator; };
-const Seen Eyes = [](const SkinDef& s, auto&) { return QString::number(s.EyesUBound()); };
+const Seen Eyes = [](const SkinDef& s, auto&) { return QString::number(s.LastEyeIndex()); };
 const Seen Eye0 = [](const SkinDef& s, auto&) { return EyeText(s, 0); };
 const Seen Eye1 = [](const SkinDef& s, auto&) { return EyeText(s, 1); };
 const Seen Eye2 = [](const SkinDef& s, auto&) { return EyeText(s, 2); };
@@ -447,7 +447,7 @@ TEST_F(ThemeImport, AutoEyesTravelToTheThemesInnerWall) {
     EXPECT_EQ(0xFFFFFFu, at(21, 15)) << "alpha of half";
     EXPECT_NE(0xFF00FFu, at(20, 1)) << "opaque magenta would be a hole";
     // Where the eyes sit and how far the pupils travel the end-to-end import test shows.
-    ASSERT_EQ(2, skin_.EyesUBound());
+    ASSERT_EQ(2, skin_.LastEyeIndex());
     EXPECT_EQ(EyeKind::Auto, ClassifyKind(skin_.Eyes[2].Kind));
     EXPECT_EQ(QStringList{"Goggle"}, IntoEntries()) << "no temporary folder left";
 }
