@@ -2,6 +2,7 @@
 #include "creature_menu.h"
 
 #include "creature/choices.h"
+#include "creature/creature.h"
 #include "creature_widget/creature_widget.h"
 
 #include <QtGui/QAction>
@@ -23,8 +24,7 @@ QString CreatureMenu::HideText(bool shown, bool tray) {
     return tray ? tr("&Hide") : tr("&Hide (start Orbo again to show it)");
 }
 
-CreatureMenu::Items CreatureMenu::Fill(QMenu& menu) {
-    Items items;
+void CreatureMenu::Fill(QMenu& menu) {
     // The connections end with the menu's items or with this definition, whichever goes first.
     const auto command = [this, &menu](const QString& text, const std::function<void()>& hook) {
         QAction* item = menu.addAction(text);
@@ -34,65 +34,72 @@ CreatureMenu::Items CreatureMenu::Fill(QMenu& menu) {
         });
         return item;
     };
-    const auto check = [&menu](const QString& text) {
+    // A check item: each time the menu shows it reads the state it stands for.
+    const auto check = [this, &menu](const QString& text, const std::function<bool()>& state,
+                                     const std::function<void(bool)>& set) {
         QAction* item = menu.addAction(text);
         item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [set](bool on) {
+            if (set)
+                set(on);
+        });
+        const auto refresh = [item, state] { item->setChecked(state()); };
+        connect(&menu, &QMenu::aboutToShow, item, refresh);
+        refresh();
         return item;
     };
-    items.Options = command(tr("&Options"), hooks_.Options);
+    // One of the user's choices, as the creature has it.
+    const auto choice = [this, &check](const QString& text, bool Choices::*field,
+                                       const std::function<void(bool)>& set) {
+        return check(
+            text, [this, field] { return form_.Model().Chosen().*field; }, set);
+    };
+    command(tr("&Options"), hooks_.Options);
     menu.addSeparator();
-    items.HideOverFullScreen = check(tr("Hide over &full-screen windows"));
-    items.AllWorkspaces = check(tr("Show on every &workspace"));
-    items.ClickThrough = check(tr("Let &clicks through"));
-    items.Size = menu.addMenu(tr("Si&ze"));
-    auto* sizes = new QActionGroup(items.Size);
+    choice(tr("Hide over &full-screen windows"), &Choices::HideOverFullScreen,
+           [this](bool on) { form_.SetHideOverFullScreen(on); });
+    choice(tr("Show on every &workspace"), &Choices::AllWorkspaces,
+           [this](bool on) { form_.SetAllWorkspaces(on); });
+    choice(tr("Let &clicks through"), &Choices::ClickThrough,
+           [this](bool on) { form_.SetClickThrough(on); });
+    QMenu* sizeMenu = menu.addMenu(tr("Si&ze"));
+    auto* sizes = new QActionGroup(sizeMenu);
     for (const int percent : kSizeChoices) {
-        QAction* item = items.Size->addAction(tr("%1 %").arg(percent));
+        QAction* item = sizeMenu->addAction(tr("%1 %").arg(percent));
         item->setCheckable(true);
-        item->setData(percent);
         sizes->addAction(item);
         connect(item, &QAction::triggered, this,
                 [this, percent] { form_.Model().SetSize(percent); });
+        const auto refresh = [this, item, percent] {
+            item->setChecked(form_.Model().Chosen().Size == percent);
+        };
+        connect(&menu, &QMenu::aboutToShow, item, refresh);
+        refresh();
     }
     menu.addSeparator();
-    items.Hide = menu.addAction(HideText(true, true));
-    items.BringBack = menu.addAction(tr("&Bring back"));
+    QAction* hide =
+        command(HideText(true, true), [this] { form_.SetCreatureShown(!form_.CreatureShown()); });
+    const auto hideText = [this, hide] {
+        hide->setText(HideText(form_.CreatureShown(), hooks_.TrayShown && hooks_.TrayShown()));
+    };
+    connect(&menu, &QMenu::aboutToShow, hide, hideText);
+    hideText();
+    command(tr("&Bring back"), [this] { form_.BringBack(); });
     menu.addSeparator();
-    items.StartAtLogin = check(tr("Start at &login"));
-    items.StartAtLogin->setEnabled(hooks_.StartsAtLogin && hooks_.SetStartAtLogin);
-    menu.addSeparator();
-    items.Exit = command(tr("&Exit"), hooks_.Exit);
-
-    QAction* atLogin = items.StartAtLogin;
+    // Read back each time: an installer or another tool may have changed it since.
+    const bool atLoginKnown = hooks_.StartsAtLogin && hooks_.SetStartAtLogin;
+    QAction* atLogin =
+        check(tr("Start at &login"),
+              [this, atLoginKnown] { return atLoginKnown && hooks_.StartsAtLogin(); }, {});
+    atLogin->setEnabled(atLoginKnown);
     connect(atLogin, &QAction::triggered, this, [this, atLogin](bool on) {
         const std::optional<QString> failed = hooks_.SetStartAtLogin(on);
         atLogin->setChecked(hooks_.StartsAtLogin());
         if (failed)
             Q_EMIT Told(*failed);
     });
-    connect(items.HideOverFullScreen, &QAction::triggered, this,
-            [this](bool on) { form_.SetHideOverFullScreen(on); });
-    connect(items.AllWorkspaces, &QAction::triggered, this,
-            [this](bool on) { form_.SetAllWorkspaces(on); });
-    connect(items.ClickThrough, &QAction::triggered, this,
-            [this](bool on) { form_.SetClickThrough(on); });
-    connect(items.BringBack, &QAction::triggered, this, [this] { form_.BringBack(); });
-    connect(items.Hide, &QAction::triggered, this,
-            [this] { form_.SetCreatureShown(!form_.CreatureShown()); });
-    connect(&menu, &QMenu::aboutToShow, this, [this, items] { Refresh(items); });
-    Refresh(items);
-    return items;
-}
-
-void CreatureMenu::Refresh(const Items& items) {
-    // Read back each time: an installer or another tool may have changed it since.
-    items.StartAtLogin->setChecked(items.StartAtLogin->isEnabled() && hooks_.StartsAtLogin());
-    items.HideOverFullScreen->setChecked(form_.Chosen().HideOverFullScreen);
-    items.AllWorkspaces->setChecked(form_.Chosen().AllWorkspaces);
-    items.ClickThrough->setChecked(form_.Chosen().ClickThrough);
-    items.Hide->setText(HideText(form_.CreatureShown(), hooks_.TrayShown && hooks_.TrayShown()));
-    for (QAction* size : items.Size->actions())
-        size->setChecked(size->data().toInt() == form_.Chosen().Size);
+    menu.addSeparator();
+    command(tr("&Exit"), hooks_.Exit);
 }
 
 } // namespace orbo

@@ -38,21 +38,9 @@ class CreatureMenu : public QObject {
 public:
     CreatureMenu(CreatureWidget& form, MenuHooks hooks);
 
-    struct Items {
-        QAction* Options = nullptr;
-        QAction* HideOverFullScreen = nullptr;
-        QAction* AllWorkspaces = nullptr;
-        QAction* ClickThrough = nullptr;
-        // The sizes, one radio item each, in the order of kSizeChoices.
-        QMenu* Size = nullptr;
-        QAction* Hide = nullptr;
-        QAction* BringBack = nullptr;
-        QAction* StartAtLogin = nullptr;
-        QAction* Exit = nullptr;
-    };
     // Adds the items to a menu. Each time the menu shows, the check items read the state they
     // stand for.
-    Items Fill(QMenu& menu);
+    void Fill(QMenu& menu);
 
     // The hiding item's words: how a hidden creature comes back is said where it is hidden.
     static QString HideText(bool shown, bool tray);
@@ -62,8 +50,6 @@ Q_SIGNALS:
     void Told(const QString& why);
 
 private:
-    void Refresh(const Items& items);
-
     CreatureWidget& form_;
     MenuHooks hooks_;
 };

@@ -9,7 +9,7 @@
 namespace orbo {
 
 TrayIcon::TrayIcon(CreatureWidget& form, CreatureMenu& menu) : form_(form), icon_(AppIcon()) {
-    items_ = menu.Fill(menu_);
+    menu.Fill(menu_);
     connect(&menu, &CreatureMenu::Told, this, &TrayIcon::Tell);
     connect(&form, &CreatureWidget::Told, this, &TrayIcon::Tell);
     icon_.setToolTip(tr("Orbo: a click hides or shows the creature"));

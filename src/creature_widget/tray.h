@@ -22,7 +22,6 @@ public:
 
     QSystemTrayIcon& Icon() { return icon_; }
     QMenu& Menu() { return menu_; }
-    const CreatureMenu::Items& Items() const { return items_; }
 
 private:
     void Icon_Activated(QSystemTrayIcon::ActivationReason reason);
@@ -32,7 +31,6 @@ private:
     // Before the icon, which shows it: destroyed after it.
     QMenu menu_;
     QSystemTrayIcon icon_;
-    CreatureMenu::Items items_;
 };
 
 } // namespace orbo

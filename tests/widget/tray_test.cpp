@@ -113,7 +113,7 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     // A place that cannot be written: the item stays unchecked and the menu says why, once.
     t.Refusal = u"The autostart folder is read-only"_s;
     t.Items();
-    t.Icon.Items().StartAtLogin->trigger();
+    Tray::Item(t.Icon.Menu(), u"Start at &login"_s)->trigger();
     EXPECT_TRUE(t.Items().contains(u"Start at &login [ ]"_s));
     EXPECT_EQ(QStringList({*t.Refusal}), t.Told);
     // Turned on elsewhere (an installer): the menu reads it back when it next shows.
@@ -124,26 +124,28 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     EXPECT_TRUE(t.Items(t.Form.PopupMenu()).contains(u"&Hide (start Orbo again to show it)"_s));
 
     // What the desktop choices and hiding do is the end-to-end menu test's.
-    const CreatureMenu::Items& tray = t.Icon.Items();
+    QMenu& tray = t.Icon.Menu();
+    QAction* sizeItem = t.Item(tray, u"Si&ze"_s);
+    ASSERT_TRUE(sizeItem && sizeItem->menu());
+    QMenu& sizes = *sizeItem->menu();
     const auto clicksThrough = [&t](bool on) {
         return t.Form.Chosen().ClickThrough == on &&
                t.Form.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput) == on;
     };
     const std::pair<QAction*, std::function<bool()>> rows[] = {
-        {tray.Options, [&] { return t.OptionsShown == 1; }},
-        {tray.Exit, [&] { return t.Exits == 1; }},
+        {t.Item(tray, u"&Options"_s), [&] { return t.OptionsShown == 1; }},
+        {t.Item(tray, u"&Exit"_s), [&] { return t.Exits == 1; }},
         {t.Item(t.Form.PopupMenu(), u"&Options"_s), [&] { return t.OptionsShown == 2; }},
         {t.Item(t.Form.PopupMenu(), u"&Exit"_s), [&] { return t.Exits == 2; }},
-        {tray.ClickThrough, [&] { return clicksThrough(true); }},
-        {tray.ClickThrough, [&] { return clicksThrough(false); }},
-        {t.Item(*tray.Size, u"200 %"_s),
+        {t.Item(tray, u"Let &clicks through"_s), [&] { return clicksThrough(true); }},
+        {t.Item(tray, u"Let &clicks through"_s), [&] { return clicksThrough(false); }},
+        {t.Item(sizes, u"200 %"_s),
          [&] {
              return t.Form.size() == QSize(150, 200) &&
-                    t.Items(*tray.Size) ==
-                        QStringList({u"50 % [ ]"_s, u"75 % [ ]"_s, u"100 % [ ]"_s, u"150 % [ ]"_s,
-                                     u"200 % [x]"_s, u"300 % [ ]"_s});
+                    t.Items(sizes) == QStringList({u"50 % [ ]"_s, u"75 % [ ]"_s, u"100 % [ ]"_s,
+                                                   u"150 % [ ]"_s, u"200 % [x]"_s, u"300 % [ ]"_s});
          }},
-        {t.Item(*tray.Size, u"50 %"_s), [&] { return t.Form.size() == QSize(38, 50); }}};
+        {t.Item(sizes, u"50 %"_s), [&] { return t.Form.size() == QSize(38, 50); }}};
     for (const auto& [item, done] : rows) {
         ASSERT_TRUE(item);
         SCOPED_TRACE(item->text().toStdString());
