@@ -55,23 +55,27 @@
             <translation>%1 (Ihre eigenen)</translation>
         </message>
         <message>
-            <source>Usage: orbo [--help | --version]
+            <source>Usage: orbo [--help | --version | --toggle]
 Shows a creature whose eyes follow the mouse. Drag it with the left mouse button;
 a right click on it opens its menu. Started again while it runs, Orbo brings the
 running creature back to the middle of the screen.
 
   -h, --help     show this help and exit
   -v, --version  show the version and exit
+  --toggle       hide or show the running creature (for a key of the desktop's own);
+                 with none running, start it
 
   Settings:  %1
 </source>
-            <translation>Aufruf: orbo [--help | --version]
+            <translation>Aufruf: orbo [--help | --version | --toggle]
 Zeigt ein Wesen, dessen Augen der Maus folgen. Ziehen Sie es mit der linken
 Maustaste; ein Rechtsklick darauf öffnet sein Menü. Erneut gestartet, während es
 läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
 
   -h, --help     diese Hilfe zeigen und beenden
   -v, --version  die Version zeigen und beenden
+  --toggle       das laufende Wesen verbergen oder zeigen (für eine Taste des
+                 Desktops); läuft keines, es starten
 
   Einstellungen:  %1
 </translation>

@@ -55,23 +55,27 @@
             <translation>%1 (los suyos)</translation>
         </message>
         <message>
-            <source>Usage: orbo [--help | --version]
+            <source>Usage: orbo [--help | --version | --toggle]
 Shows a creature whose eyes follow the mouse. Drag it with the left mouse button;
 a right click on it opens its menu. Started again while it runs, Orbo brings the
 running creature back to the middle of the screen.
 
   -h, --help     show this help and exit
   -v, --version  show the version and exit
+  --toggle       hide or show the running creature (for a key of the desktop's own);
+                 with none running, start it
 
   Settings:  %1
 </source>
-            <translation>Uso: orbo [--help | --version]
+            <translation>Uso: orbo [--help | --version | --toggle]
 Muestra una criatura cuyos ojos siguen al ratón. Arrástrela con el botón izquierdo;
 un clic derecho sobre ella abre su menú. Iniciado de nuevo mientras funciona, Orbo
 devuelve la criatura al centro de la pantalla.
 
   -h, --help     muestra esta ayuda y termina
   -v, --version  muestra la versión y termina
+  --toggle       oculta o muestra la criatura en marcha (para una tecla del
+                 escritorio); si no hay ninguna, la inicia
 
   Ajustes:        %1
 </translation>

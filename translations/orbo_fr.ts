@@ -55,23 +55,27 @@
             <translation>%1 (les vôtres)</translation>
         </message>
         <message>
-            <source>Usage: orbo [--help | --version]
+            <source>Usage: orbo [--help | --version | --toggle]
 Shows a creature whose eyes follow the mouse. Drag it with the left mouse button;
 a right click on it opens its menu. Started again while it runs, Orbo brings the
 running creature back to the middle of the screen.
 
   -h, --help     show this help and exit
   -v, --version  show the version and exit
+  --toggle       hide or show the running creature (for a key of the desktop's own);
+                 with none running, start it
 
   Settings:  %1
 </source>
-            <translation>Utilisation : orbo [--help | --version]
+            <translation>Utilisation : orbo [--help | --version | --toggle]
 Affiche une créature dont les yeux suivent la souris. Faites-la glisser avec le
 bouton gauche ; un clic droit sur elle ouvre son menu. Relancé pendant qu’il tourne,
 Orbo ramène la créature au milieu de l’écran.
 
   -h, --help     affiche cette aide et quitte
   -v, --version  affiche la version et quitte
+  --toggle       cache ou montre la créature en cours (pour une touche du bureau) ;
+                 s’il n’y en a aucune, la lance
 
   Réglages :      %1
 </translation>

@@ -55,7 +55,7 @@ QString HelpText() {
             u'\n';
     }
     return Tr(QT_TRANSLATE_NOOP("orbo::CommandLine",
-                                "Usage: orbo [--help | --version]\n"
+                                "Usage: orbo [--help | --version | --toggle]\n"
                                 "Shows a creature whose eyes follow the mouse. Drag it with the "
                                 "left mouse button;\n"
                                 "a right click on it opens its menu. Started again while it runs, "
@@ -64,6 +64,9 @@ QString HelpText() {
                                 "\n"
                                 "  -h, --help     show this help and exit\n"
                                 "  -v, --version  show the version and exit\n"
+                                "  --toggle       hide or show the running creature (for a key "
+                                "of the desktop's own);\n"
+                                "                 with none running, start it\n"
                                 "\n"
                                 "  Settings:  %1\n"))
                .arg(QDir::toNativeSeparators(SettingsLocation(kSettingsApp, kSettingsSection))) +
@@ -87,8 +90,12 @@ std::optional<int> AnswerHelpOrVersion(int argc, char* argv[]) {
     return std::nullopt;
 }
 
+bool AsksToToggle(const QStringList& arguments) {
+    return arguments.size() == 2 && arguments[1] == u"--toggle";
+}
+
 std::optional<int> RefuseOtherArguments(const QStringList& arguments) {
-    if (arguments.size() < 2)
+    if (arguments.size() < 2 || AsksToToggle(arguments))
         return std::nullopt;
     Print(stderr, Tr(QT_TRANSLATE_NOOP("orbo::CommandLine",
                                        "orbo: unknown argument \"%1\" (orbo --help lists the "

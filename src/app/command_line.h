@@ -13,6 +13,9 @@ namespace orbo {
 // without opening a display. Call it first thing; the status to end with when one was given.
 std::optional<int> AnswerHelpOrVersion(int argc, char* argv[]);
 
+// --toggle alone: the running creature is to hide or show (a start with none running starts it).
+bool AsksToToggle(const QStringList& arguments);
+
 // Anything else on the command line, once the application object has taken its own options
 // (-display, -session...), is refused on standard error with status 2: a usage error, told
 // apart from the program's own failures (1).

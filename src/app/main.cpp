@@ -81,7 +81,9 @@ int main(int argc, char* argv[]) {
         return *status;
     // One creature per session: a later start hands over to the first one and ends.
     orbo::SingleInstance instance;
-    if (const auto status = instance.Claim())
+    if (const auto status = instance.Claim(orbo::AsksToToggle(QCoreApplication::arguments())
+                                               ? orbo::SingleInstance::Request::Toggle
+                                               : orbo::SingleInstance::Request::BringBack))
         return *status;
 
     const auto desktop = orbo::MakeDesktop();
@@ -93,6 +95,7 @@ int main(int argc, char* argv[]) {
     orbo::WatchTerminationRequests(form, [&form] { form.close(); });
     instance.OnExit([&form] { form.close(); });
     instance.OnBringBack([&form] { form.ComeForward(); });
+    instance.OnToggle([&form] { form.SetCreatureShown(!form.CreatureShown()); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form] { form.close(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &form, [&form] { form.End(); });
 

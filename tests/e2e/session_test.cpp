@@ -90,6 +90,13 @@ TEST(Session, SecondStartBringsTheFirstBack) {
                saved.value(u"top"_s) == Twips(back.y());
     })) << "the place was not saved";
     EXPECT_EQ(1, CreaturesShown());
+    // --toggle, as a desktop's own key runs it: hidden, then shown where it was; no second one.
+    for (const int shown : {0, 1}) {
+        const auto toggled = OrboRun().Run({u"--toggle"_s});
+        ASSERT_TRUE(toggled && toggled->Status == 0);
+        EXPECT_TRUE(WaitFor([&] { return CreaturesShown() == shown; })) << shown;
+    }
+    EXPECT_EQ(back.topLeft(), first.Geometry().topLeft());
 
     // A flood of second starts, none waiting for its answer, leaves the next one answered at once.
     const QDBusMessage bringBack = QDBusMessage::createMethodCall(

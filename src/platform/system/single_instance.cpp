@@ -65,11 +65,12 @@ const QString kName = u"org.orbo.Orbo"_s;
 const QString kPath = u"/org/orbo/Orbo"_s;
 const QString kInterface = u"org.orbo.Orbo"_s;
 
-// Answers BringBack and Exit at once, then does what was asked from the event loop, so that
+// Answers BringBack, Toggle and Exit at once, then does what was asked from the event loop, so that
 // the caller has its answer even when the program ends.
 class InstanceObject : public QDBusVirtualObject {
 public:
     QueuedRequest BringBack;
+    QueuedRequest Toggle;
     QueuedRequest Exit;
 
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
@@ -77,6 +78,7 @@ public:
             (!message.interface().isEmpty() && message.interface() != kInterface))
             return false;
         QueuedRequest* request = message.member() == "BringBack"_L1 ? &BringBack
+                                 : message.member() == "Toggle"_L1  ? &Toggle
                                  : message.member() == "Exit"_L1    ? &Exit
                                                                     : nullptr;
         if (request == nullptr)
@@ -89,7 +91,7 @@ public:
 
     QString introspect(const QString&) const override {
         return u"<interface name=\"org.orbo.Orbo\"><method name=\"BringBack\"/>"
-               "<method name=\"Exit\"/></interface>"_s;
+               "<method name=\"Toggle\"/><method name=\"Exit\"/></interface>"_s;
     }
 };
 
@@ -107,7 +109,7 @@ struct SingleInstance::Impl {
         bus->interface()->unregisterService(kName);
     }
 
-    std::optional<int> Claim() {
+    std::optional<int> Claim(Request request) {
         // Asking for a bus where there is none would start a bus daemon that outlives the program.
         if (!SessionBusReachable())
             return std::nullopt;
@@ -127,8 +129,9 @@ struct SingleInstance::Impl {
                 bus = connection;
                 return std::nullopt;
             }
-            QDBusMessage call =
-                QDBusMessage::createMethodCall(kName, kPath, kInterface, u"BringBack"_s);
+            QDBusMessage call = QDBusMessage::createMethodCall(
+                kName, kPath, kInterface,
+                request == Request::Toggle ? u"Toggle"_s : u"BringBack"_s);
             call.setAutoStartService(false);
             if (connection.call(call, QDBus::Block, kAnswerMs).type() == QDBusMessage::ReplyMessage)
                 return 0;
@@ -141,6 +144,7 @@ struct SingleInstance::Impl {
 
     bool Reachable() const { return bus.has_value(); }
     void OnBringBack(std::function<void()> action) { object.BringBack.action = std::move(action); }
+    void OnToggle(std::function<void()> action) { object.Toggle.action = std::move(action); }
     void OnExit(std::function<void()> action) { object.Exit.action = std::move(action); }
 };
 
@@ -151,6 +155,7 @@ namespace {
 const wchar_t kMutexName[] = L"Local\\OrboSingleInstance";
 const wchar_t kWindowClass[] = L"OrboInstanceWindow";
 constexpr UINT kBringBackMessage = WM_APP + 1;
+constexpr UINT kToggleMessage = WM_APP + 2;
 
 } // namespace
 
@@ -158,6 +163,7 @@ struct SingleInstance::Impl {
     // Queues what is asked, so that it runs from the event loop and not inside the sender's call.
     QObject context;
     QueuedRequest bringBack;
+    QueuedRequest toggle;
     QueuedRequest exit;
     HANDLE mutex = nullptr;
     HWND window = nullptr;
@@ -175,6 +181,7 @@ struct SingleInstance::Impl {
         auto* self = reinterpret_cast<Impl*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         QueuedRequest* request = !self                          ? nullptr
                                  : message == kBringBackMessage ? &self->bringBack
+                                 : message == kToggleMessage    ? &self->toggle
                                  : message == WM_CLOSE          ? &self->exit
                                                                 : nullptr;
         if (request == nullptr)
@@ -210,7 +217,7 @@ struct SingleInstance::Impl {
             ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
 
-    std::optional<int> Claim() {
+    std::optional<int> Claim(Request request) {
         if (Take())
             return std::nullopt;
         // The first makes its window a moment after its mutex; it may also end meanwhile.
@@ -219,8 +226,10 @@ struct SingleInstance::Impl {
         while (std::chrono::steady_clock::now() < deadline) {
             if (HWND first = ::FindWindowW(kWindowClass, nullptr)) {
                 DWORD_PTR result = 0;
-                if (::SendMessageTimeoutW(first, kBringBackMessage, 0, 0, SMTO_ABORTIFHUNG,
-                                          kAnswerMs, &result) != 0)
+                const UINT message =
+                    request == Request::Toggle ? kToggleMessage : kBringBackMessage;
+                if (::SendMessageTimeoutW(first, message, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs,
+                                          &result) != 0)
                     return 0;
                 break;
             }
@@ -234,6 +243,7 @@ struct SingleInstance::Impl {
 
     bool Reachable() const { return window != nullptr; }
     void OnBringBack(std::function<void()> action) { bringBack.action = std::move(action); }
+    void OnToggle(std::function<void()> action) { toggle.action = std::move(action); }
     void OnExit(std::function<void()> action) { exit.action = std::move(action); }
 };
 
@@ -241,9 +251,10 @@ struct SingleInstance::Impl {
 
 // Nowhere to look for another creature: every start runs.
 struct SingleInstance::Impl {
-    std::optional<int> Claim() { return std::nullopt; }
+    std::optional<int> Claim(Request) { return std::nullopt; }
     bool Reachable() const { return false; }
     void OnBringBack(std::function<void()>) {}
+    void OnToggle(std::function<void()>) {}
     void OnExit(std::function<void()>) {}
 };
 
@@ -252,8 +263,8 @@ struct SingleInstance::Impl {
 SingleInstance::SingleInstance() : impl_(std::make_unique<Impl>()) {}
 SingleInstance::~SingleInstance() = default;
 
-std::optional<int> SingleInstance::Claim() {
-    return impl_->Claim();
+std::optional<int> SingleInstance::Claim(Request request) {
+    return impl_->Claim(request);
 }
 
 bool SingleInstance::Reachable() const {
@@ -262,6 +273,10 @@ bool SingleInstance::Reachable() const {
 
 void SingleInstance::OnBringBack(std::function<void()> bringBack) {
     impl_->OnBringBack(std::move(bringBack));
+}
+
+void SingleInstance::OnToggle(std::function<void()> toggle) {
+    impl_->OnToggle(std::move(toggle));
 }
 
 void SingleInstance::OnExit(std::function<void()> exit) {
