@@ -1,4 +1,5 @@
-// Rest under openbox: a still creature sleeps; a full-screen window on its monitor hides it.
+// Rest under openbox: a still creature sleeps; a full-screen window on its monitor hides it; away
+// from mouse and keyboard, the person leaves it dozing.
 #include "e2e_env.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,45 @@ TEST(Rest, StillOrUnderAFullScreenWindowTheCreatureSleeps) {
     const QImage eyes = Probe().Grab(place);
     Probe().MovePointer(100, 50);
     EXPECT_TRUE(WaitFor([&] { return Probe().Grab(place) != eyes; })) << "the eyes stay still";
+}
+
+// Nobody touches mouse or keyboard for the wait (0.05 minutes here): the eyes look just below the
+// creature, each kind by its rule, the lid shuts, and nothing ticks or checks until a key press or
+// a move, which wakes it with the eyes on the pointer.
+TEST(Rest, AwayTheCreatureDozesUntilAKeyOrAMove) {
+    OrboRun run;
+    const QString skin = run.SkinsFolder() + u"/Dozy"_s;
+    QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Dozy/.")};
+    for (const QString& sample : kKindsSamples + QStringList{u"Sleepy"_s})
+        sources.prepend(kSampleSkins + u'/' + sample + u"/."_s);
+    Probe().MovePointer(900, 600);
+    ASSERT_TRUE(CopyInto(sources, skin) &&
+                run.WriteSettings({{u"Left"_s, u"0"_s},
+                                   {u"Top"_s, u"0"_s},
+                                   {u"Skin"_s, u"Dozy"_s},
+                                   {u"DozeAfter"_s, u"0.05"_s}}) &&
+                run.Start(kPaceLog));
+    const QRect place = run.Geometry();
+    const QPoint below(place.center().x(), place.bottom() + place.height() / 2);
+    const struct {
+        const char* Name;
+        std::function<void()> Act;
+        QPoint Pointer;
+    } wakes[] = {{"key", [] { Probe().TapKey("Shift_L"); }, {900, 600}},
+                 {"move", [] { Probe().MovePointer(200, 700); }, {200, 700}}};
+    for (const auto& wake : wakes) {
+        SCOPED_TRACE(wake.Name);
+        EXPECT_EQ("",
+                  WaitForRendering(run.Window(), skin, below, u"dozing-"_s + wake.Name, "1,1,1"));
+        const Wakes dozing = CountWakes(run);
+        std::this_thread::sleep_for(5s);
+        const Wakes still = CountWakes(run);
+        EXPECT_EQ(dozing.Ticks, still.Ticks) << "a dozing creature drew";
+        EXPECT_EQ(dozing.Checks, still.Checks) << "a dozing creature looked for the pointer";
+        wake.Act();
+        EXPECT_EQ("", WaitForRendering(run.Window(), skin, wake.Pointer, u"woken-"_s + wake.Name));
+        EXPECT_GT(CountWakes(run).Ticks, still.Ticks);
+    }
 }
 
 } // namespace
