@@ -11,21 +11,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The ticks and slow checks the creature's log counts: its own doings, whatever the load.
-struct Wakes {
-    int Ticks = 0;
-    int Checks = 0;
-};
-Wakes CountWakes(const OrboRun& run) {
-    Wakes wakes;
-    for (const QByteArray& line : Contents(run.ConfigFolder() + u"/orbo.log"_s).split('\n')) {
-        wakes.Ticks += line.endsWith("pace: tick");
-        wakes.Checks += line.endsWith("pace: check");
-    }
-    return wakes;
-}
-const QMap<QString, QString> kPaceLog{{u"QT_LOGGING_RULES"_s, u"orbo.pace.debug=true"_s}};
-
 TEST(Rest, StillOrUnderAFullScreenWindowTheCreatureSleeps) {
     QProcess openbox;
     ASSERT_TRUE(StartOpenbox(openbox)) << "openbox did not start";
@@ -110,19 +95,11 @@ TEST(Rest, StillOrUnderAFullScreenWindowTheCreatureSleeps) {
 // a move, which wakes it with the eyes on the pointer.
 TEST(Rest, AwayTheCreatureDozesUntilAKeyOrAMove) {
     OrboRun run;
-    const QString skin = run.SkinsFolder() + u"/Dozy"_s;
-    QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/Dozy/.")};
-    for (const QString& sample : kKindsSamples + QStringList{u"Sleepy"_s})
-        sources.prepend(kSampleSkins + u'/' + sample + u"/."_s);
     Probe().MovePointer(900, 600);
-    ASSERT_TRUE(CopyInto(sources, skin) &&
-                run.WriteSettings({{u"Left"_s, u"0"_s},
-                                   {u"Top"_s, u"0"_s},
-                                   {u"Skin"_s, u"Dozy"_s},
-                                   {u"DozeAfter"_s, u"0.05"_s}}) &&
-                run.Start(kPaceLog));
-    const QRect place = run.Geometry();
-    const QPoint below(place.center().x(), place.bottom() + place.height() / 2);
+    const QString skin =
+        StartWithSkin(run, u"Dozy"_s, kDozySamples, kPaceLog, {{u"DozeAfter"_s, u"0.05"_s}});
+    ASSERT_FALSE(skin.isEmpty());
+    const QPoint below = BelowCreature(run.Geometry());
     const struct {
         const char* Name;
         std::function<void()> Act;
