@@ -126,6 +126,10 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
             <translation>&amp;Klicks durchlassen</translation>
         </message>
         <message>
+            <source>&amp;Doze when I am away</source>
+            <translation>&amp;Dösen, wenn ich weg bin</translation>
+        </message>
+        <message>
             <source>&amp;Bring back</source>
             <translation>&amp;Zurückholen</translation>
         </message>

@@ -126,6 +126,10 @@ devuelve la criatura al centro de la pantalla.
             <translation>Dejar pasar los c&amp;lics</translation>
         </message>
         <message>
+            <source>&amp;Doze when I am away</source>
+            <translation>&amp;Dormitar cuando no esté</translation>
+        </message>
+        <message>
             <source>&amp;Bring back</source>
             <translation>&amp;Traer de vuelta</translation>
         </message>

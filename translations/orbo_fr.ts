@@ -126,6 +126,10 @@ Orbo ramène la créature au milieu de l’écran.
             <translation>Laisser passer les &amp;clics</translation>
         </message>
         <message>
+            <source>&amp;Doze when I am away</source>
+            <translation>&amp;Dormir quand je suis absent</translation>
+        </message>
+        <message>
             <source>&amp;Bring back</source>
             <translation>&amp;Ramener</translation>
         </message>

@@ -15,6 +15,11 @@ constexpr bool IsSizeChoice(int percent) {
     return std::find(kSizeChoices.begin(), kSizeChoices.end(), percent) != kSizeChoices.end();
 }
 
+// How long nobody touches mouse or keyboard before the creature dozes, minutes, as first chosen.
+inline constexpr float kDefaultDozeAfter = 5;
+// The longest wait that is read as one: a week.
+inline constexpr float kLongestDozeAfter = 7 * 24 * 60;
+
 // The user's choices, each stored under its own key (stored_choices.cpp lists them). The creature
 // model owns them; the options window and the menu read them.
 struct Choices {
@@ -36,6 +41,8 @@ struct Choices {
     int Size = 100;
     // The key that hides and shows the creature, as stored ("Ctrl+Alt+O"; empty for none).
     QString HotKey;
+    // Minutes without input before the creature dozes; 0 for never.
+    float DozeAfter = kDefaultDozeAfter;
     // Whether a desktop that hides the pointer is still to be told so at start.
     bool PointerNotice = true;
 };

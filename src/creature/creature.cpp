@@ -7,9 +7,31 @@
 #include "creature/stored_choices.h"
 #include "platform/desktop/desktop.h"
 
+#include <chrono>
+#include <cmath>
 #include <utility>
 
 namespace orbo {
+
+namespace {
+
+// The desktop as a dozing creature's eyes take it: the pointer resting at a point, every button
+// held, so that each eye kind looks there by its own rule and every lid a button closes is shut.
+class DozingEyes : public Desktop {
+public:
+    DozingEyes(const Desktop& desktop, QPoint point) : desktop_(desktop), point_(point) {}
+    QPoint PointerPosition() override { return point_; }
+    bool ButtonDown(MouseButton) override { return true; }
+    QSize ScreenSizePixels() const override { return desktop_.ScreenSizePixels(); }
+    Units ScreenUnits() const override { return desktop_.ScreenUnits(); }
+    Monitors GetMonitors() const override { return desktop_.GetMonitors(); }
+
+private:
+    const Desktop& desktop_;
+    QPoint point_;
+};
+
+} // namespace
 
 Creature::Creature(Desktop& desktop, QStringList skinsFolders)
     : desktop_(desktop), skinsFolders_(std::move(skinsFolders)), units_(desktop.ScreenUnits()),
@@ -23,6 +45,7 @@ Creature::Creature(Desktop& desktop, QStringList skinsFolders)
     pace_.Interval = TimerInterval(chosen_.Speed);
     desktop_.SetAnimationInterval(pace_.Interval);
     desktop_.SetInputListener([this] { Wake(); });
+    desktop_.SetAwayListener([this](bool away) { SetAway(away); });
 }
 
 void Creature::SetView(CreatureView* view) {
@@ -33,6 +56,7 @@ void Creature::SetView(CreatureView* view) {
 
 Creature::~Creature() {
     desktop_.SetInputListener({});
+    desktop_.SetAwayListener({});
 }
 
 void Creature::LoadChoices(SettingsStore& store) {
@@ -51,6 +75,7 @@ void Creature::LoadChoices(SettingsStore& store) {
     ActivateSkin(std::exchange(chosen_.SkinName, QString()));
     if (!ApplySize(size))
         storedSize_ = size;
+    WatchAway();
     Wake();
 }
 
@@ -78,6 +103,25 @@ void Creature::SetOnTop(bool onTop) {
     chosen_.OnTop = onTop;
     if (view_)
         view_->ShowOnTop(onTop);
+    Wake();
+}
+
+void Creature::SetDozeAfter(float minutes) {
+    chosen_.DozeAfter = minutes;
+    WatchAway();
+    SetAway(false);
+}
+
+void Creature::WatchAway() {
+    desktop_.WatchAway(std::chrono::milliseconds(std::llround(chosen_.DozeAfter * 60000.0)));
+}
+
+void Creature::SetAway(bool away) {
+    const bool doze = away && chosen_.DozeAfter > 0;
+    if (doze == dozing_)
+        return;
+    dozing_ = doze;
+    // One tick draws the dozing eyes, or the eyes on the pointer again at once.
     Wake();
 }
 
@@ -209,8 +253,13 @@ void Creature::BringBack(const QRect& workArea) {
 }
 
 bool Creature::Tick() {
-    RunTick(skin_, chosen_.Blink, desktop_, window_.Left(), window_.Top(), surface_,
-            static_cast<float>(window_.Size));
+    ++draws_;
+    // Dozing, the eyes look just below the creature: half its height under its lower edge.
+    const QRect place = window_.Geometry.Pixels();
+    DozingEyes dozingEyes(desktop_,
+                          QPoint(place.center().x(), place.bottom() + place.height() / 2));
+    RunTick(skin_, chosen_.Blink, dozing_ ? dozingEyes : desktop_, window_.Left(), window_.Top(),
+            surface_, static_cast<float>(window_.Size));
     const QRegion changed = surface_.Present();
     if (!changed.isEmpty() && view_)
         view_->ShowFrame(DeviceRegion(changed, window_.Size));
@@ -244,8 +293,9 @@ void Creature::EndAnimation() {
 
 void Creature::Step() {
     // Stop until told otherwise while a tick can only repeat the last frame; a desktop that
-    // does not announce its input is ticked on.
-    if (Tick() && desktop_.AnnouncesInput() && !idle_) {
+    // does not announce its input is ticked on. A dozing creature drew its one frame.
+    const bool still = Tick() && desktop_.AnnouncesInput();
+    if ((still || dozing_) && !idle_) {
         idle_ = true;
         UpdatePace();
     }
@@ -292,7 +342,8 @@ void Creature::UpdatePace() {
     pace.Interval = TimerInterval(chosen_.Speed);
     const bool runs = started_ && !ended_ && !resting_;
     pace.Ticking = runs && !idle_;
-    pace.SlowCheck = runs && idle_;
+    // Dozing, nothing is looked at: the desktop tells when the person is back.
+    pace.SlowCheck = runs && idle_ && !dozing_;
     if (pace == pace_)
         return;
     pace_ = pace;

@@ -92,6 +92,9 @@ public:
     void SetSpeed(std::uint8_t speed);
     void SetBlink(bool blink);
     void SetOnTop(bool onTop);
+    // Minutes without input before the creature dozes, 0 for never: the desktop watches for that
+    // long from now on, and a dozing creature wakes.
+    void SetDozeAfter(float minutes);
     // A choice that the creature itself draws nothing from: what acts on it reads it back.
     template <typename T> void Choose(T Choices::*choice, T value) {
         chosen_.*choice = std::move(value);
@@ -151,6 +154,10 @@ public:
     bool HiddenByUser() const { return hiddenByUser_; }
     bool Resting() const { return resting_; }
     bool Idle() const { return idle_; }
+    // The person is away by the desktop's idle time, and the creature dozes: its eyes look just
+    // below it and its lids are closed, drawn once, with no ticks and no checks until the first
+    // input.
+    bool Dozing() const { return dozing_; }
     const Pace& CurrentPace() const { return pace_; }
 
     // --- Animation ---
@@ -158,6 +165,8 @@ public:
     // pixels that changed shown. Whether the creature is still: nothing changed, nothing it
     // draws from moved since the step before, and nothing was announced in between.
     bool Tick();
+    // The frames drawn since the creature was made, one a tick.
+    std::uint64_t Draws() const { return draws_; }
     // The last composed frame.
     const QImage& Frame() const { return surface_.Image(); }
     // Draws the frame's region (pixels) with a painter of the given device pixel ratio.
@@ -187,6 +196,10 @@ private:
     // Rest as the two reasons say; the pace as the state says, told when it changed.
     void UpdateRest();
     void UpdatePace();
+    // The desktop tells that the person is away, or back.
+    void SetAway(bool away);
+    // The desktop is told the wait chosen.
+    void WatchAway();
     // SetSize's rule; whether the creature now shows at that size.
     bool ApplySize(int percent);
 
@@ -209,6 +222,8 @@ private:
     bool started_ = false;
     bool ended_ = false;
     bool idle_ = false;
+    bool dozing_ = false;
+    std::uint64_t draws_ = 0;
     bool hiddenByUser_ = false;
     bool hiddenForFullScreen_ = false;
     bool resting_ = false;

@@ -67,7 +67,7 @@ template <float Choices::*Field, bool Horizontal> StoredChoice Place(const QStri
 }
 
 // Every choice, in the order a set is written.
-const std::array<StoredChoice, 12> kChoices{
+const std::array<StoredChoice, 13> kChoices{
     Place<&Choices::Left, true>(u"Left"_s),
     Place<&Choices::Top, false>(u"Top"_s),
     // Blanks around the name are dropped; no name at all is the built-in skin.
@@ -110,6 +110,18 @@ const std::array<StoredChoice, 12> kChoices{
         [](const QString& text, Choices& choices, const Desktop&) { choices.HotKey = text; },
         [](const Choices& choices) { return choices.HotKey; }},
     Switch<&Choices::PointerNotice, true, true>(u"PointerNotice"_s),
+    // Minutes, 0 for never. The menu writes whole ones; a fraction ("0.05", with a point in every
+    // language) is taken as written, so that a wait of seconds can be set by hand. No number, a
+    // negative one or one past a week is the default.
+    StoredChoice{u"DozeAfter"_s, [](const Desktop&) { return QString::number(kDefaultDozeAfter); },
+                 [](const QString& text, Choices& choices, const Desktop&) {
+                     bool read = false;
+                     const double minutes = text.trimmed().toDouble(&read);
+                     choices.DozeAfter = read && minutes >= 0 && minutes <= kLongestDozeAfter
+                                             ? static_cast<float>(minutes)
+                                             : kDefaultDozeAfter;
+                 },
+                 [](const Choices& choices) { return QString::number(choices.DozeAfter); }},
 };
 
 } // namespace

@@ -62,6 +62,9 @@ void CreatureMenu::Fill(QMenu& menu) {
            [this](bool on) { form_.SetAllWorkspaces(on); });
     choice(tr("Let &clicks through"), &Choices::ClickThrough,
            [this](bool on) { form_.SetClickThrough(on); });
+    check(
+        tr("&Doze when I am away"), [this] { return form_.Model().Chosen().DozeAfter > 0; },
+        [this](bool on) { form_.Model().SetDozeAfter(on ? kDefaultDozeAfter : 0); });
     QMenu* sizeMenu = menu.addMenu(tr("Si&ze"));
     auto* sizes = new QActionGroup(sizeMenu);
     for (const int percent : kSizeChoices) {

@@ -28,10 +28,10 @@ struct MenuHooks {
 };
 
 // The items of the creature's menus, in their order and groups: "&Options" first; the desktop
-// choices and the size; hiding and bringing back; start at login; "&Exit" last. Every choice is
-// reachable from the creature itself, also on a desktop with no tray, and the tray's menu says the
-// same words in the same order with the same accelerators. Made, it fills the creature window's
-// popup menu.
+// choices, dozing and the size; hiding and bringing back; start at login; "&Exit" last. Every
+// choice is reachable from the creature itself, also on a desktop with no tray, and the tray's menu
+// says the same words in the same order with the same accelerators. Made, it fills the creature
+// window's popup menu.
 class CreatureMenu : public QObject {
     Q_OBJECT
 

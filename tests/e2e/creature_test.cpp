@@ -46,7 +46,7 @@ TEST(Creature, BuiltInSkinCentred) {
         run.Signal(SIGTERM);
         EXPECT_EQ(std::optional<int>(0), run.WaitExit());
         const QMap<QString, QString> saved = run.ReadSettings();
-        EXPECT_EQ(12, saved.size());
+        EXPECT_EQ(13, saved.size());
         EXPECT_EQ(Twips(kCentre.x()), saved.value(u"left"_s));
         EXPECT_EQ(Twips(kCentre.y()), saved.value(u"top"_s));
     }

@@ -235,16 +235,26 @@ void OrboRun::Signal(int signal) const {
 }
 
 QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples,
-                      const QMap<QString, QString>& environment) {
+                      const QMap<QString, QString>& environment,
+                      const QMap<QString, QString>& settings) {
     const QString folder = run.SkinsFolder() + u'/' + name;
     QStringList sources{QStringLiteral(ORBO_SOURCE_DIR "/tests/e2e/skins/") + name + "/."};
     for (const QString& sample : samples)
         sources.prepend(kSampleSkins + u'/' + sample + "/.");
+    QMap<QString, QString> written{{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, name}};
+    written.insert(settings);
     const bool started =
-        CopyInto(sources, folder) &&
-        run.WriteSettings({{u"Left"_s, u"0"_s}, {u"Top"_s, u"0"_s}, {u"Skin"_s, name}}) &&
-        run.Start(environment);
+        CopyInto(sources, folder) && run.WriteSettings(written) && run.Start(environment);
     return started ? folder : QString();
+}
+
+Wakes CountWakes(const OrboRun& run) {
+    Wakes wakes;
+    for (const QByteArray& line : Contents(run.ConfigFolder() + u"/orbo.log"_s).split('\n')) {
+        wakes.Ticks += line.endsWith("pace: tick");
+        wakes.Checks += line.endsWith("pace: check");
+    }
+    return wakes;
 }
 
 QImage Shows(const XProbe& windows, unsigned long window) {

@@ -60,11 +60,25 @@ bool MakePlainSkin(const QString& folder, QSize size, QColor colour);
 
 class OrboRun;
 // A skin of tests/e2e/skins over sample pictures, started at the top-left corner with this
-// environment: its folder, none when it did not start.
+// environment and these settings besides: its folder, none when it did not start.
 inline const QStringList kKindsSamples{u"Donut"_s, u"Compass"_s, u"Radar"_s, u"Peeker"_s,
                                        u"Gridlock"_s};
 QString StartWithSkin(OrboRun& run, const QString& name, const QStringList& samples,
-                      const QMap<QString, QString>& environment = {});
+                      const QMap<QString, QString>& environment = {},
+                      const QMap<QString, QString>& settings = {});
+// Every moving eye kind and a lid ("Dozy"): the last sample's pupil loses to Donut's.
+inline const QStringList kDozySamples = kKindsSamples + QStringList{u"Sleepy"_s};
+// Where a dozing creature's eyes look: half its height below it, on its middle.
+inline QPoint BelowCreature(const QRect& place) {
+    return {place.center().x(), place.bottom() + place.height() / 2};
+}
+// The ticks (each draws a frame) and slow checks the creature logs with kPaceLog.
+struct Wakes {
+    int Ticks = 0;
+    int Checks = 0;
+};
+Wakes CountWakes(const OrboRun& run);
+inline const QMap<QString, QString> kPaceLog{{u"QT_LOGGING_RULES"_s, u"orbo.pace.debug=true"_s}};
 
 // One run from a folder of its own (the binary beside Skins/, own settings; Wine for .exe).
 class OrboRun {

@@ -1,4 +1,5 @@
-// Rest under openbox: a still creature sleeps; a full-screen window on its monitor hides it.
+// Rest under openbox: a still creature sleeps; a full-screen window on its monitor hides it; away
+// from mouse and keyboard, the person leaves it dozing.
 #include "e2e_env.h"
 
 #include <gtest/gtest.h>
@@ -9,21 +10,6 @@ namespace orbo::e2e {
 namespace {
 
 using namespace std::chrono_literals;
-
-// The ticks and slow checks the creature's log counts: its own doings, whatever the load.
-struct Wakes {
-    int Ticks = 0;
-    int Checks = 0;
-};
-Wakes CountWakes(const OrboRun& run) {
-    Wakes wakes;
-    for (const QByteArray& line : Contents(run.ConfigFolder() + u"/orbo.log"_s).split('\n')) {
-        wakes.Ticks += line.endsWith("pace: tick");
-        wakes.Checks += line.endsWith("pace: check");
-    }
-    return wakes;
-}
-const QMap<QString, QString> kPaceLog{{u"QT_LOGGING_RULES"_s, u"orbo.pace.debug=true"_s}};
 
 TEST(Rest, StillOrUnderAFullScreenWindowTheCreatureSleeps) {
     QProcess openbox;
@@ -102,6 +88,37 @@ TEST(Rest, StillOrUnderAFullScreenWindowTheCreatureSleeps) {
     const QImage eyes = Probe().Grab(place);
     Probe().MovePointer(100, 50);
     EXPECT_TRUE(WaitFor([&] { return Probe().Grab(place) != eyes; })) << "the eyes stay still";
+}
+
+// Nobody touches mouse or keyboard for the wait (0.05 minutes here): the eyes look just below the
+// creature, each kind by its rule, the lid shuts, and nothing ticks or checks until a key press or
+// a move, which wakes it with the eyes on the pointer.
+TEST(Rest, AwayTheCreatureDozesUntilAKeyOrAMove) {
+    OrboRun run;
+    Probe().MovePointer(900, 600);
+    const QString skin =
+        StartWithSkin(run, u"Dozy"_s, kDozySamples, kPaceLog, {{u"DozeAfter"_s, u"0.05"_s}});
+    ASSERT_FALSE(skin.isEmpty());
+    const QPoint below = BelowCreature(run.Geometry());
+    const struct {
+        const char* Name;
+        std::function<void()> Act;
+        QPoint Pointer;
+    } wakes[] = {{"key", [] { Probe().TapKey("Shift_L"); }, {900, 600}},
+                 {"move", [] { Probe().MovePointer(200, 700); }, {200, 700}}};
+    for (const auto& wake : wakes) {
+        SCOPED_TRACE(wake.Name);
+        EXPECT_EQ("",
+                  WaitForRendering(run.Window(), skin, below, u"dozing-"_s + wake.Name, "1,1,1"));
+        const Wakes dozing = CountWakes(run);
+        std::this_thread::sleep_for(5s);
+        const Wakes still = CountWakes(run);
+        EXPECT_EQ(dozing.Ticks, still.Ticks) << "a dozing creature drew";
+        EXPECT_EQ(dozing.Checks, still.Checks) << "a dozing creature looked for the pointer";
+        wake.Act();
+        EXPECT_EQ("", WaitForRendering(run.Window(), skin, wake.Pointer, u"woken-"_s + wake.Name));
+        EXPECT_GT(CountWakes(run).Ticks, still.Ticks);
+    }
 }
 
 } // namespace

@@ -60,7 +60,7 @@ TEST(Session, SecondStartBringsTheFirstBack) {
                first.WaitExit() == std::optional<int>(0);
     };
     ASSERT_TRUE(exit());
-    EXPECT_EQ(12, first.ReadSettings().size()); // every stored choice
+    EXPECT_EQ(13, first.ReadSettings().size()); // every stored choice
     EXPECT_EQ(u"True", first.ReadSettings().value(u"clickthrough"_s));
     ASSERT_TRUE(first.Start());
     EXPECT_TRUE(WaitFor(clickReachesBelow)) << "not kept across a restart";

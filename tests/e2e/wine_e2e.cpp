@@ -183,6 +183,27 @@ TEST(Wine, WakesAtOnceAfterStillnessAndASecondStartHandsOver) {
     EXPECT_TRUE(first.Alive());
 }
 
+// Windows' idle time, which Wine counts from the input its own windows get: after the wait (0.05
+// minutes) the eyes look just below the creature and the lid shuts; a move over the creature wakes
+// it, the eyes on the pointer.
+TEST(Wine, AwayTheCreatureDozesUntilAMoveOverIt) {
+    ASSERT_TRUE(WriteRegistry({{u"Left"_s, Twips(300)},
+                               {u"Top"_s, Twips(200)},
+                               {u"Skin"_s, u"Dozy"_s},
+                               {u"DozeAfter"_s, u"0.05"_s}}));
+    OrboRun run;
+    Probe().MovePointer(900, 600);
+    const QString skin = StartWithSkin(run, u"Dozy"_s, kDozySamples);
+    ASSERT_FALSE(skin.isEmpty());
+    const QRect place = run.Geometry();
+    EXPECT_EQ("", WaitForRendering(run.Window(), skin, BelowCreature(place), u"wine-dozing"_s,
+                                   "1,1,1", 1, {}, 100, place.topLeft()));
+    const QPoint over = place.topLeft() + kOnCreature;
+    Probe().MovePointer(over.x(), over.y());
+    EXPECT_EQ("", WaitForRendering(run.Window(), skin, over, u"wine-woken"_s, "0,0,0", 1, {}, 100,
+                                   place.topLeft()));
+}
+
 // The hot key; Wine hears keys only while its own window has the keyboard (here the options).
 TEST(Wine, HotKeyHidesAndShowsTheCreature) {
     QProcess openbox;

@@ -35,6 +35,9 @@ public:
     void RefuseKeyLater(const QString& why) { KeyRefused(why); }
     // What a real desktop does when the pointer moves.
     void Announce() { InputArrived(); }
+    void WatchAway(std::chrono::milliseconds after) override { AwayAfter = after; }
+    // What a desktop that has an idle time does when the person goes, and comes back.
+    void Away(bool away) { AwayChanged(away); }
 
     // When set, the monitors (the primary first) instead of Screen alone.
     Monitors MonitorList;
@@ -43,7 +46,8 @@ public:
     bool Everywhere = true;
     QString Advice;
     int CursorReads = 0;
-    int AnimationInterval = 0; // as the creature last told it
+    int AnimationInterval = 0;               // as the creature last told it
+    std::chrono::milliseconds AwayAfter{-1}; // as the creature last asked; -1 before it asked
     bool Keys = true;
     std::optional<QString> KeyRefusal; // what ListenForKey answers
     QKeyCombination HeldKey;           // as last asked for

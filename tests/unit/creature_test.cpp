@@ -110,6 +110,85 @@ TEST(Creature, PaceThroughStillnessRestAndWaking) {
     }
 }
 
+// Away by the desktop's idle time, the creature draws one frame, its eyes on a point just below
+// it and its lid shut where blinking is on, and then nothing; back, it ticks at once and the eyes
+// are on the pointer. The wait it asks the desktop for is the chosen one.
+TEST(Creature, DozesWhileAwayAndWakesAtTheFirstInput) {
+    const QStringList skins{QStringLiteral(ORBO_SOURCE_DIR "/Skins")};
+    MemorySettingsStore store;
+    for (const auto& [key, value] :
+         {std::pair{"Skin", "Sleepy"}, {"Left", "1500"}, {"Top", "3000"}, {"DozeAfter", "0.05"}})
+        store.SaveSetting(kSettingsApp, kSettingsSection, key, value);
+    // What a creature draws for this pointer, all buttons held or none.
+    const auto drawn = [&](QPoint cursor, bool held, bool blink) {
+        ScriptedDesktop desk;
+        desk.Cursor = cursor;
+        desk.Left = desk.Right = desk.Middle = held;
+        Creature creature(desk, skins);
+        creature.LoadChoices(store);
+        creature.SetBlink(blink);
+        creature.Tick();
+        return creature.Frame();
+    };
+    ScriptedDesktop desk;
+    desk.Announces = true;
+    desk.Cursor = QPoint(900, 20);
+    Creature creature(desk, skins);
+    creature.LoadChoices(store);
+    EXPECT_EQ(std::chrono::milliseconds(3000), desk.AwayAfter);
+    const QRect place = creature.Window().Geometry.Pixels();
+    const QPoint below(place.center().x(), place.bottom() + place.height() / 2);
+    const QImage asleep = drawn(below, true, true);
+    ASSERT_NE(asleep, drawn(below, false, true)) << "the lid shows in the picture";
+    ASSERT_NE(drawn(below, false, true), drawn(desk.Cursor, false, true)) << "the eyes move";
+    CountingView view;
+    creature.SetView(&view);
+    creature.StartAnimation();
+    enum Runs { Stopped, Ticking, Checking };
+    const auto step = [&] { creature.Step(); };
+    const auto still = [&] {
+        for (int i = 0; i < 3 && creature.CurrentPace().Ticking; ++i)
+            step();
+    };
+    const struct {
+        const char* What;
+        std::function<void()> Act;
+        Runs Expected;
+        bool Dozing;
+        int Draws;
+        std::optional<QImage> Shows;
+    } steps[] = {
+        {"still", still, Checking, false, 2, drawn({900, 20}, false, true)},
+        {"away", [&] { desk.Away(true); }, Ticking, true, 0, {}},
+        {"the one dozing frame", step, Stopped, true, 1, asleep},
+        {"a screen change while away", [&] { desk.Announce(), step(); }, Stopped, true, 1, asleep},
+        {"back, the pointer moved",
+         [&] {
+             desk.Cursor = {40, 700}, desk.Away(false);
+         },
+         Ticking,
+         false,
+         0,
+         {}},
+        {"the eyes on the pointer", step, Ticking, false, 1, drawn({40, 700}, false, true)},
+        {"away without blinking", [&] { creature.SetBlink(false), desk.Away(true), step(); },
+         Stopped, true, 1, drawn(below, true, false)},
+        {"never", [&] { creature.SetDozeAfter(0); }, Ticking, false, 0, {}},
+        {"away, never dozing", [&] { still(), desk.Away(true); }, Checking, false, 2, {}},
+    };
+    for (const auto& row : steps) {
+        SCOPED_TRACE(row.What);
+        const std::uint64_t draws = creature.Draws();
+        row.Act();
+        EXPECT_EQ(row.Expected == Ticking, view.Told.Ticking);
+        EXPECT_EQ(row.Expected == Checking, view.Told.SlowCheck);
+        EXPECT_EQ(row.Dozing, creature.Dozing());
+        EXPECT_EQ(row.Draws, creature.Draws() - draws);
+        EXPECT_EQ(row.Shows.value_or(creature.Frame()), creature.Frame());
+    }
+    EXPECT_EQ(std::chrono::milliseconds(0), desk.AwayAfter);
+}
+
 // Each activation, to a sample skin or back to the built-in one, reaches the window as one
 // whole frame and one shape (the built-in skin first and the empty region stay inside), and as
 // one place when the size changed. The same name again shows nothing.

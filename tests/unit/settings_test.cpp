@@ -76,7 +76,14 @@ TEST(StoredChoices, EachTextGivesItsValue) {
                              {"HotKey", " shift+f9", " shift+f9"},
                              {"PointerNotice", kUnset, "True"},
                              {"PointerNotice", "FALSE", "False"},
-                             {"PointerNotice", "no", "True"}});
+                             {"PointerNotice", "no", "True"},
+                             {"DozeAfter", kUnset, "5"},
+                             {"DozeAfter", "0", "0"},
+                             {"DozeAfter", " 0.05", "0.05"},
+                             {"DozeAfter", "0,5", "5"},
+                             {"DozeAfter", "-1", "5"},
+                             {"DozeAfter", "10081", "5"},
+                             {"DozeAfter", "nan", "5"}});
     ScriptedDesktop desk;
     desk.Screen = QSize(1024, 768);
     for (const auto& [key, text, expected] : rows) {
@@ -163,7 +170,7 @@ TEST(IniSettingsStore, KeepsItsKeysInTheSettingGroupOfTheApplicationsFile) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(u"[Setting]\nLeft=15\nTop=-30\nSkin=a;b=c\nSpeed=42\nOnTop=True\nBlink=False\n"
               u"HideOverFullScreen=False\nAllWorkspaces=True\nClickThrough=False\nSize=150\n"
-              u"HotKey=Meta+F1\nPointerNotice=True\n",
+              u"HotKey=Meta+F1\nPointerNotice=True\nDozeAfter=5\n",
               QString::fromUtf8(file.readAll()));
     IniSettingsStore again(dir.path());
     EXPECT_EQ(u"a;b=c", again.GetSetting(kSettingsApp, kSettingsSection, "skin", {}));

@@ -106,8 +106,9 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
     const QStringList items = QStringList()
                               << u"&Options"_s << u"-"_s << u"Hide over &full-screen windows [x]"_s
                               << u"Show on every &workspace [x]"_s << u"Let &clicks through [ ]"_s
-                              << u"Si&ze"_s << u"-"_s << u"&Hide"_s << u"&Bring back"_s << u"-"_s
-                              << u"Start at &login [ ]"_s << u"-"_s << u"&Exit"_s;
+                              << u"&Doze when I am away [x]"_s << u"Si&ze"_s << u"-"_s << u"&Hide"_s
+                              << u"&Bring back"_s << u"-"_s << u"Start at &login [ ]"_s << u"-"_s
+                              << u"&Exit"_s;
     EXPECT_EQ(items, t.Items());
     EXPECT_EQ(items, t.Items(t.Form.PopupMenu()));
     // A place that cannot be written: the item stays unchecked and the menu says why, once.
@@ -139,6 +140,8 @@ TEST(CreatureMenu, BothMenusSayTheSameAndEachItemDoesItsWork) {
         {t.Item(t.Form.PopupMenu(), u"&Exit"_s), [&] { return t.Exits == 2; }},
         {t.Item(tray, u"Let &clicks through"_s), [&] { return clicksThrough(true); }},
         {t.Item(tray, u"Let &clicks through"_s), [&] { return clicksThrough(false); }},
+        {t.Item(tray, u"&Doze when I am away"_s), [&] { return t.Form.Chosen().DozeAfter == 0; }},
+        {t.Item(tray, u"&Doze when I am away"_s), [&] { return t.Form.Chosen().DozeAfter == 5; }},
         {t.Item(sizes, u"200 %"_s),
          [&] {
              return t.Form.size() == QSize(150, 200) &&

@@ -9,6 +9,7 @@
 #include <QtCore/QSize>
 #include <QtCore/QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -90,7 +91,20 @@ public:
         keyRefusalListener_ = std::move(listener);
     }
 
+    // The person's absence, by the desktop's idle time, which every input counts (a key typed with
+    // the pointer still too): from now on the away listener is told true once nobody touched the
+    // mouse or the keyboard for `after`, and false at the first input after that; zero watches
+    // nothing. Where the desktop cannot tell, the listener is never called.
+    virtual void WatchAway(std::chrono::milliseconds) {}
+    void SetAwayListener(std::function<void(bool away)> listener) {
+        awayListener_ = std::move(listener);
+    }
+
 protected:
+    void AwayChanged(bool away) {
+        if (awayListener_)
+            awayListener_(away);
+    }
     void InputArrived() {
         if (inputListener_)
             inputListener_();
@@ -105,6 +119,7 @@ protected:
 private:
     std::function<void()> inputListener_;
     std::function<void(const QString&)> keyRefusalListener_;
+    std::function<void(bool)> awayListener_;
     std::unique_ptr<QObject> screenWatch_;
 };
 

@@ -1,4 +1,5 @@
-// The GNOME Shell Wayland desktop: listening to Orbo's extension on the session bus.
+// The GNOME Shell Wayland desktop: listening to Orbo's extension on the session bus, and to
+// Mutter's idle monitor for the person away.
 #include "desktop_gnome.h"
 
 #include "platform/desktop/compositor_cursor.h"
@@ -19,6 +20,9 @@
 #include <QtDBus/QDBusServiceWatcher>
 #include <QtDBus/QDBusVariant>
 
+#include <chrono>
+#include <utility>
+
 namespace orbo {
 
 namespace {
@@ -30,6 +34,25 @@ const QString kShell = u"org.gnome.Shell"_s;
 const QString kExtension = u"org.orbo.GnomeShell"_s;
 const QString kShellPath = u"/org/gnome/Shell"_s;
 const QString kExtensions = u"org.gnome.Shell.Extensions"_s;
+// Mutter's idle monitor, which counts every input the compositor gets: a watch added by a program
+// rings once the idle time reaches a wait (each time it does), a user-active watch at the next
+// input (once); each rings as WatchFired with its number, to the program that added it.
+const QString kIdleMonitor = u"org.gnome.Mutter.IdleMonitor"_s;
+const QString kIdleMonitorPath = u"/org/gnome/Mutter/IdleMonitor/Core"_s;
+
+// Takes the idle monitor's WatchFired signals, which reach a slot only.
+class IdleWatchBell : public QObject {
+    Q_OBJECT
+
+public:
+    explicit IdleWatchBell(std::function<void(uint)> rang) : rang_(std::move(rang)) {}
+
+public Q_SLOTS:
+    void Rang(uint watch) { rang_(watch); }
+
+private:
+    std::function<void(uint)> rang_;
+};
 
 class GnomeShellDesktop : public CompositorDesktop {
 public:
@@ -46,6 +69,8 @@ public:
         shellOwner_ = bus_.interface()->serviceOwner(kShell).value();
         extensionOwner_ = bus_.interface()->serviceOwner(kExtension).value();
         QueueForTheName();
+        bus_.connect(kIdleMonitor, kIdleMonitorPath, kIdleMonitor, u"WatchFired"_s, &bell_,
+                     SLOT(Rang(uint)));
     }
 
     bool ButtonDown(MouseButton button) override {
@@ -102,8 +127,41 @@ public:
         return {};
     }
 
+    // Away once the idle watch rings; back when the user-active watch added then rings.
+    void WatchAway(std::chrono::milliseconds after) override {
+        for (uint* watch : {&idleWatch_, &backWatch_})
+            if (const uint added = std::exchange(*watch, 0))
+                IdleMonitorCall(u"RemoveWatch"_s, {QVariant::fromValue(added)});
+        if (after.count() > 0)
+            idleWatch_ =
+                IdleMonitorCall(u"AddIdleWatch"_s, {QVariant::fromValue(quint64(after.count()))});
+    }
+
 private:
     static constexpr int kCallTimeoutMs = 2000;
+
+    // The watch's number a call answered with; 0 for none.
+    uint IdleMonitorCall(const QString& method, const QVariantList& arguments) {
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(kIdleMonitor, kIdleMonitorPath, kIdleMonitor, method);
+        call.setArguments(arguments);
+        const QDBusMessage reply = bus_.call(call, QDBus::Block, kCallTimeoutMs);
+        return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 1
+                   ? reply.arguments().front().toUInt()
+                   : 0;
+    }
+
+    void WatchRang(uint watch) {
+        if (watch == 0)
+            return;
+        if (watch == idleWatch_ && backWatch_ == 0) {
+            backWatch_ = IdleMonitorCall(u"AddUserActiveWatch"_s, {});
+            AwayChanged(true);
+        } else if (watch == backWatch_) {
+            backWatch_ = 0;
+            AwayChanged(false);
+        }
+    }
 
     void KeyCall(const QDBusMessage& message) override {
         if (!pressed_ || !ExtensionPresent() || message.service() != shellOwner_)
@@ -173,6 +231,9 @@ private:
     QString extensionOwner_;
     int buttons_ = 0;
     std::function<void()> pressed_;
+    IdleWatchBell bell_{[this](uint watch) { WatchRang(watch); }};
+    uint idleWatch_ = 0;
+    uint backWatch_ = 0;
 };
 
 } // namespace
@@ -188,3 +249,5 @@ std::unique_ptr<Desktop> FollowGnomeShell(std::unique_ptr<Desktop> fallback) {
 }
 
 } // namespace orbo
+
+#include "desktop_gnome.moc"

@@ -1,4 +1,5 @@
-// The Windows desktop: GetCursorPos, GetAsyncKeyState and raw mouse input.
+// The Windows desktop: GetCursorPos, GetAsyncKeyState and raw mouse input; GetLastInputInfo for
+// the person away.
 #include "desktop_windows.h"
 
 #include "platform/desktop/desktop_qt.h"
@@ -6,6 +7,7 @@
 #include "runtime/monitors.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QTimer>
 
 #include <windows.h>
 
@@ -62,12 +64,15 @@ public:
         registered_ = ::RegisterRawInputDevices(&mouse, 1, sizeof mouse) != FALSE;
         announcing_ = registered_ && !UnderWine();
         WatchScreens();
+        idleCheck_.setSingleShot(true);
+        QObject::connect(&idleCheck_, &QTimer::timeout, &idleCheck_, [this] { CheckIdle(); });
     }
     ~WindowsDesktop() override {
         if (!window_)
             return;
         if (pressed_)
             ::UnregisterHotKey(window_, kHotKeyId);
+        ListenToKeyboard(false);
         if (registered_) {
             RAWINPUTDEVICE mouse{};
             mouse.usUsagePage = 0x01;
@@ -125,8 +130,50 @@ public:
         return {};
     }
 
+    void WatchAway(std::chrono::milliseconds after) override {
+        awayAfter_ = after;
+        away_ = false;
+        ListenToKeyboard(false);
+        CheckIdle();
+    }
+
 private:
     static constexpr const wchar_t* kClassName = L"OrboRawInput";
+    // Under Wine, which sends no raw input, how often an away person is looked for.
+    static constexpr int kBackCheckMs = 2000;
+
+    // Windows tells no one when the person goes or comes back: the time since the last input is
+    // checked once when the wait would pass; away, at each raw input (the keyboard's is taken only
+    // then), or under Wine every two seconds.
+    void CheckIdle() {
+        idleCheck_.stop();
+        LASTINPUTINFO last{sizeof(LASTINPUTINFO), 0};
+        if (awayAfter_.count() <= 0 || !::GetLastInputInfo(&last))
+            return;
+        // The tick count wraps after 49 days; the difference of two does not.
+        const std::chrono::milliseconds idle(::GetTickCount() - last.dwTime);
+        const bool away = idle >= awayAfter_;
+        if (away != away_) {
+            away_ = away;
+            ListenToKeyboard(away);
+            AwayChanged(away);
+        }
+        if (!away_)
+            idleCheck_.start(static_cast<int>((awayAfter_ - idle).count()));
+        else if (!announcing_)
+            idleCheck_.start(kBackCheckMs);
+    }
+
+    void ListenToKeyboard(bool listen) {
+        if (!window_ || listen == keyboard_)
+            return;
+        RAWINPUTDEVICE keyboard{};
+        keyboard.usUsagePage = 0x01; // generic desktop controls
+        keyboard.usUsage = 0x06;     // keyboard
+        keyboard.dwFlags = listen ? RIDEV_INPUTSINK : RIDEV_REMOVE;
+        keyboard.hwndTarget = listen ? window_ : nullptr;
+        keyboard_ = ::RegisterRawInputDevices(&keyboard, 1, sizeof keyboard) != FALSE && listen;
+    }
     static constexpr int kHotKeyId = 1;
 
     // Under Wine no raw input reached this window while the pointer moved over other windows
@@ -138,8 +185,11 @@ private:
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<WindowsDesktop*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (self && message == WM_INPUT)
+        if (self && message == WM_INPUT) {
+            if (self->away_)
+                self->CheckIdle();
             self->InputArrived();
+        }
         if (self && message == WM_HOTKEY && wParam == kHotKeyId && self->pressed_) {
             self->pressed_();
             return 0;
@@ -152,6 +202,10 @@ private:
     bool registered_ = false;
     bool announcing_ = false;
     std::function<void()> pressed_;
+    std::chrono::milliseconds awayAfter_{0};
+    bool away_ = false;
+    bool keyboard_ = false;
+    QTimer idleCheck_;
 };
 
 } // namespace

@@ -1,4 +1,5 @@
-// The X11 desktop: XQueryPointer, asked again when XInput2 reports the pointer moving.
+// The X11 desktop: XQueryPointer, asked again when XInput2 reports the pointer moving; the
+// person away by the SYNC extension's IDLETIME counter.
 #include "desktop_x11.h"
 
 #include "platform/desktop/desktop_qt.h"
@@ -14,10 +15,12 @@
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
+#include <X11/extensions/sync.h>
 #include <X11/keysym.h>
 
 #include <array>
 #include <chrono>
+#include <cstring>
 
 namespace orbo {
 
@@ -73,7 +76,21 @@ public:
             watching_ = true;
             WatchScreens();
         }
-        // Raw input and the hot key's presses arrive here.
+        // XWayland's idle time counts only the input that reaches X11 windows.
+        int syncError = 0;
+        int syncMajor = 0;
+        int syncMinor = 0;
+        if (!onWayland_ && XSyncQueryExtension(display_, &syncEvent_, &syncError) &&
+            XSyncInitialize(display_, &syncMajor, &syncMinor)) {
+            int count = 0;
+            XSyncSystemCounter* counters = XSyncListSystemCounters(display_, &count);
+            for (int i = 0; i < count; ++i)
+                if (std::strcmp(counters[i].name, "IDLETIME") == 0)
+                    idleCounter_ = counters[i].counter;
+            if (counters)
+                XSyncFreeSystemCounterList(counters);
+        }
+        // Raw input, the hot key's presses and the idle alarm arrive here.
         notifier_ =
             std::make_unique<QSocketNotifier>(ConnectionNumber(display_), QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
@@ -81,6 +98,8 @@ public:
     }
     ~X11Desktop() override {
         notifier_.reset();
+        if (alarm_)
+            XSyncDestroyAlarm(display_, alarm_);
         ReleaseKey();
         XCloseDisplay(display_);
     }
@@ -152,7 +171,65 @@ public:
         return {};
     }
 
+    // One alarm on the idle time, which rises while nobody touches mouse or keyboard and falls
+    // to zero at any input: first set to ring when it reaches the wait, then, away, when it falls.
+    void WatchAway(std::chrono::milliseconds after) override {
+        awayAfter_ = after;
+        away_ = false;
+        if (!idleCounter_)
+            return;
+        if (after.count() > 0) {
+            XSyncValue wait;
+            XSyncIntsToValue(&wait, static_cast<unsigned int>(after.count() & 0xFFFFFFFF),
+                             static_cast<int>(after.count() >> 32));
+            SetAlarm(XSyncPositiveComparison, wait);
+        } else if (alarm_) {
+            XSyncDestroyAlarm(display_, alarm_);
+            alarm_ = None;
+            XFlush(display_);
+        }
+    }
+
 private:
+    void SetAlarm(XSyncTestType test, XSyncValue value) {
+        XSyncAlarmAttributes attributes{};
+        attributes.trigger.counter = idleCounter_;
+        attributes.trigger.value_type = XSyncAbsolute;
+        attributes.trigger.test_type = test;
+        attributes.trigger.wait_value = value;
+        XSyncIntToValue(&attributes.delta, 0);
+        attributes.events = True;
+        const unsigned long changed = XSyncCACounter | XSyncCAValueType | XSyncCATestType |
+                                      XSyncCAValue | XSyncCADelta | XSyncCAEvents;
+        if (alarm_)
+            XSyncChangeAlarm(display_, alarm_, changed, &attributes);
+        else
+            alarm_ = XSyncCreateAlarm(display_, changed, &attributes);
+        alarmValue_ = value;
+        XFlush(display_);
+    }
+
+    // The alarm rang: away once the wait has passed; back once the idle time fell below what it
+    // was then, which it does at the first input, also one made while this was being read.
+    void AlarmRang(const XSyncAlarmNotifyEvent& rang) {
+        if (!alarm_ || rang.alarm != alarm_ || rang.state == XSyncAlarmDestroyed ||
+            !XSyncValueEqual(rang.alarm_value, alarmValue_))
+            return;
+        away_ = !away_;
+        if (away_) {
+            XSyncValue one;
+            XSyncValue below;
+            Bool overflow = False;
+            XSyncIntToValue(&one, 1);
+            XSyncValueSubtract(&below, rang.counter_value, one, &overflow);
+            SetAlarm(XSyncNegativeComparison, below);
+        } else {
+            WatchAway(awayAfter_);
+        }
+        // Not from inside a cursor query, which a tick may be making.
+        QTimer::singleShot(0, notifier_.get(), [this, away = away_] { AwayChanged(away); });
+    }
+
     std::array<unsigned int, 4> LockVariants() const {
         const unsigned int numLock = locks_ & ~static_cast<unsigned int>(LockMask);
         return {0, LockMask, numLock, LockMask | numLock};
@@ -217,6 +294,8 @@ private:
                 input = true;
             else if (event.type == KeyPress || event.type == KeyRelease)
                 KeyEvent(event.xkey);
+            else if (idleCounter_ && event.type == syncEvent_ + XSyncAlarmNotify)
+                AlarmRang(reinterpret_cast<const XSyncAlarmNotifyEvent&>(event));
         }
         if (input) {
             stale_ = true;
@@ -268,6 +347,13 @@ private:
     unsigned int locks_ = LockMask;
     bool keyDown_ = false;
     std::function<void()> pressed_;
+    // The idle time's counter (None without one), the alarm on it and the value it rings at.
+    int syncEvent_ = 0;
+    XSyncCounter idleCounter_ = None;
+    XSyncAlarm alarm_ = None;
+    XSyncValue alarmValue_{};
+    std::chrono::milliseconds awayAfter_{0};
+    bool away_ = false;
 };
 
 } // namespace
