@@ -112,7 +112,8 @@ TEST(Handling, EndingsSaveOnce) {
                                               {u"clickthrough"_s, u"False"_s},
                                               {u"size"_s, u"100"_s},
                                               {u"hotkey"_s, u"Ctrl+Alt+O"_s},
-                                              {u"pointernotice"_s, u"True"_s}};
+                                              {u"pointernotice"_s, u"True"_s},
+                                              {u"dozeafter"_s, u"5"_s}};
         EXPECT_EQ(expected, run.ReadSettings());
         // No temporary file of an unfinished save is left beside the settings.
         EXPECT_EQ(QStringList({u"Z Orbo.ini"_s, u"orbo.log"_s}),

@@ -277,11 +277,11 @@ TEST(Wine, RegistryNamedSkinAndEndingsSave) {
                                      : RunWine({u"wineboot"_s, u"--end-session"_s}).has_value());
         ASSERT_TRUE(run.WaitExit(std::chrono::seconds(30))) << "orbo.exe did not end";
         EXPECT_EQ(QStringList({u"allworkspaces REG_SZ True"_s, u"blink REG_SZ True"_s,
-                               u"clickthrough REG_SZ False"_s, u"hideoverfullscreen REG_SZ True"_s,
-                               u"hotkey REG_SZ Ctrl+Alt+O"_s, u"left REG_SZ 3000"_s,
-                               u"ontop REG_SZ True"_s, u"pointernotice REG_SZ True"_s,
-                               u"size REG_SZ 100"_s, u"skin REG_SZ Gif"_s, u"speed REG_SZ 100"_s,
-                               u"top REG_SZ 1500"_s}),
+                               u"clickthrough REG_SZ False"_s, u"dozeafter REG_SZ 5"_s,
+                               u"hideoverfullscreen REG_SZ True"_s, u"hotkey REG_SZ Ctrl+Alt+O"_s,
+                               u"left REG_SZ 3000"_s, u"ontop REG_SZ True"_s,
+                               u"pointernotice REG_SZ True"_s, u"size REG_SZ 100"_s,
+                               u"skin REG_SZ Gif"_s, u"speed REG_SZ 100"_s, u"top REG_SZ 1500"_s}),
                   ReadRegistry());
     }
 }
