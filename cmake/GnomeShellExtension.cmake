@@ -62,17 +62,16 @@ if(NOT ORBO_GNOME_SHELL_FORM IN_LIST ORBO_GNOME_FORMS)
 endif()
 
 # For users of other systems, a zip of each form that gnome-extensions install takes:
-# orbo-pointer@orbo.example.gnome43.zip and .gnome45.zip.
+# orbo-pointer@orbo.example.gnome43.zip and .gnome45.zip, the same bytes from every build of one
+# commit (scripts/pack-zip).
 set(zips)
 foreach(form IN LISTS ORBO_GNOME_FORMS)
     set(zip ${CMAKE_BINARY_DIR}/${ORBO_GNOME_UUID}.gnome${form}.zip)
     add_custom_command(OUTPUT ${zip}
-        COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
-        COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip --mtime=1970-01-01 -- extension.js
+        COMMAND ${CMAKE_SOURCE_DIR}/scripts/pack-zip ${zip} ${ORBO_GNOME_DIR_${form}} extension.js
             metadata.json COPYING
-        WORKING_DIRECTORY ${ORBO_GNOME_DIR_${form}}
         DEPENDS ${ORBO_GNOME_DIR_${form}}/extension.js ${ORBO_GNOME_DIR_${form}}/metadata.json
-            ${ORBO_GNOME_DIR_${form}}/COPYING
+            ${ORBO_GNOME_DIR_${form}}/COPYING ${CMAKE_SOURCE_DIR}/scripts/pack-zip
         VERBATIM)
     list(APPEND zips ${zip})
 endforeach()

@@ -10,7 +10,8 @@
 ;
 ; Defines given by the packaging script: VERSION, STAGE (the zip's folder), README (the installed
 ; copy's README.txt), SKINS (an include listing the shipped skin folders), ICON, WIZARD (the
-; welcome and finish pages' 164x314 picture), OUTFILE.
+; welcome and finish pages' 164x314 picture), OUTFILE, and SIGN (a command that signs the
+; program it is given in place) when the installer and its uninstaller are to be signed.
 ; The skin folders an upgrade replaces and the uninstaller removes are that list, fixed when the
 ; installer is built: every other folder under Skins\ is the user's.
 
@@ -19,6 +20,13 @@ Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
+; The same installer from every build of one commit: no file keeps the time it was built at.
+SetDateSave off
+; Signed as they are made: the uninstaller before it goes into the installer, then the installer.
+!ifdef SIGN
+    !uninstfinalize '"${SIGN}" "%1"' = 0
+    !finalize '"${SIGN}" "%1"' = 0
+!endif
 
 !include MUI2.nsh
 !include LogicLib.nsh

@@ -21,10 +21,14 @@
 #include "platform/window/full_screen_watch.h"
 #include "platform/window/workspaces.h"
 #include "resources/resources.h"
+#if defined(Q_OS_WIN)
+#include "tools/skin_check_main.h"
+#endif
 
 #include <QtWidgets/QApplication>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -42,6 +46,13 @@ void EndOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const 
 } // namespace
 
 int main(int argc, char* argv[]) {
+#if defined(Q_OS_WIN)
+    // orbo-skin-check.exe runs the skin checker here, with the one copy of Qt the program has.
+    if (argc > 1 && std::strcmp(argv[1], ORBO_SKIN_CHECK_MODE) == 0) {
+        orbo::JoinParentConsole();
+        return orbo::SkinCheckMain(argc, argv, 2);
+    }
+#endif
     if (const auto status = orbo::AnswerHelpOrVersion(argc, argv))
         return *status;
 #if !defined(Q_OS_WIN)

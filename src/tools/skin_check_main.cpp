@@ -1,4 +1,6 @@
 // orbo-skin-check: reads a skin as Orbo does and reports, or renders it.
+#include "tools/skin_check_main.h"
+
 #include "creature/choices.h"
 #include "platform/system/console.h"
 #include "platform/system/files.h"
@@ -57,11 +59,11 @@ bool ParsePair(const QString& text, int& a, int& b) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+int orbo::SkinCheckMain(int argc, char* argv[], int firstArgument) {
     // Pictures need Qt's image types and plugins, but no display.
     QCoreApplication app(argc, argv);
     orbo::InstallTranslations();
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    const QStringList args = QCoreApplication::arguments().mid(firstArgument);
     orbo::SkinCheckRequest request;
     QString renderTo;
     for (int i = 0; i < args.size(); ++i) {

@@ -2,12 +2,13 @@
 # fixture's expected.txt (expected-windows.txt instead, when there is one, for the Windows
 # program). A fixture's "args" file, when there is one, holds the arguments, one a line, in place
 # of the fixture's folder.
-# A fixture with a folder "Skins" runs a copy of the checker with that folder beside it, as an
-# installed program has, and with the user's skins folder in the work folder, so that a skin
-# looked up by name is found among the fixture's skins alone. The work and fixture folders show
+# A fixture with a folder "Skins" runs a copy of the checker (and of PROGRAM, the orbo.exe it runs
+# on Windows) with that folder beside it, as an installed program has, in a folder whose name has
+# a blank, and with the user's skins folder in the work folder, so that a skin looked up by name
+# is found among the fixture's skins alone. The work and fixture folders show
 # in the output as WORK and FIXTURES. A fixture's "language" file names the language it is
 # reported in (as LANGUAGE and LC_ALL); the others run in English.
-# Usage: cmake -DCHECKER=... -DFIXTURES=... -DCASE=... -DWORK=... [-DEMULATOR=wine]
+# Usage: cmake -DCHECKER=... -DFIXTURES=... -DCASE=... -DWORK=... [-DEMULATOR=wine -DPROGRAM=...]
 # -P run_case.cmake
 set(args ${CASE})
 if(EXISTS ${FIXTURES}/${CASE}/args)
@@ -25,9 +26,9 @@ if(EXISTS ${FIXTURES}/${CASE}/language)
     set(ENV{LC_ALL} ${language})
 endif()
 if(IS_DIRECTORY ${FIXTURES}/${CASE}/Skins)
-    set(bin ${WORK}/${CASE}/bin)
+    set(bin "${WORK}/${CASE}/Orbo bin")
     file(REMOVE_RECURSE ${WORK}/${CASE})
-    file(COPY ${CHECKER} ${FIXTURES}/${CASE}/Skins DESTINATION ${bin})
+    file(COPY ${CHECKER} ${PROGRAM} ${FIXTURES}/${CASE}/Skins DESTINATION ${bin})
     get_filename_component(name ${CHECKER} NAME)
     set(checker ${bin}/${name})
     set(ENV{XDG_DATA_HOME} ${WORK}/${CASE}/data)

@@ -22,6 +22,12 @@ void UseStartingConsole() {
 #endif
 }
 
+void JoinParentConsole() {
+#if defined(Q_OS_WIN)
+    ::AttachConsole(ATTACH_PARENT_PROCESS);
+#endif
+}
+
 void PrintText(std::FILE* stream, const QString& text, bool utf8) {
     std::fflush(stream);
 #if defined(Q_OS_WIN)

@@ -12,6 +12,11 @@ namespace orbo {
 // already (redirected to a file or pipe). Elsewhere there is nothing to do.
 void UseStartingConsole();
 
+// For a windowed program that a console program started with that console's handles as its
+// standard ones (orbo-skin-check.exe starts orbo.exe so): such handles work only in a process
+// attached to their console, so it joins the console of the program that started it.
+void JoinParentConsole();
+
 // Writes text to standard output or standard error so that every letter shows: to a Windows
 // console as its own characters (the console's code page is not the program's), elsewhere in the
 // locale's encoding, or in UTF-8 when asked.
