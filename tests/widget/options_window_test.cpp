@@ -182,7 +182,8 @@ TEST_F(OptionsWindowTest, ThePilcrowTogglesTheCreditsTheVersionTheLicence) {
 
     QLabel& licence = Reading(o, QStringLiteral("Orbo " ORBO_VERSION " · Licence"));
     QTest::mouseClick(&licence, Qt::LeftButton);
-    const QLabel& notice = Reading(o, LabelText(LicenceText(QStringLiteral(ORBO_VERSION))));
+    const QString noticeText = LabelText(LicenceText(QStringLiteral(ORBO_VERSION)));
+    const QLabel& notice = Reading(o, noticeText);
     ASSERT_TRUE(notice.isVisible());
     for (const char* says : {"Copyright", "NO WARRANTY", "version 3 or later", "gpl-3.0"})
         EXPECT_TRUE(notice.text().contains(QLatin1String(says))) << says;
