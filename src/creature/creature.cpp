@@ -254,12 +254,18 @@ void Creature::BringBack(const QRect& workArea) {
 
 bool Creature::Tick() {
     ++draws_;
-    // Dozing, the eyes look just below the creature: half its height under its lower edge.
-    const QRect place = window_.Geometry.Pixels();
-    DozingEyes dozingEyes(desktop_,
-                          QPoint(place.center().x(), place.bottom() + place.height() / 2));
-    RunTick(skin_, chosen_.Blink, dozing_ ? dozingEyes : desktop_, window_.Left(), window_.Top(),
-            surface_, static_cast<float>(window_.Size));
+    const auto draw = [this](Desktop& eyes) {
+        RunTick(skin_, chosen_.Blink, eyes, window_.Left(), window_.Top(), surface_,
+                static_cast<float>(window_.Size));
+    };
+    if (dozing_) {
+        // The eyes look just below the creature: half its height under its lower edge.
+        const QRect place = window_.Geometry.Pixels();
+        DozingEyes below(desktop_, QPoint(place.center().x(), place.bottom() + place.height() / 2));
+        draw(below);
+    } else {
+        draw(desktop_);
+    }
     const QRegion changed = surface_.Present();
     if (!changed.isEmpty() && view_)
         view_->ShowFrame(DeviceRegion(changed, window_.Size));

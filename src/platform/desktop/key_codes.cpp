@@ -67,20 +67,25 @@ std::optional<char16_t> TypedCharacterOf(Qt::Key key) {
     return {};
 }
 
-quint32 XModifierMask(Qt::KeyboardModifiers modifiers) {
-    quint32 mask = 0;
+namespace {
+
+// One system's bits for the modifiers held.
+quint32 ModifierBits(Qt::KeyboardModifiers modifiers, quint32 ModifierRow::*bits) {
+    quint32 all = 0;
     for (const ModifierRow& row : kModifiers)
         if (modifiers.testFlag(row.Modifier))
-            mask |= row.XMask;
-    return mask;
+            all |= row.*bits;
+    return all;
+}
+
+} // namespace
+
+quint32 XModifierMask(Qt::KeyboardModifiers modifiers) {
+    return ModifierBits(modifiers, &ModifierRow::XMask);
 }
 
 quint32 WindowsModifierFlags(Qt::KeyboardModifiers modifiers) {
-    quint32 flags = 0;
-    for (const ModifierRow& row : kModifiers)
-        if (modifiers.testFlag(row.Modifier))
-            flags |= row.WindowsFlag;
-    return flags;
+    return ModifierBits(modifiers, &ModifierRow::WindowsFlag);
 }
 
 QString GtkModifierNames(Qt::KeyboardModifiers modifiers) {
