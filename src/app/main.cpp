@@ -11,6 +11,7 @@
 #include "options/options_host.h"
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/display.h"
+#include "platform/desktop/window_system.h"
 #include "platform/system/autostart.h"
 #include "platform/system/console.h"
 #include "platform/system/files.h"
@@ -56,10 +57,11 @@ int main(int argc, char* argv[]) {
     if (const auto status = orbo::AnswerHelpOrVersion(argc, argv))
         return *status;
 #if !defined(Q_OS_WIN)
-    // Wayland gives no global cursor and lets no window place itself: always X (XWayland there),
-    // also where a Wayland session is found by its socket's default name alone.
+    // Wayland lets no ordinary window place itself or stay above the others: X (XWayland under
+    // Wayland), unless the compositor offers layer shell, whose surfaces can. A platform the user
+    // names (QT_QPA_PLATFORM, -platform) is taken as named.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", orbo::PreferredPlatform());
     // Qt's own XInput2 handling crashes on some device changes (Qt 6.11 under GNOME 50, when a
     // remote desktop session starts). The window needs no touch, tablet or smooth scrolling from
     // it, and the pointer is read on a connection of the program's own.

@@ -36,8 +36,12 @@ CreatureWidget::CreatureWidget(Creature& creature, Desktop& desktop, SettingsSto
     setWindowTitle(QStringLiteral("ORBO"));
     setWindowIcon(AppIcon());
     MakeDesktopToy(*this);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_NoSystemBackground);
+    // Every pixel is painted, unless the window is drawn with transparency (on Wayland, where
+    // nothing else cuts it to its shape).
+    if (!testAttribute(Qt::WA_TranslucentBackground)) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
     setAutoFillBackground(false);
     resize(creature_.Window().Geometry.Pixels().size());
     connect(&tickTimer_, &IntervalTimer::timeout, this, &CreatureWidget::Tick);
@@ -236,6 +240,9 @@ void CreatureWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void CreatureWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Drawn with transparency, the window shows nothing outside its shape.
+    if (testAttribute(Qt::WA_TranslucentBackground) && !mask().isEmpty())
+        painter.setClipRegion(mask());
     creature_.Paint(painter, event->region(), devicePixelRatioF());
 }
 

@@ -190,6 +190,14 @@ Span SpanAlong(const Monitors& monitors, const TwipsRect& window, const Units& u
 
 } // namespace
 
+MonitorAnchor AnchorOnMonitor(const Monitors& monitors, const QRect& window) {
+    const Monitor* m =
+        MonitorAt(monitors, window.center(), [](const Monitor& each) { return each.Pixels; });
+    if (m == nullptr)
+        return {0, window.topLeft()};
+    return {static_cast<size_t>(m - monitors.data()), window.topLeft() - m->Pixels.topLeft()};
+}
+
 QPoint PixelsFromDevice(const Monitors& monitors, QPoint device) {
     const Monitor* m = MonitorAt(monitors, device, [](const Monitor& m) { return m.Device(); });
     if (!m || m->Ratio == 1)

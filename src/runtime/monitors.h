@@ -46,6 +46,16 @@ QPoint DeviceFromPixels(const Monitors& monitors, QPoint pixels);
 QRect DeviceFromPixels(const Monitors& monitors, const QRect& pixels);
 QRect PixelsFromDevice(const Monitors& monitors, const QRect& device);
 
+// Where a surface the compositor places by monitor (Wayland's layer shell) goes for a window at
+// `window` (pixels): the monitor that holds the window's centre, or the nearest one, and the
+// window's top-left corner measured from that monitor's. Monitor is an index into `monitors`.
+struct MonitorAnchor {
+    size_t Monitor = 0;
+    QPoint Offset;
+    bool operator==(const MonitorAnchor&) const = default;
+};
+MonitorAnchor AnchorOnMonitor(const Monitors& monitors, const QRect& window);
+
 // How far a window can go along one axis (twips, High exclusive): the run of monitors, each
 // touching the next on the window system's screen, that lie across the window's band on the other
 // axis, the run the window overlaps most (the nearest one when it overlaps none). With one monitor

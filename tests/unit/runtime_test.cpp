@@ -525,6 +525,26 @@ TEST(Monitors, PointsConvertByTheMonitorUnderThem) {
     EXPECT_EQ(monitors[2].Pixels, PixelsFromDevice(monitors, QRect(-1920, 0, 1920, 1080)));
 }
 
+// A layer surface goes on the monitor under the window's centre, placed from that monitor's
+// corner: a window astride two monitors belongs to the one that holds more of it.
+TEST(Monitors, WindowsAnchorOnTheMonitorUnderTheirCentre) {
+    const Monitors monitors{
+        {{0, 0, 1024, 768}, 1}, {{1024, 0, 800, 600}, 1}, {{-640, 100, 640, 480}, 2}};
+    const struct {
+        const char* Name;
+        QRect Window;
+        MonitorAnchor Anchor;
+    } rows[] = {{"on the primary", {200, 150, 75, 100}, {0, {200, 150}}},
+                {"on the right one", {1100, 40, 75, 100}, {1, {76, 40}}},
+                {"astride, mostly right", {1000, 10, 75, 100}, {1, {-24, 10}}},
+                {"left of the primary", {-600, 120, 75, 100}, {2, {40, 20}}},
+                {"below every monitor: the nearest", {1300, 900, 75, 100}, {1, {276, 900}}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(row.Anchor, AnchorOnMonitor(monitors, row.Window));
+    }
+}
+
 // Monitors that touch on the window system's screen make one span, even where scaling leaves a
 // gap between their device-independent rectangles; a real gap parts them.
 TEST(Monitors, SpansRunAcrossTouchingMonitors) {

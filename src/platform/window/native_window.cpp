@@ -24,6 +24,10 @@
 #if defined(Q_OS_WIN)
 #include <windows.h>
 #endif
+#if defined(ORBO_HAVE_LAYER_SHELL)
+#include "platform/desktop/window_system.h"
+#include "platform/window/layer_surface.h"
+#endif
 
 namespace orbo {
 
@@ -232,6 +236,12 @@ void SetWindowOrder(QWidget& window, bool topMost) {
         return;
     }
 #endif
+#if defined(ORBO_HAVE_LAYER_SHELL)
+    if (IsLayerSurface(window)) {
+        SetLayerOnTop(window, topMost);
+        return;
+    }
+#endif
     if (!window.isVisible()) {
         // Before the window is mapped the hint travels with it; changing it later would unmap it.
         window.setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
@@ -255,6 +265,11 @@ void MakeDesktopToy(QWidget& window) {
     window.setAttribute(Qt::WA_ShowWithoutActivating);
 #if defined(ORBO_HAVE_X11)
     new DesktopToyOnShow(window);
+#endif
+#if defined(ORBO_HAVE_LAYER_SHELL)
+    // On Wayland only a layer surface may choose its place and stay above the windows.
+    if (OnWayland())
+        MakeLayerSurface(window);
 #endif
 }
 

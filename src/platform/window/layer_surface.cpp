@@ -1,0 +1,150 @@
+// The creature as a layer surface: its place as margins from a monitor's corner, its layer.
+#include "layer_surface.h"
+
+#include "platform/desktop/desktop_qt.h"
+#include "runtime/monitors.h"
+
+#include <LayerShellQt/Window>
+#include <QtCore/QEvent>
+#include <QtCore/QPointer>
+#include <QtGui/QGuiApplication>
+#include <QtGui/QScreen>
+#include <QtGui/QWindow>
+#include <QtWidgets/QWidget>
+
+namespace orbo {
+
+namespace {
+
+using LayerShellQt::Window;
+
+constexpr QLatin1StringView kName{"orbo-layer-surface"};
+
+QScreen* ScreenOf(const Monitor& monitor) {
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->geometry() == monitor.Pixels)
+            return screen;
+    return QGuiApplication::primaryScreen();
+}
+
+// Follows the window's moves with the surface's margins. Qt keeps the place it was given, so
+// events and the eyes measure from it as on X11.
+class LayerKeeper : public QObject {
+public:
+    explicit LayerKeeper(QWidget& window) : QObject(&window), window_(window) {
+        setObjectName(kName);
+        window.installEventFilter(this);
+    }
+
+    static LayerKeeper* Of(const QWidget& window) {
+        auto* found = window.findChild<QObject*>(kName, Qt::FindDirectChildrenOnly);
+        return static_cast<LayerKeeper*>(found);
+    }
+
+    void Make() {
+        // Before the native window exists, or it is made without an alpha channel.
+        window_.setAttribute(Qt::WA_TranslucentBackground);
+        window_.setAttribute(Qt::WA_OpaquePaintEvent, false);
+        window_.winId();
+        layer_ = Window::get(window_.windowHandle());
+        layer_->setScope(QStringLiteral("orbo"));
+        layer_->setAnchors(Window::Anchors(Window::AnchorTop) | Window::AnchorLeft);
+        // Placed where its place says, whatever panels claim, and claiming nothing itself.
+        layer_->setExclusiveZone(-1);
+        layer_->setKeyboardInteractivity(Window::KeyboardInteractivityNone);
+        layer_->setLayer(Window::LayerOverlay);
+        // A monitor that goes away takes the surface with it; the window is made again elsewhere.
+        layer_->setCloseOnDismissed(false);
+        Rehome();
+        SetMargins(window_.pos() - window_.windowHandle()->screen()->geometry().topLeft());
+    }
+
+    void SetOnTop(bool onTop) {
+        layer_->setLayer(onTop ? Window::LayerOverlay : Window::LayerBottom);
+        window_.update();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_) {
+            // Under a drag the surface stays on its monitor, as the pointer's grab is the
+            // surface's; the drop moves it.
+            if (event->type() == QEvent::Move)
+                Place(QGuiApplication::mouseButtons() == Qt::NoButton);
+            else if (event->type() == QEvent::MouseButtonRelease)
+                Place(true);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // The margins from the window's place, measured from the monitor the surface is on; when the
+    // place is on another monitor and `rehome` allows, the surface is made anew there (after the
+    // event at hand: hiding a window from inside its own events is not safe).
+    void Place(bool rehome) {
+        QWindow* handle = window_.windowHandle();
+        if (handle == nullptr || layer_ == nullptr)
+            return;
+        const Monitors monitors = CurrentMonitors();
+        const MonitorAnchor anchor = AnchorOnMonitor(monitors, window_.geometry());
+        QScreen* target = ScreenOf(monitors[anchor.Monitor]);
+        if (target == handle->screen()) {
+            SetMargins(anchor.Offset);
+            return;
+        }
+        SetMargins(window_.pos() - handle->screen()->geometry().topLeft());
+        if (rehome && !rehoming_) {
+            rehoming_ = true;
+            QMetaObject::invokeMethod(
+                this, [this] { Rehome(); }, Qt::QueuedConnection);
+        }
+    }
+
+    void Rehome() {
+        rehoming_ = false;
+        QWindow* handle = window_.windowHandle();
+        if (handle == nullptr || layer_ == nullptr)
+            return;
+        const Monitors monitors = CurrentMonitors();
+        const MonitorAnchor anchor = AnchorOnMonitor(monitors, window_.geometry());
+        QScreen* target = ScreenOf(monitors[anchor.Monitor]);
+        if (target == handle->screen())
+            return;
+        handle->setScreen(target);
+        layer_->setMargins(QMargins(anchor.Offset.x(), anchor.Offset.y(), 0, 0));
+        if (window_.isVisible()) {
+            window_.hide();
+            window_.show();
+        }
+    }
+
+    void SetMargins(QPoint offset) {
+        const QMargins margins(offset.x(), offset.y(), 0, 0);
+        if (margins == layer_->margins())
+            return;
+        layer_->setMargins(margins);
+        // The margins take effect with the surface's next commit.
+        window_.update();
+    }
+
+    QWidget& window_;
+    QPointer<Window> layer_;
+    bool rehoming_ = false;
+};
+
+} // namespace
+
+void MakeLayerSurface(QWidget& window) {
+    if (LayerKeeper::Of(window) == nullptr)
+        (new LayerKeeper(window))->Make();
+}
+
+bool IsLayerSurface(const QWidget& window) {
+    return LayerKeeper::Of(window) != nullptr;
+}
+
+void SetLayerOnTop(QWidget& window, bool onTop) {
+    if (LayerKeeper* keeper = LayerKeeper::Of(window))
+        keeper->SetOnTop(onTop);
+}
+
+} // namespace orbo
