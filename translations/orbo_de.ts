@@ -187,6 +187,18 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
             <source>this keyboard types it only with AltGr or another layout</source>
             <translation>diese Tastatur tippt sie nur mit AltGr oder einer anderen Belegung</translation>
         </message>
+        <message>
+            <source>On this desktop Orbo&apos;s eyes follow the mouse pointer only while it is over Orbo: the desktop tells no program where the pointer is elsewhere.</source>
+            <translation>Auf diesem Desktop folgen Orbos Augen dem Mauszeiger nur, solange er über Orbo ist: Der Desktop sagt keinem Programm, wo der Zeiger anderswo ist.</translation>
+        </message>
+        <message>
+            <source>On %1 Orbo&apos;s eyes follow the mouse pointer only while it is over Orbo: %1 tells no program where the pointer is elsewhere.</source>
+            <translation>Unter %1 folgen Orbos Augen dem Mauszeiger nur, solange er über Orbo ist: %1 sagt keinem Programm, wo der Zeiger anderswo ist.</translation>
+        </message>
+        <message>
+            <source>On Hyprland, in an X11 session, in KDE Plasma, and in GNOME with Orbo&apos;s extension, they follow it everywhere.</source>
+            <translation>Unter Hyprland, in einer X11-Sitzung, in KDE Plasma und in GNOME mit Orbos Erweiterung folgen sie ihm überallhin.</translation>
+        </message>
     </context>
     <context>
         <name>orbo::Display</name>
@@ -417,6 +429,10 @@ Version 3 oder später, zu finden unter</translation>
         <message>
             <source>Do not tell me again</source>
             <translation>Nicht mehr darauf hinweisen</translation>
+        </message>
+        <message>
+            <source>%1 also shows Orbo&apos;s X11 window as a rectangle, placed by its own rules. Orbo built with LayerShellQt (Debian 13 and later have it) runs on %1 as a surface of its own instead: the creature in its shape, at its place, above the windows.</source>
+            <translation>%1 zeigt Orbos X11-Fenster außerdem als Rechteck, nach eigenen Regeln platziert. Mit LayerShellQt gebaut (Debian 13 und neuer haben es) läuft Orbo unter %1 stattdessen als eigene Fläche: die Kreatur in ihrer Form, an ihrem Platz, über den Fenstern.</translation>
         </message>
     </context>
     <context>

@@ -187,6 +187,18 @@ devuelve la criatura al centro de la pantalla.
             <source>this keyboard types it only with AltGr or another layout</source>
             <translation>este teclado solo la escribe con AltGr u otra distribución</translation>
         </message>
+        <message>
+            <source>On this desktop Orbo&apos;s eyes follow the mouse pointer only while it is over Orbo: the desktop tells no program where the pointer is elsewhere.</source>
+            <translation>En este escritorio los ojos de Orbo siguen el puntero del ratón solo mientras está sobre Orbo: el escritorio no dice a ningún programa dónde está el puntero en otro lugar.</translation>
+        </message>
+        <message>
+            <source>On %1 Orbo&apos;s eyes follow the mouse pointer only while it is over Orbo: %1 tells no program where the pointer is elsewhere.</source>
+            <translation>En %1 los ojos de Orbo siguen el puntero del ratón solo mientras está sobre Orbo: %1 no dice a ningún programa dónde está el puntero en otro lugar.</translation>
+        </message>
+        <message>
+            <source>On Hyprland, in an X11 session, in KDE Plasma, and in GNOME with Orbo&apos;s extension, they follow it everywhere.</source>
+            <translation>En Hyprland, en una sesión X11, en KDE Plasma y en GNOME con la extensión de Orbo, lo siguen por todas partes.</translation>
+        </message>
     </context>
     <context>
         <name>orbo::Display</name>
@@ -417,6 +429,10 @@ versión 3 o posterior, que está en</translation>
         <message>
             <source>Do not tell me again</source>
             <translation>No volver a avisarme</translation>
+        </message>
+        <message>
+            <source>%1 also shows Orbo&apos;s X11 window as a rectangle, placed by its own rules. Orbo built with LayerShellQt (Debian 13 and later have it) runs on %1 as a surface of its own instead: the creature in its shape, at its place, above the windows.</source>
+            <translation>%1 además muestra la ventana X11 de Orbo como un rectángulo, colocado según sus propias reglas. Orbo compilado con LayerShellQt (Debian 13 y posteriores lo tienen) funciona en %1 como una superficie propia: la criatura con su forma, en su sitio, sobre las ventanas.</translation>
         </message>
     </context>
     <context>

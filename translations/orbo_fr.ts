@@ -187,6 +187,18 @@ Orbo ramène la créature au milieu de l’écran.
             <source>this keyboard types it only with AltGr or another layout</source>
             <translation>ce clavier ne la tape qu’avec AltGr ou une autre disposition</translation>
         </message>
+        <message>
+            <source>On this desktop Orbo&apos;s eyes follow the mouse pointer only while it is over Orbo: the desktop tells no program where the pointer is elsewhere.</source>
+            <translation>Sur ce bureau, les yeux d&apos;Orbo ne suivent le pointeur de la souris que lorsqu&apos;il est sur Orbo : le bureau ne dit à aucun programme où est le pointeur ailleurs.</translation>
+        </message>
+        <message>
+            <source>On %1 Orbo&apos;s eyes follow the mouse pointer only while it is over Orbo: %1 tells no program where the pointer is elsewhere.</source>
+            <translation>Sous %1, les yeux d&apos;Orbo ne suivent le pointeur de la souris que lorsqu&apos;il est sur Orbo : %1 ne dit à aucun programme où est le pointeur ailleurs.</translation>
+        </message>
+        <message>
+            <source>On Hyprland, in an X11 session, in KDE Plasma, and in GNOME with Orbo&apos;s extension, they follow it everywhere.</source>
+            <translation>Sous Hyprland, dans une session X11, dans KDE Plasma et dans GNOME avec l&apos;extension d&apos;Orbo, ils le suivent partout.</translation>
+        </message>
     </context>
     <context>
         <name>orbo::Display</name>
@@ -417,6 +429,10 @@ version 3 ou ultérieure, disponible sur</translation>
         <message>
             <source>Do not tell me again</source>
             <translation>Ne plus me le dire</translation>
+        </message>
+        <message>
+            <source>%1 also shows Orbo&apos;s X11 window as a rectangle, placed by its own rules. Orbo built with LayerShellQt (Debian 13 and later have it) runs on %1 as a surface of its own instead: the creature in its shape, at its place, above the windows.</source>
+            <translation>%1 montre aussi la fenêtre X11 d&apos;Orbo comme un rectangle, placé selon ses propres règles. Orbo compilé avec LayerShellQt (Debian 13 et suivants l&apos;ont) fonctionne sous %1 comme une surface à lui : la créature dans sa forme, à sa place, au-dessus des fenêtres.</translation>
         </message>
     </context>
     <context>

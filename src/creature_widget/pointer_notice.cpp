@@ -3,6 +3,7 @@
 
 #include "creature/creature.h"
 #include "platform/desktop/desktop.h"
+#include "platform/desktop/window_system.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtWidgets/QCheckBox>
@@ -28,14 +29,26 @@ QMessageBox* TellWherePointerIsSeen(const Desktop& desktop, Creature& creature,
                                     SettingsStore& store, QWidget* parent) {
     if (!ShouldTellWherePointerIsSeen(desktop, creature.Chosen()))
         return nullptr;
-    QString text =
-        Tr(QT_TRANSLATE_NOOP(
+    QString text = desktop.WherePointerIsSeen();
+    if (text.isEmpty())
+        text = Tr(QT_TRANSLATE_NOOP(
             "orbo::PointerNotice",
             "On this desktop Orbo's eyes follow the mouse pointer only while it is over Orbo or "
             "another X11 program's window: the desktop tells Orbo nothing of the pointer "
-            "elsewhere.")) +
-        QStringLiteral("\n\n");
-    const QString advice = desktop.HowToFollowEverywhere();
+            "elsewhere."));
+    text += QStringLiteral("\n\n");
+    QString advice = desktop.HowToFollowEverywhere();
+    // An X11 program on a layer-shell compositor, which shows it as its rectangle wherever its
+    // own rules put it.
+    if (const QString compositor = LayerShellCompositorName();
+        advice.isEmpty() && !compositor.isEmpty() && !OnWayland())
+        advice = Tr(QT_TRANSLATE_NOOP(
+                        "orbo::PointerNotice",
+                        "%1 also shows Orbo's X11 window as a rectangle, placed by its own rules. "
+                        "Orbo built with LayerShellQt (Debian 13 and later have it) runs on %1 as "
+                        "a surface of its own instead: the creature in its shape, at its place, "
+                        "above the windows."))
+                     .arg(compositor);
     text += advice.isEmpty()
                 ? Tr(QT_TRANSLATE_NOOP("orbo::PointerNotice",
                                        "In an X11 session, in KDE Plasma, and in GNOME "

@@ -1,6 +1,6 @@
 // A plain window of one colour (#3366cc), maximized: a native Wayland window to move the pointer
 // over when run with QT_QPA_PLATFORM=wayland. It says on standard output when it shows ("shown")
-// and when the pointer enters it ("in") or leaves it ("out"), which a headless session shows no
+// when the pointer enters it ("in") or leaves it ("out") and when it is clicked ("pressed"), which a headless session shows no
 // screen for.
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QWidget>
@@ -18,6 +18,7 @@ protected:
     void showEvent(QShowEvent*) override { Say("shown"); }
     void enterEvent(QEnterEvent*) override { Say("in"); }
     void leaveEvent(QEvent*) override { Say("out"); }
+    void mousePressEvent(QMouseEvent*) override { Say("pressed"); }
 };
 
 } // namespace

@@ -75,6 +75,9 @@ public:
     // Whether the cursor is known wherever it is. Not so for an X11 program under a Wayland
     // desktop that tells it nothing: XWayland sees the pointer only over X11 windows.
     virtual bool FollowsPointerEverywhere() const { return true; }
+    // Where it does not, where the pointer is seen, in plain words; empty for the usual case,
+    // an X11 program under Wayland.
+    virtual QString WherePointerIsSeen() const { return {}; }
     // Where the user can make it follow the pointer everywhere, what to do, in plain words;
     // empty when nothing can be done.
     virtual QString HowToFollowEverywhere() const { return {}; }

@@ -5,6 +5,10 @@
 #include "platform/desktop/desktop_qt.h"
 #include "platform/desktop/desktop_windows.h"
 #include "platform/desktop/desktop_x11.h"
+#if defined(ORBO_HAVE_LAYER_SHELL)
+#include "platform/desktop/desktop_wayland.h"
+#include "platform/desktop/window_system.h"
+#endif
 
 #include <QtGui/QGuiApplication>
 
@@ -14,6 +18,10 @@ std::unique_ptr<Desktop> MakeDesktop() {
 #if defined(Q_OS_WIN)
     return MakeWindowsDesktop();
 #else
+#if defined(ORBO_HAVE_LAYER_SHELL)
+    if (OnWayland())
+        return std::make_unique<SurfacePointerDesktop>();
+#endif
 #if defined(ORBO_HAVE_X11)
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         if (auto x11 = MakeX11Desktop()) {
