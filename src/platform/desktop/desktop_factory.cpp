@@ -6,6 +6,7 @@
 #include "platform/desktop/desktop_windows.h"
 #include "platform/desktop/desktop_x11.h"
 #if defined(ORBO_HAVE_LAYER_SHELL)
+#include "platform/desktop/desktop_hyprland.h"
 #include "platform/desktop/desktop_wayland.h"
 #include "platform/desktop/window_system.h"
 #endif
@@ -19,8 +20,9 @@ std::unique_ptr<Desktop> MakeDesktop() {
     return MakeWindowsDesktop();
 #else
 #if defined(ORBO_HAVE_LAYER_SHELL)
+    // Hyprland tells where the pointer is; the others only while it is over the creature.
     if (OnWayland())
-        return std::make_unique<SurfacePointerDesktop>();
+        return FollowHyprland(std::make_unique<SurfacePointerDesktop>());
 #endif
 #if defined(ORBO_HAVE_X11)
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
