@@ -201,7 +201,7 @@ void CreatureWidget::MousePressed(int button, float x, float y) {
         creature_.Grab(x, y);
     } else if (button == ButtonCode(MouseButton::Right)) {
         if (!popupMenu_.isEmpty())
-            popupMenu_.exec(desktop_.PointerPosition());
+            popupMenu_.exec(menuAt_.value_or(desktop_.PointerPosition()));
     }
 }
 
@@ -224,7 +224,11 @@ QPointF CreatureWidget::EventTwips(const QMouseEvent& event) const {
 
 void CreatureWidget::mousePressEvent(QMouseEvent* event) {
     const QPointF p = EventTwips(*event);
+    // The menu opens where Qt has the click: on Wayland it places a menu from the window that
+    // opens it, by its own reckoning of where that window is.
+    menuAt_ = event->globalPosition().toPoint();
     MousePressed(ButtonCode(event->button()), static_cast<float>(p.x()), static_cast<float>(p.y()));
+    menuAt_.reset();
 }
 
 void CreatureWidget::mouseMoveEvent(QMouseEvent* event) {

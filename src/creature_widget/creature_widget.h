@@ -119,6 +119,7 @@ private:
     Desktop& desktop_;
     SettingsStore& store_;
     QMenu popupMenu_;
+    std::optional<QPoint> menuAt_;
     bool unloaded_ = false;
     DesktopChoiceHooks choiceHooks_;
     unsigned long long ticks_ = 0;

@@ -207,6 +207,8 @@ bool OrboRun::Start(const QMap<QString, QString>& environment) {
     process_.start(program, arguments);
     if (!process_.waitForStarted())
         return false;
+    if (!xWindow_)
+        return true;
     // The window of this process, not one a run before it left behind (under Wine the window
     // belongs to another process).
     return WaitFor(

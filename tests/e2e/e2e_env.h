@@ -121,6 +121,9 @@ public:
         display_ = display;
         probe_ = &probe;
     }
+    // From the next start on, the program shows no X window (a native Wayland one): Start waits
+    // for nothing but the process.
+    void ShowsNoXWindow() { xWindow_ = false; }
     unsigned long Window() const { return window_; }
     QRect Geometry() const { return Windows().Geometry(window_).value_or(QRect()); }
     const XProbe& Windows() const { return probe_ ? *probe_ : Probe(); }
@@ -143,6 +146,7 @@ private:
     long fileSizeLimit_ = -1;
     QString display_;
     const XProbe* probe_ = nullptr;
+    bool xWindow_ = true;
 };
 
 // What a window shows on the test's screen; on none (a headless session), what it holds.

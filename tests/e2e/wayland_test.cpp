@@ -5,6 +5,7 @@
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
+#include <QtCore/QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,13 @@ public:
             process_.waitForReadyRead(50);
             said_ += process_.readAllStandardOutput();
             return said_.endsWith("in\n");
+        });
+    }
+    bool Pressed() {
+        return WaitFor([this] {
+            process_.waitForReadyRead(50);
+            said_ += process_.readAllStandardOutput();
+            return said_.contains("pressed\n");
         });
     }
     bool Shown() {
@@ -444,6 +452,127 @@ TEST_F(Wayland, GnomeShellScaledMonitor) {
     const QRect place = windows->Geometry(run.Window()).value_or(QRect());
     EXPECT_EQ("", WaitForRendering(run.Window(), skin, pointer, u"gnome-scaled"_s, "0,0,0", 2,
                                    kSession, 100, place.topLeft() / 2, *windows));
+}
+
+} // namespace
+} // namespace orbo::e2e
+
+namespace orbo::e2e {
+namespace {
+
+// What the screen shows of a native creature (no X window to grab) against orbo-skin-check's
+// rendering of the skin at that place for that cursor and size: the picture inside its shape, the
+// window below (kBelow) outside it. Empty when they match; polls.
+constexpr QRgb kBelow = 0xFF3366CC;
+std::string NativeRendering(const QString& skin, QPoint at, QPoint cursor, int size,
+                            const QString& name) {
+    const QTemporaryDir out;
+    const QString file = out.filePath(u"render.png"_s);
+    QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY),
+                      {skin, u"--render"_s, file, u"--cursor"_s,
+                       u"%1,%2"_s.arg(cursor.x()).arg(cursor.y()), u"--at"_s,
+                       u"%1,%2"_s.arg(at.x()).arg(at.y()), u"--screen"_s,
+                       u"%1,%2"_s.arg(kSession.width()).arg(kSession.height()), u"--size"_s,
+                       QString::number(size)});
+    const QImage rendering = QImage(file).convertToFormat(QImage::Format_ARGB32);
+    if (rendering.isNull())
+        return "orbo-skin-check made no rendering";
+    QImage shown;
+    int differ = 0;
+    const bool same = WaitFor([&] {
+        // Moved onto the creature again each time: a surface that maps under a still pointer, or
+        // is only just mapped, may not be told of it.
+        Probe().MovePointer(cursor.x() - 1, cursor.y());
+        Probe().MovePointer(cursor.x(), cursor.y());
+        shown = Probe().Grab(QRect(at, rendering.size())).convertToFormat(QImage::Format_ARGB32);
+        differ = 0;
+        for (int y = 0; y < rendering.height(); ++y)
+            for (int x = 0; x < rendering.width(); ++x) {
+                const QRgb want = qAlpha(rendering.pixel(x, y)) ? rendering.pixel(x, y) : kBelow;
+                differ += (shown.pixel(x, y) ^ want) & 0xFFFFFF ? 1 : 0;
+            }
+        return differ == 0;
+    });
+    if (same)
+        return {};
+    QDir().mkpath(QStringLiteral(ORBO_E2E_ARTIFACTS));
+    shown.save(QStringLiteral(ORBO_E2E_ARTIFACTS "/") + name + ".png");
+    rendering.save(QStringLiteral(ORBO_E2E_ARTIFACTS "/") + name + "-expected.png");
+    return std::to_string(differ) + " pixels differ";
+}
+
+// Whether the creature shows over `at`.
+bool ShowsNativeCreature(QPoint at) {
+    return WaitFor([at] { return Probe().Grab(QRect(at, QSize(1, 1))).pixel(0, 0) != kBelow; });
+}
+
+// On sway, a layer-shell compositor, the program runs natively: a layer surface above the windows
+// at its stored place, nothing of it showing or taking clicks outside its shape, dragged and
+// stored, hidden and shown by orbo --toggle, drawn at its Size, letting clicks through.
+TEST_F(Wayland, SwayShowsTheNativeCreatureInItsShapeAtItsPlace) {
+#if !defined(ORBO_LAYER_SHELL_BUILT)
+    GTEST_SKIP() << "built without LayerShellQt";
+#endif
+    if (QStandardPaths::findExecutable(u"sway"_s).isEmpty())
+        GTEST_SKIP() << "no sway";
+    ASSERT_NO_FATAL_FAILURE(Open(u"sway"_s, {}));
+    WaylandWindow below(*session);
+    ASSERT_TRUE(below.Shown());
+    run.ShowsNoXWindow();
+    // The program chooses Wayland itself.
+    QMap<QString, QString> environment = session->Environment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, QString());
+    const QPoint place(200, 150);
+    skin = StartWithSkin(run, u"Kinds"_s, kKindsSamples, environment,
+                         {{u"Left"_s, Twips(place.x())},
+                          {u"Top"_s, Twips(place.y())},
+                          {u"PointerNotice"_s, u"False"_s}});
+    ASSERT_FALSE(skin.isEmpty());
+    // The eyes see the pointer over the creature only.
+    const QPoint inside = place + QPoint(40, 60);
+    ASSERT_TRUE(ShowsNativeCreature(inside)) << "the creature did not show";
+    EXPECT_EQ("", NativeRendering(skin, place, inside, 100, u"sway-placed"_s));
+    // The corner is outside the shape: the click reaches the window below.
+    Click(place + QPoint(1, 1));
+    EXPECT_TRUE(below.Pressed()) << "a click outside the shape did not reach the window below";
+
+    const QPoint moved = place + QPoint(300, 200);
+    Drag(inside, inside + (moved - place));
+    EXPECT_EQ("", NativeRendering(skin, moved, inside + (moved - place), 100, u"sway-dragged"_s));
+    for (const bool shown : {false, true}) {
+        const auto toggled = run.Run({u"--toggle"_s}, environment);
+        ASSERT_TRUE(toggled && toggled->Status == 0);
+        EXPECT_TRUE(WaitFor([&] {
+            return (Probe().Grab(QRect(moved + QPoint(40, 60), QSize(1, 1))).pixel(0, 0) ==
+                    kBelow) != shown;
+        })) << (shown ? "not shown again" : "not hidden");
+    }
+    run.Signal(SIGTERM);
+    ASSERT_TRUE(run.WaitExit());
+    const auto stored = run.ReadSettings();
+    EXPECT_EQ(Twips(moved.x()), stored.value(u"left"_s));
+    EXPECT_EQ(Twips(moved.y()), stored.value(u"top"_s));
+
+    // Twice as large; then letting clicks through to the window below.
+    for (const bool through : {false, true}) {
+        ASSERT_TRUE(run.WriteSettings({{u"Skin"_s, u"Kinds"_s},
+                                       {u"Size"_s, u"200"_s},
+                                       {u"PointerNotice"_s, u"False"_s},
+                                       {u"ClickThrough"_s, through ? u"True"_s : u"False"_s},
+                                       {u"Left"_s, Twips(place.x())},
+                                       {u"Top"_s, Twips(place.y())}}));
+        ASSERT_TRUE(run.Start(environment));
+        const QPoint middle = place + QPoint(80, 120);
+        ASSERT_TRUE(ShowsNativeCreature(middle)) << "the creature did not show";
+        if (!through) {
+            EXPECT_EQ("", NativeRendering(skin, place, middle, 200, u"sway-large"_s));
+        } else {
+            Click(middle);
+            EXPECT_TRUE(below.Pressed()) << "a click on the creature did not go through";
+        }
+        run.Signal(SIGTERM);
+        ASSERT_TRUE(run.WaitExit());
+    }
 }
 
 } // namespace

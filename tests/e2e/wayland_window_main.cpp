@@ -1,7 +1,7 @@
 // A plain window of one colour (#3366cc), maximized: a native Wayland window to move the pointer
 // over when run with QT_QPA_PLATFORM=wayland. It says on standard output when it shows ("shown")
-// when the pointer enters it ("in") or leaves it ("out") and when it is clicked ("pressed"), which a headless session shows no
-// screen for.
+// when the pointer enters it ("in") or leaves it ("out") and when it is clicked ("pressed"), which
+// a headless session shows no screen for.
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QWidget>
 

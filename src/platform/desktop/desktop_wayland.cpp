@@ -5,6 +5,11 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QEvent>
+#include <QtGui/QEnterEvent>
+#include <QtGui/QMouseEvent>
+#include <QtGui/QWindow>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QWidget>
 
 namespace orbo {
 
@@ -14,9 +19,33 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("orbo::Desktop", text);
 }
 
+// Where a pointer event puts the pointer. Qt's Wayland platform measures a surface's events from
+// its own corner, as a client is not told where its surfaces are; a layer surface is where the
+// program put it.
+std::optional<QPoint> GlobalPosition(QObject* target, const QSinglePointEvent& event) {
+    QPoint local = event.position().toPoint();
+    const QWidget* window = nullptr;
+    if (const auto* widget = qobject_cast<const QWidget*>(target)) {
+        window = widget->window();
+        local = widget->mapTo(window, local);
+    } else if (const auto* handle = qobject_cast<const QWindow*>(target)) {
+        // A window's own events, which a widget that does not track the pointer never gets.
+        for (const QWidget* top : QApplication::topLevelWidgets())
+            if (top->windowHandle() == handle)
+                window = top;
+    }
+    if (window == nullptr)
+        return std::nullopt;
+    if (!window->property(kOwnPlaceProperty).toBool())
+        return event.globalPosition().toPoint();
+    return window->pos() + local;
+}
+
+// Where each pointer event over the program's surfaces puts the pointer.
 class PointerListener : public QObject {
 public:
-    explicit PointerListener(std::function<void()> heard) : heard_(std::move(heard)) {
+    explicit PointerListener(std::function<void(std::optional<QPoint>)> heard)
+        : heard_(std::move(heard)) {
         QCoreApplication::instance()->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -25,8 +54,10 @@ public:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::Enter:
+            heard_(GlobalPosition(watched, *static_cast<QSinglePointEvent*>(event)));
+            break;
         case QEvent::Leave:
-            heard_();
+            heard_(std::nullopt);
             break;
         default:
             break;
@@ -35,18 +66,26 @@ public:
     }
 
 private:
-    std::function<void()> heard_;
+    std::function<void(std::optional<QPoint>)> heard_;
 };
 
 } // namespace
 
 SurfacePointerDesktop::SurfacePointerDesktop() {
     if (QCoreApplication::instance() != nullptr)
-        listener_ = std::make_unique<PointerListener>([this] { InputArrived(); });
+        listener_ = std::make_unique<PointerListener>([this](std::optional<QPoint> at) {
+            if (at)
+                pointer_ = *at;
+            InputArrived();
+        });
     WatchScreens();
 }
 
 SurfacePointerDesktop::~SurfacePointerDesktop() = default;
+
+QPoint SurfacePointerDesktop::PointerPosition() {
+    return pointer_ ? *pointer_ : QtDesktop::PointerPosition();
+}
 
 QString SurfacePointerDesktop::WherePointerIsSeen() const {
     const QString name = LayerShellCompositorName();

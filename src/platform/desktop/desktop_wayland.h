@@ -4,8 +4,13 @@
 #include "platform/desktop/desktop_qt.h"
 
 #include <memory>
+#include <optional>
 
 namespace orbo {
+
+// Set true on a window that the compositor places where the program asks (a layer surface): its
+// place is the program's own, which Qt's Wayland platform does not know.
+inline constexpr char kOwnPlaceProperty[] = "orboOwnPlace";
 
 // A compositor tells a client of the pointer only while it is over one of the client's surfaces:
 // Qt's view of the desktop, which hears every pointer event those surfaces get and announces it,
@@ -15,6 +20,8 @@ public:
     SurfacePointerDesktop();
     ~SurfacePointerDesktop() override;
 
+    // Where the last event over a surface had it: kept while the pointer is elsewhere.
+    QPoint PointerPosition() override;
     bool AnnouncesInput() const override { return true; }
     bool FollowsPointerEverywhere() const override { return false; }
     QString WherePointerIsSeen() const override;
@@ -22,6 +29,7 @@ public:
 
 private:
     std::unique_ptr<QObject> listener_;
+    std::optional<QPoint> pointer_;
 };
 
 } // namespace orbo

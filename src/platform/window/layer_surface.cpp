@@ -2,6 +2,7 @@
 #include "layer_surface.h"
 
 #include "platform/desktop/desktop_qt.h"
+#include "platform/desktop/desktop_wayland.h"
 #include "runtime/monitors.h"
 
 #include <LayerShellQt/Window>
@@ -45,6 +46,7 @@ public:
         // Before the native window exists, or it is made without an alpha channel.
         window_.setAttribute(Qt::WA_TranslucentBackground);
         window_.setAttribute(Qt::WA_OpaquePaintEvent, false);
+        window_.setProperty(kOwnPlaceProperty, true);
         window_.winId();
         layer_ = Window::get(window_.windowHandle());
         layer_->setScope(QStringLiteral("orbo"));
