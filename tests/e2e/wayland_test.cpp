@@ -74,10 +74,13 @@ std::optional<QString> Scripting(const QString& method) {
     return reply ? std::optional(reply->simplified().section(u' ', -1)) : std::nullopt;
 }
 
-// The test's skin (tests/e2e/skins/Kinds) at the screen's top-left corner.
-QString StartInSession(OrboRun& run, const NestedSession& kwin, const XProbe& windows) {
+// The test's skin (tests/e2e/skins/Kinds) at the screen's top-left corner, its ticks logged.
+QString StartInSession(OrboRun& run, const NestedSession& kwin, const XProbe& windows,
+                       const QMap<QString, QString>& settings = {}) {
     run.UseDisplay(kwin.XDisplay(), windows);
-    return StartWithSkin(run, u"Kinds"_s, kKindsSamples, kwin.Environment());
+    QMap<QString, QString> environment = kwin.Environment();
+    environment.insert(kPaceLog);
+    return StartWithSkin(run, u"Kinds"_s, kKindsSamples, environment, settings);
 }
 
 // A native Wayland window over most of the session, below the creature, which says when it
@@ -431,10 +434,20 @@ TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
     }
     EXPECT_EQ(reports.Count(), 0);
 
-    // Started with the extension on, the program tells the user nothing.
+    // Started with the extension on, the program tells the user nothing. Left alone for the
+    // wait (0.05 minutes) by the shell's idle time, it dozes, eyes below it, and draws nothing
+    // more; a move through the session wakes it, the eyes on the pointer.
     OrboRun next;
-    ASSERT_FALSE(StartInSession(next, *session, *windows).isEmpty());
-    ExpectFollows(*windows, next, next.SkinsFolder() + u"/Kinds"_s, u"gnome-next"_s, {{700, 450}});
+    const QString dozy = StartInSession(next, *session, *windows, {{u"DozeAfter"_s, u"0.05"_s}});
+    ASSERT_FALSE(dozy.isEmpty());
+    const QPoint below = BelowCreature(windows->Geometry(next.Window()).value_or(QRect()));
+    EXPECT_EQ("", Rendering(*windows, next, dozy, below, u"gnome-dozing"_s, "1,1,1"));
+    const Wakes dozing = CountWakes(next);
+    WaitFor([] { return false; }, std::chrono::seconds(5));
+    const Wakes still = CountWakes(next);
+    EXPECT_EQ(dozing.Ticks + dozing.Checks, still.Ticks + still.Checks) << "the dozing one woke";
+    ExpectFollows(*windows, next, dozy, u"gnome-woken"_s, {{700, 450}});
+    EXPECT_GT(CountWakes(next).Ticks, still.Ticks);
     EXPECT_FALSE(windows->WaitMapped(kNoticeTitle, std::chrono::milliseconds(0)));
 }
 
