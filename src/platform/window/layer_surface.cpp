@@ -70,9 +70,18 @@ public:
         if (watched == &window_) {
             // Under a drag the surface stays on its monitor, as the pointer's grab is the
             // surface's; the drop moves it.
-            if (event->type() == QEvent::Move)
+            if (event->type() == QEvent::Move && event->spontaneous()) {
+                // Qt's Wayland platform puts a window it shows or moves to another screen at
+                // that screen's corner, not knowing better: the place stays the program's.
+                if (window_.pos() != place_)
+                    QMetaObject::invokeMethod(
+                        this, [this] { window_.move(place_); }, Qt::QueuedConnection);
+                return true;
+            }
+            if (event->type() == QEvent::Move) {
+                place_ = window_.pos();
                 Place(QGuiApplication::mouseButtons() == Qt::NoButton);
-            else if (event->type() == QEvent::MouseButtonRelease)
+            } else if (event->type() == QEvent::MouseButtonRelease)
                 Place(true);
         }
         return QObject::eventFilter(watched, event);
@@ -90,6 +99,12 @@ private:
         const MonitorAnchor anchor = AnchorOnMonitor(monitors, window_.geometry());
         QScreen* target = ScreenOf(monitors[anchor.Monitor]);
         if (target == handle->screen()) {
+            SetMargins(anchor.Offset);
+            return;
+        }
+        // A window not shown yet is simply made there when it shows.
+        if (!window_.isVisible()) {
+            MoveToScreen(*target);
             SetMargins(anchor.Offset);
             return;
         }
@@ -111,12 +126,20 @@ private:
         QScreen* target = ScreenOf(monitors[anchor.Monitor]);
         if (target == handle->screen())
             return;
-        handle->setScreen(target);
+        MoveToScreen(*target);
         layer_->setMargins(QMargins(anchor.Offset.x(), anchor.Offset.y(), 0, 0));
         if (window_.isVisible()) {
             window_.hide();
             window_.show();
         }
+    }
+
+    // Qt puts a window that changes screens at the new screen's corner: it is put back.
+    void MoveToScreen(QScreen& screen) {
+        const QPoint place = window_.pos();
+        window_.windowHandle()->setScreen(&screen);
+        if (window_.pos() != place)
+            window_.move(place);
     }
 
     void SetMargins(QPoint offset) {
@@ -131,6 +154,8 @@ private:
     QWidget& window_;
     QPointer<Window> layer_;
     bool rehoming_ = false;
+    // Where the program last put the window.
+    QPoint place_;
 };
 
 } // namespace
