@@ -28,8 +28,8 @@ std::optional<QString> PortalTrigger(QKeyCombination key);
 // since a portal takes the name only before any other call on the connection. Each press the
 // portal reports for this session and shortcut calls `pressed`, and nothing else does (signals
 // from any other connection than the portal's, or for another session, are let be). `refused` is
-// told why not, once, when the portal or its global shortcuts are missing or the portal turns the
-// session or the shortcut down. The session ends with the object.
+// told why not, once: nothing ("") when the portal or its global shortcuts are missing, the words
+// when the portal turns the session or the shortcut down. The session ends with the object.
 class PortalShortcut {
 public:
     PortalShortcut(const QDBusConnection& bus, QKeyCombination key, std::function<void()> pressed,
