@@ -180,6 +180,10 @@ läuft, holt Orbo das laufende Wesen in die Mitte des Bildschirms zurück.
             <translation>Windows hat sie abgelehnt (Fehler %1)</translation>
         </message>
         <message>
+            <source>the desktop refused it</source>
+            <translation>der Desktop hat sie abgelehnt</translation>
+        </message>
+        <message>
             <source>Orbo: Hide or show the creature</source>
             <translation>Orbo: Das Wesen ausblenden oder einblenden</translation>
         </message>

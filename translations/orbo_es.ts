@@ -180,6 +180,10 @@ devuelve la criatura al centro de la pantalla.
             <translation>Windows la rechazó (error %1)</translation>
         </message>
         <message>
+            <source>the desktop refused it</source>
+            <translation>el escritorio la rechazó</translation>
+        </message>
+        <message>
             <source>Orbo: Hide or show the creature</source>
             <translation>Orbo: ocultar o mostrar la criatura</translation>
         </message>

@@ -180,6 +180,10 @@ Orbo ramène la créature au milieu de l’écran.
             <translation>Windows l’a refusée (erreur %1)</translation>
         </message>
         <message>
+            <source>the desktop refused it</source>
+            <translation>le bureau l’a refusée</translation>
+        </message>
+        <message>
             <source>Orbo: Hide or show the creature</source>
             <translation>Orbo : masquer ou afficher la créature</translation>
         </message>

@@ -44,17 +44,25 @@ void ListenForHotKey(Desktop& desktop, CreatureWidget& form) {
         return;
     }
     const QString name = QKeySequence(*key).toString(QKeySequence::NativeText);
-    if (!desktop.ListensForKeys()) {
+    // Where no program can have a key, a note: another key would fare no better.
+    const auto noted = [name] {
         const QString line = Tr(QT_TRANSLATE_NOOP(
             "orbo::HotKey", "orbo: %1 does not hide and show Orbo on this desktop"));
         PrintText(stderr, line.arg(name) + u'\n');
+    };
+    if (!desktop.ListensForKeys()) {
+        noted();
         return;
     }
     // Said once, whether the desktop refuses the key now or finds it taken later.
     auto said = std::make_shared<bool>(false);
-    const auto refused = [&form, name, said](const QString& why) {
+    const auto refused = [&form, name, said, noted](const QString& why) {
         if (std::exchange(*said, true))
             return;
+        if (why.isEmpty()) {
+            noted();
+            return;
+        }
         Q_EMIT form.Told(Tr(QT_TRANSLATE_NOOP("orbo::HotKey",
                                               "%1 cannot hide and show Orbo: %2. Another key can "
                                               "be set as HotKey in Orbo's settings."))

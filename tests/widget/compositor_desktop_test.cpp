@@ -1,8 +1,10 @@
 // The KWin and GNOME Shell desktops against stand-ins for KWin and GNOME Shell on a bus of their
-// own: what they load, whom they hear, their answers.
+// own: what they load, whom they hear, their answers; and the hot key through a stand-in for the
+// desktop portal.
 #include "platform/desktop/desktop.h"
 #include "platform/desktop/desktop_gnome.h"
 #include "platform/desktop/desktop_kwin.h"
+#include "platform/desktop/portal_shortcut.h"
 #include "scripted_desktop.h"
 #include "session_bus.h"
 #include "wait_for.h"
@@ -16,9 +18,11 @@
 #include <QtCore/QMutex>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QThread>
+#include <QtDBus/QDBusArgument>
 #include <QtDBus/QDBusConnection>
 #include <QtDBus/QDBusConnectionInterface>
 #include <QtDBus/QDBusMessage>
+#include <QtDBus/QDBusObjectPath>
 #include <QtDBus/QDBusPendingCall>
 #include <QtDBus/QDBusVirtualObject>
 
@@ -423,6 +427,164 @@ TEST(GnomeShellDesktop, TrustsOnlyTheShellsOwnConnection) {
     const QDBusPendingCall early = shell.Report({200, 150, 0, 0, 1200, 900, 0});
     ASSERT_TRUE(WaitFor([&] { return early.isFinished(); }));
     EXPECT_EQ(desktop->PointerPosition(), QPoint(5, 5));
+}
+
+const QString kPortalPath = u"/org/freedesktop/portal/desktop"_s;
+
+// The hot key through the desktop portal: the trigger it is given, whose presses count, and the
+// refusals told.
+TEST(PortalShortcut, TriggerNamesTheKeyAsXkbcommonDoes) {
+    const std::pair<QKeyCombination, const char*> rows[] = {
+        {Qt::CTRL | Qt::ALT | Qt::Key_O, "CTRL+ALT+o"},
+        {Qt::META | Qt::Key_5, "LOGO+5"},
+        {Qt::SHIFT | Qt::Key_F12, "SHIFT+F12"},
+        {Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_Exclam, "CTRL+ALT+SHIFT+U0021"},
+        {Qt::CTRL | Qt::ALT | Qt::Key_Eacute, "CTRL+ALT+U00E9"},
+        {Qt::ALT | Qt::Key_PageUp, "ALT+Prior"},
+        {Qt::CTRL | Qt::ALT | Qt::Key_VolumeUp, ""}, // none
+    };
+    for (const auto& [key, trigger] : rows)
+        EXPECT_EQ(PortalTrigger(key).value_or(QString()), QLatin1String(trigger));
+}
+
+// The portal as far as Orbo uses it, answering on the bus's thread; each request's Response
+// follows its reply, sent to the caller alone, as the portal sends it.
+class FakePortal : public QDBusVirtualObject {
+public:
+    FakePortal() : bus_(QDBusConnection::connectToBus(BusAddress(), u"fake-portal"_s)) {
+        bus_.registerVirtualObject(kPortalPath, this, QDBusConnection::SubPath);
+    }
+    // Unregistered first: a call under way (a session's Close) ends before the object does.
+    ~FakePortal() override {
+        bus_.unregisterObject(kPortalPath, QDBusConnection::UnregisterTree);
+        QDBusConnection::disconnectFromBus(u"fake-portal"_s);
+    }
+    bool Appear() { return bus_.registerService(u"org.freedesktop.portal.Desktop"_s); }
+    // A press of shortcut `id` in `session`, told from the connection `from`.
+    static void Press(const QDBusConnection& from, const QString& session, const QString& id) {
+        QDBusMessage press = QDBusMessage::createSignal(
+            kPortalPath, u"org.freedesktop.portal.GlobalShortcuts"_s, u"Activated"_s);
+        press << QVariant::fromValue(QDBusObjectPath(session)) << id << qulonglong(1)
+              << QVariantMap();
+        from.send(press);
+    }
+    void Press(const QString& session, const QString& id) { Press(bus_, session, id); }
+    QString Session() {
+        const QMutexLocker lock(&mutex_);
+        return session_;
+    }
+    // The app id registered, then each shortcut bound: its id, description and trigger.
+    QStringList Told() {
+        const QMutexLocker lock(&mutex_);
+        return told_;
+    }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        const QMutexLocker lock(&mutex_);
+        const QVariantList args = message.arguments();
+        const QString member = message.member();
+        if (member == u"Register"_s) {
+            told_ << args.value(0).toString();
+            return connection.send(message.createReply());
+        }
+        closed = closed || (member == u"Close"_s && message.path() == session_);
+        if (member == u"Close"_s)
+            return false;
+        const auto option = [&](qsizetype at, const char* key) {
+            return qdbus_cast<QVariantMap>(args.value(at)).value(QLatin1String(key)).toString();
+        };
+        const QString caller = message.service().mid(1).replace(u'.', u'_');
+        const QString request =
+            kPortalPath + u"/request/"_s + caller + u'/' + option(args.size() - 1, "handle_token");
+        QVariantMap results;
+        if (member == u"CreateSession"_s) {
+            session_ =
+                kPortalPath + u"/session/"_s + caller + u'/' + option(0, "session_handle_token");
+            results.insert(u"session_handle"_s, session_);
+        }
+        if (member == u"BindShortcuts"_s) { // the first shortcut
+            const auto list = qvariant_cast<QDBusArgument>(args.value(1));
+            QString id;
+            QVariantMap options;
+            list.beginArray();
+            list.beginStructure();
+            list >> id >> options;
+            told_ << id << options.value(u"description"_s).toString()
+                  << options.value(u"preferred_trigger"_s).toString();
+        }
+        connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request))));
+        QDBusMessage response = QDBusMessage::createTargetedSignal(
+            message.service(), request, u"org.freedesktop.portal.Request"_s, u"Response"_s);
+        response << uint(member == u"CreateSession"_s ? sessionCode : bindCode) << results;
+        return connection.send(response);
+    }
+    QString introspect(const QString&) const override { return {}; }
+
+    std::atomic<uint> sessionCode = 0, bindCode = 0;
+    std::atomic<bool> closed = false;
+
+private:
+    QDBusConnection bus_;
+    QMutex mutex_;
+    QString session_;
+    QStringList told_;
+};
+
+// A desktop with no key of its own, asked for one through the portal.
+struct PortalKey {
+    PortalKey() {
+        desktop->SetKeyRefusalListener([this](const QString& why) { refusals << why; });
+        EXPECT_TRUE(desktop->ListensForKeys());
+        EXPECT_EQ(desktop->ListenForKey(Qt::CTRL | Qt::ALT | Qt::Key_O, [this] { ++presses; }),
+                  std::nullopt);
+    }
+    std::unique_ptr<Desktop> desktop = ListenThroughPortal(XWaylandView({5, 5}));
+    int presses = 0;
+    QStringList refusals;
+};
+
+// Only the portal's press of this shortcut in this session counts; letting the key go ends it.
+TEST(PortalShortcut, BindsTheKeyAndHearsOnlyItsOwnPresses) {
+    FakePortal portal;
+    ASSERT_TRUE(portal.Appear());
+    PortalKey key;
+    ASSERT_TRUE(WaitFor([&] { return portal.Told().size() == 4; }));
+    EXPECT_EQ(portal.Told(), QStringList({u"orbo"_s, u"toggle"_s,
+                                          u"Orbo: Hide or show the creature"_s, u"CTRL+ALT+o"_s}));
+    QDBusConnection stranger = QDBusConnection::connectToBus(BusAddress(), u"stranger"_s);
+    FakePortal::Press(stranger, portal.Session(), u"toggle"_s);
+    portal.Press(kPortalPath + u"/session/1_1/other"_s, u"toggle"_s);
+    portal.Press(portal.Session(), u"other"_s);
+    portal.Press(portal.Session(), u"toggle"_s);
+    EXPECT_TRUE(WaitFor([&] { return key.presses > 0; }));
+    Settle();
+    QDBusConnection::disconnectFromBus(u"stranger"_s);
+    EXPECT_EQ(key.presses, 1);
+    EXPECT_TRUE(key.refusals.isEmpty());
+    EXPECT_EQ(key.desktop->ListenForKey(Qt::CTRL | Qt::ALT | Qt::Key_O, {}), std::nullopt);
+    EXPECT_TRUE(WaitFor([&] { return portal.closed.load(); }));
+}
+
+// No portal, or one that turns the session or the key down: said once.
+TEST(PortalShortcut, TellsTheRefusal) {
+    const QString refused = u"the desktop refused it"_s;
+    const struct {
+        bool Appears;
+        uint SessionCode, BindCode;
+        QString Why;
+    } rows[] = {{false, 0, 0, u""_s}, // no key here at all
+                {true, 1, 0, refused},
+                {true, 0, 2, refused}};
+    for (const auto& row : rows) {
+        FakePortal portal;
+        portal.sessionCode = row.SessionCode;
+        portal.bindCode = row.BindCode;
+        ASSERT_TRUE(!row.Appears || portal.Appear());
+        PortalKey key;
+        EXPECT_TRUE(WaitFor([&] { return !key.refusals.isEmpty(); }));
+        Settle();
+        EXPECT_EQ(key.refusals, QStringList{row.Why});
+    }
 }
 
 } // namespace

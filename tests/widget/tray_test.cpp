@@ -177,6 +177,7 @@ TEST(ListenForHotKey, EachPressHidesOrShowsAndAKeyNotHadIsSaid) {
         {"Ctrl+Alt+O", true, u"another program already uses it"_s, u"again"_s, ctrlAltO,
          u"Ctrl+Alt+O cannot hide and show Orbo: another program already uses it."_s},
         {"Ctrl+Alt+O", true, {}, u"the shell has it"_s, ctrlAltO, u"Orbo: the shell has it."_s},
+        {"Ctrl+Alt+O", true, {}, u""_s, ctrlAltO, {}}, // no key after all: a note on stderr
         {"O", true, {}, {}, {}, u"\"O\", the HotKey in Orbo's settings, is no key"_s},
         {kLong.c_str(), true, {}, {}, {}, u"Ctrl+Alt+"_s + QString(31, u'x') + u"\u2026\""_s}};
     for (const Row& row : rows) {

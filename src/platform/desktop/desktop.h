@@ -89,7 +89,8 @@ public:
     // when the key is the program's now, else why not, in words that follow "cannot hide and show
     // Orbo: ".
     virtual std::optional<QString> ListenForKey(QKeyCombination key, std::function<void()> pressed);
-    // Told why not when the key is found taken later, where the desktop learns it only then.
+    // Told why not when the key is found taken later, where the desktop learns it only then; told
+    // nothing ("") when it finds only then that it lets no program listen for a key everywhere.
     void SetKeyRefusalListener(std::function<void(const QString& why)> listener) {
         keyRefusalListener_ = std::move(listener);
     }

@@ -9,6 +9,9 @@
 #include "platform/desktop/desktop_hyprland.h"
 #include "platform/desktop/desktop_wayland.h"
 #include "platform/desktop/window_system.h"
+#if defined(ORBO_HAVE_PORTAL_SHORTCUT)
+#include "platform/desktop/portal_shortcut.h"
+#endif
 #endif
 
 #include <QtGui/QGuiApplication>
@@ -20,9 +23,15 @@ std::unique_ptr<Desktop> MakeDesktop() {
     return MakeWindowsDesktop();
 #else
 #if defined(ORBO_HAVE_LAYER_SHELL)
-    // Hyprland tells where the pointer is; the others only while it is over the creature.
-    if (OnWayland())
-        return FollowHyprland(std::make_unique<SurfacePointerDesktop>());
+    // Hyprland tells where the pointer is; the others only while it is over the creature. No key
+    // reaches a Wayland client without the keyboard: the desktop's portal may hold one for it.
+    if (OnWayland()) {
+        auto desktop = FollowHyprland(std::make_unique<SurfacePointerDesktop>());
+#if defined(ORBO_HAVE_PORTAL_SHORTCUT)
+        desktop = ListenThroughPortal(std::move(desktop));
+#endif
+        return desktop;
+    }
 #endif
 #if defined(ORBO_HAVE_X11)
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {

@@ -14,25 +14,26 @@ struct NamedRow {
     Qt::Key Key;
     NamedKey Codes;
 };
-// The X key symbols of X11/keysymdef.h (XK_) and the virtual-key codes of winuser.h (VK_).
+// The X key symbols of X11/keysymdef.h (XK_) with their names, and the virtual-key codes of
+// winuser.h (VK_).
 constexpr std::array<NamedRow, 17> kNamed{{
-    {Qt::Key_Space, {0x0020, 0x20}},     // XK_space, VK_SPACE
-    {Qt::Key_Escape, {0xff1b, 0x1b}},    // XK_Escape, VK_ESCAPE
-    {Qt::Key_Tab, {0xff09, 0x09}},       // XK_Tab, VK_TAB
-    {Qt::Key_Backspace, {0xff08, 0x08}}, // XK_BackSpace, VK_BACK
-    {Qt::Key_Return, {0xff0d, 0x0d}},    // XK_Return, VK_RETURN
-    {Qt::Key_Insert, {0xff63, 0x2d}},    // XK_Insert, VK_INSERT
-    {Qt::Key_Delete, {0xffff, 0x2e}},    // XK_Delete, VK_DELETE
-    {Qt::Key_Pause, {0xff13, 0x13}},     // XK_Pause, VK_PAUSE
-    {Qt::Key_Print, {0xff61, 0x2c}},     // XK_Print, VK_SNAPSHOT
-    {Qt::Key_Home, {0xff50, 0x24}},      // XK_Home, VK_HOME
-    {Qt::Key_End, {0xff57, 0x23}},       // XK_End, VK_END
-    {Qt::Key_Left, {0xff51, 0x25}},      // XK_Left, VK_LEFT
-    {Qt::Key_Up, {0xff52, 0x26}},        // XK_Up, VK_UP
-    {Qt::Key_Right, {0xff53, 0x27}},     // XK_Right, VK_RIGHT
-    {Qt::Key_Down, {0xff54, 0x28}},      // XK_Down, VK_DOWN
-    {Qt::Key_PageUp, {0xff55, 0x21}},    // XK_Prior, VK_PRIOR
-    {Qt::Key_PageDown, {0xff56, 0x22}},  // XK_Next, VK_NEXT
+    {Qt::Key_Space, {0x0020, 0x20, "space"}},         // XK_space, VK_SPACE
+    {Qt::Key_Escape, {0xff1b, 0x1b, "Escape"}},       // XK_Escape, VK_ESCAPE
+    {Qt::Key_Tab, {0xff09, 0x09, "Tab"}},             // XK_Tab, VK_TAB
+    {Qt::Key_Backspace, {0xff08, 0x08, "BackSpace"}}, // XK_BackSpace, VK_BACK
+    {Qt::Key_Return, {0xff0d, 0x0d, "Return"}},       // XK_Return, VK_RETURN
+    {Qt::Key_Insert, {0xff63, 0x2d, "Insert"}},       // XK_Insert, VK_INSERT
+    {Qt::Key_Delete, {0xffff, 0x2e, "Delete"}},       // XK_Delete, VK_DELETE
+    {Qt::Key_Pause, {0xff13, 0x13, "Pause"}},         // XK_Pause, VK_PAUSE
+    {Qt::Key_Print, {0xff61, 0x2c, "Print"}},         // XK_Print, VK_SNAPSHOT
+    {Qt::Key_Home, {0xff50, 0x24, "Home"}},           // XK_Home, VK_HOME
+    {Qt::Key_End, {0xff57, 0x23, "End"}},             // XK_End, VK_END
+    {Qt::Key_Left, {0xff51, 0x25, "Left"}},           // XK_Left, VK_LEFT
+    {Qt::Key_Up, {0xff52, 0x26, "Up"}},               // XK_Up, VK_UP
+    {Qt::Key_Right, {0xff53, 0x27, "Right"}},         // XK_Right, VK_RIGHT
+    {Qt::Key_Down, {0xff54, 0x28, "Down"}},           // XK_Down, VK_DOWN
+    {Qt::Key_PageUp, {0xff55, 0x21, "Prior"}},        // XK_Prior, VK_PRIOR
+    {Qt::Key_PageDown, {0xff56, 0x22, "Next"}},       // XK_Next, VK_NEXT
 }};
 
 struct ModifierRow {

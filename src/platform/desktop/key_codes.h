@@ -8,10 +8,12 @@
 
 namespace orbo {
 
-// A key that types no character: its X key symbol and its Windows virtual-key code.
+// A key that types no character: its X key symbol, its Windows virtual-key code, and the key
+// symbol's name (X's and xkbcommon's: "BackSpace").
 struct NamedKey {
     quint32 KeySym = 0;
     quint32 VirtualKey = 0;
+    const char* Name = "";
 };
 // The named key Qt's key is; nothing for another (the function keys, which each system numbers
 // in a row of its own, are not among them).
