@@ -1,6 +1,8 @@
-// The desktop of a layer-shell compositor: the pointer as the creature's own surfaces hear it.
+// The desktop of a layer-shell compositor: the pointer as the creature's own surfaces hear it, the
+// person away as the compositor tells it.
 #include "desktop_wayland.h"
 
+#include "platform/desktop/wayland_idle.h"
 #include "platform/desktop/window_system.h"
 
 #include <QtCore/QCoreApplication>
@@ -85,6 +87,16 @@ SurfacePointerDesktop::~SurfacePointerDesktop() = default;
 
 QPoint SurfacePointerDesktop::PointerPosition() {
     return pointer_ ? *pointer_ : QtDesktop::PointerPosition();
+}
+
+void SurfacePointerDesktop::WatchAway(std::chrono::milliseconds after) {
+#if defined(ORBO_HAVE_WAYLAND_IDLE)
+    if (!idle_)
+        idle_ = std::make_unique<WaylandIdleWatch>([this](bool away) { AwayChanged(away); });
+    idle_->Watch(after);
+#else
+    static_cast<void>(after);
+#endif
 }
 
 QString SurfacePointerDesktop::WherePointerIsSeen() const {

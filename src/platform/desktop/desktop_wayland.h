@@ -8,6 +8,8 @@
 
 namespace orbo {
 
+class WaylandIdleWatch;
+
 // Set true on a window that the compositor places where the program asks (a layer surface): its
 // place is the program's own, which Qt's Wayland platform does not know.
 inline constexpr char kOwnPlaceProperty[] = "orboOwnPlace";
@@ -26,9 +28,12 @@ public:
     bool FollowsPointerEverywhere() const override { return false; }
     QString WherePointerIsSeen() const override;
     QString HowToFollowEverywhere() const override;
+    // As the compositor tells it, where it offers an idle notifier.
+    void WatchAway(std::chrono::milliseconds after) override;
 
 private:
     std::unique_ptr<QObject> listener_;
+    std::unique_ptr<WaylandIdleWatch> idle_;
     std::optional<QPoint> pointer_;
 };
 
