@@ -2,7 +2,6 @@
 // person away as the compositor tells it.
 #include "desktop_wayland.h"
 
-#include "platform/desktop/wayland_idle.h"
 #include "platform/desktop/window_system.h"
 
 #include <QtCore/QCoreApplication>
@@ -87,16 +86,6 @@ SurfacePointerDesktop::~SurfacePointerDesktop() = default;
 
 QPoint SurfacePointerDesktop::PointerPosition() {
     return pointer_ ? *pointer_ : QtDesktop::PointerPosition();
-}
-
-void SurfacePointerDesktop::WatchAway(std::chrono::milliseconds after) {
-#if defined(ORBO_HAVE_WAYLAND_IDLE)
-    if (!idle_)
-        idle_ = std::make_unique<WaylandIdleWatch>([this](bool away) { AwayChanged(away); });
-    idle_->Watch(after);
-#else
-    static_cast<void>(after);
-#endif
 }
 
 QString SurfacePointerDesktop::WherePointerIsSeen() const {

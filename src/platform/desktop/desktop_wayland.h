@@ -2,13 +2,12 @@
 #pragma once
 
 #include "platform/desktop/desktop_qt.h"
+#include "platform/desktop/wayland_idle.h"
 
 #include <memory>
 #include <optional>
 
 namespace orbo {
-
-class WaylandIdleWatch;
 
 // Set true on a window that the compositor places where the program asks (a layer surface): its
 // place is the program's own, which Qt's Wayland platform does not know.
@@ -28,12 +27,18 @@ public:
     bool FollowsPointerEverywhere() const override { return false; }
     QString WherePointerIsSeen() const override;
     QString HowToFollowEverywhere() const override;
+#if defined(ORBO_HAVE_WAYLAND_IDLE)
     // As the compositor tells it, where it offers an idle notifier.
-    void WatchAway(std::chrono::milliseconds after) override;
+    void WatchAway(std::chrono::milliseconds after) override {
+        idle_.Watch(after);
+    }
+#endif
 
 private:
     std::unique_ptr<QObject> listener_;
-    std::unique_ptr<WaylandIdleWatch> idle_;
+#if defined(ORBO_HAVE_WAYLAND_IDLE)
+    WaylandIdleWatch idle_{[this](bool away) { AwayChanged(away); }};
+#endif
     std::optional<QPoint> pointer_;
 };
 
