@@ -179,6 +179,20 @@ std::chrono::milliseconds TimeToFollow(const XProbe& windows, OrboRun& run, cons
     return followed - check;
 }
 
+// Left alone, the creature dozes, its eyes below it, and draws nothing more; a move to `wake` (over
+// the Wayland window if given) wakes it, the eyes on the pointer.
+void ExpectDozesAndWakes(const XProbe& windows, OrboRun& run, const QString& skin,
+                         const QString& name, QPoint wake, WaylandWindow* native = nullptr) {
+    const QPoint below = BelowCreature(windows.Geometry(run.Window()).value_or(QRect()));
+    EXPECT_EQ("", Rendering(windows, run, skin, below, name + u"-dozing"_s, "1,1,1"));
+    const Wakes dozing = CountWakes(run);
+    WaitFor([] { return false; }, std::chrono::seconds(5));
+    const Wakes still = CountWakes(run);
+    EXPECT_EQ(dozing.Ticks + dozing.Checks, still.Ticks + still.Checks) << "the dozing one woke";
+    ExpectFollows(windows, run, skin, name + u"-woken"_s, {wake}, native);
+    EXPECT_GT(CountWakes(run).Ticks, still.Ticks);
+}
+
 // Ctrl+Alt+O typed into the session hides the creature, typed again shows it.
 void ExpectHotKeyHidesAndShows(const XProbe& windows) {
     for (const bool shown : {false, true}) {
@@ -265,9 +279,13 @@ TEST_F(Wayland, EyesFollowOverTheSessionAndItsWaylandWindows) {
     EXPECT_GT(before, 0) << "KWin logged no unanswered call";
     MoveFor(std::chrono::seconds(10));
     EXPECT_LE(session->Log().count(failed) - before, 3) << session->Log().right(3000).toStdString();
+    // The next run, left alone for the wait (0.05 minutes) by KWin's idle notifier, dozes, eyes
+    // below it, and draws nothing more; a move over the Wayland window wakes it, the eyes on the
+    // pointer: the script is its own.
     OrboRun next;
-    ASSERT_FALSE(StartInSession(next, *session, *windows).isEmpty());
-    ExpectFollows(*windows, next, next.SkinsFolder() + u"/Kinds"_s, u"kwin-next"_s, {{700, 450}});
+    const QString dozy = StartInSession(next, *session, *windows, {{u"DozeAfter"_s, u"0.05"_s}});
+    ASSERT_FALSE(dozy.isEmpty());
+    ExpectDozesAndWakes(*windows, next, dozy, u"kwin"_s, {700, 450}, &native);
 
     // A program that ends takes its script along.
     next.Signal(SIGTERM);
@@ -440,14 +458,7 @@ TEST_F(Wayland, GnomeShellExtensionTellsThePointerAndButtons) {
     OrboRun next;
     const QString dozy = StartInSession(next, *session, *windows, {{u"DozeAfter"_s, u"0.05"_s}});
     ASSERT_FALSE(dozy.isEmpty());
-    const QPoint below = BelowCreature(windows->Geometry(next.Window()).value_or(QRect()));
-    EXPECT_EQ("", Rendering(*windows, next, dozy, below, u"gnome-dozing"_s, "1,1,1"));
-    const Wakes dozing = CountWakes(next);
-    WaitFor([] { return false; }, std::chrono::seconds(5));
-    const Wakes still = CountWakes(next);
-    EXPECT_EQ(dozing.Ticks + dozing.Checks, still.Ticks + still.Checks) << "the dozing one woke";
-    ExpectFollows(*windows, next, dozy, u"gnome-woken"_s, {{700, 450}});
-    EXPECT_GT(CountWakes(next).Ticks, still.Ticks);
+    ExpectDozesAndWakes(*windows, next, dozy, u"gnome"_s, {700, 450});
     EXPECT_FALSE(windows->WaitMapped(kNoticeTitle, std::chrono::milliseconds(0)));
 }
 
@@ -475,19 +486,25 @@ namespace {
 
 // What the screen shows of a native creature (no X window to grab) against orbo-skin-check's
 // rendering of the skin at that place for that cursor and size: the picture inside its shape, the
-// window below (kBelow) outside it. Empty when they match; polls.
+// window below (kBelow) outside it. Empty when they match; polls. Dozing, the eyes look below the
+// creature with the lids shut, and the pointer is left still.
 constexpr QRgb kBelow = 0xFF3366CC;
 std::string NativeRendering(const QString& skin, QPoint at, QPoint cursor, int size,
-                            const QString& name) {
+                            const QString& name, bool dozing = false) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
-    QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY),
-                      {skin, u"--render"_s, file, u"--cursor"_s,
-                       u"%1,%2"_s.arg(cursor.x()).arg(cursor.y()), u"--at"_s,
-                       u"%1,%2"_s.arg(at.x()).arg(at.y()), u"--screen"_s,
-                       u"%1,%2"_s.arg(kSession.width()).arg(kSession.height()), u"--size"_s,
-                       QString::number(size)});
-    const QImage rendering = QImage(file).convertToFormat(QImage::Format_ARGB32);
+    const auto render = [&](QPoint pointer, const QString& buttons) {
+        QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY),
+                          {skin, u"--render"_s, file, u"--cursor"_s,
+                           u"%1,%2"_s.arg(pointer.x()).arg(pointer.y()), u"--buttons"_s, buttons,
+                           u"--at"_s, u"%1,%2"_s.arg(at.x()).arg(at.y()), u"--screen"_s,
+                           u"%1,%2"_s.arg(kSession.width()).arg(kSession.height()), u"--size"_s,
+                           QString::number(size)});
+        return QImage(file).convertToFormat(QImage::Format_ARGB32);
+    };
+    QImage rendering = render(cursor, u"0,0,0"_s);
+    if (dozing && !rendering.isNull())
+        rendering = render(BelowCreature(QRect(at, rendering.size())), u"1,1,1"_s);
     if (rendering.isNull())
         return "orbo-skin-check made no rendering";
     QImage shown;
@@ -495,8 +512,10 @@ std::string NativeRendering(const QString& skin, QPoint at, QPoint cursor, int s
     const bool same = WaitFor([&] {
         // Moved onto the creature again each time: a surface that maps under a still pointer, or
         // is only just mapped, may not be told of it.
-        Probe().MovePointer(cursor.x() - 1, cursor.y());
-        Probe().MovePointer(cursor.x(), cursor.y());
+        if (!dozing) {
+            Probe().MovePointer(cursor.x() - 1, cursor.y());
+            Probe().MovePointer(cursor.x(), cursor.y());
+        }
         shown = Probe().Grab(QRect(at, rendering.size())).convertToFormat(QImage::Format_ARGB32);
         differ = 0;
         for (int y = 0; y < rendering.height(); ++y)
@@ -586,6 +605,18 @@ TEST_F(Wayland, SwayShowsTheNativeCreatureInItsShapeAtItsPlace) {
         run.Signal(SIGTERM);
         ASSERT_TRUE(run.WaitExit());
     }
+
+    // Left alone for the wait (0.05 minutes) by sway's idle notifier, it dozes; a move over it
+    // wakes it, the eyes on the pointer.
+    ASSERT_TRUE(run.WriteSettings({{u"Skin"_s, u"Kinds"_s},
+                                   {u"PointerNotice"_s, u"False"_s},
+                                   {u"DozeAfter"_s, u"0.05"_s},
+                                   {u"Left"_s, Twips(place.x())},
+                                   {u"Top"_s, Twips(place.y())}}));
+    ASSERT_TRUE(run.Start(environment));
+    ASSERT_TRUE(ShowsNativeCreature(inside)) << "the creature did not show";
+    EXPECT_EQ("", NativeRendering(skin, place, {}, 100, u"sway-dozing"_s, true));
+    EXPECT_EQ("", NativeRendering(skin, place, inside, 100, u"sway-woken"_s));
 }
 
 } // namespace

@@ -28,10 +28,8 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <map>
-#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -203,61 +201,6 @@ TEST_F(KWinDesktopTest, KWinGoesAndComesBack) {
     ASSERT_TRUE(WaitFor([&] { return kwin_.Now().Loads > loads && kwin_.Now().Running; }));
     kwin_.Report({400, 450, 0, 0, 1200, 900});
     EXPECT_TRUE(WaitFor([&] { return desktop->PointerPosition() == QPoint(400, 450); }));
-}
-
-// The session's screen saver as far as the idle time goes, or the refusal KWin's own gives under
-// Wayland; it answers from the bus's thread.
-class FakeScreenSaver : public QDBusVirtualObject {
-public:
-    FakeScreenSaver() : bus_(QDBusConnection::connectToBus(BusAddress(), u"fake-saver"_s)) {
-        bus_.registerVirtualObject(u"/org/freedesktop/ScreenSaver"_s, this);
-        bus_.registerService(u"org.freedesktop.ScreenSaver"_s);
-    }
-    ~FakeScreenSaver() override { QDBusConnection::disconnectFromBus(u"fake-saver"_s); }
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-        if (message.member() != u"GetSessionIdleTime"_s)
-            return false;
-        ++calls;
-        connection.send(refuses ? message.createErrorReply(QDBusError::NotSupported, {})
-                                : message.createReply(QVariant::fromValue(idleMs.load())));
-        return true;
-    }
-    QString introspect(const QString&) const override { return {}; }
-
-    std::atomic<bool> refuses = false;
-    std::atomic<uint> idleMs = 0;
-    std::atomic<int> calls = 0;
-
-private:
-    QDBusConnection bus_;
-};
-
-// A screen saver that refuses leaves nothing watched; one that answers is asked no more often than
-// the person could be away, away once the idle time reaches the wait, back once it falls.
-TEST_F(KWinDesktopTest, AwayByTheScreenSaversIdleTime) {
-    FakeScreenSaver saver;
-    const auto desktop = FollowKWin(std::move(fallback));
-    std::vector<bool> told;
-    desktop->SetAwayListener([&](bool away) { told.push_back(away); });
-    for (const bool refuses : {true, false}) {
-        SCOPED_TRACE(refuses);
-        saver.refuses = refuses;
-        const int calls = saver.calls;
-        desktop->WatchAway(refuses ? std::chrono::milliseconds(100) : std::chrono::hours(1));
-        ASSERT_TRUE(WaitFor([&] { return saver.calls > calls; }));
-        Settle(std::chrono::milliseconds(1000));
-        EXPECT_EQ(saver.calls, calls + 1);
-        EXPECT_TRUE(told.empty());
-    }
-
-    saver.idleMs = 500;
-    desktop->WatchAway(std::chrono::milliseconds(300));
-    ASSERT_TRUE(WaitFor([&] { return told == std::vector{true}; }));
-    const int away = saver.calls;
-    ASSERT_TRUE(WaitFor([&] { return saver.calls > away + 2; }));
-    EXPECT_EQ(told, std::vector{true}) << "back with nobody there";
-    saver.idleMs = 0;
-    EXPECT_TRUE(WaitFor([&] { return told.size() > 1 && !told[1]; }));
 }
 
 // The hot key reaches the script as a text, whatever characters it has.

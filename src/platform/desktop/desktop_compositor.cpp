@@ -38,6 +38,7 @@ CompositorDesktop::CompositorDesktop(std::unique_ptr<Desktop> fallback, const QD
           member, [this](const QDBusMessage& m) { Received(m); },
           [this](const QDBusMessage& m) { KeyCall(m); }) {
     fallback_->SetInputListener([this] { InputArrived(); });
+    fallback_->SetAwayListener([this](bool away) { AwayChanged(away); });
     bus_.registerVirtualObject(kCursorPath, &receiver_);
 }
 

@@ -59,6 +59,8 @@ public:
     bool AnnouncesInput() const override { return fallback_->AnnouncesInput(); }
     void Refresh() override { fallback_->Refresh(); }
     void SetAnimationInterval(int milliseconds) override { receiver_.SetInterval(milliseconds); }
+    // The person away as the fallback tells it (under Wayland, as the compositor tells it).
+    void WatchAway(std::chrono::milliseconds after) override { fallback_->WatchAway(after); }
 
 protected:
     // Takes the calls of `member` to the cursor object from now on.

@@ -1,5 +1,4 @@
-// The KDE Plasma Wayland desktop: loading the KWin script and taking its cursor reports; the
-// session's screen saver for the person away.
+// The KDE Plasma Wayland desktop: loading the KWin script and taking its cursor reports.
 #include "desktop_kwin.h"
 
 #include "platform/desktop/compositor_cursor.h"
@@ -19,8 +18,6 @@
 #include <QtDBus/QDBusServiceWatcher>
 #include <QtGui/QKeySequence>
 
-#include <algorithm>
-#include <chrono>
 #include <functional>
 
 #include <sys/stat.h>
@@ -54,14 +51,6 @@ constexpr int kAnswerIntervalMs = 1000;
 // line every few seconds at most.
 constexpr int kUnansweredChecks = 2;
 constexpr int kProbeIntervalMs = 5000;
-
-// The session's screen saver tells how long nobody touched mouse or keyboard (milliseconds). Under
-// Wayland, Plasma's own (inside KWin) holds the name but refuses the call: nothing is watched.
-const QString kScreenSaver = u"org.freedesktop.ScreenSaver"_s;
-const QString kScreenSaverPath = u"/org/freedesktop/ScreenSaver"_s;
-// Away, how often the idle time is asked, since nothing else tells of a key typed: the creature
-// wakes within a second, for one small call a second while the person is gone.
-constexpr int kAwayPollMs = 1000;
 
 // The script, kwin_cursor.js, after one line that gives it its values as `orbo`, written by
 // QJsonDocument so that every text is quoted as JavaScript reads it; empty when the compiled-in
@@ -138,8 +127,6 @@ public:
         check_.setInterval(kCheckIntervalMs);
         QObject::connect(&check_, &QTimer::timeout, &context_, [this] { Check(); });
         check_.start();
-        idleCheck_.setSingleShot(true);
-        QObject::connect(&idleCheck_, &QTimer::timeout, &context_, [this] { AskIdleTime(); });
         Load();
     }
     ~KWinDesktop() override {
@@ -165,39 +152,7 @@ public:
         return {};
     }
 
-    // The idle time is asked now, then when the person would be away if nothing came since the
-    // last answer, and while away every kAwayPollMs until it falls; a call that fails ends it.
-    void WatchAway(std::chrono::milliseconds after) override {
-        awayAfter_ = after;
-        away_ = false;
-        ++idleAsks_; // an answer to an earlier watch is not this one's
-        idleCheck_.stop();
-        if (after.count() > 0)
-            AskIdleTime();
-    }
-
 private:
-    void AskIdleTime() {
-        const QDBusMessage call = QDBusMessage::createMethodCall(
-            kScreenSaver, kScreenSaverPath, kScreenSaver, u"GetSessionIdleTime"_s);
-        Call(call, [this, asked = idleAsks_](const QDBusMessage& reply) {
-            const QVariantList values = reply.arguments();
-            if (asked != idleAsks_ || reply.type() != QDBusMessage::ReplyMessage ||
-                values.size() != 1 || values.front().metaType() != QMetaType::fromType<uint>())
-                return;
-            const std::chrono::milliseconds idle(values.front().toUInt());
-            // Away, any input since the last answer brought the idle time down.
-            const bool away = away_ ? idle >= lastIdle_ : idle >= awayAfter_;
-            lastIdle_ = idle;
-            if (away != away_) {
-                away_ = away;
-                AwayChanged(away);
-            }
-            // Back, the person may have gone again already.
-            idleCheck_.start(away_ ? kAwayPollMs : int(std::max(awayAfter_ - idle, {}).count()));
-        });
-    }
-
     static QDBusMessage ScriptingCall(const QString& method, const QVariantList& arguments) {
         QDBusMessage call =
             QDBusMessage::createMethodCall(kKWin, kScripting, kScriptingInterface, method);
@@ -207,11 +162,8 @@ private:
 
     void Call(const QString& method, const QVariantList& arguments,
               std::function<void(const QDBusMessage&)> done) {
-        Call(ScriptingCall(method, arguments), std::move(done));
-    }
-    void Call(const QDBusMessage& call, std::function<void(const QDBusMessage&)> done) {
-        auto* pending =
-            new QDBusPendingCallWatcher(bus_.asyncCall(call, kCallTimeoutMs), &context_);
+        auto* pending = new QDBusPendingCallWatcher(
+            bus_.asyncCall(ScriptingCall(method, arguments), kCallTimeoutMs), &context_);
         QObject::connect(pending, &QDBusPendingCallWatcher::finished, &context_,
                          [pending, done = std::move(done)] {
                              done(pending->reply());
@@ -287,11 +239,6 @@ private:
     std::function<void()> pressed_;
     // Whether this program holds the name the script calls.
     bool holder_ = false;
-    QTimer idleCheck_;
-    std::chrono::milliseconds awayAfter_{0};
-    std::chrono::milliseconds lastIdle_{0};
-    bool away_ = false;
-    int idleAsks_ = 0;
 };
 
 } // namespace

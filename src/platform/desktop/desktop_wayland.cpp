@@ -1,4 +1,5 @@
-// The desktop of a layer-shell compositor: the pointer as the creature's own surfaces hear it.
+// The desktop of a layer-shell compositor: the pointer as the creature's own surfaces hear it, the
+// person away as the compositor tells it.
 #include "desktop_wayland.h"
 
 #include "platform/desktop/window_system.h"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/desktop/desktop_qt.h"
+#include "platform/desktop/wayland_idle.h"
 
 #include <memory>
 #include <optional>
@@ -26,9 +27,18 @@ public:
     bool FollowsPointerEverywhere() const override { return false; }
     QString WherePointerIsSeen() const override;
     QString HowToFollowEverywhere() const override;
+#if defined(ORBO_HAVE_WAYLAND_IDLE)
+    // As the compositor tells it, where it offers an idle notifier.
+    void WatchAway(std::chrono::milliseconds after) override {
+        idle_.Watch(after);
+    }
+#endif
 
 private:
     std::unique_ptr<QObject> listener_;
+#if defined(ORBO_HAVE_WAYLAND_IDLE)
+    WaylandIdleWatch idle_{[this](bool away) { AwayChanged(away); }};
+#endif
     std::optional<QPoint> pointer_;
 };
 

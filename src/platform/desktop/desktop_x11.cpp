@@ -1,9 +1,12 @@
 // The X11 desktop: XQueryPointer, asked again when XInput2 reports the pointer moving; the
-// person away by the SYNC extension's IDLETIME counter.
+// person away by the SYNC extension's IDLETIME counter, or under Wayland as the compositor tells.
 #include "desktop_x11.h"
 
 #include "platform/desktop/desktop_qt.h"
 #include "platform/desktop/key_codes.h"
+#if defined(ORBO_HAVE_WAYLAND_IDLE)
+#include "platform/desktop/wayland_idle.h"
+#endif
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QObject>
@@ -173,9 +176,14 @@ public:
 
     // One alarm on the idle time, which rises while nobody touches mouse or keyboard and falls
     // to zero at any input: first set to ring when it reaches the wait, then, away, when it falls.
+    // Under Wayland the compositor is asked instead, where it offers an idle notifier.
     void WatchAway(std::chrono::milliseconds after) override {
         awayAfter_ = after;
         away_ = false;
+#if defined(ORBO_HAVE_WAYLAND_IDLE)
+        if (onWayland_)
+            waylandIdle_.Watch(after);
+#endif
         if (!idleCounter_)
             return;
         if (after.count() > 0) {
@@ -354,6 +362,9 @@ private:
     XSyncValue alarmValue_{};
     std::chrono::milliseconds awayAfter_{0};
     bool away_ = false;
+#if defined(ORBO_HAVE_WAYLAND_IDLE)
+    WaylandIdleWatch waylandIdle_{[this](bool away) { AwayChanged(away); }};
+#endif
 };
 
 } // namespace
