@@ -17,8 +17,8 @@ namespace orbo {
 
 // The connection, the compositor's idle notifier and seat once it has named them, and the one
 // notification asked for.
-struct WaylandIdleWatch::Link {
-    Link(wl_display* connection, std::function<void(bool)> told)
+struct WaylandIdleLink {
+    WaylandIdleLink(wl_display* connection, std::function<void(bool)> told)
         : display(connection), changed(std::move(told)),
           readable(std::make_unique<QSocketNotifier>(wl_display_get_fd(connection),
                                                      QSocketNotifier::Read)) {
@@ -31,7 +31,7 @@ struct WaylandIdleWatch::Link {
                          [this] { Read(); });
         Flush();
     }
-    ~Link() {
+    ~WaylandIdleLink() {
         readable.reset();
         Shut();
     }
@@ -107,7 +107,7 @@ struct WaylandIdleWatch::Link {
 
     static void Global(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
                        std::uint32_t) {
-        auto* link = static_cast<Link*>(data);
+        auto* link = static_cast<WaylandIdleLink*>(data);
         if (!link->notifier && std::strcmp(interface, ext_idle_notifier_v1_interface.name) == 0)
             link->notifier = static_cast<ext_idle_notifier_v1*>(
                 wl_registry_bind(registry, name, &ext_idle_notifier_v1_interface, 1));
@@ -123,7 +123,7 @@ struct WaylandIdleWatch::Link {
 
     // A compositor without an idle notifier or a seat is left alone.
     static void Listed(void* data, wl_callback* callback, std::uint32_t) {
-        auto* link = static_cast<Link*>(data);
+        auto* link = static_cast<WaylandIdleLink*>(data);
         wl_callback_destroy(callback);
         link->listed = nullptr;
         link->useless = !link->notifier || !link->seat;
@@ -131,12 +131,12 @@ struct WaylandIdleWatch::Link {
     static constexpr wl_callback_listener kListedListener{Listed};
 
     static void Idled(void* data, ext_idle_notification_v1*) {
-        auto* link = static_cast<Link*>(data);
+        auto* link = static_cast<WaylandIdleLink*>(data);
         if (!std::exchange(link->away, true))
             link->changed(true);
     }
     static void Resumed(void* data, ext_idle_notification_v1*) {
-        auto* link = static_cast<Link*>(data);
+        auto* link = static_cast<WaylandIdleLink*>(data);
         if (std::exchange(link->away, false))
             link->changed(false);
     }
@@ -163,7 +163,7 @@ WaylandIdleWatch::~WaylandIdleWatch() = default;
 void WaylandIdleWatch::Watch(std::chrono::milliseconds after) {
     if (after.count() > 0 && !std::exchange(tried_, true))
         if (wl_display* display = wl_display_connect(nullptr))
-            link_ = std::make_unique<Link>(display, changed_);
+            link_ = std::make_unique<WaylandIdleLink>(display, changed_);
     if (link_)
         link_->Watch(after);
 }

@@ -7,6 +7,8 @@
 
 namespace orbo {
 
+struct WaylandIdleLink;
+
 // Asks the session's Wayland compositor (WAYLAND_DISPLAY) to say when nobody touched the first
 // seat's mouse or keyboard for a while (ext-idle-notify-v1: KWin 5.27 and later, sway and the
 // other wlroots compositors, niri, COSMIC), on a connection of its own that the event loop serves:
@@ -24,11 +26,9 @@ public:
     // From now on, away after this long; zero watches nothing. The first wait connects.
     void Watch(std::chrono::milliseconds after);
 
-    struct Link;
-
 private:
     std::function<void(bool)> changed_;
-    std::unique_ptr<Link> link_;
+    std::unique_ptr<WaylandIdleLink> link_;
     bool tried_ = false;
 };
 
