@@ -28,8 +28,8 @@ QScreen* ScreenOf(const Monitor& monitor) {
     return QGuiApplication::primaryScreen();
 }
 
-// Follows the window's moves with the surface's margins. Qt keeps the place it was given, so
-// events and the eyes measure from it as on X11.
+// Follows the window's moves with the surface's margins. The window's place is the program's:
+// Qt's Wayland platform is not told where a surface is.
 class LayerKeeper : public QObject {
 public:
     explicit LayerKeeper(QWidget& window) : QObject(&window), window_(window) {
@@ -55,7 +55,7 @@ public:
         layer_->setExclusiveZone(-1);
         layer_->setKeyboardInteractivity(Window::KeyboardInteractivityNone);
         layer_->setLayer(Window::LayerOverlay);
-        // A monitor that goes away takes the surface with it; the window is made again elsewhere.
+        // A monitor that goes away takes the surface with it, but the program goes on.
         layer_->setCloseOnDismissed(false);
         Rehome();
         SetMargins(window_.pos() - window_.windowHandle()->screen()->geometry().topLeft());
