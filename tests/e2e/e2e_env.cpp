@@ -330,9 +330,8 @@ QRegion PixelsOf(const QImage& image, QRgb colour) {
     return region;
 }
 
-std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
-                             const QString& name, const char* buttons, double scale, QSize screen,
-                             int size, std::optional<QPoint> at, const XProbe& windows) {
+QImage CheckerRendering(const QString& skinFolder, QPoint cursor, const char* buttons, double scale,
+                        QSize screen, int size, std::optional<QPoint> at) {
     const QTemporaryDir out;
     const QString file = out.filePath(u"render.png"_s);
     QStringList arguments{skinFolder,
@@ -351,7 +350,13 @@ std::string WaitForRendering(unsigned long window, const QString& skinFolder, QP
     if (size != 100)
         arguments << u"--size"_s << QString::number(size);
     QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY), arguments);
-    const QImage rendering = QImage(file).convertToFormat(QImage::Format_ARGB32);
+    return QImage(file).convertToFormat(QImage::Format_ARGB32);
+}
+
+std::string WaitForRendering(unsigned long window, const QString& skinFolder, QPoint cursor,
+                             const QString& name, const char* buttons, double scale, QSize screen,
+                             int size, std::optional<QPoint> at, const XProbe& windows) {
+    const QImage rendering = CheckerRendering(skinFolder, cursor, buttons, scale, screen, size, at);
     if (rendering.isNull())
         return "orbo-skin-check made no rendering";
     QString text;

@@ -183,6 +183,12 @@ bool ShowOptionsPage(QPoint options);
 // The pixels of an image in a colour (a skin picture's magenta ones are its see-through part).
 QRegion PixelsOf(const QImage& image, QRgb colour);
 
+// orbo-skin-check's rendering of a skin for a cursor and buttons ("1,0,0": left), at `at` (top-left
+// by default), scale, screen (the checker's when empty) and size; null when it made none.
+QImage CheckerRendering(const QString& skinFolder, QPoint cursor, const char* buttons = "0,0,0",
+                        double scale = 1, QSize screen = {}, int size = 100,
+                        std::optional<QPoint> at = std::nullopt);
+
 // How the window differs from orbo-skin-check's rendering of a skin for a cursor and buttons
 // ("1,0,0": left), at `at` (top-left by default), scale and screen (the checker's when empty);
 // empty when it matches. Polls; on failure saves both pictures beside the failing tests.

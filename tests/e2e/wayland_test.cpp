@@ -491,20 +491,12 @@ namespace {
 constexpr QRgb kBelow = 0xFF3366CC;
 std::string NativeRendering(const QString& skin, QPoint at, QPoint cursor, int size,
                             const QString& name, bool dozing = false) {
-    const QTemporaryDir out;
-    const QString file = out.filePath(u"render.png"_s);
-    const auto render = [&](QPoint pointer, const QString& buttons) {
-        QProcess::execute(QStringLiteral(ORBO_SKIN_CHECK_BINARY),
-                          {skin, u"--render"_s, file, u"--cursor"_s,
-                           u"%1,%2"_s.arg(pointer.x()).arg(pointer.y()), u"--buttons"_s, buttons,
-                           u"--at"_s, u"%1,%2"_s.arg(at.x()).arg(at.y()), u"--screen"_s,
-                           u"%1,%2"_s.arg(kSession.width()).arg(kSession.height()), u"--size"_s,
-                           QString::number(size)});
-        return QImage(file).convertToFormat(QImage::Format_ARGB32);
+    const auto render = [&](QPoint pointer, const char* buttons) {
+        return CheckerRendering(skin, pointer, buttons, 1, kSession, size, at);
     };
-    QImage rendering = render(cursor, u"0,0,0"_s);
+    QImage rendering = render(cursor, "0,0,0");
     if (dozing && !rendering.isNull())
-        rendering = render(BelowCreature(QRect(at, rendering.size())), u"1,1,1"_s);
+        rendering = render(BelowCreature(QRect(at, rendering.size())), "1,1,1");
     if (rendering.isNull())
         return "orbo-skin-check made no rendering";
     QImage shown;

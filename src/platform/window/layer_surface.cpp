@@ -57,8 +57,7 @@ public:
         layer_->setLayer(Window::LayerOverlay);
         // A monitor that goes away takes the surface with it, but the program goes on.
         layer_->setCloseOnDismissed(false);
-        Rehome();
-        SetMargins(window_.pos() - window_.windowHandle()->screen()->geometry().topLeft());
+        Place(false);
     }
 
     void SetOnTop(bool onTop) {
@@ -88,24 +87,30 @@ public:
     }
 
 private:
-    // The margins from the window's place, measured from the monitor the surface is on; when the
-    // place is on another monitor and `rehome` allows, the surface is made anew there (after the
-    // event at hand: hiding a window from inside its own events is not safe).
+    struct Home {
+        QScreen* Screen;
+        QPoint Offset;
+    };
+    // The monitor that holds the window's place, and the place measured from its corner.
+    Home HomeOfPlace() const {
+        const Monitors monitors = CurrentMonitors();
+        const MonitorAnchor anchor = AnchorOnMonitor(monitors, window_.geometry());
+        return {ScreenOf(monitors[anchor.Monitor]), anchor.Offset};
+    }
+
+    // The margins from the window's place. A shown surface whose place is now on another monitor
+    // keeps measuring from its own until `rehome` allows it to be made anew there, after the event
+    // at hand (hiding a window from inside its own events is not safe); one not shown yet is
+    // simply made there when it shows.
     void Place(bool rehome) {
         QWindow* handle = window_.windowHandle();
         if (handle == nullptr || layer_ == nullptr)
             return;
-        const Monitors monitors = CurrentMonitors();
-        const MonitorAnchor anchor = AnchorOnMonitor(monitors, window_.geometry());
-        QScreen* target = ScreenOf(monitors[anchor.Monitor]);
-        if (target == handle->screen()) {
-            SetMargins(anchor.Offset);
-            return;
-        }
-        // A window not shown yet is simply made there when it shows.
-        if (!window_.isVisible()) {
-            MoveToScreen(*target);
-            SetMargins(anchor.Offset);
+        const Home home = HomeOfPlace();
+        if (home.Screen == handle->screen() || !window_.isVisible()) {
+            if (home.Screen != handle->screen())
+                MoveToScreen(*home.Screen);
+            SetMargins(home.Offset);
             return;
         }
         SetMargins(window_.pos() - handle->screen()->geometry().topLeft());
@@ -121,13 +126,11 @@ private:
         QWindow* handle = window_.windowHandle();
         if (handle == nullptr || layer_ == nullptr)
             return;
-        const Monitors monitors = CurrentMonitors();
-        const MonitorAnchor anchor = AnchorOnMonitor(monitors, window_.geometry());
-        QScreen* target = ScreenOf(monitors[anchor.Monitor]);
-        if (target == handle->screen())
+        const Home home = HomeOfPlace();
+        if (home.Screen == handle->screen())
             return;
-        MoveToScreen(*target);
-        layer_->setMargins(QMargins(anchor.Offset.x(), anchor.Offset.y(), 0, 0));
+        MoveToScreen(*home.Screen);
+        SetMargins(home.Offset);
         if (window_.isVisible()) {
             window_.hide();
             window_.show();
