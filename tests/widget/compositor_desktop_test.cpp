@@ -452,6 +452,8 @@ public:
             list.beginArray();
             list.beginStructure();
             list >> id >> options;
+            list.endStructure();
+            list.endArray();
             told_ << id << options.value(u"description"_s).toString()
                   << options.value(u"preferred_trigger"_s).toString();
         }
