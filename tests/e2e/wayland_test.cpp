@@ -532,7 +532,8 @@ bool ShowsNativeCreature(QPoint at) {
 
 // On sway, a layer-shell compositor, the program runs natively: a layer surface above the windows
 // at its stored place, nothing of it showing or taking clicks outside its shape, dragged and
-// stored, hidden and shown by orbo --toggle, drawn at its Size, letting clicks through.
+// stored, hidden and shown by orbo --toggle, drawn at its Size, letting clicks through, brought
+// back when its monitor goes.
 TEST_F(Wayland, SwayShowsTheNativeCreatureInItsShapeAtItsPlace) {
 #if !defined(ORBO_LAYER_SHELL_BUILT)
     GTEST_SKIP() << "built without LayerShellQt";
@@ -609,6 +610,38 @@ TEST_F(Wayland, SwayShowsTheNativeCreatureInItsShapeAtItsPlace) {
     ASSERT_TRUE(ShowsNativeCreature(inside)) << "the creature did not show";
     EXPECT_EQ("", NativeRendering(skin, place, {}, 100, u"sway-dozing"_s, true));
     EXPECT_EQ("", NativeRendering(skin, place, inside, 100, u"sway-woken"_s));
+    run.Signal(SIGTERM);
+    ASSERT_TRUE(run.WaitExit());
+
+    // On a second monitor that is then unplugged, it comes back in sight on the first.
+    const auto sway = [&](const QStringList& arguments) {
+        return QProcess::execute(
+            u"env"_s,
+            QStringList{u"SWAYSOCK="_s + environment.value(u"SWAYSOCK"_s), u"swaymsg"_s, u"-q"_s} +
+                arguments);
+    };
+    const QStringList second{u"output"_s, u"X11-2"_s};
+    ASSERT_EQ(0, sway({u"create_output"_s}));
+    ASSERT_EQ(0, sway(second + QStringList{u"position 1200 0 resolution 1200x900"_s}));
+    ASSERT_TRUE(run.WriteSettings({{u"Skin"_s, u"Kinds"_s},
+                                   {u"PointerNotice"_s, u"False"_s},
+                                   {u"Left"_s, Twips(1200 + place.x())},
+                                   {u"Top"_s, Twips(place.y())}}));
+    ASSERT_TRUE(run.Start(environment));
+    // The second monitor's window lies over the first's: the creature is what is neither sway's
+    // background, the window below, nor the X server's black while a window goes.
+    const auto shows = [](const QRect& area) {
+        return WaitFor([&] {
+            const QImage seen = Probe().Grab(area);
+            for (int x = 0; x < seen.width(); ++x)
+                if (!QList<QRgb>{kBelow, 0xFF336699, 0xFF000000}.contains(seen.pixel(x, 0)))
+                    return true;
+            return false;
+        });
+    };
+    EXPECT_TRUE(shows(QRect(inside, QSize(1, 1)))) << "it did not show on the second monitor";
+    ASSERT_EQ(0, sway(second + QStringList{u"unplug"_s}));
+    EXPECT_TRUE(shows(QRect(900, inside.y(), 300, 1))) << "it did not come back on the first";
 }
 
 } // namespace

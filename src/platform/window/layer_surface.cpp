@@ -35,6 +35,9 @@ public:
     explicit LayerKeeper(QWidget& window) : QObject(&window), window_(window) {
         setObjectName(kName);
         window.installEventFilter(this);
+        // A monitor that goes takes its surfaces with it: one made there is made anew on the
+        // monitor that holds the place now.
+        connect(qGuiApp, &QGuiApplication::screenRemoved, this, [this] { Place(true); });
     }
 
     static LayerKeeper* Of(const QWidget& window) {
@@ -77,6 +80,8 @@ public:
                         this, [this] { window_.move(place_); }, Qt::QueuedConnection);
                 return true;
             }
+            if (event->type() == QEvent::Show && window_.windowHandle() != nullptr)
+                shownOn_ = window_.windowHandle()->screen();
             if (event->type() == QEvent::Move) {
                 place_ = window_.pos();
                 Place(QGuiApplication::mouseButtons() == Qt::NoButton);
@@ -98,16 +103,21 @@ private:
         return {ScreenOf(monitors[anchor.Monitor]), anchor.Offset};
     }
 
-    // The margins from the window's place. A shown surface whose place is now on another monitor
-    // keeps measuring from its own until `rehome` allows it to be made anew there, after the event
-    // at hand (hiding a window from inside its own events is not safe); one not shown yet is
-    // simply made there when it shows.
+    // Whether the surface is made on the monitor that holds the place, and that monitor is there.
+    bool ShowsAt(const Home& home) const {
+        return home.Screen == shownOn_ && home.Screen == window_.windowHandle()->screen();
+    }
+
+    // The margins from the window's place. A shown surface whose place is now on another monitor,
+    // or whose monitor is gone, keeps measuring from its own until `rehome` allows it to be made
+    // anew there, after the event at hand (hiding a window from inside its own events is not
+    // safe); one not shown yet is simply made there when it shows.
     void Place(bool rehome) {
         QWindow* handle = window_.windowHandle();
         if (handle == nullptr || layer_ == nullptr)
             return;
         const Home home = HomeOfPlace();
-        if (home.Screen == handle->screen() || !window_.isVisible()) {
+        if (!window_.isVisible() || ShowsAt(home)) {
             if (home.Screen != handle->screen())
                 MoveToScreen(*home.Screen);
             SetMargins(home.Offset);
@@ -127,9 +137,10 @@ private:
         if (handle == nullptr || layer_ == nullptr)
             return;
         const Home home = HomeOfPlace();
-        if (home.Screen == handle->screen())
+        if (ShowsAt(home))
             return;
-        MoveToScreen(*home.Screen);
+        if (home.Screen != handle->screen())
+            MoveToScreen(*home.Screen);
         SetMargins(home.Offset);
         if (window_.isVisible()) {
             window_.hide();
@@ -157,6 +168,8 @@ private:
     QWidget& window_;
     QPointer<Window> layer_;
     bool rehoming_ = false;
+    // The monitor the surface was made on when it last showed; none once that monitor is gone.
+    QPointer<QScreen> shownOn_;
     // Where the program last put the window.
     QPoint place_;
 };
