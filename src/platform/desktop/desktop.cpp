@@ -37,6 +37,12 @@ TwipsRect Desktop::DesktopBox() const {
             float(box.height()) * y};
 }
 
+PassThroughDesktop::PassThroughDesktop(std::unique_ptr<Desktop> inner) : inner_(std::move(inner)) {
+    inner_->SetInputListener([this] { InputArrived(); });
+    inner_->SetKeyRefusalListener([this](const QString& why) { KeyRefused(why); });
+    inner_->SetAwayListener([this](bool away) { AwayChanged(away); });
+}
+
 void Desktop::WatchScreens() {
     screenWatch_ = std::make_unique<QObject>();
     QObject* context = screenWatch_.get();

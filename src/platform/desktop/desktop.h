@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QObject;
 
@@ -125,6 +126,36 @@ private:
     std::function<void(const QString&)> keyRefusalListener_;
     std::function<void(bool)> awayListener_;
     std::unique_ptr<QObject> screenWatch_;
+};
+
+// A desktop that takes everything from another, with what it does otherwise overridden; the other's
+// news (input, refusals, the person away) passed on as its own.
+class PassThroughDesktop : public Desktop {
+public:
+    explicit PassThroughDesktop(std::unique_ptr<Desktop> inner);
+
+    QPoint PointerPosition() override { return inner_->PointerPosition(); }
+    bool ButtonDown(MouseButton button) override { return inner_->ButtonDown(button); }
+    QSize ScreenSizePixels() const override { return inner_->ScreenSizePixels(); }
+    Units ScreenUnits() const override { return inner_->ScreenUnits(); }
+    Monitors GetMonitors() const override { return inner_->GetMonitors(); }
+    bool AnnouncesInput() const override { return inner_->AnnouncesInput(); }
+    void Refresh() override { inner_->Refresh(); }
+    void SetAnimationInterval(int milliseconds) override {
+        inner_->SetAnimationInterval(milliseconds);
+    }
+    bool FollowsPointerEverywhere() const override { return inner_->FollowsPointerEverywhere(); }
+    QString WherePointerIsSeen() const override { return inner_->WherePointerIsSeen(); }
+    QString HowToFollowEverywhere() const override { return inner_->HowToFollowEverywhere(); }
+    bool ListensForKeys() const override { return inner_->ListensForKeys(); }
+    std::optional<QString> ListenForKey(QKeyCombination key,
+                                        std::function<void()> pressed) override {
+        return inner_->ListenForKey(key, std::move(pressed));
+    }
+    void WatchAway(std::chrono::milliseconds after) override { inner_->WatchAway(after); }
+
+private:
+    std::unique_ptr<Desktop> inner_;
 };
 
 // The desktop of the platform the program runs on: X11, Windows, or Qt's own view of it.

@@ -38,13 +38,10 @@ bool OwnFolder(const struct stat& info, uid_t user) {
            (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-class HyprlandDesktop : public Desktop {
+class HyprlandDesktop : public PassThroughDesktop {
 public:
     HyprlandDesktop(std::unique_ptr<Desktop> fallback, const sockaddr_un& address, uid_t user)
-        : fallback_(std::move(fallback)), address_(address), user_(user) {
-        fallback_->SetInputListener([this] { InputArrived(); });
-        fallback_->SetKeyRefusalListener([this](const QString& why) { KeyRefused(why); });
-        fallback_->SetAwayListener([this](bool away) { AwayChanged(away); });
+        : PassThroughDesktop(std::move(fallback)), address_(address), user_(user) {
         // What moves besides the pointer is announced too, as AnnouncesInput promises.
         WatchScreens();
         deadline_.setSingleShot(true);
@@ -55,29 +52,16 @@ public:
 
     QPoint PointerPosition() override {
         Ask();
-        return cursor_ ? *cursor_ : fallback_->PointerPosition();
+        return cursor_ ? *cursor_ : PassThroughDesktop::PointerPosition();
     }
-    bool ButtonDown(MouseButton button) override { return fallback_->ButtonDown(button); }
-    QSize ScreenSizePixels() const override { return fallback_->ScreenSizePixels(); }
-    Units ScreenUnits() const override { return fallback_->ScreenUnits(); }
-    Monitors GetMonitors() const override { return fallback_->GetMonitors(); }
     // Every answer that moves the cursor is announced: a still creature need not tick, and its
     // slow check asks again.
     bool AnnouncesInput() const override { return true; }
     void Refresh() override {
-        fallback_->Refresh();
+        PassThroughDesktop::Refresh();
         Ask();
     }
-    void SetAnimationInterval(int milliseconds) override {
-        fallback_->SetAnimationInterval(milliseconds);
-    }
     bool FollowsPointerEverywhere() const override { return answering_; }
-    bool ListensForKeys() const override { return fallback_->ListensForKeys(); }
-    std::optional<QString> ListenForKey(QKeyCombination key,
-                                        std::function<void()> pressed) override {
-        return fallback_->ListenForKey(key, std::move(pressed));
-    }
-    void WatchAway(std::chrono::milliseconds after) override { fallback_->WatchAway(after); }
 
 private:
     // Sends a request unless one is out. A local connection is made or refused at once (a full
@@ -158,7 +142,6 @@ private:
         reply_.clear();
     }
 
-    std::unique_ptr<Desktop> fallback_;
     sockaddr_un address_;
     uid_t user_;
     // Bounds the notifiers and the connections made to them and to the deadline.

@@ -229,29 +229,10 @@ void PortalShortcut::Refuse(const QString& why) {
 namespace {
 
 // Everything from the inner desktop but the hot key.
-class PortalDesktop : public Desktop {
+class PortalDesktop : public PassThroughDesktop {
 public:
     PortalDesktop(std::unique_ptr<Desktop> inner, const QDBusConnection& bus)
-        : inner_(std::move(inner)), bus_(bus) {
-        inner_->SetInputListener([this] { InputArrived(); });
-        inner_->SetKeyRefusalListener([this](const QString& why) { KeyRefused(why); });
-        inner_->SetAwayListener([this](bool away) { AwayChanged(away); });
-    }
-
-    QPoint PointerPosition() override { return inner_->PointerPosition(); }
-    bool ButtonDown(MouseButton button) override { return inner_->ButtonDown(button); }
-    QSize ScreenSizePixels() const override { return inner_->ScreenSizePixels(); }
-    Units ScreenUnits() const override { return inner_->ScreenUnits(); }
-    Monitors GetMonitors() const override { return inner_->GetMonitors(); }
-    bool AnnouncesInput() const override { return inner_->AnnouncesInput(); }
-    void Refresh() override { inner_->Refresh(); }
-    void SetAnimationInterval(int milliseconds) override {
-        inner_->SetAnimationInterval(milliseconds);
-    }
-    bool FollowsPointerEverywhere() const override { return inner_->FollowsPointerEverywhere(); }
-    QString WherePointerIsSeen() const override { return inner_->WherePointerIsSeen(); }
-    QString HowToFollowEverywhere() const override { return inner_->HowToFollowEverywhere(); }
-    void WatchAway(std::chrono::milliseconds after) override { inner_->WatchAway(after); }
+        : PassThroughDesktop(std::move(inner)), bus_(bus) {}
 
     // Whether the portal holds the key is learned only later, and told as a refusal when not.
     bool ListensForKeys() const override { return true; }
@@ -268,7 +249,6 @@ public:
     }
 
 private:
-    std::unique_ptr<Desktop> inner_;
     QDBusConnection bus_;
     std::unique_ptr<PortalShortcut> shortcut_;
 };
