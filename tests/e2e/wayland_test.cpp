@@ -489,6 +489,8 @@ namespace {
 // window below (kBelow) outside it. Empty when they match; polls. Dozing, the eyes look below the
 // creature with the lids shut, and the pointer is left still.
 constexpr QRgb kBelow = 0xFF3366CC;
+// sway's background, as tests/e2e/nested-wayland sets it.
+constexpr QRgb kSwayBackground = 0xFF336699;
 std::string NativeRendering(const QString& skin, QPoint at, QPoint cursor, int size,
                             const QString& name, bool dozing = false) {
     const auto render = [&](QPoint pointer, const char* buttons) {
@@ -634,7 +636,7 @@ TEST_F(Wayland, SwayShowsTheNativeCreatureInItsShapeAtItsPlace) {
         return WaitFor([&] {
             const QImage seen = Probe().Grab(area);
             for (int x = 0; x < seen.width(); ++x)
-                if (!QList<QRgb>{kBelow, 0xFF336699, 0xFF000000}.contains(seen.pixel(x, 0)))
+                if (!QList<QRgb>{kBelow, kSwayBackground, 0xFF000000}.contains(seen.pixel(x, 0)))
                     return true;
             return false;
         });
